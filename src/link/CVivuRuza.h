@@ -1,0 +1,118 @@
+#ifndef CVIVURUZA_H
+#define CVIVURUZA_H
+
+#include "FrameCodec.h"
+
+#include <QList>
+#include <QObject>
+#include <QPair>
+#include <QSharedPointer>
+#include <QString>
+#include <QUrl>
+
+#include <functional>
+
+class QSerialPort;
+class QSerialPortInfo;
+
+namespace VivuRuza {
+class calcMsg;
+class fileInf;
+}
+
+// One open connection to one calculator. Every command is a blocking
+// stop-and-wait exchange in the thread that created the link; failures come
+// back as results and, where the user should learn of them, as errorNotify.
+class CVivuRuza : public QObject
+{
+    Q_OBJECT
+public:
+    // What the port filter needs to know of an enumerated port.
+    struct PortRecord
+    {
+        QString portName;
+        bool hasVendorIdentifier = false;
+        quint16 vendorIdentifier = 0;
+        bool hasProductIdentifier = false;
+        quint16 productIdentifier = 0;
+    };
+
+    static constexpr quint16 calcVendorId = 0x0483;
+    static constexpr quint16 calcProductId = 0x5740;
+    static constexpr int maxUploadSize = 1048576;
+    static constexpr int defaultChunkSize = 512;
+
+    CVivuRuza(const QSerialPortInfo &portInfo, QObject *parent = nullptr);
+    // Opens a port by its system location (a serial device or a pseudo-terminal path).
+    CVivuRuza(const QString &systemLocation, QObject *parent = nullptr);
+    ~CVivuRuza() override;
+
+    static QList<QSerialPortInfo> calcPorts();
+    // macOS lists every device twice, as tty.* and cu.*; only there is the
+    // "tty" prefix a duplicate to drop.
+    static bool isCalcPort(const PortRecord &port, bool dropTtyPrefix);
+    static PortRecord portRecord(const QSerialPortInfo &info);
+
+    bool openPort(const QSerialPortInfo &portInfo);
+    bool openPort(const QString &systemLocation);
+    QString devName() const { return Name; }
+
+    bool writeFrame(QByteArray &payload);
+    bool readFrame(QByteArray &buffer);
+    bool matchMarker(char byte);
+
+    bool getDeviceInf();
+    int getFilesNum();
+    QList<QPair<QString, int>> getFilesInf();
+    QByteArray getFile(const VivuRuza::fileInf &file);
+    QList<QUrl> getFiles(const QList<QPair<QString, int>> &files, const QString &destFolder);
+    bool sendFile(const VivuRuza::fileInf &file, const QByteArray &content);
+    void sendFiles(const QList<QPair<QString, QString>> &files);
+    bool deleteFile(const VivuRuza::fileInf &file);
+    void deleteFiles(const QList<QPair<QString, int>> &files);
+    bool changeName(const QString &newName);
+
+    // Bytes done and total of the file in transfer, after every frame. A plain
+    // callback, so the meta-object stays as callers know it.
+    void setProgressHandler(std::function<void(qint64 done, qint64 total)> handler)
+    {
+        m_progress = std::move(handler);
+    }
+
+    // A name from the calculator that would land outside the destination folder.
+    static bool isSafeLocalName(const QString &name);
+
+    QSharedPointer<QSerialPort> port;
+    QString HV;
+    QString FV;
+    QString PV;
+    QString Name;
+    int chunkSize = defaultChunkSize;
+    int errorCode = 0;
+
+signals:
+    void errorNotify(QString errorText);
+    void fileDeleted(QString fName);
+    void fileSend(QPair<QString, int> fInf);
+
+public slots:
+    void onError(QString errorText = QString());
+
+private:
+    bool exchange(VivuRuza::calcMsg &msg, QByteArray &buffer);
+    bool send(const VivuRuza::calcMsg &msg, QByteArray &buffer);
+    bool receive(VivuRuza::calcMsg &msg, QByteArray &buffer);
+    void reportRefusal(const VivuRuza::calcMsg &reply, const QString &fallback = QString());
+    void reportCode(int code);
+    bool fetchFile(const VivuRuza::fileInf &file, QByteArray &content);
+    void progress(qint64 done, qint64 total)
+    {
+        if (m_progress)
+            m_progress(done, total);
+    }
+
+    FrameCodec m_codec;
+    std::function<void(qint64, qint64)> m_progress;
+};
+
+#endif // CVIVURUZA_H
