@@ -21,7 +21,7 @@ void registerTypes()
 {
     qRegisterMetaType<QPair<QString, int>>("QPair<QString,int>");
 }
-}
+} // namespace
 
 CVivuRuza::CVivuRuza(const QSerialPortInfo &portInfo, QObject *parent)
     : QObject(parent)
@@ -389,8 +389,9 @@ void CVivuRuza::sendFiles(const QList<QPair<QString, QString>> &files)
         local.close();
         if (content.size() > maxUploadSize) {
             errorCode = calcMsg::NONE_ERROR;
-            onError(QStringLiteral("File %1 is larger than 1 MiB (1048576 bytes) and can't be sent.")
-                        .arg(shown));
+            onError(
+                QStringLiteral("File %1 is larger than 1 MiB (1048576 bytes) and can't be sent.")
+                    .arg(shown));
             continue;
         }
         VivuRuza::fileInf inf;

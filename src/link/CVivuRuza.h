@@ -18,7 +18,7 @@ class QSerialPortInfo;
 namespace VivuRuza {
 class calcMsg;
 class fileInf;
-}
+} // namespace VivuRuza
 
 // One open connection to one calculator. Every command is a blocking
 // stop-and-wait exchange in the thread that created the link; failures come

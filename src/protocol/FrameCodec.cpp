@@ -12,7 +12,7 @@ namespace {
 std::atomic<int> s_firstWaitMs { FrameCodec::defaultFirstWaitMs };
 std::atomic<int> s_furtherWaitMs { FrameCodec::defaultFurtherWaitMs };
 const char s_marker[4] = { 'C', 'A', 'L', 'C' };
-}
+} // namespace
 
 FrameCodec::FrameCodec(QIODevice *device, ErrorPath errorPath)
     : m_device(device)
@@ -78,7 +78,7 @@ bool FrameCodec::readFrame(QByteArray &buffer, int quantum)
 {
     if (!m_device || !m_device->isOpen()) {
         report(VivuRuza::calcMsg::CONNECTION_ERROR,
-               QStringLiteral("Connection error (error code: 422)."));
+            QStringLiteral("Connection error (error code: 422)."));
         return false;
     }
     quantum = qBound(64, quantum, 2 * maxPayload + 16);
