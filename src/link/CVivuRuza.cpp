@@ -37,6 +37,20 @@ CVivuRuza::CVivuRuza(const QString &systemLocation, QObject *parent)
     openPort(systemLocation);
 }
 
+CVivuRuza::CVivuRuza(QIODevice *device, QObject *parent)
+    : QObject(parent)
+{
+    registerTypes();
+    errorCode = 0;
+    chunkSize = defaultChunkSize;
+    m_codec.setDevice(device);
+    m_codec.setErrorPath([this](int code, const QString &text) {
+        errorCode = code;
+        onError(text);
+    });
+    getDeviceInf();
+}
+
 CVivuRuza::~CVivuRuza() = default;
 
 CVivuRuza::PortRecord CVivuRuza::portRecord(const QSerialPortInfo &info)

@@ -13,6 +13,7 @@
 #include <functional>
 
 class QSerialPort;
+class QIODevice;
 class QSerialPortInfo;
 
 namespace VivuRuza {
@@ -45,6 +46,9 @@ public:
     CVivuRuza(const QSerialPortInfo &portInfo, QObject *parent = nullptr);
     // Opens a port by its system location (a serial device or a pseudo-terminal path).
     CVivuRuza(const QString &systemLocation, QObject *parent = nullptr);
+    // Talks over an already open device that stands in for the serial port
+    // (scripted replies in tests and fuzzing); the device is not owned.
+    CVivuRuza(QIODevice *device, QObject *parent = nullptr);
     ~CVivuRuza() override;
 
     static QList<QSerialPortInfo> calcPorts();
