@@ -17,6 +17,7 @@
 using VivuRuza::calcMsg;
 
 namespace {
+// Once per process; cheap to call again.
 void registerTypes()
 {
     qRegisterMetaType<QPair<QString, int>>("QPair<QString,int>");
@@ -41,13 +42,7 @@ CVivuRuza::CVivuRuza(QIODevice *device, QObject *parent)
     : QObject(parent)
 {
     registerTypes();
-    errorCode = 0;
-    chunkSize = defaultChunkSize;
     m_codec.setDevice(device);
-    m_codec.setErrorPath([this](int code, const QString &text) {
-        errorCode = code;
-        onError(text);
-    });
     getDeviceInf();
 }
 
@@ -101,10 +96,6 @@ bool CVivuRuza::openPort(const QString &systemLocation)
     port->setPortName(systemLocation);
     chunkSize = defaultChunkSize;
     m_codec.setDevice(port.data());
-    m_codec.setErrorPath([this](int code, const QString &text) {
-        errorCode = code;
-        onError(text);
-    });
     if (!port->isOpen())
         port->open(QIODevice::ReadWrite);
     return getDeviceInf();

@@ -115,7 +115,10 @@ private:
             m_progress(done, total);
     }
 
-    FrameCodec m_codec;
+    FrameCodec m_codec { nullptr, [this](int code, const QString &text) {
+                            errorCode = code;
+                            onError(text);
+                        } };
     std::function<void(qint64, qint64)> m_progress;
 };
 
