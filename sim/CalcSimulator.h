@@ -1,0 +1,89 @@
+#ifndef CALCSIMULATOR_H
+#define CALCSIMULATOR_H
+
+#include "serializeData.pb.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QPair>
+#include <QString>
+
+#include <memory>
+
+// Serves the device side of the protocol for one simulated calculator on a
+// pseudo-terminal, from a thread of its own. All public methods are thread-safe
+// and may be called while it serves.
+class CalcSimulator
+{
+public:
+    CalcSimulator();
+    ~CalcSimulator(); // stops serving, closes the pty
+    CalcSimulator(const CalcSimulator &) = delete;
+    CalcSimulator &operator=(const CalcSimulator &) = delete;
+
+    // Opens the pty and starts serving; false on failure.
+    bool start();
+    void stop();
+    bool isRunning() const;
+    // The device side path, e.g. /dev/pts/7 (what QSerialPort opens).
+    QString portPath() const;
+
+    // Device identity
+    void setName(const QString &name); // default "Vori X1"
+    QString name() const;
+    void setVersions(const QString &hv, const QString &fv, const QString &pv);
+    // Default 512. 0 and negatives are announced as they are; the device then
+    // serves with 512 itself.
+    void setMaxChunkSize(int chunk);
+    int maxChunkSize() const;
+
+    // Files, in listing order; an upload of an existing name replaces it in
+    // place, a new one is appended.
+    void setFiles(const QList<QPair<QString, QByteArray>> &files);
+    QList<QPair<QString, QByteArray>> files() const;
+    bool hasFile(const QString &name) const;
+    QByteArray fileContent(const QString &name) const;
+    // Optional: the files are replaced by the regular files of this folder (in
+    // name order), and uploads and deletions of names that are plain file
+    // names are saved to it. An empty string detaches the folder.
+    void setBackingFolder(const QString &folder);
+    QString backingFolder() const;
+
+    // Record of every message received from the computer, in order.
+    QList<VivuRuza::calcMsg> received() const;
+    QList<int> receivedTypes() const; // just the calcMsg::msgType values
+    void clearReceived();
+    // Waits until at least count messages are on record; false on timeout.
+    bool waitForReceived(int count, int timeoutMs) const;
+
+    // Faults on demand (all off by default; each can be switched at any time)
+    void setSilent(bool silent); // reads and records, never answers
+    // Answer every request of this type with FAILED + error/errorNum/errorStr
+    // instead of serving it. Type FRAME means: answer upload frames with
+    // FAILED. Passing NONE_ERROR/0/"" gives a bare FAILED.
+    void setRefusal(int requestType, int error, int errorNum, const QString &errorStr);
+    void clearRefusals();
+    // "Unplug": while answering a request of this type, write only the first
+    // half of the n-th reply frame (0-based; for a download or listing, n
+    // counts the frames/entries of that reply series; for an upload, reply 0
+    // answers SEND_FILE and reply k+1 frame k; with type FRAME, n counts the
+    // replies to upload frames), then answer nothing more until
+    // setUnplugged(false)/clearFaults. The fault fires once.
+    void setUnplugDuring(int requestType, int replyIndex = 0);
+    void setUnplugged(bool unplugged);
+    bool isUnplugged() const;
+    // After an unplug, plug back in by itself after this many ms (0: never).
+    void setReplugAfter(int ms);
+    void setJunkBeforeFrames(const QByteArray &junk); // these bytes go out before every frame
+    void setSplitWrites(int pieces); // every frame written in this many pieces with small pauses
+    void setDownloadOutOfOrder(bool on); // download frames sent from the last to the first
+    enum class FrameFault { None, BadFrameNum, BadSize, NoData };
+    void setDownloadFrameFault(FrameFault fault); // applied to the first frame of every download
+    void clearFaults(); // all of the above off, and plugged in
+
+private:
+    struct Private;
+    std::unique_ptr<Private> d;
+};
+
+#endif // CALCSIMULATOR_H
