@@ -1,0 +1,88 @@
+#include "VivuRuzaModel.h"
+
+VivuRuzaModel::VivuRuzaModel(QObject *parent)
+    : QAbstractListModel(parent)
+{
+}
+
+VivuRuzaModel::~VivuRuzaModel() = default;
+
+int VivuRuzaModel::rowCount(const QModelIndex &parent) const
+{
+    // A flat list: only the root has children.
+    if (parent.isValid())
+        return 0;
+    return names.size();
+}
+
+QVariant VivuRuzaModel::data(const QModelIndex &index, int role) const
+{
+    if (role != Qt::DisplayRole || index.row() < 0 || index.row() >= names.size())
+        return QVariant();
+    return names.at(index.row());
+}
+
+void VivuRuzaModel::setCurrentIndex(int value)
+{
+    if (value == curIndex)
+        return;
+    curIndex = value;
+    emit indexOrSizeChange(curIndex);
+}
+
+void VivuRuzaModel::setCalcNames(const QList<QString> &newNames)
+{
+    names = newNames;
+    if (names.isEmpty())
+        return;
+    curIndex = 0;
+    emit indexOrSizeChange(curIndex);
+}
+
+void VivuRuzaModel::addCalc(const QString &name)
+{
+    const int row = names.size();
+    beginInsertRows(QModelIndex(), row, row);
+    names.append(name);
+    endInsertRows();
+    // The first calculator becomes current; later ones only make the session
+    // reload the file list of the current one.
+    if (names.size() == 1)
+        curIndex = 0;
+    emit indexOrSizeChange(curIndex);
+}
+
+void VivuRuzaModel::removeCalc(int row)
+{
+    if (row < 0 || row >= names.size())
+        return;
+    beginRemoveRows(QModelIndex(), row, row);
+    names.removeAt(row);
+    endRemoveRows();
+    // Removing row 0 leaves the index where it was, so it may now name the
+    // row past the end; every use of it is range-checked.
+    if (curIndex >= row && row > 0)
+        --curIndex;
+    emit indexOrSizeChange(curIndex);
+}
+
+void VivuRuzaModel::setCurrentName(const QString &name)
+{
+    if (!currentNamesRow())
+        return;
+    names[curIndex] = name;
+    const QModelIndex changed = createIndex(curIndex, 0);
+    emit dataChanged(changed, changed, {});
+}
+
+QString VivuRuzaModel::debugInf()
+{
+    return QLatin1Char('\n') + QString::number(curIndex);
+}
+
+QString VivuRuzaModel::getName()
+{
+    if (!currentNamesRow())
+        return QString();
+    return names.at(curIndex);
+}
