@@ -1,35 +1,91 @@
 #include "CVoriWorker.h"
 
+#include "CalcSimulator.h"
+#include "FrameCodec.h"
+
 #include <QSerialPortInfo>
-#include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
 
-// Runs one job the way the session does: the worker moves into a fresh thread
-// whose started() calls the job slot.
-static void runJob(CVoriWorker &worker, void (CVoriWorker::*job)(), QObject *afterFinished,
-    std::function<void()> onFinished)
+using VivuRuza::calcMsg;
+using FileList = QList<QPair<QString, int>>;
+
+namespace {
+enum Job { Send, Download, Delete, Rename };
+
+// What a main-thread receiver saw of a job, in order: error texts, then what
+// the worker held when finished() arrived.
+struct JobRecord
 {
+    QStringList errors;
+    int finished = 0;
+    QString nameAtFinish;
+    FileList filesAtFinish;
+    bool backInMainThread = false;
+};
+
+// Runs one job the way the session does: the worker moves into a fresh thread
+// whose started() calls the job slot; results come back through queued
+// connections only.
+JobRecord runJob(CVoriWorker &worker, Job job)
+{
+    static void (CVoriWorker::*const jobSlots[])() = { &CVoriWorker::sendFiles,
+        &CVoriWorker::getFiles, &CVoriWorker::delFiles, &CVoriWorker::setDevName };
+    JobRecord record;
+    QObject receiver;
     QThread thread;
     worker.moveToThread(&thread);
-    QObject::connect(&thread, &QThread::started, &worker, job);
-    QObject::connect(&worker, &CVoriWorker::finished, afterFinished, onFinished);
+    QObject::connect(&thread, &QThread::started, &worker, jobSlots[job]);
+    QObject::connect(&worker, &CVoriWorker::errorNotify, &receiver,
+        [&](const QString &text) { record.errors.append(text); });
+    QObject::connect(&worker, &CVoriWorker::finished, &receiver, [&] {
+        ++record.finished;
+        record.nameAtFinish = worker.name;
+        record.filesAtFinish = worker.filesList;
+        record.backInMainThread = worker.thread() == QThread::currentThread();
+    });
     QObject::connect(&worker, &CVoriWorker::finished, &thread, &QThread::quit);
-    QSignalSpy threadDone(&thread, &QThread::finished);
+    QEventLoop loop;
+    QObject::connect(&thread, &QThread::finished, &loop, &QEventLoop::quit);
     thread.start();
-    QVERIFY(threadDone.wait(20000));
+    loop.exec();
     thread.wait();
     QCoreApplication::processEvents();
+    return record;
 }
+
+CalcPort simPort(const CalcSimulator &sim)
+{
+    return CalcPort(QStringLiteral("sim"), sim.portPath());
+}
+} // namespace
 
 class TestWorker : public QObject
 {
     Q_OBJECT
 private slots:
+    void init();
+    void cleanupTestCase();
     void unreachableCalculator();
     void jobsOnUnreachableCalculator_data();
     void jobsOnUnreachableCalculator();
+    void constructionReadsCalculator();
+    void jobs_data();
+    void jobs();
+    void refusedJobs_data();
+    void refusedJobs();
 };
+
+void TestWorker::init()
+{
+    FrameCodec::setWaitLimits(FrameCodec::defaultFirstWaitMs, FrameCodec::defaultFurtherWaitMs);
+}
+
+void TestWorker::cleanupTestCase()
+{
+    init();
+}
 
 // A port that cannot be opened leaves an empty worker and reports nothing.
 void TestWorker::unreachableCalculator()
@@ -51,47 +107,159 @@ void TestWorker::unreachableCalculator()
 void TestWorker::jobsOnUnreachableCalculator_data()
 {
     QTest::addColumn<int>("job");
-    QTest::newRow("send") << 0;
-    QTest::newRow("download") << 1;
-    QTest::newRow("delete") << 2;
-    QTest::newRow("rename") << 3;
+    QTest::newRow("send") << int(Send);
+    QTest::newRow("download") << int(Download);
+    QTest::newRow("delete") << int(Delete);
+    QTest::newRow("rename") << int(Rename);
 }
 
-// Every job ends normally, hands the worker back and leaves no link behind,
-// and what it read is in place for slots queued on finished().
+// Every job ends normally, hands the worker back and leaves no link behind.
 void TestWorker::jobsOnUnreachableCalculator()
 {
     QFETCH(int, job);
-    static void (CVoriWorker::*const jobSlots[])() = { &CVoriWorker::sendFiles,
-        &CVoriWorker::getFiles, &CVoriWorker::delFiles, &CVoriWorker::setDevName };
     CVoriWorker worker(CalcPort(QStringLiteral("ttyNONE"), QStringLiteral("/nonexistent/ttyNONE")));
-    const QList<QPair<QString, int>> stale { { QStringLiteral("OLD.PY"), 3 } };
+    const FileList stale { { QStringLiteral("OLD.PY"), 3 } };
     worker.filesList = stale;
     worker.name = QStringLiteral("Old name");
     worker.toCalcFiles = { { QStringLiteral("/nonexistent/a.py"), QStringLiteral("A.PY") } };
     worker.files = stale;
     worker.newName = QStringLiteral("New");
 
-    QSignalSpy finished(&worker, &CVoriWorker::finished);
-    QSignalSpy errors(&worker, &CVoriWorker::errorNotify);
-    QObject probe;
-    QList<QPair<QString, int>> seenList;
-    QString seenName;
-    runJob(worker, jobSlots[job], &probe, [&] {
-        seenList = worker.filesList;
-        seenName = worker.name;
-    });
+    const JobRecord r = runJob(worker, Job(job));
 
-    QCOMPARE(finished.count(), 1);
+    QCOMPARE(r.finished, 1);
+    QVERIFY(r.backInMainThread);
     QCOMPARE(worker.thread(), QThread::currentThread());
     QVERIFY(!worker.calc);
     // Send and delete read the list afresh; a link that never opened reads none.
-    const bool readsList = job == 0 || job == 2;
-    const QList<QPair<QString, int>> none;
-    QCOMPARE(seenList, readsList ? none : stale);
-    QCOMPARE(seenName, job == 3 ? QString() : QStringLiteral("Old name"));
-    if (job == 0)
-        QCOMPARE(errors.count(), 1); // the local file cannot be read
+    const FileList none;
+    QCOMPARE(r.filesAtFinish, job == Send || job == Delete ? none : stale);
+    QCOMPARE(r.nameAtFinish, job == Rename ? QString() : QStringLiteral("Old name"));
+    QCOMPARE(r.errors.size(), job == Send ? 1 : 0); // the local file cannot be read
+}
+
+void TestWorker::constructionReadsCalculator()
+{
+    CalcSimulator sim;
+    sim.setName(QStringLiteral("Calc A"));
+    sim.setFiles({ { QStringLiteral("MAIN.PY"), QByteArray("print(1)") },
+        { QStringLiteral("EMPTY.TXT"), QByteArray() } });
+    QVERIFY(sim.start());
+    CVoriWorker worker(simPort(sim));
+    QCOMPARE(worker.name, QStringLiteral("Calc A"));
+    const FileList expected { { QStringLiteral("MAIN.PY"), 8 },
+        { QStringLiteral("EMPTY.TXT"), 0 } };
+    QCOMPARE(worker.filesList, expected);
+    QVERIFY(!worker.calc);
+}
+
+void TestWorker::jobs_data()
+{
+    QTest::addColumn<int>("job");
+    QTest::addColumn<QStringList>("calcFilesAfter");
+    QTest::addColumn<QString>("nameAfter");
+    QTest::addColumn<QStringList>("localFilesAfter");
+    const QStringList both { QStringLiteral("A.PY"), QStringLiteral("B.PY") };
+    const QString old = QStringLiteral("Calc A");
+    QTest::newRow("send") << int(Send) << (both + QStringList { QStringLiteral("NEW.PY") }) << old
+                          << QStringList();
+    QTest::newRow("download") << int(Download) << both << old
+                              << QStringList { QStringLiteral("B.PY") };
+    QTest::newRow("delete") << int(Delete) << QStringList { QStringLiteral("A.PY") } << old
+                            << QStringList();
+    QTest::newRow("rename") << int(Rename) << both << QStringLiteral("Renamed") << QStringList();
+}
+
+// The new list or name is in place when slots queued on finished() run.
+void TestWorker::jobs()
+{
+    QFETCH(int, job);
+    QFETCH(QStringList, calcFilesAfter);
+    QFETCH(QString, nameAfter);
+    QFETCH(QStringList, localFilesAfter);
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString local = dir.filePath(QStringLiteral("new.py"));
+    QFile f(local);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("x = 42\n");
+    f.close();
+    QTemporaryDir dest;
+    QVERIFY(dest.isValid());
+
+    CalcSimulator sim;
+    sim.setName(QStringLiteral("Calc A"));
+    sim.setFiles({ { QStringLiteral("A.PY"), QByteArray("a") },
+        { QStringLiteral("B.PY"), QByteArray("bb") } });
+    QVERIFY(sim.start());
+    CVoriWorker worker(simPort(sim));
+    worker.toCalcFiles = { { local, QStringLiteral("NEW.PY") } };
+    worker.files = { { QStringLiteral("B.PY"), 2 } };
+    worker.destFolder = dest.path();
+    worker.newName = QStringLiteral("Renamed");
+
+    const JobRecord r = runJob(worker, Job(job));
+
+    QCOMPARE(r.finished, 1);
+    QVERIFY(r.errors.isEmpty());
+    QStringList names;
+    for (const auto &file : r.filesAtFinish)
+        names.append(file.first);
+    QCOMPARE(names, calcFilesAfter);
+    QCOMPARE(r.nameAtFinish, nameAfter);
+    QCOMPARE(QDir(dest.path()).entryList(QDir::Files), localFilesAfter);
+    if (job == Send)
+        QCOMPARE(sim.fileContent(QStringLiteral("NEW.PY")), QByteArray("x = 42\n"));
+}
+
+void TestWorker::refusedJobs_data()
+{
+    QTest::addColumn<int>("job");
+    QTest::addColumn<int>("refusedType");
+    QTest::addColumn<QStringList>("errors");
+    const QStringList refused { QStringLiteral("Refused by test") };
+    QTest::newRow("send") << int(Send) << int(calcMsg::SEND_FILE) << refused;
+    QTest::newRow("download") << int(Download) << int(calcMsg::GET_FILE) << refused;
+    QTest::newRow("delete") << int(Delete) << int(calcMsg::DELETE_FILE) << refused;
+    // The link itself has no text for a refused name.
+    QTest::newRow("rename") << int(Rename) << int(calcMsg::CHANGE_NAME) << QStringList();
+}
+
+// The link's texts reach the worker's errorNotify while the job runs, before
+// finished(); a refused name leaves the name the calculator reported.
+void TestWorker::refusedJobs()
+{
+    QFETCH(int, job);
+    QFETCH(int, refusedType);
+    QFETCH(QStringList, errors);
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString local = dir.filePath(QStringLiteral("new.py"));
+    QFile f(local);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("x = 42\n");
+    f.close();
+
+    CalcSimulator sim;
+    sim.setName(QStringLiteral("Calc A"));
+    sim.setFiles({ { QStringLiteral("A.PY"), QByteArray("a") } });
+    QVERIFY(sim.start());
+    CVoriWorker worker(simPort(sim));
+    sim.setRefusal(refusedType, calcMsg::NONE_ERROR, 0, QStringLiteral("Refused by test"));
+    worker.toCalcFiles = { { local, QStringLiteral("NEW.PY") } };
+    worker.files = { { QStringLiteral("A.PY"), 1 } };
+    worker.destFolder = dir.path();
+    worker.newName = QStringLiteral("Renamed");
+
+    const JobRecord r = runJob(worker, Job(job));
+
+    QCOMPARE(r.finished, 1);
+    QCOMPARE(r.errors, errors);
+    QCOMPARE(r.nameAtFinish, QStringLiteral("Calc A"));
+    QVERIFY(!sim.hasFile(QStringLiteral("NEW.PY")));
+    QVERIFY(sim.hasFile(QStringLiteral("A.PY")));
 }
 
 QTEST_GUILESS_MAIN(TestWorker)

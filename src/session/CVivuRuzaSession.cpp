@@ -1,0 +1,410 @@
+#include "CVivuRuzaSession.h"
+
+#include "CVivuRuza.h"
+#include "CVoriWorker.h"
+#include "CalcFileName.h"
+#include "VivuRuzaModel.h"
+#include "VoriFileModel.h"
+
+#include <QFileInfo>
+#include <QMetaType>
+#include <QSerialPortInfo>
+#include <QThread>
+#include <QTimer>
+
+namespace {
+QList<CalcPort> serialCalcPorts()
+{
+    QList<CalcPort> ports;
+    const auto infos = CVivuRuza::calcPorts();
+    for (const QSerialPortInfo &info : infos)
+        ports.append(CalcPort(info));
+    return ports;
+}
+} // namespace
+
+CVivuRuzaSession::CVivuRuzaSession(QObject *parent)
+    : QObject(parent)
+    , m_portSource(serialCalcPorts)
+{
+    qRegisterMetaType<QList<QUrl>>("QList<QUrl>");
+    qRegisterMetaType<QPair<QString, int>>("QPair<QString,int>");
+}
+
+CVivuRuzaSession::~CVivuRuzaSession()
+{
+    // The event loop may be gone, so the queued quit() of a job may never
+    // arrive: ask each thread to quit itself; it does once its job slot returns.
+    for (const Job &job : qAsConst(m_jobs)) {
+        if (!job.thread)
+            continue;
+        job.thread->quit();
+        job.thread->wait();
+        delete job.thread;
+    }
+    for (auto it = m_jobs.cbegin(); it != m_jobs.cend(); ++it) {
+        if (!workers.contains(it.key()))
+            delete it.key();
+    }
+    m_jobs.clear();
+    qDeleteAll(workers);
+    workers.clear();
+}
+
+void CVivuRuzaSession::setModels(VivuRuzaModel *calcModel, VoriFileModel *fileModel)
+{
+    this->calcModel = calcModel;
+    this->fileModel = fileModel;
+    connect(calcModel, &VivuRuzaModel::indexOrSizeChange, this, &CVivuRuzaSession::onIndexChange);
+
+    timer = new QTimer(this);
+    connect(timer, &QTimer::timeout, this, &CVivuRuzaSession::update);
+    timer->start(1000);
+
+    QList<QString> names;
+    for (const CVoriWorker *worker : qAsConst(workers))
+        names.append(worker->name);
+    calcModel->setCalcNames(names);
+    if (CVoriWorker *worker = currentWorker())
+        fileModel->assignFiles(worker->filesList);
+}
+
+void CVivuRuzaSession::setPortSource(PortSource source)
+{
+    m_portSource = source ? std::move(source) : PortSource(serialCalcPorts);
+}
+
+CVoriWorker *CVivuRuzaSession::workerAt(int index) const
+{
+    return index >= 0 && index < workers.size() ? workers.at(index) : nullptr;
+}
+
+CVoriWorker *CVivuRuzaSession::currentWorker() const
+{
+    return workerAt(currentIndex);
+}
+
+CVoriWorker *CVivuRuzaSession::idleCurrentWorker() const
+{
+    CVoriWorker *worker = currentWorker();
+    return worker && !m_jobs.contains(worker) ? worker : nullptr;
+}
+
+void CVivuRuzaSession::onIndexChange(int newIndex)
+{
+    statusLineText.clear();
+    emit statusLineTextChange();
+    currentIndex = newIndex;
+    if (!fileModel)
+        return;
+    fileModel->clearFiles();
+    if (CVoriWorker *worker = currentWorker())
+        fileModel->setFiles(worker->filesList);
+}
+
+// Calculators are known by port name alone; a known port is never read again.
+void CVivuRuzaSession::update()
+{
+    QList<CalcPort> ports = m_portSource();
+    int i = 0;
+    while (i < workers.size()) {
+        const QString portName = workers.at(i)->portInfo.portName();
+        int found = -1;
+        for (int p = 0; p < ports.size(); ++p) {
+            if (ports.at(p).portName() == portName) {
+                found = p;
+                break;
+            }
+        }
+        if (found >= 0) {
+            ports.removeAt(found);
+            ++i;
+            continue;
+        }
+        // Out of workers before the row goes: the model's signal makes
+        // onIndexChange read workers at once.
+        CVoriWorker *gone = workers.takeAt(i);
+        if (calcModel)
+            calcModel->removeCalc(i);
+        if (!m_jobs.contains(gone))
+            delete gone;
+    }
+    for (const CalcPort &port : qAsConst(ports))
+        addWorker(port);
+}
+
+void CVivuRuzaSession::addWorker(const CalcPort &port)
+{
+    auto *worker = new CVoriWorker(port);
+    connect(worker, &CVoriWorker::errorNotify, this, &CVivuRuzaSession::onErrorChange);
+    workers.append(worker);
+    if (calcModel)
+        calcModel->addCalc(worker->name);
+}
+
+void CVivuRuzaSession::onErrorChange(QString errorText)
+{
+    error = errorText;
+    emit errorChange();
+}
+
+void CVivuRuzaSession::onIAmBusy()
+{
+    isBusy = true;
+    emit isBusyChange();
+}
+
+void CVivuRuzaSession::onIAmNotBusy()
+{
+    isBusy = false;
+    emit isBusyChange();
+}
+
+void CVivuRuzaSession::onFileDeleted(QString fName)
+{
+    if (fileModel)
+        fileModel->removeFile(fName);
+}
+
+void CVivuRuzaSession::onFileSend(QPair<QString, int> file)
+{
+    if (fileModel)
+        fileModel->addOrUpdateFile(file);
+}
+
+void CVivuRuzaSession::onDevNameChange()
+{
+    if (CVoriWorker *worker = currentWorker()) {
+        if (calcModel)
+            calcModel->setCurrentName(worker->name);
+    }
+}
+
+void CVivuRuzaSession::onFilesListChange()
+{
+    CVoriWorker *worker = currentWorker();
+    if (!worker || !fileModel)
+        return;
+    fileModel->clearFiles();
+    fileModel->setFiles(worker->filesList);
+}
+
+// Taken on the calculator or already cleared for this send, ignoring case.
+bool CVivuRuzaSession::isNameTaken(const QString &calcName) const
+{
+    if (fileModel && fileModel->hasFile(calcName))
+        return true;
+    const QString upper = calcName.toUpper();
+    for (const auto &pair : toCalcFiles) {
+        if (pair.second.toUpper() == upper)
+            return true;
+    }
+    return false;
+}
+
+void CVivuRuzaSession::toCalcUrls(QList<QUrl> urls)
+{
+    toCalcExisting.clear();
+    toCalcFiles.clear();
+    toCalcNameChanges.clear();
+    for (const QUrl &url : qAsConst(urls)) {
+        const QString path = url.toLocalFile();
+        const QString fileName = url.fileName(QUrl::FullyDecoded);
+        if (QFileInfo(path).size() == 0) {
+            toCalcZeroSize.append(fileName);
+            continue;
+        }
+        const QString calcName = toCalcFileName(fileName);
+        if (calcName == fileName) {
+            if (isNameTaken(calcName))
+                toCalcExisting.append(qMakePair(path, calcName));
+            else
+                toCalcFiles.append(qMakePair(path, calcName));
+        } else {
+            toCalcNameChanges.append(qMakePair(path, calcName));
+        }
+    }
+}
+
+bool CVivuRuzaSession::isToCalcZeroSizeCollision()
+{
+    return !toCalcZeroSize.isEmpty();
+}
+
+bool CVivuRuzaSession::isToCalcNameCollision()
+{
+    if (toCalcNameChanges.isEmpty())
+        return false;
+    const QPair<QString, QString> entry = toCalcNameChanges.takeFirst();
+    nameCollisionOld = entry.first.mid(entry.first.lastIndexOf(QLatin1Char('/')) + 1);
+    nameCollisionNew = entry.second;
+    if (isNameTaken(entry.second))
+        toCalcExisting.append(entry);
+    else
+        toCalcFiles.append(entry);
+    return true;
+}
+
+bool CVivuRuzaSession::isToCalcExistingCollision()
+{
+    return !toCalcExisting.isEmpty();
+}
+
+bool CVivuRuzaSession::isFromCalcCollision()
+{
+    return !fromCalcExisting.isEmpty();
+}
+
+QString CVivuRuzaSession::collisionToCalcZeroSizeFileName()
+{
+    return toCalcZeroSize.isEmpty() ? QString() : toCalcZeroSize.takeFirst();
+}
+
+QString CVivuRuzaSession::collisionToCalcFileName()
+{
+    return toCalcExisting.isEmpty() ? QString() : toCalcExisting.first().second;
+}
+
+QString CVivuRuzaSession::getNameToCalcCollisionOld()
+{
+    return nameCollisionOld;
+}
+
+QString CVivuRuzaSession::getNameToCalcCollisionNew()
+{
+    return nameCollisionNew;
+}
+
+QString CVivuRuzaSession::collisionFromCalcFileName()
+{
+    return fromCalcExisting.isEmpty() ? QString() : fromCalcExisting.first().first;
+}
+
+// A replaced name takes the place of a pending file of the same name, so one
+// name is never sent twice.
+void CVivuRuzaSession::releaseToCalcCollision(bool replace)
+{
+    if (toCalcExisting.isEmpty())
+        return;
+    const QPair<QString, QString> entry = toCalcExisting.takeFirst();
+    if (!replace)
+        return;
+    for (auto &pending : toCalcFiles) {
+        if (pending.second == entry.second) {
+            pending = entry;
+            return;
+        }
+    }
+    toCalcFiles.append(entry);
+}
+
+void CVivuRuzaSession::releaseFromCalcCollision(bool replace)
+{
+    if (fromCalcExisting.isEmpty())
+        return;
+    const QPair<QString, int> entry = fromCalcExisting.takeFirst();
+    if (replace)
+        fromCalcFiles.append(entry);
+}
+
+void CVivuRuzaSession::fromCalcUrls(bool checkCollision, QUrl destFolder)
+{
+    fromCalcExisting.clear();
+    fromCalcFiles.clear();
+    this->destFolder = destFolder.toLocalFile();
+    const QDir folder(this->destFolder);
+    for (const auto &pair : qAsConst(selectedFiles)) {
+        if (checkCollision && !pair.first.isEmpty() && folder.exists(pair.first))
+            fromCalcExisting.append(pair);
+        else
+            fromCalcFiles.append(pair);
+    }
+    selectedFiles.clear();
+}
+
+void CVivuRuzaSession::addSelected(int row)
+{
+    if (!fileModel)
+        return;
+    const QPair<QString, int> file = fileModel->fileAt(row);
+    if (file.first.isEmpty() && file.second == 0)
+        return;
+    selectedFiles.append(file);
+}
+
+void CVivuRuzaSession::sendFiles()
+{
+    CVoriWorker *worker = idleCurrentWorker();
+    if (!worker)
+        return;
+    worker->toCalcFiles = toCalcFiles;
+    startJob(worker, &CVoriWorker::sendFiles, &CVivuRuzaSession::onFilesListChange);
+}
+
+QList<QUrl> CVivuRuzaSession::downloadsFiles()
+{
+    QList<QUrl> urls;
+    CVoriWorker *worker = idleCurrentWorker();
+    if (!worker)
+        return urls;
+    worker->files = fromCalcFiles;
+    worker->destFolder = destFolder;
+    startJob(worker, &CVoriWorker::getFiles, nullptr);
+    for (const auto &pair : qAsConst(fromCalcFiles))
+        urls.append(QUrl::fromLocalFile(destFolder + QLatin1Char('/') + pair.first));
+    return urls;
+}
+
+// The selection is used up even when no job can start, so that it never
+// leaks into the next deletion.
+void CVivuRuzaSession::deleteSelected()
+{
+    if (CVoriWorker *worker = idleCurrentWorker()) {
+        worker->files = selectedFiles;
+        startJob(worker, &CVoriWorker::delFiles, &CVivuRuzaSession::onFilesListChange);
+    }
+    selectedFiles.clear();
+}
+
+void CVivuRuzaSession::changeCalcName(QString newName)
+{
+    CVoriWorker *worker = idleCurrentWorker();
+    if (!worker)
+        return;
+    worker->newName = newName;
+    startJob(worker, &CVoriWorker::setDevName, &CVivuRuzaSession::onDevNameChange);
+}
+
+void CVivuRuzaSession::startJob(CVoriWorker *worker, JobSlot job, RefreshSlot refresh)
+{
+    auto *thread = new QThread;
+    worker->moveToThread(thread);
+
+    Job record;
+    record.thread = thread;
+    connect(thread, &QThread::started, this, &CVivuRuzaSession::onIAmBusy);
+    connect(thread, &QThread::started, worker, job);
+    if (refresh)
+        record.refresh = connect(worker, &CVoriWorker::finished, this, refresh);
+    record.quit = connect(worker, &CVoriWorker::finished, thread, &QThread::quit);
+    // Ahead of onIAmNotBusy: once isBusy turns false the worker takes a new job.
+    connect(thread, &QThread::finished, this, [this, worker] { endJob(worker); });
+    connect(thread, &QThread::finished, this, &CVivuRuzaSession::onIAmNotBusy);
+    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    m_jobs.insert(worker, record);
+
+    thread->start(QThread::InheritPriority);
+}
+
+// The thread has finished, so nothing runs on the worker any more.
+void CVivuRuzaSession::endJob(CVoriWorker *worker)
+{
+    auto it = m_jobs.find(worker);
+    if (it == m_jobs.end())
+        return;
+    disconnect(it->refresh);
+    disconnect(it->quit);
+    m_jobs.erase(it);
+    if (!workers.contains(worker))
+        delete worker;
+}
