@@ -7,7 +7,10 @@
 // blocking read each way, with no protocol.
 
 #include "CVivuRuza.h"
+#include "CVivuRuzaSession.h"
 #include "CalcSimulator.h"
+#include "VivuRuzaModel.h"
+#include "VoriFileModel.h"
 #include "serializeData.pb.h"
 
 #include <QCommandLineParser>
@@ -357,6 +360,36 @@ void idle(const QString &app, int seconds)
     figure(QStringLiteral("idle_cpu_%1s").arg(seconds), (after - before) / wall * 100.0, "%core");
 }
 
+// The first reading of a new calculator runs inside the poll, in the main
+// thread: the window does not respond for that long.
+void discovery(int runs)
+{
+    QList<QPair<QString, QByteArray>> files;
+    for (int i = 0; i < 100; ++i)
+        files.append(
+            { QStringLiteral("F%1.PY").arg(i, 3, 10, QLatin1Char('0')), QByteArray(i, 'p') });
+    const double stall = median(runs, [&] {
+        CalcSimulator sim;
+        sim.setFiles(files);
+        if (!sim.start())
+            return -1.0;
+        VivuRuzaModel calcModel;
+        VoriFileModel fileModel;
+        CVivuRuzaSession session;
+        session.setModels(&calcModel, &fileModel);
+        const QList<CalcPort> ports { CalcPort(QStringLiteral("ttyACM0"), sim.portPath()) };
+        session.setPortSource([&ports] { return ports; });
+        QElapsedTimer clock;
+        clock.start();
+        session.update();
+        const double seconds = clock.nsecsElapsed() / 1e9;
+        if (fileModel.rowCount() != files.size())
+            std::fprintf(stderr, "discovery listed %d files\n", fileModel.rowCount());
+        return seconds;
+    });
+    figure(QStringLiteral("discovery_stall_100_files"), stall * 1000, "ms");
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -391,6 +424,7 @@ int main(int argc, char **argv)
     transfers(n, chunkSizes);
     if (!parser.isSet(noListing))
         listing(n);
+    discovery(n);
     if (parser.isSet(vuvectl))
         memory(parser.value(vuvectl));
     if (parser.isSet(appPath))
