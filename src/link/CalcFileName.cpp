@@ -1,5 +1,29 @@
 #include "CalcFileName.h"
 
+namespace {
+// One character for one: QString::toUpper's full case mapping turns "ß" into
+// "SS" and ligatures into several letters, which would overflow the 8
+// characters of the name part.
+QString toUpperOneForOne(const QString &text)
+{
+    QString upper = text;
+    for (int i = 0; i < upper.size(); ++i) {
+        const QChar c = upper.at(i);
+        if (c.isHighSurrogate() && i + 1 < upper.size() && upper.at(i + 1).isLowSurrogate()) {
+            const uint u = QChar::toUpper(QChar::surrogateToUcs4(c, upper.at(i + 1)));
+            if (QChar::requiresSurrogates(u)) {
+                upper[i] = QChar(QChar::highSurrogate(u));
+                upper[i + 1] = QChar(QChar::lowSurrogate(u));
+            }
+            ++i;
+        } else {
+            upper[i] = c.toUpper();
+        }
+    }
+    return upper;
+}
+} // namespace
+
 QString toCalcFileName(const QString &fileName)
 {
     QString name = fileName;
@@ -31,7 +55,7 @@ QString toCalcFileName(const QString &fileName)
 
     int dot = name.lastIndexOf(QLatin1Char('.'));
     if (dot < 0)
-        return name.left(8).toUpper();
+        return toUpperOneForOne(name.left(8));
 
     if (name.size() - dot - 1 > 3)
         name.truncate(dot + 4);
@@ -45,5 +69,5 @@ QString toCalcFileName(const QString &fileName)
         }
     }
     name.remove(k, dot - k);
-    return name.left(k).toUpper() + name.mid(k);
+    return toUpperOneForOne(name.left(k)) + name.mid(k);
 }
