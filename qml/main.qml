@@ -235,6 +235,7 @@ ApplicationWindow {
     }
 
     BusyIndicator {
+        objectName: "busyIndicator"
         anchors.centerIn: parent
         visible: calcSession.isBusy
     }

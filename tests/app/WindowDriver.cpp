@@ -1,0 +1,128 @@
+#include "WindowDriver.h"
+
+#include <QGuiApplication>
+#include <QQmlContext>
+#include <QQmlProperty>
+#include <QQuickWindow>
+#include <QtTest>
+
+namespace {
+
+const char *const questionDialogs[] = { "doYouWantDeleteItDialog", "zeroSizeFileWontBeSent",
+    "doYouWantSendFile", "doYouWantDownloadFile", "changeNameDialog", "fileNameWasChangeDialog" };
+
+} // namespace
+
+WindowDriver::WindowDriver() = default;
+
+WindowDriver::~WindowDriver() = default;
+
+bool WindowDriver::start()
+{
+    m_shell = std::make_unique<AppShell>(
+        [this](CVivuRuzaSession &session) { session.setPortSource([this] { return m_ports; }); });
+    if (!m_shell->load())
+        return false;
+    m_window = m_shell->window();
+    return m_window && QTest::qWaitForWindowExposed(m_window);
+}
+
+QObject *WindowDriver::byId(const char *id) const
+{
+    QObject *object = qmlContext(m_window)->contextProperty(QLatin1String(id)).value<QObject *>();
+    if (!object)
+        qWarning("no object with the id %s", id);
+    return object;
+}
+
+QObject *WindowDriver::byName(const char *objectName) const
+{
+    QObject *object = m_window->findChild<QObject *>(QLatin1String(objectName));
+    if (!object)
+        qWarning("no object named %s", objectName);
+    return object;
+}
+
+QVariant WindowDriver::read(QObject *object, const char *property) const
+{
+    return QQmlProperty(object, QLatin1String(property), qmlContext(object)).read();
+}
+
+void WindowDriver::write(QObject *object, const char *property, const QVariant &value)
+{
+    QQmlProperty(object, QLatin1String(property), qmlContext(object)).write(value);
+}
+
+void WindowDriver::activate(const char *objectName)
+{
+    QObject *object = byName(objectName);
+    // A disabled control ignores the user; the signal would not.
+    if (object && object->property("enabled").toBool()) {
+        if (object->metaObject()->indexOfSignal("triggered()") >= 0)
+            QMetaObject::invokeMethod(object, "triggered");
+        else
+            QMetaObject::invokeMethod(object, "clicked");
+    }
+}
+
+void WindowDriver::selectRows(const QList<int> &rows)
+{
+    QObject *selection = read("tableView", "selection").value<QObject *>();
+    QMetaObject::invokeMethod(selection, "clear");
+    for (int row : rows)
+        QMetaObject::invokeMethod(selection, "select", Q_ARG(QVariant, row), Q_ARG(QVariant, row));
+}
+
+int WindowDriver::selectedCount() const
+{
+    return read(read("tableView", "selection").value<QObject *>(), "count").toInt();
+}
+
+QString WindowDriver::statusLine() const
+{
+    return read("statusLine", "text").toString();
+}
+
+bool WindowDriver::isOpen(const char *dialogId) const
+{
+    return read(dialogId, "visible").toBool();
+}
+
+QString WindowDriver::openQuestion() const
+{
+    QStringList open;
+    for (const char *id : questionDialogs) {
+        if (isOpen(id))
+            open.append(QLatin1String(id));
+    }
+    if (open.size() > 1)
+        qWarning() << "more than one question open:" << open;
+    return open.value(0);
+}
+
+void WindowDriver::answer(const char *dialogId, bool accept)
+{
+    QMetaObject::invokeMethod(byId(dialogId), accept ? "accept" : "reject");
+}
+
+void WindowDriver::choose(const char *dialogId, const QList<QUrl> &urls)
+{
+    QObject *chooser = byId(dialogId);
+    QMetaObject::invokeMethod(chooser, "clearSelection");
+    for (const QUrl &url : urls) {
+        bool added = false;
+        QMetaObject::invokeMethod(
+            chooser, "addSelection", Q_RETURN_ARG(bool, added), Q_ARG(QUrl, url));
+        if (!added)
+            qWarning() << "the chooser refused" << url;
+    }
+    QMetaObject::invokeMethod(chooser, "accepted");
+    QMetaObject::invokeMethod(chooser, "close");
+}
+
+bool WindowDriver::activateWindow()
+{
+    m_window->requestActivate();
+    return QTest::qWaitForWindowActive(m_window)
+        && QTest::qWaitFor([this] { return QGuiApplication::focusWindow() == m_window; });
+}

@@ -1,0 +1,61 @@
+#ifndef WINDOWDRIVER_H
+#define WINDOWDRIVER_H
+
+#include "AppShell.h"
+#include "CalcPort.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QVariant>
+
+#include <memory>
+
+class QQuickWindow;
+
+// Runs the real window on the real session and drives it the way a user
+// would reach it: by the document's ids and object names, its functions and
+// its dialogs' accept and reject.
+class WindowDriver
+{
+public:
+    WindowDriver();
+    ~WindowDriver();
+
+    // Builds the shell on the given ports and loads the document; the
+    // calculators show up with the first poll, one second later.
+    bool start();
+    QList<CalcPort> &ports() { return m_ports; }
+    AppShell &shell() { return *m_shell; }
+    CVivuRuzaSession &session() { return m_shell->session(); }
+    QQuickWindow *window() const { return m_window; }
+
+    QObject *byId(const char *id) const;
+    QObject *byName(const char *objectName) const;
+    QVariant read(QObject *object, const char *property) const;
+    QVariant read(const char *id, const char *property) const { return read(byId(id), property); }
+    void write(QObject *object, const char *property, const QVariant &value);
+
+    // Clicks a toolbar button or triggers a menu item, as the user would.
+    void activate(const char *objectName);
+    void selectRows(const QList<int> &rows);
+    int selectedCount() const;
+    QString statusLine() const;
+
+    bool isOpen(const char *dialogId) const;
+    // The id of the one question dialog that is open, or an empty string.
+    QString openQuestion() const;
+    void answer(const char *dialogId, bool accept);
+    // Accepts a file chooser with the given selection.
+    void choose(const char *dialogId, const QList<QUrl> &urls);
+    // Makes the main window the focus window again; the toolkit's own dialogs
+    // open windows of their own.
+    bool activateWindow();
+
+private:
+    QList<CalcPort> m_ports;
+    std::unique_ptr<AppShell> m_shell;
+    QQuickWindow *m_window = nullptr;
+};
+
+#endif // WINDOWDRIVER_H

@@ -1,0 +1,204 @@
+// Start-up: the objects the window sees, the window as it first appears, and
+// the exit codes of the shell.
+#include "AppShell.h"
+#include "CalcSimulator.h"
+#include "WindowDriver.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QQmlApplicationEngine>
+#include <QQmlContext>
+#include <QQuickWindow>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+QStringList *capturedWarnings = nullptr;
+QtMessageHandler previousHandler = nullptr;
+
+void captureWarnings(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (capturedWarnings && type != QtDebugMsg && type != QtInfoMsg)
+        capturedWarnings->append(text);
+    previousHandler(type, context, text);
+}
+
+} // namespace
+
+class TestAppShell : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void publishesTheFourObjects();
+    void windowAtStart();
+    void toolbar_data();
+    void toolbar();
+    void loadsWithoutWarnings();
+    void firstSearchAfterOneSecond();
+    void noRootObject_data();
+    void noRootObject();
+    void closeProgramEndsTheEventLoop();
+};
+
+void TestAppShell::initTestCase()
+{
+    // Set as the real main does, before the tests' application object.
+    QVERIFY(QGuiApplication::testAttribute(Qt::AA_EnableHighDpiScaling));
+    QCOMPARE(QCoreApplication::organizationName(), QStringLiteral("Vuve Vudurod"));
+}
+
+void TestAppShell::publishesTheFourObjects()
+{
+    AppShell shell;
+    QQmlContext *context = shell.engine().rootContext();
+    QCOMPARE(context->contextProperty(QStringLiteral("calcSession")).value<QObject *>(),
+        &shell.session());
+    QCOMPARE(context->contextProperty(QStringLiteral("calcModel")).value<QObject *>(),
+        &shell.calcModel());
+    QCOMPARE(context->contextProperty(QStringLiteral("fileModel")).value<QObject *>(),
+        &shell.fileModel());
+    QCOMPARE(context->contextProperty(QStringLiteral("clipboard")).value<QObject *>(),
+        &shell.clipboard());
+    QVERIFY(shell.engine().rootObjects().isEmpty());
+}
+
+void TestAppShell::windowAtStart()
+{
+    WindowDriver driver;
+    QVERIFY(driver.start());
+    QQuickWindow *window = driver.window();
+    QCOMPARE(window->title(), QStringLiteral("Vuve Vudurod"));
+    QVERIFY(window->isVisible());
+    QCOMPARE(window->size(), QSize(720, 480));
+    QCOMPARE(window->minimumSize(), QSize(720, 480));
+    QCOMPARE(driver.read("fileListView", "count").toInt(), 0);
+    QCOMPARE(driver.read("tableView", "rowCount").toInt(), 0);
+    QCOMPARE(driver.statusLine(), QString());
+    QCOMPARE(driver.read("tableView", "selectionMode").toInt(), 2);
+    for (const char *id :
+        { "aboutDialog", "errorMessageDialog", "doYouWantDeleteItDialog", "zeroSizeFileWontBeSent",
+            "doYouWantSendFile", "doYouWantDownloadFile", "changeNameDialog",
+            "fileNameWasChangeDialog", "choseFolderDialog", "choseFileDialog" }) {
+        QVERIFY2(!driver.isOpen(id), id);
+    }
+    // Two thirds of the window's height at 720 x 480.
+    QCOMPARE(driver.read("aboutDialog", "width").toInt(), 320);
+}
+
+void TestAppShell::toolbar_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("icon");
+    QTest::addColumn<QString>("toolTip");
+    QTest::newRow("menu") << "menuButton"
+                          << "menu.png"
+                          << "Menu";
+    QTest::newRow("download") << "downloadButton"
+                              << "download.png"
+                              << "Copy and transfer selected files from calculator to PC";
+    QTest::newRow("send") << "sendButton"
+                          << "send.png"
+                          << "Send files to calculator...";
+    QTest::newRow("delete") << "deleteButton"
+                            << "remove.png"
+                            << "Delete selected files";
+}
+
+void TestAppShell::toolbar()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, icon);
+    QFETCH(QString, toolTip);
+    WindowDriver driver;
+    QVERIFY(driver.start());
+    QObject *object = driver.byName(button.toLatin1());
+    QVERIFY(object);
+    QCOMPARE(driver.read(object, "ToolTip.text").toString(), toolTip);
+    QCOMPARE(driver.read(object, "ToolTip.delay").toInt(), 1000);
+    const QUrl source = driver.read(object, "icon.source").toUrl();
+    QCOMPARE(source, QUrl(QStringLiteral("qrc:/images/x1/") + icon));
+    const QImage image(QLatin1Char(':') + source.path());
+    QCOMPARE(image.size(), QSize(24, 24));
+    QVERIFY(image.hasAlphaChannel());
+}
+
+void TestAppShell::loadsWithoutWarnings()
+{
+    QStringList warnings;
+    capturedWarnings = &warnings;
+    previousHandler = qInstallMessageHandler(captureWarnings);
+    {
+        WindowDriver driver;
+        const bool started = driver.start();
+        // The choosers build their dialogs on first use.
+        QMetaObject::invokeMethod(driver.byId("choseFileDialog"), "open");
+        QMetaObject::invokeMethod(driver.byId("choseFolderDialog"), "open");
+        QTest::qWait(100);
+        QMetaObject::invokeMethod(driver.byId("choseFileDialog"), "close");
+        QMetaObject::invokeMethod(driver.byId("choseFolderDialog"), "close");
+        QVERIFY(started);
+    }
+    qInstallMessageHandler(previousHandler);
+    capturedWarnings = nullptr;
+    QCOMPARE(warnings, QStringList());
+}
+
+void TestAppShell::firstSearchAfterOneSecond()
+{
+    CalcSimulator simulator;
+    QVERIFY(simulator.start());
+    WindowDriver driver;
+    driver.ports().append(CalcPort(simulator.portPath(), simulator.portPath()));
+    QVERIFY(driver.start());
+    QCOMPARE(driver.shell().calcModel().rowCount(), 0);
+    QTRY_COMPARE(driver.read("fileListView", "count").toInt(), 1);
+    QCOMPARE(driver.read("fileListView", "currentIndex").toInt(), 0);
+}
+
+void TestAppShell::noRootObject_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("missing") << QString();
+    QTest::newRow("faulty") << QStringLiteral("import QtQuick 2.12\nItem { width: }\n");
+    QTest::newRow("unknown type") << QStringLiteral("import QtQuick 2.12\nNoSuchThing {}\n");
+}
+
+void TestAppShell::noRootObject()
+{
+    QFETCH(QString, text);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("main.qml"));
+    if (!text.isNull()) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(text.toUtf8());
+    }
+    // An event loop, had it run, would end at once with 0.
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    QCOMPARE(AppShell::run(AppShell::SessionSetup(), QUrl::fromLocalFile(path)), -1);
+    QCoreApplication::processEvents();
+}
+
+void TestAppShell::closeProgramEndsTheEventLoop()
+{
+    QTimer::singleShot(0, [] {
+        for (QWindow *window : QGuiApplication::topLevelWindows()) {
+            QObject *item = window->findChild<QObject *>(QStringLiteral("closeMenuItem"));
+            if (item)
+                QMetaObject::invokeMethod(item, "triggered");
+        }
+    });
+    QCOMPARE(AppShell::run(), 0);
+}
+
+static void prepare()
+{
+    AppShell::prepareApplication();
+}
+Q_CONSTRUCTOR_FUNCTION(prepare)
+
+QTEST_MAIN(TestAppShell)
+#include "tst_appshell.moc"

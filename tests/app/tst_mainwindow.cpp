@@ -1,0 +1,510 @@
+// The user flows of the window, end to end: the real document and session on
+// two simulated calculators.
+#include "CalcSimulator.h"
+#include "FrameCodec.h"
+#include "WindowDriver.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using VivuRuza::calcMsg;
+
+namespace {
+
+using FileList = QList<QPair<QString, QByteArray>>;
+
+const FileList calculatorFiles = {
+    { QStringLiteral("MAIN.py"), QByteArray("print('on the calculator')\n") },
+    { QStringLiteral("QUAD.py"), QByteArray("a, b, c = 1, -3, 2\n") },
+    { QStringLiteral("NOTES.txt"), QByteArray("bring batteries\n") },
+};
+
+int countOf(const CalcSimulator &simulator, int type)
+{
+    return simulator.receivedTypes().count(type);
+}
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void entryPoints_data();
+    void entryPoints();
+    void withoutCalculator();
+    void send_data();
+    void send();
+    void escapeOnNotice();
+    void escapeOnQuestion();
+    void download_data();
+    void download();
+    void copy();
+    void deleteFiles_data();
+    void deleteFiles();
+    void rename();
+    void errorDialog();
+    void busy();
+
+private:
+    bool startWithCalculators();
+    QUrl writeLocal(const QString &name, const QByteArray &content);
+    void drop(const QList<QUrl> &urls);
+    void paste(const QList<QUrl> &urls);
+    bool pressEscape();
+
+    int m_firstWait = 0;
+    int m_furtherWait = 0;
+    QByteArray m_tmpDir;
+    std::unique_ptr<QTemporaryDir> m_local;
+    std::unique_ptr<CalcSimulator> m_calc;
+    std::unique_ptr<CalcSimulator> m_lab;
+    std::unique_ptr<WindowDriver> m_driver;
+};
+
+void TestMainWindow::initTestCase()
+{
+    m_firstWait = FrameCodec::firstWaitMs();
+    m_furtherWait = FrameCodec::furtherWaitMs();
+    m_tmpDir = qgetenv("TMPDIR");
+}
+
+void TestMainWindow::init()
+{
+    m_local = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_local->isValid());
+    m_calc = std::make_unique<CalcSimulator>();
+    m_calc->setName(QStringLiteral("Vori X1"));
+    m_calc->setFiles(calculatorFiles);
+    m_lab = std::make_unique<CalcSimulator>();
+    m_lab->setName(QStringLiteral("Vori X1 Lab"));
+    m_lab->setFiles({ { QStringLiteral("LAB1.py"), QByteArray("x = 1\n") } });
+    QVERIFY(m_calc->start());
+    QVERIFY(m_lab->start());
+    m_driver = std::make_unique<WindowDriver>();
+}
+
+void TestMainWindow::cleanup()
+{
+    m_driver.reset();
+    m_calc.reset();
+    m_lab.reset();
+    m_local.reset();
+    FrameCodec::setWaitLimits(m_firstWait, m_furtherWait);
+    qputenv("TMPDIR", m_tmpDir);
+}
+
+bool TestMainWindow::startWithCalculators()
+{
+    for (CalcSimulator *simulator : { m_calc.get(), m_lab.get() })
+        m_driver->ports().append(CalcPort(simulator->portPath(), simulator->portPath()));
+    if (!m_driver->start())
+        return false;
+    return QTest::qWaitFor([this] {
+        return m_driver->read("fileListView", "count").toInt() == 2
+            && m_driver->read("tableView", "rowCount").toInt() == calculatorFiles.size();
+    });
+}
+
+QUrl TestMainWindow::writeLocal(const QString &name, const QByteArray &content)
+{
+    QFile file(m_local->filePath(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+        qWarning() << "cannot write" << file.fileName();
+    return QUrl::fromLocalFile(file.fileName());
+}
+
+// As the platform delivers a drag from a file manager: enter, then drop, over
+// the file table.
+void TestMainWindow::drop(const QList<QUrl> &urls)
+{
+    QMimeData data;
+    data.setUrls(urls);
+    auto *pane = qobject_cast<QQuickItem *>(m_driver->byId("fileGridRectangle"));
+    const QPoint point = pane->mapToScene(QPointF(pane->width() / 2, pane->height() / 2)).toPoint();
+    QDragEnterEvent enter(point, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(m_driver->window(), &enter);
+    QDropEvent dropEvent(point, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(m_driver->window(), &dropEvent);
+}
+
+void TestMainWindow::paste(const QList<QUrl> &urls)
+{
+    auto *data = new QMimeData;
+    data->setUrls(urls);
+    QGuiApplication::clipboard()->setMimeData(data);
+    QVERIFY(m_driver->activateWindow());
+    QTest::keySequence(m_driver->window(), QKeySequence::Paste);
+}
+
+bool TestMainWindow::pressEscape()
+{
+    if (!m_driver->activateWindow())
+        return false;
+    QTest::keyClick(m_driver->window(), Qt::Key_Escape);
+    return true;
+}
+
+void TestMainWindow::entryPoints_data()
+{
+    QTest::addColumn<bool>("attached");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<QString>("dialog");
+    const QString noCalculator = QStringLiteral("No calculator is connected");
+    const QString selectToDownload = QStringLiteral("Yoy must select some files for downloading");
+    const QString selectToDelete = QStringLiteral("No files selected for deleting");
+    QTest::newRow("send, no calculator") << false << "sendButton" << noCalculator << QString();
+    QTest::newRow("rename, no calculator")
+        << false << "changeNameMenuItem" << noCalculator << QString();
+    QTest::newRow("download, no calculator")
+        << false << "downloadButton" << selectToDownload << QString();
+    QTest::newRow("delete, no calculator")
+        << false << "deleteButton" << selectToDelete << QString();
+    QTest::newRow("send") << true << "sendButton" << QString() << "choseFileDialog";
+    QTest::newRow("rename") << true << "changeNameMenuItem" << QString() << "changeNameDialog";
+    QTest::newRow("download, no selection")
+        << true << "downloadButton" << selectToDownload << QString();
+    QTest::newRow("delete, no selection") << true << "deleteButton" << selectToDelete << QString();
+}
+
+void TestMainWindow::entryPoints()
+{
+    QFETCH(bool, attached);
+    QFETCH(QString, entry);
+    QFETCH(QString, status);
+    QFETCH(QString, dialog);
+    if (attached)
+        QVERIFY(startWithCalculators());
+    else
+        QVERIFY(m_driver->start());
+    m_driver->session().setProperty("statusLineText", QStringLiteral("earlier text"));
+
+    m_driver->activate(entry.toLatin1());
+
+    QCOMPARE(m_driver->statusLine(), status);
+    for (const char *id : { "changeNameDialog", "choseFileDialog", "choseFolderDialog" })
+        QCOMPARE(m_driver->isOpen(id), dialog == QLatin1String(id));
+    if (!dialog.isEmpty()) {
+        // The file chooser builds its folder view in the background; let it
+        // finish so the engine does not go down mid-way.
+        QTest::qWait(200);
+        QMetaObject::invokeMethod(m_driver->byId(dialog.toLatin1()), "close");
+    }
+}
+
+void TestMainWindow::withoutCalculator()
+{
+    QVERIFY(m_driver->start());
+    const QUrl empty = writeLocal(QStringLiteral("EMPTY.py"), QByteArray());
+
+    // Paste and Copy test for a calculator and do nothing without one.
+    paste({ empty });
+    QCOMPARE(m_driver->openQuestion(), QString());
+    QTest::keySequence(m_driver->window(), QKeySequence::Copy);
+    QCOMPARE(QGuiApplication::clipboard()->mimeData()->urls(), QList<QUrl>({ empty }));
+
+    // A drop does not, so its file is examined.
+    drop({ empty });
+    QCOMPARE(m_driver->openQuestion(), QStringLiteral("zeroSizeFileWontBeSent"));
+    QCOMPARE(m_driver->read("zeroSizeFileWontBeSentText", "text").toString(),
+        QStringLiteral("File EMPTY.py is zero-length and can't be sent."));
+}
+
+void TestMainWindow::send_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::newRow("drop") << "drop";
+    QTest::newRow("paste") << "paste";
+    QTest::newRow("chooser") << "chooser";
+}
+
+void TestMainWindow::send()
+{
+    QFETCH(QString, entry);
+    QVERIFY(startWithCalculators());
+    QSignalSpy busy(&m_driver->session(), &CVivuRuzaSession::isBusyChange);
+    const QList<QUrl> urls = {
+        writeLocal(QStringLiteral("EMPTY.py"), QByteArray()),
+        writeLocal(QStringLiteral("MAIN.py"), "print('replaced')\n"),
+        writeLocal(QStringLiteral("longfilename.py"), "long = True\n"),
+        writeLocal(QStringLiteral("QUAD.py"), "print('not sent')\n"),
+        writeLocal(QStringLiteral("notes.txt"), "new notes\n"),
+        writeLocal(QStringLiteral("NEW.py"), "new = 1\n"),
+    };
+    struct Step
+    {
+        const char *dialog;
+        const char *textOf;
+        QString text;
+        bool accept;
+    };
+    const QString renamed = QStringLiteral("The file name (%1) exceeds the allowed limit of 8 "
+                                           "symbols for a file name and 3 symbols for an "
+                                           "extension and will be changed to %2");
+    const QString exists
+        = QStringLiteral("File %1 already exists on your calculator.\nDo you want to replace it?");
+    const QList<Step> steps = {
+        { "zeroSizeFileWontBeSent", "zeroSizeFileWontBeSentText",
+            QStringLiteral("File EMPTY.py is zero-length and can't be sent."), true },
+        { "doYouWantSendFile", "doYouWantSendFileText", exists.arg(QStringLiteral("MAIN.py")),
+            true },
+        { "doYouWantSendFile", "doYouWantSendFileText", exists.arg(QStringLiteral("QUAD.py")),
+            false },
+        { "fileNameWasChangeDialog", "fileNameWasChangeDialogText",
+            renamed.arg(QStringLiteral("longfilename.py"), QStringLiteral("LONGFILE.py")), true },
+        { "fileNameWasChangeDialog", "fileNameWasChangeDialogText",
+            renamed.arg(QStringLiteral("notes.txt"), QStringLiteral("NOTES.txt")), true },
+        { "doYouWantSendFile", "doYouWantSendFileText", exists.arg(QStringLiteral("NOTES.txt")),
+            true },
+    };
+
+    if (entry == QLatin1String("drop")) {
+        drop(urls);
+    } else if (entry == QLatin1String("paste")) {
+        paste(urls);
+    } else {
+        m_driver->activate("sendButton");
+        QVERIFY(m_driver->isOpen("choseFileDialog"));
+        m_driver->choose("choseFileDialog", urls);
+    }
+
+    for (const Step &step : steps) {
+        QCOMPARE(m_driver->openQuestion(), QLatin1String(step.dialog));
+        QCOMPARE(m_driver->read(step.textOf, "text").toString(), step.text);
+        QCOMPARE(busy.count(), 0);
+        m_driver->answer(step.dialog, step.accept);
+    }
+    QCOMPARE(m_driver->openQuestion(), QString());
+
+    QTRY_COMPARE(busy.count(), 2);
+    QCOMPARE(m_driver->session().property("isBusy").toBool(), false);
+    QCOMPARE(countOf(*m_calc, calcMsg::SEND_FILE), 4);
+    QCOMPARE(m_calc->fileContent(QStringLiteral("MAIN.py")), QByteArray("print('replaced')\n"));
+    QCOMPARE(m_calc->fileContent(QStringLiteral("QUAD.py")), calculatorFiles.at(1).second);
+    QCOMPARE(m_calc->fileContent(QStringLiteral("NOTES.txt")), QByteArray("new notes\n"));
+    QCOMPARE(m_calc->fileContent(QStringLiteral("LONGFILE.py")), QByteArray("long = True\n"));
+    QCOMPARE(m_calc->fileContent(QStringLiteral("NEW.py")), QByteArray("new = 1\n"));
+    QVERIFY(!m_calc->hasFile(QStringLiteral("EMPTY.py")));
+    QVERIFY(m_lab->receivedTypes().count(calcMsg::SEND_FILE) == 0);
+    QCOMPARE(m_driver->read("tableView", "rowCount").toInt(), 5);
+}
+
+void TestMainWindow::escapeOnNotice()
+{
+    QVERIFY(startWithCalculators());
+    QSignalSpy busy(&m_driver->session(), &CVivuRuzaSession::isBusyChange);
+    drop({ writeLocal(QStringLiteral("EMPTY.py"), QByteArray()),
+        writeLocal(QStringLiteral("NEW.py"), "new\n") });
+    QCOMPARE(m_driver->openQuestion(), QStringLiteral("zeroSizeFileWontBeSent"));
+
+    QVERIFY(pressEscape());
+    QTRY_COMPARE(m_driver->openQuestion(), QString());
+    QCOMPARE(busy.count(), 0);
+
+    // The walk ended there; what was pending is still the session's.
+    QMetaObject::invokeMethod(m_driver->window(), "processSendCollision");
+    QTRY_COMPARE(busy.count(), 2);
+    QCOMPARE(m_calc->fileContent(QStringLiteral("NEW.py")), QByteArray("new\n"));
+}
+
+void TestMainWindow::escapeOnQuestion()
+{
+    QVERIFY(startWithCalculators());
+    QSignalSpy busy(&m_driver->session(), &CVivuRuzaSession::isBusyChange);
+    drop({ writeLocal(QStringLiteral("MAIN.py"), "replaced\n"),
+        writeLocal(QStringLiteral("NEW.py"), "new\n") });
+    QCOMPARE(m_driver->openQuestion(), QStringLiteral("doYouWantSendFile"));
+
+    // The toolkit reports the closing as a rejection: the answer is No and
+    // the walk goes on to the send.
+    QVERIFY(pressEscape());
+    QTRY_COMPARE(busy.count(), 2);
+    QCOMPARE(m_driver->openQuestion(), QString());
+    QCOMPARE(m_calc->fileContent(QStringLiteral("MAIN.py")), calculatorFiles.at(0).second);
+    QCOMPARE(m_calc->fileContent(QStringLiteral("NEW.py")), QByteArray("new\n"));
+}
+
+void TestMainWindow::download_data()
+{
+    QTest::addColumn<bool>("localCopy");
+    QTest::addColumn<bool>("replace");
+    QTest::newRow("no local copy") << false << false;
+    QTest::newRow("replace") << true << true;
+    QTest::newRow("keep") << true << false;
+}
+
+void TestMainWindow::download()
+{
+    QFETCH(bool, localCopy);
+    QFETCH(bool, replace);
+    QVERIFY(startWithCalculators());
+    QSignalSpy busy(&m_driver->session(), &CVivuRuzaSession::isBusyChange);
+    if (localCopy)
+        writeLocal(QStringLiteral("MAIN.py"), "local\n");
+    m_driver->selectRows({ 0, 1 });
+
+    m_driver->activate("downloadButton");
+    QVERIFY(m_driver->isOpen("choseFolderDialog"));
+    m_driver->choose("choseFolderDialog", { QUrl::fromLocalFile(m_local->path()) });
+    if (localCopy) {
+        QCOMPARE(m_driver->openQuestion(), QStringLiteral("doYouWantDownloadFile"));
+        QCOMPARE(m_driver->read("doYouWantDownloadFile", "title").toString(),
+            QStringLiteral("File MAIN.py already exists on your PC.\nDo you want to replace it?"));
+        QCOMPARE(busy.count(), 0);
+        m_driver->answer("doYouWantDownloadFile", replace);
+    }
+    QCOMPARE(m_driver->openQuestion(), QString());
+
+    QTRY_COMPARE(busy.count(), 2);
+    QFile quad(m_local->filePath(QStringLiteral("QUAD.py")));
+    QVERIFY(quad.open(QIODevice::ReadOnly));
+    QCOMPARE(quad.readAll(), calculatorFiles.at(1).second);
+    QFile main(m_local->filePath(QStringLiteral("MAIN.py")));
+    QVERIFY(main.open(QIODevice::ReadOnly));
+    QCOMPARE(main.readAll(),
+        localCopy && !replace ? QByteArray("local\n") : calculatorFiles.at(0).second);
+    QCOMPARE(m_driver->selectedCount(), 2);
+}
+
+void TestMainWindow::copy()
+{
+    // The Copy key downloads into the temporary folder.
+    qputenv("TMPDIR", QFile::encodeName(m_local->path()));
+    QVERIFY(startWithCalculators());
+    m_driver->selectRows({ 0, 2 });
+
+    QVERIFY(m_driver->activateWindow());
+    QTest::keySequence(m_driver->window(), QKeySequence::Copy);
+
+    const QList<QUrl> expected
+        = { QUrl::fromLocalFile(m_local->filePath(QStringLiteral("MAIN.py"))),
+              QUrl::fromLocalFile(m_local->filePath(QStringLiteral("NOTES.txt"))) };
+    QCOMPARE(QGuiApplication::clipboard()->mimeData()->urls(), expected);
+    QTRY_VERIFY(!m_driver->session().property("isBusy").toBool()
+        && QFile::exists(expected.at(1).toLocalFile()));
+    QFile notes(expected.at(1).toLocalFile());
+    QVERIFY(notes.open(QIODevice::ReadOnly));
+    QCOMPARE(notes.readAll(), calculatorFiles.at(2).second);
+    QCOMPARE(m_driver->selectedCount(), 2);
+}
+
+void TestMainWindow::deleteFiles_data()
+{
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("yes") << true;
+    QTest::newRow("no") << false;
+}
+
+void TestMainWindow::deleteFiles()
+{
+    QFETCH(bool, yes);
+    QVERIFY(startWithCalculators());
+    QSignalSpy busy(&m_driver->session(), &CVivuRuzaSession::isBusyChange);
+    m_driver->selectRows({ 2, 0 });
+
+    m_driver->activate("deleteButton");
+    QCOMPARE(m_driver->openQuestion(), QStringLiteral("doYouWantDeleteItDialog"));
+    QCOMPARE(m_driver->read("doYouWantDeleteItText", "text").toString(),
+        QStringLiteral("Do you want to delete next files:\nMAIN.py\nNOTES.txt?"));
+    m_driver->answer("doYouWantDeleteItDialog", yes);
+
+    if (yes) {
+        QCOMPARE(m_driver->selectedCount(), 0);
+        QTRY_COMPARE(busy.count(), 2);
+        QCOMPARE(m_calc->files().size(), 1);
+        QVERIFY(m_calc->hasFile(QStringLiteral("QUAD.py")));
+        QCOMPARE(m_driver->read("tableView", "rowCount").toInt(), 1);
+    } else {
+        QCOMPARE(m_driver->selectedCount(), 2);
+        QCOMPARE(busy.count(), 0);
+        QCOMPARE(m_calc->files().size(), calculatorFiles.size());
+    }
+}
+
+void TestMainWindow::rename()
+{
+    QVERIFY(startWithCalculators());
+    QSignalSpy busy(&m_driver->session(), &CVivuRuzaSession::isBusyChange);
+
+    m_driver->activate("changeNameMenuItem");
+    QVERIFY(m_driver->isOpen("changeNameDialog"));
+    m_driver->answer("changeNameDialog", true);
+    QCOMPARE(busy.count(), 0);
+
+    m_driver->activate("changeNameMenuItem");
+    m_driver->write(m_driver->byId("newNameField"), "text", QStringLiteral("Lab bench"));
+    m_driver->answer("changeNameDialog", true);
+    QTRY_COMPARE(busy.count(), 2);
+
+    QCOMPARE(m_calc->name(), QStringLiteral("Lab bench"));
+    QCOMPARE(countOf(*m_calc, calcMsg::CHANGE_NAME), 1);
+    auto *row = m_driver->read("fileListView", "currentItem").value<QQuickItem *>();
+    QVERIFY(row);
+    QCOMPARE(row->childItems().value(0)->property("text").toString(), QStringLiteral("Lab bench"));
+}
+
+void TestMainWindow::errorDialog()
+{
+    QVERIFY(startWithCalculators());
+    m_calc->setRefusal(calcMsg::SEND_FILE, calcMsg::MEMORY_ERROR, 0, QString());
+    const QUrl file = writeLocal(QStringLiteral("NEW.py"), "new\n");
+
+    for (int round = 0; round < 2; ++round) {
+        drop({ file });
+        QTRY_VERIFY(m_driver->isOpen("errorMessageDialog"));
+        const QString error = m_driver->session().property("error").toString();
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(m_driver->read("errorMessageDialog", "text").toString(), error);
+        QTRY_VERIFY(!m_driver->session().property("isBusy").toBool());
+
+        QMetaObject::invokeMethod(m_driver->byId("errorMessageDialog"), "close");
+        QCOMPARE(m_driver->session().property("error").toString(), QString());
+    }
+}
+
+void TestMainWindow::busy()
+{
+    FrameCodec::setWaitLimits(300, 300);
+    QVERIFY(startWithCalculators());
+    const QList<QObject *> disabled
+        = { m_driver->read(m_driver->window(), "header").value<QObject *>(),
+              m_driver->byName("sendButton"), m_driver->byId("fileListView"),
+              m_driver->byId("tableView") };
+    QObject *indicator = m_driver->byName("busyIndicator");
+    QVERIFY(!indicator->property("visible").toBool());
+
+    // A calculator that does not answer holds the job until the wait runs out.
+    m_calc->setSilent(true);
+    m_driver->activate("changeNameMenuItem");
+    m_driver->write(m_driver->byId("newNameField"), "text", QStringLiteral("Quiet"));
+    m_driver->answer("changeNameDialog", true);
+
+    QTRY_VERIFY(m_driver->session().property("isBusy").toBool());
+    for (QObject *object : disabled)
+        QVERIFY2(!object->property("enabled").toBool(), qPrintable(object->objectName()));
+    QVERIFY(indicator->property("visible").toBool());
+
+    QTRY_VERIFY(!m_driver->session().property("isBusy").toBool());
+    for (QObject *object : disabled)
+        QVERIFY(object->property("enabled").toBool());
+    QVERIFY(!indicator->property("visible").toBool());
+}
+
+static void prepare()
+{
+    AppShell::prepareApplication();
+}
+Q_CONSTRUCTOR_FUNCTION(prepare)
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
