@@ -146,7 +146,8 @@ ApplicationWindow {
                     }
                     delegate: Rectangle {
                         id: listElement
-                        width: parent.width
+                        // A released row has no parent until it is destroyed.
+                        width: parent ? parent.width : 0
                         height: Math.max(50, currentListItem.height)
                         color: "transparent"
 

@@ -8,20 +8,49 @@
 #include <QGuiApplication>
 #include <QTextStream>
 
-int main(int argc, char **argv)
-{
-    AppShell::prepareApplication();
-    QGuiApplication app(argc, argv);
+namespace {
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Vuve Vudurod with two simulated calculators, \"Vori X1\" and \"Vori X1 Lab\"."));
-    parser.addHelpOption();
-    const QCommandLineOption portOption(QStringLiteral("port"),
+QCommandLineOption portOption()
+{
+    return QCommandLineOption(QStringLiteral("port"),
         QStringLiteral("Also list the serial device or pseudo-terminal at <path> as a calculator "
                        "(repeatable)."),
         QStringLiteral("path"));
-    parser.addOption(portOption);
+}
+
+void describeOptions(QCommandLineParser &parser)
+{
+    parser.setApplicationDescription(QStringLiteral(
+        "Vuve Vudurod with two simulated calculators, \"Vori X1\" and \"Vori X1 Lab\"."));
+    parser.addHelpOption();
+    parser.addOption(portOption());
+}
+
+// Help needs no display, so it is given before the GUI application exists.
+bool wantsHelp(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "-h" || arg == "--help" || arg == "-?" || arg == "--help-all")
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCommandLineParser parser;
+    describeOptions(parser);
+    if (wantsHelp(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        parser.process(app);
+        return 0;
+    }
+
+    AppShell::prepareApplication();
+    QGuiApplication app(argc, argv);
     parser.process(app);
 
     QTextStream err(stderr);
@@ -31,7 +60,7 @@ int main(int argc, char **argv)
         err << "vuve-vudurod-demo: " << errorText << Qt::endl;
         return 1;
     }
-    for (const QString &path : parser.values(portOption)) {
+    for (const QString &path : parser.values(portOption())) {
         if (!QFileInfo::exists(path)) {
             err << "vuve-vudurod-demo: no such device: " << path << Qt::endl;
             return 2;
