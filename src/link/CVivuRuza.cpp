@@ -13,6 +13,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <limits>
 
 using VivuRuza::calcMsg;
 
@@ -108,7 +109,10 @@ bool CVivuRuza::writeFrame(QByteArray &payload)
 
 bool CVivuRuza::readFrame(QByteArray &buffer)
 {
-    return m_codec.readFrame(buffer, 2 * chunkSize);
+    // The device may announce any positive chunk size; twice that must not
+    // overflow (the codec caps the quantum anyway).
+    const qint64 quantum = 2 * qint64(chunkSize);
+    return m_codec.readFrame(buffer, int(qMin<qint64>(quantum, std::numeric_limits<int>::max())));
 }
 
 bool CVivuRuza::matchMarker(char byte)
