@@ -1,0 +1,645 @@
+#include "SessionRig.h"
+
+#include "FrameCodec.h"
+
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using VivuRuza::calcMsg;
+
+namespace {
+const int jobTimeoutMs = 20000;
+
+enum Job { Send, Download, Delete, Rename };
+
+// What the window would see at the moment isBusy turns false.
+struct JobEnd
+{
+    QStringList events;
+    QStringList filesAtEnd;
+    QStringList rowsAtEnd;
+};
+
+// Records the session's signals in order and the models' state when the job
+// is over; the job is over when isBusy has gone true and back to false.
+class JobWatch
+{
+public:
+    explicit JobWatch(SessionRig &rig)
+        : m_rig(rig)
+    {
+        QObject::connect(&rig.session, &CVivuRuzaSession::isBusyChange, &m_context, [this] {
+            const bool busy = m_rig.isBusy();
+            m_end.events.append(busy ? QStringLiteral("busy") : QStringLiteral("idle"));
+            if (!busy) {
+                m_end.filesAtEnd = m_rig.fileNames();
+                m_end.rowsAtEnd = m_rig.rowNames();
+            }
+        });
+        QObject::connect(&rig.session, &CVivuRuzaSession::errorChange, &m_context, [this] {
+            m_end.events.append(
+                QStringLiteral("error:") + m_rig.session.property("error").toString());
+        });
+        QObject::connect(&rig.fileModel, &QAbstractItemModel::rowsRemoved, &m_context,
+            [this] { m_end.events.append(QStringLiteral("files cleared")); });
+    }
+
+    bool waitIdle()
+    {
+        return QTest::qWaitFor(
+            [this] { return m_end.events.contains(QStringLiteral("idle")); }, jobTimeoutMs);
+    }
+
+    const JobEnd &end() const { return m_end; }
+
+private:
+    SessionRig &m_rig;
+    QObject m_context;
+    JobEnd m_end;
+};
+
+void startJob(SessionRig &rig, Job job, const QString &localFile, const QString &destFolder)
+{
+    switch (job) {
+    case Send:
+        rig.session.toCalcUrls({ QUrl::fromLocalFile(localFile) });
+        rig.session.sendFiles();
+        break;
+    case Download:
+        rig.session.addSelected(0);
+        rig.session.fromCalcUrls(true, QUrl::fromLocalFile(destFolder));
+        rig.session.downloadsFiles();
+        break;
+    case Delete:
+        rig.session.addSelected(0);
+        rig.session.deleteSelected();
+        break;
+    case Rename:
+        rig.session.changeCalcName(QStringLiteral("Renamed"));
+        break;
+    }
+}
+} // namespace
+
+class TestSession : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanupTestCase();
+
+    void startsEmpty();
+    void timerPolls();
+    void polling_data();
+    void polling();
+    void replugBetweenPollsKeepsWorker();
+    void idleWorkerReleasedOnUnplug();
+    void properties_data();
+    void properties();
+    void errorsAndBusyNotifyEveryCall();
+
+    void jobs_data();
+    void jobs();
+    void jobErrorsForwarded_data();
+    void jobErrorsForwarded();
+    void silentCalculator_data();
+    void silentCalculator();
+    void secondJobOnBusyWorkerRefused();
+    void refreshBelongsToItsJob();
+    void jobsOnTwoCalculators();
+    void noCurrentCalculator();
+    void unplugDuringJob();
+    void pollDuringJob();
+    void destroyedDuringJob();
+};
+
+void TestSession::init()
+{
+    FrameCodec::setWaitLimits(FrameCodec::defaultFirstWaitMs, FrameCodec::defaultFurtherWaitMs);
+}
+
+void TestSession::cleanupTestCase()
+{
+    init();
+}
+
+void TestSession::startsEmpty()
+{
+    SessionRig rig;
+    QCOMPARE(rig.currentIndex(), -1);
+    QCOMPARE(rig.session.workerCount(), 0);
+    QCOMPARE(rig.calcModel.rowCount(), 0);
+    QCOMPARE(rig.calcModel.currentIndex(), -1);
+    QCOMPARE(rig.fileModel.rowCount(), 0);
+    QVERIFY(!rig.isBusy());
+}
+
+// setModels does not poll; the timer does, later.
+void TestSession::timerPolls()
+{
+    VivuRuzaModel calcModel;
+    VoriFileModel fileModel;
+    CVivuRuzaSession session;
+    int polls = 0;
+    session.setPortSource([&polls] {
+        ++polls;
+        return QList<CalcPort>();
+    });
+    session.setModels(&calcModel, &fileModel);
+    QCOMPARE(polls, 0);
+    QTRY_VERIFY_WITH_TIMEOUT(polls > 0, 5000);
+}
+
+void TestSession::polling_data()
+{
+    // A step is either the letters of the calculators listed at one poll, or
+    // "=n", the user picking row n. After each step: the rows, then "@" and
+    // the current index.
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("expected");
+    auto s = [](const char *text) { return QString::fromLatin1(text); };
+    QTest::newRow("nothing attached") << QStringList { s("") } << QStringList { s("@-1") };
+    QTest::newRow("plug") << QStringList { s(""), s("A") } << QStringList { s("@-1"), s("A@0") };
+    QTest::newRow("second plug") << QStringList { s("A"), s("A B") }
+                                 << QStringList { s("A@0"), s("A B@0") };
+    QTest::newRow("two at once, in port order")
+        << QStringList { s("B A") } << QStringList { s("B A@0") };
+    QTest::newRow("unplug the current, not first") << QStringList { s("A B"), s("=1"),
+        s("A") } << QStringList { s("A B@0"), s("A B@1"), s("A@0") };
+    QTest::newRow("unplug the current, first")
+        << QStringList { s("A B"), s("B") } << QStringList { s("A B@0"), s("B@0") };
+    QTest::newRow("unplug another before the current") << QStringList { s("A B C"), s("=2"),
+        s("A C") } << QStringList { s("A B C@0"), s("A B C@2"), s("A C@1") };
+    QTest::newRow("unplug another after the current") << QStringList { s("A B C"), s("=1"),
+        s("A B") } << QStringList { s("A B C@0"), s("A B C@1"), s("A B@1") };
+    QTest::newRow("unplug two in one poll")
+        << QStringList { s("A B C"), s("A") } << QStringList { s("A B C@0"), s("A@0") };
+    QTest::newRow("unplug the last")
+        << QStringList { s("A"), s("") } << QStringList { s("A@0"), s("@0") };
+    // The model keeps index 1 after row 0 goes: it names no calculator.
+    QTest::newRow("row 0 goes while the last row is current") << QStringList { s("A B"), s("=1"),
+        s("B") } << QStringList { s("A B@0"), s("A B@1"), s("B@1") };
+    QTest::newRow("picked row past the end")
+        << QStringList { s("A"), s("=3") } << QStringList { s("A@0"), s("A@3") };
+    QTest::newRow("unplugged and plugged again across polls") << QStringList { s("A B"), s("B"),
+        s("A B") } << QStringList { s("A B@0"), s("B@0"), s("B A@0") };
+}
+
+// After every step the rows are the workers, and the file list shows the
+// cached files of the calculator at the current index, or nothing.
+void TestSession::polling()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, expected);
+    SessionRig rig;
+    for (int i = 0; i < steps.size(); ++i) {
+        const QString &step = steps.at(i);
+        if (step.startsWith(QLatin1Char('=')))
+            rig.calcModel.setCurrentIndex(step.mid(1).toInt());
+        else
+            QVERIFY(rig.plug(step.split(QLatin1Char(' '), Qt::SkipEmptyParts)));
+
+        const QStringList want = expected.at(i).split(QLatin1Char('@'));
+        const QStringList letters = want.at(0).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        const int index = want.at(1).toInt();
+        QStringList names;
+        for (const QString &letter : letters)
+            names.append(QStringLiteral("Calc ") + letter);
+        QCOMPARE(rig.rowNames(), names);
+        QCOMPARE(rig.session.workerCount(), rig.calcModel.rowCount());
+        for (int row = 0; row < rig.session.workerCount(); ++row)
+            QCOMPARE(rig.session.workerAt(row)->name, names.at(row));
+        QCOMPARE(rig.currentIndex(), index);
+        QCOMPARE(rig.calcModel.currentIndex(), index);
+        const QStringList files = index >= 0 && index < letters.size()
+            ? QStringList { letters.at(index) + QStringLiteral(".PY") }
+            : QStringList();
+        QCOMPARE(rig.fileNames(), files);
+    }
+}
+
+// Known by port name: the calculator is not read again, and its cached name
+// and files stay.
+void TestSession::replugBetweenPollsKeepsWorker()
+{
+    SessionRig rig;
+    QVERIFY(rig.plug({ QStringLiteral("A") }));
+    CVoriWorker *worker = rig.session.workerAt(0);
+    CalcSimulator *a = rig.sim(QStringLiteral("A"));
+    a->setName(QStringLiteral("Other"));
+    a->setFiles({});
+    a->clearReceived();
+    rig.session.setProperty("statusLineText", QStringLiteral("Sent."));
+    QSignalSpy rowsChanged(&rig.calcModel, &VivuRuzaModel::indexOrSizeChange);
+
+    QVERIFY(rig.plug({ QStringLiteral("A") }));
+
+    QCOMPARE(rig.session.workerAt(0), worker);
+    QCOMPARE(rig.rowNames(), QStringList { QStringLiteral("Calc A") });
+    QCOMPARE(rig.fileNames(), QStringList { QStringLiteral("A.PY") });
+    QVERIFY(a->received().isEmpty());
+    QCOMPARE(rowsChanged.count(), 0);
+    QCOMPARE(rig.session.property("statusLineText").toString(), QStringLiteral("Sent."));
+}
+
+void TestSession::idleWorkerReleasedOnUnplug()
+{
+    SessionRig rig;
+    QVERIFY(rig.plug({ QStringLiteral("A"), QStringLiteral("B") }));
+    QPointer<CVoriWorker> a = rig.session.workerAt(0);
+    QPointer<CVoriWorker> b = rig.session.workerAt(1);
+    rig.session.setProperty("statusLineText", QStringLiteral("Sent."));
+    QVERIFY(rig.plug({ QStringLiteral("B") }));
+    QVERIFY(!a);
+    QVERIFY(b);
+    QCOMPARE(rig.session.property("statusLineText").toString(), QString());
+}
+
+void TestSession::properties_data()
+{
+    QTest::addColumn<QByteArray>("property");
+    QTest::addColumn<QVariant>("initial");
+    QTest::addColumn<QVariant>("other");
+    QTest::newRow("currentIndex") << QByteArray("currentIndex") << QVariant(-1) << QVariant(2);
+    QTest::newRow("error") << QByteArray("error") << QVariant(QString())
+                           << QVariant(QStringLiteral("Oops."));
+    QTest::newRow("isBusy") << QByteArray("isBusy") << QVariant(false) << QVariant(true);
+    QTest::newRow("statusLineText") << QByteArray("statusLineText") << QVariant(QString())
+                                    << QVariant(QStringLiteral("3 files sent."));
+}
+
+// Writes from the window notify only on a change; writing currentIndex does
+// not reload the file list.
+void TestSession::properties()
+{
+    QFETCH(QByteArray, property);
+    QFETCH(QVariant, initial);
+    QFETCH(QVariant, other);
+    SessionRig rig;
+    QVERIFY(rig.plug({ QStringLiteral("A"), QStringLiteral("B") }));
+    if (property == "currentIndex")
+        initial = 0;
+    const QMetaProperty meta
+        = rig.session.metaObject()->property(rig.session.metaObject()->indexOfProperty(property));
+    QVERIFY(meta.isWritable());
+    QSignalSpy notify(&rig.session, meta.notifySignal());
+    QSignalSpy fileRows(&rig.fileModel, &QAbstractItemModel::rowsRemoved);
+
+    QVERIFY(rig.session.setProperty(property, initial));
+    QCOMPARE(notify.count(), 0);
+    QVERIFY(rig.session.setProperty(property, other));
+    QCOMPARE(notify.count(), 1);
+    QCOMPARE(rig.session.property(property), other);
+    QVERIFY(rig.session.setProperty(property, other));
+    QCOMPARE(notify.count(), 1);
+    QCOMPARE(fileRows.count(), 0);
+}
+
+void TestSession::errorsAndBusyNotifyEveryCall()
+{
+    SessionRig rig;
+    QSignalSpy errors(&rig.session, &CVivuRuzaSession::errorChange);
+    QSignalSpy busy(&rig.session, &CVivuRuzaSession::isBusyChange);
+    rig.session.onErrorChange(QStringLiteral("Memory error."));
+    rig.session.onErrorChange(QStringLiteral("Memory error."));
+    QCOMPARE(errors.count(), 2);
+    QCOMPARE(rig.session.property("error").toString(), QStringLiteral("Memory error."));
+    rig.session.onIAmBusy();
+    rig.session.onIAmBusy();
+    rig.session.onIAmNotBusy();
+    QCOMPARE(busy.count(), 3);
+    QVERIFY(!rig.isBusy());
+}
+
+void TestSession::jobs_data()
+{
+    QTest::addColumn<int>("job");
+    QTest::addColumn<QStringList>("calcFiles");
+    QTest::addColumn<QStringList>("filesAtEnd");
+    QTest::addColumn<QStringList>("rowsAtEnd");
+    QTest::addColumn<bool>("reloaded");
+    const QStringList rows { QStringLiteral("Calc A"), QStringLiteral("Calc B") };
+    const QStringList a { QStringLiteral("A.PY") };
+    QTest::newRow("send") << int(Send)
+                          << QStringList { QStringLiteral("A.PY"), QStringLiteral("NEW.PY") }
+                          << QStringList { QStringLiteral("A.PY"), QStringLiteral("NEW.PY") }
+                          << rows << true;
+    QTest::newRow("download") << int(Download) << a << a << rows << false;
+    QTest::newRow("delete") << int(Delete) << QStringList() << QStringList() << rows << true;
+    QTest::newRow("rename") << int(Rename) << a << a
+                            << QStringList { QStringLiteral("Renamed"), QStringLiteral("Calc B") }
+                            << false;
+}
+
+// Each job runs against the current calculator, and the window's models show
+// its outcome by the time isBusy turns false.
+void TestSession::jobs()
+{
+    QFETCH(int, job);
+    QFETCH(QStringList, calcFiles);
+    QFETCH(QStringList, filesAtEnd);
+    QFETCH(QStringList, rowsAtEnd);
+    QFETCH(bool, reloaded);
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString local = dir.filePath(QStringLiteral("NEW.PY"));
+    QVERIFY(writeLocalFile(local, "x = 42\n"));
+    const QString dest = dir.filePath(QStringLiteral("dest"));
+    QVERIFY(QDir().mkpath(dest));
+
+    SessionRig rig;
+    QVERIFY(rig.plug({ QStringLiteral("A"), QStringLiteral("B") }));
+    CalcSimulator *a = rig.sim(QStringLiteral("A"));
+    JobWatch watch(rig);
+
+    startJob(rig, Job(job), local, dest);
+    QVERIFY(watch.waitIdle());
+
+    QStringList onCalc;
+    for (const auto &file : a->files())
+        onCalc.append(file.first);
+    QCOMPARE(onCalc, calcFiles);
+    QCOMPARE(watch.end().filesAtEnd, filesAtEnd);
+    QCOMPARE(watch.end().rowsAtEnd, rowsAtEnd);
+    QStringList expectedEvents { QStringLiteral("busy") };
+    if (reloaded)
+        expectedEvents.append(QStringLiteral("files cleared"));
+    expectedEvents.append(QStringLiteral("idle"));
+    QCOMPARE(watch.end().events, expectedEvents);
+    QCOMPARE(rig.session.workerAt(0)->thread(), QThread::currentThread());
+    QVERIFY(!rig.session.workerAt(0)->calc);
+    QCOMPARE(rig.session.workerAt(1)->name, QStringLiteral("Calc B"));
+    if (job == Send)
+        QCOMPARE(a->fileContent(QStringLiteral("NEW.PY")), QByteArray("x = 42\n"));
+    if (job == Download)
+        QCOMPARE(QDir(dest).entryList(QDir::Files), QStringList { QStringLiteral("A.PY") });
+    if (job == Rename)
+        QCOMPARE(a->name(), QStringLiteral("Renamed"));
+}
+
+void TestSession::jobErrorsForwarded_data()
+{
+    QTest::addColumn<int>("job");
+    QTest::addColumn<int>("refusedType");
+    QTest::newRow("send") << int(Send) << int(calcMsg::SEND_FILE);
+    QTest::newRow("send frame") << int(Send) << int(calcMsg::FRAME);
+    QTest::newRow("download") << int(Download) << int(calcMsg::GET_FILE);
+    QTest::newRow("delete") << int(Delete) << int(calcMsg::DELETE_FILE);
+}
+
+// The calculator's text reaches error while the job still runs; the job then
+// ends normally.
+void TestSession::jobErrorsForwarded()
+{
+    QFETCH(int, job);
+    QFETCH(int, refusedType);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString local = dir.filePath(QStringLiteral("NEW.PY"));
+    QVERIFY(writeLocalFile(local, "x = 42\n"));
+
+    SessionRig rig;
+    QVERIFY(rig.plug({ QStringLiteral("A") }));
+    rig.sim(QStringLiteral("A"))
+        ->setRefusal(refusedType, calcMsg::NONE_ERROR, 0, QStringLiteral("Refused by test"));
+    JobWatch watch(rig);
+
+    startJob(rig, Job(job), local, dir.path());
+    QVERIFY(watch.waitIdle());
+
+    const QStringList events = watch.end().events;
+    QCOMPARE(events.first(), QStringLiteral("busy"));
+    QCOMPARE(events.count(QStringLiteral("error:Refused by test")), 1);
+    QVERIFY(events.indexOf(QStringLiteral("error:Refused by test"))
+        < events.indexOf(QStringLiteral("idle")));
+    QCOMPARE(watch.end().filesAtEnd, QStringList { QStringLiteral("A.PY") });
+}
+
+void TestSession::silentCalculator_data()
+{
+    QTest::addColumn<int>("job");
+    QTest::newRow("send") << int(Send);
+    QTest::newRow("download") << int(Download);
+    QTest::newRow("delete") << int(Delete);
+    QTest::newRow("rename") << int(Rename);
+}
+
+// A calculator that stops answering still lets every job end.
+void TestSession::silentCalculator()
+{
+    QFETCH(int, job);
+    FrameCodec::setWaitLimits(300, 300);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString local = dir.filePath(QStringLiteral("NEW.PY"));
+    QVERIFY(writeLocalFile(local, "x = 42\n"));
+
+    SessionRig rig;
+    QVERIFY(rig.plug({ QStringLiteral("A") }));
+    rig.sim(QStringLiteral("A"))->setSilent(true);
+    JobWatch watch(rig);
+
+    startJob(rig, Job(job), local, dir.path());
+    QVERIFY(watch.waitIdle());
+
+    QCOMPARE(watch.end().events.first(), QStringLiteral("busy"));
+    QCOMPARE(watch.end().events.last(), QStringLiteral("idle"));
+    QCOMPARE(rig.session.workerAt(0)->thread(), QThread::currentThread());
+    // Send and delete read the list again and get nothing.
+    const bool reads = job == Send || job == Delete;
+    QCOMPARE(rig.fileNames(), reads ? QStringList() : QStringList { QStringLiteral("A.PY") });
+    QCOMPARE(rig.rowNames(), QStringList { job == Rename ? QString() : QStringLiteral("Calc A") });
+}
+
+// While a job runs on the current calculator no other starts there; the busy
+// flag and the selection are not left half-changed.
+void TestSession::secondJobOnBusyWorkerRefused()
+{
+    FrameCodec::setWaitLimits(300, 300);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString local = dir.filePath(QStringLiteral("NEW.PY"));
+    QVERIFY(writeLocalFile(local, "x = 42\n"));
+
+    SessionRig rig;
+    QVERIFY(rig.plug({ QStringLiteral("A") }));
+    CalcSimulator *a = rig.sim(QStringLiteral("A"));
+    a->setSilent(true);
+    JobWatch watch(rig);
+    QSignalSpy busy(&rig.session, &CVivuRuzaSession::isBusyChange);
+    rig.session.changeCalcName(QStringLiteral("Renamed"));
+
+    rig.session.toCalcUrls({ QUrl::fromLocalFile(local) });
+    rig.session.sendFiles();
+    rig.session.addSelected(0);
+    rig.session.fromCalcUrls(false, QUrl::fromLocalFile(dir.path()));
+    QCOMPARE(rig.session.downloadsFiles(), QList<QUrl>());
+    rig.session.addSelected(0);
+    rig.session.deleteSelected();
+    rig.session.changeCalcName(QStringLiteral("Again"));
+
+    QVERIFY(watch.waitIdle());
+    QCOMPARE(busy.count(), 2);
+
+    // The worker takes jobs again once the first has ended; the refused
+    // deletion left no selection behind.
+    a->setSilent(false);
+    a->clearReceived();
+    JobWatch second(rig);
+    rig.session.deleteSelected();
+    QVERIFY(second.waitIdle());
+    QVERIFY(a->hasFile(QStringLiteral("A.PY")));
+    QVERIFY(!a->receivedTypes().contains(calcMsg::DELETE_FILE));
+    QVERIFY(a->receivedTypes().contains(calcMsg::GET_FILES_NUM));
+}
+
+// A send reloads the file list once; a later download on the same calculator
+// reloads nothing.
+void TestSession::refreshBelongsToItsJob()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString local = dir.filePath(QStringLiteral("NEW.PY"));
+    QVERIFY(writeLocalFile(local, "x = 42\n"));
+    SessionRig rig;
+    QVERIFY(rig.plug({ QStringLiteral("A") }));
+
+    JobWatch send(rig);
+    startJob(rig, Send, local, QString());
+    QVERIFY(send.waitIdle());
+    QCOMPARE(send.end().events.count(QStringLiteral("files cleared")), 1);
+
+    JobWatch download(rig);
+    startJob(rig, Download, QString(), dir.path());
+    QVERIFY(download.waitIdle());
+    QCOMPARE(
+        download.end().events, QStringList({ QStringLiteral("busy"), QStringLiteral("idle") }));
+    QCOMPARE(download.end().filesAtEnd,
+        QStringList({ QStringLiteral("A.PY"), QStringLiteral("NEW.PY") }));
+}
+
+// One job per calculator, not one per session: the flag clears when the
+// first job ends.
+void TestSession::jobsOnTwoCalculators()
+{
+    FrameCodec::setWaitLimits(300, 300);
+    SessionRig rig;
+    QVERIFY(rig.plug({ QStringLiteral("A"), QStringLiteral("B") }));
+    rig.sim(QStringLiteral("A"))->setSilent(true);
+    JobWatch watch(rig);
+    rig.session.changeCalcName(QStringLiteral("Slow"));
+    rig.calcModel.setCurrentIndex(1);
+    rig.session.changeCalcName(QStringLiteral("Fast"));
+    QVERIFY(watch.waitIdle());
+    QTRY_COMPARE_WITH_TIMEOUT(watch.end().events.count(QStringLiteral("idle")), 2, jobTimeoutMs);
+    QCOMPARE(rig.sim(QStringLiteral("B"))->name(), QStringLiteral("Fast"));
+    QCOMPARE(rig.session.workerAt(1)->name, QStringLiteral("Fast"));
+}
+
+// An index that names no calculator starts no job and refreshes nothing.
+void TestSession::noCurrentCalculator()
+{
+    SessionRig rig;
+    QVERIFY(rig.plug({ QStringLiteral("A") }));
+    rig.session.addSelected(0);
+    rig.session.fromCalcUrls();
+    rig.calcModel.setCurrentIndex(1);
+    QCOMPARE(rig.fileNames(), QStringList());
+    rig.fileModel.setFiles({ { QStringLiteral("KEEP.PY"), 1 } });
+    QSignalSpy busy(&rig.session, &CVivuRuzaSession::isBusyChange);
+    QSignalSpy rename(&rig.calcModel, &QAbstractItemModel::dataChanged);
+    CalcSimulator *a = rig.sim(QStringLiteral("A"));
+    a->clearReceived();
+
+    rig.session.sendFiles();
+    QCOMPARE(rig.session.downloadsFiles(), QList<QUrl>());
+    rig.session.deleteSelected();
+    rig.session.changeCalcName(QStringLiteral("X"));
+    rig.session.onFilesListChange();
+    rig.session.onDevNameChange();
+    QTest::qWait(50);
+
+    QCOMPARE(busy.count(), 0);
+    QCOMPARE(rename.count(), 0);
+    QCOMPARE(rig.fileNames(), QStringList { QStringLiteral("KEEP.PY") });
+    QVERIFY(a->received().isEmpty());
+
+    rig.calcModel.setCurrentIndex(-1);
+    rig.session.sendFiles();
+    rig.session.changeCalcName(QStringLiteral("X"));
+    QCOMPARE(busy.count(), 0);
+}
+
+// The job goes on to its end; its worker is released afterwards and the
+// refresh acts on the calculator that is current then.
+void TestSession::unplugDuringJob()
+{
+    FrameCodec::setWaitLimits(300, 300);
+    SessionRig rig;
+    QVERIFY(rig.plug({ QStringLiteral("A"), QStringLiteral("B") }));
+    rig.sim(QStringLiteral("A"))->setSilent(true);
+    QPointer<CVoriWorker> a = rig.session.workerAt(0);
+    JobWatch watch(rig);
+    rig.session.deleteSelected();
+    QVERIFY(rig.plug({ QStringLiteral("B") }));
+    QVERIFY(a);
+    QCOMPARE(rig.session.workerCount(), 1);
+    QVERIFY(watch.waitIdle());
+    QVERIFY(!a);
+    QCOMPARE(rig.fileNames(), QStringList { QStringLiteral("B.PY") });
+    QCOMPARE(rig.rowNames(), QStringList { QStringLiteral("Calc B") });
+}
+
+// The poll and the selection read the cached list of a calculator whose job
+// is still running; the job's new list arrives only with its end.
+void TestSession::pollDuringJob()
+{
+    FrameCodec::setWaitLimits(300, 300);
+    SessionRig rig;
+    QVERIFY(rig.plug({ QStringLiteral("A") }));
+    rig.sim(QStringLiteral("A"))->setSilent(true);
+    JobWatch watch(rig);
+    rig.session.addSelected(0);
+    rig.session.deleteSelected();
+    QVERIFY(rig.plug({ QStringLiteral("A"), QStringLiteral("B") }));
+    QCOMPARE(rig.fileNames(), QStringList { QStringLiteral("A.PY") });
+    rig.calcModel.setCurrentIndex(1);
+    QCOMPARE(rig.fileNames(), QStringList { QStringLiteral("B.PY") });
+    rig.calcModel.setCurrentIndex(0);
+    QCOMPARE(rig.fileNames(), QStringList { QStringLiteral("A.PY") });
+    QVERIFY(watch.waitIdle());
+    QCOMPARE(watch.end().filesAtEnd, QStringList());
+}
+
+// Shutdown with a job still running: the session waits for it and releases
+// every worker.
+void TestSession::destroyedDuringJob()
+{
+    FrameCodec::setWaitLimits(300, 300);
+    QPointer<CVoriWorker> a;
+    QPointer<CVoriWorker> b;
+    QPointer<CVoriWorker> c;
+    {
+        SessionRig rig;
+        QVERIFY(rig.plug({ QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C") }));
+        rig.sim(QStringLiteral("A"))->setSilent(true);
+        rig.sim(QStringLiteral("B"))->setSilent(true);
+        a = rig.session.workerAt(0);
+        b = rig.session.workerAt(1);
+        c = rig.session.workerAt(2);
+        rig.session.changeCalcName(QStringLiteral("Slow"));
+        rig.calcModel.setCurrentIndex(1);
+        rig.session.changeCalcName(QStringLiteral("Slow"));
+        QVERIFY(rig.plug({ QStringLiteral("B"), QStringLiteral("C") }));
+        QVERIFY(a);
+    }
+    QVERIFY(!a);
+    QVERIFY(!b);
+    QVERIFY(!c);
+    QCoreApplication::processEvents();
+}
+
+QTEST_GUILESS_MAIN(TestSession)
+#include "tst_session.moc"
