@@ -3,13 +3,13 @@
 #include "CalcFileName.h"
 #include "serializeData.pb.h"
 
+#include <QBitArray>
 #include <QDir>
 #include <QFile>
 #include <QMetaType>
 #include <QSaveFile>
 #include <QSerialPort>
 #include <QSerialPortInfo>
-#include <QVector>
 
 #include <cmath>
 #include <cstring>
@@ -252,7 +252,9 @@ bool CVivuRuza::fetchFile(const VivuRuza::fileInf &file, QByteArray &content)
     const qint64 size = file.size();
     if (size == 0)
         return true;
-    if (size < 0) {
+    // No calculator holds such a file; a listed size beyond it would only
+    // make us allocate what the device never sends.
+    if (size < 0 || size > maxDownloadSize) {
         reportCode(calcMsg::DATASIZE_INVALID);
         return false;
     }
@@ -265,7 +267,7 @@ bool CVivuRuza::fetchFile(const VivuRuza::fileInf &file, QByteArray &content)
 
     content.resize(int(size));
     const int count = int(std::ceil(double(size) / double(chunkSize)));
-    QVector<bool> seen(count, false);
+    QBitArray seen(count);
     calcMsg ack;
     ack.set_type(calcMsg::SUCCESS);
     qint64 done = 0;
@@ -278,7 +280,7 @@ bool CVivuRuza::fetchFile(const VivuRuza::fileInf &file, QByteArray &content)
         }
         const VivuRuza::calcFrame &frame = msg.frame();
         const int k = frame.framenum();
-        if (k < 0 || k >= count || seen[k]) {
+        if (k < 0 || k >= count || seen.testBit(k)) {
             reportCode(calcMsg::INVALID_FRAME_NUMBER);
             return false;
         }
@@ -290,7 +292,7 @@ bool CVivuRuza::fetchFile(const VivuRuza::fileInf &file, QByteArray &content)
             return false;
         }
         std::memcpy(content.data() + offset, frame.data(0).data(), size_t(expected));
-        seen[k] = true;
+        seen.setBit(k);
         done += expected;
         progress(done, size);
         if (i != count - 1)

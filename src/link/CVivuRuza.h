@@ -41,6 +41,7 @@ public:
     static constexpr quint16 calcVendorId = 0x0483;
     static constexpr quint16 calcProductId = 0x5740;
     static constexpr int maxUploadSize = 1048576;
+    static constexpr int maxDownloadSize = 64 * 1048576;
     static constexpr int defaultChunkSize = 512;
 
     CVivuRuza(const QSerialPortInfo &portInfo, QObject *parent = nullptr);

@@ -4,6 +4,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <fcntl.h>
+#include <limits>
 #include <pty.h>
 #include <unistd.h>
 
@@ -134,6 +136,29 @@ private slots:
         QCOMPARE(spy.count(), 1);
         QCOMPARE(spy.at(0).at(0).toString(), QStringLiteral("Connection error (error code: 421)."));
         QCOMPARE(link.errorCode, 2);
+        ::close(slave);
+        ::close(master);
+    }
+
+    // A listed size no calculator can hold is refused before anything is
+    // asked or allocated.
+    void absurdDownloadSize()
+    {
+        int master = -1, slave = -1;
+        char name[128];
+        QVERIFY(openpty(&master, &slave, name, nullptr, nullptr) == 0);
+        CVivuRuza link(QString::fromLocal8Bit(name), nullptr);
+        char drain[256];
+        while (::read(master, drain, sizeof drain) == sizeof drain) { }
+        QSignalSpy spy(&link, &CVivuRuza::errorNotify);
+        VivuRuza::fileInf inf;
+        inf.set_name("HUGE.BIN");
+        inf.set_size(std::numeric_limits<int>::max());
+        QVERIFY(link.getFile(inf).isEmpty());
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(spy.at(0).at(0).toString(), QStringLiteral("Wrong data size."));
+        ::fcntl(master, F_SETFL, O_NONBLOCK);
+        QCOMPARE(::read(master, drain, sizeof drain), ssize_t(-1));
         ::close(slave);
         ::close(master);
     }
