@@ -1,0 +1,322 @@
+#include "SessionRig.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+const int jobTimeoutMs = 20000;
+
+// "NAME=content" entries, the way the tables write file sets.
+QList<QPair<QString, QByteArray>> parseFiles(const QStringList &entries)
+{
+    QList<QPair<QString, QByteArray>> files;
+    for (const QString &entry : entries) {
+        const int eq = entry.indexOf(QLatin1Char('='));
+        files.append(qMakePair(entry.left(eq), entry.mid(eq + 1).toUtf8()));
+    }
+    return files;
+}
+
+QStringList formatFiles(const QList<QPair<QString, QByteArray>> &files)
+{
+    QStringList entries;
+    for (const auto &file : files)
+        entries.append(file.first + QLatin1Char('=') + QString::fromUtf8(file.second));
+    return entries;
+}
+
+// Local files under dir: "path=content" creates one, a bare "path" names a
+// file that does not exist.
+QList<QUrl> makeLocalFiles(const QTemporaryDir &dir, const QStringList &entries)
+{
+    QList<QUrl> urls;
+    for (const QString &entry : entries) {
+        const int eq = entry.indexOf(QLatin1Char('='));
+        const QString path = dir.filePath(eq < 0 ? entry : entry.left(eq));
+        if (eq >= 0) {
+            QDir().mkpath(QFileInfo(path).path());
+            writeLocalFile(path, entry.mid(eq + 1).toUtf8());
+        }
+        urls.append(QUrl::fromLocalFile(path));
+    }
+    return urls;
+}
+
+bool waitIdle(SessionRig &rig, QSignalSpy &busy)
+{
+    return QTest::qWaitFor([&] { return busy.count() >= 2 && !rig.isBusy(); }, jobTimeoutMs);
+}
+
+QStringList readLocalFiles(const QString &folder)
+{
+    QStringList entries;
+    const QStringList names = QDir(folder).entryList(QDir::Files, QDir::Name);
+    for (const QString &name : names) {
+        QFile f(QDir(folder).filePath(name));
+        if (!f.open(QIODevice::ReadOnly))
+            return {};
+        entries.append(name + QLatin1Char('=') + QString::fromUtf8(f.readAll()));
+    }
+    return entries;
+}
+} // namespace
+
+class TestCollisions : public QObject
+{
+    Q_OBJECT
+private slots:
+    void sendWalk_data();
+    void sendWalk();
+    void zeroSizeKeptAcrossCalls();
+    void emptyQueues();
+    void download_data();
+    void download();
+};
+
+void TestCollisions::sendWalk_data()
+{
+    QTest::addColumn<QStringList>("calcBefore");
+    QTest::addColumn<QStringList>("local");
+    QTest::addColumn<QString>("answers"); // y: replace, n: skip, one per question
+    QTest::addColumn<QStringList>("walk");
+    QTest::addColumn<QStringList>("calcAfter");
+    QTest::addColumn<QStringList>("sent"); // names announced to the calculator, in order
+    auto l = [](std::initializer_list<const char *> items) {
+        QStringList list;
+        for (const char *item : items)
+            list.append(QString::fromUtf8(item));
+        return list;
+    };
+
+    QTest::newRow("three files, one empty")
+        << l({}) << l({ "ONE.py=1", "EMPTY.py=", "TWO.py=2" }) << QString()
+        << l({ "zero:EMPTY.py" }) << l({ "ONE.py=1", "TWO.py=2" }) << l({ "ONE.py", "TWO.py" });
+    QTest::newRow("a missing file counts as empty")
+        << l({}) << l({ "GONE.py", "ONE.py=1" }) << QString() << l({ "zero:GONE.py" })
+        << l({ "ONE.py=1" }) << l({ "ONE.py" });
+    QTest::newRow("two MAIN.py, replace")
+        << l({}) << l({ "a/MAIN.py=first", "b/MAIN.py=second" }) << QStringLiteral("y")
+        << l({ "taken:MAIN.py" }) << l({ "MAIN.py=second" }) << l({ "MAIN.py" });
+    QTest::newRow("two MAIN.py, skip")
+        << l({}) << l({ "a/MAIN.py=first", "b/MAIN.py=second" }) << QStringLiteral("n")
+        << l({ "taken:MAIN.py" }) << l({ "MAIN.py=first" }) << l({ "MAIN.py" });
+    QTest::newRow("taken on the calculator, replace")
+        << l({ "MAIN.py=old", "X.PY=x" }) << l({ "MAIN.py=new" }) << QStringLiteral("y")
+        << l({ "taken:MAIN.py" }) << l({ "MAIN.py=new", "X.PY=x" }) << l({ "MAIN.py" });
+    QTest::newRow("taken on the calculator, skip")
+        << l({ "MAIN.py=old" }) << l({ "MAIN.py=new", "TWO.py=2" }) << QStringLiteral("n")
+        << l({ "taken:MAIN.py" }) << l({ "MAIN.py=old", "TWO.py=2" }) << l({ "TWO.py" });
+    QTest::newRow("renamed, new name free") << l({}) << l({ "hello world.py=hw" }) << QString()
+                                            << l({ "rename:hello world.py>HELLOWOR.py" })
+                                            << l({ "HELLOWOR.py=hw" }) << l({ "HELLOWOR.py" });
+    QTest::newRow("renamed, new name taken on the calculator")
+        << l({ "MAIN.py=old" }) << l({ "main.py=new" }) << QStringLiteral("y")
+        << l({ "rename:main.py>MAIN.py", "taken:MAIN.py" }) << l({ "MAIN.py=new" })
+        << l({ "MAIN.py" });
+    QTest::newRow("renamed onto a file cleared in the same send")
+        << l({}) << l({ "MAIN.py=first", "x/main.py=second" }) << QStringLiteral("y")
+        << l({ "rename:main.py>MAIN.py", "taken:MAIN.py" }) << l({ "MAIN.py=second" })
+        << l({ "MAIN.py" });
+    QTest::newRow("two renamed onto one name, skip the second")
+        << l({}) << l({ "a/main.py=first", "b/main.py=second" }) << QStringLiteral("n")
+        << l({ "rename:main.py>MAIN.py", "rename:main.py>MAIN.py", "taken:MAIN.py" })
+        << l({ "MAIN.py=first" }) << l({ "MAIN.py" });
+    QTest::newRow("every kind at once")
+        << l({ "TAKEN.PY=old" })
+        << l({ "TAKEN.PY=new", "long name.txt=ln", "EMPTY.py=", "FREE.PY=f" })
+        << QStringLiteral("n")
+        << l({ "zero:EMPTY.py", "taken:TAKEN.PY", "rename:long name.txt>LONGNAME.txt" })
+        << l({ "TAKEN.PY=old", "FREE.PY=f", "LONGNAME.txt=ln" })
+        << l({ "FREE.PY", "LONGNAME.txt" });
+}
+
+// The window's walk: zero-length files first, then taken names, then name
+// changes, one at a time, and the send when nothing is left to settle.
+void TestCollisions::sendWalk()
+{
+    QFETCH(QStringList, calcBefore);
+    QFETCH(QStringList, local);
+    QFETCH(QString, answers);
+    QFETCH(QStringList, walk);
+    QFETCH(QStringList, calcAfter);
+    QFETCH(QStringList, sent);
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    SessionRig rig;
+    CalcSimulator *sim = rig.sim(QStringLiteral("A"));
+    QVERIFY(sim);
+    sim->setFiles(parseFiles(calcBefore));
+    QVERIFY(rig.plug({ QStringLiteral("A") }));
+    QSignalSpy busy(&rig.session, &CVivuRuzaSession::isBusyChange);
+
+    CVivuRuzaSession &s = rig.session;
+    s.toCalcUrls(makeLocalFiles(dir, local));
+    QStringList log;
+    for (int step = 0; step < 20; ++step) {
+        if (s.isToCalcZeroSizeCollision()) {
+            log.append(QStringLiteral("zero:") + s.collisionToCalcZeroSizeFileName());
+        } else if (s.isToCalcExistingCollision()) {
+            const QString name = s.collisionToCalcFileName();
+            QCOMPARE(s.collisionToCalcFileName(), name);
+            log.append(QStringLiteral("taken:") + name);
+            QVERIFY(!answers.isEmpty());
+            s.releaseToCalcCollision(answers.at(0) == QLatin1Char('y'));
+            answers.remove(0, 1);
+        } else if (s.isToCalcNameCollision()) {
+            log.append(QStringLiteral("rename:") + s.getNameToCalcCollisionOld() + QLatin1Char('>')
+                + s.getNameToCalcCollisionNew());
+        } else {
+            s.sendFiles();
+            break;
+        }
+    }
+    QCOMPARE(log, walk);
+    QVERIFY(answers.isEmpty());
+    QVERIFY(waitIdle(rig, busy));
+    QCOMPARE(formatFiles(sim->files()), calcAfter);
+    QStringList announced;
+    for (const VivuRuza::calcMsg &msg : sim->received()) {
+        if (msg.type() == VivuRuza::calcMsg::SEND_FILE)
+            announced.append(QString::fromStdString(msg.finf().name()));
+    }
+    QCOMPARE(announced, sent);
+}
+
+// Zero-length names wait until they are taken, across sorts; the other send
+// queues start afresh with each sort.
+void TestCollisions::zeroSizeKeptAcrossCalls()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    SessionRig rig;
+    rig.fileModel.setFiles({ { QStringLiteral("TAKEN.PY"), 3 } });
+    CVivuRuzaSession &s = rig.session;
+
+    s.toCalcUrls(makeLocalFiles(dir,
+        { QStringLiteral("ONE.py="), QStringLiteral("TAKEN.PY=t"),
+            QStringLiteral("ren ame.py=r") }));
+    QVERIFY(s.isToCalcExistingCollision());
+    s.toCalcUrls(makeLocalFiles(dir, { QStringLiteral("TWO.py=") }));
+    QVERIFY(!s.isToCalcExistingCollision());
+    QVERIFY(!s.isToCalcNameCollision());
+
+    QStringList reported;
+    while (s.isToCalcZeroSizeCollision())
+        reported.append(s.collisionToCalcZeroSizeFileName());
+    QCOMPARE(reported, QStringList({ QStringLiteral("ONE.py"), QStringLiteral("TWO.py") }));
+    QCOMPARE(s.collisionToCalcZeroSizeFileName(), QString());
+}
+
+// Empty queues answer false and empty names; releases change nothing.
+void TestCollisions::emptyQueues()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    SessionRig rig;
+    CVivuRuzaSession &s = rig.session;
+    s.releaseToCalcCollision(true);
+    s.releaseToCalcCollision(false);
+    s.releaseFromCalcCollision(true);
+    s.releaseFromCalcCollision(false);
+    QVERIFY(!s.isToCalcZeroSizeCollision());
+    QVERIFY(!s.isToCalcNameCollision());
+    QVERIFY(!s.isToCalcExistingCollision());
+    QVERIFY(!s.isFromCalcCollision());
+    QCOMPARE(s.collisionToCalcZeroSizeFileName(), QString());
+    QCOMPARE(s.collisionToCalcFileName(), QString());
+    QCOMPARE(s.collisionFromCalcFileName(), QString());
+    QCOMPARE(s.getNameToCalcCollisionOld(), QString());
+    QCOMPARE(s.getNameToCalcCollisionNew(), QString());
+
+    // The last name change stays readable after its queue is empty.
+    s.toCalcUrls(makeLocalFiles(dir, { QStringLiteral("abc.py=1") }));
+    QVERIFY(s.isToCalcNameCollision());
+    QVERIFY(!s.isToCalcNameCollision());
+    QCOMPARE(s.getNameToCalcCollisionOld(), QStringLiteral("abc.py"));
+    QCOMPARE(s.getNameToCalcCollisionNew(), QStringLiteral("ABC.py"));
+}
+
+void TestCollisions::download_data()
+{
+    QTest::addColumn<QString>("rows"); // rows of the file list added to the selection
+    QTest::addColumn<bool>("checkCollision");
+    QTest::addColumn<QString>("answers");
+    QTest::addColumn<QStringList>("asked");
+    QTest::addColumn<QStringList>("urls");
+    QTest::addColumn<QStringList>("localAfter");
+    const QStringList none;
+    const QStringList both { QStringLiteral("A.PY"), QStringLiteral("B.PY") };
+    const QStringList a { QStringLiteral("A.PY") };
+    QTest::newRow("no check: existing file overwritten")
+        << QStringLiteral("0 1") << false << QString() << none << both
+        << QStringList { QStringLiteral("A.PY=new a"), QStringLiteral("B.PY=new b") };
+    QTest::newRow("check, replace")
+        << QStringLiteral("0 1") << true << QStringLiteral("y") << a
+        << QStringList { QStringLiteral("B.PY"), QStringLiteral("A.PY") }
+        << QStringList { QStringLiteral("A.PY=new a"), QStringLiteral("B.PY=new b") };
+    QTest::newRow("check, skip") << QStringLiteral("0 1") << true << QStringLiteral("n") << a
+                                 << QStringList { QStringLiteral("B.PY") }
+                                 << QStringList { QStringLiteral("A.PY=old"),
+                                        QStringLiteral("B.PY=new b") };
+    QTest::newRow("check, nothing there")
+        << QStringLiteral("1") << true << QString() << none
+        << QStringList { QStringLiteral("B.PY") }
+        << QStringList { QStringLiteral("A.PY=old"), QStringLiteral("B.PY=new b") };
+    QTest::newRow("rows out of range")
+        << QStringLiteral("-1 2 1 99") << false << QString() << none
+        << QStringList { QStringLiteral("B.PY") }
+        << QStringList { QStringLiteral("A.PY=old"), QStringLiteral("B.PY=new b") };
+    QTest::newRow("nothing selected") << QString() << true << QString() << none << none
+                                      << QStringList { QStringLiteral("A.PY=old") };
+}
+
+// The download walk: settle each file that exists locally, then download;
+// the URLs name the files the job writes.
+void TestCollisions::download()
+{
+    QFETCH(QString, rows);
+    QFETCH(bool, checkCollision);
+    QFETCH(QString, answers);
+    QFETCH(QStringList, asked);
+    QFETCH(QStringList, urls);
+    QFETCH(QStringList, localAfter);
+
+    QTemporaryDir dest;
+    QVERIFY(dest.isValid());
+    QVERIFY(writeLocalFile(dest.filePath(QStringLiteral("A.PY")), "old"));
+    SessionRig rig;
+    CalcSimulator *sim = rig.sim(QStringLiteral("A"));
+    QVERIFY(sim);
+    sim->setFiles(parseFiles({ QStringLiteral("A.PY=new a"), QStringLiteral("B.PY=new b") }));
+    QVERIFY(rig.plug({ QStringLiteral("A") }));
+    QSignalSpy busy(&rig.session, &CVivuRuzaSession::isBusyChange);
+
+    CVivuRuzaSession &s = rig.session;
+    for (const QString &row : rows.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        s.addSelected(row.toInt());
+    s.fromCalcUrls(checkCollision, QUrl::fromLocalFile(dest.path()));
+    QStringList log;
+    while (s.isFromCalcCollision()) {
+        const QString name = s.collisionFromCalcFileName();
+        QCOMPARE(s.collisionFromCalcFileName(), name);
+        log.append(name);
+        QVERIFY(!answers.isEmpty());
+        s.releaseFromCalcCollision(answers.at(0) == QLatin1Char('y'));
+        answers.remove(0, 1);
+    }
+    QCOMPARE(log, asked);
+    QList<QUrl> expectedUrls;
+    for (const QString &name : urls)
+        expectedUrls.append(QUrl::fromLocalFile(dest.path() + QLatin1Char('/') + name));
+    QCOMPARE(s.downloadsFiles(), expectedUrls);
+    QVERIFY(waitIdle(rig, busy));
+    QCOMPARE(readLocalFiles(dest.path()), localAfter);
+
+    // The selection was used up.
+    s.fromCalcUrls(false, QUrl::fromLocalFile(dest.path()));
+    QCOMPARE(s.downloadsFiles(), QList<QUrl>());
+}
+
+QTEST_GUILESS_MAIN(TestCollisions)
+#include "tst_collisions.moc"
