@@ -30,6 +30,13 @@ int countOf(const CalcSimulator &simulator, int type)
     return simulator.receivedTypes().count(type);
 }
 
+// Where a test proves that no job starts, a job started by mistake needs a
+// moment to show in the busy signal and on the simulator.
+void settle()
+{
+    QTest::qWait(300);
+}
+
 } // namespace
 
 class TestMainWindow : public QObject
@@ -309,12 +316,14 @@ void TestMainWindow::escapeOnNotice()
 
     QVERIFY(pressEscape());
     QTRY_COMPARE(m_driver->openQuestion(), QString());
+    settle();
     QCOMPARE(busy.count(), 0);
 
     // The walk ended there; what was pending is still the session's.
     QMetaObject::invokeMethod(m_driver->window(), "processSendCollision");
     QTRY_COMPARE(busy.count(), 2);
     QCOMPARE(m_calc->fileContent(QStringLiteral("NEW.py")), QByteArray("new\n"));
+    QCOMPARE(countOf(*m_calc, calcMsg::SEND_FILE), 1);
 }
 
 void TestMainWindow::escapeOnQuestion()
@@ -426,8 +435,9 @@ void TestMainWindow::deleteFiles()
         QCOMPARE(m_driver->read("tableView", "rowCount").toInt(), 1);
     } else {
         QCOMPARE(m_driver->selectedCount(), 2);
+        settle();
         QCOMPARE(busy.count(), 0);
-        QCOMPARE(m_calc->files().size(), calculatorFiles.size());
+        QCOMPARE(countOf(*m_calc, calcMsg::DELETE_FILE), 0);
     }
 }
 
@@ -439,7 +449,6 @@ void TestMainWindow::rename()
     m_driver->activate("changeNameMenuItem");
     QVERIFY(m_driver->isOpen("changeNameDialog"));
     m_driver->answer("changeNameDialog", true);
-    QCOMPARE(busy.count(), 0);
 
     m_driver->activate("changeNameMenuItem");
     m_driver->write(m_driver->byId("newNameField"), "text", QStringLiteral("Lab bench"));
