@@ -89,6 +89,7 @@ private slots:
     void init();
     void cleanupTestCase();
 
+    void interfaceForTheWindow();
     void startsEmpty();
     void timerPolls();
     void polling_data();
@@ -122,6 +123,83 @@ void TestSession::init()
 void TestSession::cleanupTestCase()
 {
     init();
+}
+
+// The window binds to these by name, in this order.
+void TestSession::interfaceForTheWindow()
+{
+    const QMetaObject &mo = CVivuRuzaSession::staticMetaObject;
+    QStringList methods;
+    for (int i = mo.methodOffset(); i < mo.methodCount(); ++i)
+        methods.append(QString::fromLatin1(mo.method(i).methodSignature()));
+    const QStringList expected {
+        QStringLiteral("indexChange()"),
+        QStringLiteral("connectNewCalc()"),
+        QStringLiteral("errorChange()"),
+        QStringLiteral("isBusyChange()"),
+        QStringLiteral("doYouWantReplace()"),
+        QStringLiteral("statusLineTextChange()"),
+        QStringLiteral("onIndexChange(int)"),
+        QStringLiteral("update()"),
+        QStringLiteral("onErrorChange(QString)"),
+        QStringLiteral("onIAmBusy()"),
+        QStringLiteral("onIAmNotBusy()"),
+        QStringLiteral("onFileDeleted(QString)"),
+        QStringLiteral("onFileSend(QPair<QString,int>)"),
+        QStringLiteral("onDevNameChange()"),
+        QStringLiteral("onFilesListChange()"),
+        QStringLiteral("toCalcUrls(QList<QUrl>)"),
+        QStringLiteral("isToCalcZeroSizeCollision()"),
+        QStringLiteral("isToCalcNameCollision()"),
+        QStringLiteral("isToCalcExistingCollision()"),
+        QStringLiteral("isFromCalcCollision()"),
+        QStringLiteral("sendFiles()"),
+        QStringLiteral("collisionToCalcZeroSizeFileName()"),
+        QStringLiteral("collisionToCalcFileName()"),
+        QStringLiteral("getNameToCalcCollisionOld()"),
+        QStringLiteral("getNameToCalcCollisionNew()"),
+        QStringLiteral("collisionFromCalcFileName()"),
+        QStringLiteral("releaseToCalcCollision(bool)"),
+        QStringLiteral("releaseFromCalcCollision(bool)"),
+        QStringLiteral("fromCalcUrls(bool,QUrl)"),
+        QStringLiteral("fromCalcUrls(bool)"),
+        QStringLiteral("fromCalcUrls()"),
+        QStringLiteral("downloadsFiles()"),
+        QStringLiteral("deleteSelected()"),
+        QStringLiteral("addSelected(int)"),
+        QStringLiteral("changeCalcName(QString)"),
+    };
+    QCOMPARE(methods, expected);
+    QStringList properties;
+    for (int i = mo.propertyOffset(); i < mo.propertyCount(); ++i)
+        properties.append(QString::fromLatin1(mo.property(i).name()) + QLatin1Char(':')
+            + QString::fromLatin1(mo.property(i).notifySignal().name()));
+    QCOMPARE(properties,
+        QStringList({ QStringLiteral("currentIndex:indexChange"),
+            QStringLiteral("error:errorChange"), QStringLiteral("isBusy:isBusyChange"),
+            QStringLiteral("statusLineText:statusLineTextChange") }));
+
+    // The window may call fromCalcUrls with no arguments: the temporary folder.
+    QTemporaryDir tmp;
+    QVERIFY(tmp.isValid());
+    const bool hadTmp = qEnvironmentVariableIsSet("TMPDIR");
+    const QByteArray oldTmp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(tmp.path()));
+    SessionRig rig;
+    QVERIFY(rig.plug({ QStringLiteral("A") }));
+    QSignalSpy busy(&rig.session, &CVivuRuzaSession::isBusyChange);
+    rig.session.addSelected(0);
+    QVERIFY(QMetaObject::invokeMethod(&rig.session, "fromCalcUrls"));
+    QList<QUrl> urls;
+    QVERIFY(
+        QMetaObject::invokeMethod(&rig.session, "downloadsFiles", Q_RETURN_ARG(QList<QUrl>, urls)));
+    if (hadTmp)
+        qputenv("TMPDIR", oldTmp);
+    else
+        qunsetenv("TMPDIR");
+    QCOMPARE(urls, QList<QUrl> { QUrl::fromLocalFile(tmp.filePath(QStringLiteral("A.PY"))) });
+    QVERIFY(QTest::qWaitFor([&] { return busy.count() >= 2; }, jobTimeoutMs));
+    QVERIFY(QFile::exists(tmp.filePath(QStringLiteral("A.PY"))));
 }
 
 void TestSession::startsEmpty()
