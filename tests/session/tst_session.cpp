@@ -96,6 +96,7 @@ private slots:
     void polling();
     void replugBetweenPollsKeepsWorker();
     void idleWorkerReleasedOnUnplug();
+    void silentCalculatorFoundQuietly();
     void properties_data();
     void properties();
     void errorsAndBusyNotifyEveryCall();
@@ -332,6 +333,22 @@ void TestSession::idleWorkerReleasedOnUnplug()
     QVERIFY(!a);
     QVERIFY(b);
     QCOMPARE(rig.session.property("statusLineText").toString(), QString());
+}
+
+// A listed port whose calculator does not answer gets its row, empty, and
+// the first reading reports nothing.
+void TestSession::silentCalculatorFoundQuietly()
+{
+    FrameCodec::setWaitLimits(300, 300);
+    SessionRig rig;
+    rig.sim(QStringLiteral("A"))->setSilent(true);
+    QSignalSpy errors(&rig.session, &CVivuRuzaSession::errorChange);
+    QVERIFY(rig.plug({ QStringLiteral("A"), QStringLiteral("B") }));
+    QCoreApplication::processEvents();
+    QCOMPARE(rig.rowNames(), QStringList({ QString(), QStringLiteral("Calc B") }));
+    QCOMPARE(rig.currentIndex(), 0);
+    QCOMPARE(rig.fileNames(), QStringList());
+    QCOMPARE(errors.count(), 0);
 }
 
 void TestSession::properties_data()
