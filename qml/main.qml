@@ -198,7 +198,6 @@ ApplicationWindow {
             }
 
             DropArea {
-                objectName: "dropArea"
                 anchors.fill: parent
                 onDropped: {
                     if (drop.hasUrls) {
@@ -209,7 +208,6 @@ ApplicationWindow {
             }
 
             Shortcut {
-                objectName: "copyShortcut"
                 sequences: [StandardKey.Copy]
                 onActivated: {
                     if (fileListView.count !== 0) {
@@ -223,7 +221,6 @@ ApplicationWindow {
             }
 
             Shortcut {
-                objectName: "pasteShortcut"
                 sequences: [StandardKey.Paste]
                 onActivated: {
                     if (fileListView.count !== 0 && clipboard.hasUrls()) {

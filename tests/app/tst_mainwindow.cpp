@@ -177,6 +177,9 @@ void TestMainWindow::entryPoints_data()
         << false << "downloadButton" << selectToDownload << QString();
     QTest::newRow("delete, no calculator")
         << false << "deleteButton" << selectToDelete << QString();
+    QTest::newRow("about") << false << "aboutMenuItem"
+                           << "earlier text"
+                           << "aboutDialog";
     QTest::newRow("send") << true << "sendButton" << QString() << "choseFileDialog";
     QTest::newRow("rename") << true << "changeNameMenuItem" << QString() << "changeNameDialog";
     QTest::newRow("download, no selection")
@@ -199,7 +202,8 @@ void TestMainWindow::entryPoints()
     m_driver->activate(entry.toLatin1());
 
     QCOMPARE(m_driver->statusLine(), status);
-    for (const char *id : { "changeNameDialog", "choseFileDialog", "choseFolderDialog" })
+    for (const char *id :
+        { "aboutDialog", "changeNameDialog", "choseFileDialog", "choseFolderDialog" })
         QCOMPARE(m_driver->isOpen(id), dialog == QLatin1String(id));
     if (!dialog.isEmpty()) {
         // The file chooser builds its folder view in the background; let it
