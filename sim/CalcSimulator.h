@@ -38,7 +38,8 @@ public:
     int maxChunkSize() const;
 
     // Files, in listing order; an upload of an existing name replaces it in
-    // place, a new one is appended.
+    // place, a new one is appended. setFiles changes memory only, never the
+    // backing folder.
     void setFiles(const QList<QPair<QString, QByteArray>> &files);
     QList<QPair<QString, QByteArray>> files() const;
     bool hasFile(const QString &name) const;

@@ -238,6 +238,10 @@ int main(int argc, char *argv[])
 
     // Blocked before the serving thread exists, so that it inherits the mask
     // and the signals reach sigwait below.
+    // A shell starts background jobs with SIGINT ignored, and an ignored
+    // signal never reaches sigwait.
+    std::signal(SIGINT, SIG_DFL);
+    std::signal(SIGTERM, SIG_DFL);
     sigset_t stopSignals;
     sigemptyset(&stopSignals);
     sigaddset(&stopSignals, SIGINT);
