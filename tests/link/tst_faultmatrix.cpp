@@ -155,7 +155,7 @@ private slots:
                 sim.setUnplugDuring(t.first, t.second);
                 break;
             case Junk:
-                sim.setJunkBeforeFrames(QByteArray("\x00\xffCAL junk CA", 13));
+                sim.setJunkBeforeFrames(QByteArray("\x00\xff" "CAL junk CA", 13));
                 break;
             case Split:
                 sim.setSplitWrites(3);
