@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 #include <QIODevice>
+#include <QSerialPort>
 
 #include <atomic>
 #include <cstring>
@@ -46,7 +47,14 @@ bool FrameCodec::writeFrame(QByteArray &payload)
     const char header[6] = { 'C', 'A', 'L', 'C', char(size & 0xFF), char((size >> 8) & 0xFF) };
     payload.prepend(header, 6);
     m_device->write(payload);
-    m_device->waitForBytesWritten(s_furtherWaitMs);
+    // A serial port only queues what it is given; flushing writes it at once
+    // instead of first polling for room. The wait then covers only what the
+    // line did not take: waiting with nothing queued would sit on a port that
+    // has nothing to report until the limit runs out.
+    if (auto *serial = qobject_cast<QSerialPort *>(m_device))
+        serial->flush();
+    if (m_device->bytesToWrite() > 0)
+        m_device->waitForBytesWritten(s_furtherWaitMs);
     return true;
 }
 
