@@ -165,6 +165,9 @@ bool CalcSimulator::Private::drainInto(QByteArray &buffer)
         const ssize_t n = ::read(master, chunkBuf, sizeof chunkBuf);
         if (n > 0) {
             buffer.append(chunkBuf, int(n));
+            // A short read took all there was: asking again would only say so.
+            if (size_t(n) < sizeof chunkBuf)
+                return true;
             continue;
         }
         if (n < 0 && errno == EINTR)
