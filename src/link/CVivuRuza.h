@@ -57,6 +57,9 @@ public:
     // "tty" prefix a duplicate to drop.
     static bool isCalcPort(const PortRecord &port, bool dropTtyPrefix);
     static PortRecord portRecord(const QSerialPortInfo &info);
+    // Whether a USB device with the calculator's identifiers is attached, read
+    // from a sysfs folder of USB devices (each with idVendor and idProduct).
+    static bool usbDevicePresent(const QString &usbDevicesFolder);
 
     bool openPort(const QSerialPortInfo &portInfo);
     bool openPort(const QString &systemLocation);

@@ -2,6 +2,7 @@
 #include "serializeData.pb.h"
 
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <fcntl.h>
@@ -55,6 +56,46 @@ private slots:
         QFETCH(bool, dropTty);
         QFETCH(bool, listed);
         QCOMPARE(CVivuRuza::isCalcPort(port, dropTty), listed);
+    }
+
+    void usbPresence_data()
+    {
+        QTest::addColumn<QStringList>("devices");
+        QTest::addColumn<bool>("present");
+        QTest::newRow("no bus") << QStringList { QStringLiteral("-") } << false;
+        QTest::newRow("empty bus") << QStringList() << false;
+        QTest::newRow("other devices")
+            << QStringList { "1-1:046d:c52b", "usb1:1d6b:0002" } << false;
+        QTest::newRow("calculator") << QStringList { "usb1:1d6b:0002", "1-2:0483:5740" } << true;
+        QTest::newRow("other product") << QStringList { "1-2:0483:5741" } << false;
+        QTest::newRow("interfaces have no ids")
+            << QStringList { "1-2:1.0", "1-3:0483:5740" } << true;
+    }
+    void usbPresence()
+    {
+        QFETCH(QStringList, devices);
+        QFETCH(bool, present);
+        QTemporaryDir sys;
+        QString folder = sys.filePath(QStringLiteral("devices"));
+        if (devices == QStringList { QStringLiteral("-") })
+            folder = sys.filePath(QStringLiteral("missing"));
+        else
+            QVERIFY(QDir().mkpath(folder));
+        for (const QString &d : qAsConst(devices)) {
+            const QStringList parts = d.split(QLatin1Char(':'));
+            const QString dir = folder + QLatin1Char('/') + parts.at(0)
+                + (parts.size() == 2 ? QLatin1Char(':') + parts.at(1) : QString());
+            QVERIFY(QDir().mkpath(dir));
+            if (parts.size() == 3) {
+                for (const auto &f : { qMakePair(QStringLiteral("idVendor"), parts.at(1)),
+                         qMakePair(QStringLiteral("idProduct"), parts.at(2)) }) {
+                    QFile file(dir + QLatin1Char('/') + f.first);
+                    QVERIFY(file.open(QIODevice::WriteOnly));
+                    file.write(f.second.toLatin1() + '\n');
+                }
+            }
+        }
+        QCOMPARE(CVivuRuza::usbDevicePresent(folder), present);
     }
 
     void onErrorTexts_data()
