@@ -59,6 +59,10 @@ private slots:
                                     << "_._et";
         QTest::newRow("parentheses stay") << "a(1)-b_c.py"
                                           << "A(1)-B_C.py";
+        // Upper case must not add characters: the name part stays at 8.
+        QTest::newRow("sharp s from utf-8 bytes")
+            << (QStringLiteral("abcdefg") + QChar(0xC3) + QChar(0x9F) + QStringLiteral(".py"))
+            << (QStringLiteral("ABCDEFG") + QChar(0xDF) + QStringLiteral(".py"));
         QTest::newRow("dot after 8") << "abcdefghi.j.py"
                                      << "ABCDEFGH.py";
     }
