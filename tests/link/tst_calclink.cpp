@@ -24,6 +24,24 @@ static Record record(const QString &name, bool hasVid, quint16 vid, bool hasPid,
     return r;
 }
 
+// A line that goes away as soon as a message has gone out on it.
+class ClosingDevice : public QIODevice
+{
+public:
+    ClosingDevice() { open(QIODevice::ReadWrite); }
+    bool isSequential() const override { return true; }
+    int writes = 0;
+
+protected:
+    qint64 readData(char *, qint64) override { return 0; }
+    qint64 writeData(const char *, qint64 len) override
+    {
+        ++writes;
+        close();
+        return len;
+    }
+};
+
 class TestCalcLink : public QObject
 {
     Q_OBJECT
@@ -179,6 +197,23 @@ private slots:
         QCOMPARE(link.errorCode, 2);
         ::close(slave);
         ::close(master);
+    }
+
+    // 422 only when the port closed after the command's message went out;
+    // a command that finds the port closed gives up without a word.
+    void portClosedAfterRequest()
+    {
+        ClosingDevice dev;
+        CVivuRuza link(&dev, nullptr);
+        QCOMPARE(link.errorCode, 2);
+        dev.open(QIODevice::ReadWrite);
+        QSignalSpy spy(&link, &CVivuRuza::errorNotify);
+        QCOMPARE(link.getFilesNum(), 0);
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(spy.at(0).at(0).toString(), QStringLiteral("Connection error (error code: 422)."));
+        QVERIFY(!link.changeName(QStringLiteral("X")));
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(dev.writes, 2);
     }
 
     // A listed size no calculator can hold is refused before anything is
