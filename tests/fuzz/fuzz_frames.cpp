@@ -6,15 +6,13 @@
 // quantum, and the rest is what the line delivers.
 
 #include "FrameCodec.h"
+#include "FuzzSupport.h"
 #include "ScriptedDevice.h"
 #include "serializeData.pb.h"
-
-#include <google/protobuf/stubs/logging.h>
 
 #include <QString>
 
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 
 using VivuRuza::calcMsg;
@@ -22,12 +20,6 @@ using VivuRuza::calcMsg;
 namespace {
 
 volatile size_t g_sink;
-
-#define FUZZ_CHECK(cond)                                                                           \
-    do {                                                                                           \
-        if (!(cond))                                                                               \
-            std::abort();                                                                          \
-    } while (0)
 
 // What the link reads from a reply, read the way the link reads it.
 void touch(const calcMsg &msg)
@@ -88,14 +80,7 @@ void checkReencoded(const calcMsg &msg)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static const bool limitsSet = [] {
-        FrameCodec::setWaitLimits(1, 1);
-        // Invalid UTF-8 in string fields is common here; the runtime's
-        // complaint about each one would only slow the run down.
-        google::protobuf::SetLogHandler(nullptr);
-        return true;
-    }();
-    (void)limitsSet;
+    prepareFuzzRun();
     if (size < 2)
         return 0;
 

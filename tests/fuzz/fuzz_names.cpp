@@ -2,20 +2,14 @@
 // and as Latin-1, so that characters of every range reach it.
 
 #include "CalcFileName.h"
+#include "FuzzSupport.h"
 
 #include <QString>
 
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 
 namespace {
-
-#define FUZZ_CHECK(cond)                                                                           \
-    do {                                                                                           \
-        if (!(cond))                                                                               \
-            std::abort();                                                                          \
-    } while (0)
 
 bool isAscii(const QString &s)
 {

@@ -7,10 +7,9 @@
 
 #include "CVivuRuza.h"
 #include "FrameCodec.h"
+#include "FuzzSupport.h"
 #include "ScriptedDevice.h"
 #include "serializeData.pb.h"
-
-#include <google/protobuf/stubs/logging.h>
 
 #include <QDir>
 #include <QDirIterator>
@@ -20,17 +19,10 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 
 using VivuRuza::calcMsg;
 
 namespace {
-
-#define FUZZ_CHECK(cond)                                                                           \
-    do {                                                                                           \
-        if (!(cond))                                                                               \
-            std::abort();                                                                          \
-    } while (0)
 
 // One input must stay fast: only the first few listed files are fetched, and
 // only those that a test of the link can hold in memory many times a second.
@@ -126,14 +118,7 @@ void touch(const QString &text)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static const bool limitsSet = [] {
-        FrameCodec::setWaitLimits(1, 1);
-        // Invalid UTF-8 in string fields is common here; the runtime's
-        // complaint about each one would only slow the run down.
-        google::protobuf::SetLogHandler(nullptr);
-        return true;
-    }();
-    (void)limitsSet;
+    prepareFuzzRun();
     Folders &dirs = folders();
 
     const QList<QByteArray> chunks = replies(data, size);
