@@ -1,6 +1,7 @@
 #include "SessionRig.h"
 
 #include "FrameCodec.h"
+#include "LocalFolder.h"
 
 #include <QPointer>
 #include <QTemporaryDir>
@@ -437,10 +438,8 @@ void TestSession::jobs()
     QFETCH(QStringList, rowsAtEnd);
     QFETCH(bool, reloaded);
 
-    QTemporaryDir dir;
+    LocalFolder dir(QStringLiteral("NEW.PY"), "x = 42\n");
     QVERIFY(dir.isValid());
-    const QString local = dir.filePath(QStringLiteral("NEW.PY"));
-    QVERIFY(writeLocalFile(local, "x = 42\n"));
     const QString dest = dir.filePath(QStringLiteral("dest"));
     QVERIFY(QDir().mkpath(dest));
 
@@ -449,7 +448,7 @@ void TestSession::jobs()
     CalcSimulator *a = rig.sim(QStringLiteral("A"));
     JobWatch watch(rig);
 
-    startJob(rig, Job(job), local, dest);
+    startJob(rig, Job(job), dir.file(), dest);
     QVERIFY(watch.waitIdle());
 
     QStringList onCalc;
@@ -490,10 +489,8 @@ void TestSession::jobErrorsForwarded()
 {
     QFETCH(int, job);
     QFETCH(int, refusedType);
-    QTemporaryDir dir;
+    LocalFolder dir(QStringLiteral("NEW.PY"), "x = 42\n");
     QVERIFY(dir.isValid());
-    const QString local = dir.filePath(QStringLiteral("NEW.PY"));
-    QVERIFY(writeLocalFile(local, "x = 42\n"));
 
     SessionRig rig;
     QVERIFY(rig.plug({ QStringLiteral("A") }));
@@ -501,7 +498,7 @@ void TestSession::jobErrorsForwarded()
         ->setRefusal(refusedType, calcMsg::NONE_ERROR, 0, QStringLiteral("Refused by test"));
     JobWatch watch(rig);
 
-    startJob(rig, Job(job), local, dir.path());
+    startJob(rig, Job(job), dir.file(), dir.path());
     QVERIFY(watch.waitIdle());
 
     const QStringList events = watch.end().events;
@@ -526,17 +523,15 @@ void TestSession::silentCalculator()
 {
     QFETCH(int, job);
     FrameCodec::setWaitLimits(300, 300);
-    QTemporaryDir dir;
+    LocalFolder dir(QStringLiteral("NEW.PY"), "x = 42\n");
     QVERIFY(dir.isValid());
-    const QString local = dir.filePath(QStringLiteral("NEW.PY"));
-    QVERIFY(writeLocalFile(local, "x = 42\n"));
 
     SessionRig rig;
     QVERIFY(rig.plug({ QStringLiteral("A") }));
     rig.sim(QStringLiteral("A"))->setSilent(true);
     JobWatch watch(rig);
 
-    startJob(rig, Job(job), local, dir.path());
+    startJob(rig, Job(job), dir.file(), dir.path());
     QVERIFY(watch.waitIdle());
 
     QCOMPARE(watch.end().events.first(), QStringLiteral("busy"));
@@ -553,10 +548,8 @@ void TestSession::silentCalculator()
 void TestSession::secondJobOnBusyWorkerRefused()
 {
     FrameCodec::setWaitLimits(300, 300);
-    QTemporaryDir dir;
+    LocalFolder dir(QStringLiteral("NEW.PY"), "x = 42\n");
     QVERIFY(dir.isValid());
-    const QString local = dir.filePath(QStringLiteral("NEW.PY"));
-    QVERIFY(writeLocalFile(local, "x = 42\n"));
 
     SessionRig rig;
     QVERIFY(rig.plug({ QStringLiteral("A") }));
@@ -566,7 +559,7 @@ void TestSession::secondJobOnBusyWorkerRefused()
     QSignalSpy busy(&rig.session, &CVivuRuzaSession::isBusyChange);
     rig.session.changeCalcName(QStringLiteral("Renamed"));
 
-    rig.session.toCalcUrls({ QUrl::fromLocalFile(local) });
+    rig.session.toCalcUrls({ QUrl::fromLocalFile(dir.file()) });
     rig.session.sendFiles();
     rig.session.addSelected(0);
     rig.session.fromCalcUrls(false, QUrl::fromLocalFile(dir.path()));
@@ -594,15 +587,13 @@ void TestSession::secondJobOnBusyWorkerRefused()
 // reloads nothing.
 void TestSession::refreshBelongsToItsJob()
 {
-    QTemporaryDir dir;
+    LocalFolder dir(QStringLiteral("NEW.PY"), "x = 42\n");
     QVERIFY(dir.isValid());
-    const QString local = dir.filePath(QStringLiteral("NEW.PY"));
-    QVERIFY(writeLocalFile(local, "x = 42\n"));
     SessionRig rig;
     QVERIFY(rig.plug({ QStringLiteral("A") }));
 
     JobWatch send(rig);
-    startJob(rig, Send, local, QString());
+    startJob(rig, Send, dir.file(), QString());
     QVERIFY(send.waitIdle());
     QCOMPARE(send.end().events.count(QStringLiteral("files cleared")), 1);
 

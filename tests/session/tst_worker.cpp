@@ -2,6 +2,7 @@
 
 #include "CalcSimulator.h"
 #include "FrameCodec.h"
+#include "LocalFolder.h"
 
 #include <QSerialPortInfo>
 #include <QTemporaryDir>
@@ -178,13 +179,8 @@ void TestWorker::jobs()
     QFETCH(QString, nameAfter);
     QFETCH(QStringList, localFilesAfter);
 
-    QTemporaryDir dir;
+    LocalFolder dir(QStringLiteral("new.py"), "x = 42\n");
     QVERIFY(dir.isValid());
-    const QString local = dir.filePath(QStringLiteral("new.py"));
-    QFile f(local);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("x = 42\n");
-    f.close();
     QTemporaryDir dest;
     QVERIFY(dest.isValid());
 
@@ -194,7 +190,7 @@ void TestWorker::jobs()
         { QStringLiteral("B.PY"), QByteArray("bb") } });
     QVERIFY(sim.start());
     CVoriWorker worker(simPort(sim));
-    worker.toCalcFiles = { { local, QStringLiteral("NEW.PY") } };
+    worker.toCalcFiles = { { dir.file(), QStringLiteral("NEW.PY") } };
     worker.files = { { QStringLiteral("B.PY"), 2 } };
     worker.destFolder = dest.path();
     worker.newName = QStringLiteral("Renamed");
@@ -234,13 +230,8 @@ void TestWorker::refusedJobs()
     QFETCH(int, refusedType);
     QFETCH(QStringList, errors);
 
-    QTemporaryDir dir;
+    LocalFolder dir(QStringLiteral("new.py"), "x = 42\n");
     QVERIFY(dir.isValid());
-    const QString local = dir.filePath(QStringLiteral("new.py"));
-    QFile f(local);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("x = 42\n");
-    f.close();
 
     CalcSimulator sim;
     sim.setName(QStringLiteral("Calc A"));
@@ -248,7 +239,7 @@ void TestWorker::refusedJobs()
     QVERIFY(sim.start());
     CVoriWorker worker(simPort(sim));
     sim.setRefusal(refusedType, calcMsg::NONE_ERROR, 0, QStringLiteral("Refused by test"));
-    worker.toCalcFiles = { { local, QStringLiteral("NEW.PY") } };
+    worker.toCalcFiles = { { dir.file(), QStringLiteral("NEW.PY") } };
     worker.files = { { QStringLiteral("A.PY"), 1 } };
     worker.destFolder = dir.path();
     worker.newName = QStringLiteral("Renamed");
