@@ -18,6 +18,14 @@
 using VivuRuza::calcMsg;
 
 namespace {
+VivuRuza::fileInf fileInfOf(const QString &name, int size)
+{
+    VivuRuza::fileInf inf;
+    inf.set_name(name.toStdString());
+    inf.set_size(size);
+    return inf;
+}
+
 // Once per process; cheap to call again.
 void registerTypes()
 {
@@ -349,10 +357,7 @@ QList<QUrl> CVivuRuza::getFiles(const QList<QPair<QString, int>> &files, const Q
                         .arg(name));
             continue;
         }
-        VivuRuza::fileInf inf;
-        inf.set_name(name.toStdString());
-        inf.set_size(pair.second);
-        if (!fetchFile(inf, content))
+        if (!fetchFile(fileInfOf(name, pair.second), content))
             continue;
         const QString path = destFolder + QLatin1Char('/') + name;
         // Written aside and renamed into place: a failed download never
@@ -374,14 +379,8 @@ bool CVivuRuza::sendFile(const VivuRuza::fileInf &file, const QByteArray &conten
 {
     calcMsg msg;
     QByteArray buffer;
-    msg.set_type(calcMsg::SEND_FILE);
-    *msg.mutable_finf() = file;
-    if (!exchange(msg, buffer))
+    if (!accepted(calcMsg::SEND_FILE, file, msg, buffer, QStringLiteral("File can't be sent.")))
         return false;
-    if (msg.type() != calcMsg::SUCCESS) {
-        reportRefusal(msg, QStringLiteral("File can't be sent."));
-        return false;
-    }
     if (content.isEmpty())
         return true;
 
@@ -433,10 +432,7 @@ void CVivuRuza::sendFiles(const QList<QPair<QString, QString>> &files)
                     .arg(shown));
             continue;
         }
-        VivuRuza::fileInf inf;
-        inf.set_name(calcName.toStdString());
-        inf.set_size(content.size());
-        if (sendFile(inf, content))
+        if (sendFile(fileInfOf(calcName, content.size()), content))
             emit fileSend(qMakePair(calcName, int(content.size())));
     }
 }
@@ -445,12 +441,21 @@ bool CVivuRuza::deleteFile(const VivuRuza::fileInf &file)
 {
     calcMsg msg;
     QByteArray buffer;
-    msg.set_type(calcMsg::DELETE_FILE);
+    return accepted(calcMsg::DELETE_FILE, file, msg, buffer);
+}
+
+// A request about one file that the calculator answers with SUCCESS or a
+// refusal, which is reported.
+bool CVivuRuza::accepted(int type, const VivuRuza::fileInf &file, calcMsg &msg, QByteArray &buffer,
+    const QString &fallback)
+{
+    msg.Clear();
+    msg.set_type(calcMsg::msgType(type));
     *msg.mutable_finf() = file;
     if (!exchange(msg, buffer))
         return false;
     if (msg.type() != calcMsg::SUCCESS) {
-        reportRefusal(msg);
+        reportRefusal(msg, fallback);
         return false;
     }
     return true;
@@ -459,10 +464,7 @@ bool CVivuRuza::deleteFile(const VivuRuza::fileInf &file)
 void CVivuRuza::deleteFiles(const QList<QPair<QString, int>> &files)
 {
     for (const auto &pair : files) {
-        VivuRuza::fileInf inf;
-        inf.set_name(pair.first.toStdString());
-        inf.set_size(pair.second);
-        if (deleteFile(inf))
+        if (deleteFile(fileInfOf(pair.first, pair.second)))
             emit fileDeleted(pair.first);
     }
 }

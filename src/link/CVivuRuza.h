@@ -108,6 +108,8 @@ public slots:
 
 private:
     bool exchange(VivuRuza::calcMsg &msg, QByteArray &buffer);
+    bool accepted(int type, const VivuRuza::fileInf &file, VivuRuza::calcMsg &msg,
+        QByteArray &buffer, const QString &fallback = QString());
     bool send(const VivuRuza::calcMsg &msg, QByteArray &buffer);
     bool receive(VivuRuza::calcMsg &msg, QByteArray &buffer);
     void reportRefusal(const VivuRuza::calcMsg &reply, const QString &fallback = QString());
