@@ -67,14 +67,21 @@ void CVoriWorker::endJob(std::function<void()> deliver)
     emit finished();
 }
 
-void CVoriWorker::sendFiles()
+// Sending and deleting change the calculator's files, so both read the list
+// again before the link closes.
+void CVoriWorker::changeFiles(const std::function<void()> &change)
 {
     openLink();
     forwardErrors();
-    calc->sendFiles(toCalcFiles);
+    change();
     const QList<QPair<QString, int>> list = calc->getFilesInf();
     closeLink();
     endJob([this, list] { filesList = list; });
+}
+
+void CVoriWorker::sendFiles()
+{
+    changeFiles([this] { calc->sendFiles(toCalcFiles); });
 }
 
 void CVoriWorker::getFiles()
@@ -88,12 +95,7 @@ void CVoriWorker::getFiles()
 
 void CVoriWorker::delFiles()
 {
-    openLink();
-    forwardErrors();
-    calc->deleteFiles(files);
-    const QList<QPair<QString, int>> list = calc->getFilesInf();
-    closeLink();
-    endJob([this, list] { filesList = list; });
+    changeFiles([this] { calc->deleteFiles(files); });
 }
 
 void CVoriWorker::setDevName()

@@ -52,6 +52,7 @@ private:
     void closeLink();
     void forwardErrors();
     void endJob(std::function<void()> deliver);
+    void changeFiles(const std::function<void()> &change);
 
     QThread *m_home;
 };
