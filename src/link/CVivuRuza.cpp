@@ -1,7 +1,10 @@
 #include "CVivuRuza.h"
 
 #include "CalcFileName.h"
+#include "PortProblem.h"
 #include "serializeData.pb.h"
+
+#include <google/protobuf/stubs/logging.h>
 
 #include <QBitArray>
 #include <QDir>
@@ -10,10 +13,19 @@
 #include <QSaveFile>
 #include <QSerialPort>
 #include <QSerialPortInfo>
+#include <QTemporaryDir>
 
 #include <cmath>
 #include <cstring>
 #include <limits>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 using VivuRuza::calcMsg;
 
@@ -29,7 +41,59 @@ VivuRuza::fileInf fileInfOf(const QString &name, int size)
 // Once per process; cheap to call again.
 void registerTypes()
 {
-    qRegisterMetaType<QPair<QString, int>>("QPair<QString,int>");
+    static const bool done = [] {
+        qRegisterMetaType<QPair<QString, int>>("QPair<QString,int>");
+        // A reply with a broken string is reported to the user as malformed;
+        // the runtime's own complaint on stderr would only repeat it.
+        google::protobuf::SetLogHandler(nullptr);
+        return true;
+    }();
+    Q_UNUSED(done);
+}
+
+// Strict: every byte of the payload must be part of the message as parsed.
+// A string that is not UTF-8 fails the parse, and a number too large for its
+// field parses cut down, which shows as a message that encodes shorter.
+bool parseWhole(calcMsg &msg, const QByteArray &payload)
+{
+    msg.Clear();
+    return msg.ParseFromArray(payload.constData(), payload.size())
+        && msg.ByteSizeLong() == size_t(payload.size());
+}
+
+// Reads a local file for upload without blocking on a FIFO or a device: only
+// a regular file (after following links) is read.
+enum class LocalRead { Ok, Unreadable, NotRegular, TooLarge };
+
+LocalRead readUpload(const QString &path, int limit, QByteArray &content)
+{
+#ifdef Q_OS_UNIX
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return errno == ENXIO ? LocalRead::NotRegular : LocalRead::Unreadable;
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return LocalRead::NotRegular;
+    }
+    QFile local;
+    if (!local.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return LocalRead::Unreadable;
+    }
+#else
+    if (!QFileInfo(path).isFile())
+        return LocalRead::NotRegular;
+    QFile local(path);
+    if (!local.open(QIODevice::ReadOnly))
+        return LocalRead::Unreadable;
+#endif
+    // One byte past the limit tells a file that is too large from one that
+    // fits exactly; a cut file must never pass for the whole.
+    content = local.read(qint64(limit) + 1);
+    if (content.size() > limit)
+        return LocalRead::TooLarge;
+    return LocalRead::Ok;
 }
 } // namespace
 
@@ -129,13 +193,25 @@ bool CVivuRuza::openPort(const QSerialPortInfo &portInfo)
 bool CVivuRuza::openPort(const QString &systemLocation)
 {
     errorCode = 0;
+    m_portError.clear();
     port = QSharedPointer<QSerialPort>::create();
     port->setPortName(systemLocation);
     chunkSize = defaultChunkSize;
     m_codec.setDevice(port.data());
-    if (!port->isOpen())
-        port->open(QIODevice::ReadWrite);
-    return getDeviceInf();
+    if (!port->isOpen() && !port->open(QIODevice::ReadWrite)) {
+        if (!systemLocation.isEmpty())
+            m_portError = PortProblem::openFailure(systemLocation, port->error());
+        return false;
+    }
+    // Whatever the device sent before anyone asked belongs to no request.
+    m_codec.discardInput();
+    const int before = errorCode;
+    if (getDeviceInf())
+        return true;
+    m_portError = errorCode == calcMsg::CONNECTION_ERROR && before != errorCode
+        ? PortProblem::silent(systemLocation)
+        : PortProblem::notCalculator(systemLocation);
+    return false;
 }
 
 bool CVivuRuza::writeFrame(QByteArray &payload)
@@ -190,6 +266,24 @@ void CVivuRuza::reportCode(int code)
     onError();
 }
 
+void CVivuRuza::reportText(int code, const QString &text)
+{
+    errorCode = code;
+    onError(text);
+}
+
+// A refusal is the calculator's own word; any other reply the request does
+// not foresee means the device is not in step with us.
+void CVivuRuza::reportWrongReply(const calcMsg &reply, const QString &fallback)
+{
+    if (reply.type() == calcMsg::FAILED) {
+        reportRefusal(reply, fallback);
+        return;
+    }
+    reportText(calcMsg::UNSPECIFITED_ERROR,
+        QStringLiteral("The calculator sent an unexpected reply (%1).").arg(m_asked));
+}
+
 bool CVivuRuza::send(const calcMsg &msg, QByteArray &buffer)
 {
     const size_t size = msg.ByteSizeLong();
@@ -204,9 +298,12 @@ bool CVivuRuza::receive(calcMsg &msg, QByteArray &buffer)
 {
     if (!readFrame(buffer))
         return false;
+    if (parseWhole(msg, buffer))
+        return true;
     msg.Clear();
-    msg.ParseFromArray(buffer.constData(), buffer.size());
-    return true;
+    reportText(calcMsg::UNSPECIFITED_ERROR,
+        QStringLiteral("The calculator sent a malformed reply (%1).").arg(m_asked));
+    return false;
 }
 
 bool CVivuRuza::exchange(calcMsg &msg, QByteArray &buffer)
@@ -214,12 +311,32 @@ bool CVivuRuza::exchange(calcMsg &msg, QByteArray &buffer)
     return send(msg, buffer) && receive(msg, buffer);
 }
 
+bool CVivuRuza::request(calcMsg &msg, QByteArray &buffer, qint64 expectedFrames)
+{
+    m_codec.discardInput();
+    m_codec.startCommand(expectedFrames);
+    return exchange(msg, buffer);
+}
+
+// A message within a command whose first request went out: a port that
+// refuses it now has gone away, and the reply we would wait for will not come.
+bool CVivuRuza::sendFollowUp(const calcMsg &msg, QByteArray &buffer)
+{
+    if (send(msg, buffer))
+        return true;
+    reportText(calcMsg::CONNECTION_ERROR,
+        m_codec.timedOut() ? FrameCodec::timeoutText()
+                           : QStringLiteral("Connection error (error code: 422)."));
+    return false;
+}
+
 bool CVivuRuza::getDeviceInf()
 {
     calcMsg msg;
     QByteArray buffer;
     msg.set_type(calcMsg::GET_DEVICE_INF);
-    if (!exchange(msg, buffer))
+    m_asked = QStringLiteral("device information");
+    if (!request(msg, buffer, 1))
         return false;
     if (msg.type() != calcMsg::SEND_DEVICE_INF || !msg.has_devinf())
         return false;
@@ -236,39 +353,86 @@ bool CVivuRuza::getDeviceInf()
 
 int CVivuRuza::getFilesNum()
 {
+    qint64 count = 0;
+    return filesNum(count) && count <= maxListedFiles ? int(count) : 0;
+}
+
+// False when the count could not be read; the reason went to the user unless
+// only the first write failed (a port that never opened).
+bool CVivuRuza::filesNum(qint64 &count)
+{
+    count = 0;
     calcMsg msg;
     QByteArray buffer;
     msg.set_type(calcMsg::GET_FILES_NUM);
-    if (!exchange(msg, buffer) || msg.type() != calcMsg::SEND_FILES_NUM)
-        return 0;
-    return msg.numberoffiles();
+    m_asked = QStringLiteral("number of files");
+    if (!request(msg, buffer, 1))
+        return false;
+    if (msg.type() != calcMsg::SEND_FILES_NUM) {
+        reportWrongReply(msg);
+        return false;
+    }
+    count = msg.numberoffiles();
+    return true;
 }
 
 QList<QPair<QString, int>> CVivuRuza::getFilesInf()
 {
     QList<QPair<QString, int>> list;
-    const int n = getFilesNum();
+    if (!listFiles(list))
+        list.clear();
+    return list;
+}
+
+// A listing either arrives whole or fails with a report: a calculator that
+// refuses or garbles its list must never read as one without files.
+bool CVivuRuza::listFiles(QList<QPair<QString, int>> &list)
+{
+    list.clear();
+    qint64 n = 0;
+    if (!filesNum(n))
+        return false;
+    if (n < 0 || n > maxListedFiles) {
+        reportText(calcMsg::DATASIZE_INVALID,
+            QStringLiteral("The calculator reported %1 files, which no calculator holds; its "
+                           "file list was not read.")
+                .arg(n));
+        return false;
+    }
     if (n == 0)
-        return list;
+        return true;
     calcMsg msg;
     QByteArray buffer;
     msg.set_type(calcMsg::GET_FILES_INF);
-    if (!send(msg, buffer) || n < 0)
-        return list;
+    m_asked = QStringLiteral("file list");
+    m_codec.discardInput();
+    m_codec.startCommand(n);
+    if (!sendFollowUp(msg, buffer))
+        return false;
     calcMsg ack;
     ack.set_type(calcMsg::SUCCESS);
-    for (int i = 0; i < n; ++i) {
-        // A silent line stays silent: waiting for the remaining entries would
-        // only cost another wait limit each.
-        if (!receive(msg, buffer))
-            break;
-        if (msg.type() != calcMsg::SEND_FILE_INF)
-            continue;
+    list.reserve(int(n));
+    for (qint64 i = 0; i < n; ++i) {
+        if (!receive(msg, buffer)) {
+            list.clear();
+            return false;
+        }
+        if (msg.type() != calcMsg::SEND_FILE_INF || msg.finf().size() < 0) {
+            if (msg.type() == calcMsg::SEND_FILE_INF)
+                reportText(calcMsg::DATASIZE_INVALID,
+                    QStringLiteral("The calculator sent a malformed reply (%1).").arg(m_asked));
+            else
+                reportWrongReply(msg);
+            list.clear();
+            return false;
+        }
         list.append(qMakePair(QString::fromStdString(msg.finf().name()), int(msg.finf().size())));
-        if (i != n - 1)
-            send(ack, buffer);
+        if (i != n - 1 && !sendFollowUp(ack, buffer)) {
+            list.clear();
+            return false;
+        }
     }
-    return list;
+    return true;
 }
 
 QByteArray CVivuRuza::getFile(const VivuRuza::fileInf &file)
@@ -298,11 +462,14 @@ bool CVivuRuza::fetchFile(const VivuRuza::fileInf &file, QByteArray &content)
     QByteArray buffer;
     msg.set_type(calcMsg::GET_FILE);
     *msg.mutable_finf() = file;
+    m_asked = QStringLiteral("content of %1").arg(QString::fromStdString(file.name()));
+    const int count = int(std::ceil(double(size) / double(chunkSize)));
+    m_codec.discardInput();
+    m_codec.startCommand(count);
     if (!send(msg, buffer))
         return false;
 
     content.resize(int(size));
-    const int count = int(std::ceil(double(size) / double(chunkSize)));
     QBitArray seen(count);
     calcMsg ack;
     ack.set_type(calcMsg::SUCCESS);
@@ -311,7 +478,10 @@ bool CVivuRuza::fetchFile(const VivuRuza::fileInf &file, QByteArray &content)
         if (!receive(msg, buffer))
             return false;
         if (msg.type() != calcMsg::FRAME) {
-            reportRefusal(msg);
+            if (msg.type() == calcMsg::FAILED)
+                reportRefusal(msg);
+            else
+                reportWrongReply(msg);
             return false;
         }
         const VivuRuza::calcFrame &frame = msg.frame();
@@ -331,8 +501,8 @@ bool CVivuRuza::fetchFile(const VivuRuza::fileInf &file, QByteArray &content)
         seen.setBit(k);
         done += expected;
         progress(done, size);
-        if (i != count - 1)
-            send(ack, buffer);
+        if (i != count - 1 && !sendFollowUp(ack, buffer))
+            return false;
     }
     return true;
 }
@@ -344,10 +514,51 @@ bool CVivuRuza::isSafeLocalName(const QString &name)
         && !name.contains(QChar(0));
 }
 
+// The file is written into a private folder of ours inside the destination and
+// then renamed over the final name: a rename replaces whatever is there, a
+// planted link included, and never writes through it.
+bool CVivuRuza::writeLocalFile(const QString &destFolder, const QString &name,
+    const QByteArray &content, QString &stagingFolder)
+{
+    const QString path = destFolder + QLatin1Char('/') + name;
+    if (QFileInfo(path).isDir())
+        return false;
+    if (stagingFolder.isEmpty()) {
+        QTemporaryDir staging(destFolder + QStringLiteral("/.vuve-download-XXXXXX"));
+        if (!staging.isValid())
+            return false;
+        staging.setAutoRemove(false);
+        stagingFolder = staging.path();
+    }
+    const QString staged = stagingFolder + QLatin1Char('/') + name;
+    QSaveFile out(staged);
+    if (!out.open(QIODevice::WriteOnly)
+        || (!content.isEmpty() && out.write(content) != content.size()) || !out.commit()) {
+        QFile::remove(staged);
+        return false;
+    }
+    // Downloaded files get the permissions a newly made file of the user would.
+    QFile::setPermissions(staged,
+        QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser | QFile::ReadGroup
+            | QFile::ReadOther);
+#ifdef Q_OS_UNIX
+    if (std::rename(QFile::encodeName(staged).constData(), QFile::encodeName(path).constData())
+        == 0)
+        return true;
+#else
+    QFile::remove(path);
+    if (QFile::rename(staged, path))
+        return true;
+#endif
+    QFile::remove(staged);
+    return false;
+}
+
 QList<QUrl> CVivuRuza::getFiles(const QList<QPair<QString, int>> &files, const QString &destFolder)
 {
     QList<QUrl> written;
     QByteArray content;
+    QString staging;
     for (const auto &pair : files) {
         const QString &name = pair.first;
         if (!isSafeLocalName(name)) {
@@ -359,19 +570,18 @@ QList<QUrl> CVivuRuza::getFiles(const QList<QPair<QString, int>> &files, const Q
         }
         if (!fetchFile(fileInfOf(name, pair.second), content))
             continue;
-        const QString path = destFolder + QLatin1Char('/') + name;
         // Written aside and renamed into place: a failed download never
         // replaces a file that was there.
-        QSaveFile out(path);
-        if (!out.open(QIODevice::WriteOnly)
-            || (!content.isEmpty() && out.write(content) != content.size()) || !out.commit()) {
+        if (!writeLocalFile(destFolder, name, content, staging)) {
             errorCode = calcMsg::WRITE_ERROR;
             onError(QStringLiteral("File %1 can't be written to %2.")
                         .arg(name, QDir::toNativeSeparators(destFolder)));
             continue;
         }
-        written.append(QUrl::fromLocalFile(path));
+        written.append(QUrl::fromLocalFile(destFolder + QLatin1Char('/') + name));
     }
+    if (!staging.isEmpty())
+        QDir().rmdir(staging);
     return written;
 }
 
@@ -384,11 +594,15 @@ bool CVivuRuza::sendFile(const VivuRuza::fileInf &file, const QByteArray &conten
     if (content.isEmpty())
         return true;
 
+    // Frames are cut at the chunk the calculator announced, which is where it
+    // places them; a chunk too large for one frame is cut to what fits only
+    // where that places nothing differently (a file sent in one frame).
     const qint64 total = content.size();
+    const int chunk = uploadChunk();
     int k = 0;
     qint64 offset = 0;
     for (;;) {
-        const int n = int(qMin<qint64>(total - offset, chunkSize));
+        const int n = int(qMin<qint64>(total - offset, chunk));
         msg.Clear();
         msg.set_type(calcMsg::FRAME);
         VivuRuza::calcFrame *frame = msg.mutable_frame();
@@ -396,12 +610,12 @@ bool CVivuRuza::sendFile(const VivuRuza::fileInf &file, const QByteArray &conten
         frame->set_size(n);
         frame->add_data(content.constData() + offset, size_t(n));
         ++k;
-        offset += chunkSize;
-        send(msg, buffer);
-        if (!receive(msg, buffer))
+        offset += chunk;
+        if (!sendFollowUp(msg, buffer) || !receive(msg, buffer))
             return false;
-        if (msg.type() == calcMsg::FAILED) {
-            reportRefusal(msg);
+        // Only SUCCESS accepts a frame; anything else may mean it was lost.
+        if (msg.type() != calcMsg::SUCCESS) {
+            reportWrongReply(msg);
             return false;
         }
         progress(qMin(offset, total), total);
@@ -414,22 +628,31 @@ void CVivuRuza::sendFiles(const QList<QPair<QString, QString>> &files)
 {
     for (const auto &pair : files) {
         const QString calcName = toCalcFileName(pair.second);
-        QFile local(QUrl::fromLocalFile(pair.first).toLocalFile());
         const QString shown = QDir::toNativeSeparators(pair.first);
-        if (!local.open(QIODevice::ReadOnly)) {
-            errorCode = calcMsg::NONE_ERROR;
-            onError(QStringLiteral("File %1 can't be read.").arg(shown));
-            continue;
+        QByteArray content;
+        QString problem;
+        switch (readUpload(QUrl::fromLocalFile(pair.first).toLocalFile(), maxUploadSize, content)) {
+        case LocalRead::Ok:
+            break;
+        case LocalRead::Unreadable:
+            problem = QStringLiteral("File %1 can't be read.");
+            break;
+        case LocalRead::NotRegular:
+            problem = QStringLiteral("%1 is not a regular file and can't be sent.");
+            break;
+        case LocalRead::TooLarge:
+            problem
+                = QStringLiteral("File %1 is larger than 1 MiB (1048576 bytes) and can't be sent.");
+            break;
         }
-        // One byte past the limit tells a file that is too large from one
-        // that fits exactly; a cut file must never pass for the whole.
-        const QByteArray content = local.read(maxUploadSize + 1);
-        local.close();
-        if (content.size() > maxUploadSize) {
+        // A file that needs more than one frame of a chunk no frame can hold
+        // would reach the calculator in pieces it places elsewhere.
+        if (problem.isEmpty() && chunkSize > maxFrameContent && content.size() >= maxFrameContent)
+            problem = QStringLiteral("File %1 can't be sent: this calculator announces chunks "
+                                     "larger than one message can carry.");
+        if (!problem.isEmpty()) {
             errorCode = calcMsg::NONE_ERROR;
-            onError(
-                QStringLiteral("File %1 is larger than 1 MiB (1048576 bytes) and can't be sent.")
-                    .arg(shown));
+            onError(problem.arg(shown));
             continue;
         }
         if (sendFile(fileInfOf(calcName, content.size()), content))
@@ -452,7 +675,12 @@ bool CVivuRuza::accepted(int type, const VivuRuza::fileInf &file, calcMsg &msg, 
     msg.Clear();
     msg.set_type(calcMsg::msgType(type));
     *msg.mutable_finf() = file;
-    if (!exchange(msg, buffer))
+    const QString name = QString::fromStdString(file.name());
+    m_asked = type == calcMsg::SEND_FILE ? QStringLiteral("sending %1").arg(name)
+                                         : QStringLiteral("deleting %1").arg(name);
+    const qint64 frames
+        = type == calcMsg::SEND_FILE ? 1 + qint64(file.size()) / qMax(1, uploadChunk()) + 1 : 1;
+    if (!request(msg, buffer, frames))
         return false;
     if (msg.type() != calcMsg::SUCCESS) {
         reportRefusal(msg, fallback);
@@ -475,7 +703,8 @@ bool CVivuRuza::changeName(const QString &newName)
     QByteArray buffer;
     msg.set_type(calcMsg::CHANGE_NAME);
     msg.set_devname(newName.toStdString());
-    if (!exchange(msg, buffer) || msg.type() != calcMsg::SUCCESS)
+    m_asked = QStringLiteral("renaming");
+    if (!request(msg, buffer, 1) || msg.type() != calcMsg::SUCCESS)
         return false;
     Name = newName;
     return true;

@@ -43,6 +43,12 @@ public:
     static constexpr int maxUploadSize = 1048576;
     static constexpr int maxDownloadSize = 64 * 1048576;
     static constexpr int defaultChunkSize = 512;
+    // More files than any calculator holds; a larger count is a lie that
+    // would only keep the listing (and its memory) growing.
+    static constexpr int maxListedFiles = 10000;
+    // The most file bytes one FRAME message can carry and still fit a frame
+    // (the message's own fields take the rest of the 65535 bytes).
+    static constexpr int maxFrameContent = FrameCodec::maxPayload - 32;
 
     CVivuRuza(const QSerialPortInfo &portInfo, QObject *parent = nullptr);
     // Opens a port by its system location (a serial device or a pseudo-terminal path).
@@ -90,6 +96,15 @@ public:
     // A name from the calculator that would land outside the destination folder.
     static bool isSafeLocalName(const QString &name);
 
+    // Like getFilesInf, but tells a failed listing (false, reported through
+    // onError) from an empty calculator (true, empty list).
+    bool listFiles(QList<QPair<QString, int>> &files);
+    // Why the last openPort gave no calculator: the port did not open, or the
+    // device on it did not answer as a calculator. Empty after a good opening.
+    QString portErrorText() const { return m_portError; }
+    // The bytes of file content one upload frame carries with this calculator.
+    int uploadChunk() const { return qMin(chunkSize, maxFrameContent); }
+
     QSharedPointer<QSerialPort> port;
     QString HV;
     QString FV;
@@ -107,6 +122,15 @@ public slots:
     void onError(QString errorText = QString());
 
 private:
+    // A new request: stale input dropped, the command's time started, the
+    // message sent and its reply read whole.
+    bool request(VivuRuza::calcMsg &msg, QByteArray &buffer, qint64 expectedFrames);
+    bool sendFollowUp(const VivuRuza::calcMsg &msg, QByteArray &buffer);
+    void reportWrongReply(const VivuRuza::calcMsg &reply, const QString &fallback = QString());
+    void reportText(int code, const QString &text);
+    bool filesNum(qint64 &count);
+    bool writeLocalFile(const QString &destFolder, const QString &name, const QByteArray &content,
+        QString &stagingFolder);
     bool exchange(VivuRuza::calcMsg &msg, QByteArray &buffer);
     bool accepted(int type, const VivuRuza::fileInf &file, VivuRuza::calcMsg &msg,
         QByteArray &buffer, const QString &fallback = QString());
@@ -126,6 +150,9 @@ private:
                             onError(text);
                         } };
     std::function<void(qint64, qint64)> m_progress;
+    QString m_portError;
+    // What the request in progress asked for, to name it when its reply is bad.
+    QString m_asked;
 };
 
 #endif // CVIVURUZA_H

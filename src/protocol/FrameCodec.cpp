@@ -12,6 +12,8 @@
 namespace {
 std::atomic<int> s_firstWaitMs { FrameCodec::defaultFirstWaitMs };
 std::atomic<int> s_furtherWaitMs { FrameCodec::defaultFurtherWaitMs };
+std::atomic<int> s_frameAllowanceMs { FrameCodec::defaultFrameAllowanceMs };
+std::atomic<int> s_commandCapMs { FrameCodec::defaultCommandCapMs };
 const char s_marker[4] = { 'C', 'A', 'L', 'C' };
 } // namespace
 
@@ -37,6 +39,55 @@ int FrameCodec::furtherWaitMs()
     return s_furtherWaitMs;
 }
 
+void FrameCodec::setCommandLimits(int frameAllowanceMs, int commandCapMs)
+{
+    s_frameAllowanceMs = frameAllowanceMs;
+    s_commandCapMs = commandCapMs;
+}
+
+int FrameCodec::frameAllowanceMs()
+{
+    return s_frameAllowanceMs;
+}
+
+int FrameCodec::commandCapMs()
+{
+    return s_commandCapMs;
+}
+
+QString FrameCodec::timeoutText()
+{
+    return QStringLiteral("The calculator took too long to answer; the command was stopped.");
+}
+
+void FrameCodec::startCommand(qint64 expectedFrames)
+{
+    const qint64 frames = qMax<qint64>(expectedFrames, 1);
+    const qint64 allowance = qint64(s_firstWaitMs) + frames * qint64(s_frameAllowanceMs);
+    m_deadline.setRemainingTime(qMin<qint64>(allowance, s_commandCapMs));
+}
+
+void FrameCodec::discardInput()
+{
+    if (!m_device || !m_device->isOpen())
+        return;
+    // The serial port also drops what the system has received but Qt has not
+    // read yet; a plain device only has its own buffer.
+    if (auto *serial = qobject_cast<QSerialPort *>(m_device))
+        serial->clear(QSerialPort::Input);
+    while (m_device->bytesAvailable() > 0) {
+        if (m_device->read(m_device->bytesAvailable()).isEmpty())
+            break;
+    }
+}
+
+int FrameCodec::boundedWait(int waitMs) const
+{
+    if (m_deadline.isForever())
+        return waitMs;
+    return int(qBound<qint64>(0, m_deadline.remainingTime(), waitMs));
+}
+
 bool FrameCodec::writeFrame(QByteArray &payload)
 {
     if (!m_device || !m_device->isOpen())
@@ -46,7 +97,8 @@ bool FrameCodec::writeFrame(QByteArray &payload)
         return false;
     const char header[6] = { 'C', 'A', 'L', 'C', char(size & 0xFF), char((size >> 8) & 0xFF) };
     payload.prepend(header, 6);
-    m_device->write(payload);
+    if (m_device->write(payload) != payload.size())
+        return false;
     // A serial port only queues what it is given; flushing writes it at once
     // instead of first polling for room. The wait then covers only what the
     // line did not take: waiting with nothing queued would sit on a port that
@@ -54,8 +106,10 @@ bool FrameCodec::writeFrame(QByteArray &payload)
     if (auto *serial = qobject_cast<QSerialPort *>(m_device))
         serial->flush();
     if (m_device->bytesToWrite() > 0)
-        m_device->waitForBytesWritten(s_furtherWaitMs);
-    return true;
+        m_device->waitForBytesWritten(boundedWait(s_furtherWaitMs));
+    // A frame the line never took is not sent; the reply it would have asked
+    // for will not come.
+    return m_device->bytesToWrite() == 0;
 }
 
 bool FrameCodec::matchMarker(char byte)
@@ -73,13 +127,27 @@ bool FrameCodec::matchMarker(char byte)
 // without waiting: a blocking wait only returns on *new* bytes.
 qint64 FrameCodec::readSome(QByteArray &buffer, int quantum, int waitMs)
 {
-    if (m_device->bytesAvailable() <= 0)
-        m_device->waitForReadyRead(waitMs);
+    if (m_device->bytesAvailable() <= 0) {
+        const int wait = boundedWait(waitMs);
+        if (wait > 0)
+            m_device->waitForReadyRead(wait);
+    }
     const int old = buffer.size();
     buffer.resize(old + quantum);
     const qint64 got = m_device->read(buffer.data() + old, quantum);
     buffer.resize(old + int(qMax<qint64>(got, 0)));
     return got;
+}
+
+// A wait that brings nothing means the line is silent or the calculator went
+// away; bytes that keep trickling in past the command's time are no better.
+bool FrameCodec::readMore(QByteArray &buffer, int quantum, int waitMs)
+{
+    if (!timedOut() && readSome(buffer, quantum, waitMs) > 0)
+        return true;
+    report(VivuRuza::calcMsg::CONNECTION_ERROR,
+        timedOut() ? timeoutText() : QStringLiteral("Connection error (error code: 421)."));
+    return false;
 }
 
 bool FrameCodec::readFrame(QByteArray &buffer, int quantum)
@@ -90,7 +158,6 @@ bool FrameCodec::readFrame(QByteArray &buffer, int quantum)
         return false;
     }
     quantum = qBound(64, quantum, 2 * maxPayload + 16);
-    const QString silent = QStringLiteral("Connection error (error code: 421).");
     // A reserved capacity survives resize(0), so a link that reuses its
     // buffer allocates once, not once per frame.
     if (buffer.capacity() < quantum + 8)
@@ -102,10 +169,8 @@ bool FrameCodec::readFrame(QByteArray &buffer, int quantum)
     hunt.start();
     for (;;) {
         buffer.resize(0);
-        if (readSome(buffer, quantum, s_firstWaitMs) <= 0) {
-            report(VivuRuza::calcMsg::CONNECTION_ERROR, silent);
+        if (!readMore(buffer, quantum, s_firstWaitMs))
             return false;
-        }
         const int n = buffer.size();
         const char *p = buffer.constData();
         int i = 0;
@@ -121,7 +186,8 @@ bool FrameCodec::readFrame(QByteArray &buffer, int quantum)
             break;
         }
         if (hunt.elapsed() > s_firstWaitMs) {
-            report(VivuRuza::calcMsg::CONNECTION_ERROR, silent);
+            report(VivuRuza::calcMsg::CONNECTION_ERROR,
+                QStringLiteral("Connection error (error code: 421)."));
             return false;
         }
     }
@@ -129,18 +195,14 @@ bool FrameCodec::readFrame(QByteArray &buffer, int quantum)
     // The rest of a frame must keep coming; a wait that brings nothing means
     // the calculator went away in the middle of the frame.
     while (buffer.size() < 2) {
-        if (readSome(buffer, quantum, s_furtherWaitMs) <= 0) {
-            report(VivuRuza::calcMsg::CONNECTION_ERROR, silent);
+        if (!readMore(buffer, quantum, s_furtherWaitMs))
             return false;
-        }
     }
     const int length = int(uchar(buffer.at(0))) | (int(uchar(buffer.at(1))) << 8);
     buffer.remove(0, 2);
     while (buffer.size() < length) {
-        if (readSome(buffer, qMax(quantum, length - buffer.size()), s_furtherWaitMs) <= 0) {
-            report(VivuRuza::calcMsg::CONNECTION_ERROR, silent);
+        if (!readMore(buffer, qMax(quantum, length - buffer.size()), s_furtherWaitMs))
             return false;
-        }
     }
     buffer.truncate(length);
     return true;

@@ -2,6 +2,7 @@
 #define FRAMECODEC_H
 
 #include <QByteArray>
+#include <QDeadlineTimer>
 #include <QString>
 
 #include <functional>
@@ -20,6 +21,12 @@ public:
     static constexpr int maxPayload = 0xFFFF;
     static constexpr int defaultFirstWaitMs = 10000;
     static constexpr int defaultFurtherWaitMs = 30000;
+    // A command may take the first-reply limit plus this much for each frame
+    // it expects, and never more than the cap: generous for any calculator,
+    // yet a device that trickles or answers each frame just in time cannot
+    // keep a command busy for hours.
+    static constexpr int defaultFrameAllowanceMs = 1000;
+    static constexpr int defaultCommandCapMs = 600000;
 
     explicit FrameCodec(QIODevice *device = nullptr, ErrorPath errorPath = ErrorPath());
 
@@ -34,19 +41,34 @@ public:
     bool readFrame(QByteArray &buffer, int quantum);
     bool matchMarker(char byte);
 
+    // Bytes that arrived after their reader gave up belong to no request;
+    // left queued, they would pass for the reply to the next one.
+    void discardInput();
+    // From now on reads and writes end, with a report, once the time a
+    // command expecting this many frames may take has run out.
+    void startCommand(qint64 expectedFrames);
+    bool timedOut() const { return m_deadline.hasExpired(); }
+
     // Process-wide wait limits; tests shorten them so that no test waits 10 s.
     static void setWaitLimits(int firstWaitMs, int furtherWaitMs);
     static int firstWaitMs();
     static int furtherWaitMs();
+    static void setCommandLimits(int frameAllowanceMs, int commandCapMs);
+    static int frameAllowanceMs();
+    static int commandCapMs();
+    static QString timeoutText();
 
 private:
     qint64 readSome(QByteArray &buffer, int quantum, int waitMs);
+    bool readMore(QByteArray &buffer, int quantum, int waitMs);
+    int boundedWait(int waitMs) const;
     void report(int errorType, const QString &text);
 
     QIODevice *m_device = nullptr;
     ErrorPath m_errorPath;
     char m_window[4] = { 0, 0, 0, 0 };
     int m_fed = 0;
+    QDeadlineTimer m_deadline { QDeadlineTimer::Forever };
 };
 
 #endif // FRAMECODEC_H

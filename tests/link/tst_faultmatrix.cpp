@@ -99,15 +99,16 @@ private slots:
             row(op, Split, true, none);
             row(op, Chunk0, true, none);
         }
-        // Only some commands tell the user of a refusal.
+        // Opening and renaming do not tell the user of a refusal.
         row(Open, RefuseText, false, none);
-        row(List, RefuseText, false, none);
+        // A refused listing is told, never passed off as an empty calculator.
+        row(List, RefuseText, false, QStringLiteral("Full12"));
         row(Download, RefuseText, false, QStringLiteral("Full12"));
         row(Send, RefuseText, false, QStringLiteral("Full12"));
         row(Delete, RefuseText, false, QStringLiteral("Full12"));
         row(Rename, RefuseText, false, none);
         row(Open, RefuseBare, false, none);
-        row(List, RefuseBare, false, none);
+        row(List, RefuseBare, false, QStringLiteral("Memory error."));
         row(Download, RefuseBare, false, QStringLiteral("Memory error."));
         row(Send, RefuseBare, false, QStringLiteral("File can't be sent."));
         row(Delete, RefuseBare, false, QStringLiteral("Memory error."));
