@@ -2,6 +2,7 @@
 
 #include "CVivuRuza.h"
 #include "FrameCodec.h"
+#include "PortProblem.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -58,7 +59,8 @@ int VuveCtl::run(const QStringList &arguments)
     const QCommandLineOption toOption(QStringLiteral("to"),
         QStringLiteral("Folder for get (default: the current one)."), QStringLiteral("DIR"));
     const QCommandLineOption timeoutOption(QStringLiteral("timeout"),
-        QStringLiteral("Milliseconds to wait for a reply to begin (default: 10000)."),
+        QStringLiteral("Milliseconds to wait for a reply to begin or to go on, and for each "
+                       "frame of a transfer (default: 10000, 30000 and 1000)."),
         QStringLiteral("MS"));
     parser.addOptions({ portOption, toOption, timeoutOption });
     parser.addPositionalArgument(QStringLiteral("command"),
@@ -100,7 +102,10 @@ int VuveCtl::run(const QStringList &arguments)
         const int ms = parser.value(timeoutOption).toInt(&ok);
         if (!ok || ms <= 0)
             return usage(QStringLiteral("--timeout takes a positive number of milliseconds"));
-        FrameCodec::setWaitLimits(ms, qMax(ms, FrameCodec::defaultFurtherWaitMs));
+        // A stalled transfer waits no longer than a silent calculator.
+        FrameCodec::setWaitLimits(ms, ms);
+        FrameCodec::setCommandLimits(
+            qMin(ms, FrameCodec::defaultFrameAllowanceMs), FrameCodec::defaultCommandCapMs);
     }
 
     if (command == QLatin1String("ports"))
@@ -117,13 +122,15 @@ int VuveCtl::run(const QStringList &arguments)
     }
 
     // Built without a port so that the opening exchange's result can be told.
+    // The line's own reports during the opening are summed up by what the
+    // port's problem means to the user, so they are not shown on their own.
     CVivuRuza link(QString(), nullptr);
-    QObject::connect(&link, &CVivuRuza::errorNotify, [this](const QString &text) { fail(text); });
     if (!link.openPort(location)) {
-        if (!m_failed)
-            fail(QStringLiteral("The calculator at %1 does not answer.").arg(location));
+        const QString problem = link.portErrorText();
+        fail(problem.isEmpty() ? PortProblem::silent(location) : problem);
         return 1;
     }
+    QObject::connect(&link, &CVivuRuza::errorNotify, [this](const QString &text) { fail(text); });
     link.setProgressHandler([this](qint64 done, qint64 total) { showProgress(done, total); });
 
     int result = 0;
@@ -153,36 +160,62 @@ int VuveCtl::ports()
     return 0;
 }
 
+// The device chooses its names and versions; a terminal must not take its
+// control characters as commands.
+QString VuveCtl::printable(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        const ushort u = c.unicode();
+        if (u == '\\')
+            out += QLatin1String("\\\\");
+        else if (u == '\n')
+            out += QLatin1String("\\n");
+        else if (u == '\t')
+            out += QLatin1String("\\t");
+        else if (u == '\r')
+            out += QLatin1String("\\r");
+        else if (u < 0x20 || (u >= 0x7F && u < 0xA0))
+            out += QStringLiteral("\\x%1").arg(u, 2, 16, QLatin1Char('0'));
+        else
+            out += c;
+    }
+    return out;
+}
+
 int VuveCtl::info(CVivuRuza &link)
 {
-    m_out << "name: " << link.devName() << '\n'
+    m_out << "name: " << printable(link.devName()) << '\n'
           << "chunk: " << link.chunkSize << '\n'
-          << "hv: " << link.HV << '\n'
-          << "fv: " << link.FV << '\n'
-          << "pv: " << link.PV << '\n';
+          << "hv: " << printable(link.HV) << '\n'
+          << "fv: " << printable(link.FV) << '\n'
+          << "pv: " << printable(link.PV) << '\n';
     return 0;
 }
 
 int VuveCtl::list(CVivuRuza &link)
 {
-    const auto files = link.getFilesInf();
-    for (const auto &file : files)
-        m_out << file.first << '\t' << file.second << '\n';
+    QList<QPair<QString, int>> files;
+    if (!link.listFiles(files))
+        return 1;
+    for (const auto &file : qAsConst(files))
+        m_out << printable(file.first) << '\t' << file.second << '\n';
     return 0;
 }
 
 // The calculator wants each file's name and size as it listed them.
 bool VuveCtl::listed(CVivuRuza &link, const QStringList &names, QList<QPair<QString, int>> &found)
 {
-    const auto files = link.getFilesInf();
-    if (m_failed)
+    QList<QPair<QString, int>> files;
+    if (!link.listFiles(files) || m_failed)
         return false;
     bool all = true;
     for (const QString &name : names) {
         auto it = std::find_if(files.cbegin(), files.cend(),
             [&name](const QPair<QString, int> &f) { return f.first == name; });
         if (it == files.cend()) {
-            fail(QStringLiteral("File %1 is not on the calculator.").arg(name));
+            fail(QStringLiteral("File %1 is not on the calculator.").arg(printable(name)));
             all = false;
         } else {
             found.append(*it);

@@ -28,6 +28,7 @@ private:
 
     bool listed(CVivuRuza &link, const QStringList &names, QList<QPair<QString, int>> &found);
     void fail(const QString &text);
+    static QString printable(const QString &text);
     void showProgress(qint64 done, qint64 total);
     void endProgress();
 
