@@ -4,7 +4,9 @@
 #include "PortProblem.h"
 #include "serializeData.pb.h"
 
+#include <google/protobuf/descriptor.h>
 #include <google/protobuf/stubs/logging.h>
+#include <google/protobuf/unknown_field_set.h>
 
 #include <QBitArray>
 #include <QDir>
@@ -51,14 +53,52 @@ void registerTypes()
     Q_UNUSED(done);
 }
 
-// Strict: every byte of the payload must be part of the message as parsed.
-// A string that is not UTF-8 fails the parse, and a number too large for its
-// field parses cut down, which shows as a message that encodes shorter.
+// Every number must fit the field it is read into: protobuf cuts a varint too
+// large for an int32 field to its low bits without a word, which would turn
+// a file of 4 GiB and 3 bytes into one of 3 bytes. Known fields must also
+// come in their own wire type; the parser would set those aside silently.
+bool numbersFit(const google::protobuf::Descriptor *type, const std::string &bytes, int depth = 0)
+{
+    google::protobuf::UnknownFieldSet wire;
+    if (depth > 4 || !wire.ParseFromString(bytes))
+        return false;
+    using Field = google::protobuf::FieldDescriptor;
+    for (int i = 0; i < wire.field_count(); ++i) {
+        const google::protobuf::UnknownField &f = wire.field(i);
+        const Field *known = type->FindFieldByNumber(f.number());
+        if (!known)
+            continue;
+        switch (known->type()) {
+        case Field::TYPE_INT32:
+        case Field::TYPE_ENUM: {
+            if (f.type() != google::protobuf::UnknownField::TYPE_VARINT)
+                return false;
+            const qint64 v = qint64(f.varint());
+            if (v < std::numeric_limits<qint32>::min() || v > std::numeric_limits<qint32>::max())
+                return false;
+            break;
+        }
+        case Field::TYPE_MESSAGE:
+            if (f.type() != google::protobuf::UnknownField::TYPE_LENGTH_DELIMITED
+                || !numbersFit(known->message_type(), f.length_delimited(), depth + 1))
+                return false;
+            break;
+        default:
+            if (f.type() != google::protobuf::UnknownField::TYPE_LENGTH_DELIMITED)
+                return false;
+            break;
+        }
+    }
+    return true;
+}
+
+// Strict: a reply is used only when all of it parses, strings as UTF-8 and
+// numbers within their fields.
 bool parseWhole(calcMsg &msg, const QByteArray &payload)
 {
     msg.Clear();
     return msg.ParseFromArray(payload.constData(), payload.size())
-        && msg.ByteSizeLong() == size_t(payload.size());
+        && numbersFit(calcMsg::descriptor(), payload.toStdString());
 }
 
 // Reads a local file for upload without blocking on a FIFO or a device: only

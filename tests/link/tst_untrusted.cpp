@@ -1,0 +1,332 @@
+// A device that lies, garbles or is not a calculator at all, and local
+// folders and files that are not what they seem: the link reports each, uses
+// nothing of a reply it cannot trust, and never writes where it was not sent.
+
+#include "CVivuRuza.h"
+#include "FrameCodec.h"
+#include "ScriptedDevice.h"
+#include "serializeData.pb.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSerialPort>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <fcntl.h>
+#include <pty.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using VivuRuza::calcMsg;
+using FileList = QList<QPair<QString, int>>;
+
+namespace {
+
+// Hand-made protobuf, so that replies can carry what the generated code
+// would never write: broken strings and numbers too large for their field.
+QByteArray varint(quint64 v)
+{
+    QByteArray out;
+    do {
+        uchar b = v & 0x7F;
+        v >>= 7;
+        if (v)
+            b |= 0x80;
+        out.append(char(b));
+    } while (v);
+    return out;
+}
+
+QByteArray field(int number, quint64 value)
+{
+    return varint(quint64(number) << 3) + varint(value);
+}
+
+QByteArray field(int number, const QByteArray &bytes)
+{
+    return varint((quint64(number) << 3) | 2) + varint(quint64(bytes.size())) + bytes;
+}
+
+QByteArray frame(const QByteArray &payload)
+{
+    QByteArray f("CALC");
+    f.append(char(payload.size() & 0xFF));
+    f.append(char((payload.size() >> 8) & 0xFF));
+    return f + payload;
+}
+
+QByteArray encoded(const calcMsg &msg)
+{
+    return QByteArray::fromStdString(msg.SerializeAsString());
+}
+
+QByteArray deviceInfoReply(const QByteArray &name = "Vori X1", int chunk = 512)
+{
+    const QByteArray inf = field(1, QByteArray("HW")) + field(2, QByteArray("FW"))
+        + field(3, QByteArray("PR")) + field(4, name) + field(5, quint64(chunk));
+    return field(1, quint64(calcMsg::SEND_DEVICE_INF)) + field(4, inf);
+}
+
+QByteArray filesNum(quint64 encodedCount)
+{
+    return field(1, quint64(calcMsg::SEND_FILES_NUM)) + field(5, encodedCount);
+}
+
+QByteArray fileEntry(const QByteArray &name, quint64 encodedSize, int type = calcMsg::SEND_FILE_INF)
+{
+    return field(1, quint64(type)) + field(3, field(2, name) + field(3, encodedSize));
+}
+
+QByteArray only(int type)
+{
+    calcMsg m;
+    m.set_type(calcMsg::msgType(type));
+    return encoded(m);
+}
+
+QByteArray refusal(int error, const QString &text)
+{
+    calcMsg m;
+    m.set_type(calcMsg::FAILED);
+    m.set_error(calcMsg::errType(error));
+    m.set_errorstr(text.toStdString());
+    return encoded(m);
+}
+
+// A negative int32 travels as ten bytes of sign extension.
+quint64 negative(qint64 v)
+{
+    return quint64(v);
+}
+
+QList<int> sentTypes(const QByteArray &written)
+{
+    QList<int> types;
+    int at = 0;
+    while ((at = written.indexOf("CALC", at)) >= 0 && at + 6 <= written.size()) {
+        const int length = int(uchar(written.at(at + 4))) | (int(uchar(written.at(at + 5))) << 8);
+        calcMsg m;
+        m.ParseFromArray(written.constData() + at + 6, length);
+        types.append(m.type());
+        at += 6 + length;
+    }
+    return types;
+}
+
+bool writeLocal(const QString &path, const QByteArray &content)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(content) == content.size();
+}
+
+QByteArray readLocal(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestUntrusted : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { FrameCodec::setWaitLimits(200, 200); }
+    void cleanupTestCase()
+    {
+        FrameCodec::setWaitLimits(FrameCodec::defaultFirstWaitMs, FrameCodec::defaultFurtherWaitMs);
+    }
+
+    // The device information must parse whole, or nothing of it is kept.
+    void deviceInfo_data()
+    {
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<bool>("stored");
+        QTest::addColumn<QStringList>("texts");
+        const QStringList malformed { QStringLiteral(
+            "The calculator sent a malformed reply (device information).") };
+        QTest::newRow("healthy") << deviceInfoReply("Second", 256) << true << QStringList();
+        // The broken name comes before maxChunkSize: a lenient reader would
+        // keep the old chunk size and cut an upload wrongly.
+        QTest::newRow("name not UTF-8")
+            << deviceInfoReply("Vori\xff\xfe", 256) << false << malformed;
+        QTest::newRow("chunk beyond 32 bits") << field(1, quint64(calcMsg::SEND_DEVICE_INF))
+                + field(4, field(4, QByteArray("Second")) + field(5, (quint64(1) << 32) + 256))
+                                              << false << malformed;
+        QTest::newRow("trailing garbage")
+            << deviceInfoReply("Second", 256) + QByteArray("\x07", 1) << false << malformed;
+        QTest::newRow("not a message") << QByteArray("\xff\xff\xff", 3) << false << malformed;
+        // Not a calculator's answer, but well formed: refused without a word,
+        // as before.
+        QTest::newRow("other type") << only(calcMsg::SUCCESS) << false << QStringList();
+    }
+
+    void deviceInfo()
+    {
+        QFETCH(QByteArray, reply);
+        QFETCH(bool, stored);
+        QFETCH(QStringList, texts);
+        ScriptedDevice line({ frame(deviceInfoReply("First", 1024)), frame(reply) });
+        CVivuRuza link(&line, nullptr);
+        QCOMPARE(link.devName(), QStringLiteral("First"));
+        QStringList got;
+        connect(&link, &CVivuRuza::errorNotify, [&got](const QString &t) { got << t; });
+        QCOMPARE(link.getDeviceInf(), stored);
+        QCOMPARE(got, texts);
+        QCOMPARE(link.devName(), stored ? QStringLiteral("Second") : QStringLiteral("First"));
+        QCOMPARE(link.chunkSize, stored ? 256 : 1024);
+    }
+
+    // A listing arrives whole or fails with a report; it never reads as a
+    // calculator without files, nor as files the calculator did not list.
+    void listing_data()
+    {
+        QTest::addColumn<QList<QByteArray>>("replies");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<FileList>("files");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QList<int>>("sent");
+        const QList<int> countOnly { calcMsg::GET_FILES_NUM };
+        const QList<int> twoEntries { calcMsg::GET_FILES_NUM, calcMsg::GET_FILES_INF,
+            calcMsg::SUCCESS };
+        const QList<int> firstEntry { calcMsg::GET_FILES_NUM, calcMsg::GET_FILES_INF };
+        const QString malformedList
+            = QStringLiteral("The calculator sent a malformed reply (file list).");
+        const QString malformedCount
+            = QStringLiteral("The calculator sent a malformed reply (number of files).");
+
+        QTest::newRow("two files")
+            << QList<QByteArray> { filesNum(2), fileEntry("A.PY", 3), fileEntry("B.PY", 4) } << true
+            << FileList { { QStringLiteral("A.PY"), 3 }, { QStringLiteral("B.PY"), 4 } }
+            << QString() << twoEntries;
+        QTest::newRow("empty calculator")
+            << QList<QByteArray> { filesNum(0) } << true << FileList() << QString() << countOnly;
+        QTest::newRow("count refused")
+            << QList<QByteArray> { refusal(calcMsg::MEMORY_ERROR, QStringLiteral("Busy")) } << false
+            << FileList() << QStringLiteral("Busy") << countOnly;
+        QTest::newRow("count refused bare")
+            << QList<QByteArray> { refusal(calcMsg::MEMORY_ERROR, QString()) } << false
+            << FileList() << QStringLiteral("Memory error.") << countOnly;
+        QTest::newRow("count of another type")
+            << QList<QByteArray> { only(calcMsg::SUCCESS) } << false << FileList()
+            << QStringLiteral("The calculator sent an unexpected reply (number of files).")
+            << countOnly;
+        QTest::newRow("negative count")
+            << QList<QByteArray> { filesNum(negative(-1)) } << false << FileList()
+            << QStringLiteral("The calculator reported -1 files, which no calculator holds; its "
+                              "file list was not read.")
+            << countOnly;
+        QTest::newRow("count no calculator holds")
+            << QList<QByteArray> { filesNum(2147483647) } << false << FileList()
+            << QStringLiteral("The calculator reported 2147483647 files, which no calculator "
+                              "holds; its file list was not read.")
+            << countOnly;
+        QTest::newRow("count beyond 32 bits")
+            << QList<QByteArray> { filesNum((quint64(1) << 32) + 2) } << false << FileList()
+            << malformedCount << countOnly;
+        QTest::newRow("entries refused")
+            << QList<QByteArray> { filesNum(2), refusal(calcMsg::FILE_NOT_EXIST, QString()) }
+            << false << FileList() << QString::fromUtf8("File doesn\u2019t exist.") << firstEntry;
+        QTest::newRow("entry of another type")
+            << QList<QByteArray> { filesNum(2), fileEntry("A.PY", 3, calcMsg::FRAME) } << false
+            << FileList() << QStringLiteral("The calculator sent an unexpected reply (file list).")
+            << firstEntry;
+        QTest::newRow("second entry of another type")
+            << QList<QByteArray> { filesNum(2), fileEntry("A.PY", 3), only(calcMsg::SUCCESS) }
+            << false << FileList()
+            << QStringLiteral("The calculator sent an unexpected reply (file list).") << twoEntries;
+        // A broken name would otherwise drop the size after it: the file
+        // would read as empty and a download would replace a good local copy.
+        QTest::newRow("name not UTF-8")
+            << QList<QByteArray> { filesNum(2), fileEntry("A.PY", 3), fileEntry("B\xff.PY", 4) }
+            << false << FileList() << malformedList << twoEntries;
+        QTest::newRow("size beyond 32 bits")
+            << QList<QByteArray> { filesNum(1), fileEntry("A.PY", (quint64(1) << 32) + 3) } << false
+            << FileList() << malformedList << firstEntry;
+        QTest::newRow("negative size")
+            << QList<QByteArray> { filesNum(1), fileEntry("A.PY", negative(-5)) } << false
+            << FileList() << malformedList << firstEntry;
+        QTest::newRow("entry missing")
+            << QList<QByteArray> { filesNum(2), fileEntry("A.PY", 3) } << false << FileList()
+            << QStringLiteral("Connection error (error code: 421).") << twoEntries;
+    }
+
+    void listing()
+    {
+        QFETCH(QList<QByteArray>, replies);
+        QFETCH(bool, ok);
+        QFETCH(FileList, files);
+        QFETCH(QString, text);
+        QFETCH(QList<int>, sent);
+        ScriptedDevice line({ frame(deviceInfoReply()) });
+        for (const QByteArray &r : qAsConst(replies))
+            line.addChunk(frame(r));
+        CVivuRuza link(&line, nullptr);
+        const int before = line.written().size();
+        QStringList texts;
+        connect(&link, &CVivuRuza::errorNotify, [&texts](const QString &t) { texts << t; });
+        FileList listed { { QStringLiteral("stale"), 1 } };
+        QCOMPARE(link.listFiles(listed), ok);
+        QCOMPARE(listed, files);
+        QCOMPARE(texts, text.isEmpty() ? QStringList() : QStringList { text });
+        QCOMPARE(sentTypes(line.written().mid(before)), sent);
+    }
+
+    // Only SUCCESS accepts an upload frame: anything else may mean the frame
+    // never landed, and the send must not pass for done.
+    void uploadFrameReply_data()
+    {
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<QString>("text");
+        const QString unexpected
+            = QStringLiteral("The calculator sent an unexpected reply (sending A.PY).");
+        QTest::newRow("SUCCESS") << only(calcMsg::SUCCESS) << QString();
+        QTest::newRow("empty message") << QByteArray() << unexpected;
+        QTest::newRow("NONE") << only(calcMsg::NONE) << unexpected;
+        QTest::newRow("FRAME") << only(calcMsg::FRAME) << unexpected;
+        QTest::newRow("SEND_FILES_NUM") << filesNum(3) << unexpected;
+        QTest::newRow("FAILED") << refusal(calcMsg::WRITE_ERROR, QString())
+                                << QStringLiteral("Write error.");
+        QTest::newRow("malformed") << QByteArray(
+            "\x08", 1) << QStringLiteral("The calculator sent a malformed reply (sending A.PY).");
+    }
+
+    void uploadFrameReply()
+    {
+        QFETCH(QByteArray, reply);
+        QFETCH(QString, text);
+        // 700 bytes with chunk 512: two frames; the first one's reply is the
+        // one under test, and a healthy second reply must not rescue it.
+        ScriptedDevice line({ frame(deviceInfoReply()), frame(only(calcMsg::SUCCESS)), frame(reply),
+            frame(only(calcMsg::SUCCESS)) });
+        CVivuRuza link(&line, nullptr);
+        QStringList texts;
+        connect(&link, &CVivuRuza::errorNotify, [&texts](const QString &t) { texts << t; });
+        VivuRuza::fileInf inf;
+        inf.set_name("A.PY");
+        inf.set_size(700);
+        QCOMPARE(link.sendFile(inf, QByteArray(700, 'u')), text.isEmpty());
+        QCOMPARE(texts, text.isEmpty() ? QStringList() : QStringList { text });
+    }
+
+    // Bytes that came after their reader gave up must not pass for the reply
+    // to the next request.
+    void staleInputDiscarded()
+    {
+        // More than one read takes: what the first read leaves behind, a
+        // frame among it, is still queued when the next request goes out.
+        const QByteArray filler = refusal(calcMsg::NONE_ERROR, QString(1500, QLatin1Char('x')));
+        ScriptedDevice line(
+            { frame(deviceInfoReply()) + frame(filler) + frame(filesNum(7)), frame(filesNum(0)) });
+        CVivuRuza link(&line, nullptr);
+        QCOMPARE(link.devName(), QStringLiteral("Vori X1"));
+        QVERIFY(line.bytesAvailable() > 0);
+        QCOMPARE(link.getFilesNum(), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestUntrusted)
+#include "tst_untrusted.moc"
