@@ -561,7 +561,8 @@ bool CVivuRuza::writeLocalFile(const QString &destFolder, const QString &name,
     const QByteArray &content, QString &stagingFolder)
 {
     const QString path = destFolder + QLatin1Char('/') + name;
-    if (QFileInfo(path).isDir())
+    const QFileInfo existing(path);
+    if (existing.isDir() && !existing.isSymLink())
         return false;
     if (stagingFolder.isEmpty()) {
         QTemporaryDir staging(destFolder + QStringLiteral("/.vuve-download-XXXXXX"));

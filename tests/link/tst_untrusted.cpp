@@ -3,6 +3,7 @@
 // nothing of a reply it cannot trust, and never writes where it was not sent.
 
 #include "CVivuRuza.h"
+#include "CalcSimulator.h"
 #include "FrameCodec.h"
 #include "ScriptedDevice.h"
 #include "serializeData.pb.h"
@@ -19,6 +20,8 @@
 #include <pty.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <memory>
 
 using VivuRuza::calcMsg;
 using FileList = QList<QPair<QString, int>>;
@@ -325,6 +328,190 @@ private slots:
         QCOMPARE(link.devName(), QStringLiteral("Vori X1"));
         QVERIFY(line.bytesAvailable() > 0);
         QCOMPARE(link.getFilesNum(), 0);
+    }
+
+    // A download replaces what is at the final name as a plain file in the
+    // chosen folder; it never follows a link there, dangling or not.
+    void downloadNeverWritesThroughLinks_data()
+    {
+        QTest::addColumn<QString>("planted");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("plain file") << QStringLiteral("file") << true;
+        QTest::newRow("link to a file elsewhere") << QStringLiteral("link") << true;
+        QTest::newRow("dangling link") << QStringLiteral("dangling") << true;
+        QTest::newRow("link to a folder") << QStringLiteral("folderlink") << true;
+        QTest::newRow("folder") << QStringLiteral("folder") << false;
+    }
+
+    void downloadNeverWritesThroughLinks()
+    {
+        QFETCH(QString, planted);
+        QFETCH(bool, written);
+        CalcSimulator sim;
+        const QByteArray content("calculator content");
+        sim.setFiles({ { QStringLiteral("A.PY"), content } });
+        QVERIFY(sim.start());
+        QTemporaryDir root;
+        const QString dest = root.filePath(QStringLiteral("dest"));
+        const QString elsewhere = root.filePath(QStringLiteral("elsewhere"));
+        const QString other = root.filePath(QStringLiteral("otherdir"));
+        QVERIFY(QDir().mkpath(dest) && QDir().mkpath(other));
+        QVERIFY(writeLocal(elsewhere, "precious"));
+        const QString target = dest + QStringLiteral("/A.PY");
+        if (planted == QLatin1String("file"))
+            QVERIFY(writeLocal(target, "old"));
+        else if (planted == QLatin1String("link"))
+            QVERIFY(QFile::link(elsewhere, target));
+        else if (planted == QLatin1String("dangling"))
+            QVERIFY(QFile::link(root.filePath(QStringLiteral("nothere")), target));
+        else if (planted == QLatin1String("folderlink"))
+            QVERIFY(QFile::link(other, target));
+        else
+            QVERIFY(QDir().mkpath(target));
+
+        CVivuRuza link(sim.portPath());
+        QStringList texts;
+        connect(&link, &CVivuRuza::errorNotify, [&texts](const QString &t) { texts << t; });
+        const QList<QUrl> urls
+            = link.getFiles({ { QStringLiteral("A.PY"), content.size() } }, dest);
+        QCOMPARE(urls.size(), written ? 1 : 0);
+        QCOMPARE(readLocal(elsewhere), QByteArray("precious"));
+        QVERIFY(!QFileInfo::exists(root.filePath(QStringLiteral("nothere"))));
+        QVERIFY(QDir(other).isEmpty());
+        if (written) {
+            QVERIFY(texts.isEmpty());
+            QVERIFY(!QFileInfo(target).isSymLink());
+            QVERIFY(QFileInfo(target).isFile());
+            QCOMPARE(readLocal(target), content);
+        } else {
+            QCOMPARE(texts,
+                QStringList { QStringLiteral("File A.PY can't be written to %1.").arg(dest) });
+            QVERIFY(QFileInfo(target).isDir());
+        }
+        // Nothing of ours is left behind in the user's folder.
+        QCOMPARE(QDir(dest).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            QStringList { QStringLiteral("A.PY") });
+    }
+
+    // Only regular files are sent; anything else is refused at once, and a
+    // FIFO must not block the link waiting for a writer.
+    void uploadOnlyRegularFiles_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("sent");
+        QTest::newRow("regular file") << QStringLiteral("file") << true;
+        QTest::newRow("link to a regular file") << QStringLiteral("link") << true;
+        QTest::newRow("fifo") << QStringLiteral("fifo") << false;
+        QTest::newRow("link to a fifo") << QStringLiteral("fifolink") << false;
+        QTest::newRow("folder") << QStringLiteral("folder") << false;
+        QTest::newRow("device") << QStringLiteral("device") << false;
+    }
+
+    void uploadOnlyRegularFiles()
+    {
+        QFETCH(QString, kind);
+        QFETCH(bool, sent);
+        CalcSimulator sim;
+        QVERIFY(sim.start());
+        QTemporaryDir root;
+        const QString regular = root.filePath(QStringLiteral("real.py"));
+        QVERIFY(writeLocal(regular, "print(1)"));
+        const QString fifo = root.filePath(QStringLiteral("pipe.py"));
+        QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+        QString path = root.filePath(QStringLiteral("thing.py"));
+        if (kind == QLatin1String("file"))
+            path = regular;
+        else if (kind == QLatin1String("link"))
+            QVERIFY(QFile::link(regular, path));
+        else if (kind == QLatin1String("fifo"))
+            path = fifo;
+        else if (kind == QLatin1String("fifolink"))
+            QVERIFY(QFile::link(fifo, path));
+        else if (kind == QLatin1String("folder"))
+            QVERIFY(QDir().mkpath(path));
+        else
+            path = QStringLiteral("/dev/zero");
+
+        CVivuRuza link(sim.portPath());
+        QStringList texts;
+        connect(&link, &CVivuRuza::errorNotify, [&texts](const QString &t) { texts << t; });
+        QSignalSpy sends(&link, &CVivuRuza::fileSend);
+        sim.clearReceived();
+        link.sendFiles({ { path, QStringLiteral("thing.py") } });
+        QCOMPARE(sends.count(), sent ? 1 : 0);
+        if (sent) {
+            QVERIFY(texts.isEmpty());
+            QCOMPARE(sim.fileContent(QStringLiteral("THING.py")), QByteArray("print(1)"));
+        } else {
+            QCOMPARE(texts,
+                QStringList {
+                    QStringLiteral("%1 is not a regular file and can't be sent.").arg(path) });
+            QVERIFY(sim.receivedTypes().isEmpty());
+        }
+    }
+
+    // Each way a port can fail to give a calculator has its own words.
+    void portProblems_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("missing") << QStringLiteral("missing")
+                                 << QStringLiteral("The port %1 does not exist (any more); the "
+                                                   "calculator may have been unplugged.");
+        QTest::newRow("regular file") << QStringLiteral(
+            "file") << QStringLiteral("%1 is not a serial port, so no calculator can be on it.");
+        QTest::newRow("null device") << QStringLiteral(
+            "null") << QStringLiteral("%1 is not a serial port, so no calculator can be on it.");
+        QTest::newRow("held by another program")
+            << QStringLiteral("busy") << QStringLiteral("The port %1 is in use by another program");
+        QTest::newRow("silent") << QStringLiteral("silent")
+                                << QStringLiteral("The calculator at %1 does not answer.");
+        QTest::newRow("not a calculator")
+            << QStringLiteral("babbling")
+            << QStringLiteral("The device at %1 answers, but not as a calculator does.");
+        QTest::newRow("calculator") << QStringLiteral("calculator") << QString();
+    }
+
+    void portProblems()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, text);
+        QTemporaryDir root;
+        CalcSimulator sim;
+        QVERIFY(sim.start());
+        int master = -1, slave = -1;
+        char ptyName[128];
+        QVERIFY(::openpty(&master, &slave, ptyName, nullptr, nullptr) == 0);
+        QSerialPort holder;
+        QString path;
+        if (kind == QLatin1String("missing")) {
+            path = root.filePath(QStringLiteral("ttyACM9"));
+        } else if (kind == QLatin1String("file")) {
+            path = root.filePath(QStringLiteral("plain"));
+            QVERIFY(writeLocal(path, "x"));
+        } else if (kind == QLatin1String("null")) {
+            path = QStringLiteral("/dev/null");
+        } else if (kind == QLatin1String("busy")) {
+            path = sim.portPath();
+            holder.setPortName(path);
+            QVERIFY(holder.open(QIODevice::ReadWrite));
+        } else if (kind == QLatin1String("silent")) {
+            path = QString::fromLocal8Bit(ptyName);
+        } else if (kind == QLatin1String("babbling")) {
+            path = sim.portPath();
+            sim.setRefusal(calcMsg::GET_DEVICE_INF, calcMsg::NONE_ERROR, 0, QString());
+        } else {
+            path = sim.portPath();
+        }
+        CVivuRuza link(QString(), nullptr);
+        QCOMPARE(link.openPort(path), text.isEmpty());
+        if (text.isEmpty())
+            QCOMPARE(link.portErrorText(), QString());
+        else
+            QVERIFY2(
+                link.portErrorText().startsWith(text.arg(path)), qPrintable(link.portErrorText()));
+        ::close(slave);
+        ::close(master);
     }
 };
 
