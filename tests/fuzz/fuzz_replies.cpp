@@ -1,5 +1,7 @@
 // A calculator that answers the link's list and download commands (and an
-// upload, a delete and a rename after them) with arbitrary replies.
+// upload, a delete and a rename after them) with arbitrary replies. Replies
+// are parsed strictly and unread input is dropped before each request, so
+// the script's leftovers exercise both.
 //
 // Input: the replies, one per wait, separated by "%%%". A reply that starts
 // with "CALC" goes on the line as it stands; any other is framed first, so
@@ -128,8 +130,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QObject::connect(&link, &CVivuRuza::errorNotify, touch);
     FUZZ_CHECK(link.chunkSize > 0);
 
-    const QList<QPair<QString, int>> listed = link.getFilesInf();
+    // A listing is whole or nothing: every entry came from a reply that
+    // parsed whole, so no size is negative and the count stayed credible.
+    QList<QPair<QString, int>> listed;
+    const bool listOk = link.listFiles(listed);
+    FUZZ_CHECK(listOk || listed.isEmpty());
     FUZZ_CHECK(listed.size() <= chunks.size());
+    FUZZ_CHECK(listed.size() <= CVivuRuza::maxListedFiles);
+    for (const auto &entry : qAsConst(listed))
+        FUZZ_CHECK(entry.second >= 0);
     if (verbose())
         std::fprintf(stderr, "  %d replies, chunk size %d, %d files listed\n", chunks.size(),
             link.chunkSize, listed.size());
@@ -168,6 +177,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     VivuRuza::fileInf upload;
     upload.set_name("A.PY");
     upload.set_size(700);
+    // Stale replies left from the commands above are dropped before each
+    // request; whatever the device says, only SUCCESS finishes an upload.
     const bool sent = link.sendFile(upload, QByteArray(700, 'u'));
     const bool deleted = link.deleteFile(upload);
     const QString before = link.devName();
