@@ -32,6 +32,10 @@
 using VivuRuza::calcMsg;
 
 namespace {
+// A late reply's frame comes in one go; this much silence after it means it
+// is over.
+constexpr int lateReplyQuietMs = 50;
+
 VivuRuza::fileInf fileInfOf(const QString &name, int size)
 {
     VivuRuza::fileInf inf;
@@ -353,6 +357,10 @@ bool CVivuRuza::exchange(calcMsg &msg, QByteArray &buffer)
 
 bool CVivuRuza::request(calcMsg &msg, QByteArray &buffer, qint64 expectedFrames)
 {
+    if (m_replyOwed) {
+        m_replyOwed = false;
+        m_codec.drainLateReply(FrameCodec::firstWaitMs(), lateReplyQuietMs);
+    }
     m_codec.discardInput();
     m_codec.startCommand(expectedFrames);
     return exchange(msg, buffer);
@@ -600,7 +608,8 @@ QList<QUrl> CVivuRuza::getFiles(const QList<QPair<QString, int>> &files, const Q
     QList<QUrl> written;
     QByteArray content;
     QString staging;
-    for (const auto &pair : files) {
+    for (int i = 0; i < files.size(); ++i) {
+        const auto &pair = files.at(i);
         const QString &name = pair.first;
         if (!isSafeLocalName(name)) {
             errorCode = calcMsg::NONE_ERROR;
@@ -609,8 +618,11 @@ QList<QUrl> CVivuRuza::getFiles(const QList<QPair<QString, int>> &files, const Q
                         .arg(name));
             continue;
         }
-        if (!fetchFile(fileInfOf(name, pair.second), content))
+        if (!fetchFile(fileInfOf(name, pair.second), content)) {
+            if (stopsBatch(files, i, QStringLiteral("copied")))
+                break;
             continue;
+        }
         // Written aside and renamed into place: a failed download never
         // replaces a file that was there.
         if (!writeLocalFile(destFolder, name, content, staging)) {
@@ -667,7 +679,8 @@ bool CVivuRuza::sendFile(const VivuRuza::fileInf &file, const QByteArray &conten
 
 void CVivuRuza::sendFiles(const QList<QPair<QString, QString>> &files)
 {
-    for (const auto &pair : files) {
+    for (int i = 0; i < files.size(); ++i) {
+        const auto &pair = files.at(i);
         const QString calcName = toCalcFileName(pair.second);
         const QString shown = QDir::toNativeSeparators(pair.first);
         QByteArray content;
@@ -698,6 +711,8 @@ void CVivuRuza::sendFiles(const QList<QPair<QString, QString>> &files)
         }
         if (sendFile(fileInfOf(calcName, content.size()), content))
             emit fileSend(qMakePair(calcName, int(content.size())));
+        else if (stopsBatch(files, i, QStringLiteral("sent")))
+            return;
     }
 }
 
@@ -732,10 +747,30 @@ bool CVivuRuza::accepted(int type, const VivuRuza::fileInf &file, calcMsg &msg, 
 
 void CVivuRuza::deleteFiles(const QList<QPair<QString, int>> &files)
 {
-    for (const auto &pair : files) {
+    for (int i = 0; i < files.size(); ++i) {
+        const auto &pair = files.at(i);
         if (deleteFile(fileInfOf(pair.first, pair.second)))
             emit fileDeleted(pair.first);
+        else if (stopsBatch(files, i, QStringLiteral("deleted")))
+            return;
     }
+}
+
+// A calculator that stopped answering will not answer the next file either;
+// asking would cost another wait limit per file and risk taking its late
+// reply for the next one's.
+template<typename Pair>
+bool CVivuRuza::stopsBatch(const QList<Pair> &files, int failed, const QString &what)
+{
+    if (!m_replyOwed || failed + 1 >= files.size())
+        return m_replyOwed;
+    QStringList rest;
+    for (int i = failed + 1; i < files.size(); ++i)
+        rest.append(QFileInfo(files.at(i).first).fileName());
+    reportText(calcMsg::CONNECTION_ERROR,
+        QStringLiteral("The calculator stopped answering, so these files were not %1: %2.")
+            .arg(what, rest.join(QStringLiteral(", "))));
+    return true;
 }
 
 bool CVivuRuza::changeName(const QString &newName)

@@ -102,6 +102,10 @@ public:
     // Why the last openPort gave no calculator: the port did not open, or the
     // device on it did not answer as a calculator. Empty after a good opening.
     QString portErrorText() const { return m_portError; }
+    // The last command lost the line: a reply did not come in time (it may
+    // still come; the next request waits for it first) or the port closed.
+    // Asking again for the next file of a batch would only wait again.
+    bool lineLost() const { return m_replyOwed; }
     // The bytes of file content one upload frame carries with this calculator.
     int uploadChunk() const { return qMin(chunkSize, maxFrameContent); }
 
@@ -129,6 +133,8 @@ private:
     void reportWrongReply(const VivuRuza::calcMsg &reply, const QString &fallback = QString());
     void reportText(int code, const QString &text);
     bool filesNum(qint64 &count);
+    template<typename Pair>
+    bool stopsBatch(const QList<Pair> &files, int failed, const QString &what);
     bool writeLocalFile(const QString &destFolder, const QString &name, const QByteArray &content,
         QString &stagingFolder);
     bool exchange(VivuRuza::calcMsg &msg, QByteArray &buffer);
@@ -147,10 +153,13 @@ private:
 
     FrameCodec m_codec { nullptr, [this](int code, const QString &text) {
                             errorCode = code;
+                            m_replyOwed = true;
                             onError(text);
                         } };
     std::function<void(qint64, qint64)> m_progress;
     QString m_portError;
+    // A reply did not come in time and may still be on its way.
+    bool m_replyOwed = false;
     // What the request in progress asked for, to name it when its reply is bad.
     QString m_asked;
 };

@@ -81,6 +81,23 @@ void FrameCodec::discardInput()
     }
 }
 
+void FrameCodec::drainLateReply(int maxWaitMs, int quietMs)
+{
+    if (!m_device || !m_device->isOpen())
+        return;
+    QDeadlineTimer limit(maxWaitMs);
+    bool heard = false;
+    while (!limit.hasExpired()) {
+        discardInput();
+        const int wait = heard ? quietMs : int(limit.remainingTime());
+        if (!m_device->waitForReadyRead(
+                int(qBound<qint64>(1, qMin<qint64>(wait, limit.remainingTime()), wait))))
+            return;
+        heard = true;
+    }
+    discardInput();
+}
+
 int FrameCodec::boundedWait(int waitMs) const
 {
     if (m_deadline.isForever())

@@ -44,6 +44,10 @@ public:
     // Bytes that arrived after their reader gave up belong to no request;
     // left queued, they would pass for the reply to the next one.
     void discardInput();
+    // After a reply did not come in time, the device may still send it: give
+    // it up to maxWaitMs, dropping what comes until the line has been quiet
+    // for quietMs, so that the late reply cannot answer the next request.
+    void drainLateReply(int maxWaitMs, int quietMs);
     // From now on reads and writes end, with a report, once the time a
     // command expecting this many frames may take has run out.
     void startCommand(qint64 expectedFrames);
