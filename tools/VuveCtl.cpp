@@ -1,102 +1,233 @@
 #include "VuveCtl.h"
 
-#include "CVivuRuza.h"
+#include "CalcRunner.h"
+#include "ConflictAsker.h"
 #include "FrameCodec.h"
-#include "PortProblem.h"
+#include "PortWatcher.h"
+#include "ProgressLine.h"
+#include "Reporter.h"
 
 #include <QCommandLineParser>
-#include <QDir>
-#include <QFileInfo>
-#include <QSerialPortInfo>
-#include <QUrl>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QThread>
 
-#include <cstdio>
+#include <memory>
 #include <unistd.h>
+#include <vector>
 
-VuveCtl::VuveCtl()
-    : m_out(stdout)
-    , m_err(stderr)
-    , m_terminal(::isatty(STDERR_FILENO) == 1)
+namespace {
+const char description[] = R"(Talks to calculators over USB.
+
+Commands:
+  ports                 list the attached calculators (name, port, USB serial number)
+  info                  device name, chunk size and versions
+  ls                    files on the calculator (name, tab, size)
+  get NAME|PATTERN...   copy files from the calculator into the current folder
+                        or --to DIR; shell patterns ('*.py') match the calculator's
+                        list; --all-files copies every file
+  put FILE...           send files; names follow the calculator's 8.3 rule
+  rm NAME|PATTERN...    delete files on the calculator (or --all-files)
+  rename NEWNAME        change the device name (1 to 64 characters)
+  backup [DIR]          copy every file into DIR/<device name>-<UTC time>/
+                        with a manifest.json (DIR: the current folder)
+  restore BACKUP_DIR    send a backup's files back and check them by listing
+  watch                 print a line per calculator attached or detached,
+                        until interrupted
+
+Choosing calculators: with one attached, commands run on it. Otherwise name
+it with --calc or --port, or run on all at once with --every (one result line
+each).
+
+Collisions: put and get check the whole batch before anything moves. Empty
+files, files over 1 MiB and two files that would get one calculator name stop
+the batch. A name already on the calculator (put, restore) or an existing
+local file (get) is asked about on a terminal: yes, no, all or none.
+Elsewhere --on-conflict decides; without it nothing is transferred.
+
+Exit codes:
+  0  done
+  1  failed (also: any calculator failed with --every)
+  2  usage error
+  3  stopped by a collision (--on-conflict=fail); nothing was transferred)";
+
+const QStringList withoutArguments { QStringLiteral("ports"), QStringLiteral("info"),
+    QStringLiteral("ls"), QStringLiteral("watch") };
+const QStringList commands = withoutArguments
+    + QStringList { QStringLiteral("get"), QStringLiteral("put"), QStringLiteral("rm"),
+          QStringLiteral("rename"), QStringLiteral("backup"), QStringLiteral("restore") };
+// The window caps a device name at this many characters.
+constexpr int maxDeviceName = 64;
+} // namespace
+
+QString VuveCtl::version()
 {
+    return QStringLiteral(VUVE_VERSION);
 }
 
 int VuveCtl::usage(const QString &message)
 {
     if (!message.isEmpty())
-        m_err << "vuvectl: " << message << '\n';
-    m_err << m_usage;
-    m_err.flush();
-    return 2;
-}
-
-void VuveCtl::fail(const QString &text)
-{
-    endProgress();
-    m_failed = true;
-    m_err << text << '\n';
-    m_err.flush();
+        Reporter::print(stderr, QStringLiteral("vuvectl: ") + message);
+    Reporter::print(stderr, m_usage.trimmed());
+    return CalcRunner::Usage;
 }
 
 int VuveCtl::run(const QStringList &arguments)
 {
+    const int parsed = parse(arguments);
+    if (parsed >= 0)
+        return parsed;
+
+    if (m_options.command == QLatin1String("ports"))
+        return ports();
+    if (m_options.command == QLatin1String("watch"))
+        return PortWatcher(m_options.json).run();
+
+    QList<PortChooser::Port> chosen;
+    QString error;
+    if (!PortChooser::choose(m_options, chosen, error)) {
+        Reporter::print(stderr, error);
+        if (m_options.json)
+            Reporter::print(stdout,
+                QString::fromUtf8(
+                    QJsonDocument(QJsonObject { { QStringLiteral("ok"), false },
+                                      { QStringLiteral("errors"), QJsonArray { error } } })
+                        .toJson(QJsonDocument::Indented))
+                    .trimmed());
+        return CalcRunner::Failed;
+    }
+    if (m_options.every)
+        return runEvery(chosen);
+    return runOne(chosen.first().location);
+}
+
+// -1 to go on, otherwise the exit code.
+int VuveCtl::parse(const QStringList &arguments)
+{
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Talks to a calculator over USB.\n\n"
-        "Commands:\n"
-        "  ports                  list the calculator ports (name, tab, system location)\n"
-        "  info                   device name, chunk size and versions\n"
-        "  ls                     files on the calculator (name, tab, size)\n"
-        "  get [--to DIR] NAME... copy files from the calculator into DIR\n"
-        "  put FILE...            send files (names follow the calculator's 8.3 rule)\n"
-        "  rm NAME...             delete files on the calculator\n"
-        "  rename NEWNAME         change the device name"));
-    parser.addHelpOption();
-    parser.addVersionOption();
+    parser.setApplicationDescription(QString::fromUtf8(description));
+    const QCommandLineOption helpOption(
+        { QStringLiteral("h"), QStringLiteral("help") }, QStringLiteral("Show this help."));
+    const QCommandLineOption versionOption(
+        QStringLiteral("version"), QStringLiteral("Show the version."));
     const QCommandLineOption portOption(QStringLiteral("port"),
-        QStringLiteral("Serial device or pseudo-terminal of the "
-                       "calculator (default: the first one found)."),
+        QStringLiteral("The calculator on this serial device (repeatable with --every)."),
         QStringLiteral("PATH"));
+    const QCommandLineOption calcOption(QStringLiteral("calc"),
+        QStringLiteral("The calculator with this device name, as ports lists it."),
+        QStringLiteral("NAME"));
+    const QCommandLineOption everyOption(QStringLiteral("every"),
+        QStringLiteral("Run on every attached calculator at once (or every one that --calc or "
+                       "--port names); one result line per calculator."));
+    const QCommandLineOption jsonOption(QStringLiteral("json"),
+        QStringLiteral("Print results as JSON: one document, or one line per calculator with "
+                       "--every and per event with watch."));
     const QCommandLineOption toOption(QStringLiteral("to"),
         QStringLiteral("Folder for get (default: the current one)."), QStringLiteral("DIR"));
+    const QCommandLineOption allOption(
+        QStringLiteral("all-files"), QStringLiteral("get or rm every file on the calculator."));
+    const QCommandLineOption conflictOption(QStringLiteral("on-conflict"),
+        QStringLiteral("What to do with a name that is taken: ask (on a terminal, the default "
+                       "there), replace, skip or fail (the default elsewhere)."),
+        QStringLiteral("POLICY"));
+    const QCommandLineOption progressOption(QStringLiteral("progress"),
+        QStringLiteral("Show progress also when stderr is not a terminal (one line a second)."));
     const QCommandLineOption timeoutOption(QStringLiteral("timeout"),
         QStringLiteral("Milliseconds to wait for a reply to begin or to go on, and for each "
                        "frame of a transfer (default: 10000, 30000 and 1000)."),
         QStringLiteral("MS"));
-    parser.addOptions({ portOption, toOption, timeoutOption });
+    parser.addOptions({ helpOption, versionOption, portOption, calcOption, everyOption, jsonOption,
+        toOption, allOption, conflictOption, progressOption, timeoutOption });
     parser.addPositionalArgument(QStringLiteral("command"),
         QStringLiteral("What to do (see above)."), QStringLiteral("command [args...]"));
     m_usage = parser.helpText();
 
     if (!parser.parse(arguments))
         return usage(parser.errorText());
-    if (parser.isSet(QStringLiteral("help"))) {
-        m_out << m_usage;
-        return 0;
+    if (parser.isSet(helpOption)) {
+        Reporter::print(stdout, m_usage.trimmed());
+        return CalcRunner::Done;
     }
-    if (parser.isSet(QStringLiteral("version"))) {
-        m_out << "vuvectl 1.0\n";
-        return 0;
+    if (parser.isSet(versionOption)) {
+        Reporter::print(stdout, QStringLiteral("vuvectl ") + version());
+        return CalcRunner::Done;
     }
 
+    CtlOptions &o = m_options;
     QStringList args = parser.positionalArguments();
     if (args.isEmpty())
         return usage(QStringLiteral("no command given"));
-    const QString command = args.takeFirst();
-    const QStringList known { QStringLiteral("ports"), QStringLiteral("info"), QStringLiteral("ls"),
-        QStringLiteral("get"), QStringLiteral("put"), QStringLiteral("rm"),
-        QStringLiteral("rename") };
-    if (!known.contains(command))
-        return usage(QStringLiteral("unknown command \"%1\"").arg(command));
-    const bool takesNone = command == QLatin1String("ports") || command == QLatin1String("info")
-        || command == QLatin1String("ls");
-    if (takesNone && !args.isEmpty())
-        return usage(QStringLiteral("%1 takes no arguments").arg(command));
-    if (!takesNone && args.isEmpty())
-        return usage(QStringLiteral("%1 needs an argument").arg(command));
-    if (command == QLatin1String("rename") && args.size() != 1)
-        return usage(QStringLiteral("rename takes exactly one name"));
-    if (parser.isSet(toOption) && command != QLatin1String("get"))
+    o.command = args.takeFirst();
+    o.args = args;
+    o.ports = parser.values(portOption);
+    o.hasCalcName = parser.isSet(calcOption);
+    o.calcName = parser.value(calcOption);
+    o.every = parser.isSet(everyOption);
+    o.json = parser.isSet(jsonOption);
+    o.allFiles = parser.isSet(allOption);
+    const QString &c = o.command;
+    const auto is = [&c](const char *name) { return c == QLatin1String(name); };
+
+    if (!commands.contains(c))
+        return usage(QStringLiteral("unknown command \"%1\"").arg(c));
+    if (withoutArguments.contains(c) && !args.isEmpty())
+        return usage(QStringLiteral("%1 takes no arguments").arg(c));
+    if ((is("put") || is("rename") || is("restore")) && args.isEmpty())
+        return usage(QStringLiteral("%1 needs an argument").arg(c));
+    if ((is("get") || is("rm")) && args.isEmpty() && !o.allFiles)
+        return usage(QStringLiteral("%1 needs names, patterns or --all-files").arg(c));
+    if ((is("rename") || is("restore")) && args.size() != 1)
+        return usage(QStringLiteral("%1 takes exactly one argument").arg(c));
+    if (is("backup") && args.size() > 1)
+        return usage(QStringLiteral("backup takes at most one folder"));
+    if (is("rename") && args.first().isEmpty())
+        return usage(QStringLiteral("the device name must not be empty"));
+    if (is("rename") && args.first().size() > maxDeviceName)
+        return usage(QStringLiteral("a device name has at most %1 characters").arg(maxDeviceName));
+    if (parser.isSet(toOption) && !is("get"))
         return usage(QStringLiteral("--to goes with get only"));
+    if (o.allFiles && !is("get") && !is("rm"))
+        return usage(QStringLiteral("--all-files goes with get and rm only"));
+    if ((is("ports") || is("watch")) && (o.every || o.hasCalcName || !o.ports.isEmpty()))
+        return usage(QStringLiteral("%1 looks at every port; --port, --calc and --every do not "
+                                    "go with it")
+                         .arg(c));
+    if (o.ports.size() > 1 && !o.every)
+        return usage(QStringLiteral("several --port go with --every only"));
+    if (is("get"))
+        o.folder = parser.value(toOption);
+    else if (is("backup") || is("restore"))
+        o.folder = args.value(0);
+
+    m_interactive = ::isatty(STDIN_FILENO) == 1 && ::isatty(STDERR_FILENO) == 1;
+    const bool transfers = is("get") || is("put") || is("restore");
+    if (parser.isSet(conflictOption)) {
+        const QString policy = parser.value(conflictOption);
+        if (!transfers)
+            return usage(QStringLiteral("--on-conflict goes with get, put and restore only"));
+        if (policy == QLatin1String("ask"))
+            o.conflict = CtlOptions::Conflict::Ask;
+        else if (policy == QLatin1String("replace"))
+            o.conflict = CtlOptions::Conflict::Replace;
+        else if (policy == QLatin1String("skip"))
+            o.conflict = CtlOptions::Conflict::Skip;
+        else if (policy == QLatin1String("fail"))
+            o.conflict = CtlOptions::Conflict::Fail;
+        else
+            return usage(QStringLiteral("--on-conflict takes ask, replace, skip or fail"));
+        if (o.conflict == CtlOptions::Conflict::Ask && (!m_interactive || o.every))
+            return usage(QStringLiteral("--on-conflict=ask needs a terminal and one calculator"));
+    } else {
+        o.conflict
+            = m_interactive && !o.every ? CtlOptions::Conflict::Ask : CtlOptions::Conflict::Fail;
+    }
+
+    m_progressTerminal = ::isatty(STDERR_FILENO) == 1;
+    o.progress = parser.isSet(progressOption);
+    m_progressShown = !o.every && (o.progress || m_progressTerminal);
+
     if (parser.isSet(timeoutOption)) {
         bool ok = false;
         const int ms = parser.value(timeoutOption).toInt(&ok);
@@ -105,216 +236,100 @@ int VuveCtl::run(const QStringList &arguments)
         // A stalled transfer waits no longer than a silent calculator.
         FrameCodec::setWaitLimits(ms, ms);
         FrameCodec::setCommandLimits(
-            qMin(ms, FrameCodec::defaultFrameAllowanceMs), FrameCodec::defaultCommandCapMs);
+            qBound(1, ms / 4, FrameCodec::defaultFrameAllowanceMs), FrameCodec::defaultCommandCapMs);
     }
-
-    if (command == QLatin1String("ports"))
-        return ports();
-
-    QString location = parser.value(portOption);
-    if (location.isEmpty()) {
-        const auto found = CVivuRuza::calcPorts();
-        if (found.isEmpty()) {
-            fail(QStringLiteral("No calculator is connected"));
-            return 1;
-        }
-        location = found.first().systemLocation();
-    }
-
-    // Built without a port so that the opening exchange's result can be told.
-    // The line's own reports during the opening are summed up by what the
-    // port's problem means to the user, so they are not shown on their own.
-    CVivuRuza link(QString(), nullptr);
-    if (!link.openPort(location)) {
-        const QString problem = link.portErrorText();
-        fail(problem.isEmpty() ? PortProblem::silent(location) : problem);
-        return 1;
-    }
-    QObject::connect(&link, &CVivuRuza::errorNotify, [this](const QString &text) { fail(text); });
-    link.setProgressHandler([this](qint64 done, qint64 total) { showProgress(done, total); });
-
-    int result = 0;
-    if (command == QLatin1String("info"))
-        result = info(link);
-    else if (command == QLatin1String("ls"))
-        result = list(link);
-    else if (command == QLatin1String("get"))
-        result = get(
-            link, args, parser.isSet(toOption) ? parser.value(toOption) : QDir::currentPath());
-    else if (command == QLatin1String("put"))
-        result = put(link, args);
-    else if (command == QLatin1String("rm"))
-        result = remove(link, args);
-    else
-        result = rename(link, args.first());
-    endProgress();
-    m_out.flush();
-    return (result != 0 || m_failed) ? 1 : 0;
+    return -1;
 }
 
 int VuveCtl::ports()
 {
-    const auto found = CVivuRuza::calcPorts();
-    for (const QSerialPortInfo &info : found)
-        m_out << info.portName() << '\t' << info.systemLocation() << '\n';
-    return 0;
-}
-
-// The device chooses its names and versions; a terminal must not take its
-// control characters as commands.
-QString VuveCtl::printable(const QString &text)
-{
-    QString out;
-    out.reserve(text.size());
-    for (const QChar c : text) {
-        const ushort u = c.unicode();
-        if (u == '\\')
-            out += QLatin1String("\\\\");
-        else if (u == '\n')
-            out += QLatin1String("\\n");
-        else if (u == '\t')
-            out += QLatin1String("\\t");
-        else if (u == '\r')
-            out += QLatin1String("\\r");
-        else if (u < 0x20 || (u >= 0x7F && u < 0xA0))
-            out += QStringLiteral("\\x%1").arg(u, 2, 16, QLatin1Char('0'));
-        else
-            out += c;
-    }
-    return out;
-}
-
-int VuveCtl::info(CVivuRuza &link)
-{
-    m_out << "name: " << printable(link.devName()) << '\n'
-          << "chunk: " << link.chunkSize << '\n'
-          << "hv: " << printable(link.HV) << '\n'
-          << "fv: " << printable(link.FV) << '\n'
-          << "pv: " << printable(link.PV) << '\n';
-    return 0;
-}
-
-int VuveCtl::list(CVivuRuza &link)
-{
-    QList<QPair<QString, int>> files;
-    if (!link.listFiles(files))
-        return 1;
-    for (const auto &file : qAsConst(files))
-        m_out << printable(file.first) << '\t' << file.second << '\n';
-    return 0;
-}
-
-// The calculator wants each file's name and size as it listed them.
-bool VuveCtl::listed(CVivuRuza &link, const QStringList &names, QList<QPair<QString, int>> &found)
-{
-    QList<QPair<QString, int>> files;
-    if (!link.listFiles(files) || m_failed)
-        return false;
-    bool all = true;
-    for (const QString &name : names) {
-        auto it = std::find_if(files.cbegin(), files.cend(),
-            [&name](const QPair<QString, int> &f) { return f.first == name; });
-        if (it == files.cend()) {
-            fail(QStringLiteral("File %1 is not on the calculator.").arg(printable(name)));
-            all = false;
-        } else {
-            found.append(*it);
+    const QList<PortChooser::Probe> probes = PortChooser::probe(PortChooser::attached());
+    QJsonArray json;
+    for (const PortChooser::Probe &p : probes) {
+        QJsonObject o { { QStringLiteral("port"), p.port.location },
+            { QStringLiteral("device"), p.ok ? QJsonValue(p.name) : QJsonValue() },
+            { QStringLiteral("serial"),
+                p.port.serial.isEmpty() ? QJsonValue() : QJsonValue(p.port.serial) } };
+        if (!p.ok) {
+            o.insert(QStringLiteral("problem"), p.problem);
+            if (!m_options.json)
+                Reporter::print(stderr, p.problem);
         }
+        json.append(o);
+        if (!m_options.json)
+            Reporter::print(stdout,
+                QStringLiteral("%1\t%2\t%3")
+                    .arg(p.ok ? Reporter::printable(p.name) : QStringLiteral("-"), p.port.location,
+                        p.port.serial.isEmpty() ? QStringLiteral("-") : p.port.serial));
     }
-    return all;
+    if (m_options.json)
+        Reporter::print(stdout,
+            QString::fromUtf8(QJsonDocument(QJsonObject { { QStringLiteral("ok"), true },
+                                                { QStringLiteral("errors"), QJsonArray() },
+                                                { QStringLiteral("calculators"), json } })
+                                  .toJson(QJsonDocument::Indented))
+                .trimmed());
+    return CalcRunner::Done;
 }
 
-int VuveCtl::get(CVivuRuza &link, const QStringList &names, const QString &folder)
+int VuveCtl::runOne(const QString &port)
 {
-    if (!QFileInfo(folder).isDir()) {
-        fail(QStringLiteral("Folder %1 does not exist.").arg(folder));
-        return 1;
+    Reporter reporter(m_options.json, false);
+    std::unique_ptr<ProgressLine> progress;
+    if (m_progressShown) {
+        progress = std::make_unique<ProgressLine>(stderr, m_progressTerminal);
+        reporter.setProgress(progress.get());
     }
-    QList<QPair<QString, int>> files;
-    const bool all = listed(link, names, files);
-    const QString dest = QDir(folder).absolutePath();
-    for (const auto &file : qAsConst(files)) {
-        const QList<QUrl> written = link.getFiles({ file }, dest);
-        endProgress();
-        for (const QUrl &url : written)
-            m_out << QDir::toNativeSeparators(url.toLocalFile()) << '\n';
-        m_out.flush();
-    }
-    return all ? 0 : 1;
+    ConflictAsker asker(stdin, stderr);
+    CalcRunner runner(m_options, reporter, progress.get(), m_interactive ? &asker : nullptr);
+    return runner.run(port);
 }
 
-int VuveCtl::put(CVivuRuza &link, const QStringList &paths)
+// One thread per calculator: the work is waiting on devices, so they all
+// wait at once. Lines come in port order, each as soon as it is known.
+int VuveCtl::runEvery(const QList<PortChooser::Port> &ports)
 {
-    for (const QString &path : paths) {
-        const QFileInfo local(path);
-        bool sent = false;
-        QString calcName;
-        const auto connection
-            = QObject::connect(&link, &CVivuRuza::fileSend, [&](const QPair<QString, int> &file) {
-                  sent = true;
-                  calcName = file.first;
-              });
-        link.sendFiles({ qMakePair(local.absoluteFilePath(), local.fileName()) });
-        QObject::disconnect(connection);
-        endProgress();
-        if (sent)
-            m_out << path << " -> " << calcName << '\n';
-        else if (!m_failed)
-            fail(QStringLiteral("File %1 was not sent.").arg(path));
-        m_out.flush();
+    struct Run
+    {
+        explicit Run(bool json)
+            : reporter(json, true)
+        {
+        }
+        Reporter reporter;
+        int code = CalcRunner::Failed;
+        std::unique_ptr<QThread> thread;
+    };
+    std::vector<std::unique_ptr<Run>> runs;
+    for (const PortChooser::Port &port : ports) {
+        auto run = std::make_unique<Run>(m_options.json);
+        Run *s = run.get();
+        const QString location = port.location;
+        s->thread.reset(QThread::create([this, s, location] {
+            CalcRunner runner(m_options, s->reporter, nullptr, nullptr);
+            s->code = runner.run(location);
+        }));
+        s->thread->start();
+        runs.push_back(std::move(run));
     }
-    return 0;
-}
-
-int VuveCtl::remove(CVivuRuza &link, const QStringList &names)
-{
-    QList<QPair<QString, int>> files;
-    const bool all = listed(link, names, files);
-    for (const auto &file : qAsConst(files)) {
-        bool deleted = false;
-        const auto connection = QObject::connect(
-            &link, &CVivuRuza::fileDeleted, [&deleted](const QString &) { deleted = true; });
-        link.deleteFiles({ file });
-        QObject::disconnect(connection);
-        if (!deleted && !m_failed)
-            fail(QStringLiteral("File %1 was not deleted.").arg(file.first));
+    int result = CalcRunner::Done;
+    for (const auto &run : runs) {
+        run->thread->wait();
+        const bool ok = run->code == CalcRunner::Done;
+        if (!ok)
+            result = CalcRunner::Failed;
+        const QJsonObject doc = run->reporter.document(ok);
+        if (m_options.json) {
+            Reporter::print(
+                stdout, QString::fromUtf8(QJsonDocument(doc).toJson(QJsonDocument::Compact)));
+            continue;
+        }
+        const QString device = doc.value(QStringLiteral("device")).toString();
+        Reporter::print(stdout,
+            QStringLiteral("%1\t%2\t%3\t%4")
+                .arg(device.isEmpty() ? QStringLiteral("-") : Reporter::printable(device),
+                    doc.value(QStringLiteral("port")).toString(),
+                    ok ? QStringLiteral("ok") : QStringLiteral("failed"),
+                    ok ? run->reporter.summary() : run->reporter.errors().join(QLatin1Char(' '))));
     }
-    return all ? 0 : 1;
-}
-
-int VuveCtl::rename(CVivuRuza &link, const QString &newName)
-{
-    if (!link.changeName(newName)) {
-        if (!m_failed)
-            fail(QStringLiteral("The calculator refused the name %1.").arg(newName));
-        return 1;
-    }
-    return 0;
-}
-
-void VuveCtl::showProgress(qint64 done, qint64 total)
-{
-    if (!m_terminal || total <= 0)
-        return;
-    if (!m_progressShown) {
-        m_progressShown = true;
-        m_clock.start();
-    }
-    const int width = 30;
-    const int filled = int(width * done / total);
-    const double seconds = qMax<qint64>(m_clock.elapsed(), 1) / 1000.0;
-    const double rate = done / 1024.0 / seconds;
-    m_err << '\r' << '[' << QString(filled, QLatin1Char('='))
-          << QString(width - filled, QLatin1Char(' ')) << "] " << done << '/' << total << " B  "
-          << QString::number(rate, 'f', 1) << " KiB/s";
-    m_err.flush();
-}
-
-void VuveCtl::endProgress()
-{
-    if (!m_progressShown)
-        return;
-    m_progressShown = false;
-    m_err << '\n';
-    m_err.flush();
+    return result;
 }

@@ -1,44 +1,32 @@
 #ifndef VUVECTL_H
 #define VUVECTL_H
 
-#include <QElapsedTimer>
-#include <QPair>
+#include "CtlOptions.h"
+#include "PortChooser.h"
+
 #include <QStringList>
-#include <QTextStream>
 
-class CVivuRuza;
-
-// The command-line tool: one command on one calculator, on the same link code
-// as the app. Returns the process exit code: 0 done, 1 failed, 2 usage.
+// The command-line tool: reads the command line, chooses the calculators and
+// runs the command on each (CalcRunner), or lists and watches ports. Returns
+// the process exit code: 0 done, 1 failed, 2 usage, 3 stopped by a collision.
 class VuveCtl
 {
 public:
-    VuveCtl();
+    static QString version();
     int run(const QStringList &arguments);
 
 private:
     int usage(const QString &message);
+    int parse(const QStringList &arguments);
     int ports();
-    int info(CVivuRuza &link);
-    int list(CVivuRuza &link);
-    int get(CVivuRuza &link, const QStringList &names, const QString &folder);
-    int put(CVivuRuza &link, const QStringList &paths);
-    int remove(CVivuRuza &link, const QStringList &names);
-    int rename(CVivuRuza &link, const QString &newName);
+    int runOne(const QString &port);
+    int runEvery(const QList<PortChooser::Port> &ports);
 
-    bool listed(CVivuRuza &link, const QStringList &names, QList<QPair<QString, int>> &found);
-    void fail(const QString &text);
-    static QString printable(const QString &text);
-    void showProgress(qint64 done, qint64 total);
-    void endProgress();
-
-    QTextStream m_out;
-    QTextStream m_err;
+    CtlOptions m_options;
     QString m_usage;
-    bool m_failed = false;
     bool m_progressShown = false;
-    bool m_terminal = false;
-    QElapsedTimer m_clock;
+    bool m_progressTerminal = false;
+    bool m_interactive = false;
 };
 
 #endif // VUVECTL_H

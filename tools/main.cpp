@@ -6,7 +6,7 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vuvectl"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));
+    QCoreApplication::setApplicationVersion(VuveCtl::version());
     VuveCtl ctl;
     return ctl.run(QCoreApplication::arguments());
 }

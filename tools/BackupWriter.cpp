@@ -1,0 +1,149 @@
+#include "BackupWriter.h"
+
+#include "CVivuRuza.h"
+#include "ProgressLine.h"
+#include "Reporter.h"
+#include "serializeData.pb.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QSaveFile>
+
+BackupWriter::BackupWriter(CVivuRuza &link, Reporter &reporter, ProgressLine *progress)
+    : m_link(link)
+    , m_reporter(reporter)
+    , m_progress(progress)
+{
+}
+
+QString BackupWriter::folderNameOf(const QString &deviceName)
+{
+    QString name;
+    for (const QChar c : deviceName.left(64)) {
+        const ushort u = c.unicode();
+        name += (u < 0x20 || (u >= 0x7F && u < 0xA0) || c == QLatin1Char('/')
+                    || c == QLatin1Char('\\') || c == QLatin1Char(':'))
+            ? QLatin1Char('_')
+            : c;
+    }
+    name = name.trimmed();
+    while (name.startsWith(QLatin1Char('.')) || name.startsWith(QLatin1Char('-')))
+        name.remove(0, 1);
+    return name.isEmpty() ? QStringLiteral("calculator") : name;
+}
+
+// mkdir makes the folder or fails: an existing folder, or a link planted
+// under the name, is never written into.
+bool BackupWriter::makeFolder(const QString &parentFolder, const QString &base)
+{
+    const QDir parent(parentFolder);
+    for (int n = 1; n <= 100; ++n) {
+        const QString name = n == 1 ? base : QStringLiteral("%1-%2").arg(base).arg(n);
+        if (parent.mkdir(name)) {
+            m_folder = parent.absoluteFilePath(name);
+            return true;
+        }
+        if (!parent.exists(name) && !QFileInfo(parent.filePath(name)).isSymLink())
+            break;
+    }
+    m_reporter.error(QStringLiteral("No backup folder can be made in %1.")
+                         .arg(QDir::toNativeSeparators(parent.absolutePath())));
+    return false;
+}
+
+bool BackupWriter::writeNote(const QString &text)
+{
+    QSaveFile note(QDir(m_folder).filePath(QLatin1String(incompleteNote)));
+    const QByteArray bytes = text.toUtf8() + '\n';
+    return note.open(QIODevice::WriteOnly) && note.write(bytes) == bytes.size() && note.commit();
+}
+
+bool BackupWriter::run(const QString &parentFolder, const QString &port)
+{
+    if (!QFileInfo(parentFolder).isDir()) {
+        m_reporter.error(QStringLiteral("Folder %1 does not exist.")
+                             .arg(QDir::toNativeSeparators(parentFolder)));
+        return false;
+    }
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    m_manifest.time = now.toString(Qt::ISODate);
+    m_manifest.device = QJsonObject { { QStringLiteral("name"), m_link.devName() },
+        { QStringLiteral("port"), port }, { QStringLiteral("chunk"), m_link.chunkSize },
+        { QStringLiteral("hv"), m_link.HV }, { QStringLiteral("fv"), m_link.FV },
+        { QStringLiteral("pv"), m_link.PV } };
+    const QString base = folderNameOf(m_link.devName()) + QLatin1Char('-')
+        + now.toString(QStringLiteral("yyyy-MM-dd'T'HHmmss'Z'"));
+    if (!makeFolder(parentFolder, base))
+        return false;
+    // Said before the first file arrives, so that a backup cut short by a
+    // crash or a pulled plug never looks finished.
+    if (!writeNote(QStringLiteral("This backup did not finish; it lacks files.")))
+        return fail(QStringLiteral("the folder can't be written"));
+    if (!copyFiles())
+        return false;
+    QString error;
+    if (!m_manifest.save(m_folder, error))
+        return fail(error);
+    QFile::remove(QDir(m_folder).filePath(QLatin1String(incompleteNote)));
+    return true;
+}
+
+bool BackupWriter::copyFiles()
+{
+    const int errorsBefore = m_reporter.errors().size();
+    QList<QPair<QString, int>> files;
+    if (!m_link.listFiles(files))
+        return fail(m_reporter.errors().value(
+            errorsBefore, QStringLiteral("the calculator's file list could not be read")));
+    const QDir dir(m_folder);
+    for (int i = 0; i < files.size(); ++i) {
+        const QString name = files.at(i).first;
+        const int size = files.at(i).second;
+        // The note and the manifest are the backup's own; the calculator
+        // must not overwrite them with files of those names.
+        if (!CVivuRuza::isSafeLocalName(name)
+            || name.compare(QLatin1String(BackupManifest::fileName), Qt::CaseInsensitive) == 0
+            || name.compare(QLatin1String(incompleteNote), Qt::CaseInsensitive) == 0)
+            return fail(QStringLiteral("the calculator's file name \"%1\" can't be a file name "
+                                       "in the backup")
+                            .arg(Reporter::printable(name)));
+        if (m_progress)
+            m_progress->begin(name, i + 1, files.size());
+        VivuRuza::fileInf inf;
+        inf.set_name(name.toStdString());
+        inf.set_size(size);
+        const int errors = m_reporter.errors().size();
+        const QByteArray content = m_link.getFile(inf);
+        if (m_progress)
+            m_progress->end();
+        if (m_reporter.errors().size() != errors)
+            return fail(QStringLiteral("%1 could not be copied: %2")
+                            .arg(Reporter::printable(name), m_reporter.errors().last()));
+        if (content.size() != size)
+            return fail(QStringLiteral("%1 arrived with %2 bytes; the calculator listed %3")
+                            .arg(Reporter::printable(name))
+                            .arg(content.size())
+                            .arg(size));
+        QSaveFile out(dir.filePath(name));
+        if (!out.open(QIODevice::WriteOnly) || out.write(content) != content.size()
+            || !out.commit())
+            return fail(QStringLiteral("%1 can't be written: %2")
+                            .arg(QDir::toNativeSeparators(dir.filePath(name)), out.errorString()));
+        m_manifest.files.append({ name, size, BackupManifest::sha256(content) });
+    }
+    return true;
+}
+
+bool BackupWriter::fail(const QString &why)
+{
+    QString reason = why;
+    while (reason.endsWith(QLatin1Char('.')))
+        reason.chop(1);
+    writeNote(QStringLiteral("This backup is not complete: %1.").arg(reason));
+    const QString marked = m_folder + QStringLiteral("-incomplete");
+    if (!QFileInfo::exists(marked) && QDir().rename(m_folder, marked))
+        m_folder = marked;
+    m_reporter.error(QStringLiteral("The backup in %1 is not complete: %2.")
+                         .arg(QDir::toNativeSeparators(m_folder), reason));
+    return false;
+}

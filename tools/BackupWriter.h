@@ -1,0 +1,44 @@
+#ifndef BACKUPWRITER_H
+#define BACKUPWRITER_H
+
+#include "BackupManifest.h"
+
+#include <QString>
+
+class CVivuRuza;
+class ProgressLine;
+class Reporter;
+
+// Copies every file of one calculator into a new folder of its own,
+// <device name>-<UTC time>, and writes manifest.json once every file arrived
+// whole. A backup that stops part-way keeps no manifest, carries a note
+// INCOMPLETE.txt with the reason, and its folder's name ends in -incomplete.
+class BackupWriter
+{
+public:
+    static constexpr const char *incompleteNote = "INCOMPLETE.txt";
+
+    BackupWriter(CVivuRuza &link, Reporter &reporter, ProgressLine *progress);
+
+    bool run(const QString &parentFolder, const QString &port);
+    QString folder() const { return m_folder; }
+    const BackupManifest &manifest() const { return m_manifest; }
+
+    // The device name as a folder name: nothing that leaves the folder or
+    // confuses a shell's listing.
+    static QString folderNameOf(const QString &deviceName);
+
+private:
+    bool makeFolder(const QString &parentFolder, const QString &base);
+    bool copyFiles();
+    bool fail(const QString &reason);
+    bool writeNote(const QString &text);
+
+    CVivuRuza &m_link;
+    Reporter &m_reporter;
+    ProgressLine *m_progress;
+    QString m_folder;
+    BackupManifest m_manifest;
+};
+
+#endif // BACKUPWRITER_H

@@ -1,0 +1,26 @@
+#ifndef CONFLICTASKER_H
+#define CONFLICTASKER_H
+
+#include <QString>
+
+#include <cstdio>
+
+// Puts a collision to the person at the terminal, one at a time as the
+// window's questions do: yes, no, all (yes to this and every later one) or
+// none (no to this and every later one).
+class ConflictAsker
+{
+public:
+    enum class Answer { Yes, No, All, None };
+
+    ConflictAsker(FILE *in, FILE *out);
+    // An unreadable or ended input answers "none": nothing is replaced that
+    // nobody agreed to.
+    Answer ask(const QString &question);
+
+private:
+    FILE *m_in;
+    FILE *m_out;
+};
+
+#endif // CONFLICTASKER_H

@@ -1,0 +1,26 @@
+#ifndef CTLOPTIONS_H
+#define CTLOPTIONS_H
+
+#include <QString>
+#include <QStringList>
+
+// What the command line asked for, checked and settled before any calculator
+// is opened; the same for every calculator a command runs on.
+struct CtlOptions
+{
+    enum class Conflict { Ask, Replace, Skip, Fail };
+
+    QString command;
+    QStringList args;
+    QStringList ports; // --port, in the order given
+    QString calcName; // --calc
+    bool hasCalcName = false;
+    bool every = false;
+    bool json = false;
+    bool progress = false;
+    bool allFiles = false;
+    Conflict conflict = Conflict::Fail;
+    QString folder; // get --to, backup's parent folder, restore's backup
+};
+
+#endif // CTLOPTIONS_H

@@ -1,0 +1,118 @@
+#include "PortChooser.h"
+
+#include "CVivuRuza.h"
+#include "PortProblem.h"
+#include "Reporter.h"
+
+#include <QFile>
+#include <QSerialPortInfo>
+#include <QThread>
+
+#include <memory>
+#include <vector>
+
+QList<PortChooser::Port> PortChooser::attached()
+{
+    QList<Port> ports;
+    const QByteArray seam = qgetenv(testPortsVariable);
+    if (!seam.isEmpty()) {
+        QFile list(QFile::decodeName(seam));
+        if (!list.open(QIODevice::ReadOnly))
+            return ports;
+        const QStringList lines = QString::fromUtf8(list.readAll()).split(QLatin1Char('\n'));
+        for (const QString &line : lines) {
+            const QStringList fields = line.trimmed().split(QLatin1Char('\t'));
+            if (fields.first().isEmpty() || fields.first().startsWith(QLatin1Char('#')))
+                continue;
+            ports.append({ fields.first().trimmed(), fields.value(1).trimmed() });
+        }
+        return ports;
+    }
+    const auto infos = CVivuRuza::calcPorts();
+    for (const QSerialPortInfo &info : infos)
+        ports.append({ info.systemLocation(), info.serialNumber() });
+    return ports;
+}
+
+QList<PortChooser::Probe> PortChooser::probe(const QList<Port> &ports)
+{
+    QList<Probe> probes;
+    for (const Port &port : ports)
+        probes.append({ port, false, QString(), QString() });
+    std::vector<std::unique_ptr<QThread>> threads;
+    for (int i = 0; i < probes.size(); ++i) {
+        Probe *probe = &probes[i];
+        threads.emplace_back(QThread::create([probe] {
+            CVivuRuza link(QString(), nullptr);
+            probe->ok = link.openPort(probe->port.location);
+            probe->name = link.devName();
+            if (!probe->ok) {
+                probe->problem = link.portErrorText();
+                if (probe->problem.isEmpty())
+                    probe->problem = PortProblem::silent(probe->port.location);
+            }
+        }));
+        threads.back()->start();
+    }
+    for (auto &thread : threads)
+        thread->wait();
+    return probes;
+}
+
+bool PortChooser::choose(const CtlOptions &options, QList<Port> &chosen, QString &error)
+{
+    QList<Port> candidates;
+    if (!options.ports.isEmpty()) {
+        for (const QString &location : options.ports)
+            candidates.append({ location, QString() });
+    } else {
+        candidates = attached();
+    }
+    if (candidates.isEmpty()) {
+        error = QStringLiteral("No calculator is connected");
+        return false;
+    }
+    if (options.hasCalcName) {
+        QList<Port> named;
+        QStringList others;
+        const QList<Probe> probes = probe(candidates);
+        for (const Probe &p : probes) {
+            if (p.ok && p.name == options.calcName)
+                named.append(p.port);
+            else if (p.ok)
+                others.append(
+                    QStringLiteral("%1 on %2").arg(Reporter::printable(p.name), p.port.location));
+        }
+        if (named.isEmpty()) {
+            error = QStringLiteral("No calculator named %1 is connected").arg(options.calcName);
+            if (!others.isEmpty())
+                error += QStringLiteral(" (there are %1)").arg(others.join(QStringLiteral(", ")));
+            error += QLatin1Char('.');
+            return false;
+        }
+        if (named.size() > 1 && !options.every) {
+            QStringList where;
+            for (const Port &p : qAsConst(named))
+                where.append(p.location);
+            error = QStringLiteral("%1 calculators are named %2, on %3; choose one with --port, or "
+                                   "all of them with --every.")
+                        .arg(named.size())
+                        .arg(options.calcName, where.join(QStringLiteral(", ")));
+            return false;
+        }
+        chosen = named;
+        return true;
+    }
+    if (candidates.size() > 1 && !options.every) {
+        QStringList where;
+        for (const Port &p : qAsConst(candidates))
+            where.append(p.location);
+        error = QStringLiteral("%1 calculators are connected, on %2; choose one with --calc NAME "
+                               "or --port PATH, or all of them with --every.")
+                    .arg(candidates.size())
+                    .arg(where.join(QStringLiteral(", ")));
+        return false;
+    }
+    chosen = candidates;
+    return true;
+}

@@ -1,0 +1,42 @@
+#ifndef PORTCHOOSER_H
+#define PORTCHOOSER_H
+
+#include "CtlOptions.h"
+
+#include <QList>
+#include <QString>
+
+// Which calculators a command runs on: the attached ones, found the way the
+// window finds them, narrowed by --port, --calc or widened by --every. Device
+// names come from each calculator itself, read over a link of its own in a
+// thread of its own.
+class PortChooser
+{
+public:
+    struct Port
+    {
+        QString location;
+        QString serial; // the USB serial number, when the system knows it
+    };
+    struct Probe
+    {
+        Port port;
+        bool ok = false;
+        QString name;
+        QString problem; // why the port gave no calculator
+    };
+
+    // Test seam: pseudo-terminals are not serial ports the system lists, so
+    // when this variable names a file, its lines ("PATH" or "PATH<tab>SERIAL")
+    // are the attached calculators instead, read afresh at every look.
+    static constexpr const char *testPortsVariable = "VUVECTL_TEST_PORTS";
+
+    static QList<Port> attached();
+    // Opens every port at once and reads its device information.
+    static QList<Probe> probe(const QList<Port> &ports);
+    // False with a sentence for the user when no calculator, or no single
+    // one, answers to what the options ask for.
+    static bool choose(const CtlOptions &options, QList<Port> &chosen, QString &error);
+};
+
+#endif // PORTCHOOSER_H

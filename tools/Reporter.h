@@ -1,0 +1,60 @@
+#ifndef REPORTER_H
+#define REPORTER_H
+
+#include <QJsonObject>
+#include <QString>
+#include <QStringList>
+
+#include <cstdio>
+
+class ProgressLine;
+
+// Where one command's results go on one calculator: lines of text on stdout
+// and failures on stderr as they happen, or one JSON object at the end. A
+// collecting reporter prints nothing; its owner prints one line for it (what
+// --every does, one reporter per calculator and thread).
+class Reporter
+{
+public:
+    Reporter(bool json, bool collectOnly);
+
+    bool json() const { return m_json; }
+    bool collecting() const { return m_collect; }
+    void setProgress(ProgressLine *progress) { m_progress = progress; }
+
+    // A line of the command's text output; JSON mode leaves it out.
+    void line(const QString &text);
+    // A failure the user must see; the command then ends with a non-zero code.
+    void error(const QString &text);
+    // Worth knowing but no failure, such as a file skipped on request.
+    void note(const QString &text);
+
+    // The command's own keys of its JSON object.
+    QJsonObject &result() { return m_result; }
+    QStringList errors() const { return m_errors; }
+    bool failed() const { return !m_errors.isEmpty(); }
+    // What one line of --every says about this calculator when it went well.
+    void setSummary(const QString &summary) { m_summary = summary; }
+    QString summary() const { return m_summary; }
+
+    // The whole JSON object: ok, errors and the command's keys.
+    QJsonObject document(bool ok) const;
+    // Ends the command: prints the JSON document unless collecting.
+    void finish(bool ok);
+
+    // Text from the device must not reach a terminal as control characters.
+    static QString printable(const QString &text);
+    // One whole line to a stream, flushed at once so that stdout and stderr
+    // keep their order on a terminal.
+    static void print(FILE *stream, const QString &text);
+
+private:
+    bool m_json;
+    bool m_collect;
+    ProgressLine *m_progress = nullptr;
+    QJsonObject m_result;
+    QStringList m_errors;
+    QString m_summary;
+};
+
+#endif // REPORTER_H
