@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QMetaType>
 #include <QSerialPortInfo>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
 
@@ -26,6 +28,8 @@ QList<CalcPort> serialCalcPorts()
 CVivuRuzaSession::CVivuRuzaSession(QObject *parent)
     : QObject(parent)
     , m_portSource(serialCalcPorts)
+    , m_doctor(new ConnectionDoctor(this))
+    , m_transfer(new TransferProgress(this))
 {
     qRegisterMetaType<QList<QUrl>>("QList<QUrl>");
     qRegisterMetaType<QPair<QString, int>>("QPair<QString,int>");
@@ -35,6 +39,10 @@ CVivuRuzaSession::~CVivuRuzaSession()
 {
     // The event loop may be gone, so the queued quit() of a job may never
     // arrive: ask each thread to quit itself; it does once its job slot returns.
+    for (const Job &job : qAsConst(m_jobs)) {
+        if (job.thread)
+            job.thread->requestInterruption();
+    }
     for (const Job &job : qAsConst(m_jobs)) {
         if (!job.thread)
             continue;
@@ -98,14 +106,33 @@ void CVivuRuzaSession::onIndexChange(int newIndex)
     if (!fileModel)
         return;
     fileModel->clearFiles();
-    if (CVoriWorker *worker = currentWorker())
+    CVoriWorker *worker = currentWorker();
+    if (worker)
         fileModel->setFiles(worker->filesList);
+    if (worker != m_shown.data()) {
+        m_shown = worker;
+        m_transfer->clearOutcome();
+        emit currentCalcChange();
+    }
 }
 
-// Calculators are known by port name alone; a known port is never read again.
+// Calculators are known by port name alone; a known port is never read again,
+// and neither is one whose reading failed, until it has gone and come back.
+// New ports are read in job threads, so a poll never waits for a device.
 void CVivuRuzaSession::update()
 {
     QList<CalcPort> ports = m_portSource();
+    m_attached.clear();
+    for (const CalcPort &port : qAsConst(ports))
+        m_attached.insert(port.portName());
+    for (auto it = m_failed.begin(); it != m_failed.end();) {
+        if (m_attached.contains(*it)) {
+            ++it;
+            continue;
+        }
+        m_doctor->forget(*it);
+        it = m_failed.erase(it);
+    }
     int i = 0;
     while (i < workers.size()) {
         const QString portName = workers.at(i)->portInfo.portName();
@@ -129,17 +156,89 @@ void CVivuRuzaSession::update()
         if (!m_jobs.contains(gone))
             delete gone;
     }
-    for (const CalcPort &port : qAsConst(ports))
-        addWorker(port);
+    for (const CalcPort &port : qAsConst(ports)) {
+        if (!m_reading.contains(port.portName()) && !m_failed.contains(port.portName()))
+            startReading(port);
+    }
 }
 
+// Reads the calculator in the calling thread and lists it whatever the
+// reading gave; the polling itself reads new ports in job threads instead.
 void CVivuRuzaSession::addWorker(const CalcPort &port)
 {
     auto *worker = new CVoriWorker(port);
     connect(worker, &CVoriWorker::errorNotify, this, &CVivuRuzaSession::onErrorChange);
+    addWorker(worker);
+}
+
+void CVivuRuzaSession::addWorker(CVoriWorker *worker)
+{
+    watchTransfers(worker);
     workers.append(worker);
     if (calcModel)
         calcModel->addCalc(worker->name);
+}
+
+// The first reading is a job like the others, without the busy flag: the
+// window stays usable for the calculators already listed.
+void CVivuRuzaSession::startReading(const CalcPort &port)
+{
+    auto *worker = new CVoriWorker(port, CVoriWorker::Reading::InJob);
+    connect(worker, &CVoriWorker::errorNotify, this, &CVivuRuzaSession::onErrorChange);
+    auto *thread = new QThread;
+    worker->moveToThread(thread);
+
+    Job record;
+    record.thread = thread;
+    connect(thread, &QThread::started, worker, &CVoriWorker::readFirst);
+    record.quit = connect(worker, &CVoriWorker::finished, thread, &QThread::quit);
+    connect(thread, &QThread::finished, this, [this, worker] { endReading(worker); });
+    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    m_jobs.insert(worker, record);
+    m_reading.insert(port.portName(), worker);
+    m_doctor->setReading(port.portName(), true);
+
+    thread->start(QThread::InheritPriority);
+}
+
+// The reading's results were delivered before its thread finished.
+void CVivuRuzaSession::endReading(CVoriWorker *worker)
+{
+    auto it = m_jobs.find(worker);
+    if (it != m_jobs.end()) {
+        disconnect(it->quit);
+        m_jobs.erase(it);
+    }
+    const QString port = worker->portInfo.portName();
+    if (m_reading.value(port) == worker) {
+        m_reading.remove(port);
+        m_doctor->setReading(port, false);
+    }
+    // Unplugged while it was read: a later plug-in is read anew.
+    if (!m_attached.contains(port)) {
+        delete worker;
+        return;
+    }
+    if (!worker->problem.isEmpty()) {
+        m_failed.insert(port);
+        m_doctor->report(port, worker->problem);
+        delete worker;
+        return;
+    }
+    addWorker(worker);
+}
+
+// Connected once per worker; the window starts one job at a time.
+void CVivuRuzaSession::watchTransfers(CVoriWorker *worker)
+{
+    connect(worker, &CVoriWorker::progress, m_transfer, &TransferProgress::update);
+    connect(worker, &CVoriWorker::transferred, m_transfer, &TransferProgress::finish);
+}
+
+bool CVivuRuzaSession::isCurrentCalcBusy() const
+{
+    CVoriWorker *worker = currentWorker();
+    return worker && m_jobs.contains(worker);
 }
 
 void CVivuRuzaSession::onErrorChange(QString errorText)
@@ -311,7 +410,12 @@ void CVivuRuzaSession::fromCalcUrls(bool checkCollision, QUrl destFolder)
 {
     fromCalcExisting.clear();
     fromCalcFiles.clear();
-    this->destFolder = destFolder.toLocalFile();
+    m_copying = destFolder.isEmpty();
+    this->destFolder = m_copying ? newCopyFolder() : destFolder.toLocalFile();
+    if (this->destFolder.isEmpty()) {
+        selectedFiles.clear();
+        return;
+    }
     const QDir folder(this->destFolder);
     for (const auto &pair : qAsConst(selectedFiles)) {
         if (checkCollision && !pair.first.isEmpty() && folder.exists(pair.first))
@@ -320,6 +424,26 @@ void CVivuRuzaSession::fromCalcUrls(bool checkCollision, QUrl destFolder)
             fromCalcFiles.append(pair);
     }
     selectedFiles.clear();
+}
+
+// Anyone may create names in the shared temporary folder, links included, and
+// a download under a calculator's file name there would write through them.
+QString CVivuRuzaSession::newCopyFolder()
+{
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    std::unique_ptr<QTemporaryDir> folder;
+    if (!cache.isEmpty() && QDir().mkpath(cache))
+        folder = std::make_unique<QTemporaryDir>(cache + QStringLiteral("/copy-XXXXXX"));
+    if (!folder || !folder->isValid())
+        folder = std::make_unique<QTemporaryDir>();
+    if (!folder->isValid()) {
+        onErrorChange(QStringLiteral("No private folder for the copied files could be made: %1")
+                          .arg(folder->errorString()));
+        return QString();
+    }
+    const QString path = folder->path();
+    m_copyFolders.push_back(std::move(folder));
+    return path;
 }
 
 void CVivuRuzaSession::addSelected(int row)
@@ -338,6 +462,9 @@ void CVivuRuzaSession::sendFiles()
     if (!worker)
         return;
     worker->toCalcFiles = toCalcFiles;
+    m_transfer->start(TransferProgress::Kind::Send,
+        worker->name.isEmpty() ? QStringLiteral("the calculator") : worker->name,
+        toCalcFiles.size());
     startJob(worker, &CVoriWorker::sendFiles, &CVivuRuzaSession::onFilesListChange);
 }
 
@@ -347,8 +474,13 @@ QList<QUrl> CVivuRuzaSession::downloadsFiles()
     CVoriWorker *worker = idleCurrentWorker();
     if (!worker)
         return urls;
+    // A Copy whose folder could not be made has nowhere to go.
+    if (destFolder.isEmpty())
+        return urls;
     worker->files = fromCalcFiles;
     worker->destFolder = destFolder;
+    m_transfer->start(m_copying ? TransferProgress::Kind::Copy : TransferProgress::Kind::Download,
+        destFolder, fromCalcFiles.size());
     startJob(worker, &CVoriWorker::getFiles, nullptr);
     for (const auto &pair : qAsConst(fromCalcFiles))
         urls.append(QUrl::fromLocalFile(destFolder + QLatin1Char('/') + pair.first));
@@ -360,6 +492,7 @@ QList<QUrl> CVivuRuzaSession::downloadsFiles()
 void CVivuRuzaSession::deleteSelected()
 {
     if (CVoriWorker *worker = idleCurrentWorker()) {
+        m_transfer->clearOutcome();
         worker->files = selectedFiles;
         startJob(worker, &CVoriWorker::delFiles, &CVivuRuzaSession::onFilesListChange);
     }
@@ -372,6 +505,7 @@ void CVivuRuzaSession::changeCalcName(QString newName)
     if (!worker)
         return;
     worker->newName = newName;
+    m_transfer->clearOutcome();
     startJob(worker, &CVoriWorker::setDevName, &CVivuRuzaSession::onDevNameChange);
 }
 

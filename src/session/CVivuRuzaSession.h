@@ -2,6 +2,8 @@
 #define CVIVURUZASESSION_H
 
 #include "CalcPort.h"
+#include "ConnectionDoctor.h"
+#include "TransferProgress.h"
 
 #include <QDir>
 #include <QHash>
@@ -9,22 +11,27 @@
 #include <QObject>
 #include <QPair>
 #include <QPointer>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
 
 #include <functional>
+#include <memory>
+#include <vector>
 
 class CVoriWorker;
+class QTemporaryDir;
 class QThread;
 class QTimer;
 class VivuRuzaModel;
 class VoriFileModel;
 
-// What the window drives: polls for calculators, keeps one worker per
-// calculator parallel to the rows of the calculator list, sorts transfers into
-// the collision queues and runs every transfer as a job in a thread of its own.
-// Lives in the main thread.
+// What the window drives: polls for calculators, reads each new one in a job
+// thread and lists it once that reading has succeeded, keeps one worker per
+// listed calculator parallel to the rows of the calculator list, sorts
+// transfers into the collision queues and runs every transfer as a job in a
+// thread of its own. Lives in the main thread and never waits for a device.
 class CVivuRuzaSession : public QObject
 {
     Q_OBJECT
@@ -32,12 +39,14 @@ class CVivuRuzaSession : public QObject
     Q_PROPERTY(QString error MEMBER error NOTIFY errorChange)
     Q_PROPERTY(bool isBusy MEMBER isBusy NOTIFY isBusyChange)
     Q_PROPERTY(QString statusLineText MEMBER statusLineText NOTIFY statusLineTextChange)
+    Q_PROPERTY(ConnectionDoctor *doctor READ doctor CONSTANT)
+    Q_PROPERTY(TransferProgress *transfer READ transfer CONSTANT)
 public:
     using PortSource = std::function<QList<CalcPort>()>;
 
     explicit CVivuRuzaSession(QObject *parent = nullptr);
-    // Waits for running jobs to end (they end within the link's wait limits)
-    // and deletes every worker.
+    // Asks running jobs and readings to stop, waits for them to end (they end
+    // within the link's wait limits at the latest) and deletes every worker.
     ~CVivuRuzaSession() override;
 
     void setModels(VivuRuzaModel *calcModel, VoriFileModel *fileModel);
@@ -47,6 +56,11 @@ public:
 
     int workerCount() const { return workers.size(); }
     CVoriWorker *workerAt(int index) const;
+    // Ports whose first reading runs now.
+    int readingCount() const { return m_reading.size(); }
+
+    ConnectionDoctor *doctor() const { return m_doctor; }
+    TransferProgress *transfer() const { return m_transfer; }
 
 signals:
     void indexChange();
@@ -55,6 +69,9 @@ signals:
     void isBusyChange();
     void doYouWantReplace();
     void statusLineTextChange();
+    // The file list now shows another calculator than before, so rows the
+    // user selected name files they never saw there.
+    void currentCalcChange();
 
 public slots:
     void onIndexChange(int newIndex);
@@ -81,12 +98,15 @@ public:
     Q_INVOKABLE QString collisionFromCalcFileName();
     Q_INVOKABLE void releaseToCalcCollision(bool);
     Q_INVOKABLE void releaseFromCalcCollision(bool);
-    Q_INVOKABLE void fromCalcUrls(
-        bool checkCollision = false, QUrl destFolder = QUrl::fromLocalFile(QDir::tempPath()));
+    // Without a folder the files go to a fresh private folder (mode 0700),
+    // never under their calculator names into the shared temporary folder.
+    Q_INVOKABLE void fromCalcUrls(bool checkCollision = false, QUrl destFolder = QUrl());
     Q_INVOKABLE QList<QUrl> downloadsFiles();
     Q_INVOKABLE void deleteSelected();
     Q_INVOKABLE void addSelected(int);
     Q_INVOKABLE void changeCalcName(QString);
+    // A job runs on the current calculator, so a new one would be refused.
+    Q_INVOKABLE bool isCurrentCalcBusy() const;
 
 private:
     using JobSlot = void (CVoriWorker::*)();
@@ -101,6 +121,11 @@ private:
     };
 
     void addWorker(const CalcPort &port);
+    void addWorker(CVoriWorker *worker);
+    void startReading(const CalcPort &port);
+    void endReading(CVoriWorker *worker);
+    void watchTransfers(CVoriWorker *worker);
+    QString newCopyFolder();
     CVoriWorker *currentWorker() const;
     CVoriWorker *idleCurrentWorker() const;
     void startJob(CVoriWorker *worker, JobSlot job, RefreshSlot refresh);
@@ -127,9 +152,22 @@ private:
     QString statusLineText;
 
     PortSource m_portSource;
-    // Workers with a running job; a worker dropped from workers meanwhile is
-    // deleted when its job ends.
+    // Workers with a running job or first reading; a worker dropped from
+    // workers meanwhile is deleted when its job ends.
     QHash<CVoriWorker *, Job> m_jobs;
+    // Port names: of the last poll, being read, and read without success
+    // (not read again until the port has gone and come back).
+    QSet<QString> m_attached;
+    QHash<QString, CVoriWorker *> m_reading;
+    QSet<QString> m_failed;
+    // The calculator whose files the list shows; deleted workers read as none.
+    QPointer<CVoriWorker> m_shown;
+    ConnectionDoctor *m_doctor;
+    TransferProgress *m_transfer;
+    // Where the Copy key's downloads land, one private folder per Copy; they
+    // live as long as the session, so pasted URLs stay good meanwhile.
+    std::vector<std::unique_ptr<QTemporaryDir>> m_copyFolders;
+    bool m_copying = false;
 };
 
 #endif // CVIVURUZASESSION_H

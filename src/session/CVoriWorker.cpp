@@ -2,6 +2,7 @@
 
 #include "CVivuRuza.h"
 
+#include <QDir>
 #include <QMetaObject>
 #include <QSerialPortInfo>
 #include <QThread>
@@ -12,11 +13,17 @@ CVoriWorker::CVoriWorker(const QSerialPortInfo &info, QObject *parent)
 }
 
 CVoriWorker::CVoriWorker(const CalcPort &info, QObject *parent)
+    : CVoriWorker(info, Reading::Now, parent)
+{
+}
+
+CVoriWorker::CVoriWorker(const CalcPort &info, Reading reading, QObject *parent)
     : QObject(parent)
     , portInfo(info)
     , m_home(thread())
 {
-    readCalc();
+    if (reading == Reading::Now)
+        readCalc();
 }
 
 CVoriWorker::~CVoriWorker()
@@ -27,10 +34,51 @@ CVoriWorker::~CVoriWorker()
 // Errors of this first reading are not reported: nothing is connected yet.
 void CVoriWorker::readCalc()
 {
+    const FirstReading reading = readDevice(false);
+    name = reading.name;
+    filesList = reading.files;
+    problem = reading.problem;
+}
+
+// A device that does not open or answer as a calculator is described by the
+// link's port texts; one that answers but cannot list its files is no
+// calculator we can show either, and the listing's own report says why.
+CVoriWorker::FirstReading CVoriWorker::readDevice(bool reportListing)
+{
+    FirstReading reading;
     openLink();
-    name = calc->devName();
-    filesList = calc->getFilesInf();
+    reading.problem = calc->portErrorText();
+    if (reading.problem.isEmpty()) {
+        reading.name = calc->devName();
+        QString listingError;
+        QObject scope;
+        connect(calc, &CVivuRuza::errorNotify, &scope, [&listingError](const QString &text) {
+            if (listingError.isEmpty())
+                listingError = text;
+        });
+        if (reportListing)
+            forwardErrors();
+        if (!calc->listFiles(reading.files)) {
+            reading.files.clear();
+            reading.problem
+                = QStringLiteral("The calculator at %1 answered, but its file list "
+                                 "could not be read. %2")
+                      .arg(QDir::toNativeSeparators(portInfo.systemLocation()), listingError)
+                      .trimmed();
+        }
+    }
     closeLink();
+    return reading;
+}
+
+void CVoriWorker::readFirst()
+{
+    const FirstReading reading = readDevice(true);
+    endJob([this, reading] {
+        name = reading.name;
+        filesList = reading.files;
+        problem = reading.problem;
+    });
 }
 
 void CVoriWorker::openLink()
@@ -79,16 +127,45 @@ void CVoriWorker::changeFiles(const std::function<void()> &change)
     endJob([this, list] { filesList = list; });
 }
 
+// The start of a file always shows; within it, at most one report per interval.
+void CVoriWorker::watchProgress(int fileNumber, int fileCount, const QString &fileName)
+{
+    auto report = [this, fileNumber, fileCount, fileName](qint64 done, qint64 total) {
+        if (m_progressClock.isValid() && !m_progressClock.hasExpired(progressIntervalMs))
+            return;
+        m_progressClock.start();
+        emit progress(fileNumber, fileCount, fileName, done, total);
+    };
+    m_progressClock.invalidate();
+    report(0, -1);
+    calc->setProgressHandler(report);
+}
+
+// One file at a time, so each byte count is known to belong to its file.
 void CVoriWorker::sendFiles()
 {
-    changeFiles([this] { calc->sendFiles(toCalcFiles); });
+    changeFiles([this] {
+        int sent = 0;
+        QObject scope;
+        connect(calc, &CVivuRuza::fileSend, &scope, [&sent] { ++sent; });
+        for (int i = 0; i < toCalcFiles.size(); ++i) {
+            watchProgress(i + 1, toCalcFiles.size(), toCalcFiles.at(i).second);
+            calc->sendFiles({ toCalcFiles.at(i) });
+        }
+        emit transferred(sent, toCalcFiles.size());
+    });
 }
 
 void CVoriWorker::getFiles()
 {
     openLink();
     forwardErrors();
-    calc->getFiles(files, destFolder);
+    int copied = 0;
+    for (int i = 0; i < files.size(); ++i) {
+        watchProgress(i + 1, files.size(), files.at(i).first);
+        copied += calc->getFiles({ files.at(i) }, destFolder).size();
+    }
+    emit transferred(copied, files.size());
     closeLink();
     endJob(nullptr);
 }
@@ -98,10 +175,19 @@ void CVoriWorker::delFiles()
     changeFiles([this] { calc->deleteFiles(files); });
 }
 
+// The link has no words for a name the calculator turns down; without them
+// the user would see the old name come back and not know why.
 void CVoriWorker::setDevName()
 {
     openLink();
-    calc->changeName(newName);
+    bool reported = false;
+    QObject scope;
+    connect(calc, &CVivuRuza::errorNotify, &scope, [&reported] { reported = true; });
+    forwardErrors();
+    const bool opened = calc->portErrorText().isEmpty();
+    if (!calc->changeName(newName) && opened && !reported)
+        emit errorNotify(
+            QStringLiteral("The calculator did not accept the name \"%1\".").arg(newName));
     const QString newDevName = calc->devName();
     closeLink();
     endJob([this, newDevName] { name = newDevName; });

@@ -3,6 +3,7 @@
 
 #include "CalcPort.h"
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QObject>
 #include <QPair>
@@ -15,15 +16,19 @@ class QSerialPortInfo;
 class QThread;
 
 // One attached calculator: what was last read from it and the inputs of its
-// next job. Construction reads the calculator in the calling thread; each job
-// slot runs in a job thread on a link of its own and hands the worker back to
-// its home thread before finished().
+// next job. Construction reads the calculator in the calling thread unless
+// told to leave the first reading to a job; each job slot runs in a job
+// thread on a link of its own and hands the worker back to its home thread
+// before finished().
 class CVoriWorker : public QObject
 {
     Q_OBJECT
 public:
+    enum class Reading { Now, InJob };
+
     CVoriWorker(const QSerialPortInfo &info, QObject *parent = nullptr);
     CVoriWorker(const CalcPort &info, QObject *parent = nullptr);
+    CVoriWorker(const CalcPort &info, Reading reading, QObject *parent = nullptr);
     ~CVoriWorker() override;
 
     QList<QPair<QString, QString>> toCalcFiles;
@@ -35,26 +40,48 @@ public:
     // Written only in the home thread, so readers there never race a job.
     QString name;
     QList<QPair<QString, int>> filesList;
+    // Why the first reading found no calculator to list; empty once it has.
+    QString problem;
+
+    // Progress of a transfer is sent at most this often, so a fast link
+    // cannot flood the main thread's queue.
+    static constexpr int progressIntervalMs = 100;
 
 signals:
     void finished();
     void errorNotify(QString errorText);
+    // From the job thread, throttled: file fileNumber of fileCount, bytes of it.
+    void progress(int fileNumber, int fileCount, QString fileName, qint64 done, qint64 total);
+    // How many files of the job's list a send or download moved, before finished().
+    void transferred(int done, int count);
 
 public slots:
     void sendFiles();
     void getFiles();
     void delFiles();
     void setDevName();
+    // The first reading of a newly attached calculator, as a job.
+    void readFirst();
 
 private:
+    struct FirstReading
+    {
+        QString name;
+        QList<QPair<QString, int>> files;
+        QString problem;
+    };
+
     void readCalc();
+    FirstReading readDevice(bool reportListing);
     void openLink();
     void closeLink();
     void forwardErrors();
     void endJob(std::function<void()> deliver);
     void changeFiles(const std::function<void()> &change);
+    void watchProgress(int fileNumber, int fileCount, const QString &fileName);
 
     QThread *m_home;
+    QElapsedTimer m_progressClock;
 };
 
 #endif // CVORIWORKER_H

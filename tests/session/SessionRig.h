@@ -11,6 +11,7 @@
 #include <QHash>
 #include <QSignalSpy>
 #include <QStringList>
+#include <QTest>
 
 #include <map>
 #include <memory>
@@ -40,18 +41,52 @@ public:
         return s.get();
     }
 
-    // Lists the calculators of these letters, in this order, and polls once.
+    // Lists the calculators of these letters and polls until each new one has
+    // been read. New calculators are listed when their reading ends, so they
+    // are attached one poll at a time, in this order, to make the rows' order
+    // the letters' order.
     bool plug(const QStringList &letters)
     {
-        ports.clear();
+        QList<CalcPort> wanted;
         for (const QString &letter : letters) {
             CalcSimulator *s = sim(letter);
             if (!s)
                 return false;
-            ports.append(CalcPort(QStringLiteral("sim") + letter, s->portPath()));
+            wanted.append(CalcPort(QStringLiteral("sim") + letter, s->portPath()));
+        }
+        QList<CalcPort> added;
+        ports.clear();
+        for (const CalcPort &port : qAsConst(wanted)) {
+            if (isKnown(port.portName()))
+                ports.append(port);
+            else
+                added.append(port);
         }
         session.update();
+        if (!waitForReadings())
+            return false;
+        for (const CalcPort &port : qAsConst(added)) {
+            ports.append(port);
+            session.update();
+            if (!waitForReadings())
+                return false;
+        }
+        ports = wanted;
         return true;
+    }
+
+    bool isKnown(const QString &portName) const
+    {
+        for (int i = 0; i < session.workerCount(); ++i) {
+            if (session.workerAt(i)->portInfo.portName() == portName)
+                return true;
+        }
+        return false;
+    }
+
+    bool waitForReadings(int timeoutMs = 20000)
+    {
+        return QTest::qWaitFor([this] { return session.readingCount() == 0; }, timeoutMs);
     }
 
     QStringList rowNames() const

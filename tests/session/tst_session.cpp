@@ -1,11 +1,14 @@
 #include "SessionRig.h"
 
+#include "CVivuRuza.h"
 #include "FrameCodec.h"
 #include "LocalFolder.h"
 
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 using VivuRuza::calcMsg;
 
@@ -97,7 +100,12 @@ private slots:
     void polling();
     void replugBetweenPollsKeepsWorker();
     void idleWorkerReleasedOnUnplug();
-    void silentCalculatorFoundQuietly();
+    void failedReadingNotListed_data();
+    void failedReadingNotListed();
+    void listedWhileAnotherIsRead();
+    void unpluggedWhileRead();
+    void currentCalcChange();
+    void copyGoesToPrivateFolder();
     void properties_data();
     void properties();
     void errorsAndBusyNotifyEveryCall();
@@ -141,6 +149,7 @@ void TestSession::interfaceForTheWindow()
         QStringLiteral("isBusyChange()"),
         QStringLiteral("doYouWantReplace()"),
         QStringLiteral("statusLineTextChange()"),
+        QStringLiteral("currentCalcChange()"),
         QStringLiteral("onIndexChange(int)"),
         QStringLiteral("update()"),
         QStringLiteral("onErrorChange(QString)"),
@@ -170,6 +179,7 @@ void TestSession::interfaceForTheWindow()
         QStringLiteral("deleteSelected()"),
         QStringLiteral("addSelected(int)"),
         QStringLiteral("changeCalcName(QString)"),
+        QStringLiteral("isCurrentCalcBusy()"),
     };
     QCOMPARE(methods, expected);
     QStringList properties;
@@ -179,14 +189,10 @@ void TestSession::interfaceForTheWindow()
     QCOMPARE(properties,
         QStringList({ QStringLiteral("currentIndex:indexChange"),
             QStringLiteral("error:errorChange"), QStringLiteral("isBusy:isBusyChange"),
-            QStringLiteral("statusLineText:statusLineTextChange") }));
+            QStringLiteral("statusLineText:statusLineTextChange"), QStringLiteral("doctor:"),
+            QStringLiteral("transfer:") }));
 
-    // The window may call fromCalcUrls with no arguments: the temporary folder.
-    QTemporaryDir tmp;
-    QVERIFY(tmp.isValid());
-    const bool hadTmp = qEnvironmentVariableIsSet("TMPDIR");
-    const QByteArray oldTmp = qgetenv("TMPDIR");
-    qputenv("TMPDIR", QFile::encodeName(tmp.path()));
+    // The window may call fromCalcUrls with no arguments.
     SessionRig rig;
     QVERIFY(rig.plug({ QStringLiteral("A") }));
     QSignalSpy busy(&rig.session, &CVivuRuzaSession::isBusyChange);
@@ -195,13 +201,10 @@ void TestSession::interfaceForTheWindow()
     QList<QUrl> urls;
     QVERIFY(
         QMetaObject::invokeMethod(&rig.session, "downloadsFiles", Q_RETURN_ARG(QList<QUrl>, urls)));
-    if (hadTmp)
-        qputenv("TMPDIR", oldTmp);
-    else
-        qunsetenv("TMPDIR");
-    QCOMPARE(urls, QList<QUrl> { QUrl::fromLocalFile(tmp.filePath(QStringLiteral("A.PY"))) });
+    QCOMPARE(urls.size(), 1);
+    QCOMPARE(urls.first().fileName(), QStringLiteral("A.PY"));
     QVERIFY(QTest::qWaitFor([&] { return busy.count() >= 2; }, jobTimeoutMs));
-    QVERIFY(QFile::exists(tmp.filePath(QStringLiteral("A.PY"))));
+    QVERIFY(QFile::exists(urls.first().toLocalFile()));
 }
 
 void TestSession::startsEmpty()
@@ -336,20 +339,201 @@ void TestSession::idleWorkerReleasedOnUnplug()
     QCOMPARE(rig.session.property("statusLineText").toString(), QString());
 }
 
-// A listed port whose calculator does not answer gets its row, empty, and
-// the first reading reports nothing.
-void TestSession::silentCalculatorFoundQuietly()
+void TestSession::failedReadingNotListed_data()
+{
+    // How port A fails its first reading; port B holds a calculator.
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<bool>("reported");
+    QTest::newRow("silent") << "silent" << false;
+    QTest::newRow("no such port") << "missing" << false;
+    QTest::newRow("listing refused") << "listing" << true;
+}
+
+// A device that gives no calculator gets no row, tells the doctor why once,
+// and is not read again while it stays attached; plugged in anew, it is.
+void TestSession::failedReadingNotListed()
+{
+    QFETCH(QString, fault);
+    QFETCH(bool, reported);
+    FrameCodec::setWaitLimits(300, 300);
+    SessionRig rig;
+    CalcSimulator *a = rig.sim(QStringLiteral("A"));
+    QString location = a->portPath();
+    if (fault == QLatin1String("silent"))
+        a->setSilent(true);
+    else if (fault == QLatin1String("missing"))
+        location = QStringLiteral("/nonexistent/ttyACM9");
+    else
+        a->setRefusal(calcMsg::GET_FILES_NUM, calcMsg::NONE_ERROR, 0, QStringLiteral("No list"));
+    QString expected;
+    if (fault != QLatin1String("listing")) {
+        CVivuRuza probe(location);
+        expected = probe.portErrorText();
+    } else {
+        expected = QStringLiteral("The calculator at %1 answered, but its file list could not be "
+                                  "read. No list")
+                       .arg(location);
+    }
+    QVERIFY(!expected.isEmpty());
+    a->clearReceived();
+    QSignalSpy errors(&rig.session, &CVivuRuzaSession::errorChange);
+    QSignalSpy notices(rig.session.doctor(), &ConnectionDoctor::noticesChange);
+
+    QVERIFY(rig.plug({ QStringLiteral("B") }));
+    rig.ports.append(CalcPort(QStringLiteral("simA"), location));
+    rig.session.update();
+    QVERIFY(rig.waitForReadings());
+
+    QCOMPARE(rig.rowNames(), QStringList { QStringLiteral("Calc B") });
+    QCOMPARE(rig.session.workerCount(), 1);
+    QCOMPARE(rig.session.doctor()->notices(), QStringList { expected });
+    QCOMPARE(errors.count(), reported ? 1 : 0);
+    if (reported)
+        QCOMPARE(rig.session.property("error").toString(), QStringLiteral("No list"));
+
+    // Attached still: not read again, and nothing said again.
+    const int seen = a->received().size();
+    rig.session.update();
+    QCOMPARE(rig.session.readingCount(), 0);
+    QCOMPARE(a->received().size(), seen);
+    QCOMPARE(notices.count(), 1);
+
+    // Unplugged, the notice goes; plugged in anew, the device is read again.
+    const CalcPort port = rig.ports.takeLast();
+    rig.session.update();
+    QCOMPARE(rig.session.doctor()->notices(), QStringList());
+    rig.ports.append(port);
+    rig.session.update();
+    QCOMPARE(rig.session.readingCount(), 1);
+    QVERIFY(rig.waitForReadings());
+    QCOMPARE(rig.session.doctor()->notices(), QStringList { expected });
+    QCOMPARE(rig.rowNames(), QStringList { QStringLiteral("Calc B") });
+}
+
+// The poll does not wait for a device: a calculator behind a silent one is
+// listed while the silent one is still being read.
+void TestSession::listedWhileAnotherIsRead()
+{
+    FrameCodec::setWaitLimits(2000, 2000);
+    SessionRig rig;
+    rig.sim(QStringLiteral("A"))->setSilent(true);
+    QStringList events;
+    QObject context;
+    connect(&rig.calcModel, &QAbstractItemModel::rowsInserted, &context, [&] {
+        events.append(QStringLiteral("listed %1 while reading %2")
+                          .arg(rig.rowNames().join(QLatin1Char(',')))
+                          .arg(rig.session.readingCount()));
+    });
+    connect(rig.session.doctor(), &ConnectionDoctor::noticesChange, &context,
+        [&] { events.append(QStringLiteral("notice")); });
+    for (const QString &letter : { QStringLiteral("A"), QStringLiteral("B") })
+        rig.ports.append(CalcPort(QStringLiteral("sim") + letter, rig.sim(letter)->portPath()));
+
+    rig.session.update();
+    QCOMPARE(rig.session.readingCount(), 2);
+    QCOMPARE(rig.rowNames(), QStringList());
+    QVERIFY(rig.waitForReadings());
+
+    QCOMPARE(events,
+        QStringList({ QStringLiteral("listed Calc B while reading 1"), QStringLiteral("notice") }));
+    QCOMPARE(rig.currentIndex(), 0);
+    QCOMPARE(rig.fileNames(), QStringList { QStringLiteral("B.PY") });
+}
+
+// A port that goes while it is read leaves nothing behind, and its next
+// plug-in is read afresh.
+void TestSession::unpluggedWhileRead()
 {
     FrameCodec::setWaitLimits(300, 300);
     SessionRig rig;
     rig.sim(QStringLiteral("A"))->setSilent(true);
-    QSignalSpy errors(&rig.session, &CVivuRuzaSession::errorChange);
+    rig.ports.append(CalcPort(QStringLiteral("simA"), rig.sim(QStringLiteral("A"))->portPath()));
+    rig.session.update();
+    QCOMPARE(rig.session.readingCount(), 1);
+    rig.ports.clear();
+    rig.session.update();
+    QVERIFY(rig.waitForReadings());
+    QCOMPARE(rig.session.doctor()->notices(), QStringList());
+    QCOMPARE(rig.rowNames(), QStringList());
+
+    rig.sim(QStringLiteral("A"))->setSilent(false);
+    QVERIFY(rig.plug({ QStringLiteral("A") }));
+    QCOMPARE(rig.rowNames(), QStringList { QStringLiteral("Calc A") });
+}
+
+// Emitted when the file list comes to show another calculator, and only then.
+void TestSession::currentCalcChange()
+{
+    LocalFolder dir(QStringLiteral("NEW.PY"), "x = 42\n");
+    QVERIFY(dir.isValid());
+    SessionRig rig;
+    QSignalSpy changes(&rig.session, &CVivuRuzaSession::currentCalcChange);
+    QVERIFY(rig.plug({ QStringLiteral("A") }));
+    QCOMPARE(changes.count(), 1);
     QVERIFY(rig.plug({ QStringLiteral("A"), QStringLiteral("B") }));
-    QCoreApplication::processEvents();
-    QCOMPARE(rig.rowNames(), QStringList({ QString(), QStringLiteral("Calc B") }));
-    QCOMPARE(rig.currentIndex(), 0);
-    QCOMPARE(rig.fileNames(), QStringList());
-    QCOMPARE(errors.count(), 0);
+    QCOMPARE(changes.count(), 1);
+    rig.calcModel.setCurrentIndex(1);
+    QCOMPARE(changes.count(), 2);
+
+    JobWatch watch(rig);
+    startJob(rig, Send, dir.file(), QString());
+    QVERIFY(watch.waitIdle());
+    QCOMPARE(changes.count(), 2);
+
+    // The current calculator goes; the one before it is shown.
+    QVERIFY(rig.plug({ QStringLiteral("A") }));
+    QCOMPARE(changes.count(), 3);
+    QVERIFY(rig.plug({}));
+    QCOMPARE(changes.count(), 4);
+}
+
+// Copy without a folder: a fresh folder only the user may enter, so nothing
+// planted in the shared temporary folder under a calculator's file name is
+// written through.
+void TestSession::copyGoesToPrivateFolder()
+{
+    QTemporaryDir tmp;
+    QTemporaryDir cache;
+    QTemporaryDir elsewhere;
+    QVERIFY(tmp.isValid() && cache.isValid() && elsewhere.isValid());
+    const QString target = elsewhere.filePath(QStringLiteral("victim"));
+    QVERIFY(QFile::link(target, tmp.filePath(QStringLiteral("A.PY"))));
+    const QByteArray oldTmp = qgetenv("TMPDIR");
+    const QByteArray oldCache = qgetenv("XDG_CACHE_HOME");
+    qputenv("TMPDIR", QFile::encodeName(tmp.path()));
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(cache.path()));
+
+    QList<QUrl> first;
+    QList<QUrl> second;
+    {
+        SessionRig rig;
+        QVERIFY(rig.plug({ QStringLiteral("A") }));
+        for (QList<QUrl> *urls : { &first, &second }) {
+            JobWatch watch(rig);
+            rig.session.addSelected(0);
+            rig.session.fromCalcUrls();
+            *urls = rig.session.downloadsFiles();
+            QVERIFY(watch.waitIdle());
+            QCOMPARE(urls->size(), 1);
+            QFile copied(urls->first().toLocalFile());
+            QVERIFY(copied.open(QIODevice::ReadOnly));
+            QCOMPARE(copied.readAll(), QByteArray("A"));
+            const QString folder = QFileInfo(copied).absolutePath();
+            QVERIFY2(!folder.startsWith(tmp.path()), qPrintable(folder));
+            struct stat st;
+            QCOMPARE(::lstat(QFile::encodeName(folder).constData(), &st), 0);
+            QVERIFY(S_ISDIR(st.st_mode));
+            QCOMPARE(st.st_mode & 07777, mode_t(0700));
+        }
+        QVERIFY(first != second);
+        QCOMPARE(
+            rig.session.transfer()->outcome(), QStringLiteral("Copied 1 file to the clipboard"));
+    }
+    qputenv("TMPDIR", oldTmp);
+    qputenv("XDG_CACHE_HOME", oldCache);
+    QVERIFY(!QFileInfo::exists(target));
+    // The copies live as long as the session.
+    QVERIFY(!QFileInfo::exists(first.first().toLocalFile()));
 }
 
 void TestSession::properties_data()
@@ -481,6 +665,7 @@ void TestSession::jobErrorsForwarded_data()
     QTest::newRow("send frame") << int(Send) << int(calcMsg::FRAME);
     QTest::newRow("download") << int(Download) << int(calcMsg::GET_FILE);
     QTest::newRow("delete") << int(Delete) << int(calcMsg::DELETE_FILE);
+    QTest::newRow("rename") << int(Rename) << int(calcMsg::CHANGE_NAME);
 }
 
 // The calculator's text reaches error while the job still runs; the job then
@@ -501,11 +686,14 @@ void TestSession::jobErrorsForwarded()
     startJob(rig, Job(job), dir.file(), dir.path());
     QVERIFY(watch.waitIdle());
 
+    // The link has no words for a refused name; the worker's own stand in.
+    const QString error = job == Rename
+        ? QStringLiteral("error:The calculator did not accept the name \"Renamed\".")
+        : QStringLiteral("error:Refused by test");
     const QStringList events = watch.end().events;
     QCOMPARE(events.first(), QStringLiteral("busy"));
-    QCOMPARE(events.count(QStringLiteral("error:Refused by test")), 1);
-    QVERIFY(events.indexOf(QStringLiteral("error:Refused by test"))
-        < events.indexOf(QStringLiteral("idle")));
+    QCOMPARE(events.count(error), 1);
+    QVERIFY(events.indexOf(error) < events.indexOf(QStringLiteral("idle")));
     QCOMPARE(watch.end().filesAtEnd, QStringList { QStringLiteral("A.PY") });
 }
 

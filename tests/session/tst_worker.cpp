@@ -218,8 +218,10 @@ void TestWorker::refusedJobs_data()
     QTest::newRow("send") << int(Send) << int(calcMsg::SEND_FILE) << refused;
     QTest::newRow("download") << int(Download) << int(calcMsg::GET_FILE) << refused;
     QTest::newRow("delete") << int(Delete) << int(calcMsg::DELETE_FILE) << refused;
-    // The link itself has no text for a refused name.
-    QTest::newRow("rename") << int(Rename) << int(calcMsg::CHANGE_NAME) << QStringList();
+    // The link itself has no text for a refused name; the worker says it.
+    QTest::newRow("rename") << int(Rename) << int(calcMsg::CHANGE_NAME)
+                            << QStringList { QStringLiteral(
+                                   "The calculator did not accept the name \"Renamed\".") };
 }
 
 // The link's texts reach the worker's errorNotify while the job runs, before

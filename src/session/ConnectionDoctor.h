@@ -1,0 +1,48 @@
+#ifndef CONNECTIONDOCTOR_H
+#define CONNECTIONDOCTOR_H
+
+#include <QList>
+#include <QObject>
+#include <QPair>
+#include <QString>
+#include <QStringList>
+
+// What the window tells about ports that carry the calculator's identifiers
+// but gave no calculator: one notice per plug-in, kept until the user
+// dismisses it or the port goes away, and the ports still being read.
+class ConnectionDoctor : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(QStringList notices READ notices NOTIFY noticesChange)
+    Q_PROPERTY(QStringList readingPorts READ readingPorts NOTIFY readingPortsChange)
+public:
+    explicit ConnectionDoctor(QObject *parent = nullptr);
+
+    QStringList notices() const;
+    QStringList readingPorts() const { return m_reading; }
+
+    // A port's reading failed; a second report while it stays attached is
+    // ignored, so a notice the user dismissed does not come back.
+    void report(const QString &port, const QString &text);
+    // The port is gone: its notice goes, and its next plug-in may report again.
+    void forget(const QString &port);
+    void setReading(const QString &port, bool reading);
+
+    Q_INVOKABLE void dismiss(int index);
+
+signals:
+    void noticesChange();
+    void readingPortsChange();
+
+private:
+    struct Notice
+    {
+        QString port;
+        QString text;
+        bool dismissed = false;
+    };
+    QList<Notice> m_notices;
+    QStringList m_reading;
+};
+
+#endif // CONNECTIONDOCTOR_H
