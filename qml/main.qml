@@ -111,9 +111,31 @@ ApplicationWindow {
         }
     }
 
-    footer: Label {
-        id: statusLine
-        text: calcSession.statusLineText
+    footer: RowLayout {
+        Label {
+            id: statusLine
+            text: calcSession.statusLineText
+        }
+
+        // Beside the status line, which keeps what the session and the
+        // entries write into it.
+        Label {
+            id: transferLine
+            objectName: "transferLine"
+            Layout.fillWidth: true
+            horizontalAlignment: Text.AlignRight
+            elide: Text.ElideMiddle
+            text: calcSession.transfer.running ? calcSession.transfer.text : calcSession.transfer.outcome
+        }
+
+        ProgressBar {
+            id: transferBar
+            objectName: "transferBar"
+            visible: calcSession.transfer.running
+            from: 0
+            to: 1
+            value: calcSession.transfer.bytesTotal > 0 ? calcSession.transfer.bytesDone / calcSession.transfer.bytesTotal : 0
+        }
     }
 
     RowLayout {
@@ -126,7 +148,10 @@ ApplicationWindow {
             color: "#f0f0f0"
 
             ScrollView {
-                anchors.fill: parent
+                anchors.top: parent.top
+                anchors.left: parent.left
+                anchors.right: parent.right
+                anchors.bottom: doctorNotices.top
 
                 ListView {
                     id: fileListView
@@ -171,6 +196,68 @@ ApplicationWindow {
                     }
                 }
             }
+            // No calculator yet: say how to get one, and what is being read.
+            Label {
+                id: emptyHint
+                objectName: "emptyHint"
+                visible: fileListView.count === 0
+                anchors.left: parent.left
+                anchors.right: parent.right
+                anchors.top: parent.top
+                anchors.margins: 10
+                wrapMode: Text.Wrap
+                color: "#404040"
+                text: calcSession.doctor.readingPorts.length > 0
+                      ? "Reading the calculator on " + calcSession.doctor.readingPorts.join(", ") + "\u2026"
+                      : "Connect a calculator with its USB cable. It shows up here within a few seconds."
+                        + (Qt.platform.os === "linux"
+                           ? "\n\nNothing appears? Check that the calculator is switched on and shows its home screen, and that /dev/ttyACM0 (or a later number) exists. If you may not open it, the README's Install section tells how to get access."
+                           : "")
+            }
+
+            // One notice per port that has the calculator's identifiers but gave
+            // no calculator; it stays until dismissed or unplugged.
+            Column {
+                id: doctorNotices
+                objectName: "doctorNotices"
+                anchors.left: parent.left
+                anchors.right: parent.right
+                anchors.bottom: parent.bottom
+                spacing: 4
+
+                Repeater {
+                    model: calcSession.doctor.notices
+
+                    Rectangle {
+                        width: doctorNotices.width
+                        height: noticeText.implicitHeight + 16
+                        color: "#fff4d6"
+                        border.color: "#e0b040"
+
+                        Label {
+                            id: noticeText
+                            anchors.left: parent.left
+                            anchors.right: dismissButton.left
+                            anchors.verticalCenter: parent.verticalCenter
+                            anchors.leftMargin: 8
+                            wrapMode: Text.Wrap
+                            font.pixelSize: 12
+                            text: modelData
+                        }
+
+                        ToolButton {
+                            id: dismissButton
+                            anchors.right: parent.right
+                            anchors.top: parent.top
+                            text: "\u00d7"
+                            ToolTip.delay: 1000
+                            ToolTip.visible: hovered
+                            ToolTip.text: qsTr("Dismiss")
+                            onClicked: calcSession.doctor.dismiss(index)
+                        }
+                    }
+                }
+            }
         }
 
         Rectangle {
@@ -201,6 +288,8 @@ ApplicationWindow {
                 anchors.fill: parent
                 onDropped: {
                     if (drop.hasUrls) {
+                        if (refuseWhileBusy())
+                            return
                         calcSession.toCalcUrls(drop.urls)
                         processSendCollision()
                     }
@@ -211,6 +300,9 @@ ApplicationWindow {
                 sequences: [StandardKey.Copy]
                 onActivated: {
                     if (fileListView.count !== 0) {
+                        // What the user had on the clipboard stays there.
+                        if (refuseWhileBusy())
+                            return
                         tableView.selection.forEach(function (rowIndex) {
                             calcSession.addSelected(rowIndex)
                         })
@@ -224,11 +316,21 @@ ApplicationWindow {
                 sequences: [StandardKey.Paste]
                 onActivated: {
                     if (fileListView.count !== 0 && clipboard.hasUrls()) {
+                        if (refuseWhileBusy())
+                            return
                         calcSession.toCalcUrls(clipboard.getUrls())
                         processSendCollision()
                     }
                 }
             }
+        }
+    }
+
+    // Row numbers of one calculator's files mean other files on another.
+    Connections {
+        target: calcSession
+        function onCurrentCalcChange() {
+            tableView.selection.clear()
         }
     }
 
@@ -451,6 +553,15 @@ ApplicationWindow {
         } else {
             calcSession.sendFiles()
         }
+    }
+
+    // A drop, Paste or Copy is not disabled while a job runs; the job's
+    // calculator could not take another, so say so before any question.
+    function refuseWhileBusy() {
+        if (!calcSession.isCurrentCalcBusy())
+            return false
+        calcSession.statusLineText = "Wait until the transfer in progress has finished"
+        return true
     }
 
     function processDownloadCollision() {

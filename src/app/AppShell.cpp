@@ -1,6 +1,7 @@
 #include "AppShell.h"
 
 #include <QGuiApplication>
+#include <QIcon>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QQuickWindow>
@@ -26,6 +27,10 @@ int AppShell::run(const SessionSetup &setup, const QUrl &document)
 
 AppShell::AppShell(const SessionSetup &setup)
 {
+    // Window managers show it in the title bar and the task switcher; the
+    // .desktop file's icon only reaches launchers.
+    if (QGuiApplication::windowIcon().isNull())
+        QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/vuve-vudurod.png")));
     if (setup)
         setup(m_session);
     m_session.setModels(&m_calcModel, &m_fileModel);

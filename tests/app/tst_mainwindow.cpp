@@ -110,15 +110,22 @@ void TestMainWindow::cleanup()
     qputenv("TMPDIR", m_tmpDir);
 }
 
+// Calculators are listed as their first readings end; attached one after the
+// other, they keep this order.
 bool TestMainWindow::startWithCalculators()
 {
-    for (CalcSimulator *simulator : { m_calc.get(), m_lab.get() })
-        m_driver->ports().append(CalcPort(simulator->portPath(), simulator->portPath()));
     if (!m_driver->start())
         return false;
+    int count = 0;
+    for (CalcSimulator *simulator : { m_calc.get(), m_lab.get() }) {
+        m_driver->ports().append(CalcPort(simulator->portPath(), simulator->portPath()));
+        ++count;
+        if (!QTest::qWaitFor(
+                [&] { return m_driver->read("fileListView", "count").toInt() == count; }))
+            return false;
+    }
     return QTest::qWaitFor([this] {
-        return m_driver->read("fileListView", "count").toInt() == 2
-            && m_driver->read("tableView", "rowCount").toInt() == calculatorFiles.size();
+        return m_driver->read("tableView", "rowCount").toInt() == calculatorFiles.size();
     });
 }
 
@@ -389,26 +396,39 @@ void TestMainWindow::download()
     QCOMPARE(m_driver->selectedCount(), 2);
 }
 
+// The Copy key downloads into a private folder of its own, never into the
+// shared temporary folder, where a link planted under a calculator's file
+// name would be written through.
 void TestMainWindow::copy()
 {
-    // The Copy key downloads into the temporary folder.
     qputenv("TMPDIR", QFile::encodeName(m_local->path()));
+    QTemporaryDir elsewhere;
+    QVERIFY(elsewhere.isValid());
+    const QString victim = elsewhere.filePath(QStringLiteral("victim"));
+    QVERIFY(QFile::link(victim, m_local->filePath(QStringLiteral("MAIN.py"))));
     QVERIFY(startWithCalculators());
     m_driver->selectRows({ 0, 2 });
 
     QVERIFY(m_driver->activateWindow());
     QTest::keySequence(m_driver->window(), QKeySequence::Copy);
 
-    const QList<QUrl> expected
-        = { QUrl::fromLocalFile(m_local->filePath(QStringLiteral("MAIN.py"))),
-              QUrl::fromLocalFile(m_local->filePath(QStringLiteral("NOTES.txt"))) };
-    QCOMPARE(QGuiApplication::clipboard()->mimeData()->urls(), expected);
+    const QList<QUrl> urls = QGuiApplication::clipboard()->mimeData()->urls();
+    QCOMPARE(urls.size(), 2);
+    QCOMPARE(urls.at(0).fileName(), QStringLiteral("MAIN.py"));
+    QCOMPARE(urls.at(1).fileName(), QStringLiteral("NOTES.txt"));
+    const QString folder = QFileInfo(urls.at(0).toLocalFile()).absolutePath();
+    QVERIFY2(!folder.startsWith(m_local->path()), qPrintable(folder));
+    QCOMPARE(QFileInfo(folder).permissions() & 0x7077,
+        QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QTRY_VERIFY(!m_driver->session().property("isBusy").toBool()
-        && QFile::exists(expected.at(1).toLocalFile()));
-    QFile notes(expected.at(1).toLocalFile());
+        && QFile::exists(urls.at(1).toLocalFile()));
+    QFile notes(urls.at(1).toLocalFile());
     QVERIFY(notes.open(QIODevice::ReadOnly));
     QCOMPARE(notes.readAll(), calculatorFiles.at(2).second);
+    QVERIFY(!QFileInfo::exists(victim));
     QCOMPARE(m_driver->selectedCount(), 2);
+    QCOMPARE(m_driver->read(m_driver->byName("transferLine"), "text").toString(),
+        QStringLiteral("Copied 2 files to the clipboard"));
 }
 
 void TestMainWindow::deleteFiles_data()
