@@ -44,6 +44,24 @@ class TestManyCalcs : public QObject
         }
     }
 
+    // New calculators are listed when their first reading ends; polled in
+    // one at a time, they are listed in the order of their ports.
+    bool attachInOrder(CVivuRuzaSession &session, const QList<CalcPort> &ports)
+    {
+        for (const CalcPort &port : ports) {
+            m_ports.append(port);
+            if (!poll(session))
+                return false;
+        }
+        return true;
+    }
+
+    static bool poll(CVivuRuzaSession &session)
+    {
+        session.update();
+        return QTest::qWaitFor([&session] { return session.readingCount() == 0; }, 20000);
+    }
+
     static bool allIdle(const QList<QPointer<CVoriWorker>> &seen)
     {
         for (const auto &w : seen) {
@@ -77,12 +95,13 @@ private slots:
             CVivuRuzaSession session;
             session.setModels(&calcModel, &fileModel);
             session.setPortSource([this] { return m_ports; });
+            QList<CalcPort> ports;
             for (int i = 0; i < 8; ++i) {
                 CalcSimulator *sim = newSim(i);
                 QVERIFY(sim);
-                m_ports.append(CalcPort(QStringLiteral("ttyACM%1").arg(i), sim->portPath()));
+                ports.append(CalcPort(QStringLiteral("ttyACM%1").arg(i), sim->portPath()));
             }
-            session.update();
+            QVERIFY(attachInOrder(session, ports));
             QCOMPARE(session.workerCount(), 8);
             QCOMPARE(calcModel.rowCount(), 8);
             collect(session, seen);
@@ -156,7 +175,7 @@ private slots:
                 QVERIFY(sim);
                 m_ports.append(CalcPort(QStringLiteral("ttyACM%1").arg(i), sim->portPath()));
             }
-            session.update();
+            QVERIFY(poll(session));
             collect(session, seen);
 
             for (int cycle = 0; cycle < 200; ++cycle) {
@@ -167,7 +186,7 @@ private slots:
                 }
                 const int victim = int(rng() % uint(m_ports.size()));
                 const CalcPort gone = m_ports.takeAt(victim);
-                session.update();
+                QVERIFY(poll(session));
                 QCOMPARE(calcModel.rowCount(), session.workerCount());
                 QCOMPARE(session.workerCount(), m_ports.size());
 
@@ -175,7 +194,7 @@ private slots:
                 CalcSimulator *sim = newSim(cycle);
                 QVERIFY(sim);
                 m_ports.append(CalcPort(gone.portName(), sim->portPath()));
-                session.update();
+                QVERIFY(poll(session));
                 collect(session, seen);
                 QCOMPARE(calcModel.rowCount(), session.workerCount());
                 QCOMPARE(session.workerCount(), m_ports.size());
