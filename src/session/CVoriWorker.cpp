@@ -3,8 +3,10 @@
 #include "CVivuRuza.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QMetaObject>
 #include <QSerialPortInfo>
+#include <QStringList>
 #include <QThread>
 
 CVoriWorker::CVoriWorker(const QSerialPortInfo &info, QObject *parent)
@@ -150,7 +152,10 @@ void CVoriWorker::sendFiles()
         connect(calc, &CVivuRuza::fileSend, &scope, [&sent] { ++sent; });
         for (int i = 0; i < toCalcFiles.size(); ++i) {
             watchProgress(i + 1, toCalcFiles.size(), toCalcFiles.at(i).second);
+            const int before = sent;
             calc->sendFiles({ toCalcFiles.at(i) });
+            if (sent == before && stopsBatch(toCalcFiles, i, QStringLiteral("sent")))
+                break;
         }
         emit transferred(sent, toCalcFiles.size());
     });
@@ -163,11 +168,32 @@ void CVoriWorker::getFiles()
     int copied = 0;
     for (int i = 0; i < files.size(); ++i) {
         watchProgress(i + 1, files.size(), files.at(i).first);
-        copied += calc->getFiles({ files.at(i) }, destFolder).size();
+        if (!calc->getFiles({ files.at(i) }, destFolder).isEmpty())
+            ++copied;
+        else if (stopsBatch(files, i, QStringLiteral("copied")))
+            break;
     }
     emit transferred(copied, files.size());
     closeLink();
     endJob(nullptr);
+}
+
+// The link stops a batch once the calculator stopped answering; handed one
+// file at a time, it cannot see the rest of the batch, so the worker stops it
+// and names what was left, in the link's words.
+template<typename Pair>
+bool CVoriWorker::stopsBatch(const QList<Pair> &batch, int failed, const QString &what)
+{
+    if (!calc->lineLost())
+        return false;
+    QStringList rest;
+    for (int i = failed + 1; i < batch.size(); ++i)
+        rest.append(QFileInfo(batch.at(i).first).fileName());
+    if (!rest.isEmpty())
+        emit errorNotify(
+            QStringLiteral("The calculator stopped answering, so these files were not %1: %2.")
+                .arg(what, rest.join(QStringLiteral(", "))));
+    return true;
 }
 
 void CVoriWorker::delFiles()

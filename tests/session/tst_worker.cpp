@@ -76,6 +76,12 @@ private slots:
     void jobs();
     void refusedJobs_data();
     void refusedJobs();
+    void batchStops_data();
+    void batchStops();
+    void readFirst_data();
+    void readFirst();
+    void progressInOrder_data();
+    void progressInOrder();
 };
 
 void TestWorker::init()
@@ -253,6 +259,171 @@ void TestWorker::refusedJobs()
     QCOMPARE(r.nameAtFinish, QStringLiteral("Calc A"));
     QVERIFY(!sim.hasFile(QStringLiteral("NEW.PY")));
     QVERIFY(sim.hasFile(QStringLiteral("A.PY")));
+}
+
+void TestWorker::batchStops_data()
+{
+    QTest::addColumn<int>("job");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("send") << int(Send)
+                          << "The calculator stopped answering, so these files were not sent: "
+                             "b.py, c.py.";
+    QTest::newRow("download") << int(Download)
+                              << "The calculator stopped answering, so these files were not "
+                                 "copied: B.PY, C.PY.";
+}
+
+// Handed one file at a time, the link cannot see the rest of a batch; the
+// worker stops it after the first file the calculator left unanswered.
+void TestWorker::batchStops()
+{
+    QFETCH(int, job);
+    QFETCH(QString, error);
+    FrameCodec::setWaitLimits(300, 300);
+    LocalFolder dir(QStringLiteral("a.py"), "a = 1\n");
+    QVERIFY(dir.isValid());
+    QStringList locals;
+    for (const char *name : { "a.py", "b.py", "c.py" }) {
+        locals.append(dir.filePath(QLatin1String(name)));
+        QFile f(locals.last());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("x = 1\n");
+    }
+    CalcSimulator sim;
+    sim.setFiles({ { QStringLiteral("A.PY"), QByteArray("a") },
+        { QStringLiteral("B.PY"), QByteArray("b") }, { QStringLiteral("C.PY"), QByteArray("c") } });
+    QVERIFY(sim.start());
+    CVoriWorker worker(simPort(sim));
+    QCOMPARE(worker.filesList.size(), 3);
+    worker.toCalcFiles = { { locals.at(0), QStringLiteral("A.PY") },
+        { locals.at(1), QStringLiteral("B.PY") }, { locals.at(2), QStringLiteral("C.PY") } };
+    worker.files = worker.filesList;
+    worker.destFolder = dir.path();
+    QSignalSpy transferred(&worker, &CVoriWorker::transferred);
+    sim.setSilent(true);
+
+    const JobRecord r = runJob(worker, Job(job));
+
+    QCOMPARE(r.finished, 1);
+    QVERIFY2(r.errors.contains(error), qPrintable(r.errors.join(QLatin1Char('\n'))));
+    QCOMPARE(transferred.count(), 1);
+    QCOMPARE(transferred.first(), QVariantList({ 0, 3 }));
+}
+
+void TestWorker::readFirst_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<bool>("listed");
+    QTest::newRow("calculator") << QString() << true;
+    QTest::newRow("silent") << "silent" << false;
+    QTest::newRow("no port") << "missing" << false;
+    QTest::newRow("listing fails") << "listing" << false;
+}
+
+// The first reading as a job: a calculator leaves its name and files, any
+// other device a reason and nothing else.
+void TestWorker::readFirst()
+{
+    QFETCH(QString, fault);
+    QFETCH(bool, listed);
+    FrameCodec::setWaitLimits(300, 300);
+    CalcSimulator sim;
+    sim.setName(QStringLiteral("Calc A"));
+    sim.setFiles({ { QStringLiteral("A.PY"), QByteArray("a") } });
+    QVERIFY(sim.start());
+    CalcPort port = simPort(sim);
+    if (fault == QLatin1String("silent"))
+        sim.setSilent(true);
+    else if (fault == QLatin1String("missing"))
+        port = CalcPort(QStringLiteral("ttyNONE"), QStringLiteral("/nonexistent/ttyNONE"));
+    else if (fault == QLatin1String("listing"))
+        sim.setRefusal(calcMsg::GET_FILES_NUM, calcMsg::NONE_ERROR, 0, QStringLiteral("No"));
+    CVoriWorker worker(port, CVoriWorker::Reading::InJob);
+    QVERIFY(sim.received().isEmpty());
+    QVERIFY(worker.name.isEmpty());
+
+    QThread thread;
+    worker.moveToThread(&thread);
+    QObject::connect(&thread, &QThread::started, &worker, &CVoriWorker::readFirst);
+    QObject::connect(&worker, &CVoriWorker::finished, &thread, &QThread::quit);
+    QSignalSpy ended(&thread, &QThread::finished);
+    thread.start();
+    QVERIFY(ended.wait(10000));
+    thread.wait();
+    QCoreApplication::processEvents();
+
+    QCOMPARE(worker.thread(), QThread::currentThread());
+    QCOMPARE(worker.problem.isEmpty(), listed);
+    const bool answered = listed || fault == QLatin1String("listing");
+    QCOMPARE(worker.name, answered ? QStringLiteral("Calc A") : QString());
+    QCOMPARE(worker.filesList.size(), listed ? 1 : 0);
+    if (fault == QLatin1String("listing"))
+        QVERIFY2(worker.problem.endsWith(QLatin1String("No")), qPrintable(worker.problem));
+}
+
+void TestWorker::progressInOrder_data()
+{
+    QTest::addColumn<int>("job");
+    QTest::newRow("send") << int(Send);
+    QTest::newRow("download") << int(Download);
+}
+
+// Reports come file by file, bytes never going back within a file, and at
+// most one per interval after each file's start.
+void TestWorker::progressInOrder()
+{
+    QFETCH(int, job);
+    LocalFolder dir(QStringLiteral("one.py"), QByteArray(3000, 'o'));
+    QVERIFY(dir.isValid());
+    const QString two = dir.filePath(QStringLiteral("two.py"));
+    {
+        QFile f(two);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(5000, 't'));
+    }
+    QTemporaryDir dest;
+    QVERIFY(dest.isValid());
+    CalcSimulator sim;
+    sim.setMaxChunkSize(256);
+    sim.setFiles({ { QStringLiteral("ONE.PY"), QByteArray(3000, 'o') },
+        { QStringLiteral("TWO.PY"), QByteArray(5000, 't') } });
+    QVERIFY(sim.start());
+    CVoriWorker worker(simPort(sim));
+    worker.toCalcFiles
+        = { { dir.file(), QStringLiteral("ONE.PY") }, { two, QStringLiteral("TWO.PY") } };
+    worker.files = worker.filesList;
+    worker.destFolder = dest.path();
+    QList<QVariantList> reports;
+    QObject receiver;
+    QObject::connect(&worker, &CVoriWorker::progress, &receiver,
+        [&](int number, int count, const QString &name, qint64 done, qint64 total) {
+            reports.append({ number, count, name, done, total });
+        });
+    QSignalSpy transferred(&worker, &CVoriWorker::transferred);
+
+    const JobRecord r = runJob(worker, Job(job));
+
+    QCOMPARE(r.finished, 1);
+    QVERIFY(r.errors.isEmpty());
+    QCOMPARE(transferred.count(), 1);
+    QCOMPARE(transferred.first(), QVariantList({ 2, 2 }));
+    QVERIFY(reports.size() >= 2);
+    QCOMPARE(reports.first(), QVariantList({ 1, 2, QStringLiteral("ONE.PY"), 0, -1 }));
+    int number = 1;
+    qint64 done = 0;
+    for (const QVariantList &report : qAsConst(reports)) {
+        QCOMPARE(report.at(1).toInt(), 2);
+        if (report.at(0).toInt() != number) {
+            QCOMPARE(report.at(0).toInt(), number + 1);
+            QCOMPARE(report.at(2).toString(), QStringLiteral("TWO.PY"));
+            QCOMPARE(report.at(3).toLongLong(), 0);
+            number = report.at(0).toInt();
+            done = 0;
+        }
+        QVERIFY(report.at(3).toLongLong() >= done);
+        done = report.at(3).toLongLong();
+    }
+    QCOMPARE(number, 2);
 }
 
 QTEST_GUILESS_MAIN(TestWorker)
