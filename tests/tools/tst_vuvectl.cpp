@@ -1,16 +1,96 @@
 #include "CalcSimulator.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
+#include <fcntl.h>
+#include <poll.h>
+#include <pty.h>
 #include <random>
+#include <termios.h>
+#include <unistd.h>
+
+using VivuRuza::calcMsg;
+using Files = QList<QPair<QString, QByteArray>>;
 
 struct Run
 {
     int exitCode = -1;
     QString out;
     QString err;
+};
+
+// A terminal for vuvectl's stdin and stderr, as a person at a keyboard has:
+// the test reads what it prints there and types the answers.
+class Terminal
+{
+public:
+    Terminal()
+    {
+        int slave = -1;
+        if (::openpty(&m_master, &slave, nullptr, nullptr, nullptr) != 0)
+            return;
+        termios raw;
+        ::tcgetattr(slave, &raw);
+        ::cfmakeraw(&raw);
+        ::tcsetattr(slave, TCSANOW, &raw);
+        m_path = QString::fromLocal8Bit(::ttyname(slave));
+        ::close(slave);
+    }
+    ~Terminal()
+    {
+        if (m_master >= 0)
+            ::close(m_master);
+    }
+    QString path() const { return m_path; }
+    void type(const QByteArray &text)
+    {
+        QVERIFY(::write(m_master, text.constData(), size_t(text.size())) == text.size());
+    }
+    // Waits until the text has appeared count times in all that was printed.
+    bool waitFor(const QString &text, int count = 1, int timeoutMs = 20000)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (m_seen.count(text) < count) {
+            const int left = timeoutMs - int(clock.elapsed());
+            if (left <= 0)
+                return false;
+            pollfd p { m_master, POLLIN, 0 };
+            if (::poll(&p, 1, left) <= 0)
+                continue;
+            char buffer[4096];
+            const ssize_t n = ::read(m_master, buffer, sizeof buffer);
+            if (n <= 0)
+                return false;
+            m_seen += QString::fromUtf8(buffer, int(n));
+        }
+        return true;
+    }
+    // Takes in whatever was printed and not yet read.
+    void drain()
+    {
+        pollfd p { m_master, POLLIN, 0 };
+        char buffer[4096];
+        while (::poll(&p, 1, 0) > 0) {
+            const ssize_t n = ::read(m_master, buffer, sizeof buffer);
+            if (n <= 0)
+                return;
+            m_seen += QString::fromUtf8(buffer, int(n));
+        }
+    }
+    QString seen() const { return m_seen; }
+
+private:
+    int m_master = -1;
+    QString m_path;
+    QString m_seen;
 };
 
 class TestVuveCtl : public QObject
@@ -23,6 +103,7 @@ class TestVuveCtl : public QObject
         QStringList all = args;
         if (withPort)
             all = QStringList { QStringLiteral("--port"), m_sim->portPath() } + args;
+        p.setProcessEnvironment(m_env);
         p.start(QStringLiteral(VUVECTL_PATH), all);
         if (!p.waitForFinished(60000))
             p.kill();
@@ -31,6 +112,23 @@ class TestVuveCtl : public QObject
         r.out = QString::fromUtf8(p.readAllStandardOutput());
         r.err = QString::fromUtf8(p.readAllStandardError());
         return r;
+    }
+
+    static QJsonObject json(const QString &text)
+    {
+        QJsonParseError error;
+        const QJsonDocument doc = QJsonDocument::fromJson(text.toUtf8(), &error);
+        if (error.error != QJsonParseError::NoError)
+            qWarning("not JSON (%s): %s", qPrintable(error.errorString()), qPrintable(text));
+        return doc.object();
+    }
+
+    static QList<QJsonObject> jsonLines(const QString &text)
+    {
+        QList<QJsonObject> lines;
+        for (const QString &line : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+            lines.append(json(line));
+        return lines;
     }
 
     static QByteArray randomBytes(int size, unsigned seed)
@@ -44,22 +142,72 @@ class TestVuveCtl : public QObject
 
     static void writeFile(const QString &path, const QByteArray &content)
     {
+        QDir().mkpath(QFileInfo(path).absolutePath());
         QFile f(path);
         QVERIFY(f.open(QIODevice::WriteOnly));
         QCOMPARE(f.write(content), qint64(content.size()));
     }
 
+    static QByteArray readFile(const QString &path)
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    }
+
+    static Files sorted(Files files)
+    {
+        std::sort(files.begin(), files.end());
+        return files;
+    }
+
+    int countSent(int type) const
+    {
+        const QList<int> types = m_sim->receivedTypes();
+        return int(std::count(types.cbegin(), types.cend(), type));
+    }
+
+    // Calculators that only the test seam can list.
+    void attach(const QList<CalcSimulator *> &sims, const QStringList &serials = {})
+    {
+        QFile list(m_portsFile);
+        QVERIFY(list.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        for (int i = 0; i < sims.size(); ++i)
+            list.write(
+                (sims.at(i)->portPath() + QLatin1Char('\t') + serials.value(i) + QLatin1Char('\n'))
+                    .toUtf8());
+        list.close();
+        m_env.insert(QStringLiteral("VUVECTL_TEST_PORTS"), m_portsFile);
+    }
+
     CalcSimulator *m_sim = nullptr;
+    QList<CalcSimulator *> m_more;
+    QProcessEnvironment m_env;
+    QTemporaryDir m_scratch;
+    QString m_portsFile;
+
+    CalcSimulator *another(const QString &name)
+    {
+        auto *sim = new CalcSimulator;
+        sim->setName(name);
+        sim->setFiles({ { QStringLiteral("OWN.py"), name.toUtf8() } });
+        m_more.append(sim);
+        return sim->start() ? sim : nullptr;
+    }
 
 private slots:
     void init()
     {
+        m_env = QProcessEnvironment::systemEnvironment();
+        m_env.remove(QStringLiteral("VUVECTL_TEST_PORTS"));
+        m_portsFile = m_scratch.filePath(QStringLiteral("ports"));
         m_sim = new CalcSimulator;
         m_sim->setName(QStringLiteral("Vori X1"));
         QVERIFY(m_sim->start());
     }
     void cleanup()
     {
+        qDeleteAll(m_more);
+        m_more.clear();
         delete m_sim;
         m_sim = nullptr;
     }
@@ -67,7 +215,6 @@ private slots:
     void roundTrip_data()
     {
         QTest::addColumn<int>("size");
-        QTest::newRow("0") << 0;
         QTest::newRow("1") << 1;
         QTest::newRow("chunk-1") << 511;
         QTest::newRow("chunk") << 512;
@@ -96,9 +243,7 @@ private slots:
         QCOMPARE(get.exitCode, 0);
         const QString written = to.filePath(QStringLiteral("PROG.py"));
         QCOMPARE(get.out, written + QLatin1Char('\n'));
-        QFile back(written);
-        QVERIFY(back.open(QIODevice::ReadOnly));
-        QCOMPARE(back.readAll(), content);
+        QCOMPARE(readFile(written), content);
     }
 
     void infoAndRename()
@@ -116,6 +261,27 @@ private slots:
             vuvectl({ QStringLiteral("info") }).out.startsWith(QStringLiteral("name: Lab 3\n")));
     }
 
+    // The window ignores an empty name and takes at most 64 characters.
+    void renameLimits_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("empty") << QString() << 2;
+        QTest::newRow("65 characters") << QString(65, QLatin1Char('n')) << 2;
+        QTest::newRow("100 characters") << QString(100, QLatin1Char('n')) << 2;
+        QTest::newRow("64 characters") << QString(64, QLatin1Char('n')) << 0;
+        QTest::newRow("64 non-Latin characters") << QString(64, QChar(0x03C0)) << 0;
+    }
+    void renameLimits()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, exitCode);
+        Run r = vuvectl({ QStringLiteral("rename"), name });
+        QCOMPARE(r.exitCode, exitCode);
+        QCOMPARE(m_sim->name(), exitCode == 0 ? name : QStringLiteral("Vori X1"));
+        QCOMPARE(countSent(calcMsg::CHANGE_NAME), exitCode == 0 ? 1 : 0);
+    }
+
     void removeFiles()
     {
         m_sim->setFiles({ { QStringLiteral("A.PY"), QByteArray("a") },
@@ -128,13 +294,651 @@ private slots:
         const auto msgs = m_sim->received();
         bool seen = false;
         for (const auto &m : msgs) {
-            if (m.type() == VivuRuza::calcMsg::DELETE_FILE) {
+            if (m.type() == calcMsg::DELETE_FILE) {
                 QCOMPARE(m.finf().name(), std::string("A.PY"));
                 QCOMPARE(m.finf().size(), 1);
                 seen = true;
             }
         }
         QVERIFY(seen);
+    }
+
+    // Names and shell patterns are matched against the calculator's list.
+    void selection_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QStringList>("chosen");
+        const QStringList all { QStringLiteral("MAIN.py"), QStringLiteral("GRAPH.py"),
+            QStringLiteral("NOTES.txt") };
+        QTest::newRow("pattern") << QStringList { QStringLiteral(
+            "*.py") } << 0 << QStringList { QStringLiteral("MAIN.py"), QStringLiteral("GRAPH.py") };
+        QTest::newRow("character class")
+            << QStringList { QStringLiteral("[GN]*") } << 0
+            << QStringList { QStringLiteral("GRAPH.py"), QStringLiteral("NOTES.txt") };
+        QTest::newRow("name and overlapping pattern") << QStringList { QStringLiteral("MAIN.py"),
+            QStringLiteral("M*") } << 0 << QStringList { QStringLiteral("MAIN.py") };
+        QTest::newRow("all files") << QStringList { QStringLiteral("--all-files") } << 0 << all;
+        QTest::newRow("pattern matching nothing") << QStringList { QStringLiteral("*.bin"),
+            QStringLiteral("MAIN.py") } << 1 << QStringList { QStringLiteral("MAIN.py") };
+    }
+    void selection()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, exitCode);
+        QFETCH(QStringList, chosen);
+        const Files files { { QStringLiteral("MAIN.py"), "m" },
+            { QStringLiteral("GRAPH.py"), "gg" }, { QStringLiteral("NOTES.txt"), "nnn" } };
+        m_sim->setFiles(files);
+        QTemporaryDir to;
+        Run get = vuvectl(
+            QStringList { QStringLiteral("get"), QStringLiteral("--to"), to.path() } + args);
+        QCOMPARE(get.exitCode, exitCode);
+        QStringList got = QDir(to.path()).entryList(QDir::Files);
+        QStringList expected = chosen;
+        got.sort();
+        expected.sort();
+        QCOMPARE(got, expected);
+
+        Run rm = vuvectl(QStringList { QStringLiteral("rm") } + args);
+        QCOMPARE(rm.exitCode, exitCode);
+        for (const auto &file : files)
+            QCOMPARE(m_sim->hasFile(file.first), !chosen.contains(file.first));
+    }
+
+    // The whole batch is checked before anything is sent.
+    void putRefusals_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QString>("stderrHas");
+        QTest::newRow("zero-length")
+            << QStringList { QStringLiteral("ok.py"), QStringLiteral("@EMPTY") }
+            << QStringLiteral("is zero-length and can't be sent.");
+        QTest::newRow("one name from two folders")
+            << QStringList { QStringLiteral("a/prog.py"), QStringLiteral("b/prog.py") }
+            << QStringLiteral("would both be PROG.py on the calculator");
+        QTest::newRow("one name from two long names")
+            << QStringList { QStringLiteral("programme1.py"), QStringLiteral("programme2.py") }
+            << QStringLiteral("would both be PROGRAMM.py");
+        QTest::newRow("one name from two non-Latin names")
+            << QStringList { QString::fromUtf8("\u03C0.py"), QString::fromUtf8("\u03C3.py") }
+            << QStringLiteral("would both be _.py");
+        QTest::newRow("one name in different case") << QStringList { QStringLiteral("main.py"),
+            QStringLiteral("x/MAIN.py") } << QStringLiteral("would both be MAIN.py");
+        QTest::newRow("missing") << QStringList { QStringLiteral("ok.py"),
+            QStringLiteral("@MISSING") }
+                                 << QStringLiteral("does not exist");
+        QTest::newRow("folder") << QStringList { QStringLiteral("ok.py"),
+            QStringLiteral("@FOLDER") }
+                                << QStringLiteral("is not a regular file");
+        QTest::newRow("too large")
+            << QStringList { QStringLiteral("ok.py"), QStringLiteral("@BIG") }
+            << QStringLiteral("larger than 1 MiB");
+        QTest::newRow("no name left") << QStringList { QStringLiteral("ok.py"),
+            QStringLiteral("...") } << QStringLiteral("has no name the calculator can keep");
+    }
+    void putRefusals()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QString, stderrHas);
+        QTemporaryDir dir;
+        QStringList paths;
+        for (const QString &file : files) {
+            QString path = dir.filePath(file);
+            if (file == QLatin1String("@EMPTY"))
+                writeFile(path = dir.filePath(QStringLiteral("empty.py")), QByteArray());
+            else if (file == QLatin1String("@MISSING"))
+                path = dir.filePath(QStringLiteral("missing.py"));
+            else if (file == QLatin1String("@FOLDER"))
+                QDir().mkpath(path = dir.filePath(QStringLiteral("folder.py")));
+            else if (file == QLatin1String("@BIG"))
+                writeFile(path = dir.filePath(QStringLiteral("big.py")), QByteArray(1048577, 'b'));
+            else
+                writeFile(path, "print(1)\n");
+            paths.append(path);
+        }
+        Run r = vuvectl(QStringList { QStringLiteral("put") } + paths);
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.err.contains(stderrHas), qPrintable(r.err));
+        QVERIFY2(r.err.contains(QStringLiteral("Nothing was sent.")), qPrintable(r.err));
+        QCOMPARE(r.out, QString());
+        QCOMPARE(countSent(calcMsg::SEND_FILE), 0);
+        QVERIFY(m_sim->files().isEmpty());
+    }
+
+    void renamedFilesReported()
+    {
+        QTemporaryDir dir;
+        const QString local = dir.filePath(QStringLiteral("prog_long.py"));
+        writeFile(local, "x = 1\n");
+        Run r = vuvectl({ QStringLiteral("put"), local });
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.out, local + QStringLiteral(" -> PROG_LON.py\n"));
+        QCOMPARE(m_sim->fileContent(QStringLiteral("PROG_LON.py")), QByteArray("x = 1\n"));
+    }
+
+    // A taken name on the calculator (put) or in the folder (get), settled by
+    // --on-conflict; without it and without a terminal, nothing moves.
+    void conflictPolicy_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("policy");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<bool>("takenReplaced");
+        QTest::addColumn<bool>("freeTransferred");
+        for (const char *command : { "put", "get" }) {
+            const QString c = QLatin1String(command);
+            QTest::addRow("%s, no policy", command) << c << QString() << 3 << false << false;
+            QTest::addRow("%s, fail", command)
+                << c << QStringLiteral("fail") << 3 << false << false;
+            QTest::addRow("%s, skip", command) << c << QStringLiteral("skip") << 0 << false << true;
+            QTest::addRow("%s, replace", command)
+                << c << QStringLiteral("replace") << 0 << true << true;
+        }
+    }
+    void conflictPolicy()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, policy);
+        QFETCH(int, exitCode);
+        QFETCH(bool, takenReplaced);
+        QFETCH(bool, freeTransferred);
+        QTemporaryDir dir;
+        // MAIN.py is on both sides; NEW.py only on the sending side.
+        const bool put = command == QLatin1String("put");
+        m_sim->setFiles({ { QStringLiteral("MAIN.py"), "calculator" } });
+        writeFile(dir.filePath(QStringLiteral("MAIN.py")), "computer");
+        if (put)
+            writeFile(dir.filePath(QStringLiteral("NEW.py")), "new");
+        else
+            m_sim->setFiles({ { QStringLiteral("MAIN.py"), "calculator" },
+                { QStringLiteral("NEW.py"), "new" } });
+        QStringList args { command };
+        if (!policy.isEmpty())
+            args << QStringLiteral("--on-conflict=") + policy;
+        if (put)
+            args << dir.filePath(QStringLiteral("MAIN.py"))
+                 << dir.filePath(QStringLiteral("NEW.py"));
+        else
+            args << QStringLiteral("--to") << dir.path() << QStringLiteral("MAIN.py")
+                 << QStringLiteral("NEW.py");
+        Run r = vuvectl(args);
+        QCOMPARE(r.exitCode, exitCode);
+        if (exitCode == 3) {
+            QVERIFY2(r.err.contains(QStringLiteral("MAIN.py")), qPrintable(r.err));
+            QVERIFY2(r.err.contains(QStringLiteral("--on-conflict")), qPrintable(r.err));
+        }
+        if (put) {
+            QCOMPARE(m_sim->fileContent(QStringLiteral("MAIN.py")),
+                QByteArray(takenReplaced ? "computer" : "calculator"));
+            QCOMPARE(m_sim->hasFile(QStringLiteral("NEW.py")), freeTransferred);
+            QCOMPARE(countSent(calcMsg::SEND_FILE), int(takenReplaced) + int(freeTransferred));
+        } else {
+            QCOMPARE(readFile(dir.filePath(QStringLiteral("MAIN.py"))),
+                QByteArray(takenReplaced ? "calculator" : "computer"));
+            QCOMPARE(QFileInfo::exists(dir.filePath(QStringLiteral("NEW.py"))), freeTransferred);
+            QCOMPARE(countSent(calcMsg::GET_FILE), int(takenReplaced) + int(freeTransferred));
+        }
+    }
+
+    // On a terminal each taken name is a question: yes, no, all, none.
+    void askedOnTerminal_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QStringList>("answers");
+        QTest::addColumn<QString>("replaced"); // one letter per taken file A, B, C: r or k(ept)
+        for (const char *command : { "put", "get" }) {
+            const QString c = QLatin1String(command);
+            QTest::addRow("%s: yes, no, yes", command)
+                << c
+                << QStringList { QStringLiteral("y"), QStringLiteral("no"), QStringLiteral("yes") }
+                << QStringLiteral("rkr");
+            QTest::addRow("%s: no, all", command)
+                << c << QStringList { QStringLiteral("n"), QStringLiteral("a") }
+                << QStringLiteral("krr");
+            QTest::addRow("%s: yes, none", command)
+                << c << QStringList { QStringLiteral("y"), QStringLiteral("none") }
+                << QStringLiteral("rkk");
+            QTest::addRow("%s: nonsense asked again, then all", command)
+                << c << QStringList { QStringLiteral("maybe"), QStringLiteral("all") }
+                << QStringLiteral("rrr");
+        }
+    }
+    void askedOnTerminal()
+    {
+        QFETCH(QString, command);
+        QFETCH(QStringList, answers);
+        QFETCH(QString, replaced);
+        const bool put = command == QLatin1String("put");
+        const QStringList names { QStringLiteral("A.py"), QStringLiteral("B.py"),
+            QStringLiteral("C.py") };
+        QTemporaryDir dir;
+        Files onCalc;
+        QStringList args { QStringLiteral("--port"), m_sim->portPath(), command };
+        if (!put)
+            args << QStringLiteral("--to") << dir.path();
+        for (const QString &name : names) {
+            onCalc.append({ name, "calculator" });
+            writeFile(dir.filePath(name), "computer");
+            args << (put ? dir.filePath(name) : name);
+        }
+        m_sim->setFiles(onCalc);
+
+        Terminal terminal;
+        QVERIFY(!terminal.path().isEmpty());
+        QProcess p;
+        p.setStandardInputFile(terminal.path());
+        p.setStandardErrorFile(terminal.path());
+        p.start(QStringLiteral(VUVECTL_PATH), args);
+        for (int i = 0; i < answers.size(); ++i) {
+            QVERIFY2(terminal.waitFor(QStringLiteral("[y]es/[n]o/[a]ll/none?"), i + 1),
+                qPrintable(terminal.seen()));
+            terminal.type(answers.at(i).toUtf8() + '\n');
+        }
+        QVERIFY(p.waitForFinished(30000));
+        QCOMPARE(p.exitCode(), 0);
+        // Exactly as many questions as answers: "all" and "none" end the asking.
+        terminal.drain();
+        QCOMPARE(terminal.seen().count(QStringLiteral("[y]es/[n]o/[a]ll/none?")), answers.size());
+        for (int i = 0; i < names.size(); ++i) {
+            const bool r = replaced.at(i) == QLatin1Char('r');
+            const QByteArray now
+                = put ? m_sim->fileContent(names.at(i)) : readFile(dir.filePath(names.at(i)));
+            QCOMPARE(now, QByteArray(r == put ? "computer" : "calculator"));
+        }
+    }
+
+    void backupAndRestore()
+    {
+        const Files original { { QStringLiteral("MAIN.py"), randomBytes(3000, 1) },
+            { QStringLiteral("EMPTY.txt"), QByteArray() },
+            { QStringLiteral("DATA.bin"), randomBytes(70000, 2) } };
+        m_sim->setFiles(original);
+        QTemporaryDir dir;
+        Run backup = vuvectl({ QStringLiteral("backup"), dir.path() });
+        QCOMPARE(backup.exitCode, 0);
+        const QString folder = backup.out.trimmed();
+        QVERIFY2(QFileInfo(folder).isDir(), qPrintable(backup.out));
+        QVERIFY2(QRegularExpression(QStringLiteral("/Vori X1-\\d{4}-\\d\\d-\\d\\dT\\d{6}Z$"))
+                     .match(folder)
+                     .hasMatch(),
+            qPrintable(folder));
+        QVERIFY(!QFileInfo::exists(QDir(folder).filePath(QStringLiteral("INCOMPLETE.txt"))));
+        const QJsonObject manifest = json(
+            QString::fromUtf8(readFile(QDir(folder).filePath(QStringLiteral("manifest.json")))));
+        QCOMPARE(manifest.value(QStringLiteral("device"))
+                     .toObject()
+                     .value(QStringLiteral("name"))
+                     .toString(),
+            QStringLiteral("Vori X1"));
+        const QJsonArray listed = manifest.value(QStringLiteral("files")).toArray();
+        QCOMPARE(listed.size(), original.size());
+        for (int i = 0; i < original.size(); ++i) {
+            const QJsonObject f = listed.at(i).toObject();
+            QCOMPARE(f.value(QStringLiteral("name")).toString(), original.at(i).first);
+            QCOMPARE(f.value(QStringLiteral("size")).toInt(), original.at(i).second.size());
+            QCOMPARE(f.value(QStringLiteral("sha256")).toString().toLatin1(),
+                QCryptographicHash::hash(original.at(i).second, QCryptographicHash::Sha256)
+                    .toHex());
+            QCOMPARE(readFile(QDir(folder).filePath(original.at(i).first)), original.at(i).second);
+        }
+
+        // Changed, deleted and one file more than the backup knows.
+        m_sim->setFiles({ { QStringLiteral("MAIN.py"), "changed" },
+            { QStringLiteral("DATA.bin"), original.at(2).second } });
+        Run refused = vuvectl({ QStringLiteral("restore"), folder });
+        QCOMPARE(refused.exitCode, 3);
+        QCOMPARE(m_sim->fileContent(QStringLiteral("MAIN.py")), QByteArray("changed"));
+
+        Run restore = vuvectl(
+            { QStringLiteral("--on-conflict=replace"), QStringLiteral("restore"), folder });
+        QCOMPARE(restore.exitCode, 0);
+        QCOMPARE(sorted(m_sim->files()), sorted(original));
+        QCOMPARE(countSent(calcMsg::GET_FILES_NUM) >= 2, true);
+    }
+
+    // A backup folder whose files no longer match its manifest is not sent.
+    void restoreChecksBackup_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<QString>("stderrHas");
+        QTest::newRow("file changed")
+            << QStringLiteral("change") << QStringLiteral("differs from what the manifest");
+        QTest::newRow("file missing") << QStringLiteral("remove") << QStringLiteral("is missing");
+        QTest::newRow("file longer")
+            << QStringLiteral("append") << QStringLiteral("the manifest says");
+        QTest::newRow("no manifest")
+            << QStringLiteral("manifest") << QStringLiteral("no readable manifest.json");
+        QTest::newRow("name leaving the folder")
+            << QStringLiteral("escape") << QStringLiteral("cannot restore");
+    }
+    void restoreChecksBackup()
+    {
+        QFETCH(QString, damage);
+        QFETCH(QString, stderrHas);
+        m_sim->setFiles({ { QStringLiteral("MAIN.py"), "main" }, { QStringLiteral("B.py"), "b" } });
+        QTemporaryDir dir;
+        Run backup = vuvectl({ QStringLiteral("backup"), dir.path() });
+        QCOMPARE(backup.exitCode, 0);
+        const QDir folder(backup.out.trimmed());
+        const QString main = folder.filePath(QStringLiteral("MAIN.py"));
+        if (damage == QLatin1String("change"))
+            writeFile(main, "mai!");
+        else if (damage == QLatin1String("remove"))
+            QVERIFY(QFile::remove(main));
+        else if (damage == QLatin1String("append"))
+            writeFile(main, "main and more");
+        else if (damage == QLatin1String("manifest"))
+            QVERIFY(QFile::remove(folder.filePath(QStringLiteral("manifest.json"))));
+        else {
+            QByteArray manifest = readFile(folder.filePath(QStringLiteral("manifest.json")));
+            manifest.replace("\"MAIN.py\"", "\"../MAIN.py\"");
+            writeFile(folder.filePath(QStringLiteral("manifest.json")), manifest);
+        }
+        m_sim->setFiles({});
+        m_sim->clearReceived();
+        Run restore = vuvectl({ QStringLiteral("restore"), folder.path() });
+        QCOMPARE(restore.exitCode, 1);
+        QVERIFY2(restore.err.contains(stderrHas), qPrintable(restore.err));
+        QCOMPARE(countSent(calcMsg::SEND_FILE), 0);
+    }
+
+    // The calculator goes away while the second file is on its way.
+    void backupInterrupted()
+    {
+        m_sim->setFiles({ { QStringLiteral("A.py"), "small" },
+            { QStringLiteral("B.bin"), randomBytes(3000, 3) }, { QStringLiteral("C.py"), "c" } });
+        m_sim->setUnplugDuring(calcMsg::GET_FILE, 1);
+        QTemporaryDir dir;
+        Run r = vuvectl({ QStringLiteral("--timeout"), QStringLiteral("300"),
+            QStringLiteral("--json"), QStringLiteral("backup"), dir.path() });
+        QCOMPARE(r.exitCode, 1);
+        const QJsonObject result = json(r.out);
+        QCOMPARE(result.value(QStringLiteral("ok")).toBool(true), false);
+        QCOMPARE(result.value(QStringLiteral("complete")).toBool(true), false);
+        const QStringList folders = QDir(dir.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        QCOMPARE(folders.size(), 1);
+        QVERIFY2(
+            folders.first().endsWith(QStringLiteral("-incomplete")), qPrintable(folders.first()));
+        const QDir folder(dir.filePath(folders.first()));
+        QCOMPARE(result.value(QStringLiteral("folder")).toString(), folder.path());
+        QVERIFY(!folder.exists(QStringLiteral("manifest.json")));
+        QVERIFY(!folder.exists(QStringLiteral("B.bin")));
+        QVERIFY2(
+            readFile(folder.filePath(QStringLiteral("INCOMPLETE.txt"))).contains("not complete"),
+            readFile(folder.filePath(QStringLiteral("INCOMPLETE.txt"))).constData());
+
+        m_sim->setUnplugged(false);
+        Run restore = vuvectl({ QStringLiteral("restore"), folder.path() });
+        QCOMPARE(restore.exitCode, 1);
+        QVERIFY2(restore.err.contains(QStringLiteral("not complete")), qPrintable(restore.err));
+    }
+
+    // Three calculators, one of which does not answer: one line each, in
+    // port order, and the failure fails the whole.
+    void everyCalculator_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("ls") << QStringLiteral("ls");
+        QTest::newRow("backup") << QStringLiteral("backup");
+    }
+    void everyCalculator()
+    {
+        QFETCH(QString, command);
+        CalcSimulator *second = another(QStringLiteral("Vori X1 Lab"));
+        CalcSimulator *silent = another(QStringLiteral("Quiet"));
+        QVERIFY(second && silent);
+        silent->setSilent(true);
+        m_sim->setFiles({ { QStringLiteral("MINE.py"), "mine" } });
+        attach({ m_sim, silent, second });
+        QTemporaryDir dir;
+        QStringList args { QStringLiteral("--timeout"), QStringLiteral("300"),
+            QStringLiteral("--every"), command };
+        if (command == QLatin1String("backup"))
+            args << dir.path();
+
+        Run text = vuvectl(args, false);
+        QCOMPARE(text.exitCode, 1);
+        const QStringList lines = text.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 3);
+        QVERIFY2(lines.at(0).startsWith(QStringLiteral("Vori X1\t%1\tok\t").arg(m_sim->portPath())),
+            qPrintable(lines.at(0)));
+        QVERIFY2(lines.at(1).startsWith(
+                     QStringLiteral("-\t%1\tfailed\tThe calculator at %1 does not answer.")
+                         .arg(silent->portPath())),
+            qPrintable(lines.at(1)));
+        QVERIFY2(
+            lines.at(2).startsWith(QStringLiteral("Vori X1 Lab\t%1\tok\t").arg(second->portPath())),
+            qPrintable(lines.at(2)));
+
+        Run asJson = vuvectl(QStringList { QStringLiteral("--json") } + args, false);
+        QCOMPARE(asJson.exitCode, 1);
+        const QList<QJsonObject> results = jsonLines(asJson.out);
+        QCOMPARE(results.size(), 3);
+        QCOMPARE(results.at(0).value(QStringLiteral("ok")).toBool(), true);
+        QCOMPARE(results.at(1).value(QStringLiteral("ok")).toBool(), false);
+        QCOMPARE(results.at(2).value(QStringLiteral("device")).toString(),
+            QStringLiteral("Vori X1 Lab"));
+        if (command == QLatin1String("ls")) {
+            QCOMPARE(results.at(2)
+                         .value(QStringLiteral("files"))
+                         .toArray()
+                         .first()
+                         .toObject()
+                         .value(QStringLiteral("name"))
+                         .toString(),
+                QStringLiteral("OWN.py"));
+        } else {
+            // One folder per calculator that answered, twice over.
+            const QStringList folders
+                = QDir(dir.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+            QCOMPARE(folders.size(), 4);
+            const QDir labFolder(results.at(2).value(QStringLiteral("folder")).toString());
+            QCOMPARE(
+                readFile(labFolder.filePath(QStringLiteral("OWN.py"))), QByteArray("Vori X1 Lab"));
+            QVERIFY(labFolder.exists(QStringLiteral("manifest.json")));
+        }
+    }
+
+    // Two calculators of one name are told apart by port.
+    void choosingByName()
+    {
+        CalcSimulator *twin = another(QStringLiteral("Vori X1"));
+        CalcSimulator *other = another(QStringLiteral("Lab 7"));
+        QVERIFY(twin && other);
+        attach({ m_sim, twin, other },
+            { QStringLiteral("SER-A"), QString(), QStringLiteral("SER-C") });
+
+        Run ports = vuvectl({ QStringLiteral("ports") }, false);
+        QCOMPARE(ports.exitCode, 0);
+        QCOMPARE(ports.out,
+            QStringLiteral("Vori X1\t%1\tSER-A\nVori X1\t%2\t-\nLab 7\t%3\tSER-C\n")
+                .arg(m_sim->portPath(), twin->portPath(), other->portPath()));
+
+        Run unique = vuvectl(
+            { QStringLiteral("--calc"), QStringLiteral("Lab 7"), QStringLiteral("ls") }, false);
+        QCOMPARE(unique.exitCode, 0);
+        QCOMPARE(unique.out, QStringLiteral("OWN.py\t5\n"));
+
+        Run twins = vuvectl(
+            { QStringLiteral("--calc"), QStringLiteral("Vori X1"), QStringLiteral("ls") }, false);
+        QCOMPARE(twins.exitCode, 1);
+        QVERIFY2(twins.err.contains(m_sim->portPath()) && twins.err.contains(twin->portPath())
+                && twins.err.contains(QStringLiteral("--port")),
+            qPrintable(twins.err));
+
+        Run both = vuvectl(
+            { QStringLiteral("--calc"), QStringLiteral("Vori X1"), QStringLiteral("--every"),
+                QStringLiteral("--json"), QStringLiteral("info") },
+            false);
+        QCOMPARE(both.exitCode, 0);
+        const QList<QJsonObject> results = jsonLines(both.out);
+        QCOMPARE(results.size(), 2);
+        QCOMPARE(results.at(0).value(QStringLiteral("port")).toString(), m_sim->portPath());
+        QCOMPARE(results.at(1).value(QStringLiteral("port")).toString(), twin->portPath());
+
+        Run byPort = vuvectl(
+            { QStringLiteral("--port"), twin->portPath(), QStringLiteral("info") }, false);
+        QCOMPARE(byPort.exitCode, 0);
+
+        Run nobody = vuvectl(
+            { QStringLiteral("--calc"), QStringLiteral("Lab 8"), QStringLiteral("ls") }, false);
+        QCOMPARE(nobody.exitCode, 1);
+        QVERIFY2(nobody.err.contains(QStringLiteral("No calculator named Lab 8")),
+            qPrintable(nobody.err));
+
+        Run ambiguous = vuvectl({ QStringLiteral("ls") }, false);
+        QCOMPARE(ambiguous.exitCode, 1);
+        QVERIFY2(ambiguous.err.contains(QStringLiteral("3 calculators are connected")),
+            qPrintable(ambiguous.err));
+    }
+
+    // Every JSON document parses and carries its documented keys.
+    void jsonOutput_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("check");
+        QTest::newRow("ports") << QStringList { QStringLiteral("ports") }
+                               << QStringLiteral("ports");
+        QTest::newRow("info") << QStringList { QStringLiteral("info") } << QStringLiteral("info");
+        QTest::newRow("ls") << QStringList { QStringLiteral("ls") } << QStringLiteral("ls");
+        QTest::newRow("get") << QStringList { QStringLiteral("get"), QStringLiteral("--to"),
+            QStringLiteral("@DIR"), QStringLiteral("*") }
+                             << QStringLiteral("get");
+        QTest::newRow("put") << QStringList { QStringLiteral("put"),
+            QStringLiteral("@DIR/new_program.py") }
+                             << QStringLiteral("put");
+        QTest::newRow("rm") << QStringList { QStringLiteral("rm"), QStringLiteral("A.py") }
+                            << QStringLiteral("rm");
+        QTest::newRow("rename") << QStringList { QStringLiteral("rename"), QStringLiteral("Z") }
+                                << QStringLiteral("rename");
+        QTest::newRow("backup") << QStringList { QStringLiteral("backup"), QStringLiteral("@DIR") }
+                                << QStringLiteral("backup");
+        QTest::newRow("failure") << QStringList { QStringLiteral("rm"), QStringLiteral("NOPE.py") }
+                                 << QStringLiteral("failure");
+    }
+    void jsonOutput()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, check);
+        m_sim->setFiles({ { QStringLiteral("A.py"), "aaa" } });
+        attach({ m_sim }, { QStringLiteral("SER-1") });
+        QTemporaryDir dir;
+        writeFile(dir.filePath(QStringLiteral("new_program.py")), "n");
+        args.replaceInStrings(QStringLiteral("@DIR"), dir.path());
+        Run r = vuvectl(QStringList { QStringLiteral("--json") } + args, false);
+        QCOMPARE(r.exitCode, check == QLatin1String("failure") ? 1 : 0);
+        const QJsonObject doc = json(r.out);
+        QVERIFY2(!doc.isEmpty(), qPrintable(r.out));
+        QCOMPARE(doc.value(QStringLiteral("ok")).toBool(), r.exitCode == 0);
+        QVERIFY(doc.value(QStringLiteral("errors")).isArray());
+        const QJsonArray files = doc.value(QStringLiteral("files")).toArray();
+        const QJsonObject first = files.first().toObject();
+        if (check != QLatin1String("ports")) {
+            QCOMPARE(doc.value(QStringLiteral("port")).toString(), m_sim->portPath());
+            QCOMPARE(doc.value(QStringLiteral("device")).toString(),
+                check == QLatin1String("rename") ? QStringLiteral("Z") : QStringLiteral("Vori X1"));
+        }
+        if (check == QLatin1String("ports")) {
+            const QJsonObject calc
+                = doc.value(QStringLiteral("calculators")).toArray().first().toObject();
+            QCOMPARE(calc.value(QStringLiteral("device")).toString(), QStringLiteral("Vori X1"));
+            QCOMPARE(calc.value(QStringLiteral("port")).toString(), m_sim->portPath());
+            QCOMPARE(calc.value(QStringLiteral("serial")).toString(), QStringLiteral("SER-1"));
+        } else if (check == QLatin1String("info")) {
+            QCOMPARE(doc.value(QStringLiteral("chunk")).toInt(), 512);
+            QVERIFY(doc.value(QStringLiteral("hv")).isString());
+            QVERIFY(doc.value(QStringLiteral("fv")).isString());
+            QVERIFY(doc.value(QStringLiteral("pv")).isString());
+        } else if (check == QLatin1String("ls")) {
+            QCOMPARE(first,
+                (QJsonObject { { QStringLiteral("name"), QStringLiteral("A.py") },
+                    { QStringLiteral("size"), 3 } }));
+        } else if (check == QLatin1String("get")) {
+            QCOMPARE(first.value(QStringLiteral("status")).toString(), QStringLiteral("copied"));
+            QCOMPARE(first.value(QStringLiteral("path")).toString(),
+                dir.filePath(QStringLiteral("A.py")));
+            QCOMPARE(r.err, QString());
+        } else if (check == QLatin1String("put")) {
+            QCOMPARE(first.value(QStringLiteral("status")).toString(), QStringLiteral("sent"));
+            QCOMPARE(first.value(QStringLiteral("name")).toString(), QStringLiteral("NEW_PROG.py"));
+            QCOMPARE(first.value(QStringLiteral("renamed")).toBool(), true);
+            QCOMPARE(first.value(QStringLiteral("local")).toString(),
+                dir.filePath(QStringLiteral("new_program.py")));
+        } else if (check == QLatin1String("rm")) {
+            QCOMPARE(first.value(QStringLiteral("status")).toString(), QStringLiteral("deleted"));
+        } else if (check == QLatin1String("rename")) {
+            QCOMPARE(doc.value(QStringLiteral("previous")).toString(), QStringLiteral("Vori X1"));
+        } else if (check == QLatin1String("backup")) {
+            QCOMPARE(doc.value(QStringLiteral("complete")).toBool(), true);
+            QVERIFY(QFileInfo(doc.value(QStringLiteral("folder")).toString()).isDir());
+            QCOMPARE(first.value(QStringLiteral("sha256")).toString().size(), 64);
+        } else {
+            QCOMPARE(doc.value(QStringLiteral("errors")).toArray().first().toString(),
+                QStringLiteral("File NOPE.py is not on the calculator."));
+        }
+    }
+
+    void watchSeesPlugAndUnplug()
+    {
+        attach({ m_sim });
+        QProcess watch;
+        watch.setProcessEnvironment(m_env);
+        watch.start(
+            QStringLiteral(VUVECTL_PATH), { QStringLiteral("--json"), QStringLiteral("watch") });
+        QString out;
+        const auto waitForLines = [&](int n) {
+            QElapsedTimer clock;
+            clock.start();
+            while (out.count(QLatin1Char('\n')) < n && clock.elapsed() < 20000) {
+                watch.waitForReadyRead(200);
+                out += QString::fromUtf8(watch.readAllStandardOutput());
+            }
+            return out.count(QLatin1Char('\n')) >= n;
+        };
+        QVERIFY2(waitForLines(1), qPrintable(out));
+
+        CalcSimulator *plugged = another(QStringLiteral("Lab 7"));
+        QVERIFY(plugged);
+        attach({ m_sim, plugged });
+        QVERIFY2(waitForLines(2), qPrintable(out));
+        attach({ plugged });
+        QVERIFY2(waitForLines(3), qPrintable(out));
+
+        ::kill(pid_t(watch.processId()), SIGINT);
+        QVERIFY(watch.waitForFinished(10000));
+        QCOMPARE(watch.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(watch.exitCode(), 0);
+        const QList<QJsonObject> events = jsonLines(out);
+        QCOMPARE(events.size(), 3);
+        const auto event = [](const char *what, const QString &device, const QString &port) {
+            return QJsonObject { { QStringLiteral("event"), QLatin1String(what) },
+                { QStringLiteral("device"), device }, { QStringLiteral("port"), port },
+                { QStringLiteral("serial"), QJsonValue() } };
+        };
+        QCOMPARE(events.at(0), event("attached", QStringLiteral("Vori X1"), m_sim->portPath()));
+        QCOMPARE(events.at(1), event("attached", QStringLiteral("Lab 7"), plugged->portPath()));
+        QCOMPARE(events.at(2), event("detached", QStringLiteral("Vori X1"), m_sim->portPath()));
+    }
+
+    // Asked for on a pipe, progress names the file and ends at its size.
+    void progressOnPipe()
+    {
+        QTemporaryDir dir;
+        writeFile(dir.filePath(QStringLiteral("a.py")), "a");
+        writeFile(dir.filePath(QStringLiteral("big.bin")), randomBytes(1048576, 5));
+        Run quiet = vuvectl({ QStringLiteral("put"), dir.filePath(QStringLiteral("a.py")) });
+        QCOMPARE(quiet.err, QString());
+        m_sim->setFiles({});
+        Run r = vuvectl({ QStringLiteral("--progress"), QStringLiteral("put"),
+            dir.filePath(QStringLiteral("a.py")), dir.filePath(QStringLiteral("big.bin")) });
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY2(r.err.contains(QStringLiteral("[1/2] A.py  1 B / 1 B")), qPrintable(r.err));
+        QVERIFY2(
+            r.err.contains(QStringLiteral("[2/2] BIG.bin  1.0 MiB / 1.0 MiB")), qPrintable(r.err));
+        // 2049 frames, but a line at most once a second and once at the end.
+        QVERIFY2(r.err.count(QLatin1Char('\n')) < 20, qPrintable(r.err));
+        QVERIFY(!r.err.contains(QLatin1Char('\r')));
     }
 
     void failures_data()
@@ -144,7 +948,7 @@ private slots:
         QTest::addColumn<QString>("errorStr");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("stderrHas");
-        using M = VivuRuza::calcMsg;
+        using M = calcMsg;
         QTest::newRow("refused send")
             << QStringList { QStringLiteral("put"), QStringLiteral("@LOCAL") } << int(M::SEND_FILE)
             << QStringLiteral("Memory full") << 1 << QStringLiteral("Memory full");
@@ -165,6 +969,13 @@ private slots:
             << QStringLiteral("Usage:");
         QTest::newRow("missing argument") << QStringList { QStringLiteral("get") } << int(M::NONE)
                                           << QString() << 2 << QStringLiteral("Usage:");
+        QTest::newRow("unknown policy")
+            << QStringList { QStringLiteral("--on-conflict=maybe"), QStringLiteral("put"),
+                   QStringLiteral("@LOCAL") }
+            << int(M::NONE) << QString() << 2 << QStringLiteral("--on-conflict takes");
+        QTest::newRow("asking without a terminal") << QStringList {
+            QStringLiteral("--on-conflict=ask"), QStringLiteral("put"), QStringLiteral("@LOCAL")
+        } << int(M::NONE) << QString() << 2 << QStringLiteral("needs a terminal");
         QTest::newRow("too large") << QStringList { QStringLiteral("put"), QStringLiteral("@BIG") }
                                    << int(M::NONE) << QString() << 1 << QStringLiteral("1 MiB");
         QTest::newRow("unreadable")
@@ -186,7 +997,7 @@ private slots:
         m_sim->setFiles({ { QStringLiteral("A.PY"), QByteArray("a") } });
         if (refusedType != 0)
             m_sim->setRefusal(
-                refusedType, refusedType == VivuRuza::calcMsg::DELETE_FILE ? 1 : 0, 0, errorStr);
+                refusedType, refusedType == calcMsg::DELETE_FILE ? 1 : 0, 0, errorStr);
         Run r = vuvectl(args);
         QCOMPARE(r.exitCode, exitCode);
         QVERIFY2(r.err.contains(stderrHas), qPrintable(r.err));
@@ -212,6 +1023,46 @@ private slots:
         QCOMPARE(r.exitCode, 1);
         QCOMPARE(r.err,
             QStringLiteral("The calculator at %1 does not answer.\n").arg(m_sim->portPath()));
+    }
+
+    // What --help promises, the manual page and the README describe too.
+    void documentationAgrees()
+    {
+        Run help = vuvectl({ QStringLiteral("--help") }, false);
+        QCOMPARE(help.exitCode, 0);
+        Run version = vuvectl({ QStringLiteral("--version") }, false);
+        QCOMPARE(version.exitCode, 0);
+        QVERIFY(version.out.startsWith(QStringLiteral("vuvectl ")));
+        const QString man
+            = QString::fromUtf8(readFile(QStringLiteral(VUVE_SOURCE_DIR "/docs/vuvectl.1")));
+        const QString readme
+            = QString::fromUtf8(readFile(QStringLiteral(VUVE_SOURCE_DIR "/README.md")));
+        QVERIFY(man.contains(QStringLiteral(".TH VUVECTL 1")));
+        QStringList options;
+        const QRegularExpression option(QStringLiteral("(?:^|\\s)(--[a-z-]+)"));
+        for (auto it = option.globalMatch(help.out); it.hasNext();)
+            options.append(it.next().captured(1));
+        options.removeDuplicates();
+        QVERIFY(options.size() >= 10);
+        for (const QString &o : qAsConst(options)) {
+            QString roff = o;
+            roff.replace(QLatin1Char('-'), QStringLiteral("\\-"));
+            QVERIFY2(
+                man.contains(roff), qPrintable(o + QStringLiteral(" is not in the manual page")));
+        }
+        for (const char *command :
+            { "ports", "info", "ls", "get", "put", "rm", "rename", "backup", "restore", "watch" }) {
+            const QString c = QLatin1String(command);
+            QVERIFY2(help.out.contains(QStringLiteral("\n  ") + c + QLatin1Char(' ')), command);
+            QVERIFY2(man.contains(QStringLiteral(".B ") + c), command);
+            QVERIFY2(readme.contains(QStringLiteral("vuvectl ") + c)
+                    || readme.contains(QStringLiteral(" ") + c + QLatin1Char(' ')),
+                command);
+        }
+        for (const char *code : { "0", "1", "2", "3" }) {
+            QVERIFY2(help.out.contains(QStringLiteral("\n  %1  ").arg(QLatin1String(code))), code);
+            QVERIFY2(man.contains(QStringLiteral(".B %1\n").arg(QLatin1String(code))), code);
+        }
     }
 };
 
