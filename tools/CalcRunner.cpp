@@ -174,6 +174,34 @@ bool CalcRunner::settle(QList<BatchPlanner::Item> &items, const QString &where)
     return false;
 }
 
+// Once the calculator stopped answering, asking for the next file would only
+// wait as long again: the rest of the batch is given up and named.
+bool CalcRunner::lineLost(
+    const QList<BatchPlanner::Item> &items, int failed, const QString &what, QJsonArray &json)
+{
+    if (!m_link->lineLost())
+        return false;
+    QStringList rest;
+    for (int i = failed + 1; i < items.size(); ++i) {
+        const BatchPlanner::Item &item = items.at(i);
+        if (item.skip)
+            continue;
+        rest.append(Reporter::printable(item.calcName));
+        QJsonObject entry = fileJson(item.calcName, item.size);
+        if (m_options.command == QLatin1String("put"))
+            entry.insert(QStringLiteral("local"), item.localPath);
+        else if (m_options.command == QLatin1String("get"))
+            entry.insert(QStringLiteral("path"), item.localPath);
+        entry.insert(QStringLiteral("status"), QStringLiteral("failed"));
+        json.append(entry);
+    }
+    if (!rest.isEmpty())
+        m_reporter.error(QStringLiteral("The calculator stopped answering, so these files were "
+                                        "not %1: %2.")
+                             .arg(what, rest.join(QStringLiteral(", "))));
+    return true;
+}
+
 int CalcRunner::get()
 {
     const QString folder = m_options.folder.isEmpty() ? QDir::currentPath() : m_options.folder;
@@ -224,6 +252,8 @@ int CalcRunner::get()
         entry.insert(
             QStringLiteral("status"), ok ? QStringLiteral("copied") : QStringLiteral("failed"));
         json.append(entry);
+        if (!ok && lineLost(items, i, QStringLiteral("copied"), json))
+            break;
     }
     m_reporter.result().insert(QStringLiteral("files"), json);
     m_reporter.setSummary(QStringLiteral("copied %1, skipped %2 into %3")
@@ -292,6 +322,8 @@ int CalcRunner::put()
         entry.insert(
             QStringLiteral("status"), done ? QStringLiteral("sent") : QStringLiteral("failed"));
         json.append(entry);
+        if (!done && lineLost(items, i, QStringLiteral("sent"), json))
+            break;
     }
     m_reporter.result().insert(QStringLiteral("files"), json);
     m_reporter.setSummary(QStringLiteral("sent %1, skipped %2").arg(sent).arg(skipped));
@@ -310,7 +342,8 @@ int CalcRunner::remove()
         m_reporter.error(problem);
     QJsonArray json;
     int deleted = 0;
-    for (const BatchPlanner::Item &item : items) {
+    for (int i = 0; i < items.size(); ++i) {
+        const BatchPlanner::Item &item = items.at(i);
         bool done = false;
         const auto connection = QObject::connect(
             m_link, &CVivuRuza::fileDeleted, [&done](const QString &) { done = true; });
@@ -325,6 +358,8 @@ int CalcRunner::remove()
         entry.insert(
             QStringLiteral("status"), done ? QStringLiteral("deleted") : QStringLiteral("failed"));
         json.append(entry);
+        if (!done && lineLost(items, i, QStringLiteral("deleted"), json))
+            break;
     }
     m_reporter.result().insert(QStringLiteral("files"), json);
     m_reporter.setSummary(QStringLiteral("deleted %1").arg(countOf(deleted, "file")));
@@ -446,6 +481,8 @@ int CalcRunner::restore()
         entry.insert(
             QStringLiteral("status"), ok ? QStringLiteral("sent") : QStringLiteral("failed"));
         json.append(entry);
+        if (!ok && lineLost(items, i, QStringLiteral("sent"), json))
+            break;
     }
     m_reporter.result().insert(QStringLiteral("files"), json);
 

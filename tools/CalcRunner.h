@@ -4,6 +4,7 @@
 #include "BatchPlanner.h"
 #include "CtlOptions.h"
 
+#include <QJsonArray>
 #include <QString>
 
 class CVivuRuza;
@@ -39,6 +40,8 @@ private:
 
     bool listing(BatchPlanner::Listing &files);
     bool settle(QList<BatchPlanner::Item> &items, const QString &where);
+    bool lineLost(
+        const QList<BatchPlanner::Item> &items, int failed, const QString &what, QJsonArray &json);
     int finished(int code) const;
 
     const CtlOptions &m_options;

@@ -674,6 +674,53 @@ private slots:
         QVERIFY2(restore.err.contains(QStringLiteral("not complete")), qPrintable(restore.err));
     }
 
+    // Once the calculator stops answering, the rest of the batch is given up
+    // at once instead of each file waiting as long again.
+    void batchStopsWhenUnplugged_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("requestType");
+        QTest::newRow("put") << QStringLiteral("put") << int(calcMsg::SEND_FILE);
+        QTest::newRow("get") << QStringLiteral("get") << int(calcMsg::GET_FILE);
+        QTest::newRow("rm") << QStringLiteral("rm") << int(calcMsg::DELETE_FILE);
+    }
+    void batchStopsWhenUnplugged()
+    {
+        QFETCH(QString, command);
+        QFETCH(int, requestType);
+        const QStringList names { QStringLiteral("A.py"), QStringLiteral("B.py"),
+            QStringLiteral("C.py") };
+        QTemporaryDir dir;
+        QStringList args { QStringLiteral("--timeout"), QStringLiteral("300"),
+            QStringLiteral("--json"), command };
+        if (command == QLatin1String("get"))
+            args << QStringLiteral("--to") << dir.path();
+        Files onCalc;
+        for (const QString &name : names) {
+            if (command == QLatin1String("put")) {
+                writeFile(dir.filePath(name), "local");
+                args << dir.filePath(name);
+            } else {
+                onCalc.append({ name, "calculator" });
+                args << name;
+            }
+        }
+        m_sim->setFiles(onCalc);
+        m_sim->setUnplugDuring(requestType, 0);
+        Run r = vuvectl(args);
+        QCOMPARE(r.exitCode, 1);
+        QCOMPARE(countSent(requestType), 1);
+        QVERIFY2(r.err.contains(QStringLiteral("stopped answering, so these files were not")
+                     + QLatin1Char(' ')),
+            qPrintable(r.err));
+        QVERIFY2(r.err.contains(QStringLiteral("B.py, C.py.")), qPrintable(r.err));
+        const QJsonArray files = json(r.out).value(QStringLiteral("files")).toArray();
+        QCOMPARE(files.size(), 3);
+        for (const QJsonValue &file : files)
+            QCOMPARE(file.toObject().value(QStringLiteral("status")).toString(),
+                QStringLiteral("failed"));
+    }
+
     // Three calculators, one of which does not answer: one line each, in
     // port order, and the failure fails the whole.
     void everyCalculator_data()
