@@ -210,7 +210,19 @@ int CalcRunner::get()
             QStringLiteral("Folder %1 does not exist.").arg(QDir::toNativeSeparators(folder)));
         return Failed;
     }
-    const QString dest = QDir(folder).absolutePath();
+    QString dest = QDir(folder).absolutePath();
+    // Calculators of a class hold files of the same names: each one's go into
+    // a folder of its own, named after it and its port.
+    if (m_options.every) {
+        const QString own = QStringLiteral("%1 (%2)").arg(
+            BackupWriter::folderNameOf(m_link->devName()), QFileInfo(m_port).fileName());
+        if (!QDir(dest).mkpath(own)) {
+            m_reporter.error(QStringLiteral("Folder %1 can't be made.")
+                                 .arg(QDir::toNativeSeparators(QDir(dest).filePath(own))));
+            return Failed;
+        }
+        dest = QDir(dest).filePath(own);
+    }
     m_reporter.result().insert(QStringLiteral("folder"), dest);
     BatchPlanner::Listing files;
     if (!listing(files))

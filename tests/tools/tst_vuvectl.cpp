@@ -728,6 +728,7 @@ private slots:
         QTest::addColumn<QString>("command");
         QTest::newRow("ls") << QStringLiteral("ls");
         QTest::newRow("backup") << QStringLiteral("backup");
+        QTest::newRow("get") << QStringLiteral("get");
     }
     void everyCalculator()
     {
@@ -743,6 +744,9 @@ private slots:
             QStringLiteral("--every"), command };
         if (command == QLatin1String("backup"))
             args << dir.path();
+        if (command == QLatin1String("get"))
+            args << QStringLiteral("--on-conflict=replace") << QStringLiteral("--to") << dir.path()
+                 << QStringLiteral("--all-files");
 
         Run text = vuvectl(args, false);
         QCOMPARE(text.exitCode, 1);
@@ -775,6 +779,16 @@ private slots:
                          .value(QStringLiteral("name"))
                          .toString(),
                 QStringLiteral("OWN.py"));
+        } else if (command == QLatin1String("get")) {
+            // Files of the same name from several calculators do not meet.
+            const QString own = QStringLiteral("%1/Vori X1 (%2)/MINE.py")
+                                    .arg(dir.path(), QFileInfo(m_sim->portPath()).fileName());
+            const QString lab = QStringLiteral("%1/Vori X1 Lab (%2)/OWN.py")
+                                    .arg(dir.path(), QFileInfo(second->portPath()).fileName());
+            QCOMPARE(readFile(own), QByteArray("mine"));
+            QCOMPARE(readFile(lab), QByteArray("Vori X1 Lab"));
+            QCOMPARE(
+                results.at(2).value(QStringLiteral("folder")).toString(), QFileInfo(lab).path());
         } else {
             // One folder per calculator that answered, twice over.
             const QStringList folders
