@@ -9,6 +9,7 @@
 #include "CVivuRuza.h"
 #include "CVivuRuzaSession.h"
 #include "CalcSimulator.h"
+#include "CtlBackupBench.h"
 #include "VivuRuzaModel.h"
 #include "VoriFileModel.h"
 #include "serializeData.pb.h"
@@ -446,6 +447,8 @@ int main(int argc, char **argv)
     discovery(n);
     if (parser.isSet(vuvectl))
         memory(parser.value(vuvectl));
+    if (parser.isSet(vuvectl))
+        CtlBackupBench(parser.value(vuvectl)).run(n);
     if (parser.isSet(appPath))
         idle(parser.value(appPath), std::max(1, parser.value(idleSeconds).toInt()));
     return 0;
