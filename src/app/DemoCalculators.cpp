@@ -2,6 +2,8 @@
 
 #include "CalcSimulator.h"
 
+#include <QFileInfo>
+
 namespace {
 
 using FileList = QList<QPair<QString, QByteArray>>;
@@ -79,8 +81,12 @@ QList<CalcPort> DemoCalculators::ports() const
     QList<CalcPort> ports;
     for (const auto &simulator : m_simulators)
         ports.append(CalcPort(simulator->portPath(), simulator->portPath()));
-    for (const QString &device : m_devices)
-        ports.append(CalcPort(device, device));
+    // As a real calculator's port goes when it is unplugged, a device named
+    // on the command line is listed only while its path exists.
+    for (const QString &device : m_devices) {
+        if (QFileInfo::exists(device))
+            ports.append(CalcPort(device, device));
+    }
     return ports;
 }
 

@@ -28,6 +28,7 @@ public:
     // A serial device or pseudo-terminal to list as one more calculator.
     void addDevice(const QString &systemLocation);
 
+    // The simulated calculators and the named devices whose paths exist now.
     QList<CalcPort> ports() const;
     // One line per calculator: its name and where it is served.
     QStringList describe() const;
