@@ -1,10 +1,10 @@
 #ifndef CALCRUNNER_H
 #define CALCRUNNER_H
 
-#include "BatchPlanner.h"
 #include "CtlOptions.h"
 
-#include <QJsonArray>
+#include <QList>
+#include <QPair>
 #include <QString>
 
 class CVivuRuza;
@@ -15,7 +15,7 @@ class Reporter;
 // Runs one command on one calculator: opens its port, does the work and
 // closes it again, all in the calling thread (a link lives and dies in one
 // thread). Results and failures go to the reporter; run() returns the exit
-// code.
+// code. The commands that work through a batch of files are BatchRunner's.
 class CalcRunner
 {
 public:
@@ -31,17 +31,10 @@ private:
     int dispatch();
     int info();
     int list();
-    int get();
-    int put();
-    int remove();
     int rename();
     int backup();
-    int restore();
 
-    bool listing(BatchPlanner::Listing &files);
-    bool settle(QList<BatchPlanner::Item> &items, const QString &where);
-    bool lineLost(
-        const QList<BatchPlanner::Item> &items, int failed, const QString &what, QJsonArray &json);
+    bool listing(QList<QPair<QString, int>> &files);
     int finished(int code) const;
 
     const CtlOptions &m_options;

@@ -57,6 +57,20 @@ void Reporter::finish(bool ok)
                 .trimmed());
 }
 
+QJsonObject Reporter::fileJson(const QString &name, qint64 size)
+{
+    return QJsonObject { { QStringLiteral("name"), name },
+        { QStringLiteral("size"), double(size) } };
+}
+
+QString Reporter::countOf(int n, const char *what)
+{
+    return QStringLiteral("%1 %2%3")
+        .arg(n)
+        .arg(QLatin1String(what))
+        .arg(n == 1 ? QString() : QStringLiteral("s"));
+}
+
 QString Reporter::printable(const QString &text)
 {
     QString out;

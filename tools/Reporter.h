@@ -42,6 +42,10 @@ public:
     // Ends the command: prints the JSON document unless collecting.
     void finish(bool ok);
 
+    // A file in the JSON results: its name on the calculator and its size.
+    static QJsonObject fileJson(const QString &name, qint64 size);
+    // "1 file", "2 files".
+    static QString countOf(int n, const char *what);
     // Text from the device must not reach a terminal as control characters.
     static QString printable(const QString &text);
     // One whole line to a stream, flushed at once so that stdout and stderr

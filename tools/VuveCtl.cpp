@@ -235,8 +235,8 @@ int VuveCtl::parse(const QStringList &arguments)
             return usage(QStringLiteral("--timeout takes a positive number of milliseconds"));
         // A stalled transfer waits no longer than a silent calculator.
         FrameCodec::setWaitLimits(ms, ms);
-        FrameCodec::setCommandLimits(
-            qBound(1, ms / 4, FrameCodec::defaultFrameAllowanceMs), FrameCodec::defaultCommandCapMs);
+        FrameCodec::setCommandLimits(qBound(1, ms / 4, FrameCodec::defaultFrameAllowanceMs),
+            FrameCodec::defaultCommandCapMs);
     }
     return -1;
 }
