@@ -141,7 +141,8 @@ void BatchPlanner::markLocalCollisions(QList<Item> &items, const QString &folder
     const QDir dir(folder);
     for (Item &item : items) {
         item.localPath = dir.absoluteFilePath(item.calcName);
-        item.shown = QDir::toNativeSeparators(item.localPath);
+        // The name is the calculator's, and so may hold control characters.
+        item.shown = Reporter::printable(QDir::toNativeSeparators(item.localPath));
         const QFileInfo there(item.localPath);
         // A dangling link is taken too: the download would replace it.
         item.collides = there.exists() || there.isSymLink();

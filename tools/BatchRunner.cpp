@@ -148,7 +148,7 @@ int BatchRunner::get()
             m_progress->end();
         const bool ok = !written.isEmpty();
         if (ok) {
-            m_reporter.line(QDir::toNativeSeparators(written.first().toLocalFile()));
+            m_reporter.line(item.shown);
             ++copied;
         }
         entry.insert(
@@ -297,7 +297,7 @@ int BatchRunner::restore()
     for (const BackupManifest::Entry &e : qAsConst(manifest.files)) {
         BatchPlanner::Item item;
         item.localPath = QDir(folder).filePath(e.name);
-        item.shown = QDir::toNativeSeparators(item.localPath);
+        item.shown = Reporter::printable(QDir::toNativeSeparators(item.localPath));
         item.calcName = e.name;
         item.size = e.size;
         items.append(item);

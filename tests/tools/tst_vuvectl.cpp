@@ -674,6 +674,55 @@ private slots:
         QVERIFY2(restore.err.contains(QStringLiteral("not complete")), qPrintable(restore.err));
     }
 
+    // Names come from the device: what reaches a terminal carries no control
+    // characters, in any command that prints one.
+    void deviceTextEscaped_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("ls") << QStringList { QStringLiteral("ls") }
+                            << QStringLiteral("A\\x1b[2J.py\t1");
+        QTest::newRow("get") << QStringList { QStringLiteral("get"), QStringLiteral("--to"),
+            QStringLiteral("@DIR"), QStringLiteral("A*") }
+                             << QStringLiteral("@DIR/A\\x1b[2J.py");
+        QTest::newRow("every") << QStringList { QStringLiteral("--every"), QStringLiteral("info") }
+                               << QStringLiteral("Bad\\x07Name\t");
+        QTest::newRow("watch") << QStringList { QStringLiteral("watch") }
+                               << QStringLiteral("attached\tBad\\x07Name\t");
+    }
+    void deviceTextEscaped()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, expected);
+        m_sim->setName(QStringLiteral("Bad\aName"));
+        m_sim->setFiles({ { QStringLiteral("A\x1b[2J.py"), "a" } });
+        attach({ m_sim });
+        QTemporaryDir dir;
+        args.replaceInStrings(QStringLiteral("@DIR"), dir.path());
+        expected.replace(QStringLiteral("@DIR"), dir.path());
+        QString out;
+        if (args.first() == QLatin1String("watch")) {
+            QProcess watch;
+            watch.setProcessEnvironment(m_env);
+            watch.start(QStringLiteral(VUVECTL_PATH), args);
+            QElapsedTimer clock;
+            clock.start();
+            while (!out.contains(QLatin1Char('\n')) && clock.elapsed() < 20000) {
+                watch.waitForReadyRead(200);
+                out += QString::fromUtf8(watch.readAllStandardOutput());
+            }
+            ::kill(pid_t(watch.processId()), SIGINT);
+            QVERIFY(watch.waitForFinished(10000));
+        } else {
+            Run r = vuvectl(args, false);
+            QCOMPARE(r.exitCode, 0);
+            out = r.out;
+        }
+        QVERIFY2(out.contains(expected), qPrintable(out));
+        QVERIFY(!out.contains(QLatin1Char('\x1b')));
+        QVERIFY(!out.contains(QLatin1Char('\a')));
+    }
+
     // Once the calculator stops answering, the rest of the batch is given up
     // at once instead of each file waiting as long again.
     void batchStopsWhenUnplugged_data()
