@@ -112,8 +112,11 @@ ApplicationWindow {
     }
 
     footer: RowLayout {
+        spacing: 8
+
         Label {
             id: statusLine
+            Layout.leftMargin: 6
             text: calcSession.statusLineText
         }
 
@@ -124,6 +127,7 @@ ApplicationWindow {
             objectName: "transferLine"
             Layout.fillWidth: true
             horizontalAlignment: Text.AlignRight
+            Layout.rightMargin: transferBar.visible ? 0 : 6
             elide: Text.ElideMiddle
             text: calcSession.transfer.running ? calcSession.transfer.text : calcSession.transfer.outcome
         }
@@ -131,6 +135,8 @@ ApplicationWindow {
         ProgressBar {
             id: transferBar
             objectName: "transferBar"
+            Layout.preferredWidth: 160
+            Layout.rightMargin: 6
             visible: calcSession.transfer.running
             from: 0
             to: 1
