@@ -1142,7 +1142,7 @@ private slots:
         QCOMPARE(help.exitCode, 0);
         Run version = vuvectl({ QStringLiteral("--version") }, false);
         QCOMPARE(version.exitCode, 0);
-        QVERIFY(version.out.startsWith(QStringLiteral("vuvectl ")));
+        QCOMPARE(version.out, QStringLiteral("vuvectl " VUVE_VERSION "\n"));
         const QString man
             = QString::fromUtf8(readFile(QStringLiteral(VUVE_SOURCE_DIR "/docs/vuvectl.1")));
         const QString readme
