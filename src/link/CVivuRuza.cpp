@@ -357,13 +357,18 @@ bool CVivuRuza::exchange(calcMsg &msg, QByteArray &buffer)
 
 bool CVivuRuza::request(calcMsg &msg, QByteArray &buffer, qint64 expectedFrames)
 {
+    beginRequest(expectedFrames);
+    return exchange(msg, buffer);
+}
+
+void CVivuRuza::beginRequest(qint64 expectedFrames)
+{
     if (m_replyOwed) {
         m_replyOwed = false;
         m_codec.drainLateReply(FrameCodec::firstWaitMs(), lateReplyQuietMs);
     }
     m_codec.discardInput();
     m_codec.startCommand(expectedFrames);
-    return exchange(msg, buffer);
 }
 
 // A message within a command whose first request went out: a port that
@@ -453,8 +458,7 @@ bool CVivuRuza::listFiles(QList<QPair<QString, int>> &list)
     QByteArray buffer;
     msg.set_type(calcMsg::GET_FILES_INF);
     m_asked = QStringLiteral("file list");
-    m_codec.discardInput();
-    m_codec.startCommand(n);
+    beginRequest(n);
     if (!sendFollowUp(msg, buffer))
         return false;
     calcMsg ack;
@@ -512,8 +516,7 @@ bool CVivuRuza::fetchFile(const VivuRuza::fileInf &file, QByteArray &content)
     *msg.mutable_finf() = file;
     m_asked = QStringLiteral("content of %1").arg(QString::fromStdString(file.name()));
     const int count = int(std::ceil(double(size) / double(chunkSize)));
-    m_codec.discardInput();
-    m_codec.startCommand(count);
+    beginRequest(count);
     if (!send(msg, buffer))
         return false;
 

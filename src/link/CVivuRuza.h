@@ -129,6 +129,7 @@ private:
     // A new request: stale input dropped, the command's time started, the
     // message sent and its reply read whole.
     bool request(VivuRuza::calcMsg &msg, QByteArray &buffer, qint64 expectedFrames);
+    void beginRequest(qint64 expectedFrames);
     bool sendFollowUp(const VivuRuza::calcMsg &msg, QByteArray &buffer);
     void reportWrongReply(const VivuRuza::calcMsg &reply, const QString &fallback = QString());
     void reportText(int code, const QString &text);

@@ -122,8 +122,13 @@ bool FrameCodec::writeFrame(QByteArray &payload)
     // has nothing to report until the limit runs out.
     if (auto *serial = qobject_cast<QSerialPort *>(m_device))
         serial->flush();
-    if (m_device->bytesToWrite() > 0)
-        m_device->waitForBytesWritten(boundedWait(s_furtherWaitMs));
+    // A wait returns once some bytes have left; a frame larger than what the
+    // line takes at once needs several.
+    while (m_device->bytesToWrite() > 0) {
+        const int wait = boundedWait(s_furtherWaitMs);
+        if (wait <= 0 || !m_device->waitForBytesWritten(wait))
+            break;
+    }
     // A frame the line never took is not sent; the reply it would have asked
     // for will not come.
     return m_device->bytesToWrite() == 0;
