@@ -346,9 +346,10 @@ void TestWorker::readFirst()
     worker.moveToThread(&thread);
     QObject::connect(&thread, &QThread::started, &worker, &CVoriWorker::readFirst);
     QObject::connect(&worker, &CVoriWorker::finished, &thread, &QThread::quit);
-    QSignalSpy ended(&thread, &QThread::finished);
+    QEventLoop loop;
+    QObject::connect(&thread, &QThread::finished, &loop, &QEventLoop::quit);
     thread.start();
-    QVERIFY(ended.wait(10000));
+    loop.exec();
     thread.wait();
     QCoreApplication::processEvents();
 
