@@ -29,6 +29,8 @@ QString TransferProgress::text() const
         return QString();
     const QString verb
         = m_kind == Kind::Send ? QStringLiteral("Sending") : QStringLiteral("Copying");
+    if (m_fileNumber == 0)
+        return QStringLiteral("%1 %2\u2026").arg(verb, filesText(m_fileCount));
     QString line = QStringLiteral("%1 %2 (%3 of %4)")
                        .arg(verb, m_fileName)
                        .arg(m_fileNumber)
