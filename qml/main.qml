@@ -202,6 +202,7 @@ ApplicationWindow {
                     }
                 }
             }
+
             // No calculator yet: say how to get one, and what is being read.
             Label {
                 id: emptyHint
@@ -258,7 +259,7 @@ ApplicationWindow {
                             text: "\u00d7"
                             ToolTip.delay: 1000
                             ToolTip.visible: hovered
-                            ToolTip.text: qsTr("Dismiss")
+                            ToolTip.text: "Dismiss"
                             onClicked: calcSession.doctor.dismiss(index)
                         }
                     }
