@@ -33,7 +33,8 @@ public:
     QString name() const;
     void setVersions(const QString &hv, const QString &fv, const QString &pv);
     // Default 512. 0 and negatives are announced as they are; the device then
-    // serves with 512 itself.
+    // serves with 512 itself. With a chunk too large for one frame, a download
+    // frame that cannot be framed is answered with FAILED/DATASIZE_INVALID.
     void setMaxChunkSize(int chunk);
     int maxChunkSize() const;
 
@@ -80,6 +81,32 @@ public:
     void setDownloadOutOfOrder(bool on); // download frames sent from the last to the first
     enum class FrameFault { None, BadFrameNum, BadSize, NoData };
     void setDownloadFrameFault(FrameFault fault); // applied to the first frame of every download
+    // The next reply to a message of this type goes out delayMs late (once).
+    // From then on until clearFaults the device never drops what the computer
+    // left unread, so the late bytes still wait in front of the next reply.
+    void setLateReply(int requestType, int delayMs);
+    void setReplyDelay(int ms); // every reply frame goes out ms late; 0: off
+    void setTrickle(int msPerByte); // every reply written byte by byte; 0: off
+    // The name in SEND_DEVICE_INF ends in bytes that are not UTF-8, so that a
+    // strict parse of the reply fails.
+    void setBrokenUtf8DeviceName(bool on);
+    // The same for this file's listing entry; an empty name: off.
+    void setBrokenUtf8FileName(const QString &name);
+    // The listing entries' sizes or the announced number of files go out as
+    // the true value + 2^32, which does not fit their 32-bit field.
+    enum class Oversize { None, FileSize, FilesNum };
+    void setOversize(Oversize oversize);
+    // SEND_FILES_NUM announces this count instead of the real one; counts
+    // beyond 32 bits are clamped to the nearest 32-bit value.
+    // std::numeric_limits<qint64>::min(): off.
+    void setAnnouncedFileCount(qint64 count);
+    // Every acknowledgement of a listing gets one more entry, for ever.
+    void setEndlessListing(bool on);
+    void setListingEntryType(int type); // entries sent as this type; SEND_FILE_INF: off
+    // Upload frames are answered with a message of only this type instead of
+    // SUCCESS (what they carry is still stored); -1: with an empty frame.
+    // SUCCESS: off.
+    void setFrameReply(int type);
     void clearFaults(); // all of the above off, and plugged in
 
 private:

@@ -78,6 +78,76 @@ QList<QPair<QString, QByteArray>> sampleFiles()
     return files;
 }
 
+bool parseDelay(const QString &text, int &value)
+{
+    return parseNumber(text, value) && value >= 0;
+}
+
+// The faults that change when and how replies are written.
+bool configureReplyFaults(const QCommandLineParser &parser, CalcSimulator &sim)
+{
+    if (parser.isSet(QStringLiteral("late-reply"))) {
+        const QStringList parts
+            = parser.value(QStringLiteral("late-reply")).split(QLatin1Char(':'));
+        int type = 0;
+        int ms = 0;
+        if (parts.size() != 2 || !parseMsgType(parts.at(0), type) || !parseNumber(parts.at(1), ms)
+            || ms <= 0)
+            return fail(QStringLiteral("--late-reply needs TYPE:MS with MS above 0"));
+        sim.setLateReply(type, ms);
+    }
+    if (parser.isSet(QStringLiteral("reply-delay"))) {
+        int ms = 0;
+        if (!parseDelay(parser.value(QStringLiteral("reply-delay")), ms))
+            return fail(QStringLiteral("--reply-delay needs a number of ms, 0 or more"));
+        sim.setReplyDelay(ms);
+    }
+    if (parser.isSet(QStringLiteral("trickle"))) {
+        int ms = 0;
+        if (!parseDelay(parser.value(QStringLiteral("trickle")), ms))
+            return fail(QStringLiteral("--trickle needs a number of ms, 0 or more"));
+        sim.setTrickle(ms);
+    }
+    sim.setBrokenUtf8DeviceName(parser.isSet(QStringLiteral("broken-utf8-name")));
+    if (parser.isSet(QStringLiteral("broken-utf8-file"))) {
+        const QString name = parser.value(QStringLiteral("broken-utf8-file"));
+        if (name.isEmpty())
+            return fail(QStringLiteral("--broken-utf8-file needs a file name"));
+        sim.setBrokenUtf8FileName(name);
+    }
+    if (parser.isSet(QStringLiteral("oversize"))) {
+        const QString kind = parser.value(QStringLiteral("oversize"));
+        if (kind == QLatin1String("size"))
+            sim.setOversize(CalcSimulator::Oversize::FileSize);
+        else if (kind == QLatin1String("count"))
+            sim.setOversize(CalcSimulator::Oversize::FilesNum);
+        else
+            return fail(QStringLiteral("--oversize takes size or count"));
+    }
+    if (parser.isSet(QStringLiteral("announce-files"))) {
+        bool ok = false;
+        const qint64 count = parser.value(QStringLiteral("announce-files")).toLongLong(&ok);
+        if (!ok)
+            return fail(QStringLiteral("--announce-files needs a number"));
+        sim.setAnnouncedFileCount(count);
+    }
+    sim.setEndlessListing(parser.isSet(QStringLiteral("endless-listing")));
+    if (parser.isSet(QStringLiteral("listing-type"))) {
+        int type = 0;
+        if (!parseMsgType(parser.value(QStringLiteral("listing-type")), type))
+            return fail(QStringLiteral("unknown message type in --listing-type"));
+        sim.setListingEntryType(type);
+    }
+    if (parser.isSet(QStringLiteral("frame-reply"))) {
+        const QString value = parser.value(QStringLiteral("frame-reply"));
+        int type = -1;
+        if (value != QLatin1String("empty") && !parseMsgType(value, type))
+            return fail(QStringLiteral("--frame-reply takes a message type or empty"));
+        sim.setFrameReply(type);
+    }
+    return true;
+}
+
 // Applies the command line to the simulator; false after a message on stderr.
 bool configure(const QCommandLineParser &parser, CalcSimulator &sim)
 {
@@ -170,7 +240,7 @@ bool configure(const QCommandLineParser &parser, CalcSimulator &sim)
         else
             return fail(QStringLiteral("--bad-frame takes num, size or nodata"));
     }
-    return true;
+    return configureReplyFaults(parser, sim);
 }
 
 } // namespace
@@ -229,6 +299,41 @@ int main(int argc, char *argv[])
             QStringLiteral("Spoil the first frame of every download: wrong frame number, wrong "
                            "size, or no data."),
             QStringLiteral("num|size|nodata") },
+        { QStringLiteral("late-reply"),
+            QStringLiteral(
+                "Hold the next reply to a TYPE message back <MS> ms (once); from then on "
+                "replies the computer left unread are never dropped."),
+            QStringLiteral("TYPE:MS") },
+        { QStringLiteral("reply-delay"), QStringLiteral("Write every reply frame <ms> ms late."),
+            QStringLiteral("ms") },
+        { QStringLiteral("trickle"),
+            QStringLiteral("Write every reply one byte at a time, <ms> ms apart."),
+            QStringLiteral("ms") },
+        { QStringLiteral("broken-utf8-name"),
+            QStringLiteral(
+                "End the device name in SEND_DEVICE_INF with bytes that are not UTF-8.") },
+        { QStringLiteral("broken-utf8-file"),
+            QStringLiteral("End the name in the listing entry of file NAME with bytes that are not "
+                           "UTF-8."),
+            QStringLiteral("NAME") },
+        { QStringLiteral("oversize"),
+            QStringLiteral("Send the listed file sizes (size) or the number of files (count) as "
+                           "the true value + 2^32, too large for their 32-bit field."),
+            QStringLiteral("size|count") },
+        { QStringLiteral("announce-files"),
+            QStringLiteral("Announce N files in SEND_FILES_NUM, whatever the real number (clamped "
+                           "to 32 bits)."),
+            QStringLiteral("N") },
+        { QStringLiteral("endless-listing"),
+            QStringLiteral("Answer every acknowledgement of a listing with one more entry, for "
+                           "ever.") },
+        { QStringLiteral("listing-type"),
+            QStringLiteral("Send listing entries as messages of TYPE instead of SEND_FILE_INF."),
+            QStringLiteral("TYPE") },
+        { QStringLiteral("frame-reply"),
+            QStringLiteral("Answer upload frames with a message of only TYPE instead of SUCCESS, "
+                           "or with an empty frame (the data is still stored)."),
+            QStringLiteral("TYPE|empty") },
     });
     parser.process(app);
 

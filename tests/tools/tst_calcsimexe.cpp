@@ -72,6 +72,59 @@ private slots:
         stopSim(sim);
         QVERIFY(!QFileInfo::exists(linkPath) && !QFileInfo(linkPath).isSymLink());
     }
+
+    void replyFaultOptions_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<bool>("serves"); // or refuses the command line with exit code 2
+        const auto row = [](const char *name, const QString &args, bool serves) {
+            QTest::newRow(name) << args.split(QLatin1Char(' ')) << serves;
+        };
+        row("late reply", QStringLiteral("--late-reply GET_FILES_NUM:200"), true);
+        row("late reply, type by number", QStringLiteral("--late-reply 4:50"), true);
+        row("reply delay", QStringLiteral("--reply-delay 0"), true);
+        row("trickle", QStringLiteral("--trickle 5"), true);
+        row("broken device name", QStringLiteral("--broken-utf8-name"), true);
+        row("broken file name", QStringLiteral("--sample --broken-utf8-file MAIN.py"), true);
+        row("oversize sizes", QStringLiteral("--oversize size"), true);
+        row("oversize count", QStringLiteral("--oversize count"), true);
+        row("announced count", QStringLiteral("--announce-files -3"), true);
+        row("announced count beyond 32 bits", QStringLiteral("--announce-files 99999999999"), true);
+        row("endless listing", QStringLiteral("--endless-listing"), true);
+        row("listing type", QStringLiteral("--listing-type success"), true);
+        row("frame reply", QStringLiteral("--frame-reply NONE"), true);
+        row("empty frame reply", QStringLiteral("--frame-reply empty"), true);
+        row("late reply without ms", QStringLiteral("--late-reply GET_FILES_NUM"), false);
+        row("late reply of no type", QStringLiteral("--late-reply BOGUS:50"), false);
+        row("late reply of 0 ms", QStringLiteral("--late-reply GET_FILE:0"), false);
+        row("negative reply delay", QStringLiteral("--reply-delay -1"), false);
+        row("trickle of words", QStringLiteral("--trickle slow"), false);
+        row("oversize of both", QStringLiteral("--oversize both"), false);
+        row("announced count of words", QStringLiteral("--announce-files many"), false);
+        row("listing type out of range", QStringLiteral("--listing-type 99"), false);
+        row("frame reply -1", QStringLiteral("--frame-reply -1"), false);
+    }
+
+    void replyFaultOptions()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(bool, serves);
+        QProcess sim;
+        if (serves) {
+            QString path;
+            QVERIFY(startSim(sim, args, path));
+            QVERIFY(QFileInfo::exists(path));
+            stopSim(sim);
+            QCOMPARE(sim.exitCode(), 0);
+            return;
+        }
+        sim.start(QStringLiteral(CALCSIM_PATH), args);
+        QVERIFY(sim.waitForFinished(10000));
+        QCOMPARE(sim.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(sim.exitCode(), 2);
+        QVERIFY(sim.readAllStandardOutput().isEmpty());
+        QVERIFY(sim.readAllStandardError().startsWith("vuve-calcsim: "));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestCalcSimExe)
