@@ -513,6 +513,163 @@ private slots:
         ::close(slave);
         ::close(master);
     }
+
+    // A reply that came after its reader gave up is waited for and dropped
+    // before the next request, so it never passes for that request's reply.
+    void lateReplyDropped_data()
+    {
+        QTest::addColumn<int>("lateType");
+        QTest::newRow("download") << int(calcMsg::GET_FILE);
+        QTest::newRow("file count") << int(calcMsg::GET_FILES_NUM);
+        QTest::newRow("upload announcement") << int(calcMsg::SEND_FILE);
+    }
+
+    void lateReplyDropped()
+    {
+        QFETCH(int, lateType);
+        CalcSimulator sim;
+        const QByteArray a(1000, 'a');
+        const QByteArray b(1000, 'b');
+        sim.setFiles({ { QStringLiteral("A.PY"), a }, { QStringLiteral("B.PY"), b } });
+        QVERIFY(sim.start());
+        CVivuRuza link(sim.portPath());
+        QStringList texts;
+        connect(&link, &CVivuRuza::errorNotify, [&texts](const QString &t) { texts << t; });
+        sim.setLateReply(lateType, 300);
+        VivuRuza::fileInf infA;
+        infA.set_name("A.PY");
+        infA.set_size(a.size());
+        if (lateType == calcMsg::GET_FILE)
+            QVERIFY(link.getFile(infA).isEmpty());
+        else if (lateType == calcMsg::GET_FILES_NUM)
+            QCOMPARE(link.getFilesNum(), 0);
+        else
+            QVERIFY(!link.sendFile(infA, QByteArray(600, 'n')));
+        QCOMPARE(texts, QStringList { QStringLiteral("Connection error (error code: 421).") });
+        QVERIFY(link.lineLost());
+
+        VivuRuza::fileInf infB;
+        infB.set_name("B.PY");
+        infB.set_size(b.size());
+        QCOMPARE(link.getFile(infB), b);
+        QCOMPARE(link.getFilesInf().size(), 2);
+        QCOMPARE(texts.size(), 1);
+        QVERIFY(!link.lineLost());
+    }
+
+    // However the device drags a command out, the command ends once it has
+    // used the time its work may take, with a report that says so.
+    void commandBound_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("command");
+        QTest::newRow("entries just inside the wait")
+            << QStringLiteral("slow") << QStringLiteral("list");
+        QTest::newRow("frames just inside the wait")
+            << QStringLiteral("slow") << QStringLiteral("get");
+        QTest::newRow("listing that trickles")
+            << QStringLiteral("trickle") << QStringLiteral("list");
+        QTest::newRow("download that trickles")
+            << QStringLiteral("trickle") << QStringLiteral("get");
+        QTest::newRow("upload replies that trickle")
+            << QStringLiteral("trickle") << QStringLiteral("put");
+    }
+
+    void commandBound()
+    {
+        QFETCH(QString, fault);
+        QFETCH(QString, command);
+        CalcSimulator sim;
+        QList<QPair<QString, QByteArray>> files;
+        for (int i = 0; i < 12; ++i)
+            files.append({ QStringLiteral("F%1.PY").arg(i), QByteArray(100, char('a' + i)) });
+        files.append({ QStringLiteral("BIG.BIN"), QByteArray(12 * 512, 'z') });
+        sim.setFiles(files);
+        QVERIFY(sim.start());
+        CVivuRuza link(sim.portPath());
+        // Each reply well inside the wait for it; the allowance per frame is
+        // what the device overruns.
+        FrameCodec::setWaitLimits(600, 600);
+        FrameCodec::setCommandLimits(50, FrameCodec::defaultCommandCapMs);
+        if (fault == QLatin1String("slow"))
+            sim.setReplyDelay(150);
+        else
+            sim.setTrickle(20);
+        QStringList texts;
+        connect(&link, &CVivuRuza::errorNotify, [&texts](const QString &t) { texts << t; });
+        bool ok = true;
+        if (command == QLatin1String("list")) {
+            FileList listed;
+            ok = link.listFiles(listed);
+        } else if (command == QLatin1String("get")) {
+            VivuRuza::fileInf inf;
+            inf.set_name("BIG.BIN");
+            inf.set_size(12 * 512);
+            ok = !link.getFile(inf).isEmpty();
+        } else {
+            VivuRuza::fileInf inf;
+            inf.set_name("NEW.BIN");
+            inf.set_size(12 * 512);
+            ok = link.sendFile(inf, QByteArray(12 * 512, 'n'));
+        }
+        FrameCodec::setWaitLimits(200, 200);
+        FrameCodec::setCommandLimits(
+            FrameCodec::defaultFrameAllowanceMs, FrameCodec::defaultCommandCapMs);
+        QVERIFY(!ok);
+        QCOMPARE(texts, QStringList { FrameCodec::timeoutText() });
+        QVERIFY(!sim.hasFile(QStringLiteral("NEW.BIN")));
+    }
+
+    // A chunk too large for one frame: what fits one frame still goes, and
+    // exactly; what would need several is refused before anything is sent.
+    void hugeChunk_data()
+    {
+        QTest::addColumn<int>("chunk");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<bool>("sent");
+        QTest::newRow("65530, small file") << 65530 << 3000 << true;
+        QTest::newRow("65530, largest one-frame file")
+            << 65530 << CVivuRuza::maxFrameContent - 1 << true;
+        QTest::newRow("65530, 70000 bytes") << 65530 << 70000 << false;
+        QTest::newRow("2^31-1, small file") << std::numeric_limits<int>::max() << 3000 << true;
+        QTest::newRow("2^31-1, 1 MiB") << std::numeric_limits<int>::max() << 1048576 << false;
+        QTest::newRow("largest frame content") << CVivuRuza::maxFrameContent << 70000 << true;
+    }
+
+    void hugeChunk()
+    {
+        QFETCH(int, chunk);
+        QFETCH(int, size);
+        QFETCH(bool, sent);
+        CalcSimulator sim;
+        sim.setMaxChunkSize(chunk);
+        QVERIFY(sim.start());
+        QTemporaryDir dir;
+        QByteArray content(size, Qt::Uninitialized);
+        for (int i = 0; i < size; ++i)
+            content[i] = char((i * 11 + i / 251) & 0xFF);
+        const QString local = dir.filePath(QStringLiteral("big.bin"));
+        QVERIFY(writeLocal(local, content));
+        CVivuRuza link(sim.portPath());
+        QCOMPARE(link.chunkSize, chunk);
+        QStringList texts;
+        connect(&link, &CVivuRuza::errorNotify, [&texts](const QString &t) { texts << t; });
+        sim.clearReceived();
+        link.sendFiles({ { local, QStringLiteral("big.bin") } });
+        if (sent) {
+            QVERIFY2(texts.isEmpty(), qPrintable(texts.join(QLatin1Char('\n'))));
+            QCOMPARE(sim.fileContent(QStringLiteral("BIG.bin")), content);
+        } else {
+            QCOMPARE(texts,
+                QStringList { QStringLiteral("File %1 can't be sent: this calculator announces "
+                                             "chunks larger than one message can carry.")
+                                  .arg(local) });
+            QVERIFY(sim.receivedTypes().isEmpty());
+        }
+        // Every frame that went out fits a frame.
+        for (const calcMsg &m : sim.received())
+            QVERIFY(m.ByteSizeLong() <= size_t(FrameCodec::maxPayload));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestUntrusted)
