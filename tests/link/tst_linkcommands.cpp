@@ -1,6 +1,7 @@
 #include "CVivuRuza.h"
 #include "CalcSimulator.h"
 #include "FrameCodec.h"
+#include "LocalFiles.h"
 #include "serializeData.pb.h"
 
 #include <QDir>
@@ -36,18 +37,6 @@ QByteArray pattern(int size, int seed = 0)
     if (size >= 12)
         bytes.replace(5, 4, "CALC", 4);
     return bytes;
-}
-
-bool writeLocal(const QString &path, const QByteArray &content)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(content) == content.size();
-}
-
-QByteArray readLocal(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 // Every file below root, relative to it.

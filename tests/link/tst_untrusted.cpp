@@ -5,6 +5,7 @@
 #include "CVivuRuza.h"
 #include "CalcSimulator.h"
 #include "FrameCodec.h"
+#include "LocalFiles.h"
 #include "ScriptedDevice.h"
 #include "serializeData.pb.h"
 
@@ -117,18 +118,6 @@ QList<int> sentTypes(const QByteArray &written)
         at += 6 + length;
     }
     return types;
-}
-
-bool writeLocal(const QString &path, const QByteArray &content)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(content) == content.size();
-}
-
-QByteArray readLocal(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 } // namespace

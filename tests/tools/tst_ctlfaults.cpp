@@ -4,6 +4,8 @@
 // as asked, the calculator's files exact, and every command ending.
 
 #include "CalcSimulator.h"
+#include "LocalFiles.h"
+#include "ProcessRun.h"
 #include "serializeData.pb.h"
 
 #include <QDir>
@@ -48,13 +50,6 @@ enum Fault {
     ControlNames,
 };
 
-struct Run
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
 const QByteArray contentA = [] {
     QByteArray b(1000, Qt::Uninitialized);
     for (int i = 0; i < b.size(); ++i)
@@ -69,37 +64,14 @@ const QByteArray contentB = [] {
 }();
 const QByteArray oldLocal("old local content that must survive");
 
-QByteArray readLocal(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeLocal(const QString &path, const QByteArray &content)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(content) == content.size();
-}
-
 Run vuvectl(const QStringList &args, const QString &runAs = QString())
 {
-    QProcess p;
-    if (runAs.isEmpty()) {
-        p.start(QStringLiteral(VUVECTL_PATH), args);
-    } else {
-        p.start(QStringLiteral("setpriv"),
-            QStringList { QStringLiteral("--reuid=") + runAs, QStringLiteral("--regid=") + runAs,
-                QStringLiteral("--clear-groups"), QStringLiteral(VUVECTL_PATH) }
-                + args);
-    }
-    // A hang shows as a failed run, not as a test that never ends.
-    if (!p.waitForFinished(90000))
-        p.kill();
-    Run r;
-    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = QString::fromUtf8(p.readAllStandardOutput());
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    return r;
+    if (runAs.isEmpty())
+        return runProcess(QStringLiteral(VUVECTL_PATH), args);
+    return runProcess(QStringLiteral("setpriv"),
+        QStringList { QStringLiteral("--reuid=") + runAs, QStringLiteral("--regid=") + runAs,
+            QStringLiteral("--clear-groups"), QStringLiteral(VUVECTL_PATH) }
+            + args);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "CalcSimulator.h"
+#include "ProcessRun.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -18,13 +19,6 @@
 
 using VivuRuza::calcMsg;
 using Files = QList<QPair<QString, QByteArray>>;
-
-struct Run
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
 
 // A terminal for vuvectl's stdin and stderr, as a person at a keyboard has:
 // the test reads what it prints there and types the answers.
@@ -99,19 +93,10 @@ class TestVuveCtl : public QObject
 
     Run vuvectl(const QStringList &args, bool withPort = true)
     {
-        QProcess p;
         QStringList all = args;
         if (withPort)
             all = QStringList { QStringLiteral("--port"), m_sim->portPath() } + args;
-        p.setProcessEnvironment(m_env);
-        p.start(QStringLiteral(VUVECTL_PATH), all);
-        if (!p.waitForFinished(60000))
-            p.kill();
-        Run r;
-        r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-        r.out = QString::fromUtf8(p.readAllStandardOutput());
-        r.err = QString::fromUtf8(p.readAllStandardError());
-        return r;
+        return runProcess(QStringLiteral(VUVECTL_PATH), all, m_env);
     }
 
     static QJsonObject json(const QString &text)
