@@ -28,10 +28,10 @@ CVoriWorker::CVoriWorker(const CalcPort &info, Reading reading, QObject *parent)
         readCalc();
 }
 
-CVoriWorker::~CVoriWorker()
-{
-    delete calc;
-}
+// A link still open is a child of the worker and goes with it; calc itself is
+// not read here, since the job thread that last wrote it handed the worker
+// back through Qt's queues, which a thread checker cannot see.
+CVoriWorker::~CVoriWorker() = default;
 
 // Errors of this first reading are not reported: nothing is connected yet.
 void CVoriWorker::readCalc()
@@ -118,13 +118,36 @@ void CVoriWorker::endJob(std::function<void()> deliver)
 }
 
 // Sending and deleting change the calculator's files, so both read the list
-// again before the link closes.
+// again before the link closes. A listing that fails has been reported; it
+// must not pass for a calculator without files, so the list known before the
+// job stands, with what the job itself sent and deleted.
 void CVoriWorker::changeFiles(const std::function<void()> &change)
 {
     openLink();
     forwardErrors();
+    // Nothing writes filesList while a job runs; it is delivered afterwards.
+    QList<QPair<QString, int>> known = filesList;
+    connect(calc, &CVivuRuza::fileSend, [&known](const QPair<QString, int> &file) {
+        for (auto &entry : known) {
+            if (entry.first == file.first) {
+                entry = file;
+                return;
+            }
+        }
+        known.append(file);
+    });
+    connect(calc, &CVivuRuza::fileDeleted, [&known](const QString &name) {
+        for (int i = 0; i < known.size(); ++i) {
+            if (known.at(i).first == name) {
+                known.removeAt(i);
+                return;
+            }
+        }
+    });
     change();
-    const QList<QPair<QString, int>> list = calc->getFilesInf();
+    QList<QPair<QString, int>> list;
+    if (!calc->listFiles(list))
+        list = known;
     closeLink();
     endJob([this, list] { filesList = list; });
 }

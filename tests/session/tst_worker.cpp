@@ -76,6 +76,8 @@ private slots:
     void jobs();
     void refusedJobs_data();
     void refusedJobs();
+    void failedRelisting_data();
+    void failedRelisting();
     void batchStops_data();
     void batchStops();
     void readFirst_data();
@@ -138,9 +140,9 @@ void TestWorker::jobsOnUnreachableCalculator()
     QVERIFY(r.backInMainThread);
     QCOMPARE(worker.thread(), QThread::currentThread());
     QVERIFY(!worker.calc);
-    // Send and delete read the list afresh; a link that never opened reads none.
-    const FileList none;
-    QCOMPARE(r.filesAtFinish, job == Send || job == Delete ? none : stale);
+    // Send and delete read the list afresh; a link that never opened reads
+    // none, and that is not an empty calculator.
+    QCOMPARE(r.filesAtFinish, stale);
     QCOMPARE(r.nameAtFinish, job == Rename ? QString() : QStringLiteral("Old name"));
     QCOMPARE(r.errors.size(), job == Send ? 1 : 0); // the local file cannot be read
 }
@@ -259,6 +261,40 @@ void TestWorker::refusedJobs()
     QCOMPARE(r.nameAtFinish, QStringLiteral("Calc A"));
     QVERIFY(!sim.hasFile(QStringLiteral("NEW.PY")));
     QVERIFY(sim.hasFile(QStringLiteral("A.PY")));
+}
+
+void TestWorker::failedRelisting_data()
+{
+    QTest::addColumn<int>("job");
+    QTest::addColumn<FileList>("files");
+    QTest::newRow("send") << int(Send)
+                          << FileList { { QStringLiteral("A.PY"), 1 },
+                                 { QStringLiteral("B.PY"), 2 }, { QStringLiteral("NEW.PY"), 7 } };
+    QTest::newRow("delete") << int(Delete) << FileList { { QStringLiteral("B.PY"), 2 } };
+}
+
+// A calculator that refuses to list its files after a send or a delete is
+// not empty: the list known before stands, with what the job changed.
+void TestWorker::failedRelisting()
+{
+    QFETCH(int, job);
+    QFETCH(FileList, files);
+    LocalFolder dir(QStringLiteral("new.py"), "x = 42\n");
+    QVERIFY(dir.isValid());
+    CalcSimulator sim;
+    sim.setFiles({ { QStringLiteral("A.PY"), QByteArray("a") },
+        { QStringLiteral("B.PY"), QByteArray("bb") } });
+    QVERIFY(sim.start());
+    CVoriWorker worker(simPort(sim));
+    QCOMPARE(worker.filesList.size(), 2);
+    sim.setRefusal(calcMsg::GET_FILES_NUM, calcMsg::NONE_ERROR, 0, QStringLiteral("No list"));
+    worker.toCalcFiles = { { dir.file(), QStringLiteral("NEW.PY") } };
+    worker.files = { { QStringLiteral("A.PY"), 1 } };
+
+    const JobRecord r = runJob(worker, Job(job));
+
+    QCOMPARE(r.errors, QStringList { QStringLiteral("No list") });
+    QCOMPARE(r.filesAtFinish, files);
 }
 
 void TestWorker::batchStops_data()
