@@ -1,0 +1,444 @@
+// What the window tells and refuses: calculators listed while another device
+// is still being read, the doctor's notices, the hint without a calculator,
+// transfer progress and outcome, the selection across calculators, and drop,
+// Paste and Copy while the calculator is busy. The real document and session.
+#include "CVivuRuza.h"
+#include "CalcSimulator.h"
+#include "FrameCodec.h"
+#include "WindowDriver.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using VivuRuza::calcMsg;
+
+namespace {
+
+using FileList = QList<QPair<QString, QByteArray>>;
+
+const FileList calculatorFiles = {
+    { QStringLiteral("MAIN.py"), QByteArray(3000, 'm') },
+    { QStringLiteral("QUAD.py"), QByteArray(5000, 'q') },
+    { QStringLiteral("NOTES.txt"), QByteArray("bring batteries\n") },
+};
+
+const QString busyRefusal = QStringLiteral("Wait until the transfer in progress has finished");
+
+} // namespace
+
+class TestWindowFeedback : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void listedWhileAnotherIsRead_data();
+    void listedWhileAnotherIsRead();
+    void doctorNotice_data();
+    void doctorNotice();
+    void emptyState();
+    void progressAndOutcome_data();
+    void progressAndOutcome();
+    void selectionClearedForAnotherCalculator();
+    void refusedWhileBusy_data();
+    void refusedWhileBusy();
+
+private:
+    bool attach(CalcSimulator &simulator);
+    QUrl writeLocal(const QString &name, const QByteArray &content);
+    void drop(const QList<QUrl> &urls);
+    QString transferLine() const;
+    QStringList noticesShown() const;
+
+    int m_firstWait = 0;
+    int m_furtherWait = 0;
+    int m_allowance = 0;
+    int m_cap = 0;
+    std::unique_ptr<QTemporaryDir> m_local;
+    std::unique_ptr<CalcSimulator> m_calc;
+    std::unique_ptr<CalcSimulator> m_lab;
+    std::unique_ptr<WindowDriver> m_driver;
+};
+
+void TestWindowFeedback::initTestCase()
+{
+    m_firstWait = FrameCodec::firstWaitMs();
+    m_furtherWait = FrameCodec::furtherWaitMs();
+    m_allowance = FrameCodec::frameAllowanceMs();
+    m_cap = FrameCodec::commandCapMs();
+}
+
+void TestWindowFeedback::init()
+{
+    m_local = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_local->isValid());
+    m_calc = std::make_unique<CalcSimulator>();
+    m_calc->setName(QStringLiteral("Vori X1"));
+    m_calc->setMaxChunkSize(256);
+    m_calc->setFiles(calculatorFiles);
+    m_lab = std::make_unique<CalcSimulator>();
+    m_lab->setName(QStringLiteral("Vori X1 Lab"));
+    m_lab->setFiles({ { QStringLiteral("LAB1.py"), QByteArray("x = 1\n") } });
+    QVERIFY(m_calc->start());
+    QVERIFY(m_lab->start());
+    m_driver = std::make_unique<WindowDriver>();
+}
+
+void TestWindowFeedback::cleanup()
+{
+    m_driver.reset();
+    m_calc.reset();
+    m_lab.reset();
+    m_local.reset();
+    FrameCodec::setWaitLimits(m_firstWait, m_furtherWait);
+    FrameCodec::setCommandLimits(m_allowance, m_cap);
+}
+
+// Listed once its first reading has ended; one at a time keeps the order.
+bool TestWindowFeedback::attach(CalcSimulator &simulator)
+{
+    const int count = m_driver->read("fileListView", "count").toInt();
+    m_driver->ports().append(CalcPort(simulator.portPath(), simulator.portPath()));
+    // The table takes its rows a moment after the list.
+    const int files = count == 0 ? simulator.files().size() : -1;
+    return QTest::qWaitFor([&] {
+        return m_driver->read("fileListView", "count").toInt() == count + 1
+            && (files < 0 || m_driver->read("tableView", "rowCount").toInt() == files);
+    });
+}
+
+QUrl TestWindowFeedback::writeLocal(const QString &name, const QByteArray &content)
+{
+    QFile file(m_local->filePath(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+        qWarning() << "cannot write" << file.fileName();
+    return QUrl::fromLocalFile(file.fileName());
+}
+
+void TestWindowFeedback::drop(const QList<QUrl> &urls)
+{
+    QMimeData data;
+    data.setUrls(urls);
+    auto *pane = qobject_cast<QQuickItem *>(m_driver->byId("fileGridRectangle"));
+    const QPoint point = pane->mapToScene(QPointF(pane->width() / 2, pane->height() / 2)).toPoint();
+    QDragEnterEvent enter(point, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(m_driver->window(), &enter);
+    QDropEvent dropEvent(point, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(m_driver->window(), &dropEvent);
+}
+
+QString TestWindowFeedback::transferLine() const
+{
+    return m_driver->read(m_driver->byName("transferLine"), "text").toString();
+}
+
+// The texts of the notices as the window draws them.
+QStringList TestWindowFeedback::noticesShown() const
+{
+    QStringList texts;
+    auto *column = qobject_cast<QQuickItem *>(m_driver->byName("doctorNotices"));
+    for (QQuickItem *notice : column->childItems()) {
+        for (QQuickItem *child : notice->childItems()) {
+            const QVariant wrap = child->property("wrapMode");
+            if (wrap.isValid() && notice->isVisible())
+                texts.append(child->property("text").toString());
+        }
+    }
+    return texts;
+}
+
+void TestWindowFeedback::listedWhileAnotherIsRead_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::newRow("silent") << "silent";
+    QTest::newRow("lists for ever") << "endless";
+}
+
+// The other device comes first in port order, where the poll used to wait
+// for it: the calculator beside it is listed, shows its files and copies them
+// while that device is still being read; the device then gets a notice, not
+// a row.
+void TestWindowFeedback::listedWhileAnotherIsRead()
+{
+    QFETCH(QString, fault);
+    if (fault == QLatin1String("silent")) {
+        m_lab->setSilent(true);
+        FrameCodec::setWaitLimits(8000, 8000);
+    } else {
+        m_lab->setAnnouncedFileCount(CVivuRuza::maxListedFiles);
+        m_lab->setEndlessListing(true);
+        m_lab->setReplyDelay(2);
+        FrameCodec::setCommandLimits(1, 8000);
+    }
+    QVERIFY(m_driver->start());
+    QStringList events;
+    QObject context;
+    CVivuRuzaSession &session = m_driver->session();
+    connect(&m_driver->shell().calcModel(), &QAbstractItemModel::rowsInserted, &context, [&] {
+        events.append(QStringLiteral("listed while reading %1").arg(session.readingCount()));
+    });
+    connect(&session, &CVivuRuzaSession::isBusyChange, &context, [&] {
+        if (!session.property("isBusy").toBool())
+            events.append(QStringLiteral("copied"));
+    });
+    connect(session.doctor(), &ConnectionDoctor::noticesChange, &context,
+        [&] { events.append(QStringLiteral("notice")); });
+    m_driver->ports().append(CalcPort(m_lab->portPath(), m_lab->portPath()));
+    m_driver->ports().append(CalcPort(m_calc->portPath(), m_calc->portPath()));
+
+    QTRY_COMPARE(m_driver->read("fileListView", "count").toInt(), 1);
+    QTRY_COMPARE(m_driver->read("tableView", "rowCount").toInt(), calculatorFiles.size());
+    QVERIFY(!m_driver->read("emptyHint", "visible").toBool());
+    m_driver->selectRows({ 2 });
+    m_driver->activate("downloadButton");
+    m_driver->choose("choseFolderDialog", { QUrl::fromLocalFile(m_local->path()) });
+
+    QTRY_VERIFY_WITH_TIMEOUT(events.contains(QStringLiteral("notice")), 30000);
+    const QStringList expected { QStringLiteral("listed while reading 1"), QStringLiteral("copied"),
+        QStringLiteral("notice") };
+    QVERIFY2(events == expected, qPrintable(events.join(QStringLiteral(", "))));
+    QVERIFY(QFile::exists(m_local->filePath(QStringLiteral("NOTES.txt"))));
+    QCOMPARE(m_driver->read("fileListView", "count").toInt(), 1);
+    QCOMPARE(noticesShown().size(), 1);
+    QVERIFY2(
+        noticesShown().first().contains(m_lab->portPath()), qPrintable(noticesShown().first()));
+}
+
+void TestWindowFeedback::doctorNotice_data()
+{
+    QTest::addColumn<QString>("location");
+    QTest::newRow("no such port") << "/nonexistent/ttyACM7";
+    QTest::newRow("not a serial port") << "file";
+}
+
+// The link's own words, once per plug-in: dismissed, the notice stays away
+// while the port stays; plugged in anew, it comes back.
+void TestWindowFeedback::doctorNotice()
+{
+    QFETCH(QString, location);
+    if (location == QLatin1String("file"))
+        location = writeLocal(QStringLiteral("ttyFAKE"), "not a port").toLocalFile();
+    const QString expected = CVivuRuza(location).portErrorText();
+    QVERIFY(!expected.isEmpty());
+    QVERIFY(m_driver->start());
+    const CalcPort port(QStringLiteral("ttyACM7"), location);
+    m_driver->ports().append(port);
+
+    QTRY_COMPARE(noticesShown(), QStringList { expected });
+    QCOMPARE(m_driver->read("fileListView", "count").toInt(), 0);
+    QVERIFY(!m_driver->isOpen("errorMessageDialog"));
+
+    auto *column = qobject_cast<QQuickItem *>(m_driver->byName("doctorNotices"));
+    QQuickItem *button = nullptr;
+    for (QQuickItem *child : column->childItems().value(0)->childItems()) {
+        if (child->metaObject()->indexOfSignal("clicked()") >= 0)
+            button = child;
+    }
+    QVERIFY(button);
+    QMetaObject::invokeMethod(button, "clicked");
+    QCOMPARE(noticesShown(), QStringList());
+    m_driver->session().update();
+    m_driver->session().update();
+    QCOMPARE(m_driver->session().readingCount(), 0);
+    QCOMPARE(noticesShown(), QStringList());
+
+    m_driver->ports().clear();
+    m_driver->session().update();
+    m_driver->ports().append(port);
+    QTRY_COMPARE(noticesShown(), QStringList { expected });
+}
+
+// Without a calculator the pane says how to connect one, and which port is
+// being read meanwhile.
+void TestWindowFeedback::emptyState()
+{
+    FrameCodec::setWaitLimits(1000, 1000);
+    QVERIFY(m_driver->start());
+    QObject *hint = m_driver->byName("emptyHint");
+    QVERIFY(hint->property("visible").toBool());
+    QVERIFY2(hint->property("text").toString().startsWith(
+                 QLatin1String("Connect a calculator with its USB cable.")),
+        qPrintable(hint->property("text").toString()));
+#ifdef Q_OS_LINUX
+    QVERIFY(hint->property("text").toString().contains(QLatin1String("/dev/ttyACM0")));
+#endif
+
+    m_calc->setSilent(true);
+    m_driver->ports().append(CalcPort(m_calc->portPath(), m_calc->portPath()));
+    QTRY_COMPARE(hint->property("text").toString(),
+        QStringLiteral("Reading the calculator on %1\u2026").arg(m_calc->portPath()));
+    QTRY_VERIFY(hint->property("text").toString().startsWith(QLatin1String("Connect")));
+    QVERIFY(hint->property("visible").toBool());
+
+    QVERIFY(attach(*m_lab));
+    QTRY_VERIFY(!hint->property("visible").toBool());
+}
+
+void TestWindowFeedback::progressAndOutcome_data()
+{
+    QTest::addColumn<bool>("send");
+    QTest::newRow("send") << true;
+    QTest::newRow("download") << false;
+}
+
+// File by file, bytes never going back within a file, and an outcome that
+// stays after the job until the next one.
+void TestWindowFeedback::progressAndOutcome()
+{
+    QFETCH(bool, send);
+    QVERIFY(m_driver->start());
+    QVERIFY(attach(*m_calc));
+    TransferProgress *transfer = m_driver->session().transfer();
+    struct Seen
+    {
+        bool running;
+        int number;
+        double done;
+        QString line;
+    };
+    QList<Seen> seen;
+    QObject context;
+    connect(transfer, &TransferProgress::change, &context, [&] {
+        seen.append(
+            { transfer->running(), transfer->fileNumber(), transfer->bytesDone(), transferLine() });
+    });
+    // Slow enough that bytes show within a file.
+    m_calc->setReplyDelay(20);
+
+    if (send) {
+        drop({ writeLocal(QStringLiteral("BIG.py"), QByteArray(4000, 'b')),
+            writeLocal(QStringLiteral("SMALL.py"), QByteArray(10, 's')) });
+    } else {
+        m_driver->selectRows({ 0, 1 });
+        m_driver->activate("downloadButton");
+        m_driver->choose("choseFolderDialog", { QUrl::fromLocalFile(m_local->path()) });
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(!seen.isEmpty() && !seen.last().running, 20000);
+    QTRY_VERIFY(!m_driver->session().property("isBusy").toBool());
+
+    const QString outcome = send
+        ? QStringLiteral("Sent 2 files to Vori X1")
+        : QStringLiteral("Copied 2 files to %1").arg(QDir::toNativeSeparators(m_local->path()));
+    QCOMPARE(transferLine(), outcome);
+    QCOMPARE(seen.last().line, outcome);
+    int number = 0;
+    double done = 0;
+    bool bytesShown = false;
+    for (int i = 1; i + 1 < seen.size(); ++i) {
+        const Seen &s = seen.at(i);
+        QVERIFY(s.running);
+        QVERIFY(s.number == number || s.number == number + 1);
+        if (s.number != number)
+            done = 0;
+        QVERIFY(s.done >= done);
+        bytesShown = bytesShown || (s.done > 0 && s.line.contains(QLatin1String(" of ")));
+        QVERIFY2(s.line.startsWith(send ? QLatin1String("Sending") : QLatin1String("Copying")),
+            qPrintable(s.line));
+        number = s.number;
+        done = s.done;
+    }
+    QCOMPARE(number, 2);
+    QVERIFY(bytesShown);
+
+    // The outcome goes with the next action.
+    m_driver->activate("changeNameMenuItem");
+    m_driver->write(m_driver->byId("newNameField"), "text", QStringLiteral("Renamed"));
+    m_driver->answer("changeNameDialog", true);
+    QCOMPARE(transferLine(), QString());
+    QTRY_VERIFY(!m_driver->session().property("isBusy").toBool());
+}
+
+// Row numbers of one calculator's files name other files on another.
+void TestWindowFeedback::selectionClearedForAnotherCalculator()
+{
+    QVERIFY(m_driver->start());
+    QVERIFY(attach(*m_calc));
+    QVERIFY(attach(*m_lab));
+    m_driver->selectRows({ 0, 2 });
+    QCOMPARE(m_driver->selectedCount(), 2);
+
+    auto *list = qobject_cast<QQuickItem *>(m_driver->byId("fileListView"));
+    QQuickItem *row = nullptr;
+    QTRY_VERIFY(QMetaObject::invokeMethod(list, "itemAt", Q_RETURN_ARG(QQuickItem *, row),
+                    Q_ARG(qreal, 5), Q_ARG(qreal, 60))
+        && row);
+    const QPointF centre = row->mapToScene(QPointF(row->width() / 2, row->height() / 2));
+    QTest::mouseClick(m_driver->window(), Qt::LeftButton, Qt::NoModifier, centre.toPoint());
+    QTRY_COMPARE(m_driver->shell().calcModel().currentIndex(), 1);
+    QCOMPARE(m_driver->selectedCount(), 0);
+    QTRY_COMPARE(m_driver->read("tableView", "rowCount").toInt(), 1);
+
+    // And back: the lab's row 0 is not the first calculator's row 0.
+    m_driver->selectRows({ 0 });
+    QCOMPARE(m_driver->selectedCount(), 1);
+    m_driver->write(m_driver->byId("calcModel"), "currentIndex", 0);
+    QCOMPARE(m_driver->selectedCount(), 0);
+}
+
+void TestWindowFeedback::refusedWhileBusy_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::newRow("drop") << "drop";
+    QTest::newRow("paste") << "paste";
+    QTest::newRow("copy") << "copy";
+}
+
+// The job's calculator could not take another: no question is asked, the
+// status line says why, and the clipboard keeps what the user had.
+void TestWindowFeedback::refusedWhileBusy()
+{
+    QFETCH(QString, entry);
+    FrameCodec::setWaitLimits(3000, 3000);
+    QVERIFY(m_driver->start());
+    QVERIFY(attach(*m_calc));
+    const QUrl file = writeLocal(QStringLiteral("NEW.py"), "new = 1\n");
+    auto *held = new QMimeData;
+    if (entry == QLatin1String("paste"))
+        held->setUrls({ file });
+    else
+        held->setText(QStringLiteral("the user's text"));
+    QGuiApplication::clipboard()->setMimeData(held);
+    m_driver->selectRows({ 0 });
+
+    m_calc->setSilent(true);
+    m_driver->activate("changeNameMenuItem");
+    m_driver->write(m_driver->byId("newNameField"), "text", QStringLiteral("Quiet"));
+    m_driver->answer("changeNameDialog", true);
+    QTRY_VERIFY(m_driver->session().property("isBusy").toBool());
+
+    if (entry == QLatin1String("drop")) {
+        drop({ file });
+    } else {
+        QVERIFY(m_driver->activateWindow());
+        QTest::keySequence(m_driver->window(),
+            entry == QLatin1String("paste") ? QKeySequence::Paste : QKeySequence::Copy);
+    }
+
+    QCOMPARE(m_driver->statusLine(), busyRefusal);
+    QCOMPARE(m_driver->openQuestion(), QString());
+    const QMimeData *now = QGuiApplication::clipboard()->mimeData();
+    if (entry == QLatin1String("paste"))
+        QCOMPARE(now->urls(), QList<QUrl> { file });
+    else
+        QCOMPARE(now->text(), QStringLiteral("the user's text"));
+    QTRY_VERIFY_WITH_TIMEOUT(!m_driver->session().property("isBusy").toBool(), 20000);
+    QCOMPARE(m_calc->receivedTypes().count(calcMsg::SEND_FILE), 0);
+    QCOMPARE(m_calc->receivedTypes().count(calcMsg::GET_FILE), 0);
+    QCOMPARE(m_driver->session().transfer()->outcome(), QString());
+}
+
+static void prepare()
+{
+    AppShell::prepareApplication();
+}
+Q_CONSTRUCTOR_FUNCTION(prepare)
+
+QTEST_MAIN(TestWindowFeedback)
+#include "tst_windowfeedback.moc"

@@ -1,0 +1,120 @@
+// Pictures of the window as a person meets it, for docs/: no calculator, a
+// send in progress, the doctor's notice, and the demo's two calculators.
+// Not a test; run under a display (xvfb-run), see docs/window.md.
+#include "CalcSimulator.h"
+#include "FrameCodec.h"
+#include "WindowDriver.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QMimeData>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cstdio>
+
+namespace {
+
+using FileList = QList<QPair<QString, QByteArray>>;
+
+FileList classroomFiles()
+{
+    return { { QStringLiteral("MAIN.py"), QByteArray("print('hello')\n") },
+        { QStringLiteral("QUAD.py"), QByteArray(1800, 'q') },
+        { QStringLiteral("NOTES.txt"), QByteArray("Exam on Friday\n") } };
+}
+
+bool shoot(WindowDriver &driver, const QString &path)
+{
+    QTest::qWait(300);
+    const QImage image = driver.window()->grabWindow();
+    if (image.isNull() || !image.save(path)) {
+        std::fprintf(stderr, "could not save %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+bool attach(WindowDriver &driver, CalcSimulator &simulator)
+{
+    const int count = driver.read("fileListView", "count").toInt();
+    driver.ports().append(CalcPort(simulator.portPath(), simulator.portPath()));
+    return QTest::qWaitFor(
+        [&] { return driver.read("fileListView", "count").toInt() == count + 1; }, 10000);
+}
+
+void drop(WindowDriver &driver, const QList<QUrl> &urls)
+{
+    QMimeData data;
+    data.setUrls(urls);
+    auto *pane = qobject_cast<QQuickItem *>(driver.byId("fileGridRectangle"));
+    const QPoint point = pane->mapToScene(QPointF(pane->width() / 2, pane->height() / 2)).toPoint();
+    QDragEnterEvent enter(point, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(driver.window(), &enter);
+    QDropEvent dropEvent(point, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(driver.window(), &dropEvent);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    AppShell::prepareApplication();
+    QGuiApplication app(argc, argv);
+    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    QTemporaryDir local;
+    FrameCodec::setWaitLimits(2000, 2000);
+
+    CalcSimulator calc;
+    calc.setName(QStringLiteral("Vori X1"));
+    calc.setFiles(classroomFiles());
+    CalcSimulator lab;
+    lab.setName(QStringLiteral("Vori X1 Lab"));
+    lab.setFiles({ { QStringLiteral("LAB1.py"), QByteArray("temps = [81.2, 74.9]\n") },
+        { QStringLiteral("TEMPS.csv"), QByteArray(420, 't') } });
+    CalcSimulator quiet;
+    quiet.setSilent(true);
+    if (!local.isValid() || !calc.start() || !lab.start() || !quiet.start())
+        return 1;
+
+    {
+        WindowDriver driver;
+        if (!driver.start() || !shoot(driver, out + QStringLiteral("/window-no-calculator.png")))
+            return 1;
+    }
+    {
+        WindowDriver driver;
+        if (!driver.start() || !attach(driver, calc) || !attach(driver, lab))
+            return 1;
+        QFile big(local.filePath(QStringLiteral("WAVE.bin")));
+        if (!big.open(QIODevice::WriteOnly))
+            return 1;
+        big.write(QByteArray(60000, 'w'));
+        big.close();
+        calc.setReplyDelay(15);
+        drop(driver, { QUrl::fromLocalFile(big.fileName()) });
+        TransferProgress *transfer = driver.session().transfer();
+        if (!QTest::qWaitFor(
+                [&] { return transfer->running() && transfer->bytesDone() > 20000; }, 20000)
+            || !shoot(driver, out + QStringLiteral("/window-sending.png")))
+            return 1;
+        if (!QTest::qWaitFor([&] { return !driver.session().property("isBusy").toBool(); }, 60000))
+            return 1;
+        calc.setReplyDelay(0);
+        if (!shoot(driver, out + QStringLiteral("/demo-window.png")))
+            return 1;
+    }
+    {
+        WindowDriver driver;
+        if (!driver.start() || !attach(driver, calc))
+            return 1;
+        driver.ports().append(CalcPort(quiet.portPath(), quiet.portPath()));
+        if (!QTest::qWaitFor([&] { return !driver.session().doctor()->notices().isEmpty(); }, 10000)
+            || !shoot(driver, out + QStringLiteral("/window-doctor.png")))
+            return 1;
+    }
+    return 0;
+}
