@@ -17,14 +17,17 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
 #include <fcntl.h>
+#include <functional>
 #include <pty.h>
 #include <random>
 #include <signal.h>
@@ -380,8 +383,41 @@ void idle(const QString &app, int seconds)
     figure(QStringLiteral("idle_cpu_%1s").arg(seconds), (after - before) / wall * 100.0, "%core");
 }
 
-// The first reading of a new calculator runs inside the poll, in the main
-// thread: the window does not respond for that long.
+// The longest the main thread went without turning its event loop, measured
+// as the largest gap between the firings of a 1 ms timer, until done() holds
+// or the time is up. start() runs once the timer ticks.
+double longestGapMs(
+    const std::function<void()> &start, const std::function<bool()> &done, int timeoutMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    qint64 last = clock.nsecsElapsed();
+    qint64 worst = 0;
+    QTimer tick;
+    tick.setTimerType(Qt::PreciseTimer);
+    tick.setInterval(1);
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+        const qint64 now = clock.nsecsElapsed();
+        worst = std::max(worst, now - last);
+        last = now;
+    });
+    QEventLoop loop;
+    QTimer check;
+    QObject::connect(&check, &QTimer::timeout, [&] {
+        if (done() || clock.elapsed() > timeoutMs)
+            loop.quit();
+    });
+    tick.start();
+    check.start(10);
+    QTimer::singleShot(0, start);
+    loop.exec();
+    worst = std::max(worst, clock.nsecsElapsed() - last);
+    return worst / 1e6;
+}
+
+// A newly attached calculator with 100 files, from the poll that finds it
+// until its files are listed: its first reading runs in a job thread, so the
+// main thread only polls and fills the models.
 void discovery(int runs)
 {
     QList<QPair<QString, QByteArray>> files;
@@ -399,15 +435,42 @@ void discovery(int runs)
         session.setModels(&calcModel, &fileModel);
         const QList<CalcPort> ports { CalcPort(QStringLiteral("ttyACM0"), sim.portPath()) };
         session.setPortSource([&ports] { return ports; });
-        QElapsedTimer clock;
-        clock.start();
-        session.update();
-        const double seconds = clock.nsecsElapsed() / 1e9;
+        const double ms = longestGapMs([&session] { session.update(); },
+            [&] { return fileModel.rowCount() == files.size(); }, 20000);
         if (fileModel.rowCount() != files.size())
             std::fprintf(stderr, "discovery listed %d files\n", fileModel.rowCount());
-        return seconds;
+        return ms / 1000.0;
     });
     figure(QStringLiteral("discovery_stall_100_files"), stall * 1000, "ms");
+}
+
+// The session polling as in the app, once a second, with a device attached
+// that never gives a calculator: one that never answers, and one whose file
+// listing never ends.
+void deviceStalls(int seconds)
+{
+    for (const bool endless : { false, true }) {
+        CalcSimulator sim;
+        if (endless) {
+            sim.setAnnouncedFileCount(CVivuRuza::maxListedFiles);
+            sim.setEndlessListing(true);
+        } else {
+            sim.setSilent(true);
+        }
+        if (!sim.start())
+            return;
+        VivuRuzaModel calcModel;
+        VoriFileModel fileModel;
+        CVivuRuzaSession session;
+        const QList<CalcPort> ports { CalcPort(QStringLiteral("ttyACM0"), sim.portPath()) };
+        session.setPortSource([&ports] { return ports; });
+        session.setModels(&calcModel, &fileModel);
+        const double ms = longestGapMs([] {}, [] { return false; }, seconds * 1000);
+        figure(QStringLiteral("main_thread_stall_%1_%2s")
+                   .arg(endless ? QStringLiteral("endless_listing") : QStringLiteral("silent"))
+                   .arg(seconds),
+            ms, "ms");
+    }
 }
 
 } // namespace
@@ -432,7 +495,10 @@ int main(int argc, char **argv)
         QStringLiteral("256,512,4096,32768"));
     const QCommandLineOption noListing(
         QStringLiteral("no-listing"), QStringLiteral("Skip the listing figure."));
-    parser.addOptions({ runs, vuvectl, appPath, idleSeconds, chunks, noListing });
+    const QCommandLineOption stallSeconds(QStringLiteral("stall-seconds"),
+        QStringLiteral("How long to watch the main thread beside each faulty device."),
+        QStringLiteral("S"), QStringLiteral("30"));
+    parser.addOptions({ runs, vuvectl, appPath, idleSeconds, chunks, noListing, stallSeconds });
     parser.process(app);
     ::signal(SIGPIPE, SIG_IGN);
 
@@ -445,6 +511,7 @@ int main(int argc, char **argv)
     if (!parser.isSet(noListing))
         listing(n);
     discovery(n);
+    deviceStalls(std::max(1, parser.value(stallSeconds).toInt()));
     if (parser.isSet(vuvectl))
         memory(parser.value(vuvectl));
     if (parser.isSet(vuvectl))
