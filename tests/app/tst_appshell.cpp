@@ -86,6 +86,9 @@ void TestAppShell::windowAtStart()
     }
     // Two thirds of the window's height at 720 x 480.
     QCOMPARE(driver.read("aboutDialog", "width").toInt(), 320);
+    // The application's icon, for the title bar and the task switcher.
+    QVERIFY(!window->icon().isNull());
+    QCOMPARE(window->icon().availableSizes().value(0), QSize(256, 256));
 }
 
 void TestAppShell::toolbar_data()
