@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QIODevice>
 #include <QSerialPort>
+#include <QThread>
 
 #include <atomic>
 #include <cstring>
@@ -90,8 +91,7 @@ void FrameCodec::drainLateReply(int maxWaitMs, int quietMs)
     while (!limit.hasExpired()) {
         discardInput();
         const int wait = heard ? quietMs : int(limit.remainingTime());
-        if (!m_device->waitForReadyRead(
-                int(qBound<qint64>(1, qMin<qint64>(wait, limit.remainingTime()), wait))))
+        if (!waitForInput(int(qMin<qint64>(wait, limit.remainingTime()))))
             return;
         heard = true;
     }
@@ -149,11 +149,8 @@ bool FrameCodec::matchMarker(char byte)
 // without waiting: a blocking wait only returns on *new* bytes.
 qint64 FrameCodec::readSome(QByteArray &buffer, int quantum, int waitMs)
 {
-    if (m_device->bytesAvailable() <= 0) {
-        const int wait = boundedWait(waitMs);
-        if (wait > 0)
-            m_device->waitForReadyRead(wait);
-    }
+    if (m_device->bytesAvailable() <= 0)
+        waitForInput(boundedWait(waitMs));
     const int old = buffer.size();
     buffer.resize(old + quantum);
     const qint64 got = m_device->read(buffer.data() + old, quantum);
@@ -161,14 +158,41 @@ qint64 FrameCodec::readSome(QByteArray &buffer, int quantum, int waitMs)
     return got;
 }
 
+// Waits in slices, so that a thread asked to stop (the app is closing) stops
+// within one slice instead of at the end of a long wait. A wait that ends
+// early without input means the device has nothing more to give.
+bool FrameCodec::waitForInput(int waitMs)
+{
+    QDeadlineTimer limit(qMax(0, waitMs));
+    while (!limit.hasExpired() && !stopRequested()) {
+        const int slice = int(qMin<qint64>(limit.remainingTime(), stopCheckMs));
+        QElapsedTimer clock;
+        clock.start();
+        if (m_device->waitForReadyRead(slice))
+            return true;
+        if (clock.elapsed() < slice / 2)
+            return false;
+    }
+    return false;
+}
+
+bool FrameCodec::stopRequested()
+{
+    return QThread::currentThread()->isInterruptionRequested();
+}
+
 // A wait that brings nothing means the line is silent or the calculator went
 // away; bytes that keep trickling in past the command's time are no better.
 bool FrameCodec::readMore(QByteArray &buffer, int quantum, int waitMs)
 {
-    if (!timedOut() && readSome(buffer, quantum, waitMs) > 0)
+    if (!timedOut() && !stopRequested() && readSome(buffer, quantum, waitMs) > 0)
         return true;
-    report(VivuRuza::calcMsg::CONNECTION_ERROR,
-        timedOut() ? timeoutText() : QStringLiteral("Connection error (error code: 421)."));
+    QString text = QStringLiteral("Connection error (error code: 421).");
+    if (stopRequested())
+        text = QStringLiteral("The command was stopped.");
+    else if (timedOut())
+        text = timeoutText();
+    report(VivuRuza::calcMsg::CONNECTION_ERROR, text);
     return false;
 }
 

@@ -63,6 +63,9 @@ public:
     static QString timeoutText();
 
 private:
+    static constexpr int stopCheckMs = 100;
+    static bool stopRequested();
+    bool waitForInput(int waitMs);
     qint64 readSome(QByteArray &buffer, int quantum, int waitMs);
     bool readMore(QByteArray &buffer, int quantum, int waitMs);
     int boundedWait(int waitMs) const;

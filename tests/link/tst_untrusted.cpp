@@ -15,6 +15,7 @@
 #include <QSerialPort>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QtTest>
 
 #include <fcntl.h>
@@ -658,6 +659,46 @@ private slots:
         // Every frame that went out fits a frame.
         for (const calcMsg &m : sim.received())
             QVERIFY(m.ByteSizeLong() <= size_t(FrameCodec::maxPayload));
+    }
+
+    // A link whose thread is asked to stop (the app is closing) stops within
+    // moments, not at the end of a wait limit or of an endless listing.
+    void stopsWhenAsked_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("silent device") << QStringLiteral("silent");
+        QTest::newRow("endless listing") << QStringLiteral("endless");
+    }
+
+    void stopsWhenAsked()
+    {
+        QFETCH(QString, fault);
+        CalcSimulator sim;
+        QVERIFY(sim.start());
+        FrameCodec::setWaitLimits(120000, 120000);
+        if (fault == QLatin1String("silent")) {
+            sim.setSilent(true);
+        } else {
+            sim.setAnnouncedFileCount(CVivuRuza::maxListedFiles);
+            sim.setEndlessListing(true);
+            sim.setReplyDelay(20);
+        }
+        QStringList texts;
+        bool done = false;
+        std::unique_ptr<QThread> thread(QThread::create([&] {
+            CVivuRuza link(QString(), nullptr);
+            connect(&link, &CVivuRuza::errorNotify, [&texts](const QString &t) { texts << t; });
+            FileList files;
+            done = link.openPort(sim.portPath()) && link.listFiles(files);
+        }));
+        thread->start();
+        QVERIFY(sim.waitForReceived(fault == QLatin1String("silent") ? 1 : 5, 10000));
+        thread->requestInterruption();
+        // Far below the wait limits: only the request to stop ends it this soon.
+        QVERIFY(thread->wait(60000));
+        FrameCodec::setWaitLimits(200, 200);
+        QVERIFY(!done);
+        QCOMPARE(texts.value(0), QStringLiteral("The command was stopped."));
     }
 };
 
