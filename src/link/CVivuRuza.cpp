@@ -6,7 +6,6 @@
 
 #include <google/protobuf/descriptor.h>
 #include <google/protobuf/stubs/logging.h>
-#include <google/protobuf/unknown_field_set.h>
 
 #include <QBitArray>
 #include <QDir>
@@ -61,36 +60,69 @@ void registerTypes()
 // large for an int32 field to its low bits without a word, which would turn
 // a file of 4 GiB and 3 bytes into one of 3 bytes. Known fields must also
 // come in their own wire type; the parser would set those aside silently.
-bool numbersFit(const google::protobuf::Descriptor *type, const std::string &bytes, int depth = 0)
+// Walks the wire bytes in place: it runs for every frame of a transfer.
+bool readVarint(const uchar *&p, const uchar *end, quint64 &value)
 {
-    google::protobuf::UnknownFieldSet wire;
-    if (depth > 4 || !wire.ParseFromString(bytes))
-        return false;
+    value = 0;
+    for (int shift = 0; shift < 64 && p < end; shift += 7) {
+        const uchar b = *p++;
+        value |= quint64(b & 0x7F) << shift;
+        if (!(b & 0x80))
+            return true;
+    }
+    return false;
+}
+
+bool numbersFit(
+    const google::protobuf::Descriptor *type, const uchar *p, const uchar *end, int depth = 0)
+{
     using Field = google::protobuf::FieldDescriptor;
-    for (int i = 0; i < wire.field_count(); ++i) {
-        const google::protobuf::UnknownField &f = wire.field(i);
-        const Field *known = type->FindFieldByNumber(f.number());
-        if (!known)
-            continue;
-        switch (known->type()) {
-        case Field::TYPE_INT32:
-        case Field::TYPE_ENUM: {
-            if (f.type() != google::protobuf::UnknownField::TYPE_VARINT)
+    if (depth > 4)
+        return false;
+    while (p < end) {
+        quint64 tag = 0;
+        if (!readVarint(p, end, tag))
+            return false;
+        const int wireType = int(tag & 7);
+        const Field *known = tag >> 3 <= quint64(std::numeric_limits<int>::max())
+            ? type->FindFieldByNumber(int(tag >> 3))
+            : nullptr;
+        const Field::Type fieldType = known ? known->type() : Field::Type(0);
+        const bool number
+            = known && (fieldType == Field::TYPE_INT32 || fieldType == Field::TYPE_ENUM);
+        switch (wireType) {
+        case 0: {
+            quint64 value = 0;
+            if (!readVarint(p, end, value))
                 return false;
-            const qint64 v = qint64(f.varint());
-            if (v < std::numeric_limits<qint32>::min() || v > std::numeric_limits<qint32>::max())
+            if (known && !number)
+                return false;
+            if (number
+                && (qint64(value) < std::numeric_limits<qint32>::min()
+                    || qint64(value) > std::numeric_limits<qint32>::max()))
                 return false;
             break;
         }
-        case Field::TYPE_MESSAGE:
-            if (f.type() != google::protobuf::UnknownField::TYPE_LENGTH_DELIMITED
-                || !numbersFit(known->message_type(), f.length_delimited(), depth + 1))
+        case 2: {
+            quint64 length = 0;
+            if (!readVarint(p, end, length) || length > quint64(end - p) || number)
                 return false;
+            if (known && fieldType == Field::TYPE_MESSAGE
+                && !numbersFit(known->message_type(), p, p + length, depth + 1))
+                return false;
+            p += length;
             break;
+        }
+        case 1:
+        case 5: {
+            const int width = wireType == 1 ? 8 : 4;
+            if (known || end - p < width)
+                return false;
+            p += width;
+            break;
+        }
         default:
-            if (f.type() != google::protobuf::UnknownField::TYPE_LENGTH_DELIMITED)
-                return false;
-            break;
+            return false;
         }
     }
     return true;
@@ -102,7 +134,8 @@ bool parseWhole(calcMsg &msg, const QByteArray &payload)
 {
     msg.Clear();
     return msg.ParseFromArray(payload.constData(), payload.size())
-        && numbersFit(calcMsg::descriptor(), payload.toStdString());
+        && numbersFit(calcMsg::descriptor(), reinterpret_cast<const uchar *>(payload.constData()),
+            reinterpret_cast<const uchar *>(payload.constData()) + payload.size());
 }
 
 // Reads a local file for upload without blocking on a FIFO or a device: only

@@ -163,7 +163,18 @@ qint64 FrameCodec::readSome(QByteArray &buffer, int quantum, int waitMs)
 // early without input means the device has nothing more to give.
 bool FrameCodec::waitForInput(int waitMs)
 {
-    QDeadlineTimer limit(qMax(0, waitMs));
+    if (waitMs <= 0 || stopRequested())
+        return false;
+    // A healthy device answers within the first slice; the timers below are
+    // only for waits that go on.
+    const int first = qMin(waitMs, stopCheckMs);
+    QElapsedTimer started;
+    started.start();
+    if (m_device->waitForReadyRead(first))
+        return true;
+    if (started.elapsed() < first / 2 || waitMs <= first)
+        return false;
+    QDeadlineTimer limit(waitMs - started.elapsed(), Qt::PreciseTimer);
     while (!limit.hasExpired() && !stopRequested()) {
         const int slice = int(qMin<qint64>(limit.remainingTime(), stopCheckMs));
         QElapsedTimer clock;
