@@ -1,5 +1,7 @@
 #include "CtlBackupBench.h"
 
+#include "Figures.h"
+
 #include "CVivuRuza.h"
 #include "CalcSimulator.h"
 
@@ -30,17 +32,6 @@ QByteArray content(unsigned seed)
     return bytes;
 }
 
-void figure(const QString &name, double value, const char *unit)
-{
-    std::printf("%s %.3f %s\n", qPrintable(name), value, unit);
-    std::fflush(stdout);
-}
-
-double medianOf(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? -1 : values[values.size() / 2];
-}
 } // namespace
 
 CtlBackupBench::CtlBackupBench(const QString &vuvectl)
@@ -112,34 +103,8 @@ void CtlBackupBench::everyAgainstOne(int runs)
             return;
         }
     }
-    const double e = medianOf(every) * 1000;
-    const double s = medianOf(single) * 1000;
-    figure(QStringLiteral("every_backup_%1x1MiB").arg(calculators), e, "ms");
-    figure(QStringLiteral("every_backup_%1x1MiB_raw").arg(calculators), s, "ms");
-    figure(QStringLiteral("every_backup_%1x1MiB_ratio").arg(calculators), s > 0 ? e / s : -1, "x");
-}
-
-// Started by GNU time, a process far smaller than this one: the kernel starts
-// a forked child's peak count from its parent's.
-long CtlBackupBench::peakRssKiB(const QStringList &args)
-{
-    QTemporaryDir dir;
-    const QString report = dir.filePath(QStringLiteral("rss"));
-    QProcess p;
-    p.setStandardOutputFile(QProcess::nullDevice());
-    p.setStandardErrorFile(QProcess::nullDevice());
-    p.start(QStringLiteral("/usr/bin/time"),
-        QStringList {
-            QStringLiteral("-f"), QStringLiteral("%M"), QStringLiteral("-o"), report, m_vuvectl }
-            + args);
-    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
-        return -1;
-    QFile f(report);
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    bool ok = false;
-    const long kib = f.readAll().trimmed().toLong(&ok);
-    return ok ? kib : -1;
+    Figures::printRatio(QStringLiteral("every_backup_%1x1MiB").arg(calculators),
+        Figures::median(every) * 1000, Figures::median(single) * 1000, "ms");
 }
 
 void CtlBackupBench::memory()
@@ -150,12 +115,13 @@ void CtlBackupBench::memory()
         return;
     QTemporaryDir out;
     const QStringList port { QStringLiteral("--port"), sim.portPath() };
-    const long info = peakRssKiB(port + QStringList { QStringLiteral("info") });
-    const long backup = peakRssKiB(port + QStringList { QStringLiteral("backup"), out.path() });
+    const long info = Figures::peakRssKiB(m_vuvectl, port + QStringList { QStringLiteral("info") });
+    const long backup = Figures::peakRssKiB(
+        m_vuvectl, port + QStringList { QStringLiteral("backup"), out.path() });
     if (info < 0 || backup < 0) {
         std::fprintf(stderr, "vuvectl failed\n");
         return;
     }
-    figure(QStringLiteral("vuvectl_backup_1MiB_peak_rss"), backup / 1024.0, "MiB");
-    figure(QStringLiteral("vuvectl_backup_extra_rss"), (backup - info) / 1024.0, "MiB");
+    Figures::print(QStringLiteral("vuvectl_backup_1MiB_peak_rss"), backup / 1024.0, "MiB");
+    Figures::print(QStringLiteral("vuvectl_backup_extra_rss"), (backup - info) / 1024.0, "MiB");
 }

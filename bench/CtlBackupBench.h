@@ -19,7 +19,6 @@ private:
     void everyAgainstOne(int runs);
     void memory();
     double seconds(const QStringList &args, const QString &portsFile);
-    long peakRssKiB(const QStringList &args);
 
     QString m_vuvectl;
 };

@@ -10,6 +10,7 @@
 #include "CVivuRuzaSession.h"
 #include "CalcSimulator.h"
 #include "CtlBackupBench.h"
+#include "Figures.h"
 #include "VivuRuzaModel.h"
 #include "VoriFileModel.h"
 #include "serializeData.pb.h"
@@ -189,7 +190,7 @@ QByteArray randomBytes(int size)
 }
 
 // Runs the figure and its reference in turn, so that whatever else the
-// machine does weighs on both alike; the medians go to ratioFigure.
+// machine does weighs on both alike; the medians go to Figures::printRatio.
 template<typename F, typename R>
 std::pair<double, double> pairedMedians(int runs, F measure, R reference)
 {
@@ -198,9 +199,7 @@ std::pair<double, double> pairedMedians(int runs, F measure, R reference)
         values.push_back(measure());
         references.push_back(reference());
     }
-    std::sort(values.begin(), values.end());
-    std::sort(references.begin(), references.end());
-    return { values[values.size() / 2], references[references.size() / 2] };
+    return { Figures::median(values), Figures::median(references) };
 }
 
 template<typename F> double median(int runs, F measure)
@@ -208,21 +207,7 @@ template<typename F> double median(int runs, F measure)
     std::vector<double> values;
     for (int i = 0; i < runs; ++i)
         values.push_back(measure());
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-void figure(const QString &name, double value, const char *unit)
-{
-    std::printf("%s %.3f %s\n", qPrintable(name), value, unit);
-    std::fflush(stdout);
-}
-
-void ratioFigure(const QString &name, double value, double reference, const char *unit)
-{
-    figure(name, value, unit);
-    figure(name + QStringLiteral("_raw"), reference, unit);
-    figure(name + QStringLiteral("_ratio"), reference > 0 ? value / reference : -1, "x");
+    return Figures::median(values);
 }
 
 void transfers(int runs, const QList<int> &chunks)
@@ -252,7 +237,7 @@ void transfers(int runs, const QList<int> &chunks)
                 return clock.nsecsElapsed() / 1e9;
             },
             [&] { return rawSeconds(sendTrips(size, chunk)); });
-        ratioFigure(
+        Figures::printRatio(
             QStringLiteral("send_1MiB_chunk%1").arg(chunk), send * 1000, sendRaw * 1000, "ms");
 
         const auto [get, getRaw] = pairedMedians(
@@ -265,7 +250,8 @@ void transfers(int runs, const QList<int> &chunks)
                 return clock.nsecsElapsed() / 1e9;
             },
             [&] { return rawSeconds(getTrips(size, chunk)); });
-        ratioFigure(QStringLiteral("get_1MiB_chunk%1").arg(chunk), get * 1000, getRaw * 1000, "ms");
+        Figures::printRatio(
+            QStringLiteral("get_1MiB_chunk%1").arg(chunk), get * 1000, getRaw * 1000, "ms");
     }
 }
 
@@ -290,31 +276,7 @@ void listing(int runs)
             return clock.nsecsElapsed() / 1e9;
         },
         [&] { return rawSeconds(listTrips(files)); });
-    ratioFigure(QStringLiteral("list_1000_files"), list * 1000, raw * 1000, "ms");
-}
-
-// Peak resident memory of a program, in KiB. The kernel starts a forked
-// child's count from its parent's peak, so the program is started by GNU time,
-// a process far smaller than this one, which reads the count back.
-long peakRss(const QString &program, const QStringList &args)
-{
-    QTemporaryDir dir;
-    const QString report = dir.filePath(QStringLiteral("rss"));
-    QProcess p;
-    p.setStandardOutputFile(QProcess::nullDevice());
-    p.setStandardErrorFile(QProcess::nullDevice());
-    p.start(QStringLiteral("/usr/bin/time"),
-        QStringList {
-            QStringLiteral("-f"), QStringLiteral("%M"), QStringLiteral("-o"), report, program }
-            + args);
-    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
-        return -1;
-    QFile f(report);
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    bool ok = false;
-    const long kib = f.readAll().trimmed().toLong(&ok);
-    return ok ? kib : -1;
+    Figures::printRatio(QStringLiteral("list_1000_files"), list * 1000, raw * 1000, "ms");
 }
 
 void memory(const QString &vuvectl)
@@ -329,15 +291,16 @@ void memory(const QString &vuvectl)
     if (!sim.start())
         return;
     const QStringList port { QStringLiteral("--port"), sim.portPath() };
-    const long info = peakRss(vuvectl, port + QStringList { QStringLiteral("info") });
-    const long put = peakRss(vuvectl, port + QStringList { QStringLiteral("put"), local });
+    const long info = Figures::peakRssKiB(vuvectl, port + QStringList { QStringLiteral("info") });
+    const long put
+        = Figures::peakRssKiB(vuvectl, port + QStringList { QStringLiteral("put"), local });
     if (info < 0 || put < 0) {
         std::fprintf(stderr, "vuvectl failed\n");
         return;
     }
-    figure(QStringLiteral("vuvectl_info_peak_rss"), info / 1024.0, "MiB");
-    figure(QStringLiteral("vuvectl_put_1MiB_peak_rss"), put / 1024.0, "MiB");
-    figure(QStringLiteral("vuvectl_put_extra_rss"), (put - info) / 1024.0, "MiB");
+    Figures::print(QStringLiteral("vuvectl_info_peak_rss"), info / 1024.0, "MiB");
+    Figures::print(QStringLiteral("vuvectl_put_1MiB_peak_rss"), put / 1024.0, "MiB");
+    Figures::print(QStringLiteral("vuvectl_put_extra_rss"), (put - info) / 1024.0, "MiB");
 }
 
 double cpuSeconds(qint64 pid)
@@ -380,7 +343,8 @@ void idle(const QString &app, int seconds)
         std::fprintf(stderr, "app exited early\n");
         return;
     }
-    figure(QStringLiteral("idle_cpu_%1s").arg(seconds), (after - before) / wall * 100.0, "%core");
+    Figures::print(
+        QStringLiteral("idle_cpu_%1s").arg(seconds), (after - before) / wall * 100.0, "%core");
 }
 
 // The longest the main thread went without turning its event loop, measured
@@ -441,7 +405,7 @@ void discovery(int runs)
             std::fprintf(stderr, "discovery listed %d files\n", fileModel.rowCount());
         return ms / 1000.0;
     });
-    figure(QStringLiteral("discovery_stall_100_files"), stall * 1000, "ms");
+    Figures::print(QStringLiteral("discovery_stall_100_files"), stall * 1000, "ms");
 }
 
 // The session polling as in the app, once a second, with a device attached
@@ -466,9 +430,10 @@ void deviceStalls(int seconds)
         session.setPortSource([&ports] { return ports; });
         session.setModels(&calcModel, &fileModel);
         const double ms = longestGapMs([] {}, [] { return false; }, seconds * 1000);
-        figure(QStringLiteral("main_thread_stall_%1_%2s")
-                   .arg(endless ? QStringLiteral("endless_listing") : QStringLiteral("silent"))
-                   .arg(seconds),
+        Figures::print(
+            QStringLiteral("main_thread_stall_%1_%2s")
+                .arg(endless ? QStringLiteral("endless_listing") : QStringLiteral("silent"))
+                .arg(seconds),
             ms, "ms");
     }
 }

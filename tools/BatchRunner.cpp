@@ -28,16 +28,6 @@ BatchRunner::BatchRunner(const CtlOptions &options, Reporter &reporter, Progress
 {
 }
 
-bool BatchRunner::listing(Listing &files)
-{
-    const int before = m_reporter.errors().size();
-    if (m_link->listFiles(files))
-        return true;
-    if (m_reporter.errors().size() == before)
-        m_reporter.error(QStringLiteral("The calculator's file list could not be read."));
-    return false;
-}
-
 // Collisions settled by the policy or by the person at the terminal; false
 // (and nothing may be transferred) when the policy is to fail.
 bool BatchRunner::settle(QList<BatchPlanner::Item> &items, const QString &where)
@@ -86,9 +76,7 @@ bool BatchRunner::lineLost(
         json.append(entry);
     }
     if (!rest.isEmpty())
-        m_reporter.error(QStringLiteral("The calculator stopped answering, so these files were "
-                                        "not %1: %2.")
-                             .arg(what, rest.join(QStringLiteral(", "))));
+        m_reporter.error(CVivuRuza::givenUpText(what, rest));
     return true;
 }
 
@@ -115,7 +103,7 @@ int BatchRunner::get()
     }
     m_reporter.result().insert(QStringLiteral("folder"), dest);
     Listing files;
-    if (!listing(files))
+    if (!CalcRunner::listing(*m_link, m_reporter, files))
         return CalcRunner::Failed;
     QStringList problems;
     QList<BatchPlanner::Item> items
@@ -176,7 +164,7 @@ int BatchRunner::put()
         return CalcRunner::Failed;
     }
     Listing files;
-    if (!listing(files))
+    if (!CalcRunner::listing(*m_link, m_reporter, files))
         return CalcRunner::Failed;
     BatchPlanner::markCalcCollisions(items, files);
     if (!settle(items, QStringLiteral("on the calculator")))
@@ -235,7 +223,7 @@ int BatchRunner::put()
 int BatchRunner::remove()
 {
     Listing files;
-    if (!listing(files))
+    if (!CalcRunner::listing(*m_link, m_reporter, files))
         return CalcRunner::Failed;
     QStringList problems;
     const QList<BatchPlanner::Item> items
@@ -291,7 +279,7 @@ int BatchRunner::restore()
         return CalcRunner::Failed;
     }
     Listing files;
-    if (!listing(files))
+    if (!CalcRunner::listing(*m_link, m_reporter, files))
         return CalcRunner::Failed;
     QList<BatchPlanner::Item> items;
     for (const BackupManifest::Entry &e : qAsConst(manifest.files)) {
@@ -356,7 +344,7 @@ int BatchRunner::restore()
 
     // The calculator's own listing is the proof that the files arrived.
     bool verified = false;
-    if (listing(files)) {
+    if (CalcRunner::listing(*m_link, m_reporter, files)) {
         verified = true;
         for (auto it = sent.cbegin(); it != sent.cend(); ++it) {
             const bool there

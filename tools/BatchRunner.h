@@ -30,7 +30,6 @@ public:
     int restore();
 
 private:
-    bool listing(Listing &files);
     bool settle(QList<BatchPlanner::Item> &items, const QString &where);
     bool lineLost(
         const QList<BatchPlanner::Item> &items, int failed, const QString &what, QJsonArray &json);

@@ -99,20 +99,20 @@ int CalcRunner::info()
     return Done;
 }
 
-bool CalcRunner::listing(QList<QPair<QString, int>> &files)
+bool CalcRunner::listing(CVivuRuza &link, Reporter &reporter, QList<QPair<QString, int>> &files)
 {
-    const int before = m_reporter.errors().size();
-    if (m_link->listFiles(files))
+    const int before = reporter.errors().size();
+    if (link.listFiles(files))
         return true;
-    if (m_reporter.errors().size() == before)
-        m_reporter.error(QStringLiteral("The calculator's file list could not be read."));
+    if (reporter.errors().size() == before)
+        reporter.error(QStringLiteral("The calculator's file list could not be read."));
     return false;
 }
 
 int CalcRunner::list()
 {
     QList<QPair<QString, int>> files;
-    if (!listing(files))
+    if (!listing(*m_link, m_reporter, files))
         return Failed;
     QJsonArray json;
     qint64 total = 0;

@@ -27,6 +27,10 @@ public:
 
     int run(const QString &port);
 
+    // The calculator's list, or false with the reason reported, also where the
+    // link had no words for it (a port that took no request).
+    static bool listing(CVivuRuza &link, Reporter &reporter, QList<QPair<QString, int>> &files);
+
 private:
     int dispatch();
     int info();
@@ -34,7 +38,6 @@ private:
     int rename();
     int backup();
 
-    bool listing(QList<QPair<QString, int>> &files);
     int finished(int code) const;
 
     const CtlOptions &m_options;

@@ -378,20 +378,19 @@ bool CVivuRuza::receive(calcMsg &msg, QByteArray &buffer)
     if (parseWhole(msg, buffer))
         return true;
     msg.Clear();
-    reportText(calcMsg::UNSPECIFITED_ERROR,
-        QStringLiteral("The calculator sent a malformed reply (%1).").arg(m_asked));
+    reportMalformed(calcMsg::UNSPECIFITED_ERROR);
     return false;
 }
 
-bool CVivuRuza::exchange(calcMsg &msg, QByteArray &buffer)
+void CVivuRuza::reportMalformed(int code)
 {
-    return send(msg, buffer) && receive(msg, buffer);
+    reportText(code, QStringLiteral("The calculator sent a malformed reply (%1).").arg(m_asked));
 }
 
 bool CVivuRuza::request(calcMsg &msg, QByteArray &buffer, qint64 expectedFrames)
 {
     beginRequest(expectedFrames);
-    return exchange(msg, buffer);
+    return send(msg, buffer) && receive(msg, buffer);
 }
 
 void CVivuRuza::beginRequest(qint64 expectedFrames)
@@ -411,8 +410,7 @@ bool CVivuRuza::sendFollowUp(const calcMsg &msg, QByteArray &buffer)
     if (send(msg, buffer))
         return true;
     reportText(calcMsg::CONNECTION_ERROR,
-        m_codec.timedOut() ? FrameCodec::timeoutText()
-                           : QStringLiteral("Connection error (error code: 422)."));
+        m_codec.timedOut() ? FrameCodec::timeoutText() : FrameCodec::closedText());
     return false;
 }
 
@@ -504,8 +502,7 @@ bool CVivuRuza::listFiles(QList<QPair<QString, int>> &list)
         }
         if (msg.type() != calcMsg::SEND_FILE_INF || msg.finf().size() < 0) {
             if (msg.type() == calcMsg::SEND_FILE_INF)
-                reportText(calcMsg::DATASIZE_INVALID,
-                    QStringLiteral("The calculator sent a malformed reply (%1).").arg(m_asked));
+                reportMalformed(calcMsg::DATASIZE_INVALID);
             else
                 reportWrongReply(msg);
             list.clear();
@@ -803,10 +800,17 @@ bool CVivuRuza::stopsBatch(const QList<Pair> &files, int failed, const QString &
     QStringList rest;
     for (int i = failed + 1; i < files.size(); ++i)
         rest.append(QFileInfo(files.at(i).first).fileName());
-    reportText(calcMsg::CONNECTION_ERROR,
-        QStringLiteral("The calculator stopped answering, so these files were not %1: %2.")
-            .arg(what, rest.join(QStringLiteral(", "))));
+    reportText(calcMsg::CONNECTION_ERROR, givenUpText(what, rest));
     return true;
+}
+
+template bool CVivuRuza::stopsBatch(const QList<QPair<QString, int>> &, int, const QString &);
+template bool CVivuRuza::stopsBatch(const QList<QPair<QString, QString>> &, int, const QString &);
+
+QString CVivuRuza::givenUpText(const QString &what, const QStringList &names)
+{
+    return QStringLiteral("The calculator stopped answering, so these files were not %1: %2.")
+        .arg(what, names.join(QStringLiteral(", ")));
 }
 
 bool CVivuRuza::changeName(const QString &newName)

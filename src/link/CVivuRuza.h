@@ -106,6 +106,13 @@ public:
     // still come; the next request waits for it first) or the port closed.
     // Asking again for the next file of a batch would only wait again.
     bool lineLost() const { return m_replyOwed; }
+    // Whether a batch must stop after its file at index failed: true once the
+    // line is lost, and then the files after it are given up in one report.
+    // For batches of file information and of transfer pairs.
+    template<typename Pair>
+    bool stopsBatch(const QList<Pair> &files, int failed, const QString &what);
+    // "copied", "sent" or "deleted", and the names given up.
+    static QString givenUpText(const QString &what, const QStringList &names);
     // The bytes of file content one upload frame carries with this calculator.
     int uploadChunk() const { return qMin(chunkSize, maxFrameContent); }
 
@@ -133,12 +140,10 @@ private:
     bool sendFollowUp(const VivuRuza::calcMsg &msg, QByteArray &buffer);
     void reportWrongReply(const VivuRuza::calcMsg &reply, const QString &fallback = QString());
     void reportText(int code, const QString &text);
+    void reportMalformed(int code);
     bool filesNum(qint64 &count);
-    template<typename Pair>
-    bool stopsBatch(const QList<Pair> &files, int failed, const QString &what);
     bool writeLocalFile(const QString &destFolder, const QString &name, const QByteArray &content,
         QString &stagingFolder);
-    bool exchange(VivuRuza::calcMsg &msg, QByteArray &buffer);
     bool accepted(int type, const VivuRuza::fileInf &file, VivuRuza::calcMsg &msg,
         QByteArray &buffer, const QString &fallback = QString());
     bool send(const VivuRuza::calcMsg &msg, QByteArray &buffer);

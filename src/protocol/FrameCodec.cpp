@@ -56,6 +56,16 @@ int FrameCodec::commandCapMs()
     return s_commandCapMs;
 }
 
+QString FrameCodec::silentText()
+{
+    return QStringLiteral("Connection error (error code: 421).");
+}
+
+QString FrameCodec::closedText()
+{
+    return QStringLiteral("Connection error (error code: 422).");
+}
+
 QString FrameCodec::timeoutText()
 {
     return QStringLiteral("The calculator took too long to answer; the command was stopped.");
@@ -159,29 +169,22 @@ qint64 FrameCodec::readSome(QByteArray &buffer, int quantum, int waitMs)
 }
 
 // Waits in slices, so that a thread asked to stop (the app is closing) stops
-// within one slice instead of at the end of a long wait. A wait that ends
-// early without input means the device has nothing more to give.
+// within one slice instead of at the end of a long wait; a healthy device
+// answers within the first. A wait that ends early without input means the
+// device has nothing more to give.
 bool FrameCodec::waitForInput(int waitMs)
 {
-    if (waitMs <= 0 || stopRequested())
-        return false;
-    // A healthy device answers within the first slice; the timers below are
-    // only for waits that go on.
-    const int first = qMin(waitMs, stopCheckMs);
-    QElapsedTimer started;
-    started.start();
-    if (m_device->waitForReadyRead(first))
-        return true;
-    if (started.elapsed() < first / 2 || waitMs <= first)
-        return false;
-    QDeadlineTimer limit(waitMs - started.elapsed(), Qt::PreciseTimer);
-    while (!limit.hasExpired() && !stopRequested()) {
-        const int slice = int(qMin<qint64>(limit.remainingTime(), stopCheckMs));
-        QElapsedTimer clock;
-        clock.start();
+    QElapsedTimer waited;
+    waited.start();
+    while (!stopRequested()) {
+        const qint64 left = waitMs - waited.elapsed();
+        if (left <= 0)
+            return false;
+        const int slice = int(qMin<qint64>(left, stopCheckMs));
+        const qint64 before = waited.elapsed();
         if (m_device->waitForReadyRead(slice))
             return true;
-        if (clock.elapsed() < slice / 2)
+        if (waited.elapsed() - before < slice / 2)
             return false;
     }
     return false;
@@ -198,7 +201,7 @@ bool FrameCodec::readMore(QByteArray &buffer, int quantum, int waitMs)
 {
     if (!timedOut() && !stopRequested() && readSome(buffer, quantum, waitMs) > 0)
         return true;
-    QString text = QStringLiteral("Connection error (error code: 421).");
+    QString text = silentText();
     if (stopRequested())
         text = QStringLiteral("The command was stopped.");
     else if (timedOut())
@@ -210,8 +213,7 @@ bool FrameCodec::readMore(QByteArray &buffer, int quantum, int waitMs)
 bool FrameCodec::readFrame(QByteArray &buffer, int quantum)
 {
     if (!m_device || !m_device->isOpen()) {
-        report(VivuRuza::calcMsg::CONNECTION_ERROR,
-            QStringLiteral("Connection error (error code: 422)."));
+        report(VivuRuza::calcMsg::CONNECTION_ERROR, closedText());
         return false;
     }
     quantum = qBound(64, quantum, 2 * maxPayload + 16);
@@ -243,8 +245,7 @@ bool FrameCodec::readFrame(QByteArray &buffer, int quantum)
             break;
         }
         if (hunt.elapsed() > s_firstWaitMs) {
-            report(VivuRuza::calcMsg::CONNECTION_ERROR,
-                QStringLiteral("Connection error (error code: 421)."));
+            report(VivuRuza::calcMsg::CONNECTION_ERROR, silentText());
             return false;
         }
     }

@@ -60,6 +60,10 @@ public:
     static void setCommandLimits(int frameAllowanceMs, int commandCapMs);
     static int frameAllowanceMs();
     static int commandCapMs();
+    // The reports of a silent line, of a port that closed, and of a command
+    // that ran out of time.
+    static QString silentText();
+    static QString closedText();
     static QString timeoutText();
 
 private:

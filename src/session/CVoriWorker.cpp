@@ -3,7 +3,6 @@
 #include "CVivuRuza.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QMetaObject>
 #include <QSerialPortInfo>
 #include <QStringList>
@@ -166,7 +165,8 @@ void CVoriWorker::watchProgress(int fileNumber, int fileCount, const QString &fi
     calc->setProgressHandler(report);
 }
 
-// One file at a time, so each byte count is known to belong to its file.
+// One file at a time, so each byte count is known to belong to its file; the
+// link then sees no rest of the batch, so it is given the whole batch to stop.
 void CVoriWorker::sendFiles()
 {
     changeFiles([this] {
@@ -177,7 +177,7 @@ void CVoriWorker::sendFiles()
             watchProgress(i + 1, toCalcFiles.size(), toCalcFiles.at(i).second);
             const int before = sent;
             calc->sendFiles({ toCalcFiles.at(i) });
-            if (sent == before && stopsBatch(toCalcFiles, i, QStringLiteral("sent")))
+            if (sent == before && calc->stopsBatch(toCalcFiles, i, QStringLiteral("sent")))
                 break;
         }
         emit transferred(sent, toCalcFiles.size());
@@ -193,30 +193,12 @@ void CVoriWorker::getFiles()
         watchProgress(i + 1, files.size(), files.at(i).first);
         if (!calc->getFiles({ files.at(i) }, destFolder).isEmpty())
             ++copied;
-        else if (stopsBatch(files, i, QStringLiteral("copied")))
+        else if (calc->stopsBatch(files, i, QStringLiteral("copied")))
             break;
     }
     emit transferred(copied, files.size());
     closeLink();
     endJob(nullptr);
-}
-
-// The link stops a batch once the calculator stopped answering; handed one
-// file at a time, it cannot see the rest of the batch, so the worker stops it
-// and names what was left, in the link's words.
-template<typename Pair>
-bool CVoriWorker::stopsBatch(const QList<Pair> &batch, int failed, const QString &what)
-{
-    if (!calc->lineLost())
-        return false;
-    QStringList rest;
-    for (int i = failed + 1; i < batch.size(); ++i)
-        rest.append(QFileInfo(batch.at(i).first).fileName());
-    if (!rest.isEmpty())
-        emit errorNotify(
-            QStringLiteral("The calculator stopped answering, so these files were not %1: %2.")
-                .arg(what, rest.join(QStringLiteral(", "))));
-    return true;
 }
 
 void CVoriWorker::delFiles()

@@ -79,8 +79,6 @@ private:
     void endJob(std::function<void()> deliver);
     void changeFiles(const std::function<void()> &change);
     void watchProgress(int fileNumber, int fileCount, const QString &fileName);
-    template<typename Pair>
-    bool stopsBatch(const QList<Pair> &batch, int failed, const QString &what);
 
     QThread *m_home;
     QElapsedTimer m_progressClock;

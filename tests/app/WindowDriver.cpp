@@ -1,8 +1,10 @@
 #include "WindowDriver.h"
 
 #include <QGuiApplication>
+#include <QMimeData>
 #include <QQmlContext>
 #include <QQmlProperty>
+#include <QQuickItem>
 #include <QQuickWindow>
 #include <QtTest>
 
@@ -125,4 +127,16 @@ bool WindowDriver::activateWindow()
     m_window->requestActivate();
     return QTest::qWaitForWindowActive(m_window)
         && QTest::qWaitFor([this] { return QGuiApplication::focusWindow() == m_window; });
+}
+
+void WindowDriver::drop(const QList<QUrl> &urls)
+{
+    QMimeData data;
+    data.setUrls(urls);
+    auto *pane = qobject_cast<QQuickItem *>(byId("fileGridRectangle"));
+    const QPoint point = pane->mapToScene(QPointF(pane->width() / 2, pane->height() / 2)).toPoint();
+    QDragEnterEvent enter(point, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(m_window, &enter);
+    QDropEvent dropEvent(point, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(m_window, &dropEvent);
 }

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QUrl>
 #include <QVariant>
 
 #include <memory>
@@ -39,6 +40,9 @@ public:
     // Clicks a toolbar button or triggers a menu item, as the user would.
     void activate(const char *objectName);
     void selectRows(const QList<int> &rows);
+    // As the platform delivers a drag from a file manager: enter, then drop,
+    // over the file table.
+    void drop(const QList<QUrl> &urls);
     int selectedCount() const;
     QString statusLine() const;
 

@@ -65,7 +65,6 @@ private slots:
 private:
     bool startWithCalculators();
     QUrl writeLocal(const QString &name, const QByteArray &content);
-    void drop(const QList<QUrl> &urls);
     void paste(const QList<QUrl> &urls);
     bool pressEscape();
 
@@ -135,20 +134,6 @@ QUrl TestMainWindow::writeLocal(const QString &name, const QByteArray &content)
     if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
         qWarning() << "cannot write" << file.fileName();
     return QUrl::fromLocalFile(file.fileName());
-}
-
-// As the platform delivers a drag from a file manager: enter, then drop, over
-// the file table.
-void TestMainWindow::drop(const QList<QUrl> &urls)
-{
-    QMimeData data;
-    data.setUrls(urls);
-    auto *pane = qobject_cast<QQuickItem *>(m_driver->byId("fileGridRectangle"));
-    const QPoint point = pane->mapToScene(QPointF(pane->width() / 2, pane->height() / 2)).toPoint();
-    QDragEnterEvent enter(point, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(m_driver->window(), &enter);
-    QDropEvent dropEvent(point, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(m_driver->window(), &dropEvent);
 }
 
 void TestMainWindow::paste(const QList<QUrl> &urls)
@@ -232,7 +217,7 @@ void TestMainWindow::withoutCalculator()
     QCOMPARE(QGuiApplication::clipboard()->mimeData()->urls(), QList<QUrl>({ empty }));
 
     // A drop does not, so its file is examined.
-    drop({ empty });
+    m_driver->drop({ empty });
     QCOMPARE(m_driver->openQuestion(), QStringLiteral("zeroSizeFileWontBeSent"));
     QCOMPARE(m_driver->read("zeroSizeFileWontBeSentText", "text").toString(),
         QStringLiteral("File EMPTY.py is zero-length and can't be sent."));
@@ -287,7 +272,7 @@ void TestMainWindow::send()
     };
 
     if (entry == QLatin1String("drop")) {
-        drop(urls);
+        m_driver->drop(urls);
     } else if (entry == QLatin1String("paste")) {
         paste(urls);
     } else {
@@ -321,7 +306,7 @@ void TestMainWindow::escapeOnNotice()
 {
     QVERIFY(startWithCalculators());
     QSignalSpy busy(&m_driver->session(), &CVivuRuzaSession::isBusyChange);
-    drop({ writeLocal(QStringLiteral("EMPTY.py"), QByteArray()),
+    m_driver->drop({ writeLocal(QStringLiteral("EMPTY.py"), QByteArray()),
         writeLocal(QStringLiteral("NEW.py"), "new\n") });
     QCOMPARE(m_driver->openQuestion(), QStringLiteral("zeroSizeFileWontBeSent"));
 
@@ -341,7 +326,7 @@ void TestMainWindow::escapeOnQuestion()
 {
     QVERIFY(startWithCalculators());
     QSignalSpy busy(&m_driver->session(), &CVivuRuzaSession::isBusyChange);
-    drop({ writeLocal(QStringLiteral("MAIN.py"), "replaced\n"),
+    m_driver->drop({ writeLocal(QStringLiteral("MAIN.py"), "replaced\n"),
         writeLocal(QStringLiteral("NEW.py"), "new\n") });
     QCOMPARE(m_driver->openQuestion(), QStringLiteral("doYouWantSendFile"));
 
@@ -493,7 +478,7 @@ void TestMainWindow::errorDialog()
     const QUrl file = writeLocal(QStringLiteral("NEW.py"), "new\n");
 
     for (int round = 0; round < 2; ++round) {
-        drop({ file });
+        m_driver->drop({ file });
         QTRY_VERIFY(m_driver->isOpen("errorMessageDialog"));
         const QString error = m_driver->session().property("error").toString();
         QVERIFY(!error.isEmpty());

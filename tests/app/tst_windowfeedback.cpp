@@ -53,7 +53,6 @@ private slots:
 private:
     bool attach(CalcSimulator &simulator);
     QUrl writeLocal(const QString &name, const QByteArray &content);
-    void drop(const QList<QUrl> &urls);
     QString transferLine() const;
     QStringList noticesShown() const;
 
@@ -120,18 +119,6 @@ QUrl TestWindowFeedback::writeLocal(const QString &name, const QByteArray &conte
     if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
         qWarning() << "cannot write" << file.fileName();
     return QUrl::fromLocalFile(file.fileName());
-}
-
-void TestWindowFeedback::drop(const QList<QUrl> &urls)
-{
-    QMimeData data;
-    data.setUrls(urls);
-    auto *pane = qobject_cast<QQuickItem *>(m_driver->byId("fileGridRectangle"));
-    const QPoint point = pane->mapToScene(QPointF(pane->width() / 2, pane->height() / 2)).toPoint();
-    QDragEnterEvent enter(point, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(m_driver->window(), &enter);
-    QDropEvent dropEvent(point, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(m_driver->window(), &dropEvent);
 }
 
 QString TestWindowFeedback::transferLine() const
@@ -313,7 +300,7 @@ void TestWindowFeedback::progressAndOutcome()
     m_calc->setReplyDelay(20);
 
     if (send) {
-        drop({ writeLocal(QStringLiteral("BIG.py"), QByteArray(4000, 'b')),
+        m_driver->drop({ writeLocal(QStringLiteral("BIG.py"), QByteArray(4000, 'b')),
             writeLocal(QStringLiteral("SMALL.py"), QByteArray(10, 's')) });
     } else {
         m_driver->selectRows({ 0, 1 });
@@ -414,7 +401,7 @@ void TestWindowFeedback::refusedWhileBusy()
     QTRY_VERIFY(m_driver->session().property("isBusy").toBool());
 
     if (entry == QLatin1String("drop")) {
-        drop({ file });
+        m_driver->drop({ file });
     } else {
         QVERIFY(m_driver->activateWindow());
         QTest::keySequence(m_driver->window(),

@@ -46,18 +46,6 @@ bool attach(WindowDriver &driver, CalcSimulator &simulator)
         [&] { return driver.read("fileListView", "count").toInt() == count + 1; }, 10000);
 }
 
-void drop(WindowDriver &driver, const QList<QUrl> &urls)
-{
-    QMimeData data;
-    data.setUrls(urls);
-    auto *pane = qobject_cast<QQuickItem *>(driver.byId("fileGridRectangle"));
-    const QPoint point = pane->mapToScene(QPointF(pane->width() / 2, pane->height() / 2)).toPoint();
-    QDragEnterEvent enter(point, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(driver.window(), &enter);
-    QDropEvent dropEvent(point, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(driver.window(), &dropEvent);
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -95,7 +83,7 @@ int main(int argc, char **argv)
         big.write(QByteArray(60000, 'w'));
         big.close();
         calc.setReplyDelay(15);
-        drop(driver, { QUrl::fromLocalFile(big.fileName()) });
+        driver.drop({ QUrl::fromLocalFile(big.fileName()) });
         TransferProgress *transfer = driver.session().transfer();
         if (!QTest::qWaitFor(
                 [&] { return transfer->running() && transfer->bytesDone() > 20000; }, 20000)

@@ -13,7 +13,7 @@ using VivuRuza::calcMsg;
 using FileList = QList<QPair<QString, int>>;
 
 namespace {
-enum Job { Send, Download, Delete, Rename };
+enum Job { Send, Download, Delete, Rename, ReadFirst };
 
 // What a main-thread receiver saw of a job, in order: error texts, then what
 // the worker held when finished() arrived.
@@ -31,8 +31,9 @@ struct JobRecord
 // connections only.
 JobRecord runJob(CVoriWorker &worker, Job job)
 {
-    static void (CVoriWorker::*const jobSlots[])() = { &CVoriWorker::sendFiles,
-        &CVoriWorker::getFiles, &CVoriWorker::delFiles, &CVoriWorker::setDevName };
+    static void (CVoriWorker::*const jobSlots[])()
+        = { &CVoriWorker::sendFiles, &CVoriWorker::getFiles, &CVoriWorker::delFiles,
+              &CVoriWorker::setDevName, &CVoriWorker::readFirst };
     JobRecord record;
     QObject receiver;
     QThread thread;
@@ -378,16 +379,7 @@ void TestWorker::readFirst()
     QVERIFY(sim.received().isEmpty());
     QVERIFY(worker.name.isEmpty());
 
-    QThread thread;
-    worker.moveToThread(&thread);
-    QObject::connect(&thread, &QThread::started, &worker, &CVoriWorker::readFirst);
-    QObject::connect(&worker, &CVoriWorker::finished, &thread, &QThread::quit);
-    QEventLoop loop;
-    QObject::connect(&thread, &QThread::finished, &loop, &QEventLoop::quit);
-    thread.start();
-    loop.exec();
-    thread.wait();
-    QCoreApplication::processEvents();
+    runJob(worker, ReadFirst);
 
     QCOMPARE(worker.thread(), QThread::currentThread());
     QCOMPARE(worker.problem.isEmpty(), listed);
