@@ -162,15 +162,6 @@ void CVivuRuzaSession::update()
     }
 }
 
-// Reads the calculator in the calling thread and lists it whatever the
-// reading gave; the polling itself reads new ports in job threads instead.
-void CVivuRuzaSession::addWorker(const CalcPort &port)
-{
-    auto *worker = new CVoriWorker(port);
-    connect(worker, &CVoriWorker::errorNotify, this, &CVivuRuzaSession::onErrorChange);
-    addWorker(worker);
-}
-
 void CVivuRuzaSession::addWorker(CVoriWorker *worker)
 {
     watchTransfers(worker);

@@ -120,7 +120,6 @@ private:
         QMetaObject::Connection quit;
     };
 
-    void addWorker(const CalcPort &port);
     void addWorker(CVoriWorker *worker);
     void startReading(const CalcPort &port);
     void endReading(CVoriWorker *worker);
