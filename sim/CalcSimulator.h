@@ -79,7 +79,9 @@ public:
     void setJunkBeforeFrames(const QByteArray &junk); // these bytes go out before every frame
     void setSplitWrites(int pieces); // every frame written in this many pieces with small pauses
     void setDownloadOutOfOrder(bool on); // download frames sent from the last to the first
-    enum class FrameFault { None, BadFrameNum, BadSize, NoData };
+    // Repeated: the second frame of every download is the first one again, so
+    // the last frame never comes although the count of frames adds up.
+    enum class FrameFault { None, BadFrameNum, BadSize, NoData, Repeated };
     void setDownloadFrameFault(FrameFault fault); // applied to the first frame of every download
     // The next reply to a message of this type goes out delayMs late (once).
     // From then on until clearFaults the device never drops what the computer

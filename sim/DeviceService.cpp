@@ -1,9 +1,10 @@
 #include "DeviceService.h"
 
+#include "WholeFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cstring>
 
@@ -319,9 +320,7 @@ bool DeviceService::storeFile(const QString &fileName, const QByteArray &content
     if (!m_folder.isEmpty()) {
         if (!isPlainFileName(fileName))
             return false;
-        QSaveFile file(m_folder + QLatin1Char('/') + fileName);
-        if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size()
-            || !file.commit())
+        if (!WholeFile::write(m_folder + QLatin1Char('/') + fileName, content))
             return false;
     }
     const int at = indexOf(fileName);

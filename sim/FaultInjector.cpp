@@ -171,6 +171,8 @@ QList<int> FaultInjector::downloadOrder(int frameCount) const
     order.reserve(frameCount);
     for (int k = 0; k < frameCount; ++k)
         order.append(m_outOfOrder ? frameCount - 1 - k : k);
+    if (m_frameFault == CalcSimulator::FrameFault::Repeated && frameCount > 1)
+        order[1] = order[0];
     return order;
 }
 
@@ -178,6 +180,7 @@ void FaultInjector::spoilFirstDownloadFrame(VivuRuza::calcFrame &frame, int fram
 {
     switch (m_frameFault) {
     case CalcSimulator::FrameFault::None:
+    case CalcSimulator::FrameFault::Repeated:
         break;
     case CalcSimulator::FrameFault::BadFrameNum:
         frame.set_framenum(frameCount);

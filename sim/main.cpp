@@ -237,8 +237,10 @@ bool configure(const QCommandLineParser &parser, CalcSimulator &sim)
             sim.setDownloadFrameFault(CalcSimulator::FrameFault::BadSize);
         else if (kind == QLatin1String("nodata"))
             sim.setDownloadFrameFault(CalcSimulator::FrameFault::NoData);
+        else if (kind == QLatin1String("repeat"))
+            sim.setDownloadFrameFault(CalcSimulator::FrameFault::Repeated);
         else
-            return fail(QStringLiteral("--bad-frame takes num, size or nodata"));
+            return fail(QStringLiteral("--bad-frame takes num, size, nodata or repeat"));
     }
     return configureReplyFaults(parser, sim);
 }
@@ -297,8 +299,8 @@ int main(int argc, char *argv[])
             QStringLiteral("Send download frames from the last to the first.") },
         { QStringLiteral("bad-frame"),
             QStringLiteral("Spoil the first frame of every download: wrong frame number, wrong "
-                           "size, or no data."),
-            QStringLiteral("num|size|nodata") },
+                           "size, or no data; or send it twice, in place of the second."),
+            QStringLiteral("num|size|nodata|repeat") },
         { QStringLiteral("late-reply"),
             QStringLiteral(
                 "Hold the next reply to a TYPE message back <MS> ms (once); from then on "

@@ -2,6 +2,7 @@
 
 #include "CalcFileName.h"
 #include "PortProblem.h"
+#include "WholeFile.h"
 #include "serializeData.pb.h"
 
 #include <google/protobuf/descriptor.h>
@@ -11,7 +12,6 @@
 #include <QDir>
 #include <QFile>
 #include <QMetaType>
-#include <QSaveFile>
 #include <QSerialPort>
 #include <QSerialPortInfo>
 #include <QTemporaryDir>
@@ -613,9 +613,7 @@ bool CVivuRuza::writeLocalFile(const QString &destFolder, const QString &name,
         stagingFolder = staging.path();
     }
     const QString staged = stagingFolder + QLatin1Char('/') + name;
-    QSaveFile out(staged);
-    if (!out.open(QIODevice::WriteOnly)
-        || (!content.isEmpty() && out.write(content) != content.size()) || !out.commit()) {
+    if (!WholeFile::write(staged, content)) {
         QFile::remove(staged);
         return false;
     }

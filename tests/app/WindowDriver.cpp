@@ -6,6 +6,7 @@
 #include <QQmlProperty>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QSet>
 #include <QtTest>
 
 namespace {
@@ -139,4 +140,29 @@ void WindowDriver::drop(const QList<QUrl> &urls)
     QCoreApplication::sendEvent(m_window, &enter);
     QDropEvent dropEvent(point, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(m_window, &dropEvent);
+}
+
+int WindowDriver::foldersShown() const
+{
+    QSet<QObject *> folders;
+    for (QWindow *window : QGuiApplication::allWindows()) {
+        if (!window->isVisible())
+            continue;
+        if (!window->isExposed())
+            return -1;
+        auto *quick = qobject_cast<QQuickWindow *>(window);
+        if (!quick)
+            continue;
+        for (QObject *view : quick->contentItem()->findChildren<QObject *>()) {
+            auto *model = view->property("model").value<QObject *>();
+            if (!model || !model->inherits("QQuickFolderListModel"))
+                continue;
+            const QMetaObject *meta = model->metaObject();
+            const QMetaProperty status = meta->property(meta->indexOfProperty("status"));
+            if (status.read(model).toInt() != status.enumerator().keyToValue("Ready"))
+                return -1;
+            folders.insert(model);
+        }
+    }
+    return folders.size();
 }

@@ -55,6 +55,10 @@ public:
     // Makes the main window the focus window again; the toolkit's own dialogs
     // open windows of their own.
     bool activateWindow();
+    // The file choosers build their folder views on first use, reading the
+    // folder in the background: how many have read theirs, in windows that
+    // are all shown; -1 while any still reads.
+    int foldersShown() const;
 
 private:
     QList<CalcPort> m_ports;

@@ -139,10 +139,11 @@ void TestAppShell::loadsWithoutWarnings()
         // The choosers build their dialogs on first use.
         QMetaObject::invokeMethod(driver.byId("choseFileDialog"), "open");
         QMetaObject::invokeMethod(driver.byId("choseFolderDialog"), "open");
-        QTest::qWait(100);
+        const bool shown = QTest::qWaitFor([&] { return driver.foldersShown() == 2; });
         QMetaObject::invokeMethod(driver.byId("choseFileDialog"), "close");
         QMetaObject::invokeMethod(driver.byId("choseFolderDialog"), "close");
         QVERIFY(started);
+        QVERIFY(shown);
     }
     qInstallMessageHandler(previousHandler);
     capturedWarnings = nullptr;
@@ -154,9 +155,10 @@ void TestAppShell::calculatorComesAndGoes()
     CalcSimulator simulator;
     QVERIFY(simulator.start());
     WindowDriver driver;
-    driver.ports().append(CalcPort(simulator.portPath(), simulator.portPath()));
     QVERIFY(driver.start());
     QCOMPARE(driver.shell().calcModel().rowCount(), 0);
+    // Found by the session's own polling.
+    driver.ports().append(CalcPort(simulator.portPath(), simulator.portPath()));
     QTRY_COMPARE(driver.read("fileListView", "count").toInt(), 1);
     QTRY_COMPARE(driver.read("fileListView", "currentIndex").toInt(), 0);
 
@@ -166,7 +168,9 @@ void TestAppShell::calculatorComesAndGoes()
     previousHandler = qInstallMessageHandler(captureWarnings);
     driver.ports().clear();
     QTRY_COMPARE(driver.read("fileListView", "count").toInt(), 0);
-    QTest::qWait(50);
+    // The delegate goes with the deferred deletes.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
     qInstallMessageHandler(previousHandler);
     capturedWarnings = nullptr;
     QCOMPARE(warnings, QStringList());

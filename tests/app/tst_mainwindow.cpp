@@ -2,6 +2,7 @@
 // two simulated calculators.
 #include "CalcSimulator.h"
 #include "FrameCodec.h"
+#include "IdleWorkers.h"
 #include "WindowDriver.h"
 
 #include <QClipboard>
@@ -28,13 +29,6 @@ const FileList calculatorFiles = {
 int countOf(const CalcSimulator &simulator, int type)
 {
     return simulator.receivedTypes().count(type);
-}
-
-// Where a test proves that no job starts, a job started by mistake needs a
-// moment to show in the busy signal and on the simulator.
-void settle()
-{
-    QTest::qWait(300);
 }
 
 } // namespace
@@ -118,6 +112,7 @@ bool TestMainWindow::startWithCalculators()
     int count = 0;
     for (CalcSimulator *simulator : { m_calc.get(), m_lab.get() }) {
         m_driver->ports().append(CalcPort(simulator->portPath(), simulator->portPath()));
+        m_driver->session().update();
         ++count;
         if (!QTest::qWaitFor(
                 [&] { return m_driver->read("fileListView", "count").toInt() == count; }))
@@ -200,7 +195,8 @@ void TestMainWindow::entryPoints()
     if (!dialog.isEmpty()) {
         // The file chooser builds its folder view in the background; let it
         // finish so the engine does not go down mid-way.
-        QTest::qWait(200);
+        if (dialog.startsWith(QLatin1String("chose")))
+            QVERIFY(QTest::qWaitFor([this] { return m_driver->foldersShown() == 1; }));
         QMetaObject::invokeMethod(m_driver->byId(dialog.toLatin1()), "close");
     }
 }
@@ -312,7 +308,7 @@ void TestMainWindow::escapeOnNotice()
 
     QVERIFY(pressEscape());
     QTRY_COMPARE(m_driver->openQuestion(), QString());
-    settle();
+    QVERIFY(workersIdle(m_driver->session()));
     QCOMPARE(busy.count(), 0);
 
     // The walk ended there; what was pending is still the session's.
@@ -444,7 +440,7 @@ void TestMainWindow::deleteFiles()
         QCOMPARE(m_driver->read("tableView", "rowCount").toInt(), 1);
     } else {
         QCOMPARE(m_driver->selectedCount(), 2);
-        settle();
+        QVERIFY(workersIdle(m_driver->session()));
         QCOMPARE(busy.count(), 0);
         QCOMPARE(countOf(*m_calc, calcMsg::DELETE_FILE), 0);
     }

@@ -105,6 +105,7 @@ bool TestWindowFeedback::attach(CalcSimulator &simulator)
 {
     const int count = m_driver->read("fileListView", "count").toInt();
     m_driver->ports().append(CalcPort(simulator.portPath(), simulator.portPath()));
+    m_driver->session().update();
     // The table takes its rows a moment after the list.
     const int files = count == 0 ? simulator.files().size() : -1;
     return QTest::qWaitFor([&] {
@@ -179,6 +180,7 @@ void TestWindowFeedback::listedWhileAnotherIsRead()
         [&] { events.append(QStringLiteral("notice")); });
     m_driver->ports().append(CalcPort(m_lab->portPath(), m_lab->portPath()));
     m_driver->ports().append(CalcPort(m_calc->portPath(), m_calc->portPath()));
+    m_driver->session().update();
 
     QTRY_COMPARE(m_driver->read("fileListView", "count").toInt(), 1);
     QTRY_COMPARE(m_driver->read("tableView", "rowCount").toInt(), calculatorFiles.size());
@@ -217,6 +219,7 @@ void TestWindowFeedback::doctorNotice()
     QVERIFY(m_driver->start());
     const CalcPort port(QStringLiteral("ttyACM7"), location);
     m_driver->ports().append(port);
+    m_driver->session().update();
 
     QTRY_COMPARE(noticesShown(), QStringList { expected });
     QCOMPARE(m_driver->read("fileListView", "count").toInt(), 0);
@@ -239,6 +242,7 @@ void TestWindowFeedback::doctorNotice()
     m_driver->ports().clear();
     m_driver->session().update();
     m_driver->ports().append(port);
+    m_driver->session().update();
     QTRY_COMPARE(noticesShown(), QStringList { expected });
 }
 
@@ -259,6 +263,7 @@ void TestWindowFeedback::emptyState()
 
     m_calc->setSilent(true);
     m_driver->ports().append(CalcPort(m_calc->portPath(), m_calc->portPath()));
+    m_driver->session().update();
     QTRY_COMPARE(hint->property("text").toString(),
         QStringLiteral("Reading the calculator on %1\u2026").arg(m_calc->portPath()));
     QTRY_VERIFY(hint->property("text").toString().startsWith(QLatin1String("Connect")));
@@ -415,6 +420,9 @@ void TestWindowFeedback::refusedWhileBusy()
         QCOMPARE(now->urls(), QList<QUrl> { file });
     else
         QCOMPARE(now->text(), QStringLiteral("the user's text"));
+    // Answering again, the calculator lets the job end after the one request
+    // it swallowed, and shows whether the refused one was kept for later.
+    m_calc->setSilent(false);
     QTRY_VERIFY_WITH_TIMEOUT(!m_driver->session().property("isBusy").toBool(), 20000);
     QCOMPARE(m_calc->receivedTypes().count(calcMsg::SEND_FILE), 0);
     QCOMPARE(m_calc->receivedTypes().count(calcMsg::GET_FILE), 0);

@@ -1,7 +1,9 @@
 #include "CVivuRuza.h"
 #include "CalcSimulator.h"
+#include "FileSizeLimit.h"
 #include "FrameCodec.h"
 #include "LocalFiles.h"
+#include "ShortWaits.h"
 #include "serializeData.pb.h"
 
 #include <QDir>
@@ -13,6 +15,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <optional>
 
 using VivuRuza::calcMsg;
 using FileInfo = QPair<QString, int>;
@@ -22,10 +25,6 @@ using Faults = CalcSimulator::FrameFault;
 Q_DECLARE_METATYPE(CalcSimulator::FrameFault)
 
 namespace {
-
-// Short enough to keep the suite quick, long enough for a loaded machine to
-// answer a healthy exchange well within it.
-constexpr int faultWaitMs = 300;
 
 // Content that holds zero bytes and the frame marker itself, so a reader
 // that looks for markers inside a payload would fail.
@@ -68,10 +67,13 @@ class TestLinkCommands : public QObject
 private:
     std::unique_ptr<CalcSimulator> sim;
 
-    // A link that has read the device information; the record starts empty.
+    // A link that has read the device information, or null; the record
+    // starts empty.
     std::unique_ptr<CVivuRuza> openLink()
     {
-        auto link = std::make_unique<CVivuRuza>(sim->portPath());
+        auto link = std::make_unique<CVivuRuza>(QString());
+        if (!link->openPort(sim->portPath()))
+            return nullptr;
         sim->clearReceived();
         return link;
     }
@@ -160,7 +162,7 @@ private slots:
 
     void openSilentDevice()
     {
-        FrameCodec::setWaitLimits(faultWaitMs, faultWaitMs);
+        ShortWaits shortWaits;
         sim->setSilent(true);
         CVivuRuza link { QString() }; // opened below, once the spy listens
         QSignalSpy errors(&link, &CVivuRuza::errorNotify);
@@ -215,6 +217,7 @@ private slots:
         QVERIFY(writeLocal(local, content));
 
         auto link = openLink();
+        QVERIFY(link);
         QSignalSpy sent(link.get(), &CVivuRuza::fileSend);
         QSignalSpy errors(link.get(), &CVivuRuza::errorNotify);
         link->sendFiles({ qMakePair(local, QStringLiteral("data.bin")) });
@@ -260,6 +263,7 @@ private slots:
         QVERIFY(writeLocal(local, content));
 
         auto link = openLink();
+        QVERIFY(link);
         QSignalSpy sent(link.get(), &CVivuRuza::fileSend);
         QSignalSpy errors(link.get(), &CVivuRuza::errorNotify);
         link->sendFiles({ qMakePair(local, QStringLiteral("big.bin")) });
@@ -301,6 +305,7 @@ private slots:
         QVERIFY(writeLocal(good, "print(1)\n"));
 
         auto link = openLink();
+        QVERIFY(link);
         QSignalSpy sent(link.get(), &CVivuRuza::fileSend);
         QSignalSpy errors(link.get(), &CVivuRuza::errorNotify);
         link->sendFiles({ qMakePair(bad, QStringLiteral("bad.py")),
@@ -325,6 +330,7 @@ private slots:
         const QString local = dir.filePath(QStringLiteral("b.py"));
         QVERIFY(writeLocal(local, "new content"));
         auto link = openLink();
+        QVERIFY(link);
         link->sendFiles({ qMakePair(local, QStringLiteral("b.py")) });
         const auto files = sim->files();
         QCOMPARE(files.size(), 3);
@@ -370,6 +376,7 @@ private slots:
             QVERIFY(writeLocal(target, "earlier content is replaced"));
 
         auto link = openLink();
+        QVERIFY(link);
         QSignalSpy errors(link.get(), &CVivuRuza::errorNotify);
         const QList<QUrl> urls
             = link->getFiles({ qMakePair(QStringLiteral("PROG.py"), size) }, dir.path());
@@ -403,6 +410,7 @@ private slots:
             qMakePair(QStringLiteral("C.bin"), c) });
         QTemporaryDir dir;
         auto link = openLink();
+        QVERIFY(link);
         const FileList listed = link->getFilesInf();
         QCOMPARE(listed.size(), 3);
         const QList<QUrl> urls = link->getFiles(listed, dir.path());
@@ -488,6 +496,7 @@ private slots:
         }
         sim->setFiles(files);
         auto link = openLink();
+        QVERIFY(link);
         QCOMPARE(link->getFilesNum(), count);
         sim->clearReceived();
         QCOMPARE(link->getFilesInf(), expected);
@@ -556,6 +565,7 @@ private slots:
         QVERIFY(writeLocal(local, content));
 
         auto link = openLink();
+        QVERIFY(link);
         QSignalSpy errors(link.get(), &CVivuRuza::errorNotify);
         QSignalSpy sent(link.get(), &CVivuRuza::fileSend);
         QSignalSpy deleted(link.get(), &CVivuRuza::fileDeleted);
@@ -596,6 +606,7 @@ private slots:
         sim->setFiles({ qMakePair(QStringLiteral("A.py"), QByteArray("1")),
             qMakePair(QStringLiteral("B.py"), QByteArray("22")) });
         auto link = openLink();
+        QVERIFY(link);
         QSignalSpy deleted(link.get(), &CVivuRuza::fileDeleted);
         QSignalSpy errors(link.get(), &CVivuRuza::errorNotify);
         link->deleteFiles(
@@ -626,6 +637,7 @@ private slots:
         if (refuse)
             sim->setRefusal(calcMsg::CHANGE_NAME, calcMsg::WRITE_ERROR, 7, QStringLiteral("No"));
         auto link = openLink();
+        QVERIFY(link);
         QSignalSpy errors(link.get(), &CVivuRuza::errorNotify);
         QSignalSpy deleted(link.get(), &CVivuRuza::fileDeleted);
         QSignalSpy sent(link.get(), &CVivuRuza::fileSend);
@@ -666,6 +678,7 @@ private slots:
         QVERIFY(QDir(dest).mkdir(QStringLiteral("a")));
 
         auto link = openLink();
+        QVERIFY(link);
         QSignalSpy errors(link.get(), &CVivuRuza::errorNotify);
         const FileList listed = link->getFilesInf();
         QCOMPARE(listed.size(), 2);
@@ -692,13 +705,20 @@ private slots:
         QTest::addColumn<int>("unplugAt"); // reply index, or -1 for none
         QTest::addColumn<CalcSimulator::FrameFault>("fault");
         QTest::addColumn<QString>("text");
+        QTest::addColumn<QList<int>>("sent"); // nothing acknowledged after the broken frame
         const QString silent = QStringLiteral("Connection error (error code: 421).");
-        QTest::newRow("unplugged in the first frame") << 0 << Faults::None << silent;
-        QTest::newRow("unplugged in the second frame") << 1 << Faults::None << silent;
-        QTest::newRow("bad frame number")
-            << -1 << Faults::BadFrameNum << QStringLiteral("Wrong frame number.");
-        QTest::newRow("bad size") << -1 << Faults::BadSize << QStringLiteral("Wrong data size.");
-        QTest::newRow("no data") << -1 << Faults::NoData << QStringLiteral("Wrong data size.");
+        const QString wrongNumber = QStringLiteral("Wrong frame number.");
+        const QString wrongSize = QStringLiteral("Wrong data size.");
+        const QList<int> asked = types({ calcMsg::GET_FILE });
+        const QList<int> firstAcked = types({ calcMsg::GET_FILE, calcMsg::SUCCESS });
+        QTest::newRow("unplugged in the first frame") << 0 << Faults::None << silent << asked;
+        QTest::newRow("unplugged in the second frame") << 1 << Faults::None << silent << firstAcked;
+        QTest::newRow("bad frame number") << -1 << Faults::BadFrameNum << wrongNumber << asked;
+        // Frames 0, 0 add up to the count of frames; the file would be saved
+        // whole with its last part zero-filled.
+        QTest::newRow("repeated frame") << -1 << Faults::Repeated << wrongNumber << firstAcked;
+        QTest::newRow("bad size") << -1 << Faults::BadSize << wrongSize << asked;
+        QTest::newRow("no data") << -1 << Faults::NoData << wrongSize << asked;
     }
 
     // A download that fails leaves an earlier file of that name as it was.
@@ -707,7 +727,7 @@ private slots:
         QFETCH(int, unplugAt);
         QFETCH(CalcSimulator::FrameFault, fault);
         QFETCH(QString, text);
-        FrameCodec::setWaitLimits(faultWaitMs, faultWaitMs);
+        QFETCH(QList<int>, sent);
         sim->setFiles({ qMakePair(QStringLiteral("DATA.bin"), pattern(1000, 4)) });
         if (unplugAt >= 0)
             sim->setUnplugDuring(calcMsg::GET_FILE, unplugAt);
@@ -718,20 +738,66 @@ private slots:
         QVERIFY(writeLocal(target, old));
 
         auto link = openLink();
+        QVERIFY(link);
         QSignalSpy errors(link.get(), &CVivuRuza::errorNotify);
-        const QList<QUrl> urls
-            = link->getFiles({ qMakePair(QStringLiteral("DATA.bin"), 1000) }, dir.path());
+        QList<QUrl> urls;
+        {
+            ShortWaits shortWaits;
+            urls = link->getFiles({ qMakePair(QStringLiteral("DATA.bin"), 1000) }, dir.path());
+        }
 
         QVERIFY(urls.isEmpty());
         QCOMPARE(errors.count(), 1);
         QCOMPARE(errors.at(0).at(0).toString(), text);
         QCOMPARE(readLocal(target), old);
         QCOMPARE(treeOf(dir.path()), QStringList({ QStringLiteral("DATA.bin") }));
-        // Nothing is acknowledged after the broken frame.
-        const QList<int> expected = unplugAt == 1 ? types({ calcMsg::GET_FILE, calcMsg::SUCCESS })
-                                                  : types({ calcMsg::GET_FILE });
-        QCOMPARE(
-            unplugAt >= 0 ? typesSentToDeadDevice(expected.size()) : typesSentBy(*link), expected);
+        QCOMPARE(unplugAt >= 0 ? typesSentToDeadDevice(sent.size()) : typesSentBy(*link), sent);
+    }
+
+    void localWriteFails_data()
+    {
+        QTest::addColumn<QString>("dest"); // relative to a scratch folder
+        QTest::addColumn<bool>("diskFull");
+        QTest::newRow("folder does not exist") << QStringLiteral("missing") << false;
+        QTest::newRow("folder is a file") << QStringLiteral("DATA.bin") << false;
+        QTest::newRow("write fails") << QString() << true;
+    }
+
+    // A file the computer cannot write is told, never handed on as copied, and
+    // leaves what was there as it was.
+    void localWriteFails()
+    {
+        QFETCH(QString, dest);
+        QFETCH(bool, diskFull);
+        sim->setFiles({ qMakePair(QStringLiteral("DATA.bin"), pattern(1000, 5)) });
+        QTemporaryDir dir;
+        const QByteArray old("the old content\n");
+        QVERIFY(writeLocal(dir.filePath(QStringLiteral("DATA.bin")), old));
+        const QString folder = dest.isEmpty() ? dir.path() : dir.filePath(dest);
+
+        auto link = openLink();
+        QVERIFY(link);
+        QSignalSpy errors(link.get(), &CVivuRuza::errorNotify);
+        QList<QUrl> urls;
+        {
+            std::optional<FileSizeLimit> limit;
+            if (diskFull) {
+                limit.emplace(100);
+                QVERIFY(limit->isSet());
+            }
+            urls = link->getFiles({ qMakePair(QStringLiteral("DATA.bin"), 1000) }, folder);
+        }
+
+        QVERIFY(urls.isEmpty());
+        QCOMPARE(errors.count(), 1);
+        QCOMPARE(errors.at(0).at(0).toString(),
+            QStringLiteral("File DATA.bin can't be written to %1.")
+                .arg(QDir::toNativeSeparators(folder)));
+        QCOMPARE(link->errorCode, int(calcMsg::WRITE_ERROR));
+        QCOMPARE(readLocal(dir.filePath(QStringLiteral("DATA.bin"))), old);
+        QCOMPARE(treeOf(dir.path()), QStringList({ QStringLiteral("DATA.bin") }));
+        // The whole file was read, so the calculator is ready for the next command.
+        QCOMPARE(typesSentBy(*link), types({ calcMsg::GET_FILE, calcMsg::SUCCESS }));
     }
 
     void interruptedUpload_data()
@@ -753,16 +819,19 @@ private slots:
         QFETCH(int, type);
         QFETCH(int, index);
         QFETCH(QList<int>, sent);
-        FrameCodec::setWaitLimits(faultWaitMs, faultWaitMs);
         sim->setUnplugDuring(type, index);
         QTemporaryDir dir;
         const QString local = dir.filePath(QStringLiteral("up.bin"));
         QVERIFY(writeLocal(local, pattern(1500, 6)));
 
         auto link = openLink();
+        QVERIFY(link);
         QSignalSpy errors(link.get(), &CVivuRuza::errorNotify);
         QSignalSpy done(link.get(), &CVivuRuza::fileSend);
-        link->sendFiles({ qMakePair(local, QStringLiteral("up.bin")) });
+        {
+            ShortWaits shortWaits;
+            link->sendFiles({ qMakePair(local, QStringLiteral("up.bin")) });
+        }
 
         QCOMPARE(done.count(), 0);
         QCOMPARE(errors.count(), 1);
@@ -774,8 +843,8 @@ private slots:
         // Plugged in again, the same device serves a new link.
         link.reset();
         sim->setUnplugged(false);
-        FrameCodec::setWaitLimits(FrameCodec::defaultFirstWaitMs, FrameCodec::defaultFurtherWaitMs);
         auto again = openLink();
+        QVERIFY(again);
         QCOMPARE(again->devName(), QStringLiteral("Vori X1"));
         again->sendFiles({ qMakePair(local, QStringLiteral("up.bin")) });
         QCOMPARE(sim->fileContent(QStringLiteral("UP.bin")), pattern(1500, 6));
@@ -809,6 +878,7 @@ private slots:
         QVERIFY(writeLocal(local, content));
 
         auto link = openLink();
+        QVERIFY(link);
         QSignalSpy errors(link.get(), &CVivuRuza::errorNotify);
         QCOMPARE(link->devName(), QStringLiteral("Noisy"));
         QCOMPARE(link->chunkSize, 256);
@@ -835,6 +905,7 @@ private slots:
         QVERIFY(writeLocal(local, "three"));
 
         auto link = openLink();
+        QVERIFY(link);
         QCOMPARE(link->getFilesInf(),
             FileList({ qMakePair(QStringLiteral("ONE.py"), 3),
                 qMakePair(QStringLiteral("TWO.py"), 4) }));

@@ -2,6 +2,7 @@
 
 #include "CVivuRuza.h"
 #include "FrameCodec.h"
+#include "IdleWorkers.h"
 #include "LocalFolder.h"
 
 #include <QPointer>
@@ -833,7 +834,7 @@ void TestSession::noCurrentCalculator()
     rig.session.changeCalcName(QStringLiteral("X"));
     rig.session.onFilesListChange();
     rig.session.onDevNameChange();
-    QTest::qWait(50);
+    QVERIFY(workersIdle(rig.session));
 
     QCOMPARE(busy.count(), 0);
     QCOMPARE(rename.count(), 0);

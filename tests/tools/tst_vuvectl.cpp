@@ -1,4 +1,5 @@
 #include "CalcSimulator.h"
+#include "FileSizeLimit.h"
 #include "ProcessRun.h"
 
 #include <QJsonArray>
@@ -626,6 +627,46 @@ private slots:
         QCOMPARE(restore.exitCode, 1);
         QVERIFY2(restore.err.contains(stderrHas), qPrintable(restore.err));
         QCOMPARE(countSent(calcMsg::SEND_FILE), 0);
+    }
+
+    // A disk that takes only part of a file: the command fails and says so,
+    // and nothing truncated is left where a whole file was promised.
+    void diskFull_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("get") << QStringLiteral("get");
+        QTest::newRow("backup") << QStringLiteral("backup");
+    }
+
+    void diskFull()
+    {
+        QFETCH(QString, command);
+        m_sim->setFiles({ { QStringLiteral("A.py"), "small" },
+            { QStringLiteral("B.bin"), randomBytes(3000, 4) } });
+        QTemporaryDir dir;
+        const QStringList args = command == QLatin1String("get")
+            ? QStringList { command, QStringLiteral("--to"), dir.path(), QStringLiteral("A.py"),
+                  QStringLiteral("B.bin") }
+            : QStringList { command, dir.path() };
+        Run r;
+        {
+            FileSizeLimit limit(1000);
+            QVERIFY(limit.isSet());
+            r = vuvectl(args);
+        }
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.err.contains(QStringLiteral("can't be written")), qPrintable(r.err));
+        QDir folder(dir.path());
+        if (command == QLatin1String("backup")) {
+            const QStringList folders = folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+            QCOMPARE(folders.size(), 1);
+            QVERIFY2(folders.first().endsWith(QStringLiteral("-incomplete")),
+                qPrintable(folders.first()));
+            folder.cd(folders.first());
+            QVERIFY(!folder.exists(QStringLiteral("manifest.json")));
+        }
+        QCOMPARE(readFile(folder.filePath(QStringLiteral("A.py"))), QByteArray("small"));
+        QVERIFY(!folder.exists(QStringLiteral("B.bin")));
     }
 
     // The calculator goes away while the second file is on its way.
