@@ -4,6 +4,7 @@
 #include "FrameCodec.h"
 #include "IdleWorkers.h"
 #include "LocalFolder.h"
+#include "ShortWaits.h"
 
 #include <QPointer>
 #include <QTemporaryDir>
@@ -356,7 +357,6 @@ void TestSession::failedReadingNotListed()
 {
     QFETCH(QString, fault);
     QFETCH(bool, reported);
-    FrameCodec::setWaitLimits(300, 300);
     SessionRig rig;
     CalcSimulator *a = rig.sim(QStringLiteral("A"));
     QString location = a->portPath();
@@ -368,6 +368,7 @@ void TestSession::failedReadingNotListed()
         a->setRefusal(calcMsg::GET_FILES_NUM, calcMsg::NONE_ERROR, 0, QStringLiteral("No list"));
     QString expected;
     if (fault != QLatin1String("listing")) {
+        ShortWaits shortWaits;
         CVivuRuza probe(location);
         expected = probe.portErrorText();
     } else {
@@ -381,6 +382,7 @@ void TestSession::failedReadingNotListed()
     QSignalSpy notices(rig.session.doctor(), &ConnectionDoctor::noticesChange);
 
     QVERIFY(rig.plug({ QStringLiteral("B") }));
+    ShortWaits shortWaits;
     rig.ports.append(CalcPort(QStringLiteral("simA"), location));
     rig.session.update();
     QVERIFY(rig.waitForReadings());
@@ -445,17 +447,20 @@ void TestSession::listedWhileAnotherIsRead()
 // plug-in is read afresh.
 void TestSession::unpluggedWhileRead()
 {
-    FrameCodec::setWaitLimits(300, 300);
     SessionRig rig;
-    rig.sim(QStringLiteral("A"))->setSilent(true);
-    rig.ports.append(CalcPort(QStringLiteral("simA"), rig.sim(QStringLiteral("A"))->portPath()));
-    rig.session.update();
-    QCOMPARE(rig.session.readingCount(), 1);
-    rig.ports.clear();
-    rig.session.update();
-    QVERIFY(rig.waitForReadings());
-    QCOMPARE(rig.session.doctor()->notices(), QStringList());
-    QCOMPARE(rig.rowNames(), QStringList());
+    {
+        ShortWaits shortWaits;
+        rig.sim(QStringLiteral("A"))->setSilent(true);
+        rig.ports.append(
+            CalcPort(QStringLiteral("simA"), rig.sim(QStringLiteral("A"))->portPath()));
+        rig.session.update();
+        QCOMPARE(rig.session.readingCount(), 1);
+        rig.ports.clear();
+        rig.session.update();
+        QVERIFY(rig.waitForReadings());
+        QCOMPARE(rig.session.doctor()->notices(), QStringList());
+        QCOMPARE(rig.rowNames(), QStringList());
+    }
 
     rig.sim(QStringLiteral("A"))->setSilent(false);
     QVERIFY(rig.plug({ QStringLiteral("A") }));
@@ -711,12 +716,12 @@ void TestSession::silentCalculator_data()
 void TestSession::silentCalculator()
 {
     QFETCH(int, job);
-    FrameCodec::setWaitLimits(300, 300);
     LocalFolder dir(QStringLiteral("NEW.PY"), "x = 42\n");
     QVERIFY(dir.isValid());
 
     SessionRig rig;
     QVERIFY(rig.plug({ QStringLiteral("A") }));
+    ShortWaits shortWaits;
     rig.sim(QStringLiteral("A"))->setSilent(true);
     JobWatch watch(rig);
 
@@ -736,12 +741,12 @@ void TestSession::silentCalculator()
 // flag and the selection are not left half-changed.
 void TestSession::secondJobOnBusyWorkerRefused()
 {
-    FrameCodec::setWaitLimits(300, 300);
     LocalFolder dir(QStringLiteral("NEW.PY"), "x = 42\n");
     QVERIFY(dir.isValid());
 
     SessionRig rig;
     QVERIFY(rig.plug({ QStringLiteral("A") }));
+    ShortWaits shortWaits;
     CalcSimulator *a = rig.sim(QStringLiteral("A"));
     a->setSilent(true);
     JobWatch watch(rig);
@@ -799,9 +804,9 @@ void TestSession::refreshBelongsToItsJob()
 // first job ends.
 void TestSession::jobsOnTwoCalculators()
 {
-    FrameCodec::setWaitLimits(300, 300);
     SessionRig rig;
     QVERIFY(rig.plug({ QStringLiteral("A"), QStringLiteral("B") }));
+    ShortWaits shortWaits;
     rig.sim(QStringLiteral("A"))->setSilent(true);
     JobWatch watch(rig);
     rig.session.changeCalcName(QStringLiteral("Slow"));
@@ -851,9 +856,9 @@ void TestSession::noCurrentCalculator()
 // refresh acts on the calculator that is current then.
 void TestSession::unplugDuringJob()
 {
-    FrameCodec::setWaitLimits(300, 300);
     SessionRig rig;
     QVERIFY(rig.plug({ QStringLiteral("A"), QStringLiteral("B") }));
+    ShortWaits shortWaits;
     rig.sim(QStringLiteral("A"))->setSilent(true);
     QPointer<CVoriWorker> a = rig.session.workerAt(0);
     JobWatch watch(rig);
@@ -871,9 +876,9 @@ void TestSession::unplugDuringJob()
 // is still running; the job's new list arrives only with its end.
 void TestSession::pollDuringJob()
 {
-    FrameCodec::setWaitLimits(300, 300);
     SessionRig rig;
     QVERIFY(rig.plug({ QStringLiteral("A") }));
+    ShortWaits shortWaits;
     rig.sim(QStringLiteral("A"))->setSilent(true);
     JobWatch watch(rig);
     rig.session.addSelected(0);
@@ -892,7 +897,7 @@ void TestSession::pollDuringJob()
 // every worker.
 void TestSession::destroyedDuringJob()
 {
-    FrameCodec::setWaitLimits(300, 300);
+    ShortWaits shortWaits;
     QPointer<CVoriWorker> a;
     QPointer<CVoriWorker> b;
     QPointer<CVoriWorker> c;

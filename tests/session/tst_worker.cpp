@@ -3,6 +3,7 @@
 #include "CalcSimulator.h"
 #include "FrameCodec.h"
 #include "LocalFolder.h"
+#include "ShortWaits.h"
 
 #include <QSerialPortInfo>
 #include <QTemporaryDir>
@@ -316,7 +317,7 @@ void TestWorker::batchStops()
 {
     QFETCH(int, job);
     QFETCH(QString, error);
-    FrameCodec::setWaitLimits(300, 300);
+    ShortWaits shortWaits;
     LocalFolder dir(QStringLiteral("a.py"), "a = 1\n");
     QVERIFY(dir.isValid());
     QStringList locals;
@@ -363,7 +364,7 @@ void TestWorker::readFirst()
 {
     QFETCH(QString, fault);
     QFETCH(bool, listed);
-    FrameCodec::setWaitLimits(300, 300);
+    ShortWaits shortWaits;
     CalcSimulator sim;
     sim.setName(QStringLiteral("Calc A"));
     sim.setFiles({ { QStringLiteral("A.PY"), QByteArray("a") } });
