@@ -2,6 +2,7 @@
 
 #include "CVivuRuza.h"
 #include "Reporter.h"
+#include "WholeFile.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -9,7 +10,6 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QSaveFile>
 
 namespace {
 // A manifest is small; one far larger is not ours.
@@ -31,11 +31,11 @@ QJsonObject BackupManifest::toJson() const
 
 bool BackupManifest::save(const QString &folder, QString &error) const
 {
-    QSaveFile out(QDir(folder).filePath(QLatin1String(fileName)));
     const QByteArray json = QJsonDocument(toJson()).toJson(QJsonDocument::Indented);
-    if (!out.open(QIODevice::WriteOnly) || out.write(json) != json.size() || !out.commit()) {
+    QString why;
+    if (!WholeFile::write(QDir(folder).filePath(QLatin1String(fileName)), json, &why)) {
         error = QStringLiteral("The manifest of %1 can't be written: %2")
-                    .arg(QDir::toNativeSeparators(folder), out.errorString());
+                    .arg(QDir::toNativeSeparators(folder), why);
         return false;
     }
     return true;

@@ -3,11 +3,11 @@
 #include "CVivuRuza.h"
 #include "ProgressLine.h"
 #include "Reporter.h"
+#include "WholeFile.h"
 #include "serializeData.pb.h"
 
 #include <QDateTime>
 #include <QDir>
-#include <QSaveFile>
 
 BackupWriter::BackupWriter(CVivuRuza &link, Reporter &reporter, ProgressLine *progress)
     : m_link(link)
@@ -53,9 +53,8 @@ bool BackupWriter::makeFolder(const QString &parentFolder, const QString &base)
 
 bool BackupWriter::writeNote(const QString &text)
 {
-    QSaveFile note(QDir(m_folder).filePath(QLatin1String(incompleteNote)));
-    const QByteArray bytes = text.toUtf8() + '\n';
-    return note.open(QIODevice::WriteOnly) && note.write(bytes) == bytes.size() && note.commit();
+    return WholeFile::write(
+        QDir(m_folder).filePath(QLatin1String(incompleteNote)), text.toUtf8() + '\n');
 }
 
 bool BackupWriter::run(const QString &parentFolder, const QString &port)
@@ -124,11 +123,10 @@ bool BackupWriter::copyFiles()
                             .arg(Reporter::printable(name))
                             .arg(content.size())
                             .arg(size));
-        QSaveFile out(dir.filePath(name));
-        if (!out.open(QIODevice::WriteOnly) || out.write(content) != content.size()
-            || !out.commit())
+        QString why;
+        if (!WholeFile::write(dir.filePath(name), content, &why))
             return fail(QStringLiteral("%1 can't be written: %2")
-                            .arg(QDir::toNativeSeparators(dir.filePath(name)), out.errorString()));
+                            .arg(QDir::toNativeSeparators(dir.filePath(name)), why));
         m_manifest.files.append({ name, size, BackupManifest::sha256(content) });
     }
     return true;

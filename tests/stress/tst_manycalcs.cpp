@@ -72,7 +72,6 @@ class TestManyCalcs : public QObject
     }
 
 private slots:
-    void initTestCase() { FrameCodec::setWaitLimits(300, 300); }
     void cleanup()
     {
         m_ports.clear();
