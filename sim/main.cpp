@@ -251,12 +251,14 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vuve-calcsim"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VUVE_VERSION));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Serves one simulated calculator on a pseudo-terminal until interrupted.\n"
         "Prints the device path to open (e.g. /dev/pts/7) on the first line of output."));
     parser.addHelpOption();
+    parser.addVersionOption();
     parser.addOptions({
         { QStringLiteral("link"),
             QStringLiteral("Also make a symbolic link to the device at <path>."),

@@ -1,4 +1,5 @@
-// Draws the toolbar icons and the application icon. Run through
+// Draws the toolbar icons and the application icon, the latter also in every
+// size of the hicolor icon theme and as SVG. Run through
 // scripts/make-icons; the PNGs it writes are committed, so the build never
 // needs this program.
 #include <QBuffer>
@@ -11,6 +12,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QSaveFile>
+#include <QSvgGenerator>
 #include <QTextStream>
 
 #include <functional>
@@ -119,14 +121,10 @@ void drawRemove(QPainter &p)
     p.drawLine(QPointF(14.5, 11), QPointF(9.5, 17));
 }
 
-// A calculator seen from the front: a screen with a curve, and a key pad.
-QImage applicationIcon()
+// A calculator seen from the front: a screen with a curve, and a key pad,
+// drawn on a 256 x 256 canvas.
+void drawApplicationIcon(QPainter &p)
 {
-    QImage image(256, 256, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-
     const QRectF body(40, 8, 176, 240);
     QLinearGradient shell(body.topLeft(), body.bottomLeft());
     shell.setColorAt(0, QColor(0x3c, 0x46, 0x52));
@@ -158,7 +156,57 @@ QImage applicationIcon()
             p.drawRoundedRect(key, 5, 5);
         }
     }
+}
+
+QImage applicationIcon(int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 256.0, size / 256.0);
+    drawApplicationIcon(p);
     return image;
+}
+
+// The same drawing as vectors, for icon themes' scalable folder.
+bool saveSvg(const QString &path)
+{
+    QBuffer buffer;
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(QSize(256, 256));
+    generator.setViewBox(QRect(0, 0, 256, 256));
+    generator.setTitle(QStringLiteral("Vuve Vudurod"));
+    QPainter p;
+    if (!p.begin(&generator))
+        return false;
+    p.setRenderHint(QPainter::Antialiasing);
+    drawApplicationIcon(p);
+    p.end();
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(buffer.data()) != buffer.data().size()
+        || !file.commit()) {
+        QTextStream(stderr) << path << ": " << file.errorString() << '\n';
+        return false;
+    }
+    return true;
+}
+
+// The sizes desktops look for in the hicolor theme, and the scalable one.
+bool saveHicolor(const QDir &hicolor)
+{
+    bool ok = true;
+    for (int size : { 16, 22, 24, 32, 48, 64, 128, 256, 512 }) {
+        const QString dir = QStringLiteral("%1x%1/apps").arg(size);
+        ok = hicolor.mkpath(dir)
+            && save(applicationIcon(size),
+                hicolor.filePath(dir + QStringLiteral("/vuve-vudurod.png")), "png")
+            && ok;
+    }
+    ok = hicolor.mkpath(QStringLiteral("scalable/apps"))
+        && saveSvg(hicolor.filePath(QStringLiteral("scalable/apps/vuve-vudurod.svg"))) && ok;
+    return ok;
 }
 
 } // namespace
@@ -168,12 +216,13 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() != 3) {
-        QTextStream(stderr) << "usage: drawicons TOOLBAR-DIR APP-ICON-DIR\n";
+    if (args.size() != 4) {
+        QTextStream(stderr) << "usage: drawicons TOOLBAR-DIR APP-ICON-DIR HICOLOR-DIR\n";
         return 2;
     }
     const QDir toolbarDir(args.at(1));
     const QDir appDir(args.at(2));
+    const QDir hicolorDir(args.at(3));
 
     bool ok = save(toolbarIcon(drawMenu), toolbarDir.filePath(QStringLiteral("menu.png")), "png");
     ok = save(toolbarIcon(drawDownload), toolbarDir.filePath(QStringLiteral("download.png")), "png")
@@ -181,8 +230,9 @@ int main(int argc, char **argv)
     ok = save(toolbarIcon(drawSend), toolbarDir.filePath(QStringLiteral("send.png")), "png") && ok;
     ok = save(toolbarIcon(drawRemove), toolbarDir.filePath(QStringLiteral("remove.png")), "png")
         && ok;
-    const QImage icon = applicationIcon();
+    const QImage icon = applicationIcon(256);
     ok = save(icon, appDir.filePath(QStringLiteral("vuve-vudurod.png")), "png") && ok;
     ok = saveIco(icon, appDir.filePath(QStringLiteral("vuve-vudurod.ico"))) && ok;
+    ok = saveHicolor(hicolorDir) && ok;
     return ok ? 0 : 1;
 }

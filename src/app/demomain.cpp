@@ -23,15 +23,18 @@ void describeOptions(QCommandLineParser &parser)
     parser.setApplicationDescription(QStringLiteral(
         "Vuve Vudurod with two simulated calculators, \"Vori X1\" and \"Vori X1 Lab\"."));
     parser.addHelpOption();
+    parser.addVersionOption();
     parser.addOption(portOption());
 }
 
-// Help needs no display, so it is given before the GUI application exists.
+// Help and the version need no display, so they are given before the GUI
+// application exists.
 bool wantsHelp(int argc, char **argv)
 {
     for (int i = 1; i < argc; ++i) {
         const QByteArray arg(argv[i]);
-        if (arg == "-h" || arg == "--help" || arg == "-?" || arg == "--help-all")
+        if (arg == "-h" || arg == "--help" || arg == "-?" || arg == "--help-all" || arg == "-v"
+            || arg == "--version")
             return true;
     }
     return false;
@@ -41,6 +44,7 @@ bool wantsHelp(int argc, char **argv)
 
 int main(int argc, char **argv)
 {
+    QCoreApplication::setApplicationVersion(QStringLiteral(VUVE_VERSION));
     QCommandLineParser parser;
     describeOptions(parser);
     if (wantsHelp(argc, argv)) {
