@@ -2,7 +2,9 @@
 
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QQmlApplicationEngine>
 #include <QQmlContext>
+#include <QQmlIncubationController>
 #include <QQmlProperty>
 #include <QQuickItem>
 #include <QQuickWindow>
@@ -18,7 +20,16 @@ const char *const questionDialogs[] = { "doYouWantDeleteItDialog", "zeroSizeFile
 
 WindowDriver::WindowDriver() = default;
 
-WindowDriver::~WindowDriver() = default;
+// Items the engine still builds in the background (a chooser's folder view,
+// a delegate) are left half-made if it goes now, which it reports.
+WindowDriver::~WindowDriver()
+{
+    if (!m_shell)
+        return;
+    QQmlIncubationController *incubation = m_shell->engine().incubationController();
+    if (incubation)
+        QTest::qWaitFor([incubation] { return incubation->incubatingObjectCount() == 0; });
+}
 
 bool WindowDriver::start()
 {

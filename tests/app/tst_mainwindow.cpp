@@ -3,6 +3,7 @@
 #include "CalcSimulator.h"
 #include "FrameCodec.h"
 #include "IdleWorkers.h"
+#include "ShortWaits.h"
 #include "WindowDriver.h"
 
 #include <QClipboard>
@@ -408,7 +409,7 @@ void TestMainWindow::copy()
     QCOMPARE(notes.readAll(), calculatorFiles.at(2).second);
     QVERIFY(!QFileInfo::exists(victim));
     QCOMPARE(m_driver->selectedCount(), 2);
-    QCOMPARE(m_driver->read(m_driver->byName("transferLine"), "text").toString(),
+    QTRY_COMPARE(m_driver->read(m_driver->byName("transferLine"), "text").toString(),
         QStringLiteral("Copied 2 files to the clipboard"));
 }
 
@@ -488,8 +489,8 @@ void TestMainWindow::errorDialog()
 
 void TestMainWindow::busy()
 {
-    FrameCodec::setWaitLimits(300, 300);
     QVERIFY(startWithCalculators());
+    ShortWaits shortWaits;
     const QList<QObject *> disabled
         = { m_driver->read(m_driver->window(), "header").value<QObject *>(),
               m_driver->byName("sendButton"), m_driver->byId("fileListView"),

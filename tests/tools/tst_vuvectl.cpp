@@ -676,7 +676,7 @@ private slots:
             { QStringLiteral("B.bin"), randomBytes(3000, 3) }, { QStringLiteral("C.py"), "c" } });
         m_sim->setUnplugDuring(calcMsg::GET_FILE, 1);
         QTemporaryDir dir;
-        Run r = vuvectl({ QStringLiteral("--timeout"), QStringLiteral("300"),
+        Run r = vuvectl({ QStringLiteral("--timeout"), QStringLiteral("1000"),
             QStringLiteral("--json"), QStringLiteral("backup"), dir.path() });
         QCOMPARE(r.exitCode, 1);
         const QJsonObject result = json(r.out);
@@ -766,7 +766,7 @@ private slots:
         const QStringList names { QStringLiteral("A.py"), QStringLiteral("B.py"),
             QStringLiteral("C.py") };
         QTemporaryDir dir;
-        QStringList args { QStringLiteral("--timeout"), QStringLiteral("300"),
+        QStringList args { QStringLiteral("--timeout"), QStringLiteral("1000"),
             QStringLiteral("--json"), command };
         if (command == QLatin1String("get"))
             args << QStringLiteral("--to") << dir.path();
@@ -815,7 +815,7 @@ private slots:
         m_sim->setFiles({ { QStringLiteral("MINE.py"), "mine" } });
         attach({ m_sim, silent, second });
         QTemporaryDir dir;
-        QStringList args { QStringLiteral("--timeout"), QStringLiteral("300"),
+        QStringList args { QStringLiteral("--timeout"), QStringLiteral("1000"),
             QStringLiteral("--every"), command };
         if (command == QLatin1String("backup"))
             args << dir.path();
@@ -824,7 +824,7 @@ private slots:
                  << QStringLiteral("--all-files");
 
         Run text = vuvectl(args, false);
-        QCOMPARE(text.exitCode, 1);
+        QVERIFY2(text.exitCode == 1, qPrintable(QString::number(text.exitCode) + text.err));
         const QStringList lines = text.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 3);
         QVERIFY2(lines.at(0).startsWith(QStringLiteral("Vori X1\t%1\tok\t").arg(m_sim->portPath())),
@@ -838,7 +838,7 @@ private slots:
             qPrintable(lines.at(2)));
 
         Run asJson = vuvectl(QStringList { QStringLiteral("--json") } + args, false);
-        QCOMPARE(asJson.exitCode, 1);
+        QVERIFY2(asJson.exitCode == 1, qPrintable(QString::number(asJson.exitCode) + asJson.err));
         const QList<QJsonObject> results = jsonLines(asJson.out);
         QCOMPARE(results.size(), 3);
         QCOMPARE(results.at(0).value(QStringLiteral("ok")).toBool(), true);
