@@ -33,7 +33,7 @@ ApplicationWindow {
                     anchors.fill: parent
                     color: "transparent"
                     border.width: 2
-                    border.color: systemPalette.highlight
+                    border.color: focusColour(systemPalette.button)
                     visible: parent.visualFocus
                 }
 
@@ -94,7 +94,7 @@ ApplicationWindow {
                     anchors.fill: parent
                     color: "transparent"
                     border.width: 2
-                    border.color: systemPalette.highlight
+                    border.color: focusColour(systemPalette.button)
                     visible: parent.visualFocus
                 }
             }
@@ -122,7 +122,7 @@ ApplicationWindow {
                     anchors.fill: parent
                     color: "transparent"
                     border.width: 2
-                    border.color: systemPalette.highlight
+                    border.color: focusColour(systemPalette.button)
                     visible: parent.visualFocus
                 }
             }
@@ -155,7 +155,7 @@ ApplicationWindow {
                     anchors.fill: parent
                     color: "transparent"
                     border.width: 2
-                    border.color: systemPalette.highlight
+                    border.color: focusColour(systemPalette.button)
                     visible: parent.visualFocus
                 }
             }
@@ -366,7 +366,7 @@ ApplicationWindow {
                                 anchors.fill: parent
                                 color: "transparent"
                                 border.width: 2
-                                border.color: systemPalette.highlight
+                                border.color: focusColour(parent.parent.color)
                                 visible: parent.visualFocus
                             }
                         }
@@ -375,11 +375,11 @@ ApplicationWindow {
             }
 
             Rectangle {
+                objectName: "listFocusFrame"
                 anchors.fill: parent
                 color: "transparent"
                 border.width: 2
-                border.color: systemPalette.highlight
-                objectName: "listFocusFrame"
+                border.color: focusColour(listRectangle.color)
                 visible: fileListView.activeFocus
             }
         }
@@ -475,11 +475,11 @@ ApplicationWindow {
             }
 
             Rectangle {
+                objectName: "tableFocusFrame"
                 anchors.fill: parent
                 color: "transparent"
                 border.width: 2
-                border.color: systemPalette.highlight
-                objectName: "tableFocusFrame"
+                border.color: focusColour(systemPalette.base)
                 visible: tableView.activeFocus
             }
         }
@@ -766,6 +766,29 @@ ApplicationWindow {
     palette.mid: systemPalette.mid
     palette.dark: systemPalette.dark
     palette.shadow: systemPalette.shadow
+
+    // The desktop's highlight where it stands out from what the focus frame
+    // is drawn on, else black or white, whichever does.
+    function focusColour(backdrop) {
+        var highlight = systemPalette.highlight
+        if (contrast(highlight, backdrop) >= 3)
+            return highlight
+        return contrast(Qt.rgba(0, 0, 0, 1), backdrop) >= contrast(Qt.rgba(1, 1, 1, 1), backdrop)
+               ? Qt.rgba(0, 0, 0, 1) : Qt.rgba(1, 1, 1, 1)
+    }
+
+    // The contrast ratio of two opaque colours, from 1 to 21 (WCAG 2).
+    function contrast(first, second) {
+        function channel(value) {
+            return value <= 0.03928 ? value / 12.92 : Math.pow((value + 0.055) / 1.055, 2.4)
+        }
+        function luminance(colour) {
+            return 0.2126 * channel(colour.r) + 0.7152 * channel(colour.g) + 0.0722 * channel(colour.b)
+        }
+        var a = luminance(first)
+        var b = luminance(second)
+        return (Math.max(a, b) + 0.05) / (Math.min(a, b) + 0.05)
+    }
 
     // All attached tooltips share one; it shows a toolbar button's key
     // after the button's own text.
