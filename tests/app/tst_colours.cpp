@@ -215,6 +215,13 @@ void TestColours::contrast()
     const QColor fieldSelection = over(colourOf("newNameField", "selectionColor"), base);
     auto *menuButton = qobject_cast<QQuickItem *>(m_driver->byName("menuButton"));
     QVERIFY(frameIn(menuButton));
+    const QString noticeText = QStringLiteral("/dev/ttyACM9 does not answer.");
+    m_driver->session().doctor()->report(QStringLiteral("/dev/ttyACM9"), noticeText);
+    QQuickItem *notice = nullptr;
+    QTRY_VERIFY((notice = findText(m_driver->window()->contentItem(), noticeText)));
+    const QColor noticeBack = notice->parentItem()->property("color").value<QColor>();
+    QQuickItem *dismiss = findText(notice->parentItem(), QStringLiteral("\u00d7"));
+    QVERIFY(dismiss);
 
     struct Pair
     {
@@ -228,6 +235,8 @@ void TestColours::contrast()
             over(highlight->property("color").value<QColor>(), pane), 4.5 },
         { "hint on the calculator pane", colourOf("emptyHint", "color"), pane, 4.5 },
         { "status line", colourOf("statusLine", "color"), palette.color(QPalette::Window), 4.5 },
+        { "notice", notice->property("color").value<QColor>(), noticeBack, 4.5 },
+        { "dismiss on the notice", dismiss->property("color").value<QColor>(), noticeBack, 4.5 },
         { "typed name", colourOf("newNameField", "color"), base, 4.5 },
         { "selected part of the typed name", colourOf("newNameField", "selectedTextColor"),
             fieldSelection, 4.5 },
