@@ -153,6 +153,11 @@ void TestColours::addPalettes()
     QTest::addColumn<QPalette>("palette");
     QTest::newRow("light") << m_light;
     QTest::newRow("dark") << darkPalette();
+    // Some dark themes select in a deep blue that hardly stands out from
+    // their grey.
+    QPalette deep = darkPalette();
+    deep.setColor(QPalette::Highlight, QColor(0x15, 0x53, 0x9e));
+    QTest::newRow("dark, deep highlight") << deep;
 }
 
 void TestColours::followsDesktopPalette_data()
