@@ -410,26 +410,51 @@ ApplicationWindow {
                 Accessible.name: "Files"
                 Accessible.description: currentRow >= 0 && currentRow < rowCount ? fileModel.getName(currentRow) : ""
 
-                // The style's own row, named for a screen reader. The view
+                // Rows and header in the desktop's colours: the style's own
+                // keep a light grey and a light header picture on a dark
+                // palette. Each row is named for a screen reader; the view
                 // also draws rows past the last file, which are no files.
-                rowDelegate: Item {
+                rowDelegate: Rectangle {
                     id: fileRow
-                    readonly property QtObject rowStyle: styleData
+                    objectName: "fileRow"
                     readonly property bool isFile: styleData.row !== undefined && styleData.row >= 0 && model !== null
-                    height: rowLook.item ? rowLook.item.height : 16
-                    implicitHeight: rowLook.item ? rowLook.item.implicitHeight : 0
+                    readonly property string fileName: isFile ? model.nameRole : ""
+                    height: Math.round(rowFont.height * 1.2)
+                    color: styleData.selected ? systemPalette.highlight
+                                              : !styleData.alternate ? systemPalette.alternateBase : systemPalette.base
 
                     Accessible.role: Accessible.Row
                     Accessible.ignored: !isFile
                     Accessible.name: isFile ? model.nameRole + ", " + model.sizeRole + " bytes" : ""
                     Accessible.selectable: isFile
                     Accessible.selected: isFile && styleData.selected
+                }
+                headerDelegate: Rectangle {
+                    height: Math.round(headerText.implicitHeight * 1.2)
+                    color: systemPalette.button
 
-                    Loader {
-                        id: rowLook
+                    Text {
+                        id: headerText
+                        anchors.fill: parent
+                        anchors.leftMargin: horizontalAlignment === Text.AlignLeft ? 12 : 1
+                        anchors.rightMargin: horizontalAlignment === Text.AlignRight ? 8 : 1
+                        verticalAlignment: Text.AlignVCenter
+                        horizontalAlignment: styleData.textAlignment
+                        text: styleData.value
+                        elide: Text.ElideRight
+                        color: systemPalette.buttonText
+                    }
+                    Rectangle {
+                        width: 1
+                        height: parent.height - 2
+                        y: 1
+                        color: systemPalette.mid
+                    }
+                    Rectangle {
+                        anchors.bottom: parent.bottom
                         width: parent.width
-                        sourceComponent: tableView.__style ? tableView.__style.rowDelegate : null
-                        property QtObject styleData: fileRow.rowStyle
+                        height: 1
+                        color: systemPalette.mid
                     }
                 }
             }
@@ -733,7 +758,9 @@ ApplicationWindow {
     Shortcut {
         id: deleteKey
         objectName: "deleteKey"
-        sequence: StandardKey.Delete
+        // Only Del: the platform's Delete keys may include letters with
+        // Ctrl, and this one must not take a typing key.
+        sequence: "Del"
         enabled: deleteButton.enabled
         onActivated: deleteButton.clicked()
     }
@@ -767,14 +794,32 @@ ApplicationWindow {
     palette.dark: systemPalette.dark
     palette.shadow: systemPalette.shadow
 
+    // The file table's row height, as its style measures it.
+    FontMetrics {
+        id: rowFont
+    }
+    // Selected files' text, which the table's style keeps white: the
+    // desktop's, where it reads on the desktop's highlight (4.5:1).
+    Binding {
+        target: tableView.__style
+        property: "highlightedTextColor"
+        value: standOut(systemPalette.highlightedText, systemPalette.highlight, 4.5)
+    }
+
     // The desktop's highlight where it stands out from what the focus frame
-    // is drawn on, else black or white, whichever does.
+    // is drawn on (3:1), else black or white.
     function focusColour(backdrop) {
-        var highlight = systemPalette.highlight
-        if (contrast(highlight, backdrop) >= 3)
-            return highlight
-        return contrast(Qt.rgba(0, 0, 0, 1), backdrop) >= contrast(Qt.rgba(1, 1, 1, 1), backdrop)
-               ? Qt.rgba(0, 0, 0, 1) : Qt.rgba(1, 1, 1, 1)
+        return standOut(systemPalette.highlight, backdrop, 3)
+    }
+
+    // The preferred colour if it has the least contrast with the backdrop,
+    // else black or white, whichever has more.
+    function standOut(preferred, backdrop, least) {
+        if (contrast(preferred, backdrop) >= least)
+            return preferred
+        var black = Qt.rgba(0, 0, 0, 1)
+        var white = Qt.rgba(1, 1, 1, 1)
+        return contrast(black, backdrop) >= contrast(white, backdrop) ? black : white
     }
 
     // The contrast ratio of two opaque colours, from 1 to 21 (WCAG 2).

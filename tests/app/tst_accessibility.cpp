@@ -140,7 +140,7 @@ void TestAccessibility::windowElements_data()
         << QKeySequence(QKeySequence::Open).toString(QKeySequence::NativeText);
     QTest::newRow("delete button")
         << QAccessible::Button << "Delete selected files"
-        << QKeySequence(QKeySequence::Delete).toString(QKeySequence::NativeText);
+        << QKeySequence(Qt::Key_Delete).toString(QKeySequence::NativeText);
     QTest::newRow("calculator list") << QAccessible::List << "Calculators" << QString();
     QTest::newRow("first calculator") << QAccessible::ListItem << "Vori X1" << QString();
     QTest::newRow("second calculator") << QAccessible::ListItem << "Vori X1 Lab" << QString();

@@ -62,6 +62,20 @@ QColor over(const QColor &top, const QColor &below)
         top.blueF() * alpha + below.blueF() * (1 - alpha));
 }
 
+QQuickItem *findNamed(
+    QQuickItem *item, const char *objectName, const char *property, const QVariant &value)
+{
+    if (!item)
+        return nullptr;
+    if (item->objectName() == QLatin1String(objectName) && item->property(property) == value)
+        return item;
+    for (QQuickItem *child : item->childItems()) {
+        if (QQuickItem *found = findNamed(child, objectName, property, value))
+            return found;
+    }
+    return nullptr;
+}
+
 QQuickItem *findText(QQuickItem *item, const QString &text)
 {
     if (!item)
@@ -128,7 +142,8 @@ void TestColours::init()
 {
     m_calc = std::make_unique<CalcSimulator>();
     m_calc->setName(QStringLiteral("Vori X1"));
-    m_calc->setFiles({ { QStringLiteral("MAIN.py"), QByteArray("print(1)\n") } });
+    m_calc->setFiles({ { QStringLiteral("MAIN.py"), QByteArray("print(1)\n") },
+        { QStringLiteral("NOTES.txt"), QByteArray("bring batteries\n") } });
     QVERIFY(m_calc->start());
     m_driver = std::make_unique<WindowDriver>();
 }
@@ -145,7 +160,7 @@ bool TestColours::startWithCalculator()
     if (!m_driver->start())
         return false;
     m_driver->ports().append(CalcPort(m_calc->portPath(), m_calc->portPath()));
-    return QTest::qWaitFor([this] { return m_driver->read("tableView", "rowCount").toInt() == 1; });
+    return QTest::qWaitFor([this] { return m_driver->read("tableView", "rowCount").toInt() == 2; });
 }
 
 void TestColours::addPalettes()
@@ -227,6 +242,15 @@ void TestColours::contrast()
     const QColor noticeBack = notice->parentItem()->property("color").value<QColor>();
     QQuickItem *dismiss = findText(notice->parentItem(), QStringLiteral("\u00d7"));
     QVERIFY(dismiss);
+    // The first row has the alternate colour, the second the base.
+    m_driver->selectRows({ 1 });
+    auto *table = qobject_cast<QQuickItem *>(m_driver->byId("tableView"));
+    QQuickItem *header = findText(table, QStringLiteral("Name"));
+    QQuickItem *selectedName = findText(table, QStringLiteral("NOTES.txt"));
+    QQuickItem *otherName = findText(table, QStringLiteral("MAIN.py"));
+    QQuickItem *selectedRow = findNamed(table, "fileRow", "fileName", QStringLiteral("NOTES.txt"));
+    QQuickItem *otherRow = findNamed(table, "fileRow", "fileName", QStringLiteral("MAIN.py"));
+    QVERIFY(header && selectedName && otherName && selectedRow && otherRow);
 
     struct Pair
     {
@@ -242,6 +266,12 @@ void TestColours::contrast()
         { "status line", colourOf("statusLine", "color"), palette.color(QPalette::Window), 4.5 },
         { "notice", notice->property("color").value<QColor>(), noticeBack, 4.5 },
         { "dismiss on the notice", dismiss->property("color").value<QColor>(), noticeBack, 4.5 },
+        { "column title", header->property("color").value<QColor>(),
+            header->parentItem()->property("color").value<QColor>(), 4.5 },
+        { "selected file", selectedName->property("color").value<QColor>(),
+            selectedRow->property("color").value<QColor>(), 4.5 },
+        { "file", otherName->property("color").value<QColor>(),
+            otherRow->property("color").value<QColor>(), 4.5 },
         { "typed name", colourOf("newNameField", "color"), base, 4.5 },
         { "selected part of the typed name", colourOf("newNameField", "selectedTextColor"),
             fieldSelection, 4.5 },

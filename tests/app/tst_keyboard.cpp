@@ -227,7 +227,7 @@ void TestKeyboard::arrowsSelectFiles()
     QTest::keyClick(m_driver->window(), Qt::Key_Down, Qt::ShiftModifier);
     QCOMPARE(m_driver->selectedCount(), 2);
 
-    press(QKeySequence::Delete);
+    press(QKeySequence(Qt::Key_Delete));
     QCOMPARE(m_driver->openQuestion(), QStringLiteral("doYouWantDeleteItDialog"));
     QCOMPARE(m_driver->read("doYouWantDeleteItText", "text").toString(),
         QStringLiteral("Do you want to delete next files:\nQUAD.py\nNOTES.txt?"));
@@ -243,9 +243,9 @@ void TestKeyboard::actionKeys_data()
     const QString noCalculator = QStringLiteral("No calculator is connected");
     const QList<int> none;
     const QList<int> two = { 0, 2 };
-    QTest::newRow("Delete") << true << QKeySequence(QKeySequence::Delete) << two
+    QTest::newRow("Delete") << true << QKeySequence(Qt::Key_Delete) << two
                             << "doYouWantDeleteItDialog" << QString();
-    QTest::newRow("Delete, nothing selected") << true << QKeySequence(QKeySequence::Delete) << none
+    QTest::newRow("Delete, nothing selected") << true << QKeySequence(Qt::Key_Delete) << none
                                               << QString() << "No files selected for deleting";
     QTest::newRow("F2") << true << QKeySequence(Qt::Key_F2) << none << "changeNameDialog"
                         << QString();
@@ -330,7 +330,8 @@ void TestKeyboard::tooltipsShowKeys_data()
     QTest::newRow("send") << "sendButton"
                           << "Send files to calculator... (" + native(QKeySequence::Open) + ")";
     QTest::newRow("delete") << "deleteButton"
-                            << "Delete selected files (" + native(QKeySequence::Delete) + ")";
+                            << "Delete selected files (" + native(QKeySequence(Qt::Key_Delete))
+            + ")";
 }
 
 // The shared tooltip shows the hovered button's text, then its key.
