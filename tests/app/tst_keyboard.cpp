@@ -4,6 +4,7 @@
 // open what the toolbar and the menu open; the tooltips name the keys; and
 // Copy and Paste keep their keys. The real document and session.
 #include "CalcSimulator.h"
+#include "FrameCodec.h"
 #include "WindowDriver.h"
 
 #include <QGuiApplication>
@@ -50,6 +51,7 @@ private slots:
     void actionKeys_data();
     void actionKeys();
     void renameByKeyboard();
+    void keysOffWhileBusy();
     void tooltipsShowKeys_data();
     void tooltipsShowKeys();
     void copyAndPasteKeepTheirKeys();
@@ -61,6 +63,8 @@ private:
     QString focusedStop() const;
     void press(const QKeySequence &keys);
 
+    int m_firstWait = 0;
+    int m_furtherWait = 0;
     std::unique_ptr<CalcSimulator> m_calc;
     std::unique_ptr<CalcSimulator> m_lab;
     std::unique_ptr<WindowDriver> m_driver;
@@ -71,6 +75,8 @@ private:
 void TestKeyboard::initTestCase()
 {
     QGuiApplication::styleHints()->setUseHoverEffects(true);
+    m_firstWait = FrameCodec::firstWaitMs();
+    m_furtherWait = FrameCodec::furtherWaitMs();
 }
 
 void TestKeyboard::init()
@@ -91,6 +97,7 @@ void TestKeyboard::cleanup()
     m_driver.reset();
     m_calc.reset();
     m_lab.reset();
+    FrameCodec::setWaitLimits(m_firstWait, m_furtherWait);
 }
 
 bool TestKeyboard::startWithCalculators()
@@ -316,6 +323,32 @@ void TestKeyboard::renameByKeyboard()
 
     QTRY_VERIFY(!m_driver->isOpen("changeNameDialog"));
     QTRY_COMPARE(m_calc->name(), QStringLiteral("Lab 3"));
+}
+
+// While a job runs the toolbar and the menu are off, and so are their keys.
+void TestKeyboard::keysOffWhileBusy()
+{
+    FrameCodec::setWaitLimits(3000, 3000);
+    QVERIFY(startWithCalculators());
+    m_driver->selectRows({ 0 });
+    // A calculator that does not answer holds the job until the wait runs out.
+    m_calc->setSilent(true);
+    m_driver->activate("changeNameMenuItem");
+    m_driver->write(m_driver->byId("newNameField"), "text", QStringLiteral("Quiet"));
+    m_driver->answer("changeNameDialog", true);
+    QTRY_VERIFY(m_driver->session().property("isBusy").toBool());
+    QTRY_VERIFY(!m_driver->isOpen("changeNameDialog"));
+    QVERIFY(m_driver->activateWindow());
+
+    for (const QKeySequence &keys : { QKeySequence(Qt::Key_Delete), QKeySequence(Qt::Key_F2),
+             QKeySequence(QKeySequence::Open), QKeySequence(QKeySequence::Save) }) {
+        press(keys);
+        QVERIFY2(m_driver->session().property("isBusy").toBool(), "the job ended too early");
+        for (const char *id : { "doYouWantDeleteItDialog", "changeNameDialog", "choseFileDialog",
+                 "choseFolderDialog" })
+            QVERIFY2(!m_driver->isOpen(id), qPrintable(keys.toString() + QLatin1Char(' ') + id));
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(!m_driver->session().property("isBusy").toBool(), 20000);
 }
 
 void TestKeyboard::tooltipsShowKeys_data()
