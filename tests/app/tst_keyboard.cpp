@@ -51,6 +51,9 @@ private slots:
     void actionKeys_data();
     void actionKeys();
     void renameByKeyboard();
+    void deleteByKeyboard();
+    void menuByKeyboard_data();
+    void menuByKeyboard();
     void keysOffWhileBusy();
     void tooltipsShowKeys_data();
     void tooltipsShowKeys();
@@ -323,6 +326,55 @@ void TestKeyboard::renameByKeyboard()
 
     QTRY_VERIFY(!m_driver->isOpen("changeNameDialog"));
     QTRY_COMPARE(m_calc->name(), QStringLiteral("Lab 3"));
+}
+
+// From the table to the deleted file without a mouse: arrow, Del, Tab to
+// Yes, Space.
+void TestKeyboard::deleteByKeyboard()
+{
+    QVERIFY(startWithCalculators());
+    item("tableView")->forceActiveFocus(Qt::TabFocusReason);
+    QTest::keyClick(m_driver->window(), Qt::Key_Down);
+    press(QKeySequence(Qt::Key_Delete));
+    QTRY_VERIFY(m_driver->read("doYouWantDeleteItDialog", "opened").toBool());
+
+    const auto focusedText = [this] {
+        QQuickItem *focused = m_driver->window()->activeFocusItem();
+        return focused ? focused->property("text").toString() : QString();
+    };
+    for (int i = 0; i < 4 && focusedText() != QLatin1String("Yes"); ++i)
+        QTest::keyClick(m_driver->window(), Qt::Key_Tab);
+    QCOMPARE(focusedText(), QStringLiteral("Yes"));
+    QTest::keyClick(m_driver->window(), Qt::Key_Space);
+
+    QTRY_VERIFY(!m_calc->hasFile(QStringLiteral("MAIN.py")));
+    QVERIFY(m_calc->hasFile(QStringLiteral("QUAD.py")));
+    QTRY_COMPARE(m_driver->read("tableView", "rowCount").toInt(), calculatorFiles.size() - 1);
+}
+
+void TestKeyboard::menuByKeyboard_data()
+{
+    QTest::addColumn<int>("trigger");
+    QTest::newRow("Space") << int(Qt::Key_Space);
+    QTest::newRow("Enter") << int(Qt::Key_Return);
+}
+
+// Space on the menu button opens the menu; arrows walk it, and the key
+// triggers the item, here the rename.
+void TestKeyboard::menuByKeyboard()
+{
+    QFETCH(int, trigger);
+    QVERIFY(startWithCalculators());
+    item("menuButton")->forceActiveFocus(Qt::TabFocusReason);
+
+    QTest::keyClick(m_driver->window(), Qt::Key_Space);
+    QTRY_VERIFY(m_driver->read("optionsMenu", "opened").toBool());
+    QTest::keyClick(m_driver->window(), Qt::Key_Down);
+    QTest::keyClick(m_driver->window(), Qt::Key_Down);
+    QTest::keyClick(m_driver->window(), Qt::Key(trigger));
+
+    QTRY_VERIFY(m_driver->isOpen("changeNameDialog"));
+    QVERIFY(!m_driver->isOpen("aboutDialog"));
 }
 
 // While a job runs the toolbar and the menu are off, and so are their keys.
