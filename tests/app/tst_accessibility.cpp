@@ -8,6 +8,7 @@
 #include "WindowDriver.h"
 
 #include <QAccessible>
+#include <QGuiApplication>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QTemporaryDir>
@@ -39,6 +40,7 @@ private slots:
     void everyActionableElementNamed_data();
     void everyActionableElementNamed();
     void transferIsDescribed();
+    void errorDialogNamed();
     void noticeIsAnAlert();
 
 private:
@@ -237,6 +239,34 @@ void TestAccessibility::transferIsDescribed()
                  ->description.isEmpty());
     m_calc->setReplyDelay(0);
     QTRY_VERIFY_WITH_TIMEOUT(!m_driver->session().property("isBusy").toBool(), 60000);
+}
+
+// The error box is a window of its own; its button and text are named too.
+void TestAccessibility::errorDialogNamed()
+{
+    QVERIFY(startWithCalculators());
+    m_driver->session().setProperty("error", QStringLiteral("Memory error."));
+
+    QWindow *box = nullptr;
+    QTRY_VERIFY((box = [this]() -> QWindow * {
+        for (QWindow *window : QGuiApplication::topLevelWindows()) {
+            if (window != m_driver->window() && window->isVisible()
+                && window->title() == QLatin1String("Error"))
+                return window;
+        }
+        return nullptr;
+    }()));
+    QAccessible::setActive(true);
+    const auto named = [box](QAccessible::Role role, const QString &name) {
+        return AccessibleTree(box).find(role, name) != nullptr;
+    };
+    const bool found = QTest::qWaitFor([&] {
+        return named(QAccessible::Button, QStringLiteral("OK"))
+            && AccessibleTree(box).unnamedActionable().isEmpty();
+    });
+    if (!found)
+        qInfo().noquote() << AccessibleTree(box).dump();
+    QVERIFY(found);
 }
 
 // A port that gives no calculator: its notice is an alert with the reason as
