@@ -164,8 +164,9 @@ ApplicationWindow {
 
     footer: RowLayout {
         spacing: 8
-        // A screen reader hears each new status text through the name's
-        // change; a label would answer to its own role only.
+        // The status bar, named by the status line: a screen reader hears
+        // each new status as the name changes. The label itself is plain
+        // text to the toolkit, whatever role it is given.
         Accessible.role: Accessible.StatusBar
         Accessible.name: statusLine.text
 
@@ -758,8 +759,8 @@ ApplicationWindow {
     Shortcut {
         id: deleteKey
         objectName: "deleteKey"
-        // Only Del: the platform's Delete keys may include letters with
-        // Ctrl, and this one must not take a typing key.
+        // Del alone: the platform's Delete may list more keys, of which a
+        // shortcut would take only the first, with a warning.
         sequence: "Del"
         enabled: deleteButton.enabled
         onActivated: deleteButton.clicked()
