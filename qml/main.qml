@@ -361,6 +361,8 @@ ApplicationWindow {
                             onClicked: calcSession.doctor.dismiss(index)
                             Accessible.name: ToolTip.text
                             Accessible.description: modelData
+                            // On the notice's own colours, light or dark.
+                            palette.button: parent.color
                             palette.buttonText: "#202020"
 
                             Rectangle {
