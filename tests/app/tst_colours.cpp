@@ -2,6 +2,7 @@
 // its own follows the palette as it changes, the given colours stay, and
 // text and focus frames keep their contrast on what they are drawn on.
 #include "CalcSimulator.h"
+#include "DarkPalette.h"
 #include "WindowDriver.h"
 
 #include <QColor>
@@ -14,27 +15,6 @@
 #include <cmath>
 
 namespace {
-
-QPalette darkPalette()
-{
-    QPalette palette;
-    const QColor window(0x35, 0x35, 0x35);
-    palette.setColor(QPalette::Window, window);
-    palette.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
-    palette.setColor(QPalette::Base, QColor(0x24, 0x24, 0x24));
-    palette.setColor(QPalette::AlternateBase, QColor(0x2e, 0x2e, 0x2e));
-    palette.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
-    palette.setColor(QPalette::Button, window);
-    palette.setColor(QPalette::ButtonText, QColor(0xee, 0xee, 0xee));
-    palette.setColor(QPalette::Highlight, QColor(0x2a, 0x82, 0xda));
-    palette.setColor(QPalette::HighlightedText, Qt::white);
-    palette.setColor(QPalette::Light, QColor(0x50, 0x50, 0x50));
-    palette.setColor(QPalette::Midlight, QColor(0x45, 0x45, 0x45));
-    palette.setColor(QPalette::Mid, QColor(0x28, 0x28, 0x28));
-    palette.setColor(QPalette::Dark, QColor(0x1e, 0x1e, 0x1e));
-    palette.setColor(QPalette::Shadow, Qt::black);
-    return palette;
-}
 
 double luminance(const QColor &colour)
 {
