@@ -20,12 +20,22 @@ ApplicationWindow {
             height: parent.height
 
             ToolButton {
+                id: menuButton
                 objectName: "menuButton"
                 icon.source: "images/x1/menu.png"
                 ToolTip.delay: 1000
                 ToolTip.visible: hovered
                 ToolTip.text: qsTr("Menu")
                 onClicked: optionsMenu.open()
+                Accessible.name: ToolTip.text
+
+                Rectangle {
+                    anchors.fill: parent
+                    color: "transparent"
+                    border.width: 2
+                    border.color: focusColour(systemPalette.button)
+                    visible: parent.visualFocus
+                }
 
                 Menu {
                     id: optionsMenu
@@ -34,11 +44,15 @@ ApplicationWindow {
                     MenuItem {
                         objectName: "aboutMenuItem"
                         text: "About..."
+                        Accessible.name: text
                         onTriggered: aboutDialog.open()
                     }
                     MenuItem {
+                        id: changeNameMenuItem
                         objectName: "changeNameMenuItem"
                         text: "Change device name..."
+                        Accessible.name: text
+                        Accessible.description: renameKey.nativeText
                         onTriggered: {
                             if (fileListView.count !== 0) {
                                 calcSession.statusLineText = ""
@@ -51,12 +65,14 @@ ApplicationWindow {
                     MenuItem {
                         objectName: "closeMenuItem"
                         text: "Close program"
+                        Accessible.name: text
                         onTriggered: root.close()
                     }
                 }
             }
 
             ToolButton {
+                id: downloadButton
                 objectName: "downloadButton"
                 icon.source: "images/x1/download.png"
                 ToolTip.delay: 1000
@@ -70,9 +86,21 @@ ApplicationWindow {
                         calcSession.statusLineText = "Yoy must select some files for downloading"
                     }
                 }
+                Accessible.name: ToolTip.text
+                Accessible.description: downloadKey.nativeText
+                property string keyHint: downloadKey.nativeText
+
+                Rectangle {
+                    anchors.fill: parent
+                    color: "transparent"
+                    border.width: 2
+                    border.color: focusColour(systemPalette.button)
+                    visible: parent.visualFocus
+                }
             }
 
             ToolButton {
+                id: sendButton
                 objectName: "sendButton"
                 icon.source: "images/x1/send.png"
                 ToolTip.delay: 1000
@@ -86,9 +114,21 @@ ApplicationWindow {
                         calcSession.statusLineText = "No calculator is connected"
                     }
                 }
+                Accessible.name: ToolTip.text
+                Accessible.description: sendKey.nativeText
+                property string keyHint: sendKey.nativeText
+
+                Rectangle {
+                    anchors.fill: parent
+                    color: "transparent"
+                    border.width: 2
+                    border.color: focusColour(systemPalette.button)
+                    visible: parent.visualFocus
+                }
             }
 
             ToolButton {
+                id: deleteButton
                 objectName: "deleteButton"
                 icon.source: "images/x1/remove.png"
                 ToolTip.delay: 1000
@@ -107,12 +147,28 @@ ApplicationWindow {
                         doYouWantDeleteItDialog.open()
                     }
                 }
+                Accessible.name: ToolTip.text
+                Accessible.description: deleteKey.nativeText
+                property string keyHint: deleteKey.nativeText
+
+                Rectangle {
+                    anchors.fill: parent
+                    color: "transparent"
+                    border.width: 2
+                    border.color: focusColour(systemPalette.button)
+                    visible: parent.visualFocus
+                }
             }
         }
     }
 
     footer: RowLayout {
         spacing: 8
+        // The status bar, named by the status line: a screen reader hears
+        // each new status as the name changes. The label itself is plain
+        // text to the toolkit, whatever role it is given.
+        Accessible.role: Accessible.StatusBar
+        Accessible.name: statusLine.text
 
         Label {
             id: statusLine
@@ -130,6 +186,8 @@ ApplicationWindow {
             Layout.rightMargin: transferBar.visible ? 0 : 6
             elide: Text.ElideMiddle
             text: calcSession.transfer.running ? calcSession.transfer.text : calcSession.transfer.outcome
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
         }
 
         ProgressBar {
@@ -141,6 +199,8 @@ ApplicationWindow {
             from: 0
             to: 1
             value: calcSession.transfer.bytesTotal > 0 ? calcSession.transfer.bytesDone / calcSession.transfer.bytesTotal : 0
+            Accessible.name: "Transfer progress"
+            Accessible.description: transferLine.text
         }
     }
 
@@ -199,6 +259,39 @@ ApplicationWindow {
                                 calcModel.currentIndex = index
                             }
                         }
+
+                        Accessible.role: Accessible.ListItem
+                        Accessible.name: model.display
+                        Accessible.selectable: true
+                        Accessible.selected: ListView.isCurrentItem
+                        Accessible.onPressAction: fileListView.pick(index)
+                    }
+
+                    activeFocusOnTab: true
+                    Accessible.role: Accessible.List
+                    Accessible.name: "Calculators"
+                    Keys.onUpPressed: pick(currentIndex <= 0 ? 0 : currentIndex - 1)
+                    Keys.onDownPressed: pick(currentIndex + 1)
+                    Keys.onPressed: {
+                        if (event.key === Qt.Key_Home)
+                            pick(0)
+                        else if (event.key === Qt.Key_End)
+                            pick(count - 1)
+                        else
+                            return
+                        event.accepted = true
+                    }
+
+                    // A key picks a calculator the way a click does: the
+                    // model's index is what switches the session, so both
+                    // are written, in the click's order. The list's own
+                    // index also moves when rows come and go, which must
+                    // not switch calculators, so it is not followed.
+                    function pick(row) {
+                        if (row < 0 || row >= count)
+                            return
+                        currentIndex = row
+                        calcModel.currentIndex = row
                     }
                 }
             }
@@ -240,6 +333,8 @@ ApplicationWindow {
                         height: noticeText.implicitHeight + 16
                         color: "#fff4d6"
                         border.color: "#e0b040"
+                        Accessible.role: Accessible.AlertMessage
+                        Accessible.name: modelData
 
                         Label {
                             id: noticeText
@@ -250,6 +345,9 @@ ApplicationWindow {
                             wrapMode: Text.Wrap
                             font.pixelSize: 12
                             text: modelData
+                            // The notice keeps its light colours on a dark
+                            // palette, so its text does too.
+                            color: "#202020"
                         }
 
                         ToolButton {
@@ -261,9 +359,31 @@ ApplicationWindow {
                             ToolTip.visible: hovered
                             ToolTip.text: "Dismiss"
                             onClicked: calcSession.doctor.dismiss(index)
+                            Accessible.name: ToolTip.text
+                            Accessible.description: modelData
+                            // On the notice's own colours, light or dark.
+                            palette.button: parent.color
+                            palette.buttonText: "#202020"
+
+                            Rectangle {
+                                anchors.fill: parent
+                                color: "transparent"
+                                border.width: 2
+                                border.color: focusColour(parent.parent.color)
+                                visible: parent.visualFocus
+                            }
                         }
                     }
                 }
+            }
+
+            Rectangle {
+                objectName: "listFocusFrame"
+                anchors.fill: parent
+                color: "transparent"
+                border.width: 2
+                border.color: focusColour(listRectangle.color)
+                visible: fileListView.activeFocus
             }
         }
 
@@ -288,6 +408,57 @@ ApplicationWindow {
                 TableViewColumn {
                     role: "sizeRole"
                     title: "Size"
+                }
+
+                Accessible.name: "Files"
+                Accessible.description: currentRow >= 0 && currentRow < rowCount ? fileModel.getName(currentRow) : ""
+
+                // Rows and header in the desktop's colours: the style's own
+                // keep a light grey and a light header picture on a dark
+                // palette. Each row is named for a screen reader; the view
+                // also draws rows past the last file, which are no files.
+                rowDelegate: Rectangle {
+                    id: fileRow
+                    objectName: "fileRow"
+                    readonly property bool isFile: styleData.row !== undefined && styleData.row >= 0 && model !== null
+                    readonly property string fileName: isFile ? model.nameRole : ""
+                    height: Math.round(rowFont.height * 1.2)
+                    color: styleData.selected ? systemPalette.highlight
+                                              : !styleData.alternate ? systemPalette.alternateBase : systemPalette.base
+
+                    Accessible.role: Accessible.Row
+                    Accessible.ignored: !isFile
+                    Accessible.name: isFile ? model.nameRole + ", " + model.sizeRole + " bytes" : ""
+                    Accessible.selectable: isFile
+                    Accessible.selected: isFile && styleData.selected
+                }
+                headerDelegate: Rectangle {
+                    height: Math.round(headerText.implicitHeight * 1.2)
+                    color: systemPalette.button
+
+                    Text {
+                        id: headerText
+                        anchors.fill: parent
+                        anchors.leftMargin: horizontalAlignment === Text.AlignLeft ? 12 : 1
+                        anchors.rightMargin: horizontalAlignment === Text.AlignRight ? 8 : 1
+                        verticalAlignment: Text.AlignVCenter
+                        horizontalAlignment: styleData.textAlignment
+                        text: styleData.value
+                        elide: Text.ElideRight
+                        color: systemPalette.buttonText
+                    }
+                    Rectangle {
+                        width: 1
+                        height: parent.height - 2
+                        y: 1
+                        color: systemPalette.mid
+                    }
+                    Rectangle {
+                        anchors.bottom: parent.bottom
+                        width: parent.width
+                        height: 1
+                        color: systemPalette.mid
+                    }
                 }
             }
 
@@ -330,6 +501,15 @@ ApplicationWindow {
                     }
                 }
             }
+
+            Rectangle {
+                objectName: "tableFocusFrame"
+                anchors.fill: parent
+                color: "transparent"
+                border.width: 2
+                border.color: focusColour(systemPalette.base)
+                visible: tableView.activeFocus
+            }
         }
     }
 
@@ -345,6 +525,7 @@ ApplicationWindow {
         objectName: "busyIndicator"
         anchors.centerIn: parent
         visible: calcSession.isBusy
+        Accessible.name: "Busy"
     }
 
     Dialog {
@@ -493,6 +674,13 @@ ApplicationWindow {
             width: changeNameDialog.availableWidth
             selectByMouse: true
             selectionColor: "#6001B3E3"
+            // Typing starts at once, and Enter is OK.
+            focus: true
+            Accessible.name: placeholderText
+            // The selection is a light tint of the field, so the field's own
+            // text colour reads on it, light or dark.
+            selectedTextColor: palette.text
+            onAccepted: changeNameDialog.accept()
         }
 
         onAccepted: {
@@ -545,6 +733,121 @@ ApplicationWindow {
             calcSession.toCalcUrls(fileUrls)
             processSendCollision()
         }
+    }
+
+    // Keys for the toolbar's and the menu's actions. Each runs the entry a
+    // click runs and is off while that entry is, and none takes the keys of
+    // Copy or Paste.
+    Shortcut {
+        id: downloadKey
+        objectName: "downloadKey"
+        sequence: StandardKey.Save
+        enabled: downloadButton.enabled
+        onActivated: downloadButton.clicked()
+    }
+    Shortcut {
+        objectName: "downloadAsKey"
+        sequence: "Ctrl+Shift+S"
+        enabled: downloadButton.enabled
+        onActivated: downloadButton.clicked()
+    }
+    Shortcut {
+        id: sendKey
+        objectName: "sendKey"
+        sequence: StandardKey.Open
+        enabled: sendButton.enabled
+        onActivated: sendButton.clicked()
+    }
+    Shortcut {
+        id: deleteKey
+        objectName: "deleteKey"
+        // Del alone: the platform's Delete may list more keys, of which a
+        // shortcut would take only the first, with a warning.
+        sequence: "Del"
+        enabled: deleteButton.enabled
+        onActivated: deleteButton.clicked()
+    }
+    // The menu is unreachable while a job runs, and so is its key.
+    Shortcut {
+        id: renameKey
+        objectName: "renameKey"
+        sequence: "F2"
+        enabled: !calcSession.isBusy
+        onActivated: changeNameMenuItem.triggered()
+    }
+
+    // The desktop's colours, light or dark, wherever the window gives none;
+    // the style alone would keep its own light ones.
+    SystemPalette {
+        id: systemPalette
+        colorGroup: SystemPalette.Active
+    }
+    palette.window: systemPalette.window
+    palette.windowText: systemPalette.windowText
+    palette.base: systemPalette.base
+    palette.alternateBase: systemPalette.alternateBase
+    palette.text: systemPalette.text
+    palette.button: systemPalette.button
+    palette.buttonText: systemPalette.buttonText
+    palette.highlight: systemPalette.highlight
+    palette.highlightedText: systemPalette.highlightedText
+    palette.light: systemPalette.light
+    palette.midlight: systemPalette.midlight
+    palette.mid: systemPalette.mid
+    palette.dark: systemPalette.dark
+    palette.shadow: systemPalette.shadow
+
+    // The file table's row height, as its style measures it.
+    FontMetrics {
+        id: rowFont
+    }
+    // Selected files' text, which the table's style keeps white: the
+    // desktop's, where it reads on the desktop's highlight (4.5:1).
+    Binding {
+        target: tableView.__style
+        property: "highlightedTextColor"
+        value: standOut(systemPalette.highlightedText, systemPalette.highlight, 4.5)
+    }
+
+    // The desktop's highlight where it stands out from what the focus frame
+    // is drawn on (3:1), else black or white.
+    function focusColour(backdrop) {
+        return standOut(systemPalette.highlight, backdrop, 3)
+    }
+
+    // The preferred colour if it has the least contrast with the backdrop,
+    // else black or white, whichever has more.
+    function standOut(preferred, backdrop, least) {
+        if (contrast(preferred, backdrop) >= least)
+            return preferred
+        var black = Qt.rgba(0, 0, 0, 1)
+        var white = Qt.rgba(1, 1, 1, 1)
+        return contrast(black, backdrop) >= contrast(white, backdrop) ? black : white
+    }
+
+    // The contrast ratio of two opaque colours, from 1 to 21 (WCAG 2).
+    function contrast(first, second) {
+        function channel(value) {
+            return value <= 0.03928 ? value / 12.92 : Math.pow((value + 0.055) / 1.055, 2.4)
+        }
+        function luminance(colour) {
+            return 0.2126 * channel(colour.r) + 0.7152 * channel(colour.g) + 0.0722 * channel(colour.b)
+        }
+        var a = luminance(first)
+        var b = luminance(second)
+        return (Math.max(a, b) + 0.05) / (Math.min(a, b) + 0.05)
+    }
+
+    // All attached tooltips share one; it shows a toolbar button's key
+    // after the button's own text.
+    Component.onCompleted: {
+        var tip = menuButton.ToolTip.toolTip
+        if (!tip || !tip.contentItem)
+            return
+        tip.contentItem.text = Qt.binding(function () {
+            var hint = tip.parent && tip.parent.keyHint ? tip.parent.keyHint : ""
+            return hint !== "" ? tip.text + " (" + hint + ")" : tip.text
+        })
     }
 
     function processSendCollision() {

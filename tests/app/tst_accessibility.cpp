@@ -1,0 +1,299 @@
+// What a screen reader finds in the window: a name and a role for every
+// control a person acts on, in the window and in its menu and dialogs, and
+// the status line, the transfer line and the doctor's notices as named text. The real document and
+// session, on simulated calculators, with accessibility switched on as a screen reader does.
+#include "AccessibleTree.h"
+#include "CalcSimulator.h"
+#include "FrameCodec.h"
+#include "WindowDriver.h"
+
+#include <QAccessible>
+#include <QGuiApplication>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+using FileList = QList<QPair<QString, QByteArray>>;
+
+const FileList calculatorFiles = {
+    { QStringLiteral("MAIN.py"), QByteArray("print('on the calculator')\n") },
+    { QStringLiteral("QUAD.py"), QByteArray("a, b, c = 1, -3, 2\n") },
+    { QStringLiteral("NOTES.txt"), QByteArray("bring batteries\n") },
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(QAccessible::Role)
+
+class TestAccessibility : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void windowElements_data();
+    void windowElements();
+    void everyActionableElementNamed_data();
+    void everyActionableElementNamed();
+    void transferIsDescribed();
+    void errorDialogNamed();
+    void noticeIsAnAlert();
+
+private:
+    bool startWithCalculators();
+    void open(const QString &opener);
+    AccessibleTree tree() const { return AccessibleTree(m_driver->window()); }
+    // Waits until the tree has the node, which views add as they lay out;
+    // prints the tree when it does not come.
+    bool waitFor(QAccessible::Role role, const QString &name) const;
+
+    int m_firstWait = 0;
+    int m_furtherWait = 0;
+    std::unique_ptr<CalcSimulator> m_calc;
+    std::unique_ptr<CalcSimulator> m_lab;
+    std::unique_ptr<WindowDriver> m_driver;
+};
+
+void TestAccessibility::initTestCase()
+{
+    m_firstWait = FrameCodec::firstWaitMs();
+    m_furtherWait = FrameCodec::furtherWaitMs();
+}
+
+void TestAccessibility::init()
+{
+    m_calc = std::make_unique<CalcSimulator>();
+    m_calc->setName(QStringLiteral("Vori X1"));
+    m_calc->setFiles(calculatorFiles);
+    m_lab = std::make_unique<CalcSimulator>();
+    m_lab->setName(QStringLiteral("Vori X1 Lab"));
+    m_lab->setFiles({ { QStringLiteral("LAB1.py"), QByteArray("x = 1\n") } });
+    QVERIFY(m_calc->start());
+    QVERIFY(m_lab->start());
+    m_driver = std::make_unique<WindowDriver>();
+}
+
+void TestAccessibility::cleanup()
+{
+    QAccessible::setActive(false);
+    m_driver.reset();
+    m_calc.reset();
+    m_lab.reset();
+    FrameCodec::setWaitLimits(m_firstWait, m_furtherWait);
+}
+
+// As a screen reader arrives: the controls learn that accessibility is on.
+bool TestAccessibility::startWithCalculators()
+{
+    if (!m_driver->start())
+        return false;
+    QAccessible::setActive(true);
+    int count = 0;
+    for (CalcSimulator *simulator : { m_calc.get(), m_lab.get() }) {
+        m_driver->ports().append(CalcPort(simulator->portPath(), simulator->portPath()));
+        ++count;
+        if (!QTest::qWaitFor(
+                [&] { return m_driver->read("fileListView", "count").toInt() == count; }))
+            return false;
+    }
+    return QTest::qWaitFor([this] {
+        return m_driver->read("tableView", "rowCount").toInt() == calculatorFiles.size();
+    });
+}
+
+// Opens what the row names: the options menu, or a dialog by its id.
+void TestAccessibility::open(const QString &opener)
+{
+    if (opener.isEmpty())
+        return;
+    if (opener == QLatin1String("optionsMenu")) {
+        m_driver->activate("menuButton");
+    } else {
+        QObject *popup = m_driver->byId(opener.toLatin1());
+        QVERIFY(popup);
+        QMetaObject::invokeMethod(popup, "open");
+    }
+    QTRY_VERIFY(m_driver->read(opener.toLatin1(), "opened").toBool());
+}
+
+bool TestAccessibility::waitFor(QAccessible::Role role, const QString &name) const
+{
+    if (QTest::qWaitFor([&] { return tree().find(role, name) != nullptr; }))
+        return true;
+    qInfo().noquote() << "no" << AccessibleTree::roleName(role) << name << "in\n" << tree().dump();
+    return false;
+}
+
+void TestAccessibility::windowElements_data()
+{
+    QTest::addColumn<QAccessible::Role>("role");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("description");
+    QTest::newRow("menu button") << QAccessible::Button << "Menu" << QString();
+    QTest::newRow("download button")
+        << QAccessible::Button << "Copy and transfer selected files from calculator to PC"
+        << QKeySequence(QKeySequence::Save).toString(QKeySequence::NativeText);
+    QTest::newRow("send button")
+        << QAccessible::Button << "Send files to calculator..."
+        << QKeySequence(QKeySequence::Open).toString(QKeySequence::NativeText);
+    QTest::newRow("delete button")
+        << QAccessible::Button << "Delete selected files"
+        << QKeySequence(Qt::Key_Delete).toString(QKeySequence::NativeText);
+    QTest::newRow("calculator list") << QAccessible::List << "Calculators" << QString();
+    QTest::newRow("first calculator") << QAccessible::ListItem << "Vori X1" << QString();
+    QTest::newRow("second calculator") << QAccessible::ListItem << "Vori X1 Lab" << QString();
+    QTest::newRow("file table") << QAccessible::Table << "Files" << QString();
+    QTest::newRow("first file") << QAccessible::Row << "MAIN.py, 27 bytes" << QString();
+    QTest::newRow("last file") << QAccessible::Row << "NOTES.txt, 16 bytes" << QString();
+    QTest::newRow("status line") << QAccessible::StatusBar << "Pick a calculator" << QString();
+}
+
+void TestAccessibility::windowElements()
+{
+    QFETCH(QAccessible::Role, role);
+    QFETCH(QString, name);
+    QFETCH(QString, description);
+    QVERIFY(startWithCalculators());
+    m_driver->session().setProperty("statusLineText", QStringLiteral("Pick a calculator"));
+
+    QVERIFY(waitFor(role, name));
+    QCOMPARE(tree().find(role, name)->description, description);
+    // Only the rows of files are rows: the view also draws empty ones.
+    QTRY_COMPARE(tree().withRole(QAccessible::Row).size(), calculatorFiles.size());
+}
+
+// Each row opens a part of the window and names what must be in it; the
+// whole tree is then walked for anything actionable without a name.
+void TestAccessibility::everyActionableElementNamed_data()
+{
+    QTest::addColumn<QString>("opener");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("window") << QString()
+                            << QStringList { "Button:Menu", "List:Calculators", "Table:Files" };
+    QTest::newRow("options menu") << "optionsMenu"
+                                  << QStringList { "MenuItem:About...",
+                                         "MenuItem:Change device name...",
+                                         "MenuItem:Close program" };
+    QTest::newRow("rename") << "changeNameDialog"
+                            << QStringList { "EditableText:Enter a new device name", "Button:OK",
+                                   "Button:Cancel" };
+    QTest::newRow("delete question")
+        << "doYouWantDeleteItDialog" << QStringList { "Button:Yes", "Button:No" };
+    QTest::newRow("replace question")
+        << "doYouWantSendFile" << QStringList { "Button:Yes", "Button:No" };
+    QTest::newRow("download question")
+        << "doYouWantDownloadFile" << QStringList { "Button:Yes", "Button:No" };
+    QTest::newRow("zero-length notice") << "zeroSizeFileWontBeSent" << QStringList { "Button:OK" };
+    QTest::newRow("renaming notice") << "fileNameWasChangeDialog" << QStringList { "Button:OK" };
+    QTest::newRow("about") << "aboutDialog" << QStringList();
+}
+
+void TestAccessibility::everyActionableElementNamed()
+{
+    QFETCH(QString, opener);
+    QFETCH(QStringList, expected);
+    QVERIFY(startWithCalculators());
+    open(opener);
+
+    const QMetaEnum roles = QMetaEnum::fromType<QAccessible::Role>();
+    for (const QString &entry : expected) {
+        const int colon = entry.indexOf(QLatin1Char(':'));
+        bool known = false;
+        const auto role = QAccessible::Role(roles.keyToValue(entry.left(colon).toLatin1(), &known));
+        QVERIFY2(known, qPrintable(entry));
+        QVERIFY(waitFor(role, entry.mid(colon + 1)));
+    }
+    const AccessibleTree found = tree();
+    if (!found.unnamedActionable().isEmpty())
+        qInfo().noquote() << found.dump();
+    QVERIFY(found.unnamedActionable().isEmpty());
+}
+
+// While a send runs, the transfer line and the progress bar say what is
+// going on; the bar is named and carries the line as its description.
+void TestAccessibility::transferIsDescribed()
+{
+    QTemporaryDir local;
+    QVERIFY(local.isValid());
+    QFile big(local.filePath(QStringLiteral("WAVE.bin")));
+    QVERIFY(big.open(QIODevice::WriteOnly));
+    big.write(QByteArray(60000, 'w'));
+    big.close();
+    QVERIFY(startWithCalculators());
+    m_calc->setReplyDelay(20);
+
+    m_driver->drop({ QUrl::fromLocalFile(big.fileName()) });
+
+    TransferProgress *transfer = m_driver->session().transfer();
+    QTRY_VERIFY_WITH_TIMEOUT(transfer->running() && transfer->bytesDone() > 0, 20000);
+    QVERIFY(waitFor(QAccessible::ProgressBar, QStringLiteral("Transfer progress")));
+    const QString line = m_driver->read("transferLine", "text").toString();
+    QVERIFY(line.contains(QLatin1String("WAVE.bin")));
+    const AccessibleTree found = tree();
+    QVERIFY(found.find(QAccessible::StaticText, line));
+    QVERIFY(!found.find(QAccessible::ProgressBar, QStringLiteral("Transfer progress"))
+                 ->description.isEmpty());
+    m_calc->setReplyDelay(0);
+    QTRY_VERIFY_WITH_TIMEOUT(!m_driver->session().property("isBusy").toBool(), 60000);
+}
+
+// The error box is a window of its own; its button and text are named too.
+void TestAccessibility::errorDialogNamed()
+{
+    QVERIFY(startWithCalculators());
+    m_driver->session().setProperty("error", QStringLiteral("Memory error."));
+
+    QWindow *box = nullptr;
+    QTRY_VERIFY((box = [this]() -> QWindow * {
+        for (QWindow *window : QGuiApplication::topLevelWindows()) {
+            if (window != m_driver->window() && window->isVisible()
+                && window->title() == QLatin1String("Error"))
+                return window;
+        }
+        return nullptr;
+    }()));
+    QAccessible::setActive(true);
+    const auto named = [box](QAccessible::Role role, const QString &name) {
+        return AccessibleTree(box).find(role, name) != nullptr;
+    };
+    const bool found = QTest::qWaitFor([&] {
+        return named(QAccessible::Button, QStringLiteral("OK"))
+            && AccessibleTree(box).unnamedActionable().isEmpty();
+    });
+    if (!found)
+        qInfo().noquote() << AccessibleTree(box).dump();
+    QVERIFY(found);
+}
+
+// A port that gives no calculator: its notice is an alert with the reason as
+// its name, and its dismiss button says what it does.
+void TestAccessibility::noticeIsAnAlert()
+{
+    FrameCodec::setWaitLimits(300, 300);
+    QVERIFY(startWithCalculators());
+    CalcSimulator quiet;
+    quiet.setSilent(true);
+    QVERIFY(quiet.start());
+    m_driver->ports().append(CalcPort(quiet.portPath(), quiet.portPath()));
+    QTRY_VERIFY_WITH_TIMEOUT(!m_driver->session().doctor()->notices().isEmpty(), 20000);
+
+    const QString notice = m_driver->session().doctor()->notices().value(0);
+    QVERIFY(waitFor(QAccessible::AlertMessage, notice));
+    QVERIFY(waitFor(QAccessible::Button, QStringLiteral("Dismiss")));
+    const AccessibleTree found = tree();
+    QCOMPARE(found.find(QAccessible::Button, QStringLiteral("Dismiss"))->description, notice);
+    QVERIFY(found.unnamedActionable().isEmpty());
+}
+
+static void prepare()
+{
+    AppShell::prepareApplication();
+}
+Q_CONSTRUCTOR_FUNCTION(prepare)
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"
