@@ -177,3 +177,16 @@ int WindowDriver::foldersShown() const
     }
     return folders.size();
 }
+
+bool WindowDriver::attach(const QStringList &portPaths, int firstFiles)
+{
+    int count = read("fileListView", "count").toInt();
+    for (const QString &path : portPaths) {
+        m_ports.append(CalcPort(path, path));
+        session().update();
+        ++count;
+        if (!QTest::qWaitFor([&] { return read("fileListView", "count").toInt() == count; }))
+            return false;
+    }
+    return QTest::qWaitFor([&] { return read("tableView", "rowCount").toInt() == firstFiles; });
+}

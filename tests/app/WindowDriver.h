@@ -7,6 +7,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 #include <QVariant>
 
@@ -59,6 +60,10 @@ public:
     // folder in the background: how many have read theirs, in windows that
     // are all shown; -1 while any still reads.
     int foldersShown() const;
+    // Lists each port as a calculator, one after the other so that they keep
+    // this order, polling at once rather than on the session's timer; true
+    // once all are listed and the table shows firstFiles rows.
+    bool attach(const QStringList &portPaths, int firstFiles);
 
 private:
     QList<CalcPort> m_ports;

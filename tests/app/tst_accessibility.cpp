@@ -5,6 +5,7 @@
 #include "AccessibleTree.h"
 #include "CalcSimulator.h"
 #include "FrameCodec.h"
+#include "ShortWaits.h"
 #include "WindowDriver.h"
 
 #include <QAccessible>
@@ -92,17 +93,7 @@ bool TestAccessibility::startWithCalculators()
     if (!m_driver->start())
         return false;
     QAccessible::setActive(true);
-    int count = 0;
-    for (CalcSimulator *simulator : { m_calc.get(), m_lab.get() }) {
-        m_driver->ports().append(CalcPort(simulator->portPath(), simulator->portPath()));
-        ++count;
-        if (!QTest::qWaitFor(
-                [&] { return m_driver->read("fileListView", "count").toInt() == count; }))
-            return false;
-    }
-    return QTest::qWaitFor([this] {
-        return m_driver->read("tableView", "rowCount").toInt() == calculatorFiles.size();
-    });
+    return m_driver->attach({ m_calc->portPath(), m_lab->portPath() }, calculatorFiles.size());
 }
 
 // Opens what the row names: the options menu, or a dialog by its id.
@@ -273,12 +264,13 @@ void TestAccessibility::errorDialogNamed()
 // its name, and its dismiss button says what it does.
 void TestAccessibility::noticeIsAnAlert()
 {
-    FrameCodec::setWaitLimits(300, 300);
     QVERIFY(startWithCalculators());
+    ShortWaits shortWaits;
     CalcSimulator quiet;
     quiet.setSilent(true);
     QVERIFY(quiet.start());
     m_driver->ports().append(CalcPort(quiet.portPath(), quiet.portPath()));
+    m_driver->session().update();
     QTRY_VERIFY_WITH_TIMEOUT(!m_driver->session().doctor()->notices().isEmpty(), 20000);
 
     const QString notice = m_driver->session().doctor()->notices().value(0);

@@ -139,8 +139,7 @@ bool TestColours::startWithCalculator()
 {
     if (!m_driver->start())
         return false;
-    m_driver->ports().append(CalcPort(m_calc->portPath(), m_calc->portPath()));
-    return QTest::qWaitFor([this] { return m_driver->read("tableView", "rowCount").toInt() == 2; });
+    return m_driver->attach({ m_calc->portPath() }, 2);
 }
 
 void TestColours::addPalettes()

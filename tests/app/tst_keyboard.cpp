@@ -107,17 +107,8 @@ bool TestKeyboard::startWithCalculators()
 {
     if (!m_driver->start())
         return false;
-    int count = 0;
-    for (CalcSimulator *simulator : { m_calc.get(), m_lab.get() }) {
-        m_driver->ports().append(CalcPort(simulator->portPath(), simulator->portPath()));
-        ++count;
-        if (!QTest::qWaitFor(
-                [&] { return m_driver->read("fileListView", "count").toInt() == count; }))
-            return false;
-    }
-    return QTest::qWaitFor([this] {
-        return m_driver->read("tableView", "rowCount").toInt() == calculatorFiles.size();
-    }) && m_driver->activateWindow();
+    return m_driver->attach({ m_calc->portPath(), m_lab->portPath() }, calculatorFiles.size())
+        && m_driver->activateWindow();
 }
 
 QQuickItem *TestKeyboard::item(const char *stop) const
@@ -302,7 +293,7 @@ void TestKeyboard::actionKeys()
     } else if (dialog.startsWith(QLatin1String("chose"))) {
         // The chooser builds its folder view in the background; let it
         // finish so the engine does not go down mid-way.
-        QTest::qWait(200);
+        QVERIFY(QTest::qWaitFor([this] { return m_driver->foldersShown() == 1; }));
         QMetaObject::invokeMethod(m_driver->byId(dialog.toLatin1()), "close");
     }
 }

@@ -110,18 +110,7 @@ bool TestMainWindow::startWithCalculators()
 {
     if (!m_driver->start())
         return false;
-    int count = 0;
-    for (CalcSimulator *simulator : { m_calc.get(), m_lab.get() }) {
-        m_driver->ports().append(CalcPort(simulator->portPath(), simulator->portPath()));
-        m_driver->session().update();
-        ++count;
-        if (!QTest::qWaitFor(
-                [&] { return m_driver->read("fileListView", "count").toInt() == count; }))
-            return false;
-    }
-    return QTest::qWaitFor([this] {
-        return m_driver->read("tableView", "rowCount").toInt() == calculatorFiles.size();
-    });
+    return m_driver->attach({ m_calc->portPath(), m_lab->portPath() }, calculatorFiles.size());
 }
 
 QUrl TestMainWindow::writeLocal(const QString &name, const QByteArray &content)
