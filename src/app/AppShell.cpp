@@ -6,6 +6,17 @@
 #include <QQmlContext>
 #include <QQuickWindow>
 
+bool AppShell::asksHelpOrVersion(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "-h" || arg == "--help" || arg == "-?" || arg == "--help-all" || arg == "-v"
+            || arg == "--version")
+            return true;
+    }
+    return false;
+}
+
 void AppShell::prepareApplication()
 {
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);

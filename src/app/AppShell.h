@@ -28,6 +28,9 @@ public:
 
     // Must run before the application object exists.
     static void prepareApplication();
+    // Help and the version need no display, so a program answers them before
+    // its GUI application exists.
+    static bool asksHelpOrVersion(int argc, char **argv);
 
     // Builds the shell, loads the document and runs the event loop; -1 when
     // the document yields no root object.

@@ -27,19 +27,6 @@ void describeOptions(QCommandLineParser &parser)
     parser.addOption(portOption());
 }
 
-// Help and the version need no display, so they are given before the GUI
-// application exists.
-bool wantsHelp(int argc, char **argv)
-{
-    for (int i = 1; i < argc; ++i) {
-        const QByteArray arg(argv[i]);
-        if (arg == "-h" || arg == "--help" || arg == "-?" || arg == "--help-all" || arg == "-v"
-            || arg == "--version")
-            return true;
-    }
-    return false;
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -47,7 +34,7 @@ int main(int argc, char **argv)
     QCoreApplication::setApplicationVersion(QStringLiteral(VUVE_VERSION));
     QCommandLineParser parser;
     describeOptions(parser);
-    if (wantsHelp(argc, argv)) {
+    if (AppShell::asksHelpOrVersion(argc, argv)) {
         QCoreApplication app(argc, argv);
         parser.process(app);
         return 0;

@@ -6,6 +6,7 @@
 #include "CalcSimulator.h"
 #include "FrameCodec.h"
 #include "ShortWaits.h"
+#include "TwoCalculators.h"
 #include "WindowDriver.h"
 
 #include <QAccessible>
@@ -67,14 +68,7 @@ void TestAccessibility::initTestCase()
 
 void TestAccessibility::init()
 {
-    m_calc = std::make_unique<CalcSimulator>();
-    m_calc->setName(QStringLiteral("Vori X1"));
-    m_calc->setFiles(calculatorFiles);
-    m_lab = std::make_unique<CalcSimulator>();
-    m_lab->setName(QStringLiteral("Vori X1 Lab"));
-    m_lab->setFiles({ { QStringLiteral("LAB1.py"), QByteArray("x = 1\n") } });
-    QVERIFY(m_calc->start());
-    QVERIFY(m_lab->start());
+    QVERIFY(startTwoCalculators(m_calc, m_lab, calculatorFiles));
     m_driver = std::make_unique<WindowDriver>();
 }
 

@@ -5,6 +5,7 @@
 // Copy and Paste keep their keys. The real document and session.
 #include "CalcSimulator.h"
 #include "FrameCodec.h"
+#include "TwoCalculators.h"
 #include "WindowDriver.h"
 
 #include <QGuiApplication>
@@ -84,14 +85,7 @@ void TestKeyboard::initTestCase()
 
 void TestKeyboard::init()
 {
-    m_calc = std::make_unique<CalcSimulator>();
-    m_calc->setName(QStringLiteral("Vori X1"));
-    m_calc->setFiles(calculatorFiles);
-    m_lab = std::make_unique<CalcSimulator>();
-    m_lab->setName(QStringLiteral("Vori X1 Lab"));
-    m_lab->setFiles({ { QStringLiteral("LAB1.py"), QByteArray("x = 1\n") } });
-    QVERIFY(m_calc->start());
-    QVERIFY(m_lab->start());
+    QVERIFY(startTwoCalculators(m_calc, m_lab, calculatorFiles));
     m_driver = std::make_unique<WindowDriver>();
 }
 

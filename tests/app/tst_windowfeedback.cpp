@@ -5,6 +5,7 @@
 #include "CVivuRuza.h"
 #include "CalcSimulator.h"
 #include "FrameCodec.h"
+#include "TwoCalculators.h"
 #include "WindowDriver.h"
 
 #include <QClipboard>
@@ -78,15 +79,7 @@ void TestWindowFeedback::init()
 {
     m_local = std::make_unique<QTemporaryDir>();
     QVERIFY(m_local->isValid());
-    m_calc = std::make_unique<CalcSimulator>();
-    m_calc->setName(QStringLiteral("Vori X1"));
-    m_calc->setMaxChunkSize(256);
-    m_calc->setFiles(calculatorFiles);
-    m_lab = std::make_unique<CalcSimulator>();
-    m_lab->setName(QStringLiteral("Vori X1 Lab"));
-    m_lab->setFiles({ { QStringLiteral("LAB1.py"), QByteArray("x = 1\n") } });
-    QVERIFY(m_calc->start());
-    QVERIFY(m_lab->start());
+    QVERIFY(startTwoCalculators(m_calc, m_lab, calculatorFiles, 256));
     m_driver = std::make_unique<WindowDriver>();
 }
 
