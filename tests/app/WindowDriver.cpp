@@ -1,6 +1,7 @@
 #include "WindowDriver.h"
 
 #include <QGuiApplication>
+#include <QImage>
 #include <QMimeData>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
@@ -10,6 +11,8 @@
 #include <QQuickWindow>
 #include <QSet>
 #include <QtTest>
+
+#include <cstdio>
 
 namespace {
 
@@ -27,8 +30,9 @@ WindowDriver::~WindowDriver()
     if (!m_shell)
         return;
     QQmlIncubationController *incubation = m_shell->engine().incubationController();
-    if (incubation)
-        QTest::qWaitFor([incubation] { return incubation->incubatingObjectCount() == 0; });
+    if (incubation
+        && !QTest::qWaitFor([incubation] { return incubation->incubatingObjectCount() == 0; }))
+        qWarning("The window goes while the engine still builds items.");
 }
 
 bool WindowDriver::start()
@@ -188,5 +192,18 @@ bool WindowDriver::attach(const QStringList &portPaths, int firstFiles)
         if (!QTest::qWaitFor([&] { return read("fileListView", "count").toInt() == count; }))
             return false;
     }
-    return QTest::qWaitFor([&] { return read("tableView", "rowCount").toInt() == firstFiles; });
+    return firstFiles < 0
+        || QTest::qWaitFor([&] { return read("tableView", "rowCount").toInt() == firstFiles; });
+}
+
+bool WindowDriver::shoot(const QString &path)
+{
+    QTest::qWait(300);
+    const QImage image = m_window->grabWindow();
+    if (image.isNull() || !image.save(path)) {
+        std::fprintf(stderr, "could not save %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
 }

@@ -62,8 +62,12 @@ public:
     int foldersShown() const;
     // Lists each port as a calculator, one after the other so that they keep
     // this order, polling at once rather than on the session's timer; true
-    // once all are listed and the table shows firstFiles rows.
-    bool attach(const QStringList &portPaths, int firstFiles);
+    // once all are listed and, unless firstFiles is -1, the table shows
+    // firstFiles rows.
+    bool attach(const QStringList &portPaths, int firstFiles = -1);
+    // Saves a picture of the window once it has settled, for the docs; says
+    // on stdout which file it wrote.
+    bool shoot(const QString &path);
 
 private:
     QList<CalcPort> m_ports;

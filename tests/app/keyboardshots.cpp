@@ -13,29 +13,7 @@
 #include <QQuickWindow>
 #include <QtTest>
 
-#include <cstdio>
-
 namespace {
-
-bool shoot(WindowDriver &driver, const QString &path)
-{
-    QTest::qWait(300);
-    const QImage image = driver.window()->grabWindow();
-    if (image.isNull() || !image.save(path)) {
-        std::fprintf(stderr, "could not save %s\n", qPrintable(path));
-        return false;
-    }
-    std::printf("%s\n", qPrintable(path));
-    return true;
-}
-
-bool attach(WindowDriver &driver, CalcSimulator &simulator)
-{
-    const int count = driver.read("fileListView", "count").toInt();
-    driver.ports().append(CalcPort(simulator.portPath(), simulator.portPath()));
-    return QTest::qWaitFor(
-        [&] { return driver.read("fileListView", "count").toInt() == count + 1; }, 10000);
-}
 
 void tab(WindowDriver &driver, int times)
 {
@@ -65,7 +43,7 @@ int main(int argc, char **argv)
         return 1;
 
     WindowDriver driver;
-    if (!driver.start() || !attach(driver, calc) || !attach(driver, lab)
+    if (!driver.start() || !driver.attach({ calc.portPath(), lab.portPath() })
         || !driver.activateWindow())
         return 1;
     auto *menuButton = qobject_cast<QQuickItem *>(driver.byName("menuButton"));
@@ -73,26 +51,26 @@ int main(int argc, char **argv)
     menuButton->forceActiveFocus(Qt::TabFocusReason);
     tab(driver, 4);
     QTest::keyClick(driver.window(), Qt::Key_Down);
-    if (!shoot(driver, out + QStringLiteral("/window-focus-list.png")))
+    if (!driver.shoot(out + QStringLiteral("/window-focus-list.png")))
         return 1;
     // Focus in the file table, two files selected with Shift+Down.
     QTest::keyClick(driver.window(), Qt::Key_Up);
     tab(driver, 1);
     QTest::keyClick(driver.window(), Qt::Key_Down);
     QTest::keyClick(driver.window(), Qt::Key_Down, Qt::ShiftModifier);
-    if (!shoot(driver, out + QStringLiteral("/window-focus-table.png")))
+    if (!driver.shoot(out + QStringLiteral("/window-focus-table.png")))
         return 1;
 
     QGuiApplication::setPalette(darkPalette());
     // Focus on the send button of the toolbar.
     menuButton->forceActiveFocus(Qt::TabFocusReason);
     tab(driver, 2);
-    if (!shoot(driver, out + QStringLiteral("/window-dark.png")))
+    if (!driver.shoot(out + QStringLiteral("/window-dark.png")))
         return 1;
     QTest::keyClick(driver.window(), Qt::Key_F2);
     for (char typed : QByteArray("Lab 3"))
         QTest::keyClick(driver.window(), typed);
-    if (!shoot(driver, out + QStringLiteral("/window-dark-rename.png")))
+    if (!driver.shoot(out + QStringLiteral("/window-dark-rename.png")))
         return 1;
     return 0;
 }

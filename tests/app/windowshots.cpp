@@ -13,8 +13,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <cstdio>
-
 namespace {
 
 using FileList = QList<QPair<QString, QByteArray>>;
@@ -24,26 +22,6 @@ FileList classroomFiles()
     return { { QStringLiteral("MAIN.py"), QByteArray("print('hello')\n") },
         { QStringLiteral("QUAD.py"), QByteArray(1800, 'q') },
         { QStringLiteral("NOTES.txt"), QByteArray("Exam on Friday\n") } };
-}
-
-bool shoot(WindowDriver &driver, const QString &path)
-{
-    QTest::qWait(300);
-    const QImage image = driver.window()->grabWindow();
-    if (image.isNull() || !image.save(path)) {
-        std::fprintf(stderr, "could not save %s\n", qPrintable(path));
-        return false;
-    }
-    std::printf("%s\n", qPrintable(path));
-    return true;
-}
-
-bool attach(WindowDriver &driver, CalcSimulator &simulator)
-{
-    const int count = driver.read("fileListView", "count").toInt();
-    driver.ports().append(CalcPort(simulator.portPath(), simulator.portPath()));
-    return QTest::qWaitFor(
-        [&] { return driver.read("fileListView", "count").toInt() == count + 1; }, 10000);
 }
 
 } // namespace
@@ -70,12 +48,12 @@ int main(int argc, char **argv)
 
     {
         WindowDriver driver;
-        if (!driver.start() || !shoot(driver, out + QStringLiteral("/window-no-calculator.png")))
+        if (!driver.start() || !driver.shoot(out + QStringLiteral("/window-no-calculator.png")))
             return 1;
     }
     {
         WindowDriver driver;
-        if (!driver.start() || !attach(driver, calc) || !attach(driver, lab))
+        if (!driver.start() || !driver.attach({ calc.portPath(), lab.portPath() }))
             return 1;
         QFile big(local.filePath(QStringLiteral("WAVE.bin")));
         if (!big.open(QIODevice::WriteOnly))
@@ -87,21 +65,21 @@ int main(int argc, char **argv)
         TransferProgress *transfer = driver.session().transfer();
         if (!QTest::qWaitFor(
                 [&] { return transfer->running() && transfer->bytesDone() > 20000; }, 20000)
-            || !shoot(driver, out + QStringLiteral("/window-sending.png")))
+            || !driver.shoot(out + QStringLiteral("/window-sending.png")))
             return 1;
         if (!QTest::qWaitFor([&] { return !driver.session().property("isBusy").toBool(); }, 60000))
             return 1;
         calc.setReplyDelay(0);
-        if (!shoot(driver, out + QStringLiteral("/demo-window.png")))
+        if (!driver.shoot(out + QStringLiteral("/demo-window.png")))
             return 1;
     }
     {
         WindowDriver driver;
-        if (!driver.start() || !attach(driver, calc))
+        if (!driver.start() || !driver.attach({ calc.portPath() }))
             return 1;
         driver.ports().append(CalcPort(quiet.portPath(), quiet.portPath()));
         if (!QTest::qWaitFor([&] { return !driver.session().doctor()->notices().isEmpty(); }, 10000)
-            || !shoot(driver, out + QStringLiteral("/window-doctor.png")))
+            || !driver.shoot(out + QStringLiteral("/window-doctor.png")))
             return 1;
     }
     return 0;
