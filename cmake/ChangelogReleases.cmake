@@ -6,6 +6,28 @@
 # Every "## [x.y.z] - YYYY-MM-DD" heading becomes a release; "### Added" and the
 # like become paragraphs, "- " items list items (indented lines continue the
 # item). An [Unreleased] section and link definitions are left out.
+# Close what is open in the release being written: the item, its list and,
+# with _vuve_close_release, the release itself. Macros, to set the function's
+# own variables.
+macro(_vuve_close_list)
+    if(NOT item STREQUAL "")
+        string(APPEND xml "${indent}      <li>${item}</li>\n")
+        set(item "")
+    endif()
+    if(in_list)
+        string(APPEND xml "${indent}    </ul>\n")
+        set(in_list FALSE)
+    endif()
+endmacro()
+
+macro(_vuve_close_release)
+    _vuve_close_list()
+    if(in_release)
+        string(APPEND xml "${indent}  </description>\n${indent}</release>\n")
+        set(in_release FALSE)
+    endif()
+endmacro()
+
 function(vuve_changelog_releases changelog out_xml out_first_version out_first_date)
     file(READ "${changelog}" text)
     # Escaped for XML first; ';' becomes a character reference so that it
@@ -27,18 +49,7 @@ function(vuve_changelog_releases changelog out_xml out_first_version out_first_d
     foreach(line IN LISTS lines)
         if(line MATCHES "^## ")
             # A new section ends whatever was open.
-            if(NOT item STREQUAL "")
-                string(APPEND xml "${indent}      <li>${item}</li>\n")
-                set(item "")
-            endif()
-            if(in_list)
-                string(APPEND xml "${indent}    </ul>\n")
-                set(in_list FALSE)
-            endif()
-            if(in_release)
-                string(APPEND xml "${indent}  </description>\n${indent}</release>\n")
-                set(in_release FALSE)
-            endif()
+            _vuve_close_release()
             if(line MATCHES "^## \\[([0-9]+\\.[0-9]+\\.[0-9]+)\\] - ([0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9])")
                 if(first STREQUAL "")
                     set(first "${CMAKE_MATCH_1}")
@@ -51,14 +62,7 @@ function(vuve_changelog_releases changelog out_xml out_first_version out_first_d
         elseif(NOT in_release)
             continue()
         elseif(line MATCHES "^### +(.+)$")
-            if(NOT item STREQUAL "")
-                string(APPEND xml "${indent}      <li>${item}</li>\n")
-                set(item "")
-            endif()
-            if(in_list)
-                string(APPEND xml "${indent}    </ul>\n")
-                set(in_list FALSE)
-            endif()
+            _vuve_close_list()
             string(APPEND xml "${indent}    <p>${CMAKE_MATCH_1}:</p>\n")
         elseif(line MATCHES "^- +(.+)$")
             if(NOT item STREQUAL "")
@@ -73,15 +77,7 @@ function(vuve_changelog_releases changelog out_xml out_first_version out_first_d
             string(APPEND item " ${CMAKE_MATCH_1}")
         endif()
     endforeach()
-    if(NOT item STREQUAL "")
-        string(APPEND xml "${indent}      <li>${item}</li>\n")
-    endif()
-    if(in_list)
-        string(APPEND xml "${indent}    </ul>\n")
-    endif()
-    if(in_release)
-        string(APPEND xml "${indent}  </description>\n${indent}</release>\n")
-    endif()
+    _vuve_close_release()
     # Link definitions such as "[1.0.0]: https://..." are not list items and
     # fall through above.
     set(${out_xml} "${xml}" PARENT_SCOPE)

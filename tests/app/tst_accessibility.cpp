@@ -4,7 +4,6 @@
 // session, on simulated calculators, with accessibility switched on as a screen reader does.
 #include "AccessibleTree.h"
 #include "CalcSimulator.h"
-#include "FrameCodec.h"
 #include "ShortWaits.h"
 #include "TwoCalculators.h"
 #include "WindowDriver.h"
@@ -34,7 +33,6 @@ class TestAccessibility : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
     void windowElements_data();
@@ -53,18 +51,10 @@ private:
     // prints the tree when it does not come.
     bool waitFor(QAccessible::Role role, const QString &name) const;
 
-    int m_firstWait = 0;
-    int m_furtherWait = 0;
     std::unique_ptr<CalcSimulator> m_calc;
     std::unique_ptr<CalcSimulator> m_lab;
     std::unique_ptr<WindowDriver> m_driver;
 };
-
-void TestAccessibility::initTestCase()
-{
-    m_firstWait = FrameCodec::firstWaitMs();
-    m_furtherWait = FrameCodec::furtherWaitMs();
-}
 
 void TestAccessibility::init()
 {
@@ -78,7 +68,6 @@ void TestAccessibility::cleanup()
     m_driver.reset();
     m_calc.reset();
     m_lab.reset();
-    FrameCodec::setWaitLimits(m_firstWait, m_furtherWait);
 }
 
 // As a screen reader arrives: the controls learn that accessibility is on.

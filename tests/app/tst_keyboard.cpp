@@ -4,7 +4,7 @@
 // open what the toolbar and the menu open; the tooltips name the keys; and
 // Copy and Paste keep their keys. The real document and session.
 #include "CalcSimulator.h"
-#include "FrameCodec.h"
+#include "ShortWaits.h"
 #include "TwoCalculators.h"
 #include "WindowDriver.h"
 
@@ -67,8 +67,6 @@ private:
     QString focusedStop() const;
     void press(const QKeySequence &keys);
 
-    int m_firstWait = 0;
-    int m_furtherWait = 0;
     std::unique_ptr<CalcSimulator> m_calc;
     std::unique_ptr<CalcSimulator> m_lab;
     std::unique_ptr<WindowDriver> m_driver;
@@ -79,8 +77,6 @@ private:
 void TestKeyboard::initTestCase()
 {
     QGuiApplication::styleHints()->setUseHoverEffects(true);
-    m_firstWait = FrameCodec::firstWaitMs();
-    m_furtherWait = FrameCodec::furtherWaitMs();
 }
 
 void TestKeyboard::init()
@@ -94,7 +90,6 @@ void TestKeyboard::cleanup()
     m_driver.reset();
     m_calc.reset();
     m_lab.reset();
-    FrameCodec::setWaitLimits(m_firstWait, m_furtherWait);
 }
 
 bool TestKeyboard::startWithCalculators()
@@ -365,8 +360,8 @@ void TestKeyboard::menuByKeyboard()
 // While a job runs the toolbar and the menu are off, and so are their keys.
 void TestKeyboard::keysOffWhileBusy()
 {
-    FrameCodec::setWaitLimits(3000, 3000);
     QVERIFY(startWithCalculators());
+    ShortWaits shortWaits(3000);
     m_driver->selectRows({ 0 });
     // A calculator that does not answer holds the job until the wait runs out.
     m_calc->setSilent(true);

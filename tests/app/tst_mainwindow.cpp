@@ -1,7 +1,6 @@
 // The user flows of the window, end to end: the real document and session on
 // two simulated calculators.
 #include "CalcSimulator.h"
-#include "FrameCodec.h"
 #include "IdleWorkers.h"
 #include "ShortWaits.h"
 #include "TwoCalculators.h"
@@ -64,8 +63,6 @@ private:
     void paste(const QList<QUrl> &urls);
     bool pressEscape();
 
-    int m_firstWait = 0;
-    int m_furtherWait = 0;
     QByteArray m_tmpDir;
     std::unique_ptr<QTemporaryDir> m_local;
     std::unique_ptr<CalcSimulator> m_calc;
@@ -75,8 +72,6 @@ private:
 
 void TestMainWindow::initTestCase()
 {
-    m_firstWait = FrameCodec::firstWaitMs();
-    m_furtherWait = FrameCodec::furtherWaitMs();
     m_tmpDir = qgetenv("TMPDIR");
 }
 
@@ -94,7 +89,6 @@ void TestMainWindow::cleanup()
     m_calc.reset();
     m_lab.reset();
     m_local.reset();
-    FrameCodec::setWaitLimits(m_firstWait, m_furtherWait);
     qputenv("TMPDIR", m_tmpDir);
 }
 

@@ -52,7 +52,6 @@ private slots:
     void refusedWhileBusy();
 
 private:
-    bool attach(CalcSimulator &simulator);
     QUrl writeLocal(const QString &name, const QByteArray &content);
     QString transferLine() const;
     QStringList noticesShown() const;
@@ -91,20 +90,6 @@ void TestWindowFeedback::cleanup()
     m_local.reset();
     FrameCodec::setWaitLimits(m_firstWait, m_furtherWait);
     FrameCodec::setCommandLimits(m_allowance, m_cap);
-}
-
-// Listed once its first reading has ended; one at a time keeps the order.
-bool TestWindowFeedback::attach(CalcSimulator &simulator)
-{
-    const int count = m_driver->read("fileListView", "count").toInt();
-    m_driver->ports().append(CalcPort(simulator.portPath(), simulator.portPath()));
-    m_driver->session().update();
-    // The table takes its rows a moment after the list.
-    const int files = count == 0 ? simulator.files().size() : -1;
-    return QTest::qWaitFor([&] {
-        return m_driver->read("fileListView", "count").toInt() == count + 1
-            && (files < 0 || m_driver->read("tableView", "rowCount").toInt() == files);
-    });
 }
 
 QUrl TestWindowFeedback::writeLocal(const QString &name, const QByteArray &content)
@@ -262,7 +247,7 @@ void TestWindowFeedback::emptyState()
     QTRY_VERIFY(hint->property("text").toString().startsWith(QLatin1String("Connect")));
     QVERIFY(hint->property("visible").toBool());
 
-    QVERIFY(attach(*m_lab));
+    QVERIFY(m_driver->attach({ m_lab->portPath() }, m_lab->files().size()));
     QTRY_VERIFY(!hint->property("visible").toBool());
 }
 
@@ -279,7 +264,7 @@ void TestWindowFeedback::progressAndOutcome()
 {
     QFETCH(bool, send);
     QVERIFY(m_driver->start());
-    QVERIFY(attach(*m_calc));
+    QVERIFY(m_driver->attach({ m_calc->portPath() }, calculatorFiles.size()));
     TransferProgress *transfer = m_driver->session().transfer();
     struct Seen
     {
@@ -344,8 +329,7 @@ void TestWindowFeedback::progressAndOutcome()
 void TestWindowFeedback::selectionClearedForAnotherCalculator()
 {
     QVERIFY(m_driver->start());
-    QVERIFY(attach(*m_calc));
-    QVERIFY(attach(*m_lab));
+    QVERIFY(m_driver->attach({ m_calc->portPath(), m_lab->portPath() }, calculatorFiles.size()));
     m_driver->selectRows({ 0, 2 });
     QCOMPARE(m_driver->selectedCount(), 2);
 
@@ -382,7 +366,7 @@ void TestWindowFeedback::refusedWhileBusy()
     QFETCH(QString, entry);
     FrameCodec::setWaitLimits(3000, 3000);
     QVERIFY(m_driver->start());
-    QVERIFY(attach(*m_calc));
+    QVERIFY(m_driver->attach({ m_calc->portPath() }, calculatorFiles.size()));
     const QUrl file = writeLocal(QStringLiteral("NEW.py"), "new = 1\n");
     auto *held = new QMimeData;
     if (entry == QLatin1String("paste"))
