@@ -1161,6 +1161,94 @@ private slots:
             QStringLiteral("The calculator at %1 does not answer.\n").arg(m_sim->portPath()));
     }
 
+    // Names from the calculator go onto the command line when Tab completes
+    // them: nothing in them runs, and each reads back as the name itself,
+    // for a word begun bare, in single quotes or in double quotes.
+    void completionTakesNamesAsData_data()
+    {
+        QTest::addColumn<QStringList>("words"); // after "vuvectl"; the last one is completed
+        QTest::addColumn<QStringList>("offered");
+        const QString dollar = QStringLiteral("A$(touch PWNED).TXT");
+        const QString backtick = QStringLiteral("A`touch PWNED`.TXT");
+        const QString quotes = QStringLiteral("B'x\" !y;*.PY");
+        const QString star = QStringLiteral("*");
+        const QString calc = QStringLiteral("Lab $(touch PWNED) *");
+        QTest::newRow("get, every name") << QStringList { QStringLiteral("get"), QString() }
+                                         << QStringList { dollar, backtick, quotes, star };
+        QTest::newRow("get, bare") << QStringList { QStringLiteral("get"), QStringLiteral("A") }
+                                   << QStringList { dollar, backtick };
+        QTest::newRow("rm, backslash") << QStringList { QStringLiteral("rm"),
+            QStringLiteral("A\\$") } << QStringList { dollar };
+        QTest::newRow("get, single quote") << QStringList { QStringLiteral("get"),
+            QStringLiteral("'B") } << QStringList { quotes };
+        QTest::newRow("rm, double quote") << QStringList { QStringLiteral("rm"),
+            QStringLiteral("\"") } << QStringList { dollar, backtick, quotes, star };
+        QTest::newRow("get, star")
+            << QStringList { QStringLiteral("get"), QStringLiteral("\\*") } << QStringList { star };
+        QTest::newRow("get on a port") << QStringList { QStringLiteral("--port"),
+            QStringLiteral("@PORT"), QStringLiteral("get"), QStringLiteral("A") }
+                                       << QStringList { dollar, backtick };
+        QTest::newRow("calc") << QStringList { QStringLiteral("--calc"), QString() }
+                              << QStringList { calc };
+        QTest::newRow("calc, single quote") << QStringList { QStringLiteral("--calc"),
+            QStringLiteral("'L") } << QStringList { calc };
+        QTest::newRow("calc, double quote") << QStringList { QStringLiteral("--calc"),
+            QStringLiteral("\"L") } << QStringList { calc };
+    }
+    void completionTakesNamesAsData()
+    {
+        QFETCH(QStringList, words);
+        QFETCH(QStringList, offered);
+        const QString bashCompletion = QStringLiteral("/usr/share/bash-completion/bash_completion");
+        QVERIFY2(
+            QFileInfo::exists(bashCompletion), "bash-completion is not installed (scripts/setup)");
+        m_sim->setName(QStringLiteral("Lab $(touch PWNED) *"));
+        m_sim->setFiles({ { QStringLiteral("A$(touch PWNED).TXT"), "d" },
+            { QStringLiteral("A`touch PWNED`.TXT"), "b" }, { QStringLiteral("B'x\" !y;*.PY"), "q" },
+            { QStringLiteral("*"), "s" } });
+        attach({ m_sim });
+        words.replaceInStrings(QStringLiteral("@PORT"), m_sim->portPath());
+        QTemporaryDir bin, work;
+        QVERIFY(QFile::link(QStringLiteral(VUVECTL_PATH), bin.filePath(QStringLiteral("vuvectl"))));
+        writeFile(work.filePath(QStringLiteral("local file")), "a glob would find me");
+        QProcessEnvironment env = m_env;
+        env.insert(QStringLiteral("PATH"),
+            bin.path() + QLatin1Char(':') + env.value(QStringLiteral("PATH")));
+        env.insert(QStringLiteral("WORK"), work.path());
+        env.insert(QStringLiteral("BASH_COMPLETION"), bashCompletion);
+        env.insert(QStringLiteral("COMPLETION"),
+            QStringLiteral(VUVE_SOURCE_DIR "/tools/vuvectl.bash-completion"));
+        // Each reply is read back as the shell reads the line once Tab put
+        // it there, its opening quote (if any) closed.
+        const QString script = QStringLiteral(R"(cd "$WORK" || exit 2
+source "$BASH_COMPLETION"
+source "$COMPLETION"
+COMP_WORDS=("$@")
+COMP_CWORD=$(($# - 1))
+COMP_LINE="$*"
+COMP_POINT=${#COMP_LINE}
+_vuvectl vuvectl "${COMP_WORDS[COMP_CWORD]}" "${COMP_WORDS[COMP_CWORD - 1]}"
+cur=${COMP_WORDS[COMP_CWORD]}
+quote=""
+[[ $cur == [\'\"]* ]] && quote=${cur:0:1}
+for reply in "${COMPREPLY[@]}"; do
+    eval "printf '%s\n' $quote$reply$quote"
+done
+)");
+        Run r = runProcess(QStringLiteral("bash"),
+            QStringList { QStringLiteral("--norc"), QStringLiteral("--noprofile"),
+                QStringLiteral("-c"), script, QStringLiteral("bash"), QStringLiteral("vuvectl") }
+                + words,
+            env);
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(QDir(work.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+            QStringList { QStringLiteral("local file") });
+        QStringList got = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        got.sort();
+        offered.sort();
+        QCOMPARE(got, offered);
+    }
+
     // What --help promises, the manual page and the README describe too.
     void documentationAgrees()
     {
