@@ -99,29 +99,38 @@ QList<BatchPlanner::Item> BatchPlanner::select(
 {
     QVector<bool> chosen(onCalc.size(), allFiles);
     for (const QString &wanted : namesOrPatterns) {
+        // A calculator may hold "A*.TXT" or "[": naming it means that file,
+        // not every file the name would match as a pattern.
         bool found = false;
-        if (isPattern(wanted)) {
-            const QRegularExpression pattern(QRegularExpression::anchoredPattern(
-                QRegularExpression::wildcardToRegularExpression(wanted)));
-            for (int i = 0; i < onCalc.size(); ++i) {
-                if (pattern.match(onCalc.at(i).first).hasMatch()) {
-                    chosen[i] = true;
-                    found = true;
-                }
-            }
-            if (!found)
-                problems.append(QStringLiteral("No file on the calculator matches %1.")
-                                    .arg(Reporter::printable(wanted)));
-            continue;
-        }
         for (int i = 0; i < onCalc.size(); ++i) {
             if (onCalc.at(i).first == wanted) {
                 chosen[i] = true;
                 found = true;
             }
         }
-        if (!found)
+        if (found)
+            continue;
+        if (!isPattern(wanted)) {
             problems.append(QStringLiteral("File %1 is not on the calculator.")
+                                .arg(Reporter::printable(wanted)));
+            continue;
+        }
+        const QRegularExpression pattern(QRegularExpression::anchoredPattern(
+            QRegularExpression::wildcardToRegularExpression(wanted)));
+        if (!pattern.isValid()) {
+            problems.append(QStringLiteral("%1 is neither a file on the calculator nor a valid "
+                                           "pattern.")
+                                .arg(Reporter::printable(wanted)));
+            continue;
+        }
+        for (int i = 0; i < onCalc.size(); ++i) {
+            if (pattern.match(onCalc.at(i).first).hasMatch()) {
+                chosen[i] = true;
+                found = true;
+            }
+        }
+        if (!found)
+            problems.append(QStringLiteral("No file on the calculator matches %1.")
                                 .arg(Reporter::printable(wanted)));
     }
     QList<Item> items;

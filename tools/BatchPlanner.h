@@ -40,8 +40,9 @@ public:
     static void markCalcCollisions(QList<Item> &items, const Listing &onCalc);
 
     // Files of the listing named, or matched by a shell pattern (*, ?, [...]),
-    // each once, in listing order; every name or pattern that finds nothing
-    // is a problem.
+    // each once, in listing order. An argument that is a listed name means
+    // that file only, even where it could be read as a pattern. Every name or
+    // pattern that finds nothing, and a pattern that is not one, is a problem.
     static QList<Item> select(const QStringList &namesOrPatterns, bool allFiles,
         const Listing &onCalc, QStringList &problems);
     static void markLocalCollisions(QList<Item> &items, const QString &folder);

@@ -332,6 +332,65 @@ private slots:
             QCOMPARE(m_sim->hasFile(file.first), !chosen.contains(file.first));
     }
 
+    // A calculator may hold names that read as patterns: naming one means
+    // that file alone, and a pattern that is none is one clear error.
+    void listedNamesBeforePatterns_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QStringList>("chosen");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("listed name with a star")
+            << QStringList { QStringLiteral("A*.TXT") } << 0
+            << QStringList { QStringLiteral("A*.TXT") } << QString();
+        QTest::newRow("listed name with brackets")
+            << QStringList { QStringLiteral("[X].TXT") } << 0
+            << QStringList { QStringLiteral("[X].TXT") } << QString();
+        QTest::newRow("file named [") << QStringList { QStringLiteral("[") } << 0
+                                      << QStringList { QStringLiteral("[") } << QString();
+        QTest::newRow("pattern") << QStringList { QStringLiteral("A?.TXT") } << 0
+                                 << QStringList { QStringLiteral("A*.TXT"),
+                                        QStringLiteral("AB.TXT"), QStringLiteral("AC.TXT") }
+                                 << QString();
+        QTest::newRow("unlisted name read as a pattern")
+            << QStringList { QStringLiteral("[XY].TXT") } << 0
+            << QStringList { QStringLiteral("X.TXT") } << QString();
+        QTest::newRow("invalid pattern")
+            << QStringList { QStringLiteral("[Z"), QStringLiteral("AB.TXT") } << 1
+            << QStringList { QStringLiteral("AB.TXT") }
+            << QStringLiteral("[Z is neither a file on the calculator nor a valid pattern.\n");
+    }
+    void listedNamesBeforePatterns()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, exitCode);
+        QFETCH(QStringList, chosen);
+        QFETCH(QString, err);
+        const Files files { { QStringLiteral("A*.TXT"), "star" }, { QStringLiteral("AB.TXT"), "b" },
+            { QStringLiteral("AC.TXT"), "c" }, { QStringLiteral("[X].TXT"), "brackets" },
+            { QStringLiteral("X.TXT"), "x" }, { QStringLiteral("["), "bracket" } };
+        m_sim->setFiles(files);
+        QTemporaryDir to;
+        Run get = vuvectl(
+            QStringList { QStringLiteral("get"), QStringLiteral("--to"), to.path() } + args);
+        QCOMPARE(get.exitCode, exitCode);
+        // One sentence, and no toolkit warning for each file listed.
+        QCOMPARE(get.err, err);
+        QStringList got = QDir(to.path()).entryList(QDir::Files);
+        QStringList expected = chosen;
+        got.sort();
+        expected.sort();
+        QCOMPARE(got, expected);
+        for (const QString &name : qAsConst(chosen))
+            QCOMPARE(readFile(to.filePath(name)), m_sim->fileContent(name));
+
+        Run rm = vuvectl(QStringList { QStringLiteral("rm") } + args);
+        QCOMPARE(rm.exitCode, exitCode);
+        QCOMPARE(rm.err, err);
+        for (const auto &file : files)
+            QCOMPARE(m_sim->hasFile(file.first), !chosen.contains(file.first));
+    }
+
     // The whole batch is checked before anything is sent.
     void putRefusals_data()
     {
