@@ -34,20 +34,26 @@ QString BackupWriter::folderNameOf(const QString &deviceName)
 
 // mkdir makes the folder or fails: an existing folder, or a link planted
 // under the name, is never written into.
-bool BackupWriter::makeFolder(const QString &parentFolder, const QString &base)
+QString BackupWriter::makeNewFolder(const QString &parentFolder, const QString &base)
 {
     const QDir parent(parentFolder);
     for (int n = 1; n <= 100; ++n) {
         const QString name = n == 1 ? base : QStringLiteral("%1-%2").arg(base).arg(n);
-        if (parent.mkdir(name)) {
-            m_folder = parent.absoluteFilePath(name);
-            return true;
-        }
+        if (parent.mkdir(name))
+            return parent.absoluteFilePath(name);
         if (!parent.exists(name) && !QFileInfo(parent.filePath(name)).isSymLink())
             break;
     }
+    return QString();
+}
+
+bool BackupWriter::makeFolder(const QString &parentFolder, const QString &base)
+{
+    m_folder = makeNewFolder(parentFolder, base);
+    if (!m_folder.isEmpty())
+        return true;
     m_reporter.error(QStringLiteral("No backup folder can be made in %1.")
-                         .arg(QDir::toNativeSeparators(parent.absolutePath())));
+                         .arg(QDir::toNativeSeparators(QDir(parentFolder).absolutePath())));
     return false;
 }
 

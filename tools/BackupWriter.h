@@ -27,6 +27,10 @@ public:
     // The device name as a folder name: nothing that leaves the folder or
     // confuses a shell's listing.
     static QString folderNameOf(const QString &deviceName);
+    // A folder this run makes itself, base or base-2, base-3...: never one
+    // that was there already (another user may have made it). Its absolute
+    // path, or empty when none can be made.
+    static QString makeNewFolder(const QString &parentFolder, const QString &base);
 
 private:
     bool makeFolder(const QString &parentFolder, const QString &base);

@@ -90,16 +90,18 @@ int BatchRunner::get()
     }
     QString dest = QDir(folder).absolutePath();
     // Calculators of a class hold files of the same names: each one's go into
-    // a folder of its own, named after it and its port.
+    // a folder of its own, named after it and its port. The name is easy to
+    // guess, so in a shared folder it may already be taken by someone else's.
     if (m_options.every) {
         const QString own = QStringLiteral("%1 (%2)").arg(
             BackupWriter::folderNameOf(m_link->devName()), QFileInfo(m_port).fileName());
-        if (!QDir(dest).mkpath(own)) {
+        const QString made = BackupWriter::makeNewFolder(dest, own);
+        if (made.isEmpty()) {
             m_reporter.error(QStringLiteral("Folder %1 can't be made.")
                                  .arg(QDir::toNativeSeparators(QDir(dest).filePath(own))));
             return CalcRunner::Failed;
         }
-        dest = QDir(dest).filePath(own);
+        dest = made;
     }
     m_reporter.result().insert(QStringLiteral("folder"), dest);
     Listing files;

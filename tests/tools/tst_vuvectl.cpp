@@ -391,6 +391,42 @@ private slots:
             QCOMPARE(m_sim->hasFile(file.first), !chosen.contains(file.first));
     }
 
+    // Each calculator's folder has a name anyone can guess: one that another
+    // user made first, or a link planted under it, is never written into.
+    void everyGetMakesItsOwnFolder_data()
+    {
+        QTest::addColumn<bool>("link");
+        QTest::newRow("folder made by someone else") << false;
+        QTest::newRow("link planted") << true;
+    }
+    void everyGetMakesItsOwnFolder()
+    {
+        QFETCH(bool, link);
+        m_sim->setFiles({ { QStringLiteral("MINE.py"), "mine" } });
+        attach({ m_sim });
+        QTemporaryDir dir, elsewhere;
+        const QString planted = dir.filePath(
+            QStringLiteral("Vori X1 (%1)").arg(QFileInfo(m_sim->portPath()).fileName()));
+        if (link)
+            QVERIFY(QFile::link(elsewhere.path(), planted));
+        else
+            QVERIFY(QDir().mkdir(planted));
+        Run r
+            = vuvectl({ QStringLiteral("--json"), QStringLiteral("--every"), QStringLiteral("get"),
+                          QStringLiteral("--to"), dir.path(), QStringLiteral("--all-files") },
+                false);
+        QCOMPARE(r.exitCode, 0);
+        const QList<QJsonObject> results = jsonLines(r.out);
+        QCOMPARE(results.size(), 1);
+        const QString folder = results.first().value(QStringLiteral("folder")).toString();
+        QCOMPARE(folder, planted + QStringLiteral("-2"));
+        QVERIFY(!QFileInfo(folder).isSymLink());
+        QCOMPARE(readFile(QDir(folder).filePath(QStringLiteral("MINE.py"))), QByteArray("mine"));
+        QCOMPARE(QDir(planted).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+        QCOMPARE(QDir(elsewhere.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+            QStringList());
+    }
+
     // The whole batch is checked before anything is sent.
     void putRefusals_data()
     {
@@ -921,8 +957,11 @@ private slots:
                                     .arg(dir.path(), QFileInfo(second->portPath()).fileName());
             QCOMPARE(readFile(own), QByteArray("mine"));
             QCOMPARE(readFile(lab), QByteArray("Vori X1 Lab"));
-            QCOMPARE(
-                results.at(2).value(QStringLiteral("folder")).toString(), QFileInfo(lab).path());
+            // The second run finds the first run's folders and makes new ones.
+            QCOMPARE(results.at(2).value(QStringLiteral("folder")).toString(),
+                QFileInfo(lab).path() + QStringLiteral("-2"));
+            QCOMPARE(readFile(QFileInfo(lab).path() + QStringLiteral("-2/OWN.py")),
+                QByteArray("Vori X1 Lab"));
         } else {
             // One folder per calculator that answered, twice over.
             const QStringList folders
