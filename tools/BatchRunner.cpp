@@ -7,10 +7,10 @@
 #include "ConflictAsker.h"
 #include "ProgressLine.h"
 #include "Reporter.h"
+#include "UploadFile.h"
 #include "serializeData.pb.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QUrl>
@@ -312,12 +312,17 @@ int BatchRunner::restore()
             json.append(entry);
             continue;
         }
-        QFile in(item.localPath);
+        // Read as put reads: the file checked a moment ago may have been
+        // swapped for a FIFO that would block an ordinary open for ever.
         QByteArray content;
-        if (in.open(QIODevice::ReadOnly))
-            content = in.read(qint64(CVivuRuza::maxUploadSize) + 1);
+        const UploadFile::Result read
+            = UploadFile::read(item.localPath, CVivuRuza::maxUploadSize, content);
         bool ok = false;
-        if (BackupManifest::sha256(content) != manifest.files.at(i).sha256
+        if (read == UploadFile::Result::NotRegular) {
+            m_reporter.error(QStringLiteral("%1 is not a regular file any more; it was not sent.")
+                                 .arg(item.shown));
+        } else if (read != UploadFile::Result::Ok
+            || BackupManifest::sha256(content) != manifest.files.at(i).sha256
             || content.size() != item.size) {
             m_reporter.error(QStringLiteral("%1 changed since it was checked; it was not sent.")
                                  .arg(item.shown));

@@ -2,6 +2,7 @@
 
 #include "CalcFileName.h"
 #include "PortProblem.h"
+#include "UploadFile.h"
 #include "WholeFile.h"
 #include "serializeData.pb.h"
 
@@ -21,11 +22,7 @@
 #include <limits>
 
 #ifdef Q_OS_UNIX
-#include <cerrno>
 #include <cstdio>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 #endif
 
 using VivuRuza::calcMsg;
@@ -138,40 +135,6 @@ bool parseWhole(calcMsg &msg, const QByteArray &payload)
             reinterpret_cast<const uchar *>(payload.constData()) + payload.size());
 }
 
-// Reads a local file for upload without blocking on a FIFO or a device: only
-// a regular file (after following links) is read.
-enum class LocalRead { Ok, Unreadable, NotRegular, TooLarge };
-
-LocalRead readUpload(const QString &path, int limit, QByteArray &content)
-{
-#ifdef Q_OS_UNIX
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return errno == ENXIO ? LocalRead::NotRegular : LocalRead::Unreadable;
-    struct stat st;
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return LocalRead::NotRegular;
-    }
-    QFile local;
-    if (!local.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return LocalRead::Unreadable;
-    }
-#else
-    if (!QFileInfo(path).isFile())
-        return LocalRead::NotRegular;
-    QFile local(path);
-    if (!local.open(QIODevice::ReadOnly))
-        return LocalRead::Unreadable;
-#endif
-    // One byte past the limit tells a file that is too large from one that
-    // fits exactly; a cut file must never pass for the whole.
-    content = local.read(qint64(limit) + 1);
-    if (content.size() > limit)
-        return LocalRead::TooLarge;
-    return LocalRead::Ok;
-}
 } // namespace
 
 CVivuRuza::CVivuRuza(const QSerialPortInfo &portInfo, QObject *parent)
@@ -716,16 +679,17 @@ void CVivuRuza::sendFiles(const QList<QPair<QString, QString>> &files)
         const QString shown = QDir::toNativeSeparators(pair.first);
         QByteArray content;
         QString problem;
-        switch (readUpload(QUrl::fromLocalFile(pair.first).toLocalFile(), maxUploadSize, content)) {
-        case LocalRead::Ok:
+        switch (UploadFile::read(
+            QUrl::fromLocalFile(pair.first).toLocalFile(), maxUploadSize, content)) {
+        case UploadFile::Result::Ok:
             break;
-        case LocalRead::Unreadable:
+        case UploadFile::Result::Unreadable:
             problem = QStringLiteral("File %1 can't be read.");
             break;
-        case LocalRead::NotRegular:
+        case UploadFile::Result::NotRegular:
             problem = QStringLiteral("%1 is not a regular file and can't be sent.");
             break;
-        case LocalRead::TooLarge:
+        case UploadFile::Result::TooLarge:
             problem
                 = QStringLiteral("File %1 is larger than 1 MiB (1048576 bytes) and can't be sent.");
             break;

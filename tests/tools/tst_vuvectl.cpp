@@ -15,6 +15,7 @@
 #include <poll.h>
 #include <pty.h>
 #include <random>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -722,6 +723,45 @@ private slots:
         QCOMPARE(restore.exitCode, 1);
         QVERIFY2(restore.err.contains(stderrHas), qPrintable(restore.err));
         QCOMPARE(countSent(calcMsg::SEND_FILE), 0);
+    }
+
+    // A taken name is asked about after the backup was checked; a file
+    // swapped for a FIFO meanwhile is refused, not waited on for ever.
+    void restoreRefusesSwappedFifo()
+    {
+        m_sim->setFiles({ { QStringLiteral("MAIN.py"), "main" }, { QStringLiteral("B.py"), "b" } });
+        QTemporaryDir dir;
+        Run backup = vuvectl({ QStringLiteral("backup"), dir.path() });
+        QCOMPARE(backup.exitCode, 0);
+        const QDir folder(backup.out.trimmed());
+        m_sim->setFiles({ { QStringLiteral("MAIN.py"), "changed" } });
+
+        Terminal terminal;
+        QVERIFY(!terminal.path().isEmpty());
+        QProcess p;
+        p.setStandardInputFile(terminal.path());
+        p.setStandardErrorFile(terminal.path());
+        p.start(QStringLiteral(VUVECTL_PATH),
+            { QStringLiteral("--port"), m_sim->portPath(), QStringLiteral("--timeout"),
+                QStringLiteral("1000"), QStringLiteral("restore"), folder.path() });
+        QVERIFY2(terminal.waitFor(QStringLiteral("[y]es/[n]o/[a]ll/none?")),
+            qPrintable(terminal.seen()));
+        const QString main = folder.filePath(QStringLiteral("MAIN.py"));
+        QVERIFY(QFile::remove(main));
+        QVERIFY(::mkfifo(QFile::encodeName(main).constData(), 0600) == 0);
+        terminal.type("y\n");
+        const bool ended = p.waitForFinished(30000);
+        if (!ended) {
+            p.kill();
+            p.waitForFinished();
+        }
+        QVERIFY2(ended, "restore still waits on the FIFO");
+        QCOMPARE(p.exitCode(), 1);
+        terminal.drain();
+        QVERIFY2(terminal.seen().contains(QStringLiteral("is not a regular file any more")),
+            qPrintable(terminal.seen()));
+        QCOMPARE(m_sim->fileContent(QStringLiteral("MAIN.py")), QByteArray("changed"));
+        QCOMPARE(m_sim->fileContent(QStringLiteral("B.py")), QByteArray("b"));
     }
 
     // A disk that takes only part of a file: the command fails and says so,

@@ -1,0 +1,45 @@
+#include "UploadFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+UploadFile::Result UploadFile::read(const QString &path, int limit, QByteArray &content)
+{
+    content.clear();
+#ifdef Q_OS_UNIX
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return errno == ENXIO ? Result::NotRegular : Result::Unreadable;
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return Result::NotRegular;
+    }
+    QFile local;
+    if (!local.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return Result::Unreadable;
+    }
+#else
+    if (!QFileInfo(path).isFile())
+        return Result::NotRegular;
+    QFile local(path);
+    if (!local.open(QIODevice::ReadOnly))
+        return Result::Unreadable;
+#endif
+    // One byte past the limit tells a file that is too large from one that
+    // fits exactly; a cut file must never pass for the whole.
+    content = local.read(qint64(limit) + 1);
+    if (local.error() != QFileDevice::NoError)
+        return Result::Unreadable;
+    if (content.size() > limit)
+        return Result::TooLarge;
+    return Result::Ok;
+}
