@@ -1,32 +1,71 @@
 #include "BackupManifest.h"
 
+#include "BatchPlanner.h"
 #include "CVivuRuza.h"
 #include "Reporter.h"
+#include "UploadFile.h"
 #include "WholeFile.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QJsonArray>
 #include <QJsonDocument>
+#include <QSet>
 
 namespace {
 // A manifest is small; one far larger is not ours.
 constexpr qint64 maxManifestSize = 16 * 1024 * 1024;
+
+// 64 hexadecimal digits, in either case (a digest copied from another tool
+// may be in upper case); lower case from here on.
+bool readDigest(const QJsonValue &value, QByteArray &digest)
+{
+    digest = value.toString().toLatin1().toLower();
+    if (digest.size() != 64)
+        return false;
+    for (const char c : qAsConst(digest)) {
+        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f')))
+            return false;
+    }
+    return true;
+}
+
+// Sizes beyond this are no file of a calculator; a double that large would
+// not even convert.
+bool readSize(const QJsonValue &value, qint64 &size)
+{
+    const double d = value.toDouble(-1);
+    if (!(d >= 0 && d <= double(CVivuRuza::maxDownloadSize)) || d != double(qint64(d)))
+        return false;
+    size = qint64(d);
+    return true;
+}
 } // namespace
+
+QJsonArray BackupManifest::toJson(const QList<Entry> &entries)
+{
+    QJsonArray list;
+    for (const Entry &e : entries) {
+        QJsonObject o { { QStringLiteral("name"), e.name },
+            { QStringLiteral("size"), double(e.size) } };
+        if (!e.sha256.isEmpty())
+            o.insert(QStringLiteral("sha256"), QString::fromLatin1(e.sha256));
+        if (!e.reason.isEmpty())
+            o.insert(QStringLiteral("reason"), e.reason);
+        list.append(o);
+    }
+    return list;
+}
 
 QJsonObject BackupManifest::toJson() const
 {
-    QJsonArray list;
-    for (const Entry &e : files) {
-        list.append(QJsonObject { { QStringLiteral("name"), e.name },
-            { QStringLiteral("size"), double(e.size) },
-            { QStringLiteral("sha256"), QString::fromLatin1(e.sha256) } });
-    }
-    return QJsonObject { { QStringLiteral("format"), QLatin1String(format) },
+    QJsonObject root { { QStringLiteral("format"), QLatin1String(format) },
         { QStringLiteral("version"), formatVersion }, { QStringLiteral("device"), device },
-        { QStringLiteral("time"), time }, { QStringLiteral("files"), list } };
+        { QStringLiteral("time"), time }, { QStringLiteral("files"), toJson(files) } };
+    if (!unrestorable.isEmpty())
+        root.insert(QStringLiteral("unrestorable"), toJson(unrestorable));
+    return root;
 }
 
 bool BackupManifest::save(const QString &folder, QString &error) const
@@ -67,21 +106,42 @@ bool BackupManifest::load(const QString &folder, QString &error)
     device = root.value(QStringLiteral("device")).toObject();
     time = root.value(QStringLiteral("time")).toString();
     files.clear();
+    unrestorable.clear();
+    QSet<QString> names;
     const QJsonArray list = root.value(QStringLiteral("files")).toArray();
     for (const QJsonValue &v : list) {
         const QJsonObject o = v.toObject();
         Entry e;
         e.name = o.value(QStringLiteral("name")).toString();
-        e.size = qint64(o.value(QStringLiteral("size")).toDouble(-1));
-        e.sha256 = o.value(QStringLiteral("sha256")).toString().toLatin1();
         // The names become local paths: none may leave the folder.
-        if (!CVivuRuza::isSafeLocalName(e.name) || e.size < 0 || e.size > CVivuRuza::maxUploadSize
-            || e.sha256.size() != 64) {
+        if (!CVivuRuza::isSafeLocalName(e.name)
+            || !readSize(o.value(QStringLiteral("size")), e.size)
+            || !readDigest(o.value(QStringLiteral("sha256")), e.sha256)) {
             error = QStringLiteral("The %1 of %2 lists a file it cannot restore (%3).")
                         .arg(QLatin1String(fileName), shown, Reporter::printable(e.name));
             return false;
         }
-        files.append(e);
+        // The name goes to the calculator as it stands, so it must be one
+        // the calculator's own rule keeps.
+        e.reason = whyNotRestorable(e.name, e.size);
+        if (e.reason.isEmpty() && names.contains(e.name.toUpper()))
+            e.reason = QStringLiteral("the backup lists another file of this name (case ignored)");
+        names.insert(e.name.toUpper());
+        if (e.reason.isEmpty())
+            files.append(e);
+        else
+            unrestorable.append(e);
+    }
+    const QJsonArray left = root.value(QStringLiteral("unrestorable")).toArray();
+    for (const QJsonValue &v : left) {
+        const QJsonObject o = v.toObject();
+        Entry e;
+        e.name = o.value(QStringLiteral("name")).toString();
+        readSize(o.value(QStringLiteral("size")), e.size);
+        e.reason = o.value(QStringLiteral("reason")).toString();
+        if (e.reason.isEmpty())
+            e.reason = QStringLiteral("the backup says it can't be sent back");
+        unrestorable.append(e);
     }
     return true;
 }
@@ -92,45 +152,54 @@ QStringList BackupManifest::check(const QString &folder) const
     const QDir dir(folder);
     for (const Entry &e : files) {
         const QString path = dir.filePath(e.name);
-        const QString shown = QDir::toNativeSeparators(path);
+        const QString shown = Reporter::printable(QDir::toNativeSeparators(path));
         const QFileInfo info(path);
-        QByteArray digest;
-        qint64 size = 0;
-        if (!info.isFile() || info.isSymLink())
+        QByteArray content;
+        if (!info.isFile() || info.isSymLink()) {
             problems.append(QStringLiteral("%1 is missing from the backup.").arg(shown));
-        else if (info.size() != e.size)
+            continue;
+        }
+        if (info.size() != e.size) {
             problems.append(QStringLiteral("%1 has %2 bytes; the manifest says %3.")
                                 .arg(shown)
                                 .arg(info.size())
                                 .arg(e.size));
-        else if (!sha256OfFile(path, digest, size))
-            problems.append(QStringLiteral("File %1 can't be read.").arg(shown));
-        else if (size != e.size || digest != e.sha256)
+            continue;
+        }
+        // Opened as an upload is: what was a file a moment ago may be a FIFO now.
+        switch (UploadFile::read(path, CVivuRuza::maxUploadSize, content)) {
+        case UploadFile::Result::Ok:
+            if (content.size() != e.size || sha256(content) != e.sha256)
+                problems.append(
+                    QStringLiteral("%1 differs from what the manifest says was backed up.")
+                        .arg(shown));
+            break;
+        case UploadFile::Result::TooLarge:
             problems.append(
                 QStringLiteral("%1 differs from what the manifest says was backed up.").arg(shown));
+            break;
+        case UploadFile::Result::NotRegular:
+            problems.append(QStringLiteral("%1 is not a regular file.").arg(shown));
+            break;
+        case UploadFile::Result::Unreadable:
+            problems.append(QStringLiteral("File %1 can't be read.").arg(shown));
+            break;
+        }
     }
     return problems;
+}
+
+QString BackupManifest::whyNotRestorable(const QString &name, qint64 size)
+{
+    if (size > CVivuRuza::maxUploadSize)
+        return QStringLiteral("it is larger than 1 MiB (1048576 bytes), the most a file sent to "
+                              "the calculator may have");
+    if (BatchPlanner::calcNameOf(name) != name)
+        return QStringLiteral("its name is not one the calculator's 8.3 rule keeps");
+    return QString();
 }
 
 QByteArray BackupManifest::sha256(const QByteArray &content)
 {
     return QCryptographicHash::hash(content, QCryptographicHash::Sha256).toHex();
-}
-
-bool BackupManifest::sha256OfFile(const QString &path, QByteArray &digest, qint64 &size)
-{
-    QFile in(path);
-    if (!in.open(QIODevice::ReadOnly))
-        return false;
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    size = 0;
-    while (!in.atEnd()) {
-        const QByteArray block = in.read(64 * 1024);
-        if (block.isEmpty() && in.error() != QFileDevice::NoError)
-            return false;
-        size += block.size();
-        hash.addData(block);
-    }
-    digest = hash.result().toHex();
-    return true;
 }

@@ -2,6 +2,7 @@
 #define BACKUPMANIFEST_H
 
 #include <QByteArray>
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QList>
 #include <QString>
@@ -10,6 +11,9 @@
 // manifest.json of a backup folder: which calculator, when, and every file
 // with its size and SHA-256. Its presence is the backup's claim to be
 // complete, so it is written last, and only after every file was verified.
+// What the backup could not hold, or holds but restore cannot send back, is
+// listed apart under "unrestorable", each with the reason: a vuvectl that
+// knows no such list still restores the files.
 class BackupManifest
 {
 public:
@@ -17,7 +21,8 @@ public:
     {
         QString name;
         qint64 size = 0;
-        QByteArray sha256; // hexadecimal, lower case
+        QByteArray sha256; // hexadecimal, lower case; empty for a file not held
+        QString reason; // why restore can't send it back; empty for the files
     };
 
     static constexpr const char *fileName = "manifest.json";
@@ -26,20 +31,26 @@ public:
 
     QJsonObject device; // name, port, chunk, hv, fv, pv
     QString time; // UTC, ISO 8601
-    QList<Entry> files;
+    QList<Entry> files; // what restore sends back
+    QList<Entry> unrestorable;
 
     QJsonObject toJson() const;
+    static QJsonArray toJson(const QList<Entry> &entries);
     bool save(const QString &folder, QString &error) const;
     // False with a sentence for the user when the folder holds no complete
-    // backup or its manifest cannot be read.
+    // backup or its manifest cannot be read. Files that restore can't send
+    // (too large, or a name the calculator would not keep, as a backup made
+    // by an older vuvectl or an edited manifest may list) are moved to
+    // unrestorable.
     bool load(const QString &folder, QString &error);
-    // Every listed file is a regular file with the listed size and digest;
-    // one sentence per file that is not.
+    // Every file is a regular file with the listed size and digest; one
+    // sentence per file that is not.
     QStringList check(const QString &folder) const;
 
+    // Why a calculator file of this name and size can't be sent back as it
+    // was (a clause, such as "its name is ..."); empty when it can.
+    static QString whyNotRestorable(const QString &name, qint64 size);
     static QByteArray sha256(const QByteArray &content);
-    // Streams the file; false when it cannot be read.
-    static bool sha256OfFile(const QString &path, QByteArray &digest, qint64 &size);
 };
 
 #endif // BACKUPMANIFEST_H

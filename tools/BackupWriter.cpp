@@ -8,6 +8,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QHash>
 
 BackupWriter::BackupWriter(CVivuRuza &link, Reporter &reporter, ProgressLine *progress)
     : m_link(link)
@@ -93,6 +94,55 @@ bool BackupWriter::run(const QString &parentFolder, const QString &port)
     return true;
 }
 
+// Settled from the list before the first file is copied, so that what the
+// backup will not hold, or will hold but restore can't send back, is said at
+// once rather than found out on the day of the restore.
+QList<BackupManifest::Entry> BackupWriter::plan(const QList<QPair<QString, int>> &files)
+{
+    QList<BackupManifest::Entry> toCopy;
+    QHash<QString, QString> taken; // upper case: as listed
+    for (const auto &file : files) {
+        BackupManifest::Entry e { file.first, file.second, QByteArray(), QString() };
+        const QString key = e.name.toUpper();
+        bool held = true;
+        // The note and the manifest are the backup's own; the calculator
+        // must not overwrite them with files of those names.
+        if (!CVivuRuza::isSafeLocalName(e.name)
+            || e.name.compare(QLatin1String(BackupManifest::fileName), Qt::CaseInsensitive) == 0
+            || e.name.compare(QLatin1String(incompleteNote), Qt::CaseInsensitive) == 0) {
+            held = false;
+            e.reason = QStringLiteral("its name can't be a file name in the backup folder");
+        } else if (taken.contains(key)) {
+            // Two entries of one name would overwrite each other, and so
+            // would two names that differ only in case on a disk that
+            // ignores it; the calculator's names are compared ignoring case.
+            held = false;
+            const QString first = taken.value(key);
+            e.reason = first == e.name
+                ? QStringLiteral("the calculator lists it twice, and a backup holds one file "
+                                 "per name")
+                : QStringLiteral("the calculator lists %1 as well, and a backup holds one file "
+                                 "per name, whatever its case")
+                      .arg(first);
+        } else {
+            taken.insert(key, e.name);
+            e.reason = BackupManifest::whyNotRestorable(e.name, e.size);
+        }
+        if (!held) {
+            m_reporter.error(Reporter::printable(
+                QStringLiteral("%1 is not in the backup: %2.").arg(e.name, e.reason)));
+            m_manifest.unrestorable.append(e);
+            continue;
+        }
+        if (!e.reason.isEmpty())
+            m_reporter.error(Reporter::printable(
+                QStringLiteral("%1 is in the backup, but restore can't send it back: %2.")
+                    .arg(e.name, e.reason)));
+        toCopy.append(e);
+    }
+    return toCopy;
+}
+
 bool BackupWriter::copyFiles()
 {
     const int errorsBefore = m_reporter.errors().size();
@@ -100,40 +150,37 @@ bool BackupWriter::copyFiles()
     if (!m_link.listFiles(files))
         return fail(m_reporter.errors().value(
             errorsBefore, QStringLiteral("the calculator's file list could not be read")));
+    const QList<BackupManifest::Entry> toCopy = plan(files);
     const QDir dir(m_folder);
-    for (int i = 0; i < files.size(); ++i) {
-        const QString name = files.at(i).first;
-        const int size = files.at(i).second;
-        // The note and the manifest are the backup's own; the calculator
-        // must not overwrite them with files of those names.
-        if (!CVivuRuza::isSafeLocalName(name)
-            || name.compare(QLatin1String(BackupManifest::fileName), Qt::CaseInsensitive) == 0
-            || name.compare(QLatin1String(incompleteNote), Qt::CaseInsensitive) == 0)
-            return fail(QStringLiteral("the calculator's file name \"%1\" can't be a file name "
-                                       "in the backup")
-                            .arg(Reporter::printable(name)));
+    for (int i = 0; i < toCopy.size(); ++i) {
+        BackupManifest::Entry e = toCopy.at(i);
         if (m_progress)
-            m_progress->begin(name, i + 1, files.size());
+            m_progress->begin(e.name, i + 1, toCopy.size());
         VivuRuza::fileInf inf;
-        inf.set_name(name.toStdString());
-        inf.set_size(size);
+        inf.set_name(e.name.toStdString());
+        inf.set_size(int(e.size));
         const int errors = m_reporter.errors().size();
         const QByteArray content = m_link.getFile(inf);
         if (m_progress)
             m_progress->end();
         if (m_reporter.errors().size() != errors)
             return fail(QStringLiteral("%1 could not be copied: %2")
-                            .arg(Reporter::printable(name), m_reporter.errors().last()));
-        if (content.size() != size)
+                            .arg(Reporter::printable(e.name), m_reporter.errors().last()));
+        if (content.size() != e.size)
             return fail(QStringLiteral("%1 arrived with %2 bytes; the calculator listed %3")
-                            .arg(Reporter::printable(name))
+                            .arg(Reporter::printable(e.name))
                             .arg(content.size())
-                            .arg(size));
+                            .arg(e.size));
         QString why;
-        if (!WholeFile::write(dir.filePath(name), content, &why))
-            return fail(QStringLiteral("%1 can't be written: %2")
-                            .arg(QDir::toNativeSeparators(dir.filePath(name)), why));
-        m_manifest.files.append({ name, size, BackupManifest::sha256(content) });
+        if (!WholeFile::write(dir.filePath(e.name), content, &why))
+            return fail(
+                QStringLiteral("%1 can't be written: %2")
+                    .arg(Reporter::printable(QDir::toNativeSeparators(dir.filePath(e.name))), why));
+        e.sha256 = BackupManifest::sha256(content);
+        if (e.reason.isEmpty())
+            m_manifest.files.append(e);
+        else
+            m_manifest.unrestorable.append(e);
     }
     return true;
 }

@@ -3,6 +3,8 @@
 
 #include "BackupManifest.h"
 
+#include <QList>
+#include <QPair>
 #include <QString>
 
 class CVivuRuza;
@@ -13,6 +15,10 @@ class Reporter;
 // <device name>-<UTC time>, and writes manifest.json once every file arrived
 // whole. A backup that stops part-way keeps no manifest, carries a note
 // INCOMPLETE.txt with the reason, and its folder's name ends in -incomplete.
+// Files it cannot hold (a name that can't be a file there, a name listed
+// twice) or cannot send back (over 1 MiB, a name the calculator's rule would
+// not keep) are reported as errors at the start and listed in the manifest
+// as unrestorable; the backup still finishes, and restores the rest.
 class BackupWriter
 {
 public:
@@ -34,6 +40,7 @@ public:
 
 private:
     bool makeFolder(const QString &parentFolder, const QString &base);
+    QList<BackupManifest::Entry> plan(const QList<QPair<QString, int>> &files);
     bool copyFiles();
     bool fail(const QString &reason);
     bool writeNote(const QString &text);

@@ -280,6 +280,16 @@ int BatchRunner::restore()
         m_reporter.error(QStringLiteral("Nothing was sent."));
         return CalcRunner::Failed;
     }
+    // Said before anything moves; the rest of the backup is still restored.
+    QJsonArray json;
+    for (const BackupManifest::Entry &e : qAsConst(manifest.unrestorable)) {
+        m_reporter.error(
+            Reporter::printable(QStringLiteral("%1 can't be restored: %2.").arg(e.name, e.reason)));
+        QJsonObject entry = Reporter::fileJson(e.name, e.size);
+        entry.insert(QStringLiteral("status"), QStringLiteral("unrestorable"));
+        entry.insert(QStringLiteral("reason"), e.reason);
+        json.append(entry);
+    }
     Listing files;
     if (!CalcRunner::listing(*m_link, m_reporter, files))
         return CalcRunner::Failed;
@@ -298,7 +308,6 @@ int BatchRunner::restore()
 
     // The calculator's own names go back as they were, not through the
     // name rule: a backup restores what the calculator held.
-    QJsonArray json;
     QHash<QString, qint64> sent;
     int skipped = 0;
     for (int i = 0; i < items.size(); ++i) {

@@ -148,16 +148,21 @@ int CalcRunner::backup()
 {
     const QString parent = m_options.folder.isEmpty() ? QDir::currentPath() : m_options.folder;
     BackupWriter writer(*m_link, m_reporter, m_progress);
-    const bool complete = writer.run(parent, m_port);
+    const bool finished = writer.run(parent, m_port);
+    const BackupManifest &manifest = writer.manifest();
+    // Complete means that restore can give the calculator back all it held.
+    const bool complete = finished && manifest.unrestorable.isEmpty();
     QJsonObject &r = m_reporter.result();
     r.insert(QStringLiteral("folder"), writer.folder());
     r.insert(QStringLiteral("complete"), complete);
-    r.insert(QStringLiteral("files"), writer.manifest().toJson().value(QStringLiteral("files")));
-    if (!complete)
+    r.insert(QStringLiteral("files"), BackupManifest::toJson(manifest.files));
+    if (!manifest.unrestorable.isEmpty())
+        r.insert(QStringLiteral("unrestorable"), BackupManifest::toJson(manifest.unrestorable));
+    if (!finished)
         return Failed;
     m_reporter.line(QDir::toNativeSeparators(writer.folder()));
     m_reporter.setSummary(QStringLiteral("%1 in %2")
-                              .arg(Reporter::countOf(writer.manifest().files.size(), "file"),
+                              .arg(Reporter::countOf(manifest.files.size(), "file"),
                                   QDir::toNativeSeparators(writer.folder())));
-    return Done;
+    return complete ? Done : Failed;
 }

@@ -725,6 +725,169 @@ private slots:
         QCOMPARE(countSent(calcMsg::SEND_FILE), 0);
     }
 
+    static QJsonObject readJsonFile(const QString &path)
+    {
+        return QJsonDocument::fromJson(readFile(path)).object();
+    }
+
+    static QStringList namesIn(const QJsonArray &entries)
+    {
+        QStringList names;
+        for (const QJsonValue &v : entries)
+            names.append(v.toObject().value(QStringLiteral("name")).toString());
+        names.sort();
+        return names;
+    }
+
+    // What a backup cannot hold (a name listed twice, also in another case)
+    // or cannot send back (over 1 MiB, a name the calculator's rule would
+    // not keep) is said before the first file is copied; the rest restores.
+    void backupSaysWhatCannotBeRestored()
+    {
+        const QByteArray big = randomBytes(1048577, 7);
+        m_sim->setFiles({ { QStringLiteral("A.PY"), "a" }, { QStringLiteral("BIG.BIN"), big },
+            { QStringLiteral("C.PY"), "upper" }, { QStringLiteral("C.py"), "lower" },
+            { QStringLiteral("D.PY"), "d" }, { QStringLiteral("D.PY"), "d" },
+            { QStringLiteral("x.PY"), "x" } });
+        QTemporaryDir dir;
+        Run backup
+            = vuvectl({ QStringLiteral("--progress"), QStringLiteral("backup"), dir.path() });
+        QCOMPARE(backup.exitCode, 1);
+        const QStringList said {
+            QStringLiteral("BIG.BIN is in the backup, but restore can't send it back: it is "
+                           "larger than 1 MiB (1048576 bytes)"),
+            QStringLiteral("C.py is not in the backup: the calculator lists C.PY as well"),
+            QStringLiteral("D.PY is not in the backup: the calculator lists it twice"),
+            QStringLiteral("x.PY is in the backup, but restore can't send it back: its name is "
+                           "not one the calculator's 8.3 rule keeps."),
+        };
+        const int firstCopy = backup.err.indexOf(QStringLiteral("[1/5]"));
+        QVERIFY2(firstCopy >= 0, qPrintable(backup.err));
+        for (const QString &sentence : said) {
+            const int at = backup.err.indexOf(sentence);
+            QVERIFY2(at >= 0 && at < firstCopy, qPrintable(backup.err));
+        }
+        // A backup of all the rest, with the manifest that says so.
+        const QDir folder(backup.out.trimmed());
+        QVERIFY2(folder.exists(QStringLiteral("manifest.json")), qPrintable(backup.out));
+        QVERIFY(!folder.exists(QStringLiteral("INCOMPLETE.txt")));
+        QVERIFY(!folder.path().endsWith(QStringLiteral("-incomplete")));
+        QCOMPARE(readFile(folder.filePath(QStringLiteral("BIG.BIN"))), big);
+        QCOMPARE(readFile(folder.filePath(QStringLiteral("x.PY"))), QByteArray("x"));
+        QCOMPARE(readFile(folder.filePath(QStringLiteral("C.PY"))), QByteArray("upper"));
+        QVERIFY(!folder.exists(QStringLiteral("C.py")));
+        const QJsonObject manifest = readJsonFile(folder.filePath(QStringLiteral("manifest.json")));
+        QCOMPARE(namesIn(manifest.value(QStringLiteral("files")).toArray()),
+            (QStringList {
+                QStringLiteral("A.PY"), QStringLiteral("C.PY"), QStringLiteral("D.PY") }));
+        const QJsonArray left = manifest.value(QStringLiteral("unrestorable")).toArray();
+        QCOMPARE(namesIn(left),
+            (QStringList { QStringLiteral("BIG.BIN"), QStringLiteral("C.py"),
+                QStringLiteral("D.PY"), QStringLiteral("x.PY") }));
+        for (const QJsonValue &v : left)
+            QVERIFY(!v.toObject().value(QStringLiteral("reason")).toString().isEmpty());
+
+        m_sim->setFiles({});
+        Run restore
+            = vuvectl({ QStringLiteral("--json"), QStringLiteral("restore"), folder.path() });
+        QCOMPARE(restore.exitCode, 1);
+        QCOMPARE(sorted(m_sim->files()),
+            sorted({ { QStringLiteral("A.PY"), "a" }, { QStringLiteral("C.PY"), "upper" },
+                { QStringLiteral("D.PY"), "d" } }));
+        const QJsonObject result = json(restore.out);
+        QCOMPARE(result.value(QStringLiteral("verified")).toBool(), true);
+        const QJsonArray errors = result.value(QStringLiteral("errors")).toArray();
+        QCOMPARE(errors.size(), 4);
+        for (const QString &name : { QStringLiteral("BIG.BIN"), QStringLiteral("C.py"),
+                 QStringLiteral("D.PY"), QStringLiteral("x.PY") }) {
+            const auto named = [&name](const QJsonValue &e) {
+                return e.toString().startsWith(name + QStringLiteral(" can't be restored: "));
+            };
+            QVERIFY2(std::any_of(errors.begin(), errors.end(), named), qPrintable(name));
+        }
+        int unrestorable = 0;
+        for (const QJsonValue &v : result.value(QStringLiteral("files")).toArray()) {
+            const QString status = v.toObject().value(QStringLiteral("status")).toString();
+            unrestorable += status == QLatin1String("unrestorable") ? 1 : 0;
+            QVERIFY2(status == QLatin1String("sent") || status == QLatin1String("unrestorable"),
+                qPrintable(status));
+        }
+        QCOMPARE(unrestorable, 4);
+    }
+
+    // Restore takes a manifest as any writer may have left it, and sends
+    // nothing to the calculator under a name its own rule would not keep.
+    void restoreReadsManifest_data()
+    {
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<QStringList>("restored");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("digests in upper case")
+            << QStringLiteral("upper")
+            << QStringList { QStringLiteral("MAIN.py"), QStringLiteral("B.py") } << QString();
+        QTest::newRow("name the rule changes")
+            << QStringLiteral("main.py") << QStringList { QStringLiteral("B.py") }
+            << QStringLiteral("main.py can't be restored: its name is not one the calculator's "
+                              "8.3 rule keeps.\n");
+        QTest::newRow("name with a control character")
+            << QStringLiteral("M\x1b[2JAIN.py") << QStringList { QStringLiteral("B.py") }
+            << QStringLiteral("M\\x1b[2JAIN.py can't be restored: its name is not one the "
+                              "calculator's 8.3 rule keeps.\n");
+        QTest::newRow("file over 1 MiB, as older backups list it")
+            << QStringLiteral("big")
+            << QStringList { QStringLiteral("MAIN.py"), QStringLiteral("B.py") }
+            << QStringLiteral("BIG.BIN can't be restored: it is larger than 1 MiB (1048576 "
+                              "bytes), the most a file sent to the calculator may have.\n");
+    }
+    void restoreReadsManifest()
+    {
+        QFETCH(QString, edit);
+        QFETCH(QStringList, restored);
+        QFETCH(QString, err);
+        m_sim->setFiles({ { QStringLiteral("MAIN.py"), "main" }, { QStringLiteral("B.py"), "b" } });
+        QTemporaryDir dir;
+        Run backup = vuvectl({ QStringLiteral("backup"), dir.path() });
+        QCOMPARE(backup.exitCode, 0);
+        const QDir folder(backup.out.trimmed());
+        const QString manifestPath = folder.filePath(QStringLiteral("manifest.json"));
+        QJsonObject manifest = readJsonFile(manifestPath);
+        QJsonArray files = manifest.value(QStringLiteral("files")).toArray();
+        for (int i = 0; i < files.size(); ++i) {
+            QJsonObject f = files.at(i).toObject();
+            const QString name = f.value(QStringLiteral("name")).toString();
+            if (edit == QLatin1String("upper"))
+                f.insert(QStringLiteral("sha256"),
+                    f.value(QStringLiteral("sha256")).toString().toUpper());
+            else if (edit != QLatin1String("big") && name == QLatin1String("MAIN.py")) {
+                QVERIFY(QDir(folder).rename(name, edit));
+                f.insert(QStringLiteral("name"), edit);
+            }
+            files.replace(i, f);
+        }
+        if (edit == QLatin1String("big")) {
+            const QByteArray big = randomBytes(1048577, 9);
+            writeFile(folder.filePath(QStringLiteral("BIG.BIN")), big);
+            files.append(QJsonObject { { QStringLiteral("name"), QStringLiteral("BIG.BIN") },
+                { QStringLiteral("size"), big.size() },
+                { QStringLiteral("sha256"),
+                    QString::fromLatin1(
+                        QCryptographicHash::hash(big, QCryptographicHash::Sha256).toHex()) } });
+        }
+        manifest.insert(QStringLiteral("files"), files);
+        writeFile(manifestPath, QJsonDocument(manifest).toJson());
+
+        m_sim->setFiles({});
+        Run restore = vuvectl({ QStringLiteral("restore"), folder.path() });
+        QCOMPARE(restore.exitCode, err.isEmpty() ? 0 : 1);
+        QCOMPARE(restore.err, err);
+        QStringList onCalc;
+        for (const auto &file : m_sim->files())
+            onCalc.append(file.first);
+        onCalc.sort();
+        restored.sort();
+        QCOMPARE(onCalc, restored);
+    }
+
     // A taken name is asked about after the backup was checked; a file
     // swapped for a FIFO meanwhile is refused, not waited on for ever.
     void restoreRefusesSwappedFifo()
