@@ -9,11 +9,11 @@
 #include <QStringList>
 
 // manifest.json of a backup folder: which calculator, when, and every file
-// with its size and SHA-256. Its presence is the backup's claim to be
-// complete, so it is written last, and only after every file was verified.
-// What the backup could not hold, or holds but restore cannot send back, is
-// listed apart under "unrestorable", each with the reason: a vuvectl that
-// knows no such list still restores the files.
+// with its size and SHA-256. Its presence is the backup's claim to hold every
+// file it lists, so it is written last, and only after every file was
+// verified. What the backup could not hold, or holds but restore cannot send
+// back, is listed apart under "unrestorable", each with the reason: a vuvectl
+// that knows no such list still restores the files.
 class BackupManifest
 {
 public:
