@@ -146,6 +146,26 @@ QString CalcSimulator::backingFolder() const
     return d->service.backingFolder();
 }
 
+void CalcSimulator::setLatency(int ms)
+{
+    d->pty.setLatency(ms);
+}
+
+int CalcSimulator::latency() const
+{
+    return d->pty.latency();
+}
+
+void CalcSimulator::setByteRate(qint64 bytesPerSecond)
+{
+    d->pty.setByteRate(bytesPerSecond);
+}
+
+qint64 CalcSimulator::byteRate() const
+{
+    return d->pty.byteRate();
+}
+
 QList<VivuRuza::calcMsg> CalcSimulator::received() const
 {
     std::lock_guard<std::mutex> lock(d->mutex);
@@ -304,6 +324,12 @@ void CalcSimulator::setFrameReply(int type)
 {
     std::lock_guard<std::mutex> lock(d->mutex);
     d->faults.setFrameReply(type);
+}
+
+void CalcSimulator::setCorruptStore(bool on)
+{
+    std::lock_guard<std::mutex> lock(d->mutex);
+    d->faults.setCorruptStore(on);
 }
 
 void CalcSimulator::clearFaults()

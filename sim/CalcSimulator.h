@@ -51,6 +51,17 @@ public:
     void setBackingFolder(const QString &folder);
     QString backingFolder() const;
 
+    // The pace of a calculator's USB link, so that many simulators on one
+    // machine leave it to the computer's side as real ones would; 0: off, as
+    // by default. A reply begins no sooner than ms after its request has come
+    // in whole, nor sooner than the request's and the reply's bytes (frames
+    // whole) take at bytesPerSecond. Waits sleep. Not a fault: clearFaults
+    // keeps the pace.
+    void setLatency(int ms);
+    int latency() const;
+    void setByteRate(qint64 bytesPerSecond);
+    qint64 byteRate() const;
+
     // Record of every message received from the computer, in order.
     QList<VivuRuza::calcMsg> received() const;
     QList<int> receivedTypes() const; // just the calcMsg::msgType values
@@ -109,6 +120,10 @@ public:
     // SUCCESS (what they carry is still stored); -1: with an empty frame.
     // SUCCESS: off.
     void setFrameReply(int type);
+    // Every upload is acknowledged as usual but stored with one byte wrong
+    // (the middle one, one bit flipped), in memory and in the backing folder
+    // alike; an empty file is stored as it is.
+    void setCorruptStore(bool on);
     void clearFaults(); // all of the above off, and plugged in
 
 private:

@@ -305,6 +305,7 @@ void DeviceService::takeUploadFrame(const calcMsg &msg, WritePlan &out)
         std::memcpy(m_upload.data() + offset, frame.data(0).data(), size_t(frame.size()));
     if (++m_uploadReceived >= m_uploadExpected) {
         endSeries();
+        m_faults.spoilStoredFile(m_upload);
         if (!storeFile(m_uploadName, m_upload)) {
             refuse(calcMsg::WRITE_ERROR, 0, QString(), out, Role::FrameAnswer);
             return;

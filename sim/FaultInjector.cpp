@@ -126,6 +126,7 @@ void FaultInjector::clear()
     m_endless = false;
     m_listingType = calcMsg::SEND_FILE_INF;
     m_frameReply = calcMsg::SUCCESS;
+    m_corruptStore = false;
 }
 
 void FaultInjector::checkReplug()
@@ -192,6 +193,14 @@ void FaultInjector::spoilFirstDownloadFrame(VivuRuza::calcFrame &frame, int fram
         frame.clear_data();
         break;
     }
+}
+
+void FaultInjector::spoilStoredFile(QByteArray &content) const
+{
+    // One flipped bit keeps the size, so only a comparison of the contents
+    // can tell.
+    if (m_corruptStore && !content.isEmpty())
+        content[content.size() / 2] = char(content.at(content.size() / 2) ^ 0x01);
 }
 
 QPair<QString, int> FaultInjector::endlessEntry(

@@ -51,6 +51,7 @@ public:
     void setEndlessListing(bool on) { m_endless = on; }
     void setListingEntryType(int type) { m_listingType = type; }
     void setFrameReply(int type) { m_frameReply = type; }
+    void setCorruptStore(bool on) { m_corruptStore = on; }
     // All faults off and plugged in; the replug delay stays as it is.
     void clear();
 
@@ -66,6 +67,8 @@ public:
     QList<int> downloadOrder(int frameCount) const;
     void spoilFirstDownloadFrame(VivuRuza::calcFrame &frame, int frameCount) const;
     bool endlessListing() const { return m_endless; }
+    // What an upload that arrived whole leaves in the device's storage.
+    void spoilStoredFile(QByteArray &content) const;
     // The index-th entry of an endless listing of these files.
     static QPair<QString, int> endlessEntry(const QList<QPair<QString, int>> &listing, int index);
     // Adds the bytes of this reply to the plan; true when that pulled the
@@ -103,6 +106,7 @@ private:
     bool m_endless = false;
     int m_listingType = VivuRuza::calcMsg::SEND_FILE_INF;
     int m_frameReply = VivuRuza::calcMsg::SUCCESS;
+    bool m_corruptStore = false;
 
     // The exchange in progress
     int m_messageType = VivuRuza::calcMsg::NONE; // of the message being served

@@ -13,6 +13,7 @@ namespace {
 
 // Writes that make no progress for this long mean nobody reads the other end.
 constexpr int stalledWriteMs = 2000;
+constexpr int frameHeaderSize = 6;
 
 void closeFd(int &fd)
 {
@@ -177,21 +178,28 @@ bool PtyServer::writeAll(const QByteArray &bytes)
     return true;
 }
 
-// A pause must not keep stop() waiting, and whatever the computer sends
-// meanwhile is kept for the next round.
 bool PtyServer::pause(int ms)
 {
-    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    return waitUntil(Clock::now() + std::chrono::milliseconds(ms));
+}
+
+// A wait must not keep stop() waiting, and whatever the computer sends
+// meanwhile is kept for the next round. It sleeps in ppoll, to the
+// microsecond: a paced link waits between most replies, and thirty
+// simulators doing so must leave the processor to the computer's side.
+bool PtyServer::waitUntil(Clock::time_point until)
+{
     for (;;) {
         if (m_stopping)
             return false;
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-            until - std::chrono::steady_clock::now())
-                              .count();
+        const auto left
+            = std::chrono::duration_cast<std::chrono::nanoseconds>(until - Clock::now()).count();
         if (left <= 0)
             return true;
+        const timespec timeout { time_t(left / 1000000000), long(left % 1000000000) };
         pollfd fds[2] = { { m_master, POLLIN, 0 }, { m_wake[0], POLLIN, 0 } };
-        ::poll(fds, 2, int(left));
+        if (::ppoll(fds, 2, &timeout, nullptr) <= 0)
+            continue;
         if (fds[1].revents & POLLIN)
             drainWake();
         if (fds[0].revents & POLLIN)
@@ -199,10 +207,25 @@ bool PtyServer::pause(int ms)
     }
 }
 
-bool PtyServer::carryOut(const WritePlan &plan)
+bool PtyServer::carryOut(const WritePlan &plan, Clock::time_point arrived, int requestBytes)
 {
     if (plan.flushStale)
         flushStale();
+    const int latencyMs = m_latencyMs;
+    const qint64 byteRate = m_byteRate;
+    if (!plan.pieces.isEmpty() && (latencyMs > 0 || byteRate > 0)) {
+        // The computer's bytes and the reply share the one link; counting
+        // both before the reply's first byte keeps a lock-step exchange as
+        // slow as the link, with one wait per reply.
+        qint64 bytes = requestBytes;
+        for (const WritePlan::Piece &piece : plan.pieces)
+            bytes += piece.bytes.size();
+        auto ready = arrived + std::chrono::milliseconds(latencyMs);
+        if (byteRate > 0)
+            ready += std::chrono::nanoseconds(bytes * 1000000000 / byteRate);
+        if (!waitUntil(ready))
+            return false;
+    }
     for (const WritePlan::Piece &piece : plan.pieces) {
         if (piece.pauseMs > 0 && !pause(piece.pauseMs))
             return false;
@@ -225,13 +248,13 @@ void PtyServer::takeFrames(QList<QByteArray> &payloads)
         }
         if (at > 0)
             m_input.remove(0, at);
-        if (m_input.size() < 6)
+        if (m_input.size() < frameHeaderSize)
             return;
         const int length = int(uchar(m_input.at(4))) | (int(uchar(m_input.at(5))) << 8);
-        if (m_input.size() < 6 + length)
+        if (m_input.size() < frameHeaderSize + length)
             return;
-        payloads.append(m_input.mid(6, length));
-        m_input.remove(0, 6 + length);
+        payloads.append(m_input.mid(frameHeaderSize, length));
+        m_input.remove(0, frameHeaderSize + length);
     }
 }
 
@@ -265,7 +288,10 @@ void PtyServer::serve()
             if (payloads.isEmpty())
                 break;
             for (const QByteArray &payload : qAsConst(payloads)) {
-                carryOut(m_handler(payload));
+                // A request found behind an earlier reply counts from here:
+                // the link was busy until then.
+                const Clock::time_point arrived = Clock::now();
+                carryOut(m_handler(payload), arrived, frameHeaderSize + payload.size());
                 if (m_stopping)
                     return;
             }

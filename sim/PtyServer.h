@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <atomic>
+#include <chrono>
 #include <functional>
 #include <mutex>
 #include <thread>
@@ -36,11 +37,23 @@ public:
     // Makes a waiting serving thread ask IdleTimeout again.
     void wake();
 
+    // The pace of a calculator's USB link, off (0) by default: a reply
+    // begins no sooner than latencyMs after its request has come in whole,
+    // and no sooner than the request's and the reply's bytes take at
+    // bytesPerSecond. May be changed while serving; the next reply keeps it.
+    void setLatency(int ms) { m_latencyMs = qMax(0, ms); }
+    int latency() const { return m_latencyMs; }
+    void setByteRate(qint64 bytesPerSecond) { m_byteRate = qMax<qint64>(0, bytesPerSecond); }
+    qint64 byteRate() const { return m_byteRate; }
+
 private:
+    using Clock = std::chrono::steady_clock;
+
     void serve();
-    bool carryOut(const WritePlan &plan);
+    bool carryOut(const WritePlan &plan, Clock::time_point arrived, int requestBytes);
     bool writeAll(const QByteArray &bytes);
     bool pause(int ms);
+    bool waitUntil(Clock::time_point until);
     bool drainInto(QByteArray &buffer);
     void drainWake();
     void flushStale();
@@ -59,6 +72,8 @@ private:
     std::thread m_thread;
     std::atomic<bool> m_stopping { false };
     std::atomic<bool> m_running { false };
+    std::atomic<int> m_latencyMs { 0 };
+    std::atomic<qint64> m_byteRate { 0 };
     QByteArray m_input;
 };
 

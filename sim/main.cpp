@@ -145,6 +145,7 @@ bool configureReplyFaults(const QCommandLineParser &parser, CalcSimulator &sim)
             return fail(QStringLiteral("--frame-reply takes a message type or empty"));
         sim.setFrameReply(type);
     }
+    sim.setCorruptStore(parser.isSet(QStringLiteral("corrupt-store")));
     return true;
 }
 
@@ -161,6 +162,19 @@ bool configure(const QCommandLineParser &parser, CalcSimulator &sim)
     }
     sim.setVersions(parser.value(QStringLiteral("hv")), parser.value(QStringLiteral("fv")),
         parser.value(QStringLiteral("pv")));
+    if (parser.isSet(QStringLiteral("latency"))) {
+        int ms = 0;
+        if (!parseDelay(parser.value(QStringLiteral("latency")), ms))
+            return fail(QStringLiteral("--latency needs a number of ms, 0 or more"));
+        sim.setLatency(ms);
+    }
+    if (parser.isSet(QStringLiteral("byte-rate"))) {
+        bool ok = false;
+        const qint64 rate = parser.value(QStringLiteral("byte-rate")).toLongLong(&ok);
+        if (!ok || rate < 0)
+            return fail(QStringLiteral("--byte-rate needs a number of bytes a second, 0 or more"));
+        sim.setByteRate(rate);
+    }
 
     if (parser.isSet(QStringLiteral("folder"))) {
         const QString folder = parser.value(QStringLiteral("folder"));
@@ -273,6 +287,15 @@ int main(int argc, char *argv[])
             QStringLiteral("FW3.0.1") },
         { QStringLiteral("pv"), QStringLiteral("Protocol version string."), QStringLiteral("text"),
             QStringLiteral("PR1") },
+        { QStringLiteral("latency"),
+            QStringLiteral("Pace the link like a calculator's USB: begin every reply <ms> ms "
+                           "after its request (default 0: at once)."),
+            QStringLiteral("ms") },
+        { QStringLiteral("byte-rate"),
+            QStringLiteral("Pace the link like a calculator's USB: no faster than <bytes> a "
+                           "second, the request's and the reply's bytes together (default 0: no "
+                           "limit). E.g. --latency 1 --byte-rate 1000000."),
+            QStringLiteral("bytes") },
         { QStringLiteral("folder"),
             QStringLiteral("Load the files from <dir> and save uploads and deletions there."),
             QStringLiteral("dir") },
@@ -338,6 +361,8 @@ int main(int argc, char *argv[])
             QStringLiteral("Answer upload frames with a message of only TYPE instead of SUCCESS, "
                            "or with an empty frame (the data is still stored)."),
             QStringLiteral("TYPE|empty") },
+        { QStringLiteral("corrupt-store"),
+            QStringLiteral("Acknowledge every upload as usual but store it with one byte wrong.") },
     });
     parser.process(app);
 

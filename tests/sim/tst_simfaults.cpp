@@ -673,6 +673,172 @@ private slots:
             QVERIFY(!m_sim->hasFile(QStringLiteral("U.BIN")));
     }
 
+    void corruptStore_data()
+    {
+        QTest::addColumn<int>("chunk");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<bool>("folder");
+        QTest::addColumn<int>("wrong"); // bytes stored wrong
+
+        QTest::newRow("one frame") << 512 << 3 << false << 1;
+        QTest::newRow("several frames, short last") << 4 << 10 << false << 1;
+        QTest::newRow("several frames, empty last") << 4 << 8 << false << 1;
+        QTest::newRow("one byte") << 512 << 1 << false << 1;
+        QTest::newRow("backing folder too") << 4 << 10 << true << 1;
+        QTest::newRow("empty file, nothing to spoil") << 512 << 0 << false << 0;
+    }
+
+    // The calculator must look healthy on the wire: only reading the file
+    // back tells the computer that it differs.
+    void corruptStore()
+    {
+        QFETCH(int, chunk);
+        QFETCH(int, size);
+        QFETCH(bool, folder);
+        QFETCH(int, wrong);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        if (folder)
+            m_sim->setBackingFolder(dir.path());
+        m_sim->setMaxChunkSize(chunk);
+        m_sim->setCorruptStore(true);
+        const QString name = QStringLiteral("U.BIN");
+        const QByteArray sent = pattern(size);
+
+        QByteArray reply;
+        QVERIFY(exchange(request(calcMsg::SEND_FILE, name, size), reply));
+        QCOMPARE(reply, PtyClient::payloadOf(ack()));
+        for (int k = 0; size > 0 && k <= size / chunk; ++k) {
+            QVERIFY(exchange(uploadFrame(k, sent.mid(k * chunk, chunk)), reply));
+            QCOMPARE(reply, PtyClient::payloadOf(ack()));
+        }
+
+        const QByteArray stored = m_sim->fileContent(name);
+        QVERIFY(m_sim->hasFile(name));
+        QCOMPARE(stored.size(), sent.size());
+        int differing = 0;
+        for (int i = 0; i < size; ++i)
+            differing += stored.at(i) != sent.at(i) ? 1 : 0;
+        QCOMPARE(differing, wrong);
+        if (folder) {
+            QFile onDisk(dir.filePath(name));
+            QVERIFY(onDisk.open(QIODevice::ReadOnly));
+            QCOMPARE(onDisk.readAll(), stored);
+        }
+
+        // Reading it back brings what was stored.
+        QByteArray readBack;
+        QVERIFY(m_calc->send(request(calcMsg::GET_FILE, name)));
+        for (int k = 0; k < qMax(1, (size + chunk - 1) / chunk); ++k) {
+            if (k > 0)
+                QVERIFY(m_calc->send(ack()));
+            QVERIFY(m_calc->readFrame(reply));
+            calcMsg frame;
+            QVERIFY(frame.ParseFromArray(reply.constData(), reply.size()));
+            QCOMPARE(int(frame.type()), int(calcMsg::FRAME));
+            readBack += QByteArray::fromStdString(frame.frame().data(0));
+        }
+        QCOMPARE(readBack, stored);
+    }
+
+    void pace_data()
+    {
+        QTest::addColumn<int>("latencyMs");
+        QTest::addColumn<qint64>("byteRate");
+        QTest::addColumn<int>("chunk");
+        QTest::addColumn<QList<calcMsg>>("script");
+
+        const QList<calcMsg> info { request(calcMsg::GET_DEVICE_INF) };
+        // The second frame carries a large part of the file, so that the
+        // computer's bytes weigh more than the reply's.
+        const QList<calcMsg> upload { request(calcMsg::SEND_FILE, QStringLiteral("U.BIN"), 300),
+            uploadFrame(0, pattern(256)), uploadFrame(1, pattern(44)) };
+        const QList<calcMsg> download { request(calcMsg::GET_FILE, QStringLiteral("BIG.BIN")),
+            ack(), ack() };
+        QTest::newRow("latency") << 120 << qint64(0) << 512 << info;
+        QTest::newRow("byte rate, download frames") << 0 << qint64(2000) << 128 << download;
+        QTest::newRow("byte rate counts the computer's bytes")
+            << 0 << qint64(3000) << 256 << upload;
+        QTest::newRow("both, listing")
+            << 40 << qint64(1000) << 512
+            << QList<calcMsg> { request(calcMsg::GET_FILES_INF), ack(), ack() };
+        QTest::newRow("off") << 0 << qint64(0) << 128 << download;
+    }
+
+    // Only lower bounds: a starved machine may be late, but no reply may
+    // come before the link could have carried it.
+    void pace()
+    {
+        QFETCH(int, latencyMs);
+        QFETCH(qint64, byteRate);
+        QFETCH(int, chunk);
+        QFETCH(QList<calcMsg>, script);
+        const Files files { twoFiles.at(0), twoFiles.at(1),
+            qMakePair(QStringLiteral("BIG.BIN"), pattern(300)) };
+        QList<QByteArray> healthy;
+        QVERIFY(healthyReplies(files, chunk, script, healthy));
+        m_sim->setFiles(files);
+        m_sim->setMaxChunkSize(chunk);
+        m_sim->setLatency(latencyMs);
+        m_sim->setByteRate(byteRate);
+        QCOMPARE(m_sim->latency(), latencyMs);
+        QCOMPARE(m_sim->byteRate(), byteRate);
+
+        for (int i = 0; i < script.size(); ++i) {
+            const QByteArray sent = PtyClient::frameOf(PtyClient::payloadOf(script.at(i)));
+            QElapsedTimer timer;
+            timer.start();
+            QVERIFY(m_calc->send(script.at(i)));
+            QByteArray reply;
+            QVERIFY(m_calc->readFrame(reply, 30000));
+            const qint64 tookNs = timer.nsecsElapsed();
+            QCOMPARE(reply, healthy.at(i));
+            const qint64 bytes = sent.size() + PtyClient::frameOf(reply).size();
+            const qint64 leastNs
+                = qint64(latencyMs) * 1000000 + (byteRate > 0 ? bytes * 1000000000 / byteRate : 0);
+            QVERIFY2(tookNs >= leastNs,
+                qPrintable(QStringLiteral("reply %1 after %2 µs, before the pace's %3 µs")
+                               .arg(i)
+                               .arg(tookNs / 1000)
+                               .arg(leastNs / 1000)));
+        }
+        // The pace belongs to the device, not to its faults.
+        m_sim->clearFaults();
+        QCOMPARE(m_sim->latency(), latencyMs);
+        QCOMPARE(m_sim->byteRate(), byteRate);
+    }
+
+    void paceValues_data()
+    {
+        QTest::addColumn<int>("latencyMs");
+        QTest::addColumn<qint64>("byteRate");
+        QTest::addColumn<int>("appliedLatency");
+        QTest::addColumn<qint64>("appliedRate");
+        QTest::newRow("a calculator's USB") << 1 << qint64(1000000) << 1 << qint64(1000000);
+        QTest::newRow("negatives are off") << -5 << qint64(-1) << 0 << qint64(0);
+    }
+
+    // Each simulator keeps its own pace; a fresh one has none.
+    void paceValues()
+    {
+        QFETCH(int, latencyMs);
+        QFETCH(qint64, byteRate);
+        QFETCH(int, appliedLatency);
+        QFETCH(qint64, appliedRate);
+        CalcSimulator other;
+        QCOMPARE(other.latency(), 0);
+        QCOMPARE(other.byteRate(), qint64(0));
+        m_sim->setLatency(latencyMs);
+        m_sim->setByteRate(byteRate);
+        QCOMPARE(m_sim->latency(), appliedLatency);
+        QCOMPARE(m_sim->byteRate(), appliedRate);
+        QCOMPARE(other.latency(), 0);
+        QCOMPARE(other.byteRate(), qint64(0));
+        QByteArray reply;
+        QVERIFY(exchange(request(calcMsg::GET_FILES_NUM), reply));
+        QCOMPARE(typeOf(reply), int(calcMsg::SEND_FILES_NUM));
+    }
+
     void clearFaults_data()
     {
         QTest::addColumn<FaultSetter>("fault");
@@ -694,6 +860,8 @@ private slots:
             << FaultSetter([](CalcSimulator &s) { s.setListingEntryType(calcMsg::SUCCESS); });
         QTest::newRow("frame reply")
             << FaultSetter([](CalcSimulator &s) { s.setFrameReply(calcMsg::NONE); });
+        QTest::newRow("corrupt store")
+            << FaultSetter([](CalcSimulator &s) { s.setCorruptStore(true); });
     }
 
     void clearFaults()
@@ -713,6 +881,7 @@ private slots:
             QVERIFY(exchange(script.at(i), reply));
             QCOMPARE(reply, healthy.at(i));
         }
+        QCOMPARE(m_sim->fileContent(QStringLiteral("U.BIN")), QByteArray("xyz"));
         // The listing is over: acknowledgements bring nothing. The second is
         // on record only once whatever the first brought has been written.
         QVERIFY(m_calc->send(ack()));

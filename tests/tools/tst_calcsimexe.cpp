@@ -73,6 +73,57 @@ private slots:
         QVERIFY(!QFileInfo::exists(linkPath) && !QFileInfo(linkPath).isSymLink());
     }
 
+    void paceAndStore_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("latencyMs");
+        QTest::addColumn<int>("wrong"); // bytes stored wrong
+        QTest::newRow("healthy") << QStringList() << 0 << 0;
+        QTest::newRow("corrupt store")
+            << QStringList { QStringLiteral("--corrupt-store") } << 0 << 1;
+        QTest::newRow("paced") << QStringList { QStringLiteral("--latency"), QStringLiteral("150"),
+            QStringLiteral("--byte-rate"), QStringLiteral("1000000") }
+                               << 150 << 0;
+    }
+
+    // The upload succeeds either way; only the stored bytes and the time
+    // before the first reply tell. The time is a lower bound only.
+    void paceAndStore()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, latencyMs);
+        QFETCH(int, wrong);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QProcess sim;
+        QString path;
+        QVERIFY(startSim(sim, args + QStringList { QStringLiteral("--folder"), dir.path() }, path));
+        QByteArray sent(1500, Qt::Uninitialized);
+        for (int i = 0; i < sent.size(); ++i)
+            sent[i] = char(i * 7);
+        {
+            QElapsedTimer timer;
+            timer.start();
+            CVivuRuza link(path);
+            QVERIFY(timer.elapsed() >= latencyMs);
+            QCOMPARE(link.devName(), QStringLiteral("Vori X1"));
+            VivuRuza::fileInf inf;
+            inf.set_name("U.BIN");
+            inf.set_size(sent.size());
+            QVERIFY(link.sendFile(inf, sent));
+            QFile stored(dir.filePath(QStringLiteral("U.BIN")));
+            QVERIFY(stored.open(QIODevice::ReadOnly));
+            const QByteArray onDisk = stored.readAll();
+            QCOMPARE(onDisk.size(), sent.size());
+            int differing = 0;
+            for (int i = 0; i < sent.size(); ++i)
+                differing += onDisk.at(i) != sent.at(i) ? 1 : 0;
+            QCOMPARE(differing, wrong);
+            QCOMPARE(link.getFile(inf), onDisk);
+        }
+        stopSim(sim);
+    }
+
     void replyFaultOptions_data()
     {
         QTest::addColumn<QStringList>("args");
@@ -103,6 +154,13 @@ private slots:
         row("announced count of words", QStringLiteral("--announce-files many"), false);
         row("listing type out of range", QStringLiteral("--listing-type 99"), false);
         row("frame reply -1", QStringLiteral("--frame-reply -1"), false);
+        row("pace of a calculator's USB", QStringLiteral("--latency 1 --byte-rate 1000000"), true);
+        row("pace off", QStringLiteral("--latency 0 --byte-rate 0"), true);
+        row("corrupt store", QStringLiteral("--corrupt-store"), true);
+        row("negative latency", QStringLiteral("--latency -1"), false);
+        row("latency of words", QStringLiteral("--latency soon"), false);
+        row("negative byte rate", QStringLiteral("--byte-rate -1000"), false);
+        row("byte rate of words", QStringLiteral("--byte-rate fast"), false);
     }
 
     void replyFaultOptions()
