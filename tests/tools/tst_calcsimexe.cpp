@@ -76,14 +76,20 @@ private slots:
     void paceAndStore_data()
     {
         QTest::addColumn<QStringList>("args");
-        QTest::addColumn<int>("latencyMs");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("leastMs"); // before the device's name is known
         QTest::addColumn<int>("wrong"); // bytes stored wrong
-        QTest::newRow("healthy") << QStringList() << 0 << 0;
-        QTest::newRow("corrupt store")
-            << QStringList { QStringLiteral("--corrupt-store") } << 0 << 1;
-        QTest::newRow("paced") << QStringList { QStringLiteral("--latency"), QStringLiteral("150"),
-            QStringLiteral("--byte-rate"), QStringLiteral("1000000") }
-                               << 150 << 0;
+        const auto args = [](const char *line) {
+            return QString::fromLatin1(line).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        };
+        QTest::newRow("healthy") << args("") << 1500 << 0 << 0;
+        QTest::newRow("corrupt store") << args("--corrupt-store") << 1500 << 0 << 1;
+        QTest::newRow("calculator's pace")
+            << args("--latency 150 --byte-rate 1000000") << 1500 << 150 << 0;
+        // The request for the device's name alone is 8 bytes: 20 ms at 400.
+        QTest::newRow("slow byte rate") << args("--byte-rate 400") << 10 << 20 << 0;
+        QTest::newRow("corrupt store, paced")
+            << args("--corrupt-store --latency 1 --byte-rate 1000000") << 1500 << 1 << 1;
     }
 
     // The upload succeeds either way; only the stored bytes and the time
@@ -91,21 +97,22 @@ private slots:
     void paceAndStore()
     {
         QFETCH(QStringList, args);
-        QFETCH(int, latencyMs);
+        QFETCH(int, size);
+        QFETCH(int, leastMs);
         QFETCH(int, wrong);
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         QProcess sim;
         QString path;
         QVERIFY(startSim(sim, args + QStringList { QStringLiteral("--folder"), dir.path() }, path));
-        QByteArray sent(1500, Qt::Uninitialized);
+        QByteArray sent(size, Qt::Uninitialized);
         for (int i = 0; i < sent.size(); ++i)
             sent[i] = char(i * 7);
         {
             QElapsedTimer timer;
             timer.start();
             CVivuRuza link(path);
-            QVERIFY(timer.elapsed() >= latencyMs);
+            QVERIFY(timer.elapsed() >= leastMs);
             QCOMPARE(link.devName(), QStringLiteral("Vori X1"));
             VivuRuza::fileInf inf;
             inf.set_name("U.BIN");
