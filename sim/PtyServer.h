@@ -40,7 +40,7 @@ public:
     // The pace of a calculator's USB link, off (0) by default: a reply
     // begins no sooner than latencyMs after its request has come in whole,
     // and no sooner than the request's and the reply's bytes take at
-    // bytesPerSecond. May be changed while serving; the next reply keeps it.
+    // bytesPerSecond. May be changed while serving; the next reply takes it.
     void setLatency(int ms) { m_latencyMs = qMax(0, ms); }
     int latency() const { return m_latencyMs; }
     void setByteRate(qint64 bytesPerSecond) { m_byteRate = qMax<qint64>(0, bytesPerSecond); }
