@@ -272,6 +272,12 @@ void CalcSimulator::setLateReply(int requestType, int delayMs)
     d->faults.setLateReply(requestType, delayMs);
 }
 
+void CalcSimulator::setHeldReply(int requestType)
+{
+    std::lock_guard<std::mutex> lock(d->mutex);
+    d->faults.setHeldReply(requestType);
+}
+
 void CalcSimulator::setReplyDelay(int ms)
 {
     std::lock_guard<std::mutex> lock(d->mutex);

@@ -92,12 +92,19 @@ public:
     void setDownloadOutOfOrder(bool on); // download frames sent from the last to the first
     // Repeated: the second frame of every download is the first one again, so
     // the last frame never comes although the count of frames adds up.
-    enum class FrameFault { None, BadFrameNum, BadSize, NoData, Repeated };
+    // LongData and TwoBlocks: the frame carries more than its size says, as
+    // three bytes beyond it in its data or as a second data entry.
+    enum class FrameFault { None, BadFrameNum, BadSize, NoData, Repeated, LongData, TwoBlocks };
     void setDownloadFrameFault(FrameFault fault); // applied to the first frame of every download
     // The next reply to a message of this type goes out delayMs late (once).
     // From then on until clearFaults the device never drops what the computer
     // left unread, so the late bytes still wait in front of the next reply.
     void setLateReply(int requestType, int delayMs);
+    // The next reply to a message of this type is held back (once) until the
+    // computer sends another message, and goes out in front of that one's
+    // reply: what a computer that gave up and asked anew finds first. From
+    // then on, as with a late reply, nothing left unread is dropped.
+    void setHeldReply(int requestType);
     void setReplyDelay(int ms); // every reply frame goes out ms late; 0: off
     void setTrickle(int msPerByte); // every reply written byte by byte; 0: off
     // The name in SEND_DEVICE_INF ends in bytes that are not UTF-8, so that a

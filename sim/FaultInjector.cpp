@@ -95,6 +95,12 @@ void FaultInjector::setLateReply(int requestType, int delayMs)
     m_keepStale = true;
 }
 
+void FaultInjector::setHeldReply(int requestType)
+{
+    m_heldType = requestType;
+    m_keepStale = true;
+}
+
 void FaultInjector::setAnnouncedFileCount(qint64 count)
 {
     m_announce = count != std::numeric_limits<qint64>::min();
@@ -115,6 +121,7 @@ void FaultInjector::clear()
     m_frameFault = CalcSimulator::FrameFault::None;
     m_lateType = -1;
     m_lateMs = 0;
+    m_heldType = -1;
     m_keepStale = false;
     m_replyDelayMs = 0;
     m_trickleMs = 0;
@@ -192,6 +199,13 @@ void FaultInjector::spoilFirstDownloadFrame(VivuRuza::calcFrame &frame, int fram
     case CalcSimulator::FrameFault::NoData:
         frame.clear_data();
         break;
+    case CalcSimulator::FrameFault::LongData:
+        if (frame.data_size() > 0)
+            frame.mutable_data(0)->append("xyz");
+        break;
+    case CalcSimulator::FrameFault::TwoBlocks:
+        frame.add_data("xyz");
+        break;
     }
 }
 
@@ -234,16 +248,19 @@ bool FaultInjector::emitReply(const calcMsg &reply, Role role, WritePlan &out)
         pauseMs += m_lateMs;
         m_lateType = -1;
     }
+    const bool held = m_heldType >= 0 && m_messageType == m_heldType;
+    if (held)
+        m_heldType = -1;
     if (m_trickleMs > 0) {
         for (int i = 0; i < bytes.size(); ++i)
-            out.add(bytes.mid(i, 1), i == 0 ? pauseMs : m_trickleMs);
+            out.add(bytes.mid(i, 1), i == 0 ? pauseMs : m_trickleMs, held && i == 0);
         return pullPlug;
     }
     const int pieces = qBound(1, m_splitPieces, qMax(1, bytes.size()));
     int from = 0;
     for (int i = 0; i < pieces; ++i) {
         const int to = int(qint64(bytes.size()) * (i + 1) / pieces);
-        out.add(bytes.mid(from, to - from), i == 0 ? pauseMs : splitPauseMs);
+        out.add(bytes.mid(from, to - from), i == 0 ? pauseMs : splitPauseMs, held && i == 0);
         from = to;
     }
     return pullPlug;

@@ -42,6 +42,7 @@ public:
     void setDownloadOutOfOrder(bool on) { m_outOfOrder = on; }
     void setDownloadFrameFault(CalcSimulator::FrameFault fault) { m_frameFault = fault; }
     void setLateReply(int requestType, int delayMs);
+    void setHeldReply(int requestType);
     void setReplyDelay(int ms) { m_replyDelayMs = qMax(0, ms); }
     void setTrickle(int msPerByte) { m_trickleMs = qMax(0, msPerByte); }
     void setBrokenUtf8DeviceName(bool on) { m_brokenDeviceName = on; }
@@ -95,6 +96,7 @@ private:
     CalcSimulator::FrameFault m_frameFault = CalcSimulator::FrameFault::None;
     int m_lateType = -1;
     int m_lateMs = 0;
+    int m_heldType = -1;
     bool m_keepStale = false;
     int m_replyDelayMs = 0;
     int m_trickleMs = 0;

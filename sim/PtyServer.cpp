@@ -227,10 +227,33 @@ bool PtyServer::carryOut(const WritePlan &plan, Clock::time_point arrived, int r
             return false;
     }
     for (const WritePlan::Piece &piece : plan.pieces) {
+        if (piece.untilNextMessage && !awaitMessage())
+            return false;
         if (piece.pauseMs > 0 && !pause(piece.pauseMs))
             return false;
         if (!writeAll(piece.bytes))
             return false;
+    }
+    return true;
+}
+
+// Until the start of another message is in: what the computer sends is kept
+// for the next round, as during a pause.
+bool PtyServer::awaitMessage()
+{
+    static const QByteArray marker("CALC", 4);
+    while (!m_input.contains(marker)) {
+        if (m_stopping)
+            return false;
+        pollfd fds[2] = { { m_master, POLLIN, 0 }, { m_wake[0], POLLIN, 0 } };
+        if (::poll(fds, 2, -1) < 0 && errno != EINTR)
+            return false;
+        if (fds[1].revents & POLLIN)
+            drainWake();
+        if (fds[0].revents & POLLIN)
+            drainInto(m_input);
+        else if (fds[0].revents & (POLLHUP | POLLERR))
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     return true;
 }

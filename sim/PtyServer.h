@@ -54,6 +54,7 @@ private:
     bool writeAll(const QByteArray &bytes);
     bool pause(int ms);
     bool waitUntil(Clock::time_point until);
+    bool awaitMessage();
     bool drainInto(QByteArray &buffer);
     void drainWake();
     void flushStale();

@@ -13,9 +13,14 @@ struct WritePlan
     {
         QByteArray bytes;
         int pauseMs = 0; // waited before the bytes go out
+        // Held until the computer has sent another message, before the pause.
+        bool untilNextMessage = false;
     };
 
-    void add(const QByteArray &bytes, int pauseMs = 0) { pieces.append(Piece { bytes, pauseMs }); }
+    void add(const QByteArray &bytes, int pauseMs = 0, bool untilNextMessage = false)
+    {
+        pieces.append(Piece { bytes, pauseMs, untilNextMessage });
+    }
 
     QList<Piece> pieces;
     // Drop what the computer left unread before anything of this plan is

@@ -96,6 +96,12 @@ bool configureReplyFaults(const QCommandLineParser &parser, CalcSimulator &sim)
             return fail(QStringLiteral("--late-reply needs TYPE:MS with MS above 0"));
         sim.setLateReply(type, ms);
     }
+    if (parser.isSet(QStringLiteral("held-reply"))) {
+        int type = 0;
+        if (!parseMsgType(parser.value(QStringLiteral("held-reply")), type))
+            return fail(QStringLiteral("unknown message type in --held-reply"));
+        sim.setHeldReply(type);
+    }
     if (parser.isSet(QStringLiteral("reply-delay"))) {
         int ms = 0;
         if (!parseDelay(parser.value(QStringLiteral("reply-delay")), ms))
@@ -253,8 +259,13 @@ bool configure(const QCommandLineParser &parser, CalcSimulator &sim)
             sim.setDownloadFrameFault(CalcSimulator::FrameFault::NoData);
         else if (kind == QLatin1String("repeat"))
             sim.setDownloadFrameFault(CalcSimulator::FrameFault::Repeated);
+        else if (kind == QLatin1String("long"))
+            sim.setDownloadFrameFault(CalcSimulator::FrameFault::LongData);
+        else if (kind == QLatin1String("twoblocks"))
+            sim.setDownloadFrameFault(CalcSimulator::FrameFault::TwoBlocks);
         else
-            return fail(QStringLiteral("--bad-frame takes num, size, nodata or repeat"));
+            return fail(
+                QStringLiteral("--bad-frame takes num, size, nodata, repeat, long or twoblocks"));
     }
     return configureReplyFaults(parser, sim);
 }
@@ -324,13 +335,19 @@ int main(int argc, char *argv[])
             QStringLiteral("Send download frames from the last to the first.") },
         { QStringLiteral("bad-frame"),
             QStringLiteral("Spoil the first frame of every download: wrong frame number, wrong "
-                           "size, or no data; or send it twice, in place of the second."),
-            QStringLiteral("num|size|nodata|repeat") },
+                           "size, or no data; send it twice, in place of the second; or make "
+                           "it carry more than its size, in its data or in a second block."),
+            QStringLiteral("num|size|nodata|repeat|long|twoblocks") },
         { QStringLiteral("late-reply"),
             QStringLiteral(
                 "Hold the next reply to a TYPE message back <MS> ms (once); from then on "
                 "replies the computer left unread are never dropped."),
             QStringLiteral("TYPE:MS") },
+        { QStringLiteral("held-reply"),
+            QStringLiteral("Hold the next reply to a TYPE message back until the computer sends "
+                           "another message (once), as a computer that gave up and asks anew "
+                           "finds it; from then on replies left unread are never dropped."),
+            QStringLiteral("TYPE") },
         { QStringLiteral("reply-delay"), QStringLiteral("Write every reply frame <ms> ms late."),
             QStringLiteral("ms") },
         { QStringLiteral("trickle"),

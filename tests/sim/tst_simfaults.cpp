@@ -506,6 +506,27 @@ private slots:
         QCOMPARE(m_calc->queued(), 0);
     }
 
+    // However long the computer waits, the held reply comes only after its
+    // next message, and in front of that message's own reply.
+    void heldReply()
+    {
+        m_sim->setFiles({ qMakePair(QStringLiteral("A.PY"), QByteArray("abc")) });
+        m_sim->setHeldReply(calcMsg::GET_FILE);
+        QVERIFY(m_calc->send(request(calcMsg::GET_FILE, QStringLiteral("A.PY"), 3)));
+        QVERIFY(m_sim->waitForReceived(1, waitMs));
+        QCOMPARE(m_calc->queued(), 0);
+        QVERIFY(m_calc->send(request(calcMsg::GET_DEVICE_INF)));
+        QByteArray reply;
+        QVERIFY(m_calc->readFrame(reply));
+        QCOMPARE(typeOf(reply), int(calcMsg::FRAME));
+        QVERIFY(m_calc->readFrame(reply));
+        QCOMPARE(typeOf(reply), int(calcMsg::SEND_DEVICE_INF));
+        // Once only.
+        QVERIFY(m_calc->send(request(calcMsg::GET_FILE, QStringLiteral("A.PY"), 3)));
+        QVERIFY(m_calc->readFrame(reply));
+        QCOMPARE(typeOf(reply), int(calcMsg::FRAME));
+    }
+
     void replyDelay_data()
     {
         QTest::addColumn<int>("chunk");
@@ -844,6 +865,9 @@ private slots:
         QTest::addColumn<FaultSetter>("fault");
         QTest::newRow("late reply")
             << FaultSetter([](CalcSimulator &s) { s.setLateReply(calcMsg::GET_FILES_NUM, 60000); });
+        QTest::newRow("held reply")
+            << FaultSetter([](CalcSimulator &s) { s.setHeldReply(calcMsg::GET_FILES_NUM); });
+
         QTest::newRow("broken device name")
             << FaultSetter([](CalcSimulator &s) { s.setBrokenUtf8DeviceName(true); });
         QTest::newRow("broken file name") << FaultSetter(

@@ -140,6 +140,9 @@ private slots:
         };
         row("late reply", QStringLiteral("--late-reply GET_FILES_NUM:200"), true);
         row("late reply, type by number", QStringLiteral("--late-reply 4:50"), true);
+        row("held reply", QStringLiteral("--held-reply GET_FILE"), true);
+        row("frame with data beyond its size", QStringLiteral("--bad-frame long"), true);
+        row("frame with two data blocks", QStringLiteral("--bad-frame twoblocks"), true);
         row("reply delay", QStringLiteral("--reply-delay 0"), true);
         row("trickle", QStringLiteral("--trickle 5"), true);
         row("broken device name", QStringLiteral("--broken-utf8-name"), true);
@@ -155,6 +158,8 @@ private slots:
         row("late reply without ms", QStringLiteral("--late-reply GET_FILES_NUM"), false);
         row("late reply of no type", QStringLiteral("--late-reply BOGUS:50"), false);
         row("late reply of 0 ms", QStringLiteral("--late-reply GET_FILE:0"), false);
+        row("held reply of no type", QStringLiteral("--held-reply BOGUS"), false);
+        row("frame fault of no kind", QStringLiteral("--bad-frame short"), false);
         row("negative reply delay", QStringLiteral("--reply-delay -1"), false);
         row("trickle of words", QStringLiteral("--trickle slow"), false);
         row("oversize of both", QStringLiteral("--oversize both"), false);
