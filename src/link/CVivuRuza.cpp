@@ -135,6 +135,21 @@ bool parseWhole(calcMsg &msg, const QByteArray &payload)
             reinterpret_cast<const uchar *>(payload.constData()) + payload.size());
 }
 
+// Replies that answer only other requests than the one made: read first
+// after an opening, they are an earlier request's reply that came late.
+bool answersAnotherRequest(int type)
+{
+    return type == calcMsg::SEND_FILES_NUM || type == calcMsg::SEND_FILE_INF
+        || type == calcMsg::SUCCESS || type == calcMsg::FRAME;
+}
+
+// Any reply of a type we know, or with a text or number, is the calculator's
+// word on the request; only one with neither is out of step with us.
+bool isRefusal(const calcMsg &reply)
+{
+    return (reply.type() != calcMsg::NONE && calcMsg::msgType_IsValid(reply.type()))
+        || !reply.errorstr().empty() || reply.errornum() != 0;
+}
 } // namespace
 
 CVivuRuza::CVivuRuza(const QSerialPortInfo &portInfo, QObject *parent)
@@ -234,6 +249,7 @@ bool CVivuRuza::openPort(const QString &systemLocation)
 {
     errorCode = 0;
     m_portError.clear();
+    m_answeredLate = false;
     port = QSharedPointer<QSerialPort>::create();
     port->setPortName(systemLocation);
     chunkSize = defaultChunkSize;
@@ -248,9 +264,12 @@ bool CVivuRuza::openPort(const QString &systemLocation)
     const int before = errorCode;
     if (getDeviceInf())
         return true;
-    m_portError = errorCode == calcMsg::CONNECTION_ERROR && before != errorCode
-        ? PortProblem::silent(systemLocation)
-        : PortProblem::notCalculator(systemLocation);
+    if (errorCode == calcMsg::CONNECTION_ERROR && before != errorCode)
+        m_portError = PortProblem::silent(systemLocation);
+    else if (m_answeredLate)
+        m_portError = PortProblem::answeredLate(systemLocation);
+    else
+        m_portError = PortProblem::notCalculator(systemLocation);
     return false;
 }
 
@@ -297,6 +316,10 @@ void CVivuRuza::reportRefusal(const calcMsg &reply, const QString &fallback)
         text += QString::number(reply.errornum());
     if (text.isEmpty())
         text = fallback;
+    // An error class beyond the table has no text of its own, and a refusal
+    // must never be told with none.
+    if (text.isEmpty() && uint(errorCode) > uint(calcMsg::errType_MAX))
+        text = QStringLiteral("Unknown error.");
     onError(text);
 }
 
@@ -383,10 +406,13 @@ bool CVivuRuza::getDeviceInf()
     QByteArray buffer;
     msg.set_type(calcMsg::GET_DEVICE_INF);
     m_asked = QStringLiteral("device information");
+    m_answeredLate = false;
     if (!request(msg, buffer, 1))
         return false;
-    if (msg.type() != calcMsg::SEND_DEVICE_INF || !msg.has_devinf())
+    if (msg.type() != calcMsg::SEND_DEVICE_INF || !msg.has_devinf()) {
+        m_answeredLate = answersAnotherRequest(msg.type());
         return false;
+    }
     const VivuRuza::deviceInf &inf = msg.devinf();
     HV = QString::fromStdString(inf.hv());
     FV = QString::fromStdString(inf.fv());
@@ -432,10 +458,13 @@ QList<QPair<QString, int>> CVivuRuza::getFilesInf()
 }
 
 // A listing either arrives whole or fails with a report: a calculator that
-// refuses or garbles its list must never read as one without files.
+// refuses or garbles its list must never read as one without files. Only an
+// entry that came whole but does not parse is left out, with a word of its
+// own: the line is still in step, and nothing of it can be trusted.
 bool CVivuRuza::listFiles(QList<QPair<QString, int>> &list)
 {
     list.clear();
+    m_skipped.clear();
     qint64 n = 0;
     if (!filesNum(n))
         return false;
@@ -459,21 +488,29 @@ bool CVivuRuza::listFiles(QList<QPair<QString, int>> &list)
     ack.set_type(calcMsg::SUCCESS);
     list.reserve(int(n));
     for (qint64 i = 0; i < n; ++i) {
-        if (!receive(msg, buffer)) {
+        if (!readFrame(buffer)) {
             list.clear();
+            m_skipped.clear();
             return false;
         }
-        if (msg.type() != calcMsg::SEND_FILE_INF || msg.finf().size() < 0) {
-            if (msg.type() == calcMsg::SEND_FILE_INF)
-                reportMalformed(calcMsg::DATASIZE_INVALID);
-            else
-                reportWrongReply(msg);
+        const bool whole = parseWhole(msg, buffer);
+        if (whole && msg.type() != calcMsg::SEND_FILE_INF) {
+            reportWrongReply(msg);
             list.clear();
+            m_skipped.clear();
             return false;
         }
-        list.append(qMakePair(QString::fromStdString(msg.finf().name()), int(msg.finf().size())));
+        if (whole && msg.finf().size() >= 0)
+            list.append(
+                qMakePair(QString::fromStdString(msg.finf().name()), int(msg.finf().size())));
+        else
+            m_skipped.append(QStringLiteral("The calculator sent a malformed entry (%1 of %2) in "
+                                            "its file list; that file is left out.")
+                                 .arg(i + 1)
+                                 .arg(n));
         if (i != n - 1 && !sendFollowUp(ack, buffer)) {
             list.clear();
+            m_skipped.clear();
             return false;
         }
     }
@@ -522,7 +559,7 @@ bool CVivuRuza::fetchFile(const VivuRuza::fileInf &file, QByteArray &content)
         if (!receive(msg, buffer))
             return false;
         if (msg.type() != calcMsg::FRAME) {
-            if (msg.type() == calcMsg::FAILED)
+            if (isRefusal(msg))
                 reportRefusal(msg);
             else
                 reportWrongReply(msg);
@@ -539,6 +576,12 @@ bool CVivuRuza::fetchFile(const VivuRuza::fileInf &file, QByteArray &content)
         if (frame.data_size() < 1 || frame.size() != expected
             || qint64(frame.data(0).size()) < expected) {
             reportCode(calcMsg::DATASIZE_INVALID);
+            return false;
+        }
+        // Bytes beyond what the frame announces belong nowhere; cutting them
+        // off would pass a garbled frame for a good one.
+        if (frame.data_size() > 1 || qint64(frame.data(0).size()) > expected) {
+            reportMalformed(calcMsg::DATASIZE_INVALID);
             return false;
         }
         std::memcpy(content.data() + offset, frame.data(0).data(), size_t(expected));

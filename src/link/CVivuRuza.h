@@ -8,6 +8,7 @@
 #include <QPair>
 #include <QSharedPointer>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 #include <functional>
@@ -99,6 +100,10 @@ public:
     // Like getFilesInf, but tells a failed listing (false, reported through
     // onError) from an empty calculator (true, empty list).
     bool listFiles(QList<QPair<QString, int>> &files);
+    // The entries the last listing left out because they did not parse, one
+    // sentence each; not reported through onError, since how to tell of an
+    // incomplete list is the caller's to decide.
+    QStringList skippedEntries() const { return m_skipped; }
     // Why the last openPort gave no calculator: the port did not open, or the
     // device on it did not answer as a calculator. Empty after a good opening.
     QString portErrorText() const { return m_portError; }
@@ -168,6 +173,9 @@ private:
     bool m_replyOwed = false;
     // What the request in progress asked for, to name it when its reply is bad.
     QString m_asked;
+    QStringList m_skipped;
+    // The device information was answered with another request's reply.
+    bool m_answeredLate = false;
 };
 
 #endif // CVIVURUZA_H

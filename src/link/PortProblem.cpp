@@ -81,6 +81,13 @@ QString PortProblem::notCalculator(const QString &location)
         .arg(shown(location));
 }
 
+QString PortProblem::answeredLate(const QString &location)
+{
+    return QStringLiteral("The calculator at %1 answered late, with its reply to an earlier "
+                          "request; try again.")
+        .arg(shown(location));
+}
+
 QString PortProblem::holderOf(const QString &location)
 {
 #ifdef Q_OS_LINUX

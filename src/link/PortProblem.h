@@ -15,6 +15,9 @@ public:
     static QString silent(const QString &location);
     // A port where something answered, but not as a calculator does.
     static QString notCalculator(const QString &location);
+    // A port whose first reply answered a request that an earlier opening
+    // (another run, a job that gave up) left behind.
+    static QString answeredLate(const QString &location);
     // The program that holds the port open, when the system lets us see it.
     static QString holderOf(const QString &location);
 };

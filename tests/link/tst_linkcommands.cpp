@@ -719,6 +719,11 @@ private slots:
         QTest::newRow("repeated frame") << -1 << Faults::Repeated << wrongNumber << firstAcked;
         QTest::newRow("bad size") << -1 << Faults::BadSize << wrongSize << asked;
         QTest::newRow("no data") << -1 << Faults::NoData << wrongSize << asked;
+        // More than the frame announces: no way to tell which bytes are the file's.
+        const QString malformed
+            = QStringLiteral("The calculator sent a malformed reply (content of DATA.bin).");
+        QTest::newRow("data longer than its size") << -1 << Faults::LongData << malformed << asked;
+        QTest::newRow("two data blocks") << -1 << Faults::TwoBlocks << malformed << asked;
     }
 
     // A download that fails leaves an earlier file of that name as it was.

@@ -174,7 +174,9 @@ private slots:
     }
 
     // A listing arrives whole or fails with a report; it never reads as a
-    // calculator without files, nor as files the calculator did not list.
+    // calculator without files, nor as files the calculator did not list. An
+    // entry that came whole but does not parse is left out, and said so,
+    // while the others stand.
     void listing_data()
     {
         QTest::addColumn<QList<QByteArray>>("replies");
@@ -182,69 +184,104 @@ private slots:
         QTest::addColumn<FileList>("files");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QList<int>>("sent");
+        QTest::addColumn<QStringList>("skipped");
         const QList<int> countOnly { calcMsg::GET_FILES_NUM };
         const QList<int> twoEntries { calcMsg::GET_FILES_NUM, calcMsg::GET_FILES_INF,
             calcMsg::SUCCESS };
+        const QList<int> threeEntries = twoEntries + QList<int> { calcMsg::SUCCESS };
         const QList<int> firstEntry { calcMsg::GET_FILES_NUM, calcMsg::GET_FILES_INF };
-        const QString malformedList
-            = QStringLiteral("The calculator sent a malformed reply (file list).");
         const QString malformedCount
             = QStringLiteral("The calculator sent a malformed reply (number of files).");
+        const auto skip = [](int entry, int of) {
+            return QStringLiteral("The calculator sent a malformed entry (%1 of %2) in its file "
+                                  "list; that file is left out.")
+                .arg(entry)
+                .arg(of);
+        };
+        const FileList onlyA { { QStringLiteral("A.PY"), 3 } };
+        const QStringList none;
 
         QTest::newRow("two files")
             << QList<QByteArray> { filesNum(2), fileEntry("A.PY", 3), fileEntry("B.PY", 4) } << true
             << FileList { { QStringLiteral("A.PY"), 3 }, { QStringLiteral("B.PY"), 4 } }
-            << QString() << twoEntries;
-        QTest::newRow("empty calculator")
-            << QList<QByteArray> { filesNum(0) } << true << FileList() << QString() << countOnly;
+            << QString() << twoEntries << none;
+        QTest::newRow("empty calculator") << QList<QByteArray> { filesNum(0) } << true << FileList()
+                                          << QString() << countOnly << none;
         QTest::newRow("count refused")
             << QList<QByteArray> { refusal(calcMsg::MEMORY_ERROR, QStringLiteral("Busy")) } << false
-            << FileList() << QStringLiteral("Busy") << countOnly;
+            << FileList() << QStringLiteral("Busy") << countOnly << none;
         QTest::newRow("count refused bare")
             << QList<QByteArray> { refusal(calcMsg::MEMORY_ERROR, QString()) } << false
-            << FileList() << QStringLiteral("Memory error.") << countOnly;
+            << FileList() << QStringLiteral("Memory error.") << countOnly << none;
         QTest::newRow("count of another type")
             << QList<QByteArray> { only(calcMsg::SUCCESS) } << false << FileList()
             << QStringLiteral("The calculator sent an unexpected reply (number of files).")
-            << countOnly;
+            << countOnly << none;
         QTest::newRow("negative count")
             << QList<QByteArray> { filesNum(negative(-1)) } << false << FileList()
             << QStringLiteral("The calculator reported -1 files, which no calculator holds; its "
                               "file list was not read.")
-            << countOnly;
+            << countOnly << none;
         QTest::newRow("count no calculator holds")
             << QList<QByteArray> { filesNum(2147483647) } << false << FileList()
             << QStringLiteral("The calculator reported 2147483647 files, which no calculator "
                               "holds; its file list was not read.")
-            << countOnly;
+            << countOnly << none;
         QTest::newRow("count beyond 32 bits")
             << QList<QByteArray> { filesNum((quint64(1) << 32) + 2) } << false << FileList()
-            << malformedCount << countOnly;
+            << malformedCount << countOnly << none;
         QTest::newRow("entries refused")
             << QList<QByteArray> { filesNum(2), refusal(calcMsg::FILE_NOT_EXIST, QString()) }
-            << false << FileList() << QString::fromUtf8("File doesn\u2019t exist.") << firstEntry;
+            << false << FileList() << QString::fromUtf8("File doesn\u2019t exist.") << firstEntry
+            << none;
         QTest::newRow("entry of another type")
             << QList<QByteArray> { filesNum(2), fileEntry("A.PY", 3, calcMsg::FRAME) } << false
             << FileList() << QStringLiteral("The calculator sent an unexpected reply (file list).")
-            << firstEntry;
+            << firstEntry << none;
         QTest::newRow("second entry of another type")
             << QList<QByteArray> { filesNum(2), fileEntry("A.PY", 3), only(calcMsg::SUCCESS) }
             << false << FileList()
-            << QStringLiteral("The calculator sent an unexpected reply (file list).") << twoEntries;
-        // A broken name would otherwise drop the size after it: the file
-        // would read as empty and a download would replace a good local copy.
+            << QStringLiteral("The calculator sent an unexpected reply (file list).") << twoEntries
+            << none;
+        // Nothing of a broken entry is used: a broken name would otherwise
+        // drop the size after it, the file would read as empty and a
+        // download would replace a good local copy.
         QTest::newRow("name not UTF-8")
             << QList<QByteArray> { filesNum(2), fileEntry("A.PY", 3), fileEntry("B\xff.PY", 4) }
-            << false << FileList() << malformedList << twoEntries;
+            << true << onlyA << QString() << twoEntries << QStringList { skip(2, 2) };
+        QTest::newRow("first of three not UTF-8")
+            << QList<QByteArray> { filesNum(3), fileEntry("\xc3(.PY", 7), fileEntry("A.PY", 3),
+                   fileEntry("C.PY", 5) }
+            << true << FileList { { QStringLiteral("A.PY"), 3 }, { QStringLiteral("C.PY"), 5 } }
+            << QString() << threeEntries << QStringList { skip(1, 3) };
+        QTest::newRow("size of the wrong wire type") << QList<QByteArray> { filesNum(2),
+            field(1, quint64(calcMsg::SEND_FILE_INF))
+                + field(3, field(2, QByteArray("B.PY")) + field(3, QByteArray("\x04"))),
+            fileEntry("A.PY", 3) } << true << onlyA << QString()
+                                                     << twoEntries << QStringList { skip(1, 2) };
+        QTest::newRow("name of the wrong wire type")
+            << QList<QByteArray> { filesNum(2), fileEntry("A.PY", 3),
+                   field(1, quint64(calcMsg::SEND_FILE_INF))
+                       + field(3, field(2, quint64(66)) + field(3, quint64(4))) }
+            << true << onlyA << QString() << twoEntries << QStringList { skip(2, 2) };
         QTest::newRow("size beyond 32 bits")
-            << QList<QByteArray> { filesNum(1), fileEntry("A.PY", (quint64(1) << 32) + 3) } << false
-            << FileList() << malformedList << firstEntry;
+            << QList<QByteArray> { filesNum(1), fileEntry("A.PY", (quint64(1) << 32) + 3) } << true
+            << FileList() << QString() << firstEntry << QStringList { skip(1, 1) };
         QTest::newRow("negative size")
-            << QList<QByteArray> { filesNum(1), fileEntry("A.PY", negative(-5)) } << false
-            << FileList() << malformedList << firstEntry;
+            << QList<QByteArray> { filesNum(2), fileEntry("A.PY", 3),
+                   fileEntry("B.PY", negative(-5)) }
+            << true << onlyA << QString() << twoEntries << QStringList { skip(2, 2) };
+        QTest::newRow("every entry broken")
+            << QList<QByteArray> { filesNum(2), fileEntry("A\xff", 3), fileEntry("B\xff", 4) }
+            << true << FileList() << QString() << twoEntries
+            << QStringList { skip(1, 2), skip(2, 2) };
         QTest::newRow("entry missing")
             << QList<QByteArray> { filesNum(2), fileEntry("A.PY", 3) } << false << FileList()
-            << QStringLiteral("Connection error (error code: 421).") << twoEntries;
+            << QStringLiteral("Connection error (error code: 421).") << twoEntries << none;
+        // A list that also lost its line is no list at all.
+        QTest::newRow("broken entry, then one missing")
+            << QList<QByteArray> { filesNum(2), fileEntry("A\xff", 3) } << false << FileList()
+            << QStringLiteral("Connection error (error code: 421).") << twoEntries << none;
     }
 
     void listing()
@@ -254,6 +291,7 @@ private slots:
         QFETCH(FileList, files);
         QFETCH(QString, text);
         QFETCH(QList<int>, sent);
+        QFETCH(QStringList, skipped);
         ScriptedDevice line({ frame(deviceInfoReply()) });
         for (const QByteArray &r : qAsConst(replies))
             line.addChunk(frame(r));
@@ -266,6 +304,73 @@ private slots:
         QCOMPARE(listed, files);
         QCOMPARE(texts, text.isEmpty() ? QStringList() : QStringList { text });
         QCOMPARE(sentTypes(line.written().mid(before)), sent);
+        QCOMPARE(link.skippedEntries(), skipped);
+    }
+
+    // A download's reply of another type than FRAME is the calculator's
+    // refusal, told in its own words or the table's; only a reply with
+    // neither a type we know nor a word is out of step. A frame that carries
+    // more than it announces is malformed, not cut to fit.
+    void downloadReply_data()
+    {
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<QString>("text");
+        const QString unexpected
+            = QStringLiteral("The calculator sent an unexpected reply (content of A.PY).");
+        const QString malformed
+            = QStringLiteral("The calculator sent a malformed reply (content of A.PY).");
+        const auto typed = [](int type) { return field(1, quint64(type)); };
+        const auto frameOf = [](quint64 size, const QList<QByteArray> &blocks) {
+            QByteArray inner = field(1, size);
+            for (const QByteArray &b : blocks)
+                inner += field(3, b);
+            return field(1, quint64(calcMsg::FRAME)) + field(2, inner);
+        };
+
+        QTest::newRow("frame") << frameOf(5, { "hello" }) << QString();
+        QTest::newRow("FAILED bare") << refusal(calcMsg::FILE_NOT_EXIST, QString())
+                                     << QString::fromUtf8("File doesn\u2019t exist.");
+        QTest::newRow("SUCCESS with a text")
+            << typed(calcMsg::SUCCESS) + field(9, QByteArray("Locked")) << QStringLiteral("Locked");
+        QTest::newRow("SEND_FILES_NUM with a number")
+            << typed(calcMsg::SEND_FILES_NUM) + field(8, quint64(12)) << QStringLiteral("12");
+        QTest::newRow("SUCCESS with an error class")
+            << typed(calcMsg::SUCCESS) + field(6, quint64(calcMsg::MEMORY_ERROR))
+            << QStringLiteral("Memory error.");
+        QTest::newRow("SUCCESS bare")
+            << typed(calcMsg::SUCCESS) << QStringLiteral("Unknown error.");
+        QTest::newRow("FAILED of an error class beyond the table")
+            << typed(calcMsg::FAILED) + field(6, quint64(42)) << QStringLiteral("Unknown error.");
+        QTest::newRow("unknown type with a text")
+            << typed(99) + field(9, QByteArray("Busy")) << QStringLiteral("Busy");
+        QTest::newRow("no type with a number") << field(8, quint64(3)) << QStringLiteral("3");
+        QTest::newRow("unknown type bare") << typed(99) << unexpected;
+        QTest::newRow("empty") << QByteArray() << unexpected;
+        QTest::newRow("NONE with an error class only")
+            << typed(calcMsg::NONE) + field(6, quint64(calcMsg::MEMORY_ERROR)) << unexpected;
+        QTest::newRow("data shorter than its size")
+            << frameOf(5, { "hell" }) << QStringLiteral("Wrong data size.");
+        QTest::newRow("data longer than its size") << frameOf(5, { "hello!" }) << malformed;
+        QTest::newRow("two data blocks") << frameOf(5, { "hello", "!" }) << malformed;
+        QTest::newRow("two data blocks, the second empty")
+            << frameOf(5, { "hello", "" }) << malformed;
+    }
+
+    void downloadReply()
+    {
+        QFETCH(QByteArray, reply);
+        QFETCH(QString, text);
+        ScriptedDevice line({ frame(deviceInfoReply()), frame(reply) });
+        CVivuRuza link(&line, nullptr);
+        QStringList texts;
+        connect(&link, &CVivuRuza::errorNotify, [&texts](const QString &t) { texts << t; });
+        VivuRuza::fileInf inf;
+        inf.set_name("A.PY");
+        inf.set_size(5);
+        const QByteArray content = link.getFile(inf);
+        QCOMPARE(content, text.isEmpty() ? QByteArray("hello") : QByteArray());
+        QCOMPARE(texts, text.isEmpty() ? QStringList() : QStringList { text });
+        QVERIFY(!link.lineLost());
     }
 
     // Only SUCCESS accepts an upload frame: anything else may mean the frame
@@ -459,6 +564,11 @@ private slots:
         QTest::newRow("not a calculator")
             << QStringLiteral("babbling")
             << QStringLiteral("The device at %1 answers, but not as a calculator does.");
+        // The reply an earlier link gave up on comes first.
+        QTest::newRow("late reply")
+            << QStringLiteral("late")
+            << QStringLiteral("The calculator at %1 answered late, with "
+                              "its reply to an earlier request; try again.");
         QTest::newRow("calculator") << QStringLiteral("calculator") << QString();
     }
 
@@ -490,6 +600,16 @@ private slots:
         } else if (kind == QLatin1String("babbling")) {
             path = sim.portPath();
             sim.setRefusal(calcMsg::GET_DEVICE_INF, calcMsg::NONE_ERROR, 0, QString());
+        } else if (kind == QLatin1String("late")) {
+            path = sim.portPath();
+            sim.setFiles({ { QStringLiteral("A.PY"), QByteArray(1000, 'a') } });
+            sim.setHeldReply(calcMsg::GET_FILE);
+            CVivuRuza earlier(path);
+            VivuRuza::fileInf inf;
+            inf.set_name("A.PY");
+            inf.set_size(1000);
+            QVERIFY(earlier.getFile(inf).isEmpty());
+            QVERIFY(earlier.lineLost());
         } else {
             path = sim.portPath();
         }
