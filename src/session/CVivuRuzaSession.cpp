@@ -153,6 +153,7 @@ void CVivuRuzaSession::update()
         CVoriWorker *gone = workers.takeAt(i);
         if (calcModel)
             calcModel->removeCalc(i);
+        m_doctor->forget(portName);
         if (!m_jobs.contains(gone))
             delete gone;
     }
@@ -217,6 +218,8 @@ void CVivuRuzaSession::endReading(CVoriWorker *worker)
         return;
     }
     addWorker(worker);
+    if (!worker->notice.isEmpty())
+        m_doctor->report(port, worker->notice);
 }
 
 // Connected once per worker; the window starts one job at a time.

@@ -39,11 +39,14 @@ void CVoriWorker::readCalc()
     name = reading.name;
     filesList = reading.files;
     problem = reading.problem;
+    notice = reading.notice;
 }
 
 // A device that does not open or answer as a calculator is described by the
 // link's port texts; one that answers but cannot list its files is no
-// calculator we can show either, and the listing's own report says why.
+// calculator we can show either, and the listing's own report says why. One
+// whose list left out entries that did not parse is shown with the rest, and
+// a notice says how many are missing.
 CVoriWorker::FirstReading CVoriWorker::readDevice(bool reportListing)
 {
     FirstReading reading;
@@ -66,6 +69,12 @@ CVoriWorker::FirstReading CVoriWorker::readDevice(bool reportListing)
                                  "could not be read. %2")
                       .arg(QDir::toNativeSeparators(portInfo.systemLocation()), listingError)
                       .trimmed();
+        } else if (const int unread = calc->skippedEntries().size()) {
+            reading.notice = unreadText(unread,
+                reading.name.isEmpty()
+                    ? QStringLiteral("the calculator at %1")
+                          .arg(QDir::toNativeSeparators(portInfo.systemLocation()))
+                    : reading.name);
         }
     }
     closeLink();
@@ -79,7 +88,17 @@ void CVoriWorker::readFirst()
         name = reading.name;
         filesList = reading.files;
         problem = reading.problem;
+        notice = reading.notice;
     });
+}
+
+QString CVoriWorker::unreadText(int count, const QString &calculator)
+{
+    return count == 1
+        ? QStringLiteral("1 file on %1 could not be read and is not shown.").arg(calculator)
+        : QStringLiteral("%1 files on %2 could not be read and are not shown.")
+              .arg(count)
+              .arg(calculator);
 }
 
 void CVoriWorker::openLink()

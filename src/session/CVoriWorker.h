@@ -42,6 +42,12 @@ public:
     QList<QPair<QString, int>> filesList;
     // Why the first reading found no calculator to list; empty once it has.
     QString problem;
+    // What the first reading could not show of a calculator it lists (files
+    // whose listing entries did not parse); empty when it showed everything.
+    QString notice;
+
+    // The notice for files of a calculator that could not be read.
+    static QString unreadText(int count, const QString &calculator);
 
     // Progress of a transfer is sent at most this often, so a fast link
     // cannot flood the main thread's queue.
@@ -69,6 +75,7 @@ private:
         QString name;
         QList<QPair<QString, int>> files;
         QString problem;
+        QString notice;
     };
 
     void readCalc();

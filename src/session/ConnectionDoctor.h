@@ -8,8 +8,9 @@
 #include <QStringList>
 
 // What the window tells about ports that carry the calculator's identifiers
-// but gave no calculator: one notice per plug-in, kept until the user
-// dismisses it or the port goes away, and the ports still being read.
+// but gave no calculator, or a calculator with files it could not read: one
+// notice per plug-in, kept until the user dismisses it or the port goes away,
+// and the ports still being read.
 class ConnectionDoctor : public QObject
 {
     Q_OBJECT
@@ -21,7 +22,7 @@ public:
     QStringList notices() const;
     QStringList readingPorts() const { return m_reading; }
 
-    // A port's reading failed; a second report while it stays attached is
+    // A port's reading failed or left files out; a second report while it stays attached is
     // ignored, so a notice the user dismissed does not come back.
     void report(const QString &port, const QString &text);
     // The port is gone: its notice goes, and its next plug-in may report again.

@@ -104,6 +104,8 @@ private slots:
     void idleWorkerReleasedOnUnplug();
     void failedReadingNotListed_data();
     void failedReadingNotListed();
+    void unreadFilesNoticed_data();
+    void unreadFilesNoticed();
     void listedWhileAnotherIsRead();
     void unpluggedWhileRead();
     void currentCalcChange();
@@ -411,6 +413,49 @@ void TestSession::failedReadingNotListed()
     QVERIFY(rig.waitForReadings());
     QCOMPARE(rig.session.doctor()->notices(), QStringList { expected });
     QCOMPARE(rig.rowNames(), QStringList { QStringLiteral("Calc B") });
+}
+
+void TestSession::unreadFilesNoticed_data()
+{
+    QTest::addColumn<bool>("everyEntry"); // or only B.PY's
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QString>("notice");
+    QTest::newRow("one file") << false << QStringList { QStringLiteral("A.PY") }
+                              << QStringLiteral("1 file on Calc A could not be read and is not "
+                                                "shown.");
+    QTest::newRow("every file") << true << QStringList()
+                                << QStringLiteral("2 files on Calc A could not be read and are "
+                                                  "not shown.");
+}
+
+// A calculator whose listing holds entries that do not parse is listed with
+// the rest of its files, and a notice, not an error, tells what is missing
+// until it is unplugged.
+void TestSession::unreadFilesNoticed()
+{
+    QFETCH(bool, everyEntry);
+    QFETCH(QStringList, files);
+    QFETCH(QString, notice);
+    SessionRig rig;
+    CalcSimulator *a = rig.sim(QStringLiteral("A"));
+    a->setFiles({ { QStringLiteral("A.PY"), QByteArray("a") },
+        { QStringLiteral("B.PY"), QByteArray("bb") } });
+    if (everyEntry)
+        a->setOversize(CalcSimulator::Oversize::FileSize);
+    else
+        a->setBrokenUtf8FileName(QStringLiteral("B.PY"));
+    QSignalSpy errors(&rig.session, &CVivuRuzaSession::errorChange);
+
+    QVERIFY(rig.plug({ QStringLiteral("A") }));
+    QCOMPARE(rig.rowNames(), QStringList { QStringLiteral("Calc A") });
+    QCOMPARE(rig.currentIndex(), 0);
+    QCOMPARE(rig.fileNames(), files);
+    QCOMPARE(rig.session.doctor()->notices(), QStringList { notice });
+    QCOMPARE(errors.count(), 0);
+
+    QVERIFY(rig.plug({}));
+    QCOMPARE(rig.rowNames(), QStringList());
+    QCOMPARE(rig.session.doctor()->notices(), QStringList());
 }
 
 // The poll does not wait for a device: a calculator behind a silent one is
