@@ -182,6 +182,11 @@ bool BackupWriter::copyFiles()
         else
             m_manifest.unrestorable.append(e);
     }
+    // The files that could be read are kept, but without the others the
+    // backup is not the calculator's.
+    if (const int unread = m_link.skippedEntries().size())
+        return fail(QStringLiteral("%1 on the calculator could not be read")
+                        .arg(Reporter::countOf(unread, "file")));
     return true;
 }
 

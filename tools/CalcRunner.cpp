@@ -102,8 +102,16 @@ int CalcRunner::info()
 bool CalcRunner::listing(CVivuRuza &link, Reporter &reporter, QList<QPair<QString, int>> &files)
 {
     const int before = reporter.errors().size();
-    if (link.listFiles(files))
+    if (link.listFiles(files)) {
+        // The good entries serve, but a list with holes fails the command;
+        // a command that lists twice tells of each hole once.
+        const QStringList skipped = link.skippedEntries();
+        for (const QString &text : skipped) {
+            if (!reporter.errors().contains(text))
+                reporter.error(text);
+        }
         return true;
+    }
     if (reporter.errors().size() == before)
         reporter.error(QStringLiteral("The calculator's file list could not be read."));
     return false;

@@ -28,7 +28,8 @@ public:
     int run(const QString &port);
 
     // The calculator's list, or false with the reason reported, also where the
-    // link had no words for it (a port that took no request).
+    // link had no words for it (a port that took no request). Entries left
+    // out of the list are reported as failures, each once.
     static bool listing(CVivuRuza &link, Reporter &reporter, QList<QPair<QString, int>> &files);
 
 private:

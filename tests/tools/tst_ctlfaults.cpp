@@ -105,8 +105,11 @@ private slots:
         const QStringList rmB { QStringLiteral("rm"), QStringLiteral("B.PY") };
         const QStringList put { QStringLiteral("put"), QStringLiteral("@UPLOAD") };
         const QStringList putBig { QStringLiteral("put"), QStringLiteral("@BIG") };
-        const QString malformedList
-            = QStringLiteral("The calculator sent a malformed reply (file list).");
+        const auto skipped = [](int entry) {
+            return QStringLiteral("The calculator sent a malformed entry (%1 of 2) in its file "
+                                  "list; that file is left out.")
+                .arg(entry);
+        };
         const QString unexpectedFrame
             = QStringLiteral("The calculator sent an unexpected reply (sending NEW.py).");
         const QString any; // nothing particular on stdout
@@ -114,16 +117,24 @@ private slots:
         // Class: late replies never land in the next request.
         QTest::newRow("late reply, get A B")
             << int(LateFileReply) << getAB << 1 << QStringLiteral("error code: 421") << any;
-        // Class: a reply that does not parse whole is not used.
+        // Class: a reply that does not parse whole is not used. A listing
+        // entry that does not is left out and told, and the listing, being
+        // incomplete, fails the command; the good entries still serve.
         QTest::newRow("name not UTF-8, ls")
-            << int(BrokenFileName) << ls << 1 << malformedList << QString();
+            << int(BrokenFileName) << ls << 1 << skipped(2) << QStringLiteral("A.PY\t1000\n");
         QTest::newRow("name not UTF-8, get")
-            << int(BrokenFileName) << getA << 1 << malformedList << QString();
+            << int(BrokenFileName) << getA << 1 << skipped(2) << QString();
+        QTest::newRow("name not UTF-8, get pattern")
+            << int(BrokenFileName) << QStringList { QStringLiteral("get"), QStringLiteral("*.PY") }
+            << 1 << skipped(2) << QString();
+        QTest::newRow("name not UTF-8, rm pattern")
+            << int(BrokenFileName) << QStringList { QStringLiteral("rm"), QStringLiteral("*.PY") }
+            << 1 << skipped(2) << QString();
         QTest::newRow("device name not UTF-8, put")
             << int(BrokenDeviceName) << put << 1
             << QStringLiteral("answers, but not as a calculator does") << QString();
         QTest::newRow("size beyond 32 bits, get")
-            << int(OversizeFileSize) << getA << 1 << malformedList << QString();
+            << int(OversizeFileSize) << getA << 1 << skipped(1) << QString();
         QTest::newRow("count beyond 32 bits, ls")
             << int(OversizeCount) << ls << 1
             << QStringLiteral("The calculator sent a malformed reply (number of files).")
@@ -330,6 +341,9 @@ private slots:
         if (putOk) {
             QCOMPARE(sim.fileContent(QStringLiteral("NEW.py")), readLocal(upload));
             QCOMPARE(deviceAfter.size(), deviceBefore.size() + 1);
+        } else if (Fault(fault) == BrokenFileName && args.first() == QLatin1String("rm")) {
+            // The pattern matched the good name only.
+            QCOMPARE(deviceAfter, deviceBefore.mid(1));
         } else {
             QCOMPARE(deviceAfter, deviceBefore);
         }
@@ -338,19 +352,51 @@ private slots:
         // failure, and a file of another name never gets this one's bytes.
         QCOMPARE(readLocal(elsewhere), oldLocal);
         QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("nothere"))));
-        if (localIsLink) {
+        const bool copiedA = localIsLink
+            || (Fault(fault) == BrokenFileName && args.first() == QLatin1String("get"));
+        if (copiedA) {
             QVERIFY(!QFileInfo(localA).isSymLink());
             QCOMPARE(readLocal(localA), contentA);
         }
+        if (Fault(fault) == BrokenFileName)
+            QVERIFY(!QFileInfo::exists(localB));
         if (Fault(fault) == LateFileReply) {
             QCOMPARE(readLocal(localA), oldLocal);
             // A calculator that stopped answering is not asked for B: its
             // late reply to A could pass for B's.
             QVERIFY(!QFileInfo::exists(localB));
             QVERIFY2(r.err.contains(QLatin1String("B.PY")), qPrintable(r.err));
-        } else if (QFileInfo::exists(localA) && !localIsLink) {
+        } else if (QFileInfo::exists(localA) && !copiedA) {
             QCOMPARE(readLocal(localA), oldLocal);
         }
+    }
+
+    // A reply that one run gave up on and the next run reads first is told
+    // as the late reply it is, not as a device that is no calculator.
+    void lateReplyReadByNextRun()
+    {
+        CalcSimulator sim;
+        sim.setFiles(
+            { { QStringLiteral("A.PY"), contentA }, { QStringLiteral("B.PY"), contentB } });
+        sim.setHeldReply(calcMsg::GET_FILE);
+        QVERIFY(sim.start());
+        QTemporaryDir dir;
+        const QStringList port { QStringLiteral("--port"), sim.portPath() };
+
+        const Run first = vuvectl(port
+            + QStringList { QStringLiteral("--timeout"), QStringLiteral("300"),
+                QStringLiteral("get"), QStringLiteral("A.PY"), QStringLiteral("--to"),
+                dir.path() });
+        QCOMPARE(first.exitCode, 1);
+        QVERIFY2(first.err.contains(QLatin1String("error code: 421")), qPrintable(first.err));
+
+        const Run next = vuvectl(port + QStringList { QStringLiteral("ls") });
+        QCOMPARE(next.exitCode, 1);
+        QCOMPARE(next.err,
+            QStringLiteral("The calculator at %1 answered late, with its reply to an earlier "
+                           "request; try again.\n")
+                .arg(sim.portPath()));
+        QCOMPARE(next.out, QString());
     }
 
     // Each way the port can fail has its own words; permission names the fix.
