@@ -998,6 +998,29 @@ private slots:
         QVERIFY2(restore.err.contains(QStringLiteral("not complete")), qPrintable(restore.err));
     }
 
+    // A file whose listing entry cannot be read cannot be backed up: the
+    // others are kept, but the backup never passes for the calculator's.
+    void backupLacksUnreadableEntry()
+    {
+        m_sim->setFiles({ { QStringLiteral("A.py"), "small" }, { QStringLiteral("B.py"), "b" } });
+        m_sim->setBrokenUtf8FileName(QStringLiteral("B.py"));
+        QTemporaryDir dir;
+        const Run r = vuvectl({ QStringLiteral("backup"), dir.path() });
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.err.contains(QStringLiteral("is not complete: 1 file on the calculator could "
+                                               "not be read.")),
+            qPrintable(r.err));
+        const QStringList folders = QDir(dir.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        QCOMPARE(folders.size(), 1);
+        QVERIFY2(
+            folders.first().endsWith(QStringLiteral("-incomplete")), qPrintable(folders.first()));
+        const QDir folder(dir.filePath(folders.first()));
+        QVERIFY(!folder.exists(QStringLiteral("manifest.json")));
+        QCOMPARE(readFile(folder.filePath(QStringLiteral("A.py"))), QByteArray("small"));
+        QCOMPARE(folder.entryList(QDir::Files),
+            QStringList({ QStringLiteral("A.py"), QStringLiteral("INCOMPLETE.txt") }));
+    }
+
     // Names come from the device: what reaches a terminal carries no control
     // characters, in any command that prints one.
     void deviceTextEscaped_data()
