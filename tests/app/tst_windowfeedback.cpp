@@ -44,6 +44,7 @@ private slots:
     void listedWhileAnotherIsRead();
     void doctorNotice_data();
     void doctorNotice();
+    void unreadFilesNoticed();
     void emptyState();
     void progressAndOutcome_data();
     void progressAndOutcome();
@@ -222,6 +223,19 @@ void TestWindowFeedback::doctorNotice()
     m_driver->ports().append(port);
     m_driver->session().update();
     QTRY_COMPARE(noticesShown(), QStringList { expected });
+}
+
+// A calculator whose listing holds an entry that does not parse is listed
+// with its other files, and a notice, not an error, says one is missing.
+void TestWindowFeedback::unreadFilesNoticed()
+{
+    m_calc->setBrokenUtf8FileName(QStringLiteral("QUAD.py"));
+    QVERIFY(m_driver->start());
+    QVERIFY(m_driver->attach({ m_calc->portPath() }, calculatorFiles.size() - 1));
+    QCOMPARE(m_driver->read("fileListView", "count").toInt(), 1);
+    QTRY_COMPARE(noticesShown(),
+        QStringList { QStringLiteral("1 file on Vori X1 could not be read and is not shown.") });
+    QVERIFY(!m_driver->isOpen("errorMessageDialog"));
 }
 
 // Without a calculator the pane says how to connect one, and which port is
