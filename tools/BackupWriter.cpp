@@ -150,6 +150,11 @@ bool BackupWriter::copyFiles()
     if (!m_link.listFiles(files))
         return fail(m_reporter.errors().value(
             errorsBefore, QStringLiteral("the calculator's file list could not be read")));
+    // Said at once; nothing of such an entry, not even its name, can be
+    // trusted, so it can't be listed apart as a file the backup lacks.
+    const QStringList unread = m_link.skippedEntries();
+    for (const QString &text : unread)
+        m_reporter.error(text);
     const QList<BackupManifest::Entry> toCopy = plan(files);
     const QDir dir(m_folder);
     for (int i = 0; i < toCopy.size(); ++i) {
@@ -184,9 +189,9 @@ bool BackupWriter::copyFiles()
     }
     // The files that could be read are kept, but without the others the
     // backup is not the calculator's.
-    if (const int unread = m_link.skippedEntries().size())
+    if (!unread.isEmpty())
         return fail(QStringLiteral("%1 on the calculator could not be read")
-                        .arg(Reporter::countOf(unread, "file")));
+                        .arg(Reporter::countOf(unread.size(), "file")));
     return true;
 }
 

@@ -1007,6 +1007,9 @@ private slots:
         QTemporaryDir dir;
         const Run r = vuvectl({ QStringLiteral("backup"), dir.path() });
         QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.err.startsWith(QStringLiteral("The calculator sent a malformed entry (2 of 2) "
+                                                 "in its file list; that file is left out.\n")),
+            qPrintable(r.err));
         QVERIFY2(r.err.contains(QStringLiteral("is not complete: 1 file on the calculator could "
                                                "not be read.")),
             qPrintable(r.err));
