@@ -521,6 +521,15 @@ ApplicationWindow {
         }
     }
 
+    // The highlight marks the calculator whose files are shown: the list's
+    // own index moves its own way when rows go, the model's decides.
+    Connections {
+        target: calcModel
+        function onIndexOrSizeChange(newIndex) {
+            fileListView.currentIndex = newIndex
+        }
+    }
+
     BusyIndicator {
         objectName: "busyIndicator"
         anchors.centerIn: parent

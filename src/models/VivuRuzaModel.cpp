@@ -59,9 +59,9 @@ void VivuRuzaModel::removeCalc(int row)
     beginRemoveRows(QModelIndex(), row, row);
     names.removeAt(row);
     endRemoveRows();
-    // Removing row 0 leaves the index where it was, so it may now name the
-    // row past the end; every use of it is range-checked.
-    if (curIndex >= row && row > 0)
+    // The current calculator stays current wherever a row above it goes;
+    // when it goes itself, the one before it follows (the first, at the top).
+    if (curIndex >= row && curIndex > 0)
         --curIndex;
     emit indexOrSizeChange(curIndex);
 }

@@ -1,7 +1,8 @@
 // What the window tells and refuses: calculators listed while another device
 // is still being read, the doctor's notices, the hint without a calculator,
-// transfer progress and outcome, the selection across calculators, and drop,
-// Paste and Copy while the calculator is busy. The real document and session.
+// transfer progress and outcome, the selection across calculators, the
+// current calculator while others are unplugged, and drop, Paste and Copy
+// while the calculator is busy. The real document and session.
 #include "CVivuRuza.h"
 #include "CalcSimulator.h"
 #include "FrameCodec.h"
@@ -49,6 +50,8 @@ private slots:
     void progressAndOutcome_data();
     void progressAndOutcome();
     void selectionClearedForAnotherCalculator();
+    void unplugKeepsCurrentShown_data();
+    void unplugKeepsCurrentShown();
     void refusedWhileBusy_data();
     void refusedWhileBusy();
 
@@ -363,6 +366,62 @@ void TestWindowFeedback::selectionClearedForAnotherCalculator()
     QCOMPARE(m_driver->selectedCount(), 1);
     m_driver->write(m_driver->byId("calcModel"), "currentIndex", 0);
     QCOMPARE(m_driver->selectedCount(), 0);
+}
+
+void TestWindowFeedback::unplugKeepsCurrentShown_data()
+{
+    QTest::addColumn<int>("unplugged");
+    QTest::addColumn<QString>("current");
+    QTest::addColumn<int>("files");
+    QTest::addColumn<int>("selected");
+    // The middle one of three is current, with both its files selected.
+    QTest::newRow("above the current") << 0 << "Vori X1 Desk" << 2 << 2;
+    QTest::newRow("the current") << 1 << "Vori X1" << calculatorFiles.size() << 0;
+    QTest::newRow("below the current") << 2 << "Vori X1 Desk" << 2 << 2;
+}
+
+// The highlighted row, the table and the selection stay with the calculator
+// that stays current; when that one goes, the one before it is shown.
+void TestWindowFeedback::unplugKeepsCurrentShown()
+{
+    QFETCH(int, unplugged);
+    QFETCH(QString, current);
+    QFETCH(int, files);
+    QFETCH(int, selected);
+    CalcSimulator desk;
+    desk.setName(QStringLiteral("Vori X1 Desk"));
+    desk.setFiles({ { QStringLiteral("DESK.py"), QByteArray("d = 1\n") },
+        { QStringLiteral("PLAN.txt"), QByteArray("plan\n") } });
+    QVERIFY(desk.start());
+    QVERIFY(m_driver->start());
+    const QStringList paths = { m_calc->portPath(), desk.portPath(), m_lab->portPath() };
+    QVERIFY(m_driver->attach(paths, calculatorFiles.size()));
+
+    auto *list = qobject_cast<QQuickItem *>(m_driver->byId("fileListView"));
+    QQuickItem *row = nullptr;
+    QTRY_VERIFY(QMetaObject::invokeMethod(list, "itemAt", Q_RETURN_ARG(QQuickItem *, row),
+                    Q_ARG(qreal, 5), Q_ARG(qreal, 60))
+        && row);
+    const QPointF centre = row->mapToScene(QPointF(row->width() / 2, row->height() / 2));
+    QTest::mouseClick(m_driver->window(), Qt::LeftButton, Qt::NoModifier, centre.toPoint());
+    QTRY_COMPARE(m_driver->read("tableView", "rowCount").toInt(), 2);
+    m_driver->selectRows({ 0, 1 });
+
+    for (int i = 0; i < m_driver->ports().size(); ++i) {
+        if (m_driver->ports().at(i).portName() == paths.at(unplugged))
+            m_driver->ports().removeAt(i);
+    }
+    m_driver->session().update();
+    QTRY_COMPARE(m_driver->read("fileListView", "count").toInt(), 2);
+
+    const int index = m_driver->shell().calcModel().currentIndex();
+    QCOMPARE(m_driver->shell().calcModel().getName(), current);
+    QCOMPARE(m_driver->read("fileListView", "currentIndex").toInt(), index);
+    auto *highlighted = m_driver->read("fileListView", "currentItem").value<QQuickItem *>();
+    QVERIFY(highlighted);
+    QCOMPARE(highlighted->childItems().value(0)->property("text").toString(), current);
+    QTRY_COMPARE(m_driver->read("tableView", "rowCount").toInt(), files);
+    QCOMPARE(m_driver->selectedCount(), selected);
 }
 
 void TestWindowFeedback::refusedWhileBusy_data()

@@ -264,9 +264,13 @@ void TestSession::polling_data()
         << QStringList { s("A B C"), s("A") } << QStringList { s("A B C@0"), s("A@0") };
     QTest::newRow("unplug the last")
         << QStringList { s("A"), s("") } << QStringList { s("A@0"), s("@0") };
-    // The model keeps index 1 after row 0 goes: it names no calculator.
+    // The current calculator stays current when a row above it goes.
     QTest::newRow("row 0 goes while the last row is current") << QStringList { s("A B"), s("=1"),
-        s("B") } << QStringList { s("A B@0"), s("A B@1"), s("B@1") };
+        s("B") } << QStringList { s("A B@0"), s("A B@1"), s("B@0") };
+    QTest::newRow("unplug the first, the middle current") << QStringList { s("A B C"), s("=1"),
+        s("B C") } << QStringList { s("A B C@0"), s("A B C@1"), s("B C@0") };
+    QTest::newRow("unplug the middle, current") << QStringList { s("A B C"), s("=1"),
+        s("A C") } << QStringList { s("A B C@0"), s("A B C@1"), s("A C@0") };
     QTest::newRow("picked row past the end")
         << QStringList { s("A"), s("=3") } << QStringList { s("A@0"), s("A@3") };
     QTest::newRow("unplugged and plugged again across polls") << QStringList { s("A B"), s("B"),
