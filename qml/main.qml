@@ -547,10 +547,21 @@ ApplicationWindow {
         width: propW < 300 ? 300 : propW
         contentHeight: aboutColumn.height
         title: "About"
+        // Escape and a press outside close it too, but neither shows.
+        standardButtons: Dialog.Close
 
         Column {
             id: aboutColumn
             spacing: 20
+
+            Label {
+                objectName: "aboutVersion"
+                width: aboutDialog.availableWidth
+                wrapMode: Label.Wrap
+                font.pixelSize: 12
+                font.bold: true
+                text: "Vuve Vudurod " + Qt.application.version
+            }
 
             Label {
                 width: aboutDialog.availableWidth
@@ -690,10 +701,36 @@ ApplicationWindow {
             // text colour reads on it, light or dark.
             selectedTextColor: palette.text
             onAccepted: changeNameDialog.accept()
+            Accessible.description: nameLimitNote.visible ? nameLimitNote.text : ""
+        }
+
+        // The field cuts a longer name off, typed or pasted: say so.
+        Label {
+            id: nameLimitNote
+            objectName: "nameLimitNote"
+            anchors.top: newNameField.bottom
+            anchors.topMargin: 8
+            width: changeNameDialog.availableWidth
+            wrapMode: Label.Wrap
+            font.pixelSize: 12
+            visible: newNameField.length >= newNameField.maximumLength
+            text: "A device name has at most " + newNameField.maximumLength + " characters."
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
+        }
+        contentHeight: newNameField.height + (nameLimitNote.visible ? nameLimitNote.anchors.topMargin + nameLimitNote.height : 0)
+
+        // Each opening starts from the calculator's name, selected so that
+        // typing replaces it; a cancelled text does not come back. The field
+        // takes the keys even where a button took focus at the last closing.
+        onAboutToShow: {
+            newNameField.text = calcModel.getName()
+            newNameField.selectAll()
+            newNameField.focus = true
         }
 
         onAccepted: {
-            if (newNameField.text !== "")
+            if (newNameField.text !== "" && newNameField.text !== calcModel.getName())
                 calcSession.changeCalcName(newNameField.text)
         }
     }
@@ -738,6 +775,9 @@ ApplicationWindow {
         folder: shortcuts.home
         selectMultiple: true
         nameFilters: ["Vori calc files (*.py *.bin)", "All files (*)"]
+        // Calculators hold .csv and .txt files too; the narrower filter
+        // stays one choice away.
+        selectedNameFilter: nameFilters[1]
         onAccepted: {
             calcSession.toCalcUrls(fileUrls)
             processSendCollision()

@@ -20,6 +20,8 @@ bool AppShell::asksHelpOrVersion(int argc, char **argv)
 void AppShell::prepareApplication()
 {
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
+    // The About box shows it, in the app, its demo and the window tests alike.
+    QCoreApplication::setApplicationVersion(QStringLiteral(VUVE_VERSION));
     // The toolkit's own file dialog keeps its settings under these names and
     // warns at every opening without them.
     QCoreApplication::setOrganizationName(QStringLiteral("Vuve Vudurod"));

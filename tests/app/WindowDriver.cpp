@@ -19,6 +19,19 @@ namespace {
 const char *const questionDialogs[] = { "doYouWantDeleteItDialog", "zeroSizeFileWontBeSent",
     "doYouWantSendFile", "doYouWantDownloadFile", "changeNameDialog", "fileNameWasChangeDialog" };
 
+QQuickItem *buttonIn(QQuickItem *item, const QString &text)
+{
+    if (!item)
+        return nullptr;
+    if (item->inherits("QQuickAbstractButton") && item->property("text").toString() == text)
+        return item;
+    for (QQuickItem *child : item->childItems()) {
+        if (QQuickItem *found = buttonIn(child, text))
+            return found;
+    }
+    return nullptr;
+}
+
 } // namespace
 
 WindowDriver::WindowDriver() = default;
@@ -121,6 +134,17 @@ QString WindowDriver::openQuestion() const
 void WindowDriver::answer(const char *dialogId, bool accept)
 {
     QMetaObject::invokeMethod(byId(dialogId), accept ? "accept" : "reject");
+}
+
+QQuickItem *WindowDriver::dialogButton(const char *dialogId, const QString &text) const
+{
+    return buttonIn(read(dialogId, "footer").value<QQuickItem *>(), text);
+}
+
+void WindowDriver::click(QQuickItem *item)
+{
+    QTest::mouseClick(m_window, Qt::LeftButton, Qt::NoModifier,
+        item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint());
 }
 
 void WindowDriver::choose(const char *dialogId, const QList<QUrl> &urls)

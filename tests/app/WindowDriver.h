@@ -13,6 +13,7 @@
 
 #include <memory>
 
+class QQuickItem;
 class QQuickWindow;
 
 // Runs the real window on the real session and drives it the way a user
@@ -51,6 +52,10 @@ public:
     // The id of the one question dialog that is open, or an empty string.
     QString openQuestion() const;
     void answer(const char *dialogId, bool accept);
+    // The button with this text among a dialog's own, or null.
+    QQuickItem *dialogButton(const char *dialogId, const QString &text) const;
+    // A left click in the middle of the item.
+    void click(QQuickItem *item);
     // Accepts a file chooser with the given selection.
     void choose(const char *dialogId, const QList<QUrl> &urls);
     // Makes the main window the focus window again; the toolkit's own dialogs

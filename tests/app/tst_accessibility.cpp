@@ -163,7 +163,7 @@ void TestAccessibility::everyActionableElementNamed_data()
         << "doYouWantDownloadFile" << QStringList { "Button:Yes", "Button:No" };
     QTest::newRow("zero-length notice") << "zeroSizeFileWontBeSent" << QStringList { "Button:OK" };
     QTest::newRow("renaming notice") << "fileNameWasChangeDialog" << QStringList { "Button:OK" };
-    QTest::newRow("about") << "aboutDialog" << QStringList();
+    QTest::newRow("about") << "aboutDialog" << QStringList { "Button:Close" };
 }
 
 void TestAccessibility::everyActionableElementNamed()

@@ -52,6 +52,9 @@ private slots:
     void actionKeys_data();
     void actionKeys();
     void renameByKeyboard();
+    void renameFieldTakesKeys_data();
+    void renameFieldTakesKeys();
+    void renameLimitShown();
     void deleteByKeyboard();
     void menuByKeyboard_data();
     void menuByKeyboard();
@@ -306,6 +309,82 @@ void TestKeyboard::renameByKeyboard()
 
     QTRY_VERIFY(!m_driver->isOpen("changeNameDialog"));
     QTRY_COMPARE(m_calc->name(), QStringLiteral("Lab 3"));
+}
+
+void TestKeyboard::renameFieldTakesKeys_data()
+{
+    QTest::addColumn<QString>("focusFrom");
+    QTest::addColumn<QString>("closedBy");
+    QTest::addColumn<QString>("name");
+    const QString name = QStringLiteral("Vori X1");
+    QTest::newRow("toolbar") << "menuButton" << QString() << name;
+    QTest::newRow("calculator list") << "fileListView" << QString() << name;
+    QTest::newRow("file table") << "tableView" << QString() << name;
+    QTest::newRow("after Cancel clicked") << "tableView"
+                                          << "Cancel" << name;
+    QTest::newRow("after OK clicked") << "tableView"
+                                      << "OK"
+                                      << "Junk";
+}
+
+// Wherever focus was, and whichever button closed the dialog last, F2 opens
+// it with the field taking the keys and the device name in it, selected, so
+// that typing replaces it; a cancelled text is gone.
+void TestKeyboard::renameFieldTakesKeys()
+{
+    QFETCH(QString, focusFrom);
+    QFETCH(QString, closedBy);
+    QFETCH(QString, name);
+    QVERIFY(startWithCalculators());
+    if (!closedBy.isEmpty()) {
+        press(QKeySequence(Qt::Key_F2));
+        QTRY_VERIFY(m_driver->read("changeNameDialog", "opened").toBool());
+        for (char typed : QByteArray("Junk"))
+            QTest::keyClick(m_driver->window(), typed);
+        QQuickItem *button = m_driver->dialogButton("changeNameDialog", closedBy);
+        QVERIFY(button);
+        m_driver->click(button);
+        QTRY_VERIFY(!m_driver->isOpen("changeNameDialog"));
+        QTRY_COMPARE(m_driver->shell().calcModel().getName(), name);
+        QTRY_VERIFY(!m_driver->session().property("isBusy").toBool());
+    }
+    item(focusFrom.toLatin1())->forceActiveFocus(Qt::TabFocusReason);
+
+    press(QKeySequence(Qt::Key_F2));
+    QTRY_VERIFY(m_driver->read("changeNameDialog", "opened").toBool());
+    QVERIFY(m_driver->read("newNameField", "activeFocus").toBool());
+    QCOMPARE(m_driver->read("newNameField", "text").toString(), name);
+    QCOMPARE(m_driver->read("newNameField", "selectedText").toString(), name);
+    for (char typed : QByteArray("Lab 4"))
+        QTest::keyClick(m_driver->window(), typed);
+    QCOMPARE(m_driver->read("newNameField", "text").toString(), QStringLiteral("Lab 4"));
+}
+
+// Typing past the limit is cut off, and the dialog says why.
+void TestKeyboard::renameLimitShown()
+{
+    QVERIFY(startWithCalculators());
+    press(QKeySequence(Qt::Key_F2));
+    QTRY_VERIFY(m_driver->read("changeNameDialog", "opened").toBool());
+    QObject *note = m_driver->byName("nameLimitNote");
+    QVERIFY(!note->property("visible").toBool());
+
+    for (int i = 0; i < 63; ++i)
+        QTest::keyClick(m_driver->window(), 'a' + i % 26);
+    QVERIFY(!note->property("visible").toBool());
+    for (int i = 0; i < 5; ++i)
+        QTest::keyClick(m_driver->window(), 'z');
+    QCOMPARE(m_driver->read("newNameField", "text").toString().size(), 64);
+    QVERIFY(note->property("visible").toBool());
+    QCOMPARE(note->property("text").toString(),
+        QStringLiteral("A device name has at most 64 characters."));
+    auto *dialog = m_driver->read("changeNameDialog", "contentItem").value<QQuickItem *>();
+    auto *shown = qobject_cast<QQuickItem *>(note);
+    QVERIFY(dialog->mapRectToScene(QRectF(0, 0, dialog->width(), dialog->height()))
+                .contains(shown->mapRectToScene(QRectF(0, 0, shown->width(), shown->height()))));
+
+    QTest::keyClick(m_driver->window(), Qt::Key_Backspace);
+    QVERIFY(!note->property("visible").toBool());
 }
 
 // From the table to the deleted file without a mouse: arrow, Del, Tab to

@@ -44,6 +44,7 @@ private slots:
     void entryPoints_data();
     void entryPoints();
     void withoutCalculator();
+    void sendChooserShowsAllFiles();
     void send_data();
     void send();
     void escapeOnNotice();
@@ -54,6 +55,7 @@ private slots:
     void deleteFiles_data();
     void deleteFiles();
     void rename();
+    void aboutBox();
     void errorDialog();
     void busy();
 
@@ -195,6 +197,45 @@ void TestMainWindow::withoutCalculator()
     QCOMPARE(m_driver->openQuestion(), QStringLiteral("zeroSizeFileWontBeSent"));
     QCOMPARE(m_driver->read("zeroSizeFileWontBeSentText", "text").toString(),
         QStringLiteral("File EMPTY.py is zero-length and can't be sent."));
+}
+
+// Calculators hold .csv and .txt files as well: the file chooser opens on
+// all files, and the given filter stays a choice.
+void TestMainWindow::sendChooserShowsAllFiles()
+{
+    writeLocal(QStringLiteral("TEMPS.csv"), "t,1\n");
+    writeLocal(QStringLiteral("MAIN.py"), "m = 1\n");
+    QVERIFY(startWithCalculators());
+    QObject *chooser = m_driver->byId("choseFileDialog");
+    m_driver->write(chooser, "folder", QUrl::fromLocalFile(m_local->path()));
+    m_driver->activate("sendButton");
+    QVERIFY(m_driver->isOpen("choseFileDialog"));
+    QVERIFY(QTest::qWaitFor([this] { return m_driver->foldersShown() == 1; }));
+
+    QCOMPARE(m_driver->read(chooser, "nameFilters").toStringList(),
+        QStringList(
+            { QStringLiteral("Vori calc files (*.py *.bin)"), QStringLiteral("All files (*)") }));
+    QCOMPARE(
+        m_driver->read(chooser, "selectedNameFilter").toString(), QStringLiteral("All files (*)"));
+    QStringList shown;
+    QSet<QAbstractItemModel *> seen;
+    for (QWindow *window : QGuiApplication::topLevelWindows()) {
+        auto *quick = qobject_cast<QQuickWindow *>(window);
+        if (!quick || !quick->isVisible())
+            continue;
+        for (QObject *view : quick->contentItem()->findChildren<QObject *>()) {
+            auto *model = view->property("model").value<QAbstractItemModel *>();
+            if (!model || !model->inherits("QQuickFolderListModel") || seen.contains(model))
+                continue;
+            seen.insert(model);
+            const int name = model->roleNames().key("fileName");
+            for (int row = 0; row < model->rowCount(); ++row)
+                shown.append(model->data(model->index(row, 0), name).toString());
+        }
+    }
+    shown.sort();
+    QCOMPARE(shown, QStringList({ QStringLiteral("MAIN.py"), QStringLiteral("TEMPS.csv") }));
+    QMetaObject::invokeMethod(chooser, "close");
 }
 
 void TestMainWindow::send_data()
@@ -443,6 +484,22 @@ void TestMainWindow::rename()
     auto *row = m_driver->read("fileListView", "currentItem").value<QQuickItem *>();
     QVERIFY(row);
     QCOMPARE(row->childItems().value(0)->property("text").toString(), QStringLiteral("Lab bench"));
+}
+
+// The About box names the version and closes by a click on its button.
+void TestMainWindow::aboutBox()
+{
+    QVERIFY(m_driver->start());
+    m_driver->activate("aboutMenuItem");
+    QTRY_VERIFY(m_driver->read("aboutDialog", "opened").toBool());
+    QVERIFY(!QCoreApplication::applicationVersion().isEmpty());
+    QCOMPARE(m_driver->byName("aboutVersion")->property("text").toString(),
+        QStringLiteral("Vuve Vudurod ") + QCoreApplication::applicationVersion());
+
+    QQuickItem *close = m_driver->dialogButton("aboutDialog", QStringLiteral("Close"));
+    QVERIFY(close && close->isVisible());
+    m_driver->click(close);
+    QTRY_VERIFY(!m_driver->isOpen("aboutDialog"));
 }
 
 void TestMainWindow::errorDialog()
