@@ -576,6 +576,8 @@ ApplicationWindow {
         id: errorMessageDialog
         title: "Error"
         text: calcSession.error
+        // Which file, which calculator, and what to do, where it is known.
+        informativeText: calcSession.errorDetail
         width: 300
         standardButtons: Dialog.Ok
         onTextChanged: {

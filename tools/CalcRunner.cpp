@@ -35,8 +35,17 @@ int CalcRunner::run(const QString &port)
     }
     m_link = &link;
     m_reporter.result().insert(QStringLiteral("device"), link.devName());
-    QObject::connect(&link, &CVivuRuza::errorNotify,
-        [this](const QString &text) { m_reporter.error(Reporter::printable(text)); });
+    // The link's text, then which file and calculator and what to do.
+    QObject::connect(&link, &CVivuRuza::errorNotify, [this, &link](const QString &text) {
+        const QString detail = link.errorDetail();
+        if (detail.isEmpty()) {
+            m_reporter.error(Reporter::printable(text));
+            return;
+        }
+        const QString gap
+            = text.endsWith(QLatin1Char('.')) ? QStringLiteral(" ") : QStringLiteral(". ");
+        m_reporter.error(Reporter::printable(text + gap + detail + QLatin1Char('.')));
+    });
     if (m_progress)
         link.setProgressHandler(
             [this](qint64 done, qint64 total) { m_progress->update(done, total); });

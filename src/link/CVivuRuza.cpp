@@ -305,12 +305,35 @@ void CVivuRuza::onError(QString errorText)
     };
     if (errorText.isEmpty() && uint(errorCode) <= 7u)
         errorText = QString::fromUtf8(texts[errorCode]);
+    m_detail = m_nextDetail;
+    m_nextDetail.clear();
     emit errorNotify(errorText);
+}
+
+void CVivuRuza::beginAbout(ErrorMeaning::Action action, const QString &file)
+{
+    m_action = action;
+    m_file = file;
+}
+
+void CVivuRuza::explainCode(int code)
+{
+    m_nextDetail = ErrorMeaning::line(m_file, Name, ErrorMeaning::ofCode(code, m_action));
+}
+
+// A command stopped on purpose needs no advice.
+void CVivuRuza::explainLostLine(const QString &text)
+{
+    if (text == FrameCodec::closedText())
+        m_nextDetail = ErrorMeaning::line(m_file, Name, ErrorMeaning::portClosed());
+    else if (text == FrameCodec::silentText() || text == FrameCodec::timeoutText())
+        m_nextDetail = ErrorMeaning::line(m_file, Name, ErrorMeaning::noAnswer());
 }
 
 void CVivuRuza::reportRefusal(const calcMsg &reply, const QString &fallback)
 {
     errorCode = reply.error();
+    explainCode(errorCode);
     QString text = QString::fromStdString(reply.errorstr());
     if (reply.errornum() != 0)
         text += QString::number(reply.errornum());
@@ -326,6 +349,7 @@ void CVivuRuza::reportRefusal(const calcMsg &reply, const QString &fallback)
 void CVivuRuza::reportCode(int code)
 {
     errorCode = code;
+    explainCode(code);
     onError();
 }
 
@@ -395,8 +419,9 @@ bool CVivuRuza::sendFollowUp(const calcMsg &msg, QByteArray &buffer)
 {
     if (send(msg, buffer))
         return true;
-    reportText(calcMsg::CONNECTION_ERROR,
-        m_codec.timedOut() ? FrameCodec::timeoutText() : FrameCodec::closedText());
+    const QString text = m_codec.timedOut() ? FrameCodec::timeoutText() : FrameCodec::closedText();
+    explainLostLine(text);
+    reportText(calcMsg::CONNECTION_ERROR, text);
     return false;
 }
 
@@ -407,6 +432,7 @@ bool CVivuRuza::getDeviceInf()
     msg.set_type(calcMsg::GET_DEVICE_INF);
     m_asked = QStringLiteral("device information");
     m_answeredLate = false;
+    beginAbout(ErrorMeaning::Action::Other, QString());
     if (!request(msg, buffer, 1))
         return false;
     if (msg.type() != calcMsg::SEND_DEVICE_INF || !msg.has_devinf()) {
@@ -439,6 +465,7 @@ bool CVivuRuza::filesNum(qint64 &count)
     QByteArray buffer;
     msg.set_type(calcMsg::GET_FILES_NUM);
     m_asked = QStringLiteral("number of files");
+    beginAbout(ErrorMeaning::Action::Other, QString());
     if (!request(msg, buffer, 1))
         return false;
     if (msg.type() != calcMsg::SEND_FILES_NUM) {
@@ -532,6 +559,7 @@ bool CVivuRuza::fetchFile(const VivuRuza::fileInf &file, QByteArray &content)
 {
     content.clear();
     const qint64 size = file.size();
+    beginAbout(ErrorMeaning::Action::Copy, QString::fromStdString(file.name()));
     if (size == 0)
         return true;
     // No calculator holds such a file; a listed size beyond it would only
@@ -772,6 +800,9 @@ bool CVivuRuza::accepted(int type, const VivuRuza::fileInf &file, calcMsg &msg, 
     const QString name = QString::fromStdString(file.name());
     m_asked = type == calcMsg::SEND_FILE ? QStringLiteral("sending %1").arg(name)
                                          : QStringLiteral("deleting %1").arg(name);
+    beginAbout(
+        type == calcMsg::SEND_FILE ? ErrorMeaning::Action::Send : ErrorMeaning::Action::Delete,
+        name);
     const qint64 frames
         = type == calcMsg::SEND_FILE ? 1 + qint64(file.size()) / qMax(1, uploadChunk()) + 1 : 1;
     if (!request(msg, buffer, frames))
@@ -805,6 +836,7 @@ bool CVivuRuza::stopsBatch(const QList<Pair> &files, int failed, const QString &
     QStringList rest;
     for (int i = failed + 1; i < files.size(); ++i)
         rest.append(QFileInfo(files.at(i).first).fileName());
+    m_nextDetail = ErrorMeaning::line(QString(), Name, ErrorMeaning::noAnswer());
     reportText(calcMsg::CONNECTION_ERROR, givenUpText(what, rest));
     return true;
 }
@@ -825,6 +857,7 @@ bool CVivuRuza::changeName(const QString &newName)
     msg.set_type(calcMsg::CHANGE_NAME);
     msg.set_devname(newName.toStdString());
     m_asked = QStringLiteral("renaming");
+    beginAbout(ErrorMeaning::Action::Other, QString());
     if (!request(msg, buffer, 1) || msg.type() != calcMsg::SUCCESS)
         return false;
     Name = newName;

@@ -1,6 +1,7 @@
 #ifndef CVIVURUZA_H
 #define CVIVURUZA_H
 
+#include "ErrorMeaning.h"
 #include "FrameCodec.h"
 
 #include <QList>
@@ -120,6 +121,10 @@ public:
     static QString givenUpText(const QString &what, const QStringList &names);
     // The bytes of file content one upload frame carries with this calculator.
     int uploadChunk() const { return qMin(chunkSize, maxFrameContent); }
+    // Of the last errorNotify: which file and calculator, what the failure
+    // means and what to do; empty where the text says all. Set before the
+    // signal goes out, so its receivers in this thread can read it.
+    QString errorDetail() const { return m_detail; }
 
     QSharedPointer<QSerialPort> port;
     QString HV;
@@ -162,9 +167,15 @@ private:
             m_progress(done, total);
     }
 
+    // What the request in progress is about, for the detail of its failures.
+    void beginAbout(ErrorMeaning::Action action, const QString &file);
+    void explainCode(int code);
+    void explainLostLine(const QString &text);
+
     FrameCodec m_codec { nullptr, [this](int code, const QString &text) {
                             errorCode = code;
                             m_replyOwed = true;
+                            explainLostLine(text);
                             onError(text);
                         } };
     std::function<void(qint64, qint64)> m_progress;
@@ -176,6 +187,11 @@ private:
     QStringList m_skipped;
     // The device information was answered with another request's reply.
     bool m_answeredLate = false;
+    ErrorMeaning::Action m_action = ErrorMeaning::Action::Other;
+    QString m_file;
+    // The detail for the next onError, and that of the last one.
+    QString m_nextDetail;
+    QString m_detail;
 };
 
 #endif // CVIVURUZA_H

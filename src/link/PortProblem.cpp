@@ -1,5 +1,7 @@
 #include "PortProblem.h"
 
+#include "ErrorMeaning.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -72,7 +74,9 @@ QString PortProblem::openFailure(const QString &location, QSerialPort::SerialPor
 
 QString PortProblem::silent(const QString &location)
 {
-    return QStringLiteral("The calculator at %1 does not answer.").arg(shown(location));
+    QString advice = ErrorMeaning::wakeUp();
+    advice[0] = advice.at(0).toUpper();
+    return QStringLiteral("The calculator at %1 does not answer. %2.").arg(shown(location), advice);
 }
 
 QString PortProblem::notCalculator(const QString &location)

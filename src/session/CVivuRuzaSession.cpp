@@ -176,7 +176,10 @@ void CVivuRuzaSession::addWorker(CVoriWorker *worker)
 void CVivuRuzaSession::startReading(const CalcPort &port)
 {
     auto *worker = new CVoriWorker(port, CVoriWorker::Reading::InJob);
-    connect(worker, &CVoriWorker::errorNotify, this, &CVivuRuzaSession::onErrorChange);
+    // The text and its detail travel together: another calculator's report
+    // may come between two signals.
+    connect(worker, &CVoriWorker::errorExplained, this,
+        [this](const QString &text, const QString &detail) { showError(text, detail); });
     auto *thread = new QThread;
     worker->moveToThread(thread);
 
@@ -237,6 +240,16 @@ bool CVivuRuzaSession::isCurrentCalcBusy() const
 
 void CVivuRuzaSession::onErrorChange(QString errorText)
 {
+    showError(errorText, QString());
+}
+
+// The detail first: the window opens its dialog as the text changes.
+void CVivuRuzaSession::showError(const QString &errorText, const QString &detail)
+{
+    if (detail != m_errorDetail) {
+        m_errorDetail = detail;
+        emit errorDetailChange();
+    }
     error = errorText;
     emit errorChange();
 }

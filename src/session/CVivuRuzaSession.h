@@ -41,6 +41,8 @@ class CVivuRuzaSession : public QObject
     Q_PROPERTY(QString statusLineText MEMBER statusLineText NOTIFY statusLineTextChange)
     Q_PROPERTY(ConnectionDoctor *doctor READ doctor CONSTANT)
     Q_PROPERTY(TransferProgress *transfer READ transfer CONSTANT)
+    // The line under error: which file, which calculator, and what to do.
+    Q_PROPERTY(QString errorDetail READ errorDetail NOTIFY errorDetailChange)
 public:
     using PortSource = std::function<QList<CalcPort>()>;
 
@@ -61,6 +63,7 @@ public:
 
     ConnectionDoctor *doctor() const { return m_doctor; }
     TransferProgress *transfer() const { return m_transfer; }
+    QString errorDetail() const { return m_errorDetail; }
 
 signals:
     void indexChange();
@@ -72,6 +75,7 @@ signals:
     // The file list now shows another calculator than before, so rows the
     // user selected name files they never saw there.
     void currentCalcChange();
+    void errorDetailChange();
 
 public slots:
     void onIndexChange(int newIndex);
@@ -124,6 +128,7 @@ private:
     void startReading(const CalcPort &port);
     void endReading(CVoriWorker *worker);
     void watchTransfers(CVoriWorker *worker);
+    void showError(const QString &errorText, const QString &detail);
     QString newCopyFolder();
     CVoriWorker *currentWorker() const;
     CVoriWorker *idleCurrentWorker() const;
@@ -167,6 +172,7 @@ private:
     // live as long as the session, so pasted URLs stay good meanwhile.
     std::vector<std::unique_ptr<QTemporaryDir>> m_copyFolders;
     bool m_copying = false;
+    QString m_errorDetail;
 };
 
 #endif // CVIVURUZASESSION_H

@@ -113,9 +113,18 @@ void CVoriWorker::closeLink()
 }
 
 // Made after the link has opened, so failures of the opening stay unreported.
+// The link's detail belongs to the text being emitted, so it is read there.
 void CVoriWorker::forwardErrors()
 {
-    connect(calc, &CVivuRuza::errorNotify, this, &CVoriWorker::errorNotify);
+    CVivuRuza *link = calc;
+    connect(link, &CVivuRuza::errorNotify, this,
+        [this, link](const QString &text) { report(text, link->errorDetail()); });
+}
+
+void CVoriWorker::report(const QString &errorText, const QString &detail)
+{
+    emit errorNotify(errorText);
+    emit errorExplained(errorText, detail);
 }
 
 // The results are handed to the home thread rather than written here: the
@@ -236,8 +245,8 @@ void CVoriWorker::setDevName()
     forwardErrors();
     const bool opened = calc->portErrorText().isEmpty();
     if (!calc->changeName(newName) && opened && !reported)
-        emit errorNotify(
-            QStringLiteral("The calculator did not accept the name \"%1\".").arg(newName));
+        report(QStringLiteral("The calculator did not accept the name \"%1\".").arg(newName),
+            QString());
     const QString newDevName = calc->devName();
     closeLink();
     endJob([this, newDevName] { name = newDevName; });

@@ -60,6 +60,9 @@ signals:
     void progress(int fileNumber, int fileCount, QString fileName, qint64 done, qint64 total);
     // How many files of the job's list a send or download moved, before finished().
     void transferred(int done, int count);
+    // Each errorNotify again, with the link's line on which file, which
+    // calculator and what to do (empty where the text says all).
+    void errorExplained(QString errorText, QString detail);
 
 public slots:
     void sendFiles();
@@ -83,6 +86,7 @@ private:
     void openLink();
     void closeLink();
     void forwardErrors();
+    void report(const QString &errorText, const QString &detail);
     void endJob(std::function<void()> deliver);
     void changeFiles(const std::function<void()> &change);
     void watchProgress(int fileNumber, int fileCount, const QString &fileName);

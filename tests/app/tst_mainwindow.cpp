@@ -512,8 +512,12 @@ void TestMainWindow::errorDialog()
         m_driver->drop({ file });
         QTRY_VERIFY(m_driver->isOpen("errorMessageDialog"));
         const QString error = m_driver->session().property("error").toString();
-        QVERIFY(!error.isEmpty());
+        QCOMPARE(error, QStringLiteral("File can't be sent."));
         QCOMPARE(m_driver->read("errorMessageDialog", "text").toString(), error);
+        // Under the given text: which file, which calculator, and what to do.
+        QCOMPARE(m_driver->read("errorMessageDialog", "informativeText").toString(),
+            QStringLiteral("NEW.py, Vori X1: the calculator's memory is full; delete files on it "
+                           "and send again"));
         QTRY_VERIFY(!m_driver->session().property("isBusy").toBool());
 
         QMetaObject::invokeMethod(m_driver->byId("errorMessageDialog"), "close");

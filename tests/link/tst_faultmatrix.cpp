@@ -78,20 +78,39 @@ private slots:
         QTest::addColumn<int>("fault");
         QTest::addColumn<bool>("succeeds");
         QTest::addColumn<QString>("text");
+        // The line that goes with the text: which file, which calculator, and
+        // what to do.
+        QTest::addColumn<QString>("detail");
 
         const QString silent = QString::fromLatin1(silentText);
         const QString none;
+        const QString noAnswer = QStringLiteral(
+            "the calculator does not answer; switch it on, open its home screen and plug it in "
+            "again");
+        const char *const about[] = { "",
+            "Vori X1: ", "A.PY, Vori X1: ", "NEW.py, Vori X1: ", "B.PY, Vori X1: ", "Vori X1: " };
+        auto on = [&about](
+                      Op op, const QString &meaning) { return QLatin1String(about[op]) + meaning; };
+        const QString outOfMemory = QStringLiteral("the calculator ran out of memory; restart it "
+                                                   "and %1 again");
+        const QString memoryFull
+            = QStringLiteral("the calculator's memory is full; delete files on it and send again");
+        const QString outOfOrder
+            = QStringLiteral("parts of the file came out of order; copy again");
+        const QString wrongSizes
+            = QStringLiteral("the calculator's data did not match its sizes; copy again");
         const char *opNames[] = { "open", "list", "download", "send", "delete", "rename" };
         const char *faultNames[] = { "silent", "unplug", "junk", "split", "refuse with text",
             "refuse bare", "bad frame number", "bad frame size", "frame without data", "chunk 0",
             "refuse upload frame", "repeated frame" };
-        auto row = [&](Op op, Fault fault, bool ok, const QString &text) {
+        auto row = [&](Op op, Fault fault, bool ok, const QString &text,
+                       const QString &detail = QString()) {
             QTest::addRow("%s / %s", opNames[op], faultNames[fault])
-                << int(op) << int(fault) << ok << text;
+                << int(op) << int(fault) << ok << text << detail;
         };
         for (Op op : { Open, List, Download, Send, Delete, Rename }) {
-            row(op, Silent, false, silent);
-            row(op, Unplug, false, silent);
+            row(op, Silent, false, silent, on(op, noAnswer));
+            row(op, Unplug, false, silent, on(op, noAnswer));
             row(op, Junk, true, none);
             row(op, Split, true, none);
             row(op, Chunk0, true, none);
@@ -99,28 +118,35 @@ private slots:
         // Opening and renaming do not tell the user of a refusal.
         row(Open, RefuseText, false, none);
         // A refused listing is told, never passed off as an empty calculator.
-        row(List, RefuseText, false, QStringLiteral("Full12"));
-        row(Download, RefuseText, false, QStringLiteral("Full12"));
-        row(Send, RefuseText, false, QStringLiteral("Full12"));
-        row(Delete, RefuseText, false, QStringLiteral("Full12"));
+        row(List, RefuseText, false, QStringLiteral("Full12"), on(List, outOfMemory.arg("try")));
+        row(Download, RefuseText, false, QStringLiteral("Full12"),
+            on(Download, outOfMemory.arg("copy")));
+        row(Send, RefuseText, false, QStringLiteral("Full12"), on(Send, memoryFull));
+        row(Delete, RefuseText, false, QStringLiteral("Full12"),
+            on(Delete, outOfMemory.arg("delete")));
         row(Rename, RefuseText, false, none);
         row(Open, RefuseBare, false, none);
-        row(List, RefuseBare, false, QStringLiteral("Memory error."));
-        row(Download, RefuseBare, false, QStringLiteral("Memory error."));
-        row(Send, RefuseBare, false, QStringLiteral("File can't be sent."));
-        row(Delete, RefuseBare, false, QStringLiteral("Memory error."));
+        row(List, RefuseBare, false, QStringLiteral("Memory error."),
+            on(List, outOfMemory.arg("try")));
+        row(Download, RefuseBare, false, QStringLiteral("Memory error."),
+            on(Download, outOfMemory.arg("copy")));
+        row(Send, RefuseBare, false, QStringLiteral("File can't be sent."), on(Send, memoryFull));
+        row(Delete, RefuseBare, false, QStringLiteral("Memory error."),
+            on(Delete, outOfMemory.arg("delete")));
         row(Rename, RefuseBare, false, none);
-        row(Send, RefuseFrame, false, QStringLiteral("Full12"));
+        row(Send, RefuseFrame, false, QStringLiteral("Full12"), on(Send, memoryFull));
         // Malformed frames only exist in downloads; other commands are untouched.
         for (Op op : { Open, List, Send, Delete, Rename }) {
             row(op, BadNum, true, none);
             row(op, NoData, true, none);
             row(op, Repeated, true, none);
         }
-        row(Download, BadNum, false, QStringLiteral("Wrong frame number."));
-        row(Download, BadSize, false, QStringLiteral("Wrong data size."));
-        row(Download, NoData, false, QStringLiteral("Wrong data size."));
-        row(Download, Repeated, false, QStringLiteral("Wrong frame number."));
+        row(Download, BadNum, false, QStringLiteral("Wrong frame number."),
+            on(Download, outOfOrder));
+        row(Download, BadSize, false, QStringLiteral("Wrong data size."), on(Download, wrongSizes));
+        row(Download, NoData, false, QStringLiteral("Wrong data size."), on(Download, wrongSizes));
+        row(Download, Repeated, false, QStringLiteral("Wrong frame number."),
+            on(Download, outOfOrder));
     }
 
     void cell()
@@ -129,6 +155,7 @@ private slots:
         QFETCH(int, fault);
         QFETCH(bool, succeeds);
         QFETCH(QString, text);
+        QFETCH(QString, detail);
 
         CalcSimulator sim;
         const QByteArray calcA = pattern(1000);
@@ -202,17 +229,22 @@ private slots:
         if (fault == Silent || fault == Unplug)
             shortWaits.emplace();
         QStringList texts;
+        QStringList details;
+        auto record = [&](const QString &t) {
+            texts << t;
+            details << link->errorDetail();
+        };
         bool ok = false;
         if (op == Open) {
             link.reset(new CVivuRuza(QString()));
-            connect(link.data(), &CVivuRuza::errorNotify, [&](const QString &t) { texts << t; });
+            connect(link.data(), &CVivuRuza::errorNotify, record);
             ok = link->openPort(sim.portPath());
             if (ok) {
                 QCOMPARE(link->devName(), QStringLiteral("Vori X1"));
                 QCOMPARE(link->chunkSize, 512);
             }
         } else {
-            connect(link.data(), &CVivuRuza::errorNotify, [&](const QString &t) { texts << t; });
+            connect(link.data(), &CVivuRuza::errorNotify, record);
             switch (Op(op)) {
             case List:
                 ok = link->getFilesInf().size() == 2;
@@ -247,6 +279,7 @@ private slots:
         shortWaits.reset();
         QCOMPARE(ok, succeeds);
         QCOMPARE(texts, text.isEmpty() ? QStringList() : QStringList { text });
+        QCOMPARE(details, text.isEmpty() ? QStringList() : QStringList { detail });
 
         // No local file is lost or changed by a failure.
         QFile a(localA), u(upload);

@@ -510,42 +510,75 @@ private slots:
         QTest::addColumn<int>("errorNum");
         QTest::addColumn<QString>("errorStr");
         QTest::addColumn<QString>("text");
+        // The line that goes with the text: which file, which calculator, and
+        // what to do.
+        QTest::addColumn<QString>("detail");
 
         const QString fileNotExist = QStringLiteral("File doesn\u2019t exist.");
-        QTest::newRow("SEND_FILE bare") << int(calcMsg::SEND_FILE) << int(calcMsg::NONE_ERROR) << 0
-                                        << QString() << QStringLiteral("File can't be sent.");
+        const QString sending = QStringLiteral("NEW.py, Vori X1: ");
+        const QString deleting = QStringLiteral("HAVE.py, Vori X1: ");
+        const QString copying = QStringLiteral("HAVE.py, Vori X1: ");
+        const QString memoryFull
+            = QStringLiteral("the calculator's memory is full; delete files on it and send again");
+        const QString outOfMemory
+            = QStringLiteral("the calculator ran out of memory; restart it and %1 again");
+        const QString refused
+            = QStringLiteral("the calculator refused; open its home screen and %1 again");
+        QTest::newRow("SEND_FILE bare")
+            << int(calcMsg::SEND_FILE) << int(calcMsg::NONE_ERROR) << 0 << QString()
+            << QStringLiteral("File can't be sent.") << sending + refused.arg("send");
         QTest::newRow("SEND_FILE with an error class only")
             << int(calcMsg::SEND_FILE) << int(calcMsg::MEMORY_ERROR) << 0 << QString()
-            << QStringLiteral("File can't be sent.");
+            << QStringLiteral("File can't be sent.") << sending + memoryFull;
         QTest::newRow("SEND_FILE with a text")
             << int(calcMsg::SEND_FILE) << int(calcMsg::MEMORY_ERROR) << 0
-            << QStringLiteral("No room") << QStringLiteral("No room");
+            << QStringLiteral("No room") << QStringLiteral("No room") << sending + memoryFull;
         QTest::newRow("FRAME answered FAILED") << int(calcMsg::FRAME) << int(calcMsg::WRITE_ERROR)
-                                               << 0 << QString() << QStringLiteral("Write error.");
+                                               << 0 << QString() << QStringLiteral("Write error.")
+                                               << sending
+                + QStringLiteral("the calculator could not store the file; delete files on it "
+                                 "or restart it, then send again");
         QTest::newRow("DELETE_FILE FILE_NOT_EXIST bare")
             << int(calcMsg::DELETE_FILE) << int(calcMsg::FILE_NOT_EXIST) << 0 << QString()
-            << fileNotExist;
+            << fileNotExist
+            << deleting
+                + QStringLiteral("the file is not on the calculator; plug it in again to see the "
+                                 "files it holds now");
         QTest::newRow("DELETE_FILE text and number")
             << int(calcMsg::DELETE_FILE) << int(calcMsg::MEMORY_ERROR) << 12
-            << QStringLiteral("Full") << QStringLiteral("Full12");
+            << QStringLiteral("Full") << QStringLiteral("Full12")
+            << deleting + outOfMemory.arg("delete");
         QTest::newRow("DELETE_FILE number only")
             << int(calcMsg::DELETE_FILE) << int(calcMsg::MEMORY_ERROR) << 12 << QString()
-            << QStringLiteral("12");
+            << QStringLiteral("12") << deleting + outOfMemory.arg("delete");
         QTest::newRow("DELETE_FILE WRITE_ERROR bare")
             << int(calcMsg::DELETE_FILE) << int(calcMsg::WRITE_ERROR) << 0 << QString()
-            << QStringLiteral("Write error.");
+            << QStringLiteral("Write error.")
+            << deleting
+                + QStringLiteral(
+                    "the calculator could not remove the file; restart it and delete again");
         QTest::newRow("DELETE_FILE CONNECTION_ERROR bare")
             << int(calcMsg::DELETE_FILE) << int(calcMsg::CONNECTION_ERROR) << 0 << QString()
-            << QStringLiteral("Connection error (error code: 423).");
+            << QStringLiteral("Connection error (error code: 423).")
+            << deleting
+                + QStringLiteral("the calculator reported a connection problem; unplug it, plug "
+                                 "it in and delete again");
         QTest::newRow("DELETE_FILE UTF-8 text")
             << int(calcMsg::DELETE_FILE) << int(calcMsg::NONE_ERROR) << 0
-            << QStringLiteral("Gesch\u00fctzt") << QStringLiteral("Gesch\u00fctzt");
+            << QStringLiteral("Gesch\u00fctzt") << QStringLiteral("Gesch\u00fctzt")
+            << deleting + refused.arg("delete");
         QTest::newRow("GET_FILE MEMORY_ERROR bare")
             << int(calcMsg::GET_FILE) << int(calcMsg::MEMORY_ERROR) << 0 << QString()
-            << QStringLiteral("Memory error.");
+            << QStringLiteral("Memory error.") << copying + outOfMemory.arg("copy");
+        QTest::newRow("GET_FILE WRITE_ERROR bare")
+            << int(calcMsg::GET_FILE) << int(calcMsg::WRITE_ERROR) << 0 << QString()
+            << QStringLiteral("Write error.")
+            << copying
+                + QStringLiteral("the calculator could not read the file; restart it and copy "
+                                 "again");
         QTest::newRow("GET_FILE negative number")
             << int(calcMsg::GET_FILE) << int(calcMsg::UNSPECIFITED_ERROR) << -3 << QString()
-            << QStringLiteral("-3");
+            << QStringLiteral("-3") << copying + refused.arg("copy");
     }
 
     // Each refusal ends its command after the one refused message and leaves
@@ -557,6 +590,7 @@ private slots:
         QFETCH(int, errorNum);
         QFETCH(QString, errorStr);
         QFETCH(QString, text);
+        QFETCH(QString, detail);
         const QByteArray content = pattern(1000, 9);
         sim->setFiles({ qMakePair(QStringLiteral("HAVE.py"), content) });
         sim->setRefusal(refused, error, errorNum, errorStr);
@@ -592,6 +626,7 @@ private slots:
         }
         QCOMPARE(errors.count(), 1);
         QCOMPARE(errors.at(0).at(0).toString(), text);
+        QCOMPARE(link->errorDetail(), detail);
         QCOMPARE(link->errorCode, error);
         QCOMPARE(sent.count(), 0);
         QCOMPARE(deleted.count(), 0);

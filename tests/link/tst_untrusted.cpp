@@ -560,7 +560,8 @@ private slots:
         QTest::newRow("held by another program")
             << QStringLiteral("busy") << QStringLiteral("The port %1 is in use by another program");
         QTest::newRow("silent") << QStringLiteral("silent")
-                                << QStringLiteral("The calculator at %1 does not answer.");
+                                << QStringLiteral("The calculator at %1 does not answer. Switch it "
+                                                  "on, open its home screen and plug it in again.");
         QTest::newRow("not a calculator")
             << QStringLiteral("babbling")
             << QStringLiteral("The device at %1 answers, but not as a calculator does.");

@@ -25,6 +25,8 @@ struct JobEnd
     QStringList events;
     QStringList filesAtEnd;
     QStringList rowsAtEnd;
+    // errorDetail as each error came.
+    QStringList details;
 };
 
 // Records the session's signals in order and the models' state when the job
@@ -46,6 +48,7 @@ public:
         QObject::connect(&rig.session, &CVivuRuzaSession::errorChange, &m_context, [this] {
             m_end.events.append(
                 QStringLiteral("error:") + m_rig.session.property("error").toString());
+            m_end.details.append(m_rig.session.property("errorDetail").toString());
         });
         QObject::connect(&rig.fileModel, &QAbstractItemModel::rowsRemoved, &m_context,
             [this] { m_end.events.append(QStringLiteral("files cleared")); });
@@ -154,6 +157,7 @@ void TestSession::interfaceForTheWindow()
         QStringLiteral("doYouWantReplace()"),
         QStringLiteral("statusLineTextChange()"),
         QStringLiteral("currentCalcChange()"),
+        QStringLiteral("errorDetailChange()"),
         QStringLiteral("onIndexChange(int)"),
         QStringLiteral("update()"),
         QStringLiteral("onErrorChange(QString)"),
@@ -194,7 +198,7 @@ void TestSession::interfaceForTheWindow()
         QStringList({ QStringLiteral("currentIndex:indexChange"),
             QStringLiteral("error:errorChange"), QStringLiteral("isBusy:isBusyChange"),
             QStringLiteral("statusLineText:statusLineTextChange"), QStringLiteral("doctor:"),
-            QStringLiteral("transfer:") }));
+            QStringLiteral("transfer:"), QStringLiteral("errorDetail:errorDetailChange") }));
 
     // The window may call fromCalcUrls with no arguments.
     SessionRig rig;
@@ -716,19 +720,28 @@ void TestSession::jobErrorsForwarded_data()
 {
     QTest::addColumn<int>("job");
     QTest::addColumn<int>("refusedType");
-    QTest::newRow("send") << int(Send) << int(calcMsg::SEND_FILE);
-    QTest::newRow("send frame") << int(Send) << int(calcMsg::FRAME);
-    QTest::newRow("download") << int(Download) << int(calcMsg::GET_FILE);
-    QTest::newRow("delete") << int(Delete) << int(calcMsg::DELETE_FILE);
-    QTest::newRow("rename") << int(Rename) << int(calcMsg::CHANGE_NAME);
+    QTest::addColumn<QString>("detail");
+    const QString refused
+        = QStringLiteral("the calculator refused; open its home screen and %1 again");
+    QTest::newRow("send") << int(Send) << int(calcMsg::SEND_FILE)
+                          << QStringLiteral("NEW.PY, Calc A: ") + refused.arg("send");
+    QTest::newRow("send frame") << int(Send) << int(calcMsg::FRAME)
+                                << QStringLiteral("NEW.PY, Calc A: ") + refused.arg("send");
+    QTest::newRow("download") << int(Download) << int(calcMsg::GET_FILE)
+                              << QStringLiteral("A.PY, Calc A: ") + refused.arg("copy");
+    QTest::newRow("delete") << int(Delete) << int(calcMsg::DELETE_FILE)
+                            << QStringLiteral("A.PY, Calc A: ") + refused.arg("delete");
+    QTest::newRow("rename") << int(Rename) << int(calcMsg::CHANGE_NAME) << QString();
 }
 
-// The calculator's text reaches error while the job still runs; the job then
-// ends normally.
+// The calculator's text reaches error while the job still runs, with the
+// line on which file, which calculator and what to do already in errorDetail;
+// the job then ends normally.
 void TestSession::jobErrorsForwarded()
 {
     QFETCH(int, job);
     QFETCH(int, refusedType);
+    QFETCH(QString, detail);
     LocalFolder dir(QStringLiteral("NEW.PY"), "x = 42\n");
     QVERIFY(dir.isValid());
 
@@ -749,7 +762,12 @@ void TestSession::jobErrorsForwarded()
     QCOMPARE(events.first(), QStringLiteral("busy"));
     QCOMPARE(events.count(error), 1);
     QVERIFY(events.indexOf(error) < events.indexOf(QStringLiteral("idle")));
+    QCOMPARE(watch.end().details, QStringList { detail });
     QCOMPARE(watch.end().filesAtEnd, QStringList { QStringLiteral("A.PY") });
+
+    // An error of the session's own has no such line.
+    rig.session.onErrorChange(QStringLiteral("Memory error."));
+    QCOMPARE(rig.session.property("errorDetail").toString(), QString());
 }
 
 void TestSession::silentCalculator_data()

@@ -412,7 +412,9 @@ private slots:
                               << QStringLiteral("is in use by another program");
         QTest::newRow("permission")
             << QStringLiteral("permission") << QStringLiteral("dialout group");
-        QTest::newRow("silent") << QStringLiteral("silent") << QStringLiteral("does not answer.");
+        QTest::newRow("silent") << QStringLiteral("silent")
+                                << QStringLiteral("does not answer. Switch it on, open its home "
+                                                  "screen and plug it in again.");
     }
 
     void portProblems()

@@ -1468,6 +1468,51 @@ private slots:
         QVERIFY(!m_sim->hasFile(QStringLiteral("BIG.py")));
     }
 
+    // A refusal names the file and the calculator, says what it means and
+    // what to do, after the link's own text.
+    void refusalSaysWhatToDo_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("refusedType");
+        QTest::addColumn<int>("error");
+        QTest::addColumn<QString>("err");
+        using M = calcMsg;
+        QTest::newRow("send, memory full")
+            << QStringLiteral("put") << int(M::SEND_FILE) << int(M::MEMORY_ERROR)
+            << QStringLiteral("File can't be sent. HELLO.py, Vori X1: the calculator's memory is "
+                              "full; delete files on it and send again.\n");
+        QTest::newRow("delete, no such file")
+            << QStringLiteral("rm") << int(M::DELETE_FILE) << int(M::FILE_NOT_EXIST)
+            << QString::fromUtf8("File doesn\u2019t exist. A.PY, Vori X1: the file is not on the "
+                                 "calculator; plug it in again to see the files it holds now.\n");
+        QTest::newRow("copy, write error")
+            << QStringLiteral("get") << int(M::GET_FILE) << int(M::WRITE_ERROR)
+            << QStringLiteral("Write error. A.PY, Vori X1: the calculator could not read the file; "
+                              "restart it and copy again.\n");
+    }
+    void refusalSaysWhatToDo()
+    {
+        QFETCH(QString, command);
+        QFETCH(int, refusedType);
+        QFETCH(int, error);
+        QFETCH(QString, err);
+        QTemporaryDir dir;
+        const QString local = dir.filePath(QStringLiteral("HELLO.py"));
+        writeFile(local, "print('hello')\n");
+        m_sim->setFiles({ { QStringLiteral("A.PY"), QByteArray("a") } });
+        m_sim->setRefusal(refusedType, error, 0, QString());
+        QStringList args { command };
+        if (command == QLatin1String("put"))
+            args << local;
+        else if (command == QLatin1String("rm"))
+            args << QStringLiteral("A.PY");
+        else
+            args << QStringLiteral("A.PY") << QStringLiteral("--to") << dir.path();
+        Run r = vuvectl(args);
+        QCOMPARE(r.exitCode, 1);
+        QCOMPARE(r.err, err);
+    }
+
     void noCalculator()
     {
         Run r = vuvectl({ QStringLiteral("ls") }, false);
@@ -1485,7 +1530,9 @@ private slots:
             = vuvectl({ QStringLiteral("--timeout"), QStringLiteral("200"), QStringLiteral("ls") });
         QCOMPARE(r.exitCode, 1);
         QCOMPARE(r.err,
-            QStringLiteral("The calculator at %1 does not answer.\n").arg(m_sim->portPath()));
+            QStringLiteral("The calculator at %1 does not answer. Switch it on, open its home "
+                           "screen and plug it in again.\n")
+                .arg(m_sim->portPath()));
     }
 
     // Names from the calculator go onto the command line when Tab completes
