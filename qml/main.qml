@@ -650,6 +650,20 @@ ApplicationWindow {
             font.pixelSize: 12
         }
 
+        // The same answer for every taken name of this send, under the
+        // question and above Yes and No.
+        AllAnswersRow {
+            id: sendAllAnswers
+            anchors.right: parent.right
+            y: doYouWantSendFileText.height + 12
+            onAnsweredAll: {
+                doYouWantSendFile.close()
+                calcSession.releaseAllToCalcCollisions(replace)
+                processSendCollision()
+            }
+        }
+        contentHeight: sendAllAnswers.y + sendAllAnswers.height
+
         onAccepted: {
             calcSession.releaseToCalcCollision(true)
             processSendCollision()
@@ -668,6 +682,16 @@ ApplicationWindow {
         x: (root.width - width) / 2
         y: root.height / 6
         standardButtons: Dialog.Yes | Dialog.No
+
+        // The same answer for every file of this download that exists here.
+        AllAnswersRow {
+            anchors.right: parent.right
+            onAnsweredAll: {
+                doYouWantDownloadFile.close()
+                calcSession.releaseAllFromCalcCollisions(replace)
+                processDownloadCollision()
+            }
+        }
 
         onAccepted: {
             calcSession.releaseFromCalcCollision(true)

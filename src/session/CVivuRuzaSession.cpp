@@ -313,6 +313,8 @@ void CVivuRuzaSession::toCalcUrls(QList<QUrl> urls)
     toCalcExisting.clear();
     toCalcFiles.clear();
     toCalcNameChanges.clear();
+    m_toCalcAnswerAll.reset();
+    m_sendSkipped = 0;
     for (const QUrl &url : qAsConst(urls)) {
         const QString path = url.toLocalFile();
         const QString fileName = url.fileName(QUrl::FullyDecoded);
@@ -344,10 +346,12 @@ bool CVivuRuzaSession::isToCalcNameCollision()
     const QPair<QString, QString> entry = toCalcNameChanges.takeFirst();
     nameCollisionOld = entry.first.mid(entry.first.lastIndexOf(QLatin1Char('/')) + 1);
     nameCollisionNew = entry.second;
-    if (isNameTaken(entry.second))
-        toCalcExisting.append(entry);
-    else
+    if (!isNameTaken(entry.second))
         toCalcFiles.append(entry);
+    else if (m_toCalcAnswerAll)
+        settleTaken(entry, *m_toCalcAnswerAll);
+    else
+        toCalcExisting.append(entry);
     return true;
 }
 
@@ -392,9 +396,15 @@ void CVivuRuzaSession::releaseToCalcCollision(bool replace)
 {
     if (toCalcExisting.isEmpty())
         return;
-    const QPair<QString, QString> entry = toCalcExisting.takeFirst();
-    if (!replace)
+    settleTaken(toCalcExisting.takeFirst(), replace);
+}
+
+void CVivuRuzaSession::settleTaken(const QPair<QString, QString> &entry, bool replace)
+{
+    if (!replace) {
+        ++m_sendSkipped;
         return;
+    }
     for (auto &pending : toCalcFiles) {
         if (pending.second == entry.second) {
             pending = entry;
@@ -411,12 +421,28 @@ void CVivuRuzaSession::releaseFromCalcCollision(bool replace)
     const QPair<QString, int> entry = fromCalcExisting.takeFirst();
     if (replace)
         fromCalcFiles.append(entry);
+    else
+        ++m_downloadSkipped;
+}
+
+void CVivuRuzaSession::releaseAllToCalcCollisions(bool replace)
+{
+    m_toCalcAnswerAll = replace;
+    while (!toCalcExisting.isEmpty())
+        releaseToCalcCollision(replace);
+}
+
+void CVivuRuzaSession::releaseAllFromCalcCollisions(bool replace)
+{
+    while (!fromCalcExisting.isEmpty())
+        releaseFromCalcCollision(replace);
 }
 
 void CVivuRuzaSession::fromCalcUrls(bool checkCollision, QUrl destFolder)
 {
     fromCalcExisting.clear();
     fromCalcFiles.clear();
+    m_downloadSkipped = 0;
     m_copying = destFolder.isEmpty();
     this->destFolder = m_copying ? newCopyFolder() : destFolder.toLocalFile();
     if (this->destFolder.isEmpty()) {
@@ -471,7 +497,7 @@ void CVivuRuzaSession::sendFiles()
     worker->toCalcFiles = toCalcFiles;
     m_transfer->start(TransferProgress::Kind::Send,
         worker->name.isEmpty() ? QStringLiteral("the calculator") : worker->name,
-        toCalcFiles.size());
+        toCalcFiles.size(), m_sendSkipped);
     startJob(worker, &CVoriWorker::sendFiles, &CVivuRuzaSession::onFilesListChange);
 }
 
@@ -487,7 +513,7 @@ QList<QUrl> CVivuRuzaSession::downloadsFiles()
     worker->files = fromCalcFiles;
     worker->destFolder = destFolder;
     m_transfer->start(m_copying ? TransferProgress::Kind::Copy : TransferProgress::Kind::Download,
-        destFolder, fromCalcFiles.size());
+        destFolder, fromCalcFiles.size(), m_downloadSkipped);
     startJob(worker, &CVoriWorker::getFiles, nullptr);
     for (const auto &pair : qAsConst(fromCalcFiles))
         urls.append(QUrl::fromLocalFile(destFolder + QLatin1Char('/') + pair.first));

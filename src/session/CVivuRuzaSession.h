@@ -18,6 +18,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class CVoriWorker;
@@ -111,6 +112,11 @@ public:
     Q_INVOKABLE void changeCalcName(QString);
     // A job runs on the current calculator, so a new one would be refused.
     Q_INVOKABLE bool isCurrentCalcBusy() const;
+    // One answer for every name taken on the calculator in this send: those
+    // pending now and those a name change still turns up.
+    Q_INVOKABLE void releaseAllToCalcCollisions(bool replace);
+    // One answer for every file of this download that exists locally.
+    Q_INVOKABLE void releaseAllFromCalcCollisions(bool replace);
 
 private:
     using JobSlot = void (CVoriWorker::*)();
@@ -135,6 +141,7 @@ private:
     void startJob(CVoriWorker *worker, JobSlot job, RefreshSlot refresh);
     void endJob(CVoriWorker *worker);
     bool isNameTaken(const QString &calcName) const;
+    void settleTaken(const QPair<QString, QString> &entry, bool replace);
 
     int currentIndex = -1;
     QList<QPair<QString, int>> selectedFiles;
@@ -173,6 +180,11 @@ private:
     std::vector<std::unique_ptr<QTemporaryDir>> m_copyFolders;
     bool m_copying = false;
     QString m_errorDetail;
+    // The answer given for all taken names of this send, if any.
+    std::optional<bool> m_toCalcAnswerAll;
+    // Files the user chose not to replace, for the outcome line.
+    int m_sendSkipped = 0;
+    int m_downloadSkipped = 0;
 };
 
 #endif // CVIVURUZASESSION_H

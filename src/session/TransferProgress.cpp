@@ -42,10 +42,11 @@ QString TransferProgress::text() const
     return line;
 }
 
-void TransferProgress::start(Kind kind, const QString &target, int fileCount)
+void TransferProgress::start(Kind kind, const QString &target, int fileCount, int skipped)
 {
     m_kind = kind;
     m_target = target;
+    m_skipped = skipped;
     m_running = true;
     m_fileNumber = 0;
     m_fileCount = fileCount;
@@ -102,6 +103,8 @@ void TransferProgress::finish(int done, int count)
                                : QStringLiteral("Copied %1 to the clipboard").arg(moved);
         break;
     }
+    if (m_skipped > 0)
+        m_outcome += QStringLiteral("; %1 skipped").arg(m_skipped);
     emit change();
 }
 

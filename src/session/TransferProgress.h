@@ -38,8 +38,9 @@ public:
     QString text() const;
     QString outcome() const { return m_outcome; }
 
-    // target: the calculator's name for a send, the folder for a download.
-    void start(Kind kind, const QString &target, int fileCount);
+    // target: the calculator's name for a send, the folder for a download;
+    // skipped: files the user chose not to replace, which the outcome counts.
+    void start(Kind kind, const QString &target, int fileCount, int skipped = 0);
     void update(int fileNumber, int fileCount, const QString &fileName, qint64 done, qint64 total);
     void finish(int done, int count);
 
@@ -53,6 +54,7 @@ signals:
 private:
     Kind m_kind = Kind::Send;
     QString m_target;
+    int m_skipped = 0;
     bool m_running = false;
     int m_fileNumber = 0;
     int m_fileCount = 0;

@@ -138,7 +138,8 @@ void WindowDriver::answer(const char *dialogId, bool accept)
 
 QQuickItem *WindowDriver::dialogButton(const char *dialogId, const QString &text) const
 {
-    return buttonIn(read(dialogId, "footer").value<QQuickItem *>(), text);
+    QQuickItem *button = buttonIn(read(dialogId, "footer").value<QQuickItem *>(), text);
+    return button ? button : buttonIn(read(dialogId, "contentItem").value<QQuickItem *>(), text);
 }
 
 void WindowDriver::click(QQuickItem *item)

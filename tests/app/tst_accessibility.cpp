@@ -158,9 +158,11 @@ void TestAccessibility::everyActionableElementNamed_data()
     QTest::newRow("delete question")
         << "doYouWantDeleteItDialog" << QStringList { "Button:Yes", "Button:No" };
     QTest::newRow("replace question")
-        << "doYouWantSendFile" << QStringList { "Button:Yes", "Button:No" };
+        << "doYouWantSendFile"
+        << QStringList { "Button:Yes", "Button:No", "Button:Yes to all", "Button:No to all" };
     QTest::newRow("download question")
-        << "doYouWantDownloadFile" << QStringList { "Button:Yes", "Button:No" };
+        << "doYouWantDownloadFile"
+        << QStringList { "Button:Yes", "Button:No", "Button:Yes to all", "Button:No to all" };
     QTest::newRow("zero-length notice") << "zeroSizeFileWontBeSent" << QStringList { "Button:OK" };
     QTest::newRow("renaming notice") << "fileNameWasChangeDialog" << QStringList { "Button:OK" };
     QTest::newRow("about") << "aboutDialog" << QStringList { "Button:Close" };

@@ -51,6 +51,8 @@ private slots:
     void escapeOnQuestion();
     void download_data();
     void download();
+    void answerAll_data();
+    void answerAll();
     void copy();
     void deleteFiles_data();
     void deleteFiles();
@@ -394,6 +396,60 @@ void TestMainWindow::download()
     QCOMPARE(main.readAll(),
         localCopy && !replace ? QByteArray("local\n") : calculatorFiles.at(0).second);
     QCOMPARE(m_driver->selectedCount(), 2);
+}
+
+void TestMainWindow::answerAll_data()
+{
+    QTest::addColumn<bool>("send");
+    QTest::addColumn<QString>("button");
+    QTest::newRow("send, yes to all") << true << "Yes to all";
+    QTest::newRow("send, no to all") << true << "No to all";
+    QTest::newRow("download, yes to all") << false << "Yes to all";
+    QTest::newRow("download, no to all") << false << "No to all";
+}
+
+// Three files on both sides: the first question's button for all settles
+// the other two unasked, and the outcome counts what was skipped.
+void TestMainWindow::answerAll()
+{
+    QFETCH(bool, send);
+    QFETCH(QString, button);
+    const bool replace = button.startsWith(QLatin1String("Yes"));
+    QVERIFY(startWithCalculators());
+    QSignalSpy busy(&m_driver->session(), &CVivuRuzaSession::isBusyChange);
+    QList<QUrl> locals;
+    for (const auto &file : calculatorFiles)
+        locals.append(writeLocal(file.first, "local " + file.first.toLatin1()));
+
+    const char *question = send ? "doYouWantSendFile" : "doYouWantDownloadFile";
+    if (send) {
+        m_driver->drop(locals);
+    } else {
+        m_driver->selectRows({ 0, 1, 2 });
+        m_driver->activate("downloadButton");
+        m_driver->choose("choseFolderDialog", { QUrl::fromLocalFile(m_local->path()) });
+    }
+    QCOMPARE(m_driver->openQuestion(), QLatin1String(question));
+    QQuickItem *all = m_driver->dialogButton(question, button);
+    QVERIFY(all && all->isVisible());
+    m_driver->click(all);
+
+    QCOMPARE(m_driver->openQuestion(), QString());
+    QTRY_COMPARE(busy.count(), 2);
+    for (const auto &file : calculatorFiles) {
+        const QByteArray local = "local " + file.first.toLatin1();
+        QFile copy(m_local->filePath(file.first));
+        QVERIFY(copy.open(QIODevice::ReadOnly));
+        QCOMPARE(m_calc->fileContent(file.first), send && replace ? local : file.second);
+        QCOMPARE(copy.readAll(), !send && replace ? file.second : local);
+    }
+    const QString outcome = send
+        ? (replace ? QStringLiteral("Sent 3 files to Vori X1")
+                   : QStringLiteral("Nothing was sent to Vori X1; 3 skipped"))
+        : (replace ? QStringLiteral("Copied 3 files to %1")
+                         .arg(QDir::toNativeSeparators(m_local->path()))
+                   : QStringLiteral("Nothing was copied; 3 skipped"));
+    QCOMPARE(m_driver->read(m_driver->byName("transferLine"), "text").toString(), outcome);
 }
 
 // The Copy key downloads into a private folder of its own, never into the

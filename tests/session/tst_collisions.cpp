@@ -71,16 +71,21 @@ private slots:
     void emptyQueues();
     void download_data();
     void download();
+    void downloadAnswerAll_data();
+    void downloadAnswerAll();
 };
 
 void TestCollisions::sendWalk_data()
 {
     QTest::addColumn<QStringList>("calcBefore");
     QTest::addColumn<QStringList>("local");
-    QTest::addColumn<QString>("answers"); // y: replace, n: skip, one per question
+    // One per question: y replaces, n skips; Y and N answer this question and
+    // every later one of the send.
+    QTest::addColumn<QString>("answers");
     QTest::addColumn<QStringList>("walk");
     QTest::addColumn<QStringList>("calcAfter");
     QTest::addColumn<QStringList>("sent"); // names announced to the calculator, in order
+    QTest::addColumn<QString>("outcome"); // the transfer line after the send
     auto l = [](std::initializer_list<const char *> items) {
         QStringList list;
         for (const char *item : items)
@@ -90,44 +95,72 @@ void TestCollisions::sendWalk_data()
 
     QTest::newRow("three files, one empty")
         << l({}) << l({ "ONE.py=1", "EMPTY.py=", "TWO.py=2" }) << QString()
-        << l({ "zero:EMPTY.py" }) << l({ "ONE.py=1", "TWO.py=2" }) << l({ "ONE.py", "TWO.py" });
+        << l({ "zero:EMPTY.py" }) << l({ "ONE.py=1", "TWO.py=2" }) << l({ "ONE.py", "TWO.py" })
+        << QStringLiteral("Sent 2 files to Calc A");
     QTest::newRow("a missing file counts as empty")
         << l({}) << l({ "GONE.py", "ONE.py=1" }) << QString() << l({ "zero:GONE.py" })
-        << l({ "ONE.py=1" }) << l({ "ONE.py" });
+        << l({ "ONE.py=1" }) << l({ "ONE.py" }) << QStringLiteral("Sent 1 file to Calc A");
     QTest::newRow("two MAIN.py, replace")
         << l({}) << l({ "a/MAIN.py=first", "b/MAIN.py=second" }) << QStringLiteral("y")
-        << l({ "taken:MAIN.py" }) << l({ "MAIN.py=second" }) << l({ "MAIN.py" });
+        << l({ "taken:MAIN.py" }) << l({ "MAIN.py=second" }) << l({ "MAIN.py" })
+        << QStringLiteral("Sent 1 file to Calc A");
     QTest::newRow("two MAIN.py, skip")
         << l({}) << l({ "a/MAIN.py=first", "b/MAIN.py=second" }) << QStringLiteral("n")
-        << l({ "taken:MAIN.py" }) << l({ "MAIN.py=first" }) << l({ "MAIN.py" });
+        << l({ "taken:MAIN.py" }) << l({ "MAIN.py=first" }) << l({ "MAIN.py" })
+        << QStringLiteral("Sent 1 file to Calc A; 1 skipped");
     QTest::newRow("taken on the calculator, replace")
         << l({ "MAIN.py=old", "X.PY=x" }) << l({ "MAIN.py=new" }) << QStringLiteral("y")
-        << l({ "taken:MAIN.py" }) << l({ "MAIN.py=new", "X.PY=x" }) << l({ "MAIN.py" });
+        << l({ "taken:MAIN.py" }) << l({ "MAIN.py=new", "X.PY=x" }) << l({ "MAIN.py" })
+        << QStringLiteral("Sent 1 file to Calc A");
     QTest::newRow("taken on the calculator, skip")
         << l({ "MAIN.py=old" }) << l({ "MAIN.py=new", "TWO.py=2" }) << QStringLiteral("n")
-        << l({ "taken:MAIN.py" }) << l({ "MAIN.py=old", "TWO.py=2" }) << l({ "TWO.py" });
-    QTest::newRow("renamed, new name free") << l({}) << l({ "hello world.py=hw" }) << QString()
-                                            << l({ "rename:hello world.py>HELLOWOR.py" })
-                                            << l({ "HELLOWOR.py=hw" }) << l({ "HELLOWOR.py" });
+        << l({ "taken:MAIN.py" }) << l({ "MAIN.py=old", "TWO.py=2" }) << l({ "TWO.py" })
+        << QStringLiteral("Sent 1 file to Calc A; 1 skipped");
+    QTest::newRow("renamed, new name free")
+        << l({}) << l({ "hello world.py=hw" }) << QString()
+        << l({ "rename:hello world.py>HELLOWOR.py" }) << l({ "HELLOWOR.py=hw" })
+        << l({ "HELLOWOR.py" }) << QStringLiteral("Sent 1 file to Calc A");
     QTest::newRow("renamed, new name taken on the calculator")
         << l({ "MAIN.py=old" }) << l({ "main.py=new" }) << QStringLiteral("y")
         << l({ "rename:main.py>MAIN.py", "taken:MAIN.py" }) << l({ "MAIN.py=new" })
-        << l({ "MAIN.py" });
+        << l({ "MAIN.py" }) << QStringLiteral("Sent 1 file to Calc A");
     QTest::newRow("renamed onto a file cleared in the same send")
         << l({}) << l({ "MAIN.py=first", "x/main.py=second" }) << QStringLiteral("y")
         << l({ "rename:main.py>MAIN.py", "taken:MAIN.py" }) << l({ "MAIN.py=second" })
-        << l({ "MAIN.py" });
+        << l({ "MAIN.py" }) << QStringLiteral("Sent 1 file to Calc A");
     QTest::newRow("two renamed onto one name, skip the second")
         << l({}) << l({ "a/main.py=first", "b/main.py=second" }) << QStringLiteral("n")
         << l({ "rename:main.py>MAIN.py", "rename:main.py>MAIN.py", "taken:MAIN.py" })
-        << l({ "MAIN.py=first" }) << l({ "MAIN.py" });
+        << l({ "MAIN.py=first" }) << l({ "MAIN.py" })
+        << QStringLiteral("Sent 1 file to Calc A; 1 skipped");
     QTest::newRow("every kind at once")
         << l({ "TAKEN.PY=old" })
         << l({ "TAKEN.PY=new", "long name.txt=ln", "EMPTY.py=", "FREE.PY=f" })
         << QStringLiteral("n")
         << l({ "zero:EMPTY.py", "taken:TAKEN.PY", "rename:long name.txt>LONGNAME.txt" })
-        << l({ "TAKEN.PY=old", "FREE.PY=f", "LONGNAME.txt=ln" })
-        << l({ "FREE.PY", "LONGNAME.txt" });
+        << l({ "TAKEN.PY=old", "FREE.PY=f", "LONGNAME.txt=ln" }) << l({ "FREE.PY", "LONGNAME.txt" })
+        << QStringLiteral("Sent 2 files to Calc A; 1 skipped");
+    QTest::newRow("three taken, yes to all")
+        << l({ "ONE.PY=o1", "TWO.PY=o2", "THREE.PY=o3" })
+        << l({ "ONE.PY=n1", "TWO.PY=n2", "THREE.PY=n3" }) << QStringLiteral("Y")
+        << l({ "taken:ONE.PY" }) << l({ "ONE.PY=n1", "TWO.PY=n2", "THREE.PY=n3" })
+        << l({ "ONE.PY", "TWO.PY", "THREE.PY" }) << QStringLiteral("Sent 3 files to Calc A");
+    QTest::newRow("three taken, yes, then no to all")
+        << l({ "ONE.PY=o1", "TWO.PY=o2", "THREE.PY=o3" })
+        << l({ "ONE.PY=n1", "TWO.PY=n2", "THREE.PY=n3" }) << QStringLiteral("yN")
+        << l({ "taken:ONE.PY", "taken:TWO.PY" }) << l({ "ONE.PY=n1", "TWO.PY=o2", "THREE.PY=o3" })
+        << l({ "ONE.PY" }) << QStringLiteral("Sent 1 file to Calc A; 2 skipped");
+    // A renamed file found taken after the answer gets it without a question.
+    QTest::newRow("yes to all reaches a name change")
+        << l({ "MAIN.py=old", "NOTE.PY=old note" }) << l({ "NOTE.PY=new note", "main.py=new" })
+        << QStringLiteral("Y") << l({ "taken:NOTE.PY", "rename:main.py>MAIN.py" })
+        << l({ "MAIN.py=new", "NOTE.PY=new note" }) << l({ "NOTE.PY", "MAIN.py" })
+        << QStringLiteral("Sent 2 files to Calc A");
+    QTest::newRow("no to all reaches a name change")
+        << l({ "MAIN.py=old", "NOTE.PY=old note" }) << l({ "NOTE.PY=new note", "main.py=new" })
+        << QStringLiteral("N") << l({ "taken:NOTE.PY", "rename:main.py>MAIN.py" })
+        << l({ "MAIN.py=old", "NOTE.PY=old note" }) << l({})
+        << QStringLiteral("Nothing was sent to Calc A; 2 skipped");
 }
 
 // The window's walk: zero-length files first, then taken names, then name
@@ -140,6 +173,7 @@ void TestCollisions::sendWalk()
     QFETCH(QStringList, walk);
     QFETCH(QStringList, calcAfter);
     QFETCH(QStringList, sent);
+    QFETCH(QString, outcome);
 
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
@@ -161,7 +195,11 @@ void TestCollisions::sendWalk()
             QCOMPARE(s.collisionToCalcFileName(), name);
             log.append(QStringLiteral("taken:") + name);
             QVERIFY(!answers.isEmpty());
-            s.releaseToCalcCollision(answers.at(0) == QLatin1Char('y'));
+            const QChar answer = answers.at(0);
+            if (answer.isUpper())
+                s.releaseAllToCalcCollisions(answer == QLatin1Char('Y'));
+            else
+                s.releaseToCalcCollision(answer == QLatin1Char('y'));
             answers.remove(0, 1);
         } else if (s.isToCalcNameCollision()) {
             log.append(QStringLiteral("rename:") + s.getNameToCalcCollisionOld() + QLatin1Char('>')
@@ -181,6 +219,7 @@ void TestCollisions::sendWalk()
             announced.append(QString::fromStdString(msg.finf().name()));
     }
     QCOMPARE(announced, sent);
+    QCOMPARE(s.transfer()->outcome(), outcome);
 }
 
 // Zero-length names wait until they are taken, across sorts; the other send
@@ -316,6 +355,75 @@ void TestCollisions::download()
     // The selection was used up.
     s.fromCalcUrls(false, QUrl::fromLocalFile(dest.path()));
     QCOMPARE(s.downloadsFiles(), QList<QUrl>());
+}
+
+void TestCollisions::downloadAnswerAll_data()
+{
+    // One per question, as in the send walk.
+    QTest::addColumn<QString>("answers");
+    QTest::addColumn<QStringList>("asked");
+    QTest::addColumn<QStringList>("localAfter");
+    QTest::addColumn<QString>("outcome"); // %1: the folder
+    const QStringList olds { QStringLiteral("A.PY=old"), QStringLiteral("B.PY=old"),
+        QStringLiteral("C.PY=old") };
+    const QStringList news { QStringLiteral("A.PY=new a"), QStringLiteral("B.PY=new b"),
+        QStringLiteral("C.PY=new c") };
+    QTest::newRow("yes to all") << QStringLiteral("Y") << QStringList { QStringLiteral("A.PY") }
+                                << news << QStringLiteral("Copied 3 files to %1");
+    QTest::newRow("no to all") << QStringLiteral("N") << QStringList { QStringLiteral("A.PY") }
+                               << olds << QStringLiteral("Nothing was copied; 3 skipped");
+    QTest::newRow("yes, then no to all")
+        << QStringLiteral("yN") << QStringList { QStringLiteral("A.PY"), QStringLiteral("B.PY") }
+        << QStringList { news.at(0), olds.at(1), olds.at(2) }
+        << QStringLiteral("Copied 1 file to %1; 2 skipped");
+    QTest::newRow("no, then yes to all")
+        << QStringLiteral("nY") << QStringList { QStringLiteral("A.PY"), QStringLiteral("B.PY") }
+        << QStringList { olds.at(0), news.at(1), news.at(2) }
+        << QStringLiteral("Copied 2 files to %1; 1 skipped");
+}
+
+// Every file of the download exists locally: one answer can settle the rest,
+// and the outcome counts the files skipped.
+void TestCollisions::downloadAnswerAll()
+{
+    QFETCH(QString, answers);
+    QFETCH(QStringList, asked);
+    QFETCH(QStringList, localAfter);
+    QFETCH(QString, outcome);
+
+    QTemporaryDir dest;
+    QVERIFY(dest.isValid());
+    for (const char *name : { "A.PY", "B.PY", "C.PY" })
+        QVERIFY(writeLocalFile(dest.filePath(QLatin1String(name)), "old"));
+    SessionRig rig;
+    CalcSimulator *sim = rig.sim(QStringLiteral("A"));
+    QVERIFY(sim);
+    sim->setFiles(parseFiles({ QStringLiteral("A.PY=new a"), QStringLiteral("B.PY=new b"),
+        QStringLiteral("C.PY=new c") }));
+    QVERIFY(rig.plug({ QStringLiteral("A") }));
+    QSignalSpy busy(&rig.session, &CVivuRuzaSession::isBusyChange);
+
+    CVivuRuzaSession &s = rig.session;
+    for (int row = 0; row < 3; ++row)
+        s.addSelected(row);
+    s.fromCalcUrls(true, QUrl::fromLocalFile(dest.path()));
+    QStringList log;
+    while (s.isFromCalcCollision()) {
+        log.append(s.collisionFromCalcFileName());
+        QVERIFY(!answers.isEmpty());
+        const QChar answer = answers.at(0);
+        if (answer.isUpper())
+            s.releaseAllFromCalcCollisions(answer == QLatin1Char('Y'));
+        else
+            s.releaseFromCalcCollision(answer == QLatin1Char('y'));
+        answers.remove(0, 1);
+    }
+    QCOMPARE(log, asked);
+    QVERIFY(answers.isEmpty());
+    s.downloadsFiles();
+    QVERIFY(waitIdle(rig, busy));
+    QCOMPARE(readLocalFiles(dest.path()), localAfter);
+    QCOMPARE(s.transfer()->outcome(), outcome.arg(QDir::toNativeSeparators(dest.path())));
 }
 
 QTEST_GUILESS_MAIN(TestCollisions)

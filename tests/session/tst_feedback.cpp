@@ -68,18 +68,25 @@ void TestFeedback::outcome_data()
     QTest::addColumn<int>("kind");
     QTest::addColumn<int>("done");
     QTest::addColumn<int>("count");
+    // Files the user chose not to replace.
+    QTest::addColumn<int>("skipped");
     QTest::addColumn<QString>("text");
     const int send = int(TransferProgress::Kind::Send);
     const int download = int(TransferProgress::Kind::Download);
     const int copy = int(TransferProgress::Kind::Copy);
-    QTest::newRow("sent all") << send << 3 << 3 << "Sent 3 files to Vori X1";
-    QTest::newRow("sent one") << send << 1 << 1 << "Sent 1 file to Vori X1";
-    QTest::newRow("sent some") << send << 1 << 3 << "Sent 1 of 3 files to Vori X1";
-    QTest::newRow("sent nothing") << send << 0 << 0 << "Nothing was sent to Vori X1";
-    QTest::newRow("downloaded") << download << 2 << 2 << "Copied 2 files to /home/me/calc";
+    QTest::newRow("sent all") << send << 3 << 3 << 0 << "Sent 3 files to Vori X1";
+    QTest::newRow("sent one") << send << 1 << 1 << 0 << "Sent 1 file to Vori X1";
+    QTest::newRow("sent some") << send << 1 << 3 << 0 << "Sent 1 of 3 files to Vori X1";
+    QTest::newRow("sent nothing") << send << 0 << 0 << 0 << "Nothing was sent to Vori X1";
+    QTest::newRow("sent one, two skipped")
+        << send << 1 << 1 << 2 << "Sent 1 file to Vori X1; 2 skipped";
+    QTest::newRow("all skipped") << send << 0 << 0 << 3 << "Nothing was sent to Vori X1; 3 skipped";
+    QTest::newRow("downloaded") << download << 2 << 2 << 0 << "Copied 2 files to /home/me/calc";
     QTest::newRow("downloaded some")
-        << download << 0 << 2 << "Copied 0 of 2 files to /home/me/calc";
-    QTest::newRow("copied") << copy << 2 << 2 << "Copied 2 files to the clipboard";
+        << download << 0 << 2 << 0 << "Copied 0 of 2 files to /home/me/calc";
+    QTest::newRow("downloaded one, two skipped")
+        << download << 1 << 1 << 2 << "Copied 1 file to /home/me/calc; 2 skipped";
+    QTest::newRow("copied") << copy << 2 << 2 << 0 << "Copied 2 files to the clipboard";
 }
 
 void TestFeedback::outcome()
@@ -87,16 +94,19 @@ void TestFeedback::outcome()
     QFETCH(int, kind);
     QFETCH(int, done);
     QFETCH(int, count);
+    QFETCH(int, skipped);
     QFETCH(QString, text);
     TransferProgress progress;
     const bool send = kind == int(TransferProgress::Kind::Send);
     progress.start(TransferProgress::Kind(kind),
-        send ? QStringLiteral("Vori X1") : QStringLiteral("/home/me/calc"), count);
+        send ? QStringLiteral("Vori X1") : QStringLiteral("/home/me/calc"), count, skipped);
     progress.finish(done, count);
     QCOMPARE(progress.outcome(), text);
     // A new job starts without the last one's outcome.
     progress.start(TransferProgress::Kind(kind), QStringLiteral("x"), 1);
     QCOMPARE(progress.outcome(), QString());
+    progress.finish(1, 1);
+    QVERIFY(!progress.outcome().contains(QLatin1String("skipped")));
 }
 
 // One notice per port while it stays attached, dismissed by its place in

@@ -188,6 +188,8 @@ void TestSession::interfaceForTheWindow()
         QStringLiteral("addSelected(int)"),
         QStringLiteral("changeCalcName(QString)"),
         QStringLiteral("isCurrentCalcBusy()"),
+        QStringLiteral("releaseAllToCalcCollisions(bool)"),
+        QStringLiteral("releaseAllFromCalcCollisions(bool)"),
     };
     QCOMPARE(methods, expected);
     QStringList properties;
