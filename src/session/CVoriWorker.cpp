@@ -35,7 +35,7 @@ CVoriWorker::~CVoriWorker() = default;
 // Errors of this first reading are not reported: nothing is connected yet.
 void CVoriWorker::readCalc()
 {
-    const FirstReading reading = readDevice(false);
+    const FirstReading reading = readDevice();
     name = reading.name;
     filesList = reading.files;
     problem = reading.problem;
@@ -46,8 +46,9 @@ void CVoriWorker::readCalc()
 // link's port texts; one that answers but cannot list its files is no
 // calculator we can show either, and the listing's own report says why. One
 // whose list left out entries that did not parse is shown with the rest, and
-// a notice says how many are missing.
-CVoriWorker::FirstReading CVoriWorker::readDevice(bool reportListing)
+// a notice says how many are missing. The reason and the notice are the only
+// reports: whoever shows them shows each fault once.
+CVoriWorker::FirstReading CVoriWorker::readDevice()
 {
     FirstReading reading;
     openLink();
@@ -60,8 +61,6 @@ CVoriWorker::FirstReading CVoriWorker::readDevice(bool reportListing)
             if (listingError.isEmpty())
                 listingError = text;
         });
-        if (reportListing)
-            forwardErrors();
         if (!calc->listFiles(reading.files)) {
             reading.files.clear();
             reading.problem
@@ -83,7 +82,7 @@ CVoriWorker::FirstReading CVoriWorker::readDevice(bool reportListing)
 
 void CVoriWorker::readFirst()
 {
-    const FirstReading reading = readDevice(true);
+    const FirstReading reading = readDevice();
     endJob([this, reading] {
         name = reading.name;
         filesList = reading.files;

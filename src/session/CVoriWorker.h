@@ -44,6 +44,7 @@ public:
     QString problem;
     // What the first reading could not show of a calculator it lists (files
     // whose listing entries did not parse); empty when it showed everything.
+    // With problem, the first reading's only report: it sends no errorNotify.
     QString notice;
 
     // The notice for files of a calculator that could not be read.
@@ -82,7 +83,7 @@ private:
     };
 
     void readCalc();
-    FirstReading readDevice(bool reportListing);
+    FirstReading readDevice();
     void openLink();
     void closeLink();
     void forwardErrors();

@@ -187,16 +187,28 @@ void TestWindowFeedback::doctorNotice_data()
     QTest::addColumn<QString>("location");
     QTest::newRow("no such port") << "/nonexistent/ttyACM7";
     QTest::newRow("not a serial port") << "file";
+    QTest::newRow("listing refused") << "listing";
 }
 
-// The link's own words, once per plug-in: dismissed, the notice stays away
-// while the port stays; plugged in anew, it comes back.
+// The link's own words, once per plug-in and nowhere else (no error box for
+// the same fault): dismissed, the notice stays away while the port stays;
+// plugged in anew, it comes back.
 void TestWindowFeedback::doctorNotice()
 {
     QFETCH(QString, location);
-    if (location == QLatin1String("file"))
-        location = writeLocal(QStringLiteral("ttyFAKE"), "not a port").toLocalFile();
-    const QString expected = CVivuRuza(location).portErrorText();
+    QString expected;
+    if (location == QLatin1String("listing")) {
+        m_calc->setRefusal(
+            calcMsg::GET_FILES_NUM, calcMsg::NONE_ERROR, 0, QStringLiteral("No list"));
+        location = m_calc->portPath();
+        expected = QStringLiteral(
+            "The calculator at %1 answered, but its file list could not be read. No list")
+                       .arg(location);
+    } else {
+        if (location == QLatin1String("file"))
+            location = writeLocal(QStringLiteral("ttyFAKE"), "not a port").toLocalFile();
+        expected = CVivuRuza(location).portErrorText();
+    }
     QVERIFY(!expected.isEmpty());
     QVERIFY(m_driver->start());
     const CalcPort port(QStringLiteral("ttyACM7"), location);
@@ -206,6 +218,7 @@ void TestWindowFeedback::doctorNotice()
     QTRY_COMPARE(noticesShown(), QStringList { expected });
     QCOMPARE(m_driver->read("fileListView", "count").toInt(), 0);
     QVERIFY(!m_driver->isOpen("errorMessageDialog"));
+    QCOMPARE(m_driver->session().property("error").toString(), QString());
 
     auto *column = qobject_cast<QQuickItem *>(m_driver->byName("doctorNotices"));
     QQuickItem *button = nullptr;

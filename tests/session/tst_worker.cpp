@@ -359,7 +359,7 @@ void TestWorker::readFirst_data()
 }
 
 // The first reading as a job: a calculator leaves its name and files, any
-// other device a reason and nothing else.
+// other device a reason and nothing else; the reason is its only report.
 void TestWorker::readFirst()
 {
     QFETCH(QString, fault);
@@ -380,8 +380,9 @@ void TestWorker::readFirst()
     QVERIFY(sim.received().isEmpty());
     QVERIFY(worker.name.isEmpty());
 
-    runJob(worker, ReadFirst);
+    const JobRecord r = runJob(worker, ReadFirst);
 
+    QCOMPARE(r.errors, QStringList());
     QCOMPARE(worker.thread(), QThread::currentThread());
     QCOMPARE(worker.problem.isEmpty(), listed);
     const bool answered = listed || fault == QLatin1String("listing");
