@@ -41,15 +41,7 @@ void VivuRuzaModel::setCalcNames(const QList<QString> &newNames)
 
 void VivuRuzaModel::addCalc(const QString &name)
 {
-    const int row = names.size();
-    beginInsertRows(QModelIndex(), row, row);
-    names.append(name);
-    endInsertRows();
-    // The first calculator becomes current; later ones only make the session
-    // reload the file list of the current one.
-    if (names.size() == 1)
-        curIndex = 0;
-    emit indexOrSizeChange(curIndex);
+    insertCalc(names.size(), name);
 }
 
 void VivuRuzaModel::removeCalc(int row)
@@ -85,4 +77,21 @@ QString VivuRuzaModel::getName()
     if (!currentNamesRow())
         return QString();
     return names.at(curIndex);
+}
+
+// An index that names no row is left alone, as addCalc always did.
+void VivuRuzaModel::insertCalc(int row, const QString &name)
+{
+    row = qBound(0, row, names.size());
+    const bool shifts = currentNamesRow() && row <= curIndex;
+    beginInsertRows(QModelIndex(), row, row);
+    names.insert(row, name);
+    endInsertRows();
+    // The first calculator becomes current; later ones only make the session
+    // reload the file list of the current one.
+    if (names.size() == 1)
+        curIndex = 0;
+    else if (shifts)
+        ++curIndex;
+    emit indexOrSizeChange(curIndex);
 }

@@ -31,6 +31,10 @@ public:
     Q_INVOKABLE QString debugInf();
     Q_INVOKABLE QString getName();
 
+    // As addCalc, at this row (clamped to the rows there are); the current
+    // calculator stays current, though its row moves down.
+    void insertCalc(int row, const QString &name);
+
 signals:
     void indexOrSizeChange(int newIndex);
 

@@ -151,6 +151,7 @@ void CVivuRuzaSession::update()
         // Out of workers before the row goes: the model's signal makes
         // onIndexChange read workers at once.
         CVoriWorker *gone = workers.takeAt(i);
+        m_foundOrder.remove(portName);
         if (calcModel)
             calcModel->removeCalc(i);
         m_doctor->forget(portName);
@@ -163,12 +164,19 @@ void CVivuRuzaSession::update()
     }
 }
 
+// Readings end in any order, so a calculator goes where it was found among
+// the listed ones: those of one poll in port order, after those of earlier
+// polls. It is listed as soon as its own reading ends.
 void CVivuRuzaSession::addWorker(CVoriWorker *worker)
 {
     watchTransfers(worker);
-    workers.append(worker);
+    const quint64 found = m_foundOrder.value(worker->portInfo.portName());
+    int row = workers.size();
+    while (row > 0 && m_foundOrder.value(workers.at(row - 1)->portInfo.portName()) > found)
+        --row;
+    workers.insert(row, worker);
     if (calcModel)
-        calcModel->addCalc(worker->name);
+        calcModel->insertCalc(row, worker->name);
 }
 
 // The first reading is a job like the others, without the busy flag: the
@@ -191,6 +199,7 @@ void CVivuRuzaSession::startReading(const CalcPort &port)
     connect(thread, &QThread::finished, thread, &QObject::deleteLater);
     m_jobs.insert(worker, record);
     m_reading.insert(port.portName(), worker);
+    m_foundOrder.insert(port.portName(), m_nextFound++);
     m_doctor->setReading(port.portName(), true);
 
     thread->start(QThread::InheritPriority);
@@ -211,10 +220,12 @@ void CVivuRuzaSession::endReading(CVoriWorker *worker)
     }
     // Unplugged while it was read: a later plug-in is read anew.
     if (!m_attached.contains(port)) {
+        m_foundOrder.remove(port);
         delete worker;
         return;
     }
     if (!worker->problem.isEmpty()) {
+        m_foundOrder.remove(port);
         m_failed.insert(port);
         m_doctor->report(port, worker->problem);
         delete worker;

@@ -29,7 +29,8 @@ class VivuRuzaModel;
 class VoriFileModel;
 
 // What the window drives: polls for calculators, reads each new one in a job
-// thread and lists it once that reading has succeeded, keeps one worker per
+// thread and lists it once that reading has succeeded (in the order found,
+// whatever order the readings end in), keeps one worker per
 // listed calculator parallel to the rows of the calculator list, sorts
 // transfers into the collision queues and runs every transfer as a job in a
 // thread of its own. Lives in the main thread and never waits for a device.
@@ -171,6 +172,10 @@ private:
     QSet<QString> m_attached;
     QHash<QString, CVoriWorker *> m_reading;
     QSet<QString> m_failed;
+    // When each port being read or listed was found, counted over all polls
+    // in port order: the order of the rows.
+    QHash<QString, quint64> m_foundOrder;
+    quint64 m_nextFound = 0;
     // The calculator whose files the list shows; deleted workers read as none.
     QPointer<CVoriWorker> m_shown;
     ConnectionDoctor *m_doctor;

@@ -215,6 +215,60 @@ private slots:
     }
 
     // r is the removed row, k the current index before the removal.
+    // The session lists a calculator at its place among those of its poll,
+    // which may be above the current one: that calculator stays current.
+    void insertCalcKeepsCurrentCalculator_data()
+    {
+        QTest::addColumn<int>("current");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("insertedAt");
+        QTest::addColumn<int>("after");
+        QTest::newRow("above the current one") << 1 << 0 << 0 << 2;
+        QTest::newRow("at the current row") << 1 << 1 << 1 << 2;
+        QTest::newRow("below the current one") << 1 << 2 << 2 << 1;
+        QTest::newRow("after the last") << 2 << 3 << 3 << 2;
+        QTest::newRow("past the end: appended") << 0 << 7 << 3 << 0;
+        QTest::newRow("negative: first") << 2 << -4 << 0 << 3;
+        QTest::newRow("window wrote -1") << -1 << 0 << 0 << -1;
+        QTest::newRow("window wrote past end") << 9 << 0 << 0 << 9;
+    }
+    void insertCalcKeepsCurrentCalculator()
+    {
+        QFETCH(int, current);
+        QFETCH(int, row);
+        QFETCH(int, insertedAt);
+        QFETCH(int, after);
+        VivuRuzaModel model;
+        fill(model, { QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C") }, current);
+        const QString currentName = model.getName();
+        QAbstractItemModelTester tester(
+            &model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QSignalSpy index(&model, &VivuRuzaModel::indexOrSizeChange);
+        QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
+        model.insertCalc(row, QStringLiteral("N"));
+        QCOMPARE(model.currentIndex(), after);
+        QCOMPARE(index.count(), 1);
+        QCOMPARE(index.at(0).at(0).toInt(), after);
+        QCOMPARE(inserted.count(), 1);
+        QCOMPARE(inserted.at(0).at(1).toInt(), insertedAt);
+        QCOMPARE(inserted.at(0).at(2).toInt(), insertedAt);
+        QCOMPARE(rows(model).indexOf(QStringLiteral("N")), insertedAt);
+        QCOMPARE(model.rowCount(), 4);
+        if (!currentName.isEmpty())
+            QCOMPARE(model.getName(), currentName);
+    }
+
+    void insertCalcIntoEmptyMakesRowZeroCurrent()
+    {
+        VivuRuzaModel model;
+        QSignalSpy index(&model, &VivuRuzaModel::indexOrSizeChange);
+        model.insertCalc(3, QStringLiteral("Alpha"));
+        QCOMPARE(rows(model), QStringList { QStringLiteral("Alpha") });
+        QCOMPARE(model.currentIndex(), 0);
+        QCOMPARE(index.count(), 1);
+        QCOMPARE(index.at(0).at(0).toInt(), 0);
+    }
+
     void removeCalcIndexRule_data()
     {
         QTest::addColumn<int>("count");

@@ -111,6 +111,7 @@ private slots:
     void unreadFilesNoticed();
     void listedWhileAnotherIsRead();
     void unpluggedWhileRead();
+    void rowsInPortOrder();
     void currentCalcChange();
     void copyGoesToPrivateFolder();
     void properties_data();
@@ -519,6 +520,47 @@ void TestSession::unpluggedWhileRead()
     rig.sim(QStringLiteral("A"))->setSilent(false);
     QVERIFY(rig.plug({ QStringLiteral("A") }));
     QCOMPARE(rig.rowNames(), QStringList { QStringLiteral("Calc A") });
+}
+
+// Readings end in any order; the rows keep the order the ports were found
+// in, port order within one poll and later polls below. Each calculator is
+// listed when its own reading ends, and the one shown first stays shown when
+// another is listed above it.
+void TestSession::rowsInPortOrder()
+{
+    SessionRig rig;
+    // A answers late, so B and C are read before it.
+    rig.sim(QStringLiteral("A"))->setLateReply(calcMsg::GET_FILES_NUM, 2000);
+    QStringList firstListed;
+    QObject context;
+    connect(&rig.calcModel, &QAbstractItemModel::rowsInserted, &context, [&] {
+        if (firstListed.isEmpty())
+            firstListed = rig.rowNames();
+    });
+    QSignalSpy shown(&rig.session, &CVivuRuzaSession::currentCalcChange);
+    for (const QString &letter : { QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C") })
+        rig.ports.append(CalcPort(QStringLiteral("sim") + letter, rig.sim(letter)->portPath()));
+
+    rig.session.update();
+    QCOMPARE(rig.session.readingCount(), 3);
+    QVERIFY(rig.waitForReadings());
+
+    const QStringList order { QStringLiteral("Calc A"), QStringLiteral("Calc B"),
+        QStringLiteral("Calc C") };
+    QCOMPARE(rig.rowNames(), order);
+    for (int row = 0; row < order.size(); ++row)
+        QCOMPARE(rig.session.workerAt(row)->name, order.at(row));
+    QCOMPARE(firstListed.size(), 1);
+    QCOMPARE(shown.count(), 1);
+    QCOMPARE(rig.rowNames().value(rig.currentIndex()), firstListed.first());
+    QCOMPARE(rig.fileNames(), QStringList { firstListed.first().right(1) + QStringLiteral(".PY") });
+
+    // Found by a later poll: below those found before, wherever its port is.
+    rig.ports.prepend(CalcPort(QStringLiteral("sim0"), rig.sim(QStringLiteral("D"))->portPath()));
+    rig.session.update();
+    QVERIFY(rig.waitForReadings());
+    QCOMPARE(rig.rowNames(), order + QStringList { QStringLiteral("Calc D") });
+    QCOMPARE(shown.count(), 1);
 }
 
 // Emitted when the file list comes to show another calculator, and only then.
