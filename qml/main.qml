@@ -174,6 +174,7 @@ ApplicationWindow {
             id: statusLine
             Layout.leftMargin: 6
             text: calcSession.statusLineText
+            textFormat: Text.PlainText
         }
 
         // Beside the status line, which keeps what the session and the
@@ -186,6 +187,8 @@ ApplicationWindow {
             Layout.rightMargin: transferBar.visible ? 0 : 6
             elide: Text.ElideMiddle
             text: calcSession.transfer.running ? calcSession.transfer.text : calcSession.transfer.outcome
+            // File and calculator names come from the device: never markup.
+            textFormat: Text.PlainText
             Accessible.role: Accessible.StaticText
             Accessible.name: text
         }
@@ -201,6 +204,8 @@ ApplicationWindow {
             value: calcSession.transfer.bytesTotal > 0 ? calcSession.transfer.bytesDone / calcSession.transfer.bytesTotal : 0
             Accessible.name: "Transfer progress"
             Accessible.description: transferLine.text
+            // A screen reader hears only what is on screen.
+            Accessible.ignored: !visible
         }
     }
 
@@ -249,6 +254,7 @@ ApplicationWindow {
                             color: "#000"
                             anchors.verticalCenter: parent.verticalCenter
                             text: model.display
+                            textFormat: Text.PlainText
                             font.pixelSize: 26
                         }
 
@@ -307,6 +313,9 @@ ApplicationWindow {
                 anchors.margins: 10
                 wrapMode: Text.Wrap
                 color: "#404040"
+                textFormat: Text.PlainText
+                // Hidden, it is no instruction a screen reader should read.
+                Accessible.ignored: !visible
                 text: calcSession.doctor.readingPorts.length > 0
                       ? "Reading the calculator on " + calcSession.doctor.readingPorts.join(", ") + "\u2026"
                       : "Connect a calculator with its USB cable. It shows up here within a few seconds."
@@ -345,6 +354,8 @@ ApplicationWindow {
                             wrapMode: Text.Wrap
                             font.pixelSize: 12
                             text: modelData
+                            // Device words, never markup.
+                            textFormat: Text.PlainText
                             // The notice keeps its light colours on a dark
                             // palette, so its text does too.
                             color: "#202020"
@@ -408,6 +419,27 @@ ApplicationWindow {
                 TableViewColumn {
                     role: "sizeRole"
                     title: "Size"
+                }
+
+                // The style's own cell, but a file name is never markup.
+                itemDelegate: Item {
+                    height: Math.max(16, cellText.implicitHeight)
+                    property int implicitWidth: cellText.implicitWidth + 20
+
+                    Text {
+                        id: cellText
+                        objectName: "cellText"
+                        x: horizontalAlignment === Text.AlignRight ? 1 : 8
+                        width: parent.width - x - (horizontalAlignment === Text.AlignRight ? 8 : 1)
+                        horizontalAlignment: styleData.textAlignment
+                        anchors.verticalCenter: parent.verticalCenter
+                        anchors.verticalCenterOffset: 1
+                        elide: styleData.elideMode
+                        text: styleData.value !== undefined ? styleData.value.toString() : ""
+                        textFormat: Text.PlainText
+                        color: styleData.textColor
+                        renderType: Text.NativeRendering
+                    }
                 }
 
                 Accessible.name: "Files"
@@ -535,6 +567,7 @@ ApplicationWindow {
         anchors.centerIn: parent
         visible: calcSession.isBusy
         Accessible.name: "Busy"
+        Accessible.ignored: !visible
     }
 
     Dialog {
@@ -575,9 +608,9 @@ ApplicationWindow {
     MessageDialog {
         id: errorMessageDialog
         title: "Error"
-        text: calcSession.error
+        text: literalText(calcSession.error)
         // Which file, which calculator, and what to do, where it is known.
-        informativeText: calcSession.errorDetail
+        informativeText: literalText(calcSession.errorDetail)
         width: 300
         standardButtons: Dialog.Ok
         onTextChanged: {
@@ -587,6 +620,15 @@ ApplicationWindow {
         onVisibilityChanged: {
             if (!this.visible)
                 calcSession.error = ""
+        }
+
+        // The box's text cannot be told to be plain, and Qt guesses rich
+        // text from a tag a device may have put in its words.
+        function literalText(text) {
+            if (!/[<&]/.test(text))
+                return text
+            return "<p style=\"white-space:pre-wrap\">"
+                    + text.replace(/&/g, "&amp;").replace(/</g, "&lt;").replace(/>/g, "&gt;") + "</p>"
         }
     }
 
@@ -604,6 +646,7 @@ ApplicationWindow {
             width: doYouWantDeleteItDialog.availableWidth
             wrapMode: Label.Wrap
             font.pixelSize: 12
+            textFormat: Text.PlainText
         }
 
         onAccepted: {
@@ -629,6 +672,7 @@ ApplicationWindow {
             width: zeroSizeFileWontBeSent.availableWidth
             wrapMode: Label.Wrap
             font.pixelSize: 12
+            textFormat: Text.PlainText
         }
 
         onAccepted: processSendCollision()
@@ -648,6 +692,7 @@ ApplicationWindow {
             width: doYouWantSendFile.availableWidth
             wrapMode: Label.Wrap
             font.pixelSize: 12
+            textFormat: Text.PlainText
         }
 
         // The same answer for every taken name of this send, under the
@@ -682,6 +727,8 @@ ApplicationWindow {
         x: (root.width - width) / 2
         y: root.height / 6
         standardButtons: Dialog.Yes | Dialog.No
+        // The title quotes a calculator's file name: never markup.
+        Component.onCompleted: header.textFormat = Text.PlainText
 
         // The same answer for every file of this download that exists here.
         AllAnswersRow {
@@ -776,6 +823,7 @@ ApplicationWindow {
             width: fileNameWasChangeDialog.availableWidth
             wrapMode: Label.Wrap
             font.pixelSize: 12
+            textFormat: Text.PlainText
         }
 
         onAccepted: processSendCollision()

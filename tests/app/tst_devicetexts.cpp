@@ -1,0 +1,197 @@
+// Words from a device are shown as they are, never as markup: a calculator
+// named with tags and holding a file whose name is an image tag, seen in every
+// place the window quotes them. The real document and session on a simulated
+// calculator.
+#include "CalcSimulator.h"
+#include "WindowDriver.h"
+
+#include <QGuiApplication>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QTemporaryDir>
+#include <QTextDocument>
+#include <QtTest>
+
+using VivuRuza::calcMsg;
+
+namespace {
+
+const QString markedName = QStringLiteral("<b>X</b>");
+// Shown as rich text, this would load the picture the device names. No slash,
+// so that it can also be a file in a local folder.
+const QString markedFile = QStringLiteral("<img src=\"x.png\">.py");
+
+// Device text, and the words a user sees of it when a text item takes it for
+// rich text.
+QString asRichText(const QString &text)
+{
+    QTextDocument document;
+    document.setHtml(text);
+    return document.toPlainText();
+}
+
+// What a text item draws, as words: its text, or what is left of it once the
+// item has rendered it as markup (as it does with the default format when the
+// text looks like markup).
+QString shownText(const QQuickItem *item)
+{
+    const QString text = item->property("text").toString();
+    const int format = item->property("textFormat").toInt();
+    const bool rich = format == Qt::RichText || format == 4 /* Text.StyledText */
+        || (format == Qt::AutoText && Qt::mightBeRichText(text));
+    return rich ? asRichText(text) : text;
+}
+
+// The text items under item that hold this text, in any format.
+QList<QQuickItem *> textsHolding(QQuickItem *item, const QString &part)
+{
+    QList<QQuickItem *> found;
+    if (item->inherits("QQuickText") && item->property("text").toString().contains(part))
+        found.append(item);
+    for (QQuickItem *child : item->childItems())
+        found += textsHolding(child, part);
+    return found;
+}
+
+QQuickWindow *errorBox()
+{
+    for (QWindow *window : QGuiApplication::topLevelWindows()) {
+        if (window->isVisible() && window->title() == QLatin1String("Error"))
+            return qobject_cast<QQuickWindow *>(window);
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class TestDeviceTexts : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void shownAsTheyAre_data();
+    void shownAsTheyAre();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_local;
+    std::unique_ptr<CalcSimulator> m_calc;
+    std::unique_ptr<WindowDriver> m_driver;
+};
+
+void TestDeviceTexts::init()
+{
+    m_local = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_local->isValid());
+    m_calc = std::make_unique<CalcSimulator>();
+    m_calc->setName(markedName);
+    m_calc->setFiles({ { markedFile, QByteArray("x = 1\n") },
+        { QStringLiteral("MAIN.py"), QByteArray("print(1)\n") } });
+    QVERIFY(m_calc->start());
+    m_driver = std::make_unique<WindowDriver>();
+}
+
+void TestDeviceTexts::cleanup()
+{
+    m_driver.reset();
+    m_calc.reset();
+    m_local.reset();
+}
+
+void TestDeviceTexts::shownAsTheyAre_data()
+{
+    // Where the words show, and the device words that show there.
+    QTest::addColumn<QString>("place");
+    QTest::addColumn<QString>("words");
+    QTest::newRow("calculator list") << "fileListView" << markedName;
+    QTest::newRow("file table") << "tableView" << markedFile;
+    QTest::newRow("transfer line") << "transferLine" << markedName;
+    QTest::newRow("delete question") << "doYouWantDeleteItDialog" << markedFile;
+    QTest::newRow("download question") << "doYouWantDownloadFile" << markedFile;
+    QTest::newRow("doctor's notice")
+        << "doctorNotices" << QStringLiteral("<b>Busy</b> <img src=\"x.png\">");
+    QTest::newRow("error box") << "errorMessageDialog"
+                               << QStringLiteral("<b>No room</b> <img src=\"x.png\">\nat  all");
+}
+
+void TestDeviceTexts::shownAsTheyAre()
+{
+    QFETCH(QString, place);
+    QFETCH(QString, words);
+    // The row itself would not show the words literally otherwise.
+    QVERIFY(asRichText(words) != words);
+    QVERIFY(m_driver->start());
+    CalcSimulator &calc = *m_calc;
+    if (place == QLatin1String("doctorNotices"))
+        calc.setRefusal(calcMsg::GET_FILES_NUM, calcMsg::NONE_ERROR, 0, words);
+    m_driver->ports().append(CalcPort(calc.portPath(), calc.portPath()));
+    m_driver->session().update();
+    QQuickItem *root = m_driver->window()->contentItem();
+
+    if (place == QLatin1String("doctorNotices")) {
+        QTRY_VERIFY_WITH_TIMEOUT(!m_driver->session().doctor()->notices().isEmpty(), 20000);
+    } else {
+        QTRY_COMPARE_WITH_TIMEOUT(m_driver->read("tableView", "rowCount").toInt(), 2, 20000);
+    }
+    if (place == QLatin1String("transferLine")) {
+        QFile file(m_local->filePath(QStringLiteral("NEW.py")));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("new = 1\n") > 0);
+        file.close();
+        m_driver->drop({ QUrl::fromLocalFile(file.fileName()) });
+        QTRY_COMPARE_WITH_TIMEOUT(m_driver->session().transfer()->outcome(),
+            QStringLiteral("Sent 1 file to ") + words, 20000);
+    } else if (place == QLatin1String("doYouWantDeleteItDialog")) {
+        m_driver->selectRows({ 0 });
+        m_driver->activate("deleteButton");
+        QTRY_VERIFY(m_driver->isOpen("doYouWantDeleteItDialog"));
+        root = qobject_cast<QQuickItem *>(m_driver->byId("doYouWantDeleteItText"));
+    } else if (place == QLatin1String("doYouWantDownloadFile")) {
+        QFile existing(m_local->filePath(markedFile));
+        QVERIFY(existing.open(QIODevice::WriteOnly));
+        existing.close();
+        m_driver->selectRows({ 0 });
+        m_driver->activate("downloadButton");
+        m_driver->choose("choseFolderDialog", { QUrl::fromLocalFile(m_local->path()) });
+        QTRY_VERIFY(m_driver->isOpen("doYouWantDownloadFile"));
+        root = m_driver->read("doYouWantDownloadFile", "header").value<QQuickItem *>();
+    } else if (place == QLatin1String("errorMessageDialog")) {
+        calc.setRefusal(calcMsg::SEND_FILE, calcMsg::NONE_ERROR, 0, words);
+        QFile file(m_local->filePath(QStringLiteral("NEW.py")));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("new = 1\n") > 0);
+        file.close();
+        m_driver->drop({ QUrl::fromLocalFile(file.fileName()) });
+        QTRY_VERIFY_WITH_TIMEOUT(errorBox(), 20000);
+        QCOMPARE(m_driver->session().property("error").toString(), words);
+        root = errorBox()->contentItem();
+    }
+    QVERIFY(root);
+
+    // Shown literally wherever the window holds them: in a text of their
+    // own, or quoted in one of ours. The box may hold them escaped.
+    QString escaped = words;
+    escaped.replace(QLatin1Char('&'), QLatin1String("&amp;"))
+        .replace(QLatin1Char('<'), QLatin1String("&lt;"))
+        .replace(QLatin1Char('>'), QLatin1String("&gt;"));
+    QList<QQuickItem *> texts;
+    QTRY_VERIFY(!(texts = textsHolding(root, words)).isEmpty()
+        || !(texts = textsHolding(root, escaped)).isEmpty());
+    for (QQuickItem *text : qAsConst(texts)) {
+        // Ours are plain whatever the words: the toolkit's guess looks at the
+        // first line only, and words can come first.
+        if (place != QLatin1String("errorMessageDialog"))
+            QCOMPARE(text->property("textFormat").toInt(), int(Qt::PlainText));
+        QVERIFY2(shownText(text).contains(words),
+            qPrintable(QStringLiteral("%1 shows \"%2\" for \"%3\"")
+                           .arg(QLatin1String(text->metaObject()->className()), shownText(text),
+                               text->property("text").toString())));
+    }
+}
+
+static void prepare()
+{
+    AppShell::prepareApplication();
+}
+Q_CONSTRUCTOR_FUNCTION(prepare)
+
+QTEST_MAIN(TestDeviceTexts)
+#include "tst_devicetexts.moc"
