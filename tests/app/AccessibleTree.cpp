@@ -66,6 +66,26 @@ QList<AccessibleTree::Node> AccessibleTree::unnamedActionable() const
     return found;
 }
 
+QList<AccessibleTree::Node> AccessibleTree::hiddenButNamed() const
+{
+    QList<Node> found;
+    for (const Node &node : m_nodes) {
+        if (node.state.invisible && !(node.name + node.description).trimmed().isEmpty())
+            found.append(node);
+    }
+    return found;
+}
+
+QList<AccessibleTree::Node> AccessibleTree::named(const QString &name) const
+{
+    QList<Node> found;
+    for (const Node &node : m_nodes) {
+        if (node.name == name)
+            found.append(node);
+    }
+    return found;
+}
+
 QString AccessibleTree::dump() const
 {
     QString text;

@@ -31,6 +31,10 @@ public:
     const Node *find(QAccessible::Role role, const QString &name) const;
     // Shown nodes a person acts on that would be announced without a name.
     QList<Node> unnamedActionable() const;
+    // Nodes not on screen that a screen reader would still read out.
+    QList<Node> hiddenButNamed() const;
+    // Every node with this name, shown or not.
+    QList<Node> named(const QString &name) const;
     // One line per node, indented by depth, for failure messages.
     QString dump() const;
 

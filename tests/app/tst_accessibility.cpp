@@ -42,6 +42,7 @@ private slots:
     void transferIsDescribed();
     void errorDialogNamed();
     void noticeIsAnAlert();
+    void onlyWhatIsShown();
 
 private:
     bool startWithCalculators();
@@ -264,6 +265,36 @@ void TestAccessibility::noticeIsAnAlert()
     const AccessibleTree found = tree();
     QCOMPARE(found.find(QAccessible::Button, QStringLiteral("Dismiss"))->description, notice);
     QVERIFY(found.unnamedActionable().isEmpty());
+}
+
+// A screen reader reads what is on screen and nothing more: the hint for an
+// empty list while it shows and not once calculators are listed, the busy
+// indicator and the progress bar only while they show.
+void TestAccessibility::onlyWhatIsShown()
+{
+    QVERIFY(m_driver->start());
+    QAccessible::setActive(true);
+    const QString hint = m_driver->read("emptyHint", "text").toString();
+    QVERIFY(waitFor(QAccessible::StaticText, hint));
+    const auto nothingHidden = [this] {
+        const AccessibleTree found = tree();
+        if (found.hiddenButNamed().isEmpty())
+            return true;
+        qInfo().noquote() << "read out but not shown:\n" << found.dump();
+        return false;
+    };
+    QVERIFY(nothingHidden());
+
+    QVERIFY(m_driver->attach({ m_calc->portPath(), m_lab->portPath() }, calculatorFiles.size()));
+    QVERIFY(waitFor(QAccessible::ListItem, QStringLiteral("Vori X1 Lab")));
+    QCOMPARE(tree().named(hint).size(), 0);
+    QVERIFY(nothingHidden());
+
+    m_driver->session().onIAmBusy();
+    QVERIFY(waitFor(QAccessible::Indicator, QStringLiteral("Busy")));
+    m_driver->session().onIAmNotBusy();
+    QTRY_COMPARE(tree().named(QStringLiteral("Busy")).size(), 0);
+    QVERIFY(nothingHidden());
 }
 
 static void prepare()
