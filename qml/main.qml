@@ -325,7 +325,10 @@ ApplicationWindow {
             }
 
             // One notice per port that has the calculator's identifiers but gave
-            // no calculator; it stays until dismissed or unplugged.
+            // no calculator; it stays until dismissed or unplugged. However
+            // long or many the notices, the list keeps most of the pane: a
+            // notice shows a few lines and scrolls the rest, and past two
+            // notices one notice holds them all.
             Column {
                 id: doctorNotices
                 objectName: "doctorNotices"
@@ -333,32 +336,79 @@ ApplicationWindow {
                 anchors.right: parent.right
                 anchors.bottom: parent.bottom
                 spacing: 4
+                readonly property var notices: calcSession.doctor.notices
+                readonly property bool grouped: notices.length > 2
+                readonly property int shownLines: 5
 
                 Repeater {
-                    model: calcSession.doctor.notices
+                    model: doctorNotices.grouped
+                           ? [doctorNotices.notices.length + " devices need attention:\n"
+                              + doctorNotices.notices.join("\n")]
+                           : doctorNotices.notices
 
                     Rectangle {
+                        objectName: "doctorNotice"
                         width: doctorNotices.width
-                        height: noticeText.implicitHeight + 16
+                        height: noticeScroll.height + 16
                         color: "#fff4d6"
                         border.color: "#e0b040"
                         Accessible.role: Accessible.AlertMessage
                         Accessible.name: modelData
 
-                        Label {
-                            id: noticeText
+                        Flickable {
+                            id: noticeScroll
+                            objectName: "noticeScroll"
+                            readonly property bool scrolls: contentHeight > height
                             anchors.left: parent.left
                             anchors.right: dismissButton.left
                             anchors.verticalCenter: parent.verticalCenter
                             anchors.leftMargin: 8
-                            wrapMode: Text.Wrap
-                            font.pixelSize: 12
-                            text: modelData
-                            // Device words, never markup.
-                            textFormat: Text.PlainText
-                            // The notice keeps its light colours on a dark
-                            // palette, so its text does too.
-                            color: "#202020"
+                            height: Math.min(noticeText.implicitHeight,
+                                             doctorNotices.shownLines * noticeText.implicitHeight
+                                             / Math.max(1, noticeText.lineCount))
+                            contentWidth: width
+                            contentHeight: noticeText.implicitHeight
+                            clip: true
+                            boundsBehavior: Flickable.StopAtBounds
+                            ScrollBar.vertical: noticeBar
+                            // The keys scroll what does not fit.
+                            activeFocusOnTab: scrolls
+                            Keys.onUpPressed: noticeBar.decrease()
+                            Keys.onDownPressed: noticeBar.increase()
+
+                            Label {
+                                id: noticeText
+                                objectName: "noticeText"
+                                width: noticeScroll.width
+                                wrapMode: Text.Wrap
+                                font.pixelSize: 12
+                                text: modelData
+                                // Device words, never markup.
+                                textFormat: Text.PlainText
+                                // The notice keeps its light colours on a dark
+                                // palette, so its text does too.
+                                color: "#202020"
+                            }
+                        }
+
+                        // Under the dismiss button, so the text keeps its
+                        // width whether the bar shows or not.
+                        ScrollBar {
+                            id: noticeBar
+                            anchors.horizontalCenter: dismissButton.horizontalCenter
+                            anchors.top: dismissButton.bottom
+                            anchors.bottom: parent.bottom
+                            anchors.bottomMargin: 4
+                            policy: noticeScroll.scrolls ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
+                        }
+
+                        Rectangle {
+                            anchors.fill: noticeScroll
+                            anchors.margins: -2
+                            color: "transparent"
+                            border.width: 2
+                            border.color: focusColour(parent.color)
+                            visible: noticeScroll.activeFocus
                         }
 
                         ToolButton {
@@ -369,7 +419,12 @@ ApplicationWindow {
                             ToolTip.delay: 1000
                             ToolTip.visible: hovered
                             ToolTip.text: "Dismiss"
-                            onClicked: calcSession.doctor.dismiss(index)
+                            onClicked: {
+                                if (doctorNotices.grouped)
+                                    calcSession.doctor.dismissAll()
+                                else
+                                    calcSession.doctor.dismiss(index)
+                            }
                             Accessible.name: ToolTip.text
                             Accessible.description: modelData
                             // On the notice's own colours, light or dark.

@@ -61,3 +61,14 @@ void ConnectionDoctor::dismiss(int index)
         }
     }
 }
+
+void ConnectionDoctor::dismissAll()
+{
+    bool dismissed = false;
+    for (Notice &notice : m_notices) {
+        dismissed = dismissed || !notice.dismissed;
+        notice.dismissed = true;
+    }
+    if (dismissed)
+        emit noticesChange();
+}

@@ -30,6 +30,8 @@ public:
     void setReading(const QString &port, bool reading);
 
     Q_INVOKABLE void dismiss(int index);
+    // Every notice shown, as one: the window groups many into one.
+    Q_INVOKABLE void dismissAll();
 
 signals:
     void noticesChange();

@@ -218,8 +218,12 @@ void TestColours::contrast()
     m_driver->session().doctor()->report(QStringLiteral("/dev/ttyACM9"), noticeText);
     QQuickItem *notice = nullptr;
     QTRY_VERIFY((notice = findText(m_driver->window()->contentItem(), noticeText)));
-    const QColor noticeBack = notice->parentItem()->property("color").value<QColor>();
-    QQuickItem *dismiss = findText(notice->parentItem(), QStringLiteral("\u00d7"));
+    QQuickItem *noticeBox = notice;
+    while (noticeBox && noticeBox->objectName() != QLatin1String("doctorNotice"))
+        noticeBox = noticeBox->parentItem();
+    QVERIFY(noticeBox);
+    const QColor noticeBack = noticeBox->property("color").value<QColor>();
+    QQuickItem *dismiss = findText(noticeBox, QStringLiteral("\u00d7"));
     QVERIFY(dismiss);
     // The first row has the alternate colour, the second the base.
     m_driver->selectRows({ 1 });

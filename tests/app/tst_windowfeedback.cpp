@@ -5,6 +5,7 @@
 // while the calculator is busy. The real document and session.
 #include "CVivuRuza.h"
 #include "CalcSimulator.h"
+#include "ConnectionDoctor.h"
 #include "FrameCodec.h"
 #include "TwoCalculators.h"
 #include "WindowDriver.h"
@@ -32,6 +33,18 @@ const FileList calculatorFiles = {
 
 const QString busyRefusal = QStringLiteral("Wait until the transfer in progress has finished");
 
+// The first item of this object name among the item's descendants.
+QQuickItem *findItem(QQuickItem *item, const char *objectName)
+{
+    for (QQuickItem *child : item->childItems()) {
+        if (child->objectName() == QLatin1String(objectName))
+            return child;
+        if (QQuickItem *found = findItem(child, objectName))
+            return found;
+    }
+    return nullptr;
+}
+
 } // namespace
 
 class TestWindowFeedback : public QObject
@@ -46,6 +59,8 @@ private slots:
     void doctorNotice_data();
     void doctorNotice();
     void unreadFilesNoticed();
+    void noticesKeepTheirPlace_data();
+    void noticesKeepTheirPlace();
     void emptyState();
     void progressAndOutcome_data();
     void progressAndOutcome();
@@ -115,11 +130,9 @@ QStringList TestWindowFeedback::noticesShown() const
     QStringList texts;
     auto *column = qobject_cast<QQuickItem *>(m_driver->byName("doctorNotices"));
     for (QQuickItem *notice : column->childItems()) {
-        for (QQuickItem *child : notice->childItems()) {
-            const QVariant wrap = child->property("wrapMode");
-            if (wrap.isValid() && notice->isVisible())
-                texts.append(child->property("text").toString());
-        }
+        QQuickItem *text = findItem(notice, "noticeText");
+        if (text && notice->isVisible())
+            texts.append(text->property("text").toString());
     }
     return texts;
 }
@@ -252,6 +265,113 @@ void TestWindowFeedback::unreadFilesNoticed()
     QTRY_COMPARE(noticesShown(),
         QStringList { QStringLiteral("1 file on Vori X1 could not be read and is not shown.") });
     QVERIFY(!m_driver->isOpen("errorMessageDialog"));
+}
+
+void TestWindowFeedback::noticesKeepTheirPlace_data()
+{
+    // How many notices, and how long each text is.
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<int>("shown");
+    QTest::newRow("one of 5 KB") << 1 << 5000 << 1;
+    QTest::newRow("two of 5 KB") << 2 << 5000 << 2;
+    QTest::newRow("twelve short ones, grouped") << 12 << 40 << 1;
+    QTest::newRow("twelve of 5 KB, grouped") << 12 << 5000 << 1;
+}
+
+// However long or many the notices, the calculators stay in sight above them
+// and each notice's dismiss button on screen; a long text scrolls within its
+// notice, and many notices make one, dismissed at once.
+void TestWindowFeedback::noticesKeepTheirPlace()
+{
+    QFETCH(int, count);
+    QFETCH(int, length);
+    QFETCH(int, shown);
+    QVERIFY(m_driver->start());
+    QVERIFY(m_driver->attach({ m_calc->portPath(), m_lab->portPath() }, calculatorFiles.size()));
+    ConnectionDoctor *doctor = m_driver->session().doctor();
+    QStringList texts;
+    for (int i = 0; i < count; ++i) {
+        const QString port = QStringLiteral("/dev/ttyACM%1").arg(i + 2);
+        QString text = port + QStringLiteral(" says: ");
+        while (text.size() < length)
+            text += QStringLiteral("the device has more to say. ");
+        texts.append(text);
+        doctor->report(port, text);
+    }
+
+    QTRY_COMPARE(noticesShown().size(), shown);
+    if (shown == count) {
+        QCOMPARE(noticesShown(), texts);
+    } else {
+        const QString group = noticesShown().first();
+        QVERIFY2(group.startsWith(QStringLiteral("%1 devices need attention:\n").arg(count)),
+            qPrintable(group));
+        for (const QString &text : qAsConst(texts))
+            QVERIFY(group.contains(text));
+    }
+    auto *pane = qobject_cast<QQuickItem *>(m_driver->byId("listRectangle"));
+    auto *list = qobject_cast<QQuickItem *>(m_driver->byId("fileListView"));
+    auto *column = qobject_cast<QQuickItem *>(m_driver->byName("doctorNotices"));
+    QTRY_VERIFY(column->height() > 0);
+    // The list keeps at least half the pane, and both calculators show in it.
+    QVERIFY2(list->height() >= pane->height() / 2,
+        qPrintable(QStringLiteral("list %1 of %2").arg(list->height()).arg(pane->height())));
+    QCOMPARE(list->property("count").toInt(), 2);
+    const qreal noticesTop = column->mapToItem(pane, QPointF(0, 0)).y();
+    for (int row = 0; row < 2; ++row) {
+        QQuickItem *item = nullptr;
+        QVERIFY(QMetaObject::invokeMethod(
+            list, "itemAtIndex", Q_RETURN_ARG(QQuickItem *, item), Q_ARG(int, row)));
+        QVERIFY(item);
+        QVERIFY(item->mapToItem(pane, QPointF(0, item->height())).y() <= noticesTop);
+    }
+
+    QList<QQuickItem *> notices;
+    for (QQuickItem *child : column->childItems()) {
+        if (child->objectName() == QLatin1String("doctorNotice"))
+            notices.append(child);
+    }
+    QCOMPARE(notices.size(), shown);
+    for (QQuickItem *notice : qAsConst(notices)) {
+        QQuickItem *scroll = findItem(notice, "noticeScroll");
+        QVERIFY(scroll);
+        QQuickItem *dismiss = nullptr;
+        for (QQuickItem *child : notice->childItems()) {
+            if (child->metaObject()->indexOfSignal("clicked()") >= 0)
+                dismiss = child;
+        }
+        QVERIFY(dismiss);
+        QVERIFY(dismiss->mapToItem(pane, QPointF(0, 0)).y() >= noticesTop);
+        // What does not fit scrolls, by its bar.
+        QVERIFY(scroll->property("contentHeight").toReal() > scroll->height());
+        QCOMPARE(scroll->property("contentY").toReal(), 0.0);
+        QQuickItem *bar = nullptr;
+        for (QQuickItem *child : notice->childItems()) {
+            if (child->metaObject()->indexOfMethod("increase()") >= 0)
+                bar = child;
+        }
+        QVERIFY(bar);
+        QVERIFY(bar->isVisible());
+        QMetaObject::invokeMethod(bar, "increase");
+        QTRY_VERIFY(scroll->property("contentY").toReal() > 0);
+        // And by the keys, once Tab has reached it.
+        QVERIFY(scroll->activeFocusOnTab());
+        scroll->setProperty("contentY", 0);
+        scroll->forceActiveFocus(Qt::TabFocusReason);
+        QVERIFY(m_driver->activateWindow());
+        QTest::keyClick(m_driver->window(), Qt::Key_Down);
+        QTRY_VERIFY(scroll->property("contentY").toReal() > 0);
+    }
+
+    // One click dismisses what one notice shows.
+    QQuickItem *dismiss = nullptr;
+    for (QQuickItem *child : notices.first()->childItems()) {
+        if (child->metaObject()->indexOfSignal("clicked()") >= 0)
+            dismiss = child;
+    }
+    QMetaObject::invokeMethod(dismiss, "clicked");
+    QCOMPARE(doctor->notices().size(), count - (shown == count ? 1 : count));
 }
 
 // Without a calculator the pane says how to connect one, and which port is

@@ -1,5 +1,6 @@
 // Pictures of the window as a person meets it, for docs/: no calculator, a
-// send in progress, the doctor's notice, and the demo's two calculators.
+// send in progress, the doctor's notice, a long one and many at once, and the
+// demo's two calculators.
 // Not a test; run under a display (xvfb-run), see docs/window.md.
 #include "CalcSimulator.h"
 #include "FrameCodec.h"
@@ -12,6 +13,9 @@
 #include <QQuickWindow>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -80,6 +84,37 @@ int main(int argc, char **argv)
         driver.ports().append(CalcPort(quiet.portPath(), quiet.portPath()));
         if (!QTest::qWaitFor([&] { return !driver.session().doctor()->notices().isEmpty(); }, 10000)
             || !driver.shoot(out + QStringLiteral("/window-doctor.png")))
+            return 1;
+    }
+    {
+        // A device that refuses its listing with a text of 5 KB.
+        CalcSimulator wordy;
+        wordy.setRefusal(VivuRuza::calcMsg::GET_FILES_NUM, VivuRuza::calcMsg::NONE_ERROR, 0,
+            QStringLiteral("The file system is being checked. ").repeated(150));
+        WindowDriver driver;
+        if (!wordy.start() || !driver.start() || !driver.attach({ calc.portPath() }))
+            return 1;
+        driver.ports().append(CalcPort(wordy.portPath(), wordy.portPath()));
+        if (!QTest::qWaitFor([&] { return !driver.session().doctor()->notices().isEmpty(); }, 10000)
+            || !driver.shoot(out + QStringLiteral("/window-doctor-long.png")))
+            return 1;
+    }
+    {
+        // Twelve ports that never answer.
+        std::vector<std::unique_ptr<CalcSimulator>> silent;
+        WindowDriver driver;
+        if (!driver.start() || !driver.attach({ calc.portPath(), lab.portPath() }))
+            return 1;
+        for (int i = 0; i < 12; ++i) {
+            silent.push_back(std::make_unique<CalcSimulator>());
+            silent.back()->setSilent(true);
+            if (!silent.back()->start())
+                return 1;
+            driver.ports().append(CalcPort(silent.back()->portPath(), silent.back()->portPath()));
+        }
+        if (!QTest::qWaitFor(
+                [&] { return driver.session().doctor()->notices().size() == 12; }, 20000)
+            || !driver.shoot(out + QStringLiteral("/window-doctor-many.png")))
             return 1;
     }
     return 0;

@@ -16,6 +16,7 @@ private slots:
     void outcome_data();
     void outcome();
     void doctor();
+    void dismissAll();
 };
 
 void TestFeedback::sizeText_data()
@@ -143,6 +144,24 @@ void TestFeedback::doctor()
     doctor.forget(QStringLiteral("ttyACM1"));
     QCOMPARE(doctor.notices(), QStringList { QStringLiteral("zero") });
     QCOMPARE(notices.count(), 5);
+}
+
+// All shown notices go at once, and stay away while their ports stay.
+void TestFeedback::dismissAll()
+{
+    ConnectionDoctor doctor;
+    for (const QString &port : { QStringLiteral("ttyACM0"), QStringLiteral("ttyACM1") })
+        doctor.report(port, port + QStringLiteral(" is silent"));
+    QSignalSpy notices(&doctor, &ConnectionDoctor::noticesChange);
+    doctor.dismissAll();
+    QCOMPARE(doctor.notices(), QStringList());
+    QCOMPARE(notices.count(), 1);
+    doctor.dismissAll();
+    QCOMPARE(notices.count(), 1);
+    doctor.report(QStringLiteral("ttyACM0"), QStringLiteral("again"));
+    QCOMPARE(doctor.notices(), QStringList());
+    doctor.report(QStringLiteral("ttyACM2"), QStringLiteral("ttyACM2 is silent"));
+    QCOMPARE(doctor.notices(), QStringList { QStringLiteral("ttyACM2 is silent") });
 }
 
 QTEST_GUILESS_MAIN(TestFeedback)
