@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
+#include <QVersionNumber>
 
 class tst_version : public QObject
 {
@@ -20,6 +21,7 @@ private slots:
     void windowOptions();
     void changelogStartsWithVersion();
     void metainfoReleasesAreChangelogs();
+    void qtMinimumServesTheWindow();
 
 private:
     static QProcessEnvironment withoutDisplay();
@@ -157,6 +159,22 @@ void tst_version::metainfoReleasesAreChangelogs()
     QCOMPARE(binaries,
         QSet<QString>({ QStringLiteral("vuve-vudurod"), QStringLiteral("vuve-vudurod-demo"),
             QStringLiteral("vuvectl"), QStringLiteral("vuve-calcsim") }));
+}
+
+// The oldest Qt the build accepts must read the window: handlers written as
+// functions inside Connections are read from Qt 5.15 on, and older ones
+// refuse the document.
+void tst_version::qtMinimumServesTheWindow()
+{
+    const QString window
+        = QString::fromUtf8(readLocal(QStringLiteral(VUVE_SOURCE_DIR "/qml/main.qml")));
+    QVERIFY(!window.isEmpty());
+    const QRegularExpression functionHandler(
+        QStringLiteral("Connections\\s*\\{[^}]*\\bfunction\\s+on[A-Z]"));
+    const QVersionNumber minimum = QVersionNumber::fromString(QStringLiteral(VUVE_QT_MINIMUM));
+    if (functionHandler.match(window).hasMatch())
+        QVERIFY2(minimum >= QVersionNumber(5, 15), VUVE_QT_MINIMUM);
+    QVERIFY(QVersionNumber::fromString(QLatin1String(qVersion())) >= minimum);
 }
 
 QTEST_GUILESS_MAIN(tst_version)
