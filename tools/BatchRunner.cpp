@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
+#include <QThread>
 #include <QUrl>
 
 #include <algorithm>
@@ -55,14 +56,36 @@ bool BatchRunner::settle(QList<BatchPlanner::Item> &items, const QString &where)
 }
 
 // Once the calculator stopped answering, asking for the next file would only
-// wait as long again: the rest of the batch is given up and named.
+// wait as long again; once the command was interrupted, nothing more may
+// start. The rest of the batch is given up and named.
 bool BatchRunner::lineLost(
     const QList<BatchPlanner::Item> &items, int failed, const QString &what, QJsonArray &json)
 {
-    if (!m_link->lineLost())
+    if (!m_link->lineLost() && !interrupted())
         return false;
+    giveUp(items, failed + 1, what, json);
+    return true;
+}
+
+bool BatchRunner::stopped(
+    const QList<BatchPlanner::Item> &items, int next, const QString &what, QJsonArray &json)
+{
+    if (!interrupted())
+        return false;
+    giveUp(items, next, what, json);
+    return true;
+}
+
+bool BatchRunner::interrupted()
+{
+    return QThread::currentThread()->isInterruptionRequested();
+}
+
+void BatchRunner::giveUp(
+    const QList<BatchPlanner::Item> &items, int from, const QString &what, QJsonArray &json)
+{
     QStringList rest;
-    for (int i = failed + 1; i < items.size(); ++i) {
+    for (int i = from; i < items.size(); ++i) {
         const BatchPlanner::Item &item = items.at(i);
         if (item.skip)
             continue;
@@ -75,9 +98,19 @@ bool BatchRunner::lineLost(
         entry.insert(QStringLiteral("status"), QStringLiteral("failed"));
         json.append(entry);
     }
-    if (!rest.isEmpty())
-        m_reporter.error(CVivuRuza::givenUpText(what, rest));
-    return true;
+    if (rest.isEmpty())
+        return;
+    m_reporter.error(interrupted() ? QStringLiteral("Interrupted, so these files were not %1: %2.")
+                                         .arg(what, rest.join(QStringLiteral(", ")))
+                                   : CVivuRuza::givenUpText(what, rest));
+}
+
+// An upload cut short may leave the calculator holding part of the file.
+void BatchRunner::notePartialUpload(const QString &calcName)
+{
+    if (interrupted())
+        m_reporter.leftPartial(QStringLiteral("the calculator at %1 may hold part of %2")
+                                   .arg(m_port, Reporter::printable(calcName)));
 }
 
 int BatchRunner::get()
@@ -120,6 +153,8 @@ int BatchRunner::get()
     int copied = 0;
     int skipped = 0;
     for (int i = 0; i < items.size(); ++i) {
+        if (stopped(items, i, QStringLiteral("copied"), json))
+            break;
         const BatchPlanner::Item &item = items.at(i);
         QJsonObject entry = Reporter::fileJson(item.calcName, item.size);
         entry.insert(QStringLiteral("path"), item.localPath);
@@ -176,6 +211,8 @@ int BatchRunner::put()
     int sent = 0;
     int skipped = 0;
     for (int i = 0; i < items.size(); ++i) {
+        if (stopped(items, i, QStringLiteral("sent"), json))
+            break;
         const BatchPlanner::Item &item = items.at(i);
         QJsonObject entry = Reporter::fileJson(item.calcName, item.size);
         entry.insert(QStringLiteral("local"), item.localPath);
@@ -207,8 +244,10 @@ int BatchRunner::put()
             m_reporter.line(
                 QStringLiteral("%1 -> %2").arg(item.shown, Reporter::printable(calcName)));
             ++sent;
-        } else if (m_reporter.errors().size() == errors) {
-            m_reporter.error(QStringLiteral("File %1 was not sent.").arg(item.shown));
+        } else {
+            if (m_reporter.errors().size() == errors)
+                m_reporter.error(QStringLiteral("File %1 was not sent.").arg(item.shown));
+            notePartialUpload(item.calcName);
         }
         entry.insert(QStringLiteral("name"), calcName);
         entry.insert(
@@ -235,6 +274,8 @@ int BatchRunner::remove()
     QJsonArray json;
     int deleted = 0;
     for (int i = 0; i < items.size(); ++i) {
+        if (stopped(items, i, QStringLiteral("deleted"), json))
+            break;
         const BatchPlanner::Item &item = items.at(i);
         bool done = false;
         const auto connection = QObject::connect(
@@ -311,6 +352,8 @@ int BatchRunner::restore()
     QHash<QString, qint64> sent;
     int skipped = 0;
     for (int i = 0; i < items.size(); ++i) {
+        if (stopped(items, i, QStringLiteral("sent"), json))
+            break;
         const BatchPlanner::Item &item = items.at(i);
         QJsonObject entry = Reporter::fileJson(item.calcName, item.size);
         if (item.skip) {
@@ -344,6 +387,8 @@ int BatchRunner::restore()
             ok = m_link->sendFile(inf, content);
             if (m_progress)
                 m_progress->end();
+            if (!ok)
+                notePartialUpload(item.calcName);
         }
         if (ok) {
             m_reporter.line(
@@ -358,9 +403,10 @@ int BatchRunner::restore()
     }
     m_reporter.result().insert(QStringLiteral("files"), json);
 
-    // The calculator's own listing is the proof that the files arrived.
+    // The calculator's own listing is the proof that the files arrived; an
+    // interrupted command asks nothing more.
     bool verified = false;
-    if (CalcRunner::listing(*m_link, m_reporter, files)) {
+    if (!interrupted() && CalcRunner::listing(*m_link, m_reporter, files)) {
         verified = true;
         for (auto it = sent.cbegin(); it != sent.cend(); ++it) {
             const bool there

@@ -33,6 +33,12 @@ private:
     bool settle(QList<BatchPlanner::Item> &items, const QString &where);
     bool lineLost(
         const QList<BatchPlanner::Item> &items, int failed, const QString &what, QJsonArray &json);
+    bool stopped(
+        const QList<BatchPlanner::Item> &items, int next, const QString &what, QJsonArray &json);
+    void giveUp(
+        const QList<BatchPlanner::Item> &items, int from, const QString &what, QJsonArray &json);
+    void notePartialUpload(const QString &calcName);
+    static bool interrupted();
 
     const CtlOptions &m_options;
     Reporter &m_reporter;

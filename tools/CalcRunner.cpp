@@ -3,6 +3,7 @@
 #include "BackupWriter.h"
 #include "BatchRunner.h"
 #include "CVivuRuza.h"
+#include "FrameCodec.h"
 #include "PortProblem.h"
 #include "ProgressLine.h"
 #include "Reporter.h"
@@ -29,7 +30,8 @@ int CalcRunner::run(const QString &port)
     // port's problem means to the user, so they are not shown on their own.
     CVivuRuza link(QString(), nullptr);
     if (!link.openPort(port)) {
-        const QString problem = link.portErrorText();
+        const QString problem
+            = FrameCodec::stopRequested() ? FrameCodec::stoppedText() : link.portErrorText();
         m_reporter.error(problem.isEmpty() ? PortProblem::silent(port) : problem);
         return finished(Failed);
     }
@@ -92,10 +94,10 @@ int CalcRunner::info()
 {
     const CVivuRuza &link = *m_link;
     m_reporter.line(QStringLiteral("name: ") + Reporter::printable(link.devName()));
-    m_reporter.line(QStringLiteral("chunk: %1").arg(link.chunkSize));
-    m_reporter.line(QStringLiteral("hv: ") + Reporter::printable(link.HV));
-    m_reporter.line(QStringLiteral("fv: ") + Reporter::printable(link.FV));
-    m_reporter.line(QStringLiteral("pv: ") + Reporter::printable(link.PV));
+    m_reporter.line(QStringLiteral("chunk size: %1").arg(link.chunkSize));
+    m_reporter.line(QStringLiteral("hardware: ") + Reporter::printable(link.HV));
+    m_reporter.line(QStringLiteral("firmware: ") + Reporter::printable(link.FV));
+    m_reporter.line(QStringLiteral("protocol version: ") + Reporter::printable(link.PV));
     QJsonObject &r = m_reporter.result();
     r.insert(QStringLiteral("chunk"), link.chunkSize);
     r.insert(QStringLiteral("hv"), link.HV);
@@ -175,8 +177,12 @@ int CalcRunner::backup()
     r.insert(QStringLiteral("files"), BackupManifest::toJson(manifest.files));
     if (!manifest.unrestorable.isEmpty())
         r.insert(QStringLiteral("unrestorable"), BackupManifest::toJson(manifest.unrestorable));
-    if (!finished)
+    if (!finished) {
+        if (!writer.folder().isEmpty())
+            m_reporter.leftPartial(QStringLiteral("the backup in %1 is marked incomplete")
+                                       .arg(QDir::toNativeSeparators(writer.folder())));
         return Failed;
+    }
     m_reporter.line(QDir::toNativeSeparators(writer.folder()));
     m_reporter.setSummary(QStringLiteral("%1 in %2")
                               .arg(Reporter::countOf(manifest.files.size(), "file"),

@@ -1,11 +1,50 @@
 #include "ConflictAsker.h"
 
 #include <QByteArray>
+#include <QThread>
+
+#include <cerrno>
+#include <poll.h>
+#include <unistd.h>
+
+namespace {
+// How soon a question notices that the command was interrupted.
+constexpr int stopCheckMs = 100;
+} // namespace
 
 ConflictAsker::ConflictAsker(FILE *in, FILE *out)
     : m_in(in)
     , m_out(out)
 {
+}
+
+// Reads the descriptor itself, a byte at a time, so that no buffer holds
+// typed text that a wait for more would not see; false at the end of the
+// input, on an error, or once the thread is asked to stop.
+bool ConflictAsker::readLine(QByteArray &line)
+{
+    line.clear();
+    const int fd = fileno(m_in);
+    while (line.size() < 256) {
+        if (QThread::currentThread()->isInterruptionRequested())
+            return false;
+        pollfd p { fd, POLLIN, 0 };
+        const int ready = ::poll(&p, 1, stopCheckMs);
+        if (ready < 0 && errno != EINTR)
+            return false;
+        if (ready <= 0)
+            continue;
+        char c = 0;
+        const ssize_t n = ::read(fd, &c, 1);
+        if (n < 0 && (errno == EINTR || errno == EAGAIN))
+            continue;
+        if (n <= 0)
+            return false;
+        if (c == '\n')
+            return true;
+        line.append(c);
+    }
+    return true;
 }
 
 ConflictAsker::Answer ConflictAsker::ask(const QString &question)
@@ -14,10 +53,10 @@ ConflictAsker::Answer ConflictAsker::ask(const QString &question)
     for (;;) {
         std::fwrite(prompt.constData(), 1, size_t(prompt.size()), m_out);
         std::fflush(m_out);
-        char buffer[256];
-        if (!std::fgets(buffer, sizeof buffer, m_in))
+        QByteArray line;
+        if (!readLine(line))
             return Answer::None;
-        const QString answer = QString::fromUtf8(buffer).trimmed().toLower();
+        const QString answer = QString::fromUtf8(line).trimmed().toLower();
         if (answer == QLatin1String("y") || answer == QLatin1String("yes"))
             return Answer::Yes;
         if (answer == QLatin1String("n") || answer == QLatin1String("no"))

@@ -1,6 +1,7 @@
 #ifndef CONFLICTASKER_H
 #define CONFLICTASKER_H
 
+#include <QByteArray>
 #include <QString>
 
 #include <cstdio>
@@ -15,10 +16,12 @@ public:
 
     ConflictAsker(FILE *in, FILE *out);
     // An unreadable or ended input answers "none": nothing is replaced that
-    // nobody agreed to.
+    // nobody agreed to. So does a question cut short by an interruption.
     Answer ask(const QString &question);
 
 private:
+    bool readLine(QByteArray &line);
+
     FILE *m_in;
     FILE *m_out;
 };

@@ -1,15 +1,12 @@
 #include "PortChooser.h"
 
 #include "CVivuRuza.h"
+#include "JobThreads.h"
 #include "PortProblem.h"
 #include "Reporter.h"
 
 #include <QFile>
 #include <QSerialPortInfo>
-#include <QThread>
-
-#include <memory>
-#include <vector>
 
 QList<PortChooser::Port> PortChooser::attached()
 {
@@ -37,12 +34,12 @@ QList<PortChooser::Port> PortChooser::attached()
 QList<PortChooser::Probe> PortChooser::probe(const QList<Port> &ports)
 {
     QList<Probe> probes;
+    QList<JobThreads::Job> jobs;
     for (const Port &port : ports)
         probes.append({ port, false, QString(), QString() });
-    std::vector<std::unique_ptr<QThread>> threads;
     for (int i = 0; i < probes.size(); ++i) {
         Probe *probe = &probes[i];
-        threads.emplace_back(QThread::create([probe] {
+        jobs.append([probe] {
             CVivuRuza link(QString(), nullptr);
             probe->ok = link.openPort(probe->port.location);
             probe->name = link.devName();
@@ -51,11 +48,13 @@ QList<PortChooser::Probe> PortChooser::probe(const QList<Port> &ports)
                 if (probe->problem.isEmpty())
                     probe->problem = PortProblem::silent(probe->port.location);
             }
-        }));
-        threads.back()->start();
+            return 0;
+        });
     }
-    for (auto &thread : threads)
-        thread->wait();
+    JobThreads::run(jobs, [&probes](int index, int result) {
+        if (result == JobThreads::notStarted)
+            probes[index].problem = JobThreads::notStartedText(probes.at(index).port.location);
+    });
     return probes;
 }
 
@@ -69,7 +68,9 @@ bool PortChooser::choose(const CtlOptions &options, QList<Port> &chosen, QString
         candidates = attached();
     }
     if (candidates.isEmpty()) {
-        error = QStringLiteral("No calculator is connected");
+        error = QStringLiteral("No calculator is connected. Plug one in, or name its port with "
+                               "--port PATH (for the simulator, the path vuve-calcsim prints, "
+                               "such as /dev/pts/3).");
         return false;
     }
     if (options.hasCalcName) {

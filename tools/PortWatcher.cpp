@@ -1,6 +1,7 @@
 #include "PortWatcher.h"
 
 #include "Reporter.h"
+#include "StopSignals.h"
 
 #include <QCoreApplication>
 #include <QJsonDocument>
@@ -8,21 +9,9 @@
 #include <QSocketNotifier>
 #include <QTimer>
 
-#include <csignal>
-#include <fcntl.h>
-#include <unistd.h>
-
 namespace {
 // The window looks once a second.
 constexpr int pollMs = 1000;
-int stopPipe[2] = { -1, -1 };
-
-void onStopSignal(int)
-{
-    const char byte = 1;
-    // Nothing else is safe in a signal handler; the event loop does the rest.
-    [[maybe_unused]] const ssize_t n = ::write(stopPipe[1], &byte, 1);
-}
 } // namespace
 
 PortWatcher::PortWatcher(bool json, QObject *parent)
@@ -35,14 +24,10 @@ PortWatcher::~PortWatcher() = default;
 
 int PortWatcher::run()
 {
-    if (::pipe2(stopPipe, O_CLOEXEC | O_NONBLOCK) != 0)
+    StopSignals stop;
+    if (!stop.isValid())
         return 1;
-    struct sigaction action = {};
-    action.sa_handler = onStopSignal;
-    ::sigemptyset(&action.sa_mask);
-    ::sigaction(SIGINT, &action, nullptr);
-    ::sigaction(SIGTERM, &action, nullptr);
-    m_stop = new QSocketNotifier(stopPipe[0], QSocketNotifier::Read, this);
+    m_stop = new QSocketNotifier(stop.fd(), QSocketNotifier::Read, this);
     connect(
         m_stop, &QSocketNotifier::activated, QCoreApplication::instance(), &QCoreApplication::quit);
     m_timer = new QTimer(this);
@@ -50,6 +35,9 @@ int PortWatcher::run()
     QTimer::singleShot(0, this, &PortWatcher::poll);
     m_timer->start(pollMs);
     QCoreApplication::exec();
+    m_timer->stop();
+    delete m_stop;
+    m_stop = nullptr;
     return 0;
 }
 

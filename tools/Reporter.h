@@ -36,6 +36,10 @@ public:
     // What one line of --every says about this calculator when it went well.
     void setSummary(const QString &summary) { m_summary = summary; }
     QString summary() const { return m_summary; }
+    // What the command left half done (a backup marked incomplete, a file
+    // the calculator may hold in part), for the words on an interruption.
+    void leftPartial(const QString &what) { m_partial.append(what); }
+    QStringList partial() const { return m_partial; }
 
     // The whole JSON object: ok, errors and the command's keys.
     QJsonObject document(bool ok) const;
@@ -59,6 +63,7 @@ private:
     QJsonObject m_result;
     QStringList m_errors;
     QString m_summary;
+    QStringList m_partial;
 };
 
 #endif // REPORTER_H

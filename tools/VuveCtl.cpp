@@ -3,16 +3,21 @@
 #include "CalcRunner.h"
 #include "ConflictAsker.h"
 #include "FrameCodec.h"
+#include "JobThreads.h"
 #include "PortWatcher.h"
 #include "ProgressLine.h"
 #include "Reporter.h"
+#include "StopSignals.h"
 
 #include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QThread>
 
+#include <cerrno>
+#include <cstring>
 #include <memory>
 #include <unistd.h>
 #include <vector>
@@ -46,11 +51,15 @@ the batch. A name already on the calculator (put, restore) or an existing
 local file (get) is asked about on a terminal: yes, no, all or none.
 Elsewhere --on-conflict decides; without it nothing is transferred.
 
+Interrupting (Ctrl+C) stops the transfers at once and says what was left
+part-way (files are only written whole); a second Ctrl+C ends at once.
+
 Exit codes:
   0  done
   1  failed (also: any calculator failed with --every)
   2  usage error
-  3  stopped by a collision (--on-conflict=fail); nothing was transferred)";
+  3  stopped by a collision (--on-conflict=fail); nothing was transferred
+  130  interrupted (Ctrl+C; 143 for SIGTERM))";
 
 const QStringList withoutArguments { QStringLiteral("ports"), QStringLiteral("info"),
     QStringLiteral("ls"), QStringLiteral("watch") };
@@ -66,12 +75,50 @@ QString VuveCtl::version()
     return QStringLiteral(VUVE_VERSION);
 }
 
+// One line of what is wrong; the whole help would bury it.
 int VuveCtl::usage(const QString &message)
 {
-    if (!message.isEmpty())
-        Reporter::print(stderr, QStringLiteral("vuvectl: ") + message);
-    Reporter::print(stderr, m_usage.trimmed());
+    Reporter::print(stderr, QStringLiteral("vuvectl: ") + message);
+    Reporter::print(stderr, QStringLiteral("Try 'vuvectl --help'."));
     return CalcRunner::Usage;
+}
+
+int VuveCtl::failed(const QString &error)
+{
+    Reporter::print(stderr, error);
+    if (m_options.json)
+        Reporter::print(stdout,
+            QString::fromUtf8(
+                QJsonDocument(QJsonObject { { QStringLiteral("ok"), false },
+                                  { QStringLiteral("errors"), QJsonArray { error } } })
+                    .toJson(QJsonDocument::Indented))
+                .trimmed());
+    return CalcRunner::Failed;
+}
+
+// As mkdir -p: a destination folder that is not there yet is made, parents
+// and all, once before any calculator is asked for files.
+bool VuveCtl::makeDestination(QString &error)
+{
+    const QString &c = m_options.command;
+    if ((c != QLatin1String("get") && c != QLatin1String("backup")) || m_options.folder.isEmpty())
+        return true;
+    const QFileInfo info(m_options.folder);
+    const QString shown = QDir::toNativeSeparators(m_options.folder);
+    if (info.isDir())
+        return true;
+    if (info.exists() || info.isSymLink()) {
+        error = QStringLiteral("%1 is not a folder.").arg(shown);
+        return false;
+    }
+    errno = 0;
+    if (QDir().mkpath(m_options.folder))
+        return true;
+    const int why = errno;
+    error = why != 0 ? QStringLiteral("Folder %1 can't be made: %2.")
+                           .arg(shown, QString::fromLocal8Bit(std::strerror(why)))
+                     : QStringLiteral("Folder %1 can't be made.").arg(shown);
+    return false;
 }
 
 int VuveCtl::run(const QStringList &arguments)
@@ -87,20 +134,9 @@ int VuveCtl::run(const QStringList &arguments)
 
     QList<PortChooser::Port> chosen;
     QString error;
-    if (!PortChooser::choose(m_options, chosen, error)) {
-        Reporter::print(stderr, error);
-        if (m_options.json)
-            Reporter::print(stdout,
-                QString::fromUtf8(
-                    QJsonDocument(QJsonObject { { QStringLiteral("ok"), false },
-                                      { QStringLiteral("errors"), QJsonArray { error } } })
-                        .toJson(QJsonDocument::Indented))
-                    .trimmed());
-        return CalcRunner::Failed;
-    }
-    if (m_options.every)
-        return runEvery(chosen);
-    return runOne(chosen.first().location);
+    if (!PortChooser::choose(m_options, chosen, error) || !makeDestination(error))
+        return failed(error);
+    return runOn(chosen);
 }
 
 // -1 to go on, otherwise the exit code.
@@ -272,64 +308,77 @@ int VuveCtl::ports()
     return CalcRunner::Done;
 }
 
-int VuveCtl::runOne(const QString &port)
+// Each calculator's work runs in a thread of its own, one calculator or many:
+// only a thread other than the main one can be asked to stop, and the main
+// thread stays free to take Ctrl+C.
+int VuveCtl::runOn(const QList<PortChooser::Port> &ports)
 {
-    Reporter reporter(m_options.json, false);
+    const bool every = m_options.every;
     std::unique_ptr<ProgressLine> progress;
-    if (m_progressShown) {
+    if (m_progressShown)
         progress = std::make_unique<ProgressLine>(stderr, m_progressTerminal);
-        reporter.setProgress(progress.get());
-    }
     ConflictAsker asker(stdin, stderr);
-    CalcRunner runner(m_options, reporter, progress.get(), m_interactive ? &asker : nullptr);
-    return runner.run(port);
+    ConflictAsker *const askerShown = m_interactive ? &asker : nullptr;
+    std::vector<std::unique_ptr<Reporter>> reporters;
+    QList<JobThreads::Job> jobs;
+    for (const PortChooser::Port &port : ports) {
+        reporters.push_back(std::make_unique<Reporter>(m_options.json, every));
+        Reporter *reporter = reporters.back().get();
+        reporter->setProgress(progress.get());
+        const QString location = port.location;
+        jobs.append([this, reporter, location, &progress, askerShown] {
+            CalcRunner runner(m_options, *reporter, progress.get(), askerShown);
+            return runner.run(location);
+        });
+    }
+
+    StopSignals stop;
+    int result = CalcRunner::Done;
+    JobThreads::run(
+        jobs,
+        [&](int index, int code) {
+            Reporter &reporter = *reporters.at(size_t(index));
+            if (code == JobThreads::notStarted) {
+                reporter.result().insert(QStringLiteral("port"), ports.at(index).location);
+                reporter.error(JobThreads::notStartedText(ports.at(index).location));
+                reporter.finish(false);
+                code = CalcRunner::Failed;
+            }
+            if (!every) {
+                result = code;
+                return;
+            }
+            if (code != CalcRunner::Done)
+                result = CalcRunner::Failed;
+            printLine(reporter, code == CalcRunner::Done);
+        },
+        &stop);
+    if (stop.received() == 0)
+        return result;
+    QStringList partial;
+    for (const auto &reporter : reporters)
+        partial += reporter->partial();
+    Reporter::print(stderr,
+        partial.isEmpty()
+            ? QStringLiteral("Interrupted; nothing partial was written.")
+            : QStringLiteral("Interrupted; %1.").arg(partial.join(QStringLiteral("; "))));
+    return stop.exitCode();
 }
 
-// One thread per calculator: the work is waiting on devices, so they all
-// wait at once. Lines come in port order, each as soon as it is known.
-int VuveCtl::runEvery(const QList<PortChooser::Port> &ports)
+// One line per calculator with --every, printed the moment it is done.
+void VuveCtl::printLine(const Reporter &reporter, bool ok) const
 {
-    struct Run
-    {
-        explicit Run(bool json)
-            : reporter(json, true)
-        {
-        }
-        Reporter reporter;
-        int code = CalcRunner::Failed;
-        std::unique_ptr<QThread> thread;
-    };
-    std::vector<std::unique_ptr<Run>> runs;
-    for (const PortChooser::Port &port : ports) {
-        auto run = std::make_unique<Run>(m_options.json);
-        Run *s = run.get();
-        const QString location = port.location;
-        s->thread.reset(QThread::create([this, s, location] {
-            CalcRunner runner(m_options, s->reporter, nullptr, nullptr);
-            s->code = runner.run(location);
-        }));
-        s->thread->start();
-        runs.push_back(std::move(run));
+    const QJsonObject doc = reporter.document(ok);
+    if (m_options.json) {
+        Reporter::print(
+            stdout, QString::fromUtf8(QJsonDocument(doc).toJson(QJsonDocument::Compact)));
+        return;
     }
-    int result = CalcRunner::Done;
-    for (const auto &run : runs) {
-        run->thread->wait();
-        const bool ok = run->code == CalcRunner::Done;
-        if (!ok)
-            result = CalcRunner::Failed;
-        const QJsonObject doc = run->reporter.document(ok);
-        if (m_options.json) {
-            Reporter::print(
-                stdout, QString::fromUtf8(QJsonDocument(doc).toJson(QJsonDocument::Compact)));
-            continue;
-        }
-        const QString device = doc.value(QStringLiteral("device")).toString();
-        Reporter::print(stdout,
-            QStringLiteral("%1\t%2\t%3\t%4")
-                .arg(device.isEmpty() ? QStringLiteral("-") : Reporter::printable(device),
-                    doc.value(QStringLiteral("port")).toString(),
-                    ok ? QStringLiteral("ok") : QStringLiteral("failed"),
-                    ok ? run->reporter.summary() : run->reporter.errors().join(QLatin1Char(' '))));
-    }
-    return result;
+    const QString device = doc.value(QStringLiteral("device")).toString();
+    Reporter::print(stdout,
+        QStringLiteral("%1\t%2\t%3\t%4")
+            .arg(device.isEmpty() ? QStringLiteral("-") : Reporter::printable(device),
+                doc.value(QStringLiteral("port")).toString(),
+                ok ? QStringLiteral("ok") : QStringLiteral("failed"),
+                ok ? reporter.summary() : reporter.errors().join(QLatin1Char(' '))));
 }

@@ -6,9 +6,12 @@
 
 #include <QStringList>
 
+class Reporter;
+
 // The command-line tool: reads the command line, chooses the calculators and
 // runs the command on each (CalcRunner), or lists and watches ports. Returns
-// the process exit code: 0 done, 1 failed, 2 usage, 3 stopped by a collision.
+// the process exit code: 0 done, 1 failed, 2 usage, 3 stopped by a collision,
+// 128 + the signal's number when interrupted.
 class VuveCtl
 {
 public:
@@ -17,10 +20,12 @@ public:
 
 private:
     int usage(const QString &message);
+    int failed(const QString &error);
     int parse(const QStringList &arguments);
+    bool makeDestination(QString &error);
     int ports();
-    int runOne(const QString &port);
-    int runEvery(const QList<PortChooser::Port> &ports);
+    int runOn(const QList<PortChooser::Port> &ports);
+    void printLine(const Reporter &reporter, bool ok) const;
 
     CtlOptions m_options;
     QString m_usage;

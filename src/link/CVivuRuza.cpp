@@ -399,6 +399,12 @@ void CVivuRuza::reportMalformed(int code)
 
 bool CVivuRuza::request(calcMsg &msg, QByteArray &buffer, qint64 expectedFrames)
 {
+    // A thread asked to stop starts no new exchange: the calculator would
+    // still carry out the request (a deletion, say) that nobody waits for.
+    if (FrameCodec::stopRequested()) {
+        reportText(calcMsg::CONNECTION_ERROR, FrameCodec::stoppedText());
+        return false;
+    }
     beginRequest(expectedFrames);
     return send(msg, buffer) && receive(msg, buffer);
 }

@@ -71,6 +71,11 @@ QString FrameCodec::timeoutText()
     return QStringLiteral("The calculator took too long to answer; the command was stopped.");
 }
 
+QString FrameCodec::stoppedText()
+{
+    return QStringLiteral("The command was stopped.");
+}
+
 void FrameCodec::startCommand(qint64 expectedFrames)
 {
     const qint64 frames = qMax<qint64>(expectedFrames, 1);
@@ -203,7 +208,7 @@ bool FrameCodec::readMore(QByteArray &buffer, int quantum, int waitMs)
         return true;
     QString text = silentText();
     if (stopRequested())
-        text = QStringLiteral("The command was stopped.");
+        text = stoppedText();
     else if (timedOut())
         text = timeoutText();
     report(VivuRuza::calcMsg::CONNECTION_ERROR, text);

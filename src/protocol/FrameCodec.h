@@ -60,15 +60,18 @@ public:
     static void setCommandLimits(int frameAllowanceMs, int commandCapMs);
     static int frameAllowanceMs();
     static int commandCapMs();
-    // The reports of a silent line, of a port that closed, and of a command
-    // that ran out of time.
+    // The reports of a silent line, of a port that closed, of a command
+    // that ran out of time, and of one that was stopped.
     static QString silentText();
     static QString closedText();
     static QString timeoutText();
+    static QString stoppedText();
+    // The calling thread was asked to stop (the program is closing or was
+    // interrupted); waits end within a tenth of a second once it is.
+    static bool stopRequested();
 
 private:
     static constexpr int stopCheckMs = 100;
-    static bool stopRequested();
     bool waitForInput(int waitMs);
     qint64 readSome(QByteArray &buffer, int quantum, int waitMs);
     bool readMore(QByteArray &buffer, int quantum, int waitMs);
