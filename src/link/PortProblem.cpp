@@ -10,6 +10,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
+#ifdef Q_OS_LINUX
+#include <sys/sysmacros.h>
+#endif
 
 namespace {
 QString shown(const QString &location)
@@ -28,6 +31,47 @@ bool mayOpen(const QString &location)
     return true;
 #endif
 }
+
+#ifdef Q_OS_LINUX
+// Pseudo-terminal ends: the multiplexer /dev/ptmx (5, 2) hands out masters,
+// and slaves have majors 136 to 143.
+constexpr unsigned ptySlaveMajor = 136;
+
+bool isPtyMaster(const struct stat &st)
+{
+    return major(st.st_rdev) == 5 && minor(st.st_rdev) == 2;
+}
+
+// Whether the process holds the master of pseudo-terminal number index:
+// 1 yes, 0 no, -1 where the system does not say which terminal a master is.
+int holdsMasterOf(const QString &pid, int index)
+{
+    const QDir fds(QStringLiteral("/proc/%1/fd").arg(pid));
+    const QStringList entries = fds.entryList(QDir::Files | QDir::System);
+    for (const QString &fd : entries) {
+        struct stat st;
+        if (::stat(QFile::encodeName(fds.filePath(fd)).constData(), &st) != 0 || !isPtyMaster(st))
+            continue;
+        QFile info(QStringLiteral("/proc/%1/fdinfo/%2").arg(pid, fd));
+        if (!info.open(QIODevice::ReadOnly))
+            return -1;
+        int found = -1;
+        for (const QByteArray &line : info.readAll().split('\n')) {
+            if (line.startsWith("tty-index:")) {
+                bool ok = false;
+                found = line.mid(10).trimmed().toInt(&ok);
+                if (!ok)
+                    found = -1;
+            }
+        }
+        if (found < 0)
+            return -1;
+        if (found == index)
+            return 1;
+    }
+    return 0;
+}
+#endif
 
 QString programOf(const QString &pid)
 {
@@ -98,18 +142,36 @@ QString PortProblem::holderOf(const QString &location)
     struct stat port;
     if (::stat(QFile::encodeName(location).constData(), &port) != 0)
         return QString();
-    // Programs that take the port's lock file name themselves in it.
-    const QString base = QFileInfo(QFileInfo(location).canonicalFilePath()).fileName();
+    // A pseudo-terminal's other end (a simulator, say) is the device, not a
+    // program to close: a process that holds it is never named, and where
+    // the system does not tell which end is whose, nobody is.
+    const unsigned portMajor = major(port.st_rdev);
+    const bool pseudo = portMajor >= ptySlaveMajor && portMajor < ptySlaveMajor + 8;
+    const int ptyIndex = pseudo ? int((portMajor - ptySlaveMajor) * 256 + minor(port.st_rdev)) : -1;
+    const auto named = [&](const QString &pid) {
+        if (pseudo && holdsMasterOf(pid, ptyIndex) != 0)
+            return QString();
+        return programOf(pid);
+    };
+    // Programs that take the port's lock file name themselves in it; the
+    // serial port library names the file after the path below /dev, with
+    // "/" as "_" (LCK..ttyACM0, LCK..pts_3).
+    QStringList lockNames;
+    for (const QString &path : { location, QFileInfo(location).canonicalFilePath() }) {
+        QString name = path.startsWith(QLatin1String("/dev/")) ? path.mid(5) : path;
+        name.replace(QLatin1Char('/'), QLatin1Char('_'));
+        if (!name.isEmpty() && !lockNames.contains(name))
+            lockNames.append(name);
+    }
     for (const QString &folder :
         { QStringLiteral("/run/lock"), QStringLiteral("/var/lock"), QDir::tempPath() }) {
-        QFile lock(folder + QStringLiteral("/LCK..") + base);
-        if (lock.open(QIODevice::ReadOnly)) {
-            const QString pid = QString::fromLatin1(lock.readLine(32)).trimmed();
-            if (!pid.isEmpty() && pid.toLongLong() > 0) {
-                const QString program = programOf(QString::number(pid.toLongLong()));
-                if (!program.isEmpty())
-                    return program;
-            }
+        for (const QString &name : qAsConst(lockNames)) {
+            QFile lock(folder + QStringLiteral("/LCK..") + name);
+            if (!lock.open(QIODevice::ReadOnly))
+                continue;
+            const qlonglong pid = QString::fromLatin1(lock.readLine(32)).trimmed().toLongLong();
+            if (pid > 0)
+                return named(QString::number(pid));
         }
     }
     // Otherwise look for an open descriptor on the same device; we can only
@@ -125,8 +187,12 @@ QString PortProblem::holderOf(const QString &location)
         for (const QString &fd : entries) {
             struct stat st;
             if (::stat(QFile::encodeName(fds.filePath(fd)).constData(), &st) == 0
-                && S_ISCHR(st.st_mode) && st.st_rdev == port.st_rdev)
-                return programOf(pid);
+                && S_ISCHR(st.st_mode) && st.st_rdev == port.st_rdev) {
+                const QString program = named(pid);
+                if (!program.isEmpty())
+                    return program;
+                break;
+            }
         }
     }
 #else
