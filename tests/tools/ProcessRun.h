@@ -22,8 +22,12 @@ inline Run runProcess(const QString &program, const QStringList &args,
     QProcess p;
     p.setProcessEnvironment(env);
     p.start(program, args);
-    if (!p.waitForFinished(90000))
+    if (!p.waitForFinished(90000)) {
+        // Reaped, so that the kill shows as a crash, not as the exit code
+        // of a program that never ended.
         p.kill();
+        p.waitForFinished(30000);
+    }
     Run r;
     r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
     r.out = QString::fromUtf8(p.readAllStandardOutput());

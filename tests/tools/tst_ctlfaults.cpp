@@ -17,6 +17,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <fcntl.h>
+#include <poll.h>
 #include <pty.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -399,36 +401,50 @@ private slots:
         QCOMPARE(next.out, QString());
     }
 
-    // Each way the port can fail has its own words; permission names the fix.
+    // Each way the port can fail has its own words; permission names the fix,
+    // and a busy port the program holding it, unless that is the device side
+    // of a pseudo-terminal (a simulator), which is no program to close.
     void portProblems_data()
     {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("err");
+        QTest::addColumn<QString>("notErr");
         QTest::newRow("missing") << QStringLiteral("missing")
-                                 << QStringLiteral("does not exist (any more)");
+                                 << QStringLiteral("does not exist (any more)") << QString();
         QTest::newRow("not a serial port")
-            << QStringLiteral("null") << QStringLiteral("/dev/null is not a serial port");
-        QTest::newRow("busy") << QStringLiteral("busy")
-                              << QStringLiteral("is in use by another program");
+            << QStringLiteral("null") << QStringLiteral("/dev/null is not a serial port")
+            << QString();
+        QTest::newRow("busy, by the other end")
+            << QStringLiteral("busy") << QStringLiteral("is in use by another program. Close it")
+            << QStringLiteral("process");
+        QTest::newRow("busy, by another program")
+            << QStringLiteral("held")
+            << QStringLiteral("is in use by another program (vuvectl, process ") << QString();
         QTest::newRow("permission")
-            << QStringLiteral("permission") << QStringLiteral("dialout group");
+            << QStringLiteral("permission") << QStringLiteral("dialout group") << QString();
         QTest::newRow("silent") << QStringLiteral("silent")
                                 << QStringLiteral("does not answer. Switch it on, open its home "
-                                                  "screen and plug it in again.");
+                                                  "screen and plug it in again.")
+                                << QString();
     }
 
     void portProblems()
     {
         QFETCH(QString, kind);
         QFETCH(QString, err);
+        QFETCH(QString, notErr);
         QTemporaryDir dir;
         int master = -1, slave = -1;
         char name[128];
         QVERIFY(::openpty(&master, &slave, name, nullptr, nullptr) == 0);
+        // Only this process is the terminal's other end, not the programs it starts.
+        ::fcntl(master, F_SETFD, FD_CLOEXEC);
+        ::fcntl(slave, F_SETFD, FD_CLOEXEC);
         const QString pty = QString::fromLocal8Bit(name);
         QString port = pty;
         QString runAs;
         QSerialPort holder;
+        QProcess otherProgram;
         if (kind == QLatin1String("missing")) {
             port = dir.filePath(QStringLiteral("ttyACM7"));
         } else if (kind == QLatin1String("null")) {
@@ -436,6 +452,14 @@ private slots:
         } else if (kind == QLatin1String("busy")) {
             holder.setPortName(pty);
             QVERIFY(holder.open(QIODevice::ReadWrite));
+        } else if (kind == QLatin1String("held")) {
+            // Another vuvectl waits for this silent port: it holds it once
+            // its first request arrives.
+            otherProgram.start(QStringLiteral(VUVECTL_PATH),
+                { QStringLiteral("--port"), pty, QStringLiteral("--timeout"),
+                    QStringLiteral("600000"), QStringLiteral("ls") });
+            pollfd request { master, POLLIN, 0 };
+            QVERIFY(::poll(&request, 1, 60000) == 1);
         } else if (kind == QLatin1String("permission")) {
             if (::geteuid() != 0
                 || QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty())
@@ -448,7 +472,13 @@ private slots:
             runAs);
         QCOMPARE(r.exitCode, 1);
         QVERIFY2(r.err.contains(err), qPrintable(r.err));
+        if (!notErr.isEmpty())
+            QVERIFY2(!r.err.contains(notErr), qPrintable(r.err));
         QCOMPARE(r.err.count(QLatin1Char('\n')), 1);
+        if (otherProgram.state() != QProcess::NotRunning) {
+            otherProgram.kill();
+            otherProgram.waitForFinished(60000);
+        }
         ::close(slave);
         ::close(master);
     }

@@ -118,6 +118,25 @@ class TestVuveCtl : public QObject
         return lines;
     }
 
+    // --every prints a calculator's result when it is done, so in no fixed
+    // order: results are looked up by port.
+    static QMap<QString, QJsonObject> jsonByPort(const QString &text)
+    {
+        QMap<QString, QJsonObject> byPort;
+        for (const QJsonObject &o : jsonLines(text))
+            byPort.insert(o.value(QStringLiteral("port")).toString(), o);
+        return byPort;
+    }
+
+    static QString lineOf(const QStringList &lines, const QString &port)
+    {
+        for (const QString &line : lines) {
+            if (line.section(QLatin1Char('\t'), 1, 1) == port)
+                return line;
+        }
+        return QString();
+    }
+
     static QByteArray randomBytes(int size, unsigned seed)
     {
         std::mt19937 gen(seed);
@@ -236,10 +255,12 @@ private slots:
     void infoAndRename()
     {
         m_sim->setMaxChunkSize(4096);
+        m_sim->setVersions(QStringLiteral("HW2"), QStringLiteral("FW4.1"), QStringLiteral("PR2"));
         Run info = vuvectl({ QStringLiteral("info") });
         QCOMPARE(info.exitCode, 0);
-        QVERIFY2(info.out.startsWith(QStringLiteral("name: Vori X1\nchunk: 4096\nhv: ")),
-            qPrintable(info.out));
+        QCOMPARE(info.out,
+            QStringLiteral("name: Vori X1\nchunk size: 4096\nhardware: HW2\nfirmware: FW4.1\n"
+                           "protocol version: PR2\n"));
 
         Run rename = vuvectl({ QStringLiteral("rename"), QStringLiteral("Lab 3") });
         QCOMPARE(rename.exitCode, 0);
@@ -1120,8 +1141,8 @@ private slots:
                 QStringLiteral("failed"));
     }
 
-    // Three calculators, one of which does not answer: one line each, in
-    // port order, and the failure fails the whole.
+    // Three calculators, one of which does not answer: one line each, in the
+    // order they are done, and the failure fails the whole.
     void everyCalculator_data()
     {
         QTest::addColumn<QString>("command");
@@ -1151,27 +1172,28 @@ private slots:
         QVERIFY2(text.exitCode == 1, qPrintable(QString::number(text.exitCode) + text.err));
         const QStringList lines = text.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 3);
-        QVERIFY2(lines.at(0).startsWith(QStringLiteral("Vori X1\t%1\tok\t").arg(m_sim->portPath())),
-            qPrintable(lines.at(0)));
-        QVERIFY2(lines.at(1).startsWith(
-                     QStringLiteral("-\t%1\tfailed\tThe calculator at %1 does not answer.")
-                         .arg(silent->portPath())),
-            qPrintable(lines.at(1)));
+        QVERIFY2(lineOf(lines, m_sim->portPath())
+                     .startsWith(QStringLiteral("Vori X1\t%1\tok\t").arg(m_sim->portPath())),
+            qPrintable(text.out));
         QVERIFY2(
-            lines.at(2).startsWith(QStringLiteral("Vori X1 Lab\t%1\tok\t").arg(second->portPath())),
-            qPrintable(lines.at(2)));
+            lineOf(lines, silent->portPath())
+                .startsWith(QStringLiteral("-\t%1\tfailed\tThe calculator at %1 does not answer.")
+                                .arg(silent->portPath())),
+            qPrintable(text.out));
+        QVERIFY2(lineOf(lines, second->portPath())
+                     .startsWith(QStringLiteral("Vori X1 Lab\t%1\tok\t").arg(second->portPath())),
+            qPrintable(text.out));
 
         Run asJson = vuvectl(QStringList { QStringLiteral("--json") } + args, false);
         QVERIFY2(asJson.exitCode == 1, qPrintable(QString::number(asJson.exitCode) + asJson.err));
-        const QList<QJsonObject> results = jsonLines(asJson.out);
-        QCOMPARE(results.size(), 3);
-        QCOMPARE(results.at(0).value(QStringLiteral("ok")).toBool(), true);
-        QCOMPARE(results.at(1).value(QStringLiteral("ok")).toBool(), false);
-        QCOMPARE(results.at(2).value(QStringLiteral("device")).toString(),
-            QStringLiteral("Vori X1 Lab"));
+        const QMap<QString, QJsonObject> byPort = jsonByPort(asJson.out);
+        QCOMPARE(byPort.size(), 3);
+        QCOMPARE(byPort.value(m_sim->portPath()).value(QStringLiteral("ok")).toBool(), true);
+        QCOMPARE(byPort.value(silent->portPath()).value(QStringLiteral("ok")).toBool(true), false);
+        const QJsonObject lab = byPort.value(second->portPath());
+        QCOMPARE(lab.value(QStringLiteral("device")).toString(), QStringLiteral("Vori X1 Lab"));
         if (command == QLatin1String("ls")) {
-            QCOMPARE(results.at(2)
-                         .value(QStringLiteral("files"))
+            QCOMPARE(lab.value(QStringLiteral("files"))
                          .toArray()
                          .first()
                          .toObject()
@@ -1182,25 +1204,274 @@ private slots:
             // Files of the same name from several calculators do not meet.
             const QString own = QStringLiteral("%1/Vori X1 (%2)/MINE.py")
                                     .arg(dir.path(), QFileInfo(m_sim->portPath()).fileName());
-            const QString lab = QStringLiteral("%1/Vori X1 Lab (%2)/OWN.py")
-                                    .arg(dir.path(), QFileInfo(second->portPath()).fileName());
+            const QString labFile = QStringLiteral("%1/Vori X1 Lab (%2)/OWN.py")
+                                        .arg(dir.path(), QFileInfo(second->portPath()).fileName());
             QCOMPARE(readFile(own), QByteArray("mine"));
-            QCOMPARE(readFile(lab), QByteArray("Vori X1 Lab"));
+            QCOMPARE(readFile(labFile), QByteArray("Vori X1 Lab"));
             // The second run finds the first run's folders and makes new ones.
-            QCOMPARE(results.at(2).value(QStringLiteral("folder")).toString(),
-                QFileInfo(lab).path() + QStringLiteral("-2"));
-            QCOMPARE(readFile(QFileInfo(lab).path() + QStringLiteral("-2/OWN.py")),
+            QCOMPARE(lab.value(QStringLiteral("folder")).toString(),
+                QFileInfo(labFile).path() + QStringLiteral("-2"));
+            QCOMPARE(readFile(QFileInfo(labFile).path() + QStringLiteral("-2/OWN.py")),
                 QByteArray("Vori X1 Lab"));
         } else {
             // One folder per calculator that answered, twice over.
             const QStringList folders
                 = QDir(dir.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
             QCOMPARE(folders.size(), 4);
-            const QDir labFolder(results.at(2).value(QStringLiteral("folder")).toString());
+            const QDir labFolder(lab.value(QStringLiteral("folder")).toString());
             QCOMPARE(
                 readFile(labFolder.filePath(QStringLiteral("OWN.py"))), QByteArray("Vori X1 Lab"));
             QVERIFY(labFolder.exists(QStringLiteral("manifest.json")));
         }
+    }
+
+    // A calculator that is done is reported at once, whatever the others
+    // still wait for: here the first port answers nothing until it goes away.
+    void everyReportsEachWhenDone()
+    {
+        CalcSimulator *slow = another(QStringLiteral("Slow"));
+        QVERIFY(slow);
+        slow->setSilent(true);
+        attach({ slow, m_sim });
+        QProcess p;
+        p.setProcessEnvironment(m_env);
+        p.start(QStringLiteral(VUVECTL_PATH),
+            { QStringLiteral("--timeout"), QStringLiteral("600000"), QStringLiteral("--every"),
+                QStringLiteral("ls") });
+        QString out;
+        QElapsedTimer clock;
+        clock.start();
+        while (!out.contains(QLatin1Char('\n')) && p.state() != QProcess::NotRunning
+            && clock.elapsed() < 60000) {
+            p.waitForReadyRead(200);
+            out += QString::fromUtf8(p.readAllStandardOutput());
+        }
+        QVERIFY2(out.startsWith(QStringLiteral("Vori X1\t%1\tok\t").arg(m_sim->portPath())),
+            qPrintable(out));
+        QCOMPARE(out.count(QLatin1Char('\n')), 1);
+        QCOMPARE(p.state(), QProcess::Running);
+
+        const QString slowPort = slow->portPath();
+        slow->stop();
+        QVERIFY(p.waitForFinished(60000));
+        out += QString::fromUtf8(p.readAllStandardOutput());
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 1);
+        const QStringList lines = out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 2);
+        QVERIFY2(lines.at(1).startsWith(QStringLiteral("-\t%1\tfailed\t").arg(slowPort)),
+            qPrintable(out));
+    }
+
+    // Ctrl+C stops a command where it is, ends it with 130 and says what was
+    // left part-way; files on the computer are only ever written whole.
+    void interrupted_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("stallType"); // the request whose reply stops half-way
+        QTest::addColumn<int>("stallIndex");
+        QTest::addColumn<QString>("lastLine");
+        QTest::addColumn<QString>("errHas");
+        using M = calcMsg;
+        const QString nothing = QStringLiteral("Interrupted; nothing partial was written.");
+        QTest::newRow("ls") << QStringList { QStringLiteral("ls") } << int(M::GET_FILES_NUM) << 0
+                            << nothing << QStringLiteral("The command was stopped.");
+        QTest::newRow("get") << QStringList { QStringLiteral("get"), QStringLiteral("--to"),
+            QStringLiteral("@DIR"), QStringLiteral("A.py"), QStringLiteral("C.py") }
+                             << int(M::GET_FILE) << 0 << nothing
+                             << QStringLiteral(
+                                    "Interrupted, so these files were not copied: C.py.");
+        QTest::newRow("rm") << QStringList { QStringLiteral("rm"), QStringLiteral("A.py"),
+            QStringLiteral("B.py"), QStringLiteral("C.py") }
+                            << int(M::DELETE_FILE) << 0 << nothing
+                            << QStringLiteral(
+                                   "Interrupted, so these files were not deleted: B.py, C.py.");
+        QTest::newRow("backup") << QStringList { QStringLiteral("backup"), QStringLiteral("@DIR") }
+                                << int(M::GET_FILE) << 0
+                                << QStringLiteral(
+                                       "Interrupted; the backup in @FOLDER is marked incomplete.")
+                                << QStringLiteral("is not complete");
+        QTest::newRow("put") << QStringList { QStringLiteral("put"), QStringLiteral("@DIR/new.py"),
+            QStringLiteral("@DIR/other.py") }
+                             << int(M::SEND_FILE) << 1
+                             << QStringLiteral(
+                                    "Interrupted; the calculator at @PORT may hold part of NEW.py.")
+                             << QStringLiteral("Interrupted, so these files were not sent: "
+                                               "OTHER.py.");
+        QTest::newRow("every") << QStringList { QStringLiteral("--every"), QStringLiteral("ls") }
+                               << int(M::GET_FILES_NUM) << 0 << nothing << QString();
+    }
+    void interrupted()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, stallType);
+        QFETCH(int, stallIndex);
+        QFETCH(QString, lastLine);
+        QFETCH(QString, errHas);
+        m_sim->setFiles({ { QStringLiteral("A.py"), randomBytes(3000, 7) },
+            { QStringLiteral("B.py"), "b" }, { QStringLiteral("C.py"), "c" } });
+        QTemporaryDir dir;
+        writeFile(dir.filePath(QStringLiteral("new.py")), randomBytes(3000, 8));
+        writeFile(dir.filePath(QStringLiteral("other.py")), "o");
+        args.replaceInStrings(QStringLiteral("@DIR"), dir.path());
+        const bool every = args.first() == QLatin1String("--every");
+        CalcSimulator *other = nullptr;
+        if (every) {
+            other = another(QStringLiteral("Lab 7"));
+            QVERIFY(other);
+            attach({ m_sim, other });
+        } else {
+            args = QStringList { QStringLiteral("--port"), m_sim->portPath() } + args;
+        }
+        m_sim->setUnplugDuring(stallType, stallIndex);
+        QProcess p;
+        p.setProcessEnvironment(m_env);
+        p.start(QStringLiteral(VUVECTL_PATH),
+            QStringList { QStringLiteral("--timeout"), QStringLiteral("600000") } + args);
+        // Interrupted in the middle of the exchange, and with --every once
+        // the other calculator is done.
+        QTRY_VERIFY_WITH_TIMEOUT(m_sim->isUnplugged(), 60000);
+        QString out;
+        if (every) {
+            QElapsedTimer clock;
+            clock.start();
+            while (!out.contains(other->portPath()) && clock.elapsed() < 60000) {
+                p.waitForReadyRead(200);
+                out += QString::fromUtf8(p.readAllStandardOutput());
+            }
+        }
+        ::kill(pid_t(p.processId()), SIGINT);
+        QVERIFY(p.waitForFinished(60000));
+        out += QString::fromUtf8(p.readAllStandardOutput());
+        const QString err = QString::fromUtf8(p.readAllStandardError());
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 130);
+
+        const QStringList folders = QDir(dir.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        lastLine.replace(QStringLiteral("@PORT"), m_sim->portPath());
+        lastLine.replace(
+            QStringLiteral("@FOLDER"), dir.filePath(folders.value(0, QStringLiteral("none"))));
+        QCOMPARE(err.split(QLatin1Char('\n'), Qt::SkipEmptyParts).last(), lastLine);
+        QVERIFY2(err.contains(errHas), qPrintable(err));
+        if (every) {
+            const QStringList lines = out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+            QCOMPARE(lines.size(), 2);
+            QVERIFY2(lineOf(lines, other->portPath()).startsWith(QStringLiteral("Lab 7\t")),
+                qPrintable(out));
+            QCOMPARE(lineOf(lines, m_sim->portPath()),
+                QStringLiteral("Vori X1\t%1\tfailed\tThe command was stopped.")
+                    .arg(m_sim->portPath()));
+        }
+        // Nothing half-written on this side: the file in transfer is not
+        // there, nor anything it was being assembled in.
+        QStringList entries
+            = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        entries.sort();
+        if (args.contains(QStringLiteral("backup"))) {
+            QCOMPARE(folders.size(), 1);
+            QVERIFY2(folders.first().endsWith(QStringLiteral("-incomplete")),
+                qPrintable(folders.first()));
+            QCOMPARE(QDir(dir.filePath(folders.first())).entryList(QDir::Files),
+                QStringList { QStringLiteral("INCOMPLETE.txt") });
+        } else {
+            QCOMPARE(
+                entries, (QStringList { QStringLiteral("new.py"), QStringLiteral("other.py") }));
+        }
+        // Nothing more was asked of the calculator once it was interrupted.
+        QCOMPARE(countSent(stallType), 1);
+    }
+
+    // A question on the terminal gives way to Ctrl+C, and nothing moves.
+    void interruptedQuestion()
+    {
+        QTemporaryDir dir;
+        writeFile(dir.filePath(QStringLiteral("A.py")), "computer");
+        writeFile(dir.filePath(QStringLiteral("B.py")), "new");
+        m_sim->setFiles({ { QStringLiteral("A.py"), "calculator" } });
+        Terminal terminal;
+        QVERIFY(!terminal.path().isEmpty());
+        QProcess p;
+        p.setStandardInputFile(terminal.path());
+        p.setStandardErrorFile(terminal.path());
+        p.start(QStringLiteral(VUVECTL_PATH),
+            { QStringLiteral("--port"), m_sim->portPath(), QStringLiteral("put"),
+                dir.filePath(QStringLiteral("A.py")), dir.filePath(QStringLiteral("B.py")) });
+        QVERIFY2(terminal.waitFor(QStringLiteral("[y]es/[n]o/[a]ll/none?")),
+            qPrintable(terminal.seen()));
+        ::kill(pid_t(p.processId()), SIGINT);
+        QVERIFY(p.waitForFinished(60000));
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 130);
+        QVERIFY2(terminal.waitFor(QStringLiteral("Interrupted; nothing partial was written.")),
+            qPrintable(terminal.seen()));
+        QCOMPARE(countSent(calcMsg::SEND_FILE), 0);
+        QCOMPARE(m_sim->files(), (Files { { QStringLiteral("A.py"), "calculator" } }));
+    }
+
+    // A destination that is not there yet is made, as mkdir -p would; one
+    // that is a file is refused before anything is asked of the calculator.
+    void destinationFolder_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("get") << QStringLiteral("get");
+        QTest::newRow("backup") << QStringLiteral("backup");
+    }
+    void destinationFolder()
+    {
+        QFETCH(QString, command);
+        m_sim->setFiles({ { QStringLiteral("A.py"), "a" } });
+        QTemporaryDir dir;
+        const auto argsFor = [&command](const QString &folder) {
+            return command == QLatin1String("get")
+                ? QStringList { command, QStringLiteral("--to"), folder, QStringLiteral("A.py") }
+                : QStringList { command, folder };
+        };
+        const QString deep = dir.filePath(QStringLiteral("new/deeper"));
+        Run made = vuvectl(argsFor(deep));
+        QCOMPARE(made.exitCode, 0);
+        QDir folder(deep);
+        if (command == QLatin1String("backup")) {
+            const QStringList backups = folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+            QCOMPARE(backups.size(), 1);
+            QVERIFY(folder.cd(backups.first()));
+        }
+        QCOMPARE(readFile(folder.filePath(QStringLiteral("A.py"))), QByteArray("a"));
+
+        const QString plain = dir.filePath(QStringLiteral("plain"));
+        writeFile(plain, "not a folder");
+        m_sim->clearReceived();
+        Run refused = vuvectl(argsFor(plain));
+        QCOMPARE(refused.exitCode, 1);
+        QCOMPARE(refused.err, plain + QStringLiteral(" is not a folder.\n"));
+        QCOMPARE(m_sim->receivedTypes(), QList<int>());
+        QCOMPARE(readFile(plain), QByteArray("not a folder"));
+    }
+
+    // A usage error is one line and where to look, not the whole help.
+    void usageErrors_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no command") << QStringList() << QStringLiteral("no command given");
+        QTest::newRow("unknown command") << QStringList { QStringLiteral("frobnicate") }
+                                         << QStringLiteral("unknown command \"frobnicate\"");
+        QTest::newRow("unknown option") << QStringList { QStringLiteral("--frob"),
+            QStringLiteral("ls") } << QStringLiteral("Unknown option 'frob'.");
+        QTest::newRow("missing argument") << QStringList { QStringLiteral("get") }
+                                          << QStringLiteral("get needs names, patterns or "
+                                                            "--all-files");
+        QTest::newRow("bad timeout") << QStringList {
+            QStringLiteral("--timeout"), QStringLiteral("0"), QStringLiteral("ls")
+        } << QStringLiteral("--timeout takes a positive number of milliseconds");
+    }
+    void usageErrors()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, message);
+        Run r = vuvectl(args, false);
+        QCOMPARE(r.exitCode, 2);
+        QCOMPARE(r.err, QStringLiteral("vuvectl: %1\nTry 'vuvectl --help'.\n").arg(message));
+        QCOMPARE(r.out, QString());
     }
 
     // Two calculators of one name are told apart by port.
@@ -1235,10 +1506,10 @@ private slots:
                 QStringLiteral("--json"), QStringLiteral("info") },
             false);
         QCOMPARE(both.exitCode, 0);
-        const QList<QJsonObject> results = jsonLines(both.out);
-        QCOMPARE(results.size(), 2);
-        QCOMPARE(results.at(0).value(QStringLiteral("port")).toString(), m_sim->portPath());
-        QCOMPARE(results.at(1).value(QStringLiteral("port")).toString(), twin->portPath());
+        const QMap<QString, QJsonObject> results = jsonByPort(both.out);
+        QStringList bothPorts { m_sim->portPath(), twin->portPath() };
+        bothPorts.sort();
+        QCOMPARE(results.keys(), bothPorts);
 
         Run byPort = vuvectl(
             { QStringLiteral("--port"), twin->portPath(), QStringLiteral("info") }, false);
@@ -1429,9 +1700,10 @@ private slots:
             << QString() << 1 << QStringLiteral("NOPE.PY is not on the calculator");
         QTest::newRow("unknown command")
             << QStringList { QStringLiteral("frobnicate") } << int(M::NONE) << QString() << 2
-            << QStringLiteral("Usage:");
-        QTest::newRow("missing argument") << QStringList { QStringLiteral("get") } << int(M::NONE)
-                                          << QString() << 2 << QStringLiteral("Usage:");
+            << QStringLiteral("Try 'vuvectl --help'.");
+        QTest::newRow("missing argument")
+            << QStringList { QStringLiteral("get") } << int(M::NONE) << QString() << 2
+            << QStringLiteral("Try 'vuvectl --help'.");
         QTest::newRow("unknown policy")
             << QStringList { QStringLiteral("--on-conflict=maybe"), QStringLiteral("put"),
                    QStringLiteral("@LOCAL") }
@@ -1519,7 +1791,10 @@ private slots:
         if (r.exitCode == 0)
             QSKIP("a real calculator is attached to this machine");
         QCOMPARE(r.exitCode, 1);
-        QCOMPARE(r.err, QStringLiteral("No calculator is connected\n"));
+        QCOMPARE(r.err,
+            QStringLiteral("No calculator is connected. Plug one in, or name its port with --port "
+                           "PATH (for the simulator, the path vuve-calcsim prints, such as "
+                           "/dev/pts/3).\n"));
         QCOMPARE(r.out, QString());
     }
 
@@ -1657,7 +1932,7 @@ done
                     || readme.contains(QStringLiteral(" ") + c + QLatin1Char(' ')),
                 command);
         }
-        for (const char *code : { "0", "1", "2", "3" }) {
+        for (const char *code : { "0", "1", "2", "3", "130" }) {
             QVERIFY2(help.out.contains(QStringLiteral("\n  %1  ").arg(QLatin1String(code))), code);
             QVERIFY2(man.contains(QStringLiteral(".B %1\n").arg(QLatin1String(code))), code);
         }
