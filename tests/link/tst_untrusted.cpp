@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSemaphore>
 #include <QSerialPort>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -820,6 +821,39 @@ private slots:
         FrameCodec::setWaitLimits(200, 200);
         QVERIFY(!done);
         QCOMPARE(texts.value(0), QStringLiteral("The command was stopped."));
+    }
+
+    // Once its thread is asked to stop, a link starts no new exchange: the
+    // calculator would carry out a deletion that nobody waits for.
+    void stoppedThreadSendsNothing()
+    {
+        CalcSimulator sim;
+        sim.setFiles({ { QStringLiteral("A.PY"), "a" } });
+        QVERIFY(sim.start());
+        QSemaphore opened;
+        QSemaphore stopAsked;
+        QStringList texts;
+        bool deleted = true;
+        std::unique_ptr<QThread> thread(QThread::create([&] {
+            CVivuRuza link(QString(), nullptr);
+            connect(&link, &CVivuRuza::errorNotify, [&texts](const QString &t) { texts << t; });
+            const bool open = link.openPort(sim.portPath());
+            opened.release();
+            stopAsked.acquire();
+            VivuRuza::fileInf file;
+            file.set_name("A.PY");
+            file.set_size(1);
+            deleted = open && link.deleteFile(file);
+        }));
+        thread->start();
+        opened.acquire();
+        thread->requestInterruption();
+        stopAsked.release();
+        QVERIFY(thread->wait(60000));
+        QVERIFY(!deleted);
+        QCOMPARE(texts, QStringList { QStringLiteral("The command was stopped.") });
+        QVERIFY(!sim.receivedTypes().contains(calcMsg::DELETE_FILE));
+        QVERIFY(sim.hasFile(QStringLiteral("A.PY")));
     }
 };
 
