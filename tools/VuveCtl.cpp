@@ -55,10 +55,10 @@ Interrupting (Ctrl+C) stops the transfers at once and says what was left
 part-way (files are only written whole); a second Ctrl+C ends at once.
 
 Exit codes:
-  0  done
-  1  failed (also: any calculator failed with --every)
-  2  usage error
-  3  stopped by a collision (--on-conflict=fail); nothing was transferred
+  0    done
+  1    failed (also: any calculator failed with --every)
+  2    usage error
+  3    stopped by a collision (--on-conflict=fail); nothing was transferred
   130  interrupted (Ctrl+C; 143 for SIGTERM))";
 
 const QStringList withoutArguments { QStringLiteral("ports"), QStringLiteral("info"),
