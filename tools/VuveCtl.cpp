@@ -43,7 +43,8 @@ Commands:
 
 Choosing calculators: with one attached, commands run on it. Otherwise name
 it with --calc or --port, or run on all at once with --every (one result line
-each).
+each, printed as soon as that calculator is done). A missing --to or backup
+folder is made.
 
 Collisions: put and get check the whole batch before anything moves. Empty
 files, files over 1 MiB and two files that would get one calculator name stop
@@ -156,7 +157,7 @@ int VuveCtl::parse(const QStringList &arguments)
         QStringLiteral("NAME"));
     const QCommandLineOption everyOption(QStringLiteral("every"),
         QStringLiteral("Run on every attached calculator at once (or every one that --calc or "
-                       "--port names); one result line per calculator."));
+                       "--port names); one result line per calculator, as each is done."));
     const QCommandLineOption jsonOption(QStringLiteral("json"),
         QStringLiteral("Print results as JSON: one document, or one line per calculator with "
                        "--every and per event with watch."));
