@@ -4,6 +4,7 @@
 #include "JobThreads.h"
 #include "PortProblem.h"
 #include "Reporter.h"
+#include "SessionLog.h"
 
 #include <QFile>
 #include <QSerialPortInfo>
@@ -40,6 +41,8 @@ QList<PortChooser::Probe> PortChooser::probe(const QList<Port> &ports)
     for (int i = 0; i < probes.size(); ++i) {
         Probe *probe = &probes[i];
         jobs.append([probe] {
+            const QByteArray where = probe->port.location.toUtf8();
+            qCDebug(DiscoveryLog, "%s: reading started", where.constData());
             CVivuRuza link(QString(), nullptr);
             probe->ok = link.openPort(probe->port.location);
             probe->name = link.devName();
@@ -47,6 +50,10 @@ QList<PortChooser::Probe> PortChooser::probe(const QList<Port> &ports)
                 probe->problem = link.portErrorText();
                 if (probe->problem.isEmpty())
                     probe->problem = PortProblem::silent(probe->port.location);
+                qCDebug(DiscoveryLog, "%s: reading failed: %s", where.constData(),
+                    qUtf8Printable(probe->problem));
+            } else {
+                qCDebug(DiscoveryLog, "%s: reading ended", where.constData());
             }
             return 0;
         });

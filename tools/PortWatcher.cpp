@@ -1,6 +1,7 @@
 #include "PortWatcher.h"
 
 #include "Reporter.h"
+#include "SessionLog.h"
 #include "StopSignals.h"
 
 #include <QCoreApplication>
@@ -48,14 +49,17 @@ void PortWatcher::poll()
     QStringList present;
     for (const PortChooser::Port &port : now) {
         present.append(port.location);
-        if (!m_known.contains(port.location))
+        if (!m_known.contains(port.location)) {
+            qCDebug(DiscoveryLog, "%s: port found", qUtf8Printable(port.location));
             fresh.append(port);
+        }
     }
     for (auto it = m_known.begin(); it != m_known.end();) {
         if (present.contains(it.key())) {
             ++it;
             continue;
         }
+        qCDebug(DiscoveryLog, "%s: port gone", qUtf8Printable(it.key()));
         print(QStringLiteral("detached"), it.value());
         it = m_known.erase(it);
     }

@@ -15,6 +15,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLoggingCategory>
 
 #include <cerrno>
 #include <cstring>
@@ -175,8 +176,11 @@ int VuveCtl::parse(const QStringList &arguments)
         QStringLiteral("Milliseconds to wait for a reply to begin or to go on, and for each "
                        "frame of a transfer (default: 10000, 30000 and 1000)."),
         QStringLiteral("MS"));
+    const QCommandLineOption verboseOption({ QStringLiteral("v"), QStringLiteral("verbose") },
+        QStringLiteral("Trace each request and reply (type and size), each error and each port "
+                       "found or gone on stderr, for a bug report; never file contents."));
     parser.addOptions({ helpOption, versionOption, portOption, calcOption, everyOption, jsonOption,
-        toOption, allOption, conflictOption, progressOption, timeoutOption });
+        toOption, allOption, conflictOption, progressOption, timeoutOption, verboseOption });
     parser.addPositionalArgument(QStringLiteral("command"),
         QStringLiteral("What to do (see above)."), QStringLiteral("command [args...]"));
     m_usage = parser.helpText();
@@ -191,6 +195,10 @@ int VuveCtl::parse(const QStringList &arguments)
         Reporter::print(stdout, QStringLiteral("vuvectl ") + version());
         return CalcRunner::Done;
     }
+
+    // QT_LOGGING_RULES, if set, still has the last word.
+    if (parser.isSet(verboseOption))
+        QLoggingCategory::setFilterRules(QStringLiteral("vuve.*.debug=true"));
 
     CtlOptions &o = m_options;
     QStringList args = parser.positionalArguments();

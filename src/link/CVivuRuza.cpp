@@ -1,6 +1,7 @@
 #include "CVivuRuza.h"
 
 #include "CalcFileName.h"
+#include "LinkLog.h"
 #include "PortProblem.h"
 #include "UploadFile.h"
 #include "WholeFile.h"
@@ -150,6 +151,37 @@ bool isRefusal(const calcMsg &reply)
     return (reply.type() != calcMsg::NONE && calcMsg::msgType_IsValid(reply.type()))
         || !reply.errorstr().empty() || reply.errornum() != 0;
 }
+
+// Trace lines name the port: links to several calculators trace at once.
+QByteArray traceLabel(const QSharedPointer<QSerialPort> &port)
+{
+    return port ? port->portName().toUtf8() : QByteArray("device");
+}
+
+// One event a line: texts from the device may hold line breaks.
+QByteArray traced(const QString &text)
+{
+    QString line = text;
+    for (QChar &c : line) {
+        if (c.category() == QChar::Other_Control)
+            c = QLatin1Char('?');
+    }
+    return line.toUtf8();
+}
+
+QByteArray typeName(int type)
+{
+    return calcMsg::msgType_IsValid(type)
+        ? QByteArray::fromStdString(calcMsg::msgType_Name(calcMsg::msgType(type)))
+        : "type " + QByteArray::number(type);
+}
+
+// The type and size only: a frame's content is the user's file.
+void traceReply(const QSharedPointer<QSerialPort> &port, const calcMsg &reply, int size, bool whole)
+{
+    qCDebug(LinkLog, "%s: reply %s, %d bytes", traceLabel(port).constData(),
+        whole ? typeName(reply.type()).constData() : "malformed", size);
+}
 } // namespace
 
 CVivuRuza::CVivuRuza(const QSerialPortInfo &portInfo, QObject *parent)
@@ -255,8 +287,11 @@ bool CVivuRuza::openPort(const QString &systemLocation)
     chunkSize = defaultChunkSize;
     m_codec.setDevice(port.data());
     if (!port->isOpen() && !port->open(QIODevice::ReadWrite)) {
-        if (!systemLocation.isEmpty())
+        if (!systemLocation.isEmpty()) {
+            qCDebug(LinkLog, "%s: not opened: %s", traceLabel(port).constData(),
+                qUtf8Printable(port->errorString()));
             m_portError = PortProblem::openFailure(systemLocation, port->error());
+        }
         return false;
     }
     // Whatever the device sent before anyone asked belongs to no request.
@@ -307,6 +342,9 @@ void CVivuRuza::onError(QString errorText)
         errorText = QString::fromUtf8(texts[errorCode]);
     m_detail = m_nextDetail;
     m_nextDetail.clear();
+    qCDebug(LinkLog, "%s: error %d: %s%s%s", traceLabel(port).constData(), errorCode,
+        traced(errorText).constData(), m_detail.isEmpty() ? "" : " / ",
+        traced(m_detail).constData());
     emit errorNotify(errorText);
 }
 
@@ -378,14 +416,19 @@ bool CVivuRuza::send(const calcMsg &msg, QByteArray &buffer)
         return false;
     buffer.resize(int(size));
     msg.SerializeToArray(buffer.data(), int(size));
-    return writeFrame(buffer);
+    const bool written = writeFrame(buffer);
+    qCDebug(LinkLog, "%s: request %s, %d bytes%s", traceLabel(port).constData(),
+        typeName(msg.type()).constData(), int(size), written ? "" : ", not written");
+    return written;
 }
 
 bool CVivuRuza::receive(calcMsg &msg, QByteArray &buffer)
 {
     if (!readFrame(buffer))
         return false;
-    if (parseWhole(msg, buffer))
+    const bool whole = parseWhole(msg, buffer);
+    traceReply(port, msg, buffer.size(), whole);
+    if (whole)
         return true;
     msg.Clear();
     reportMalformed(calcMsg::UNSPECIFITED_ERROR);
@@ -453,6 +496,9 @@ bool CVivuRuza::getDeviceInf()
     // A chunk size of 0 or less would make every read ask for nothing and
     // every download's frame count meaningless.
     chunkSize = inf.maxchunksize() > 0 ? inf.maxchunksize() : defaultChunkSize;
+    qCDebug(LinkLog, "%s: device \"%s\", hv %s, fv %s, pv %s, chunk %d",
+        traceLabel(port).constData(), traced(Name).constData(), traced(HV).constData(),
+        traced(FV).constData(), traced(PV).constData(), chunkSize);
     return true;
 }
 
@@ -527,6 +573,7 @@ bool CVivuRuza::listFiles(QList<QPair<QString, int>> &list)
             return false;
         }
         const bool whole = parseWhole(msg, buffer);
+        traceReply(port, msg, buffer.size(), whole);
         if (whole && msg.type() != calcMsg::SEND_FILE_INF) {
             reportWrongReply(msg);
             list.clear();

@@ -3,6 +3,7 @@
 #include "CVivuRuza.h"
 #include "CVoriWorker.h"
 #include "CalcFileName.h"
+#include "SessionLog.h"
 #include "VivuRuzaModel.h"
 #include "VoriFileModel.h"
 
@@ -22,6 +23,17 @@ QList<CalcPort> serialCalcPorts()
     for (const QSerialPortInfo &info : infos)
         ports.append(CalcPort(info));
     return ports;
+}
+
+const char *jobName(void (CVoriWorker::*job)())
+{
+    if (job == &CVoriWorker::sendFiles)
+        return "send";
+    if (job == &CVoriWorker::getFiles)
+        return "copy";
+    if (job == &CVoriWorker::delFiles)
+        return "delete";
+    return job == &CVoriWorker::setDevName ? "rename" : "job";
 }
 } // namespace
 
@@ -130,6 +142,7 @@ void CVivuRuzaSession::update()
             ++it;
             continue;
         }
+        qCDebug(DiscoveryLog, "%s: port gone", qUtf8Printable(*it));
         m_doctor->forget(*it);
         it = m_failed.erase(it);
     }
@@ -152,6 +165,7 @@ void CVivuRuzaSession::update()
         // onIndexChange read workers at once.
         CVoriWorker *gone = workers.takeAt(i);
         m_foundOrder.remove(portName);
+        qCDebug(DiscoveryLog, "%s: port gone", qUtf8Printable(portName));
         if (calcModel)
             calcModel->removeCalc(i);
         m_doctor->forget(portName);
@@ -183,6 +197,7 @@ void CVivuRuzaSession::addWorker(CVoriWorker *worker)
 // window stays usable for the calculators already listed.
 void CVivuRuzaSession::startReading(const CalcPort &port)
 {
+    qCDebug(DiscoveryLog, "%s: port found, reading started", qUtf8Printable(port.portName()));
     auto *worker = new CVoriWorker(port, CVoriWorker::Reading::InJob);
     // The text and its detail travel together: another calculator's report
     // may come between two signals.
@@ -221,16 +236,22 @@ void CVivuRuzaSession::endReading(CVoriWorker *worker)
     // Unplugged while it was read: a later plug-in is read anew.
     if (!m_attached.contains(port)) {
         m_foundOrder.remove(port);
+        qCDebug(DiscoveryLog, "%s: reading ended, port gone meanwhile", qUtf8Printable(port));
         delete worker;
         return;
     }
     if (!worker->problem.isEmpty()) {
         m_foundOrder.remove(port);
+        qCDebug(DiscoveryLog, "%s: reading failed: %s", qUtf8Printable(port),
+            qUtf8Printable(worker->problem));
         m_failed.insert(port);
         m_doctor->report(port, worker->problem);
         delete worker;
         return;
     }
+    qCDebug(DiscoveryLog, "%s: reading ended, %d files%s%s", qUtf8Printable(port),
+        int(worker->filesList.size()), worker->notice.isEmpty() ? "" : "; ",
+        qUtf8Printable(worker->notice));
     addWorker(worker);
     if (!worker->notice.isEmpty())
         m_doctor->report(port, worker->notice);
@@ -555,6 +576,9 @@ void CVivuRuzaSession::changeCalcName(QString newName)
 
 void CVivuRuzaSession::startJob(CVoriWorker *worker, JobSlot job, RefreshSlot refresh)
 {
+    qCDebug(SessionLog, "%s: %s started, %d files", qUtf8Printable(worker->portInfo.portName()),
+        jobName(job),
+        int(job == &CVoriWorker::sendFiles ? worker->toCalcFiles.size() : worker->files.size()));
     auto *thread = new QThread;
     worker->moveToThread(thread);
 
@@ -583,6 +607,7 @@ void CVivuRuzaSession::endJob(CVoriWorker *worker)
     disconnect(it->refresh);
     disconnect(it->quit);
     m_jobs.erase(it);
+    qCDebug(SessionLog, "%s: job ended", qUtf8Printable(worker->portInfo.portName()));
     if (!workers.contains(worker))
         delete worker;
 }

@@ -1,0 +1,4 @@
+#include "LinkLog.h"
+
+// Debug messages are off by default: a trace is asked for, not always written.
+Q_LOGGING_CATEGORY(LinkLog, "vuve.link", QtInfoMsg)

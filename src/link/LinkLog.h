@@ -1,0 +1,11 @@
+#ifndef LINKLOG_H
+#define LINKLOG_H
+
+#include <QLoggingCategory>
+
+// The link's trace for bug reports: each request and reply by type and size,
+// each reported error with its text; never a file's content. Off unless
+// switched on, e.g. QT_LOGGING_RULES="vuve.link.debug=true".
+Q_DECLARE_LOGGING_CATEGORY(LinkLog)
+
+#endif // LINKLOG_H
