@@ -1,0 +1,134 @@
+// The window's trace for bug reports: calculators found, read and gone, jobs
+// started and ended, the link's requests and replies; off until the logging
+// rules ask for it, and never a byte of a file's content.
+#include "SessionRig.h"
+
+#include <QLoggingCategory>
+#include <QMutex>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+QMutex traceMutex;
+QStringList traced;
+QtMessageHandler previousHandler = nullptr;
+
+// Links trace from job threads.
+void captureTrace(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (context.category && QByteArray(context.category).startsWith("vuve.")) {
+        QMutexLocker lock(&traceMutex);
+        traced.append(QString::fromUtf8(context.category) + QStringLiteral(": ") + message);
+        return;
+    }
+    previousHandler(type, context, message);
+}
+
+QStringList tracedLines()
+{
+    QMutexLocker lock(&traceMutex);
+    return traced;
+}
+
+bool waitForLine(const QString &line)
+{
+    return QTest::qWaitFor([&line] { return tracedLines().contains(line); }, 20000);
+}
+} // namespace
+
+class TestTrace : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        // The rules the test sets are the only ones.
+        QVERIFY(qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"));
+        previousHandler = qInstallMessageHandler(captureTrace);
+    }
+    void cleanupTestCase() { qInstallMessageHandler(previousHandler); }
+    void init()
+    {
+        QMutexLocker lock(&traceMutex);
+        traced.clear();
+    }
+    void cleanup() { QLoggingCategory::setFilterRules(QString()); }
+
+    void offByDefault()
+    {
+        {
+            SessionRig rig;
+            QVERIFY(rig.plug({ QStringLiteral("A") }));
+            QCOMPARE(rig.rowNames(), QStringList { QStringLiteral("Calc A") });
+            rig.ports.clear();
+            rig.session.update();
+            QCOMPARE(rig.rowNames(), QStringList());
+        }
+        QCOMPARE(tracedLines(), QStringList());
+    }
+
+    void discovery()
+    {
+        QLoggingCategory::setFilterRules(QStringLiteral("vuve.*.debug=true"));
+        QTemporaryDir scratch;
+        SessionRig rig;
+        QVERIFY(rig.plug({ QStringLiteral("A") }));
+        QVERIFY2(waitForLine(QStringLiteral("vuve.discovery: simA: reading ended, 1 files")),
+            qPrintable(tracedLines().join(QLatin1Char('\n'))));
+        QVERIFY(tracedLines().contains(
+            QStringLiteral("vuve.discovery: simA: port found, reading started")));
+        QVERIFY(!tracedLines()
+                     .filter(QRegularExpression(
+                         QStringLiteral("^vuve\\.link: \\S+: request GET_DEVICE_INF, 2 bytes$")))
+                     .isEmpty());
+
+        // A port that gives no calculator: its reading fails with the reason.
+        const QString missing = scratch.filePath(QStringLiteral("ttyGONE"));
+        rig.ports.append(CalcPort(QStringLiteral("simZ"), missing));
+        rig.session.update();
+        QVERIFY(rig.waitForReadings());
+        QVERIFY2(!tracedLines()
+                      .filter(QStringLiteral("vuve.discovery: simZ: reading failed: "))
+                      .isEmpty(),
+            qPrintable(tracedLines().join(QLatin1Char('\n'))));
+
+        rig.ports.clear();
+        rig.session.update();
+        QVERIFY(tracedLines().contains(QStringLiteral("vuve.discovery: simA: port gone")));
+        QVERIFY(tracedLines().contains(QStringLiteral("vuve.discovery: simZ: port gone")));
+    }
+
+    void jobsWithoutContent()
+    {
+        QLoggingCategory::setFilterRules(QStringLiteral("vuve.*.debug=true"));
+        QTemporaryDir folder;
+        QByteArray content;
+        while (content.size() < 1500)
+            content += "CANARY-7f3a-content-of-the-user ";
+        const QString local = folder.filePath(QStringLiteral("PROG.txt"));
+        QVERIFY(writeLocalFile(local, content));
+
+        SessionRig rig;
+        QVERIFY(rig.plug({ QStringLiteral("A") }));
+        rig.session.toCalcUrls({ QUrl::fromLocalFile(local) });
+        rig.session.sendFiles();
+        QVERIFY2(waitForLine(QStringLiteral("vuve.session: simA: job ended")),
+            qPrintable(tracedLines().join(QLatin1Char('\n'))));
+        QCOMPARE(rig.sim(QStringLiteral("A"))->fileContent(QStringLiteral("PROG.txt")), content);
+
+        const QStringList lines = tracedLines();
+        QVERIFY(lines.contains(QStringLiteral("vuve.session: simA: send started, 1 files")));
+        QCOMPARE(
+            lines.filter(QRegularExpression(QStringLiteral(": request FRAME, \\d+ bytes$"))).size(),
+            3);
+        const QString all = lines.join(QLatin1Char('\n'));
+        QVERIFY2(!all.contains(QStringLiteral("CANARY"), Qt::CaseInsensitive), qPrintable(all));
+        QVERIFY2(
+            !all.contains(QString::fromLatin1(QByteArray("CANARY").toHex()), Qt::CaseInsensitive),
+            qPrintable(all));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTrace)
+#include "tst_trace.moc"
