@@ -150,11 +150,16 @@ bool BackupWriter::copyFiles()
     if (!m_link.listFiles(files))
         return fail(m_reporter.errors().value(
             errorsBefore, QStringLiteral("the calculator's file list could not be read")));
-    // Said at once; nothing of such an entry, not even its name, can be
-    // trusted, so it can't be listed apart as a file the backup lacks.
+    // Said at once. Nothing of such an entry, not even its name, can be
+    // trusted: the manifest lists it apart without one, so the files that
+    // were read still restore.
     const QStringList unread = m_link.skippedEntries();
-    for (const QString &text : unread)
+    for (const QString &text : unread) {
         m_reporter.error(text);
+        BackupManifest::Entry e;
+        e.reason = QStringLiteral("the calculator's file list had an entry that could not be read");
+        m_manifest.unrestorable.append(e);
+    }
     const QList<BackupManifest::Entry> toCopy = plan(files);
     const QDir dir(m_folder);
     for (int i = 0; i < toCopy.size(); ++i) {
@@ -187,11 +192,6 @@ bool BackupWriter::copyFiles()
         else
             m_manifest.unrestorable.append(e);
     }
-    // The files that could be read are kept, but without the others the
-    // backup is not the calculator's.
-    if (!unread.isEmpty())
-        return fail(QStringLiteral("%1 on the calculator could not be read")
-                        .arg(Reporter::countOf(unread.size(), "file")));
     return true;
 }
 

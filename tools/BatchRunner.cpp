@@ -324,8 +324,11 @@ int BatchRunner::restore()
     // Said before anything moves; the rest of the backup is still restored.
     QJsonArray json;
     for (const BackupManifest::Entry &e : qAsConst(manifest.unrestorable)) {
-        m_reporter.error(
-            Reporter::printable(QStringLiteral("%1 can't be restored: %2.").arg(e.name, e.reason)));
+        // An entry the calculator garbled was backed up without a name.
+        m_reporter.error(Reporter::printable(e.name.isEmpty()
+                ? QStringLiteral("A file the calculator could not list can't be restored: %1.")
+                      .arg(e.reason)
+                : QStringLiteral("%1 can't be restored: %2.").arg(e.name, e.reason)));
         QJsonObject entry = Reporter::fileJson(e.name, e.size);
         entry.insert(QStringLiteral("status"), QStringLiteral("unrestorable"));
         entry.insert(QStringLiteral("reason"), e.reason);
