@@ -24,6 +24,8 @@
 
 #ifdef Q_OS_UNIX
 #include <cstdio>
+#include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 using VivuRuza::calcMsg;
@@ -704,11 +706,14 @@ bool CVivuRuza::writeLocalFile(const QString &destFolder, const QString &name,
         QFile::remove(staged);
         return false;
     }
-    // Downloaded files get the permissions a newly made file of the user would.
-    QFile::setPermissions(staged,
-        QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser | QFile::ReadGroup
-            | QFile::ReadOther);
 #ifdef Q_OS_UNIX
+    // The staged file has the mode the umask gives a new file. A file of ours
+    // that it replaces keeps its mode, as writing it in place would; a link or
+    // another user's file planted under the name hands nothing on.
+    struct stat replaced;
+    if (::lstat(QFile::encodeName(path).constData(), &replaced) == 0 && S_ISREG(replaced.st_mode)
+        && replaced.st_uid == ::geteuid())
+        ::chmod(QFile::encodeName(staged).constData(), replaced.st_mode & 0777);
     if (std::rename(QFile::encodeName(staged).constData(), QFile::encodeName(path).constData())
         == 0)
         return true;

@@ -489,6 +489,69 @@ private slots:
             QStringList { QStringLiteral("A.PY") });
     }
 
+    // A new file gets the mode the umask gives; a file of ours that a download
+    // replaces keeps its mode; what was planted under the name hands on none.
+    void downloadModes_data()
+    {
+        QTest::addColumn<QString>("planted");
+        QTest::addColumn<int>("oldMode");
+        QTest::addColumn<int>("mask");
+        QTest::addColumn<int>("mode");
+        QTest::newRow("new, umask 022") << QString() << 0 << 022 << 0644;
+        QTest::newRow("new, umask 077") << QString() << 0 << 077 << 0600;
+        QTest::newRow("new, umask 002") << QString() << 0 << 002 << 0664;
+        QTest::newRow("replaced, private") << QStringLiteral("file") << 0600 << 022 << 0600;
+        QTest::newRow("replaced, executable") << QStringLiteral("file") << 0755 << 077 << 0755;
+        QTest::newRow("replaced, group-writable") << QStringLiteral("file") << 0664 << 077 << 0664;
+        QTest::newRow("link to an open file") << QStringLiteral("link") << 0666 << 077 << 0600;
+        QTest::newRow("another user's file") << QStringLiteral("foreign") << 0666 << 077 << 0600;
+    }
+
+    void downloadModes()
+    {
+        QFETCH(QString, planted);
+        QFETCH(int, oldMode);
+        QFETCH(int, mask);
+        QFETCH(int, mode);
+        if (planted == QLatin1String("foreign") && ::geteuid() != 0)
+            QSKIP("giving a file to another user needs root");
+        CalcSimulator sim;
+        const QByteArray content("calculator content");
+        sim.setFiles({ { QStringLiteral("A.PY"), content } });
+        QVERIFY(sim.start());
+        QTemporaryDir root;
+        const QString target = root.filePath(QStringLiteral("A.PY"));
+        const QString elsewhere = root.filePath(QStringLiteral("elsewhere"));
+        if (!planted.isEmpty()) {
+            const QString &real = planted == QLatin1String("link") ? elsewhere : target;
+            QVERIFY(writeLocal(real, "old"));
+            QCOMPARE(::chmod(QFile::encodeName(real).constData(), mode_t(oldMode)), 0);
+            if (planted == QLatin1String("link"))
+                QVERIFY(QFile::link(elsewhere, target));
+            if (planted == QLatin1String("foreign"))
+                QCOMPARE(::chown(QFile::encodeName(real).constData(), 65534, 65534), 0);
+        }
+
+        const mode_t before = ::umask(mode_t(mask));
+        CVivuRuza link(sim.portPath());
+        const QList<QUrl> urls
+            = link.getFiles({ { QStringLiteral("A.PY"), content.size() } }, root.path());
+        ::umask(before);
+        QCOMPARE(urls.size(), 1);
+        QCOMPARE(readLocal(target), content);
+        struct stat written;
+        QCOMPARE(::lstat(QFile::encodeName(target).constData(), &written), 0);
+        QVERIFY(S_ISREG(written.st_mode));
+        QCOMPARE(int(written.st_mode & 07777), mode);
+        QCOMPARE(int(written.st_uid), int(::geteuid()));
+        if (planted == QLatin1String("link")) {
+            struct stat kept;
+            QCOMPARE(::stat(QFile::encodeName(elsewhere).constData(), &kept), 0);
+            QCOMPARE(int(kept.st_mode & 07777), oldMode);
+            QCOMPARE(readLocal(elsewhere), QByteArray("old"));
+        }
+    }
+
     // Only regular files are sent; anything else is refused at once, and a
     // FIFO must not block the link waiting for a writer.
     void uploadOnlyRegularFiles_data()
