@@ -1,5 +1,7 @@
 #include "AppShell.h"
 
+#include "CopyFolder.h"
+
 #include <QGuiApplication>
 #include <QIcon>
 #include <QQmlApplicationEngine>
@@ -44,6 +46,9 @@ AppShell::AppShell(const SessionSetup &setup)
     // .desktop file's icon only reaches launchers.
     if (QGuiApplication::windowIcon().isNull())
         QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/vuve-vudurod.png")));
+    // Copies outlive their run for the clipboard's sake; this run clears away
+    // what earlier ones left long enough ago.
+    CopyFolder::removeOld();
     if (setup)
         setup(m_session);
     m_session.setModels(&m_calcModel, &m_fileModel);

@@ -10,8 +10,6 @@
 #include <QFileInfo>
 #include <QMetaType>
 #include <QSerialPortInfo>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
 
@@ -495,19 +493,10 @@ void CVivuRuzaSession::fromCalcUrls(bool checkCollision, QUrl destFolder)
 // a download under a calculator's file name there would write through them.
 QString CVivuRuzaSession::newCopyFolder()
 {
-    const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
-    std::unique_ptr<QTemporaryDir> folder;
-    if (!cache.isEmpty() && QDir().mkpath(cache))
-        folder = std::make_unique<QTemporaryDir>(cache + QStringLiteral("/copy-XXXXXX"));
-    if (!folder || !folder->isValid())
-        folder = std::make_unique<QTemporaryDir>();
-    if (!folder->isValid()) {
+    const QString path = m_copyFolder.path();
+    if (path.isEmpty())
         onErrorChange(QStringLiteral("No private folder for the copied files could be made: %1")
-                          .arg(folder->errorString()));
-        return QString();
-    }
-    const QString path = folder->path();
-    m_copyFolders.push_back(std::move(folder));
+                          .arg(m_copyFolder.errorString()));
     return path;
 }
 

@@ -3,6 +3,7 @@
 
 #include "CalcPort.h"
 #include "ConnectionDoctor.h"
+#include "CopyFolder.h"
 #include "TransferProgress.h"
 
 #include <QDir>
@@ -17,12 +18,9 @@
 #include <QUrl>
 
 #include <functional>
-#include <memory>
 #include <optional>
-#include <vector>
 
 class CVoriWorker;
-class QTemporaryDir;
 class QThread;
 class QTimer;
 class VivuRuzaModel;
@@ -104,7 +102,7 @@ public:
     Q_INVOKABLE QString collisionFromCalcFileName();
     Q_INVOKABLE void releaseToCalcCollision(bool);
     Q_INVOKABLE void releaseFromCalcCollision(bool);
-    // Without a folder the files go to a fresh private folder (mode 0700),
+    // Without a folder the files go to the run's private folder (mode 0700),
     // never under their calculator names into the shared temporary folder.
     Q_INVOKABLE void fromCalcUrls(bool checkCollision = false, QUrl destFolder = QUrl());
     Q_INVOKABLE QList<QUrl> downloadsFiles();
@@ -180,9 +178,8 @@ private:
     QPointer<CVoriWorker> m_shown;
     ConnectionDoctor *m_doctor;
     TransferProgress *m_transfer;
-    // Where the Copy key's downloads land, one private folder per Copy; they
-    // live as long as the session, so pasted URLs stay good meanwhile.
-    std::vector<std::unique_ptr<QTemporaryDir>> m_copyFolders;
+    // Where the Copy key's downloads land, one private folder for the run.
+    CopyFolder m_copyFolder;
     bool m_copying = false;
     QString m_errorDetail;
     // The answer given for all taken names of this send, if any.

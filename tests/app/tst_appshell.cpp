@@ -9,6 +9,7 @@
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QQuickWindow>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -41,6 +42,7 @@ private slots:
     void noRootObject_data();
     void noRootObject();
     void closeProgramEndsTheEventLoop();
+    void startRemovesOldCopies();
 };
 
 void TestAppShell::initTestCase()
@@ -213,6 +215,32 @@ void TestAppShell::closeProgramEndsTheEventLoop()
         }
     });
     QCOMPARE(AppShell::run(), 0);
+}
+
+// What earlier runs' Copy keys left a day ago is gone once the app has
+// started; what is younger stays for the clipboard.
+void TestAppShell::startRemovesOldCopies()
+{
+    QTemporaryDir cache;
+    const QByteArray oldCache = qgetenv("XDG_CACHE_HOME");
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(cache.path()));
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation)
+        + QStringLiteral("/copy-Ab12Cd");
+    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    const QDateTime twoDaysAgo = QDateTime::currentDateTimeUtc().addDays(-2);
+    for (const char *name : { "OLD.PY", "NEW.PY" }) {
+        QFile copy(folder + QLatin1Char('/') + QLatin1String(name));
+        QVERIFY(copy.open(QIODevice::WriteOnly) && copy.write("copy") == 4 && copy.flush());
+        if (qstrcmp(name, "OLD.PY") == 0)
+            QVERIFY(copy.setFileTime(twoDaysAgo, QFileDevice::FileModificationTime));
+    }
+    {
+        AppShell shell;
+        QVERIFY(!QFileInfo::exists(folder + QStringLiteral("/OLD.PY")));
+        QVERIFY(QFileInfo::exists(folder + QStringLiteral("/NEW.PY")));
+    }
+    qputenv("XDG_CACHE_HOME", oldCache);
 }
 
 static void prepare()

@@ -3,6 +3,7 @@
 #include "CVivuRuza.h"
 #include "FrameCodec.h"
 #include "IdleWorkers.h"
+#include "LocalFiles.h"
 #include "LocalFolder.h"
 #include "ShortWaits.h"
 
@@ -589,9 +590,10 @@ void TestSession::currentCalcChange()
     QCOMPARE(changes.count(), 4);
 }
 
-// Copy without a folder: a fresh folder only the user may enter, so nothing
-// planted in the shared temporary folder under a calculator's file name is
-// written through.
+// Copy without a folder: the run's folder, which only the user may enter, so
+// nothing planted in the shared temporary folder under a calculator's file name
+// is written through; each Copy of the run uses it, and the copies outlive the
+// session for the URLs left on the clipboard.
 void TestSession::copyGoesToPrivateFolder()
 {
     QTemporaryDir tmp;
@@ -627,15 +629,16 @@ void TestSession::copyGoesToPrivateFolder()
             QVERIFY(S_ISDIR(st.st_mode));
             QCOMPARE(st.st_mode & 07777, mode_t(0700));
         }
-        QVERIFY(first != second);
+        QCOMPARE(first, second);
         QCOMPARE(
             rig.session.transfer()->outcome(), QStringLiteral("Copied 1 file to the clipboard"));
     }
     qputenv("TMPDIR", oldTmp);
     qputenv("XDG_CACHE_HOME", oldCache);
     QVERIFY(!QFileInfo::exists(target));
-    // The copies live as long as the session.
-    QVERIFY(!QFileInfo::exists(first.first().toLocalFile()));
+    QVERIFY2(first.first().toLocalFile().startsWith(cache.path() + QLatin1Char('/')),
+        qPrintable(first.first().toLocalFile()));
+    QCOMPARE(readLocal(first.first().toLocalFile()), QByteArray("A"));
 }
 
 void TestSession::properties_data()
