@@ -21,6 +21,14 @@ void QmlClipboardAdapter::setUrls(QList<QUrl> urls)
         return;
     auto *data = new QMimeData;
     data->setUrls(urls);
+    // GNOME's file manager pastes files only from its own format: the action,
+    // then one URL a line.
+    if (!urls.isEmpty()) {
+        QByteArray copied("copy");
+        for (const QUrl &url : qAsConst(urls))
+            copied += '\n' + url.toEncoded();
+        data->setData(QStringLiteral("x-special/gnome-copied-files"), copied);
+    }
     clipboard->setMimeData(data, QClipboard::Clipboard);
 }
 

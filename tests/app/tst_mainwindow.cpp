@@ -68,6 +68,7 @@ private:
     bool pressEscape();
 
     QByteArray m_tmpDir;
+    QByteArray m_cacheHome;
     std::unique_ptr<QTemporaryDir> m_local;
     std::unique_ptr<CalcSimulator> m_calc;
     std::unique_ptr<CalcSimulator> m_lab;
@@ -77,6 +78,7 @@ private:
 void TestMainWindow::initTestCase()
 {
     m_tmpDir = qgetenv("TMPDIR");
+    m_cacheHome = qgetenv("XDG_CACHE_HOME");
 }
 
 void TestMainWindow::init()
@@ -94,6 +96,7 @@ void TestMainWindow::cleanup()
     m_lab.reset();
     m_local.reset();
     qputenv("TMPDIR", m_tmpDir);
+    qputenv("XDG_CACHE_HOME", m_cacheHome);
 }
 
 // Calculators are listed as their first readings end; attached one after the
@@ -454,9 +457,13 @@ void TestMainWindow::answerAll()
 
 // The Copy key downloads into a private folder of its own, never into the
 // shared temporary folder, where a link planted under a calculator's file
-// name would be written through.
+// name would be written through; a file manager pasting finds each file.
 void TestMainWindow::copy()
 {
+    // The copies outlive the window; they go where the test cleans up.
+    QTemporaryDir cacheHome;
+    QVERIFY(cacheHome.isValid());
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(cacheHome.path()));
     qputenv("TMPDIR", QFile::encodeName(m_local->path()));
     QTemporaryDir elsewhere;
     QVERIFY(elsewhere.isValid());
@@ -485,6 +492,17 @@ void TestMainWindow::copy()
     QCOMPARE(m_driver->selectedCount(), 2);
     QTRY_COMPARE(m_driver->read(m_driver->byName("transferLine"), "text").toString(),
         QStringLiteral("Copied 2 files to the clipboard"));
+    QList<QByteArray> pasted = QGuiApplication::clipboard()
+                                   ->mimeData()
+                                   ->data(QStringLiteral("x-special/gnome-copied-files"))
+                                   .split('\n');
+    QCOMPARE(pasted.takeFirst(), QByteArray("copy"));
+    QCOMPARE(pasted.size(), 2);
+    for (int i = 0; i < pasted.size(); ++i) {
+        QFile file(QUrl::fromEncoded(pasted.at(i)).toLocalFile());
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
+        QCOMPARE(file.readAll(), calculatorFiles.at(i * 2).second);
+    }
 }
 
 void TestMainWindow::deleteFiles_data()

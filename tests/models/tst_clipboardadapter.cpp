@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QMetaMethod>
 #include <QMimeData>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using UrlList = QList<QUrl>;
@@ -70,6 +71,75 @@ private slots:
         QCOMPARE(data->urls(), urls);
     }
 
+    // GNOME's file manager pastes only its own format: "copy", then one URL a
+    // line, encoded as in the URI list.
+    void gnomeCopiedFiles_data()
+    {
+        QTest::addColumn<UrlList>("urls");
+        QTest::addColumn<QByteArray>("copied");
+        QTest::newRow("two files")
+            << twoFiles()
+            << QByteArray("copy\nfile:///tmp/vuve/main.py\nfile:///tmp/vuve/data.txt");
+        QTest::newRow("one file") << UrlList({ QUrl::fromLocalFile(QStringLiteral("/tmp/a.py")) })
+                                  << QByteArray("copy\nfile:///tmp/a.py");
+        QTest::newRow("spaces, non-ASCII, line end, hash")
+            << UrlList({ QUrl::fromLocalFile(QStringLiteral("/tmp/my files/r\u00e9sum\u00e9.txt")),
+                   QUrl::fromLocalFile(QStringLiteral("/tmp/a\nb#1.py")) })
+            << QByteArray("copy\nfile:///tmp/my%20files/r%C3%A9sum%C3%A9.txt\n"
+                          "file:///tmp/a%0Ab%231.py");
+    }
+    void gnomeCopiedFiles()
+    {
+        QFETCH(UrlList, urls);
+        QFETCH(QByteArray, copied);
+        QmlClipboardAdapter adapter;
+        adapter.setUrls(urls);
+        const QMimeData *data = QGuiApplication::clipboard()->mimeData(QClipboard::Clipboard);
+        QVERIFY(data);
+        QVERIFY(data->hasFormat(QStringLiteral("text/uri-list")));
+        QCOMPARE(data->data(QStringLiteral("x-special/gnome-copied-files")), copied);
+        QCOMPARE(adapter.getUrls(), urls);
+    }
+
+    // Each file a file manager would paste from either format, read as it
+    // reads them, is the file that was copied.
+    void fileManagersFindTheFiles()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QStringList names { QStringLiteral("MAIN.py"), QStringLiteral("my notes.txt"),
+            QStringLiteral("r\u00e9sum\u00e9 #2%.csv") };
+        UrlList urls;
+        for (const QString &name : names) {
+            QFile file(dir.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(name.toUtf8()) > 0);
+            urls.append(QUrl::fromLocalFile(file.fileName()));
+        }
+        QmlClipboardAdapter adapter;
+        adapter.setUrls(urls);
+        const QMimeData *data = QGuiApplication::clipboard()->mimeData(QClipboard::Clipboard);
+        QVERIFY(data);
+
+        QList<QByteArray> gnome
+            = data->data(QStringLiteral("x-special/gnome-copied-files")).split('\n');
+        QCOMPARE(gnome.takeFirst(), QByteArray("copy"));
+        QList<QByteArray> uriList;
+        for (const QByteArray &line : data->data(QStringLiteral("text/uri-list")).split('\n')) {
+            if (!line.trimmed().isEmpty())
+                uriList.append(line.trimmed());
+        }
+        for (const QList<QByteArray> &lines : { gnome, uriList }) {
+            QCOMPARE(lines.size(), names.size());
+            for (int i = 0; i < names.size(); ++i) {
+                const QUrl url = QUrl::fromEncoded(lines.at(i), QUrl::StrictMode);
+                QVERIFY2(url.isLocalFile(), lines.at(i).constData());
+                QFile file(url.toLocalFile());
+                QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(url.toLocalFile()));
+                QCOMPARE(file.readAll(), names.at(i).toUtf8());
+            }
+        }
+    }
+
     // The window calls through the meta-object, with the list as a variant.
     void callsThroughMetaObject()
     {
@@ -101,6 +171,7 @@ private slots:
         adapter.setUrls(UrlList());
         QVERIFY(adapter.getUrls().isEmpty());
         QCOMPARE(clipboard->text(), QString());
+        QVERIFY(!clipboard->mimeData()->hasFormat(QStringLiteral("x-special/gnome-copied-files")));
     }
 
     void plainTextHasNoUrls()
