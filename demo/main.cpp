@@ -5,7 +5,7 @@
 
 #include <QCommandLineParser>
 #include <QFileInfo>
-#include <QGuiApplication>
+#include <QApplication>
 #include <QTextStream>
 
 namespace {
@@ -41,7 +41,8 @@ int main(int argc, char **argv)
     }
 
     AppShell::prepareApplication();
-    QGuiApplication app(argc, argv);
+    // The choosers are widget dialogs only under a QApplication, as in the app.
+    QApplication app(argc, argv);
     parser.process(app);
 
     QTextStream err(stderr);

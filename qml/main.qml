@@ -889,6 +889,11 @@ ApplicationWindow {
         title: "Please choose a folder to save files"
         folder: shortcuts.home
         selectFolder: true
+        // The widget dialog is made at the first opening and takes its folder
+        // only then.
+        property url startFolder: folder
+        property bool started: false
+        onVisibilityChanged: if (visible && !started) { started = true; folder = startFolder }
         onAccepted: {
             tableView.selection.forEach(function (rowIndex) {
                 calcSession.addSelected(rowIndex)
@@ -903,6 +908,9 @@ ApplicationWindow {
         title: "Please choose files"
         folder: shortcuts.home
         selectMultiple: true
+        property url startFolder: folder
+        property bool started: false
+        onVisibilityChanged: if (visible && !started) { started = true; folder = startFolder }
         nameFilters: ["Vori calc files (*.py *.bin)", "All files (*)"]
         // Calculators hold .csv and .txt files too; the narrower filter
         // stays one choice away.

@@ -2,7 +2,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QGuiApplication>
+#include <QApplication>
 
 int main(int argc, char **argv)
 {
@@ -20,6 +20,11 @@ int main(int argc, char **argv)
     }
 
     AppShell::prepareApplication();
-    QGuiApplication app(argc, argv);
+    // Where the desktop has no file dialog of its own, the window's folder and
+    // file choosers are the toolkit's widget dialogs only under a QApplication;
+    // otherwise they are its QML stand-ins, whose field can name another
+    // folder than the one they return, and whose parts have no names for
+    // screen readers.
+    QApplication app(argc, argv);
     return AppShell::run();
 }

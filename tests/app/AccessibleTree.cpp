@@ -1,6 +1,8 @@
 #include "AccessibleTree.h"
 
+#include <QApplication>
 #include <QMetaEnum>
+#include <QWidget>
 #include <QWindow>
 
 namespace {
@@ -10,8 +12,16 @@ constexpr int maxDepth = 64;
 
 } // namespace
 
+// A widget's window (a toolkit dialog) is reached through its widget; the
+// window itself has no interface.
 AccessibleTree::AccessibleTree(QWindow *window)
 {
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->windowHandle() == window) {
+            walk(QAccessible::queryAccessibleInterface(widget), 0);
+            return;
+        }
+    }
     walk(QAccessible::queryAccessibleInterface(window), 0);
 }
 

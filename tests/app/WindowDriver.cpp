@@ -1,7 +1,9 @@
 #include "WindowDriver.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QFileDialog>
 #include <QImage>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
@@ -148,8 +150,35 @@ void WindowDriver::click(QQuickItem *item)
         item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint());
 }
 
+QFileDialog *WindowDriver::openChooser()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        auto *dialog = qobject_cast<QFileDialog *>(widget);
+        if (dialog && dialog->isVisible())
+            return dialog;
+    }
+    return nullptr;
+}
+
+// The widget chooser is answered as a user answers it: names typed into its
+// field, then its default button.
 void WindowDriver::choose(const char *dialogId, const QList<QUrl> &urls)
 {
+    if (QFileDialog *dialog = openChooser()) {
+        QStringList names;
+        for (const QUrl &url : urls)
+            names.append(dialog->fileMode() == QFileDialog::Directory || urls.size() == 1
+                    ? url.toLocalFile()
+                    : QLatin1Char('"') + url.fileName() + QLatin1Char('"'));
+        if (dialog->fileMode() != QFileDialog::Directory && urls.size() > 1)
+            dialog->setDirectory(QFileInfo(urls.first().toLocalFile()).absolutePath());
+        auto *field = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        field->setText(names.join(QLatin1Char(' ')));
+        QTest::keyClick(field, Qt::Key_Return);
+        if (dialog->isVisible())
+            qWarning() << "the chooser refused" << names;
+        return;
+    }
     QObject *chooser = byId(dialogId);
     QMetaObject::invokeMethod(chooser, "clearSelection");
     for (const QUrl &url : urls) {
@@ -185,6 +214,10 @@ void WindowDriver::drop(const QList<QUrl> &urls)
 int WindowDriver::foldersShown() const
 {
     QSet<QObject *> folders;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (qobject_cast<QFileDialog *>(widget) && widget->isVisible())
+            folders.insert(widget);
+    }
     for (QWindow *window : QGuiApplication::allWindows()) {
         if (!window->isVisible())
             continue;

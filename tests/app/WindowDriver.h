@@ -13,6 +13,7 @@
 
 #include <memory>
 
+class QFileDialog;
 class QQuickItem;
 class QQuickWindow;
 
@@ -58,12 +59,15 @@ public:
     void click(QQuickItem *item);
     // Accepts a file chooser with the given selection.
     void choose(const char *dialogId, const QList<QUrl> &urls);
+    // The toolkit's widget chooser that is open, if any.
+    static QFileDialog *openChooser();
     // Makes the main window the focus window again; the toolkit's own dialogs
     // open windows of their own.
     bool activateWindow();
-    // The file choosers build their folder views on first use, reading the
-    // folder in the background: how many have read theirs, in windows that
-    // are all shown; -1 while any still reads.
+    // How many file choosers are open, in windows that are all shown. The
+    // QML stand-in builds its folder view on first use, reading the folder in
+    // the background, and counts once it has read it; -1 while any still
+    // reads.
     int foldersShown() const;
     // Lists each port as a calculator, one after the other so that they keep
     // this order, polling at once rather than on the session's timer; true

@@ -6,6 +6,7 @@
 #include "FrameCodec.h"
 #include "WindowDriver.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPalette>
@@ -26,7 +27,7 @@ void tab(WindowDriver &driver, int times)
 int main(int argc, char **argv)
 {
     AppShell::prepareApplication();
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     FrameCodec::setWaitLimits(2000, 2000);
 

@@ -9,6 +9,7 @@
 #include "WindowDriver.h"
 
 #include <QAccessible>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QQuickItem>
 #include <QQuickWindow>
@@ -41,6 +42,8 @@ private slots:
     void everyActionableElementNamed();
     void transferIsDescribed();
     void errorDialogNamed();
+    void choosersNamed_data();
+    void choosersNamed();
     void noticeIsAnAlert();
     void onlyWhatIsShown();
 
@@ -244,6 +247,44 @@ void TestAccessibility::errorDialogNamed()
     if (!found)
         qInfo().noquote() << AccessibleTree(box).dump();
     QVERIFY(found);
+}
+
+// The folder and file choosers are the toolkit's widget dialogs, whose
+// buttons, fields and views have names (the QML stand-in's had none).
+void TestAccessibility::choosersNamed_data()
+{
+    QTest::addColumn<QString>("chooser");
+    QTest::addColumn<QStringList>("expected");
+    const QStringList shared { "Button:Cancel", "Button:Back", "Button:Parent Directory",
+        "Button:Create New Folder", "List:Sidebar", "Tree:Files" };
+    QTest::newRow("folder") << "choseFolderDialog"
+                            << shared + QStringList { "Button:Choose", "EditableText:Directory:" };
+    QTest::newRow("files") << "choseFileDialog"
+                           << shared + QStringList { "Button:Open", "EditableText:File name:" };
+}
+
+void TestAccessibility::choosersNamed()
+{
+    QFETCH(QString, chooser);
+    QFETCH(QStringList, expected);
+    QVERIFY(startWithCalculators());
+    QMetaObject::invokeMethod(m_driver->byId(chooser.toLatin1()), "open");
+    QFileDialog *dialog = nullptr;
+    QTRY_VERIFY((dialog = WindowDriver::openChooser()));
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+
+    const QMetaEnum roles = QMetaEnum::fromType<QAccessible::Role>();
+    for (const QString &entry : expected) {
+        const int colon = entry.indexOf(QLatin1Char(':'));
+        const auto role = QAccessible::Role(roles.keyToValue(entry.left(colon).toLatin1()));
+        const bool found = QTest::qWaitFor([&] {
+            return AccessibleTree(dialog->windowHandle()).find(role, entry.mid(colon + 1));
+        });
+        if (!found)
+            qInfo().noquote() << AccessibleTree(dialog->windowHandle()).dump();
+        QVERIFY2(found, qPrintable(entry));
+    }
+    QMetaObject::invokeMethod(m_driver->byId(chooser.toLatin1()), "close");
 }
 
 // A port that gives no calculator: its notice is an alert with the reason as

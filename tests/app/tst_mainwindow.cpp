@@ -6,8 +6,12 @@
 #include "TwoCalculators.h"
 #include "WindowDriver.h"
 
+#include <QAbstractItemView>
 #include <QClipboard>
+#include <QCompleter>
+#include <QFileDialog>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QQuickItem>
 #include <QQuickWindow>
@@ -53,6 +57,8 @@ private slots:
     void download();
     void answerAll_data();
     void answerAll();
+    void downloadLandsWhereChosen_data();
+    void downloadLandsWhereChosen();
     void copy();
     void deleteFiles_data();
     void deleteFiles();
@@ -222,24 +228,25 @@ void TestMainWindow::sendChooserShowsAllFiles()
             { QStringLiteral("Vori calc files (*.py *.bin)"), QStringLiteral("All files (*)") }));
     QCOMPARE(
         m_driver->read(chooser, "selectedNameFilter").toString(), QStringLiteral("All files (*)"));
-    QStringList shown;
-    QSet<QAbstractItemModel *> seen;
-    for (QWindow *window : QGuiApplication::topLevelWindows()) {
-        auto *quick = qobject_cast<QQuickWindow *>(window);
-        if (!quick || !quick->isVisible())
-            continue;
-        for (QObject *view : quick->contentItem()->findChildren<QObject *>()) {
-            auto *model = view->property("model").value<QAbstractItemModel *>();
-            if (!model || !model->inherits("QQuickFolderListModel") || seen.contains(model))
-                continue;
-            seen.insert(model);
-            const int name = model->roleNames().key("fileName");
-            for (int row = 0; row < model->rowCount(); ++row)
-                shown.append(model->data(model->index(row, 0), name).toString());
+    // The names the widget chooser lists as choosable, once it has read the
+    // folder.
+    QFileDialog *dialog = WindowDriver::openChooser();
+    QVERIFY(dialog);
+    QCOMPARE(dialog->directory().absolutePath(), m_local->path());
+    auto *view = dialog->findChild<QAbstractItemView *>(QStringLiteral("listView"));
+    QVERIFY(view);
+    const auto shown = [view] {
+        QStringList names;
+        QAbstractItemModel *model = view->model();
+        for (int row = 0; row < model->rowCount(view->rootIndex()); ++row) {
+            const QModelIndex entry = model->index(row, 0, view->rootIndex());
+            if (entry.flags() & Qt::ItemIsEnabled)
+                names.append(entry.data().toString());
         }
-    }
-    shown.sort();
-    QCOMPARE(shown, QStringList({ QStringLiteral("MAIN.py"), QStringLiteral("TEMPS.csv") }));
+        names.sort();
+        return names;
+    };
+    QTRY_COMPARE(shown(), QStringList({ QStringLiteral("MAIN.py"), QStringLiteral("TEMPS.csv") }));
     QMetaObject::invokeMethod(chooser, "close");
 }
 
@@ -453,6 +460,75 @@ void TestMainWindow::answerAll()
                          .arg(QDir::toNativeSeparators(m_local->path()))
                    : QStringLiteral("Nothing was copied; 3 skipped"));
     QCOMPARE(m_driver->read(m_driver->byName("transferLine"), "text").toString(), outcome);
+}
+
+// Files land in the folder the chooser shows chosen, and the outcome line
+// names it: a path typed into the chooser's field, that field as it shows
+// again at the next opening (where the toolkit's QML stand-in returned the
+// folder it browsed instead), or a folder browsed into with the field empty.
+void TestMainWindow::downloadLandsWhereChosen_data()
+{
+    QTest::addColumn<QStringList>("choices");
+    QTest::addColumn<QStringList>("landed");
+    QTest::newRow("typed") << QStringList { "type:typed" } << QStringList { "typed" };
+    QTest::newRow("typed, then as shown again")
+        << QStringList { "type:typed", "keep" } << QStringList { "typed", "typed" };
+    QTest::newRow("typed, then another typed")
+        << QStringList { "type:typed", "type:browsed" } << QStringList { "typed", "browsed" };
+    QTest::newRow("browsed") << QStringList { "browse:browsed" } << QStringList { "browsed" };
+}
+
+void TestMainWindow::downloadLandsWhereChosen()
+{
+    QFETCH(QStringList, choices);
+    QFETCH(QStringList, landed);
+    QVERIFY(startWithCalculators());
+    for (const char *name : { "typed", "browsed" })
+        QVERIFY(QDir().mkpath(m_local->filePath(QLatin1String(name))));
+
+    for (int i = 0; i < choices.size(); ++i) {
+        const QString &choice = choices.at(i);
+        const QString folder = m_local->filePath(choice.section(QLatin1Char(':'), 1));
+        QTRY_VERIFY(!m_driver->session().property("isBusy").toBool());
+        QVERIFY(m_driver->activateWindow());
+        m_driver->selectRows({ i });
+        m_driver->activate("downloadButton");
+        QFileDialog *dialog = nullptr;
+        QTRY_VERIFY((dialog = WindowDriver::openChooser()));
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        auto *field = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        QVERIFY(field);
+        if (i == 0) {
+            // Where the user starts browsing; the folder has been read.
+            dialog->setDirectory(m_local->path());
+            auto *view = dialog->findChild<QAbstractItemView *>(QStringLiteral("treeView"));
+            QVERIFY(view);
+            QModelIndex entry;
+            QTRY_VERIFY((entry = view->model()->index(0, 0, view->rootIndex())).isValid());
+        }
+        if (choice.startsWith(QLatin1String("type:"))) {
+            field->selectAll();
+            QTest::keyClicks(field, folder);
+            if (field->completer()->popup()->isVisible())
+                QTest::keyClick(field->completer()->popup(), Qt::Key_Escape);
+        } else if (choice.startsWith(QLatin1String("browse:"))) {
+            // As a double-click on the folder does.
+            dialog->setDirectory(folder);
+            QTRY_COMPARE(dialog->directory().absolutePath(), folder);
+            QCOMPARE(field->text(), QString());
+        } else {
+            QCOMPARE(field->text(), m_local->filePath(landed.at(i)));
+        }
+        QTest::keyClick(field, Qt::Key_Return);
+        QVERIFY(!dialog->isVisible());
+
+        const QString expected = m_local->filePath(landed.at(i));
+        const QString name = calculatorFiles.at(i).first;
+        QTRY_COMPARE(m_driver->read(m_driver->byName("transferLine"), "text").toString(),
+            QStringLiteral("Copied 1 file to %1").arg(expected));
+        QVERIFY(QFile::exists(expected + QLatin1Char('/') + name));
+        QCOMPARE(QDir(m_local->path()).entryList(QDir::Files), QStringList());
+    }
 }
 
 // The Copy key downloads into a private folder of its own, never into the

@@ -6,7 +6,7 @@
 #include "FrameCodec.h"
 #include "WindowDriver.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QImage>
 #include <QMimeData>
 #include <QQuickItem>
@@ -33,7 +33,7 @@ FileList classroomFiles()
 int main(int argc, char **argv)
 {
     AppShell::prepareApplication();
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QTemporaryDir local;
     FrameCodec::setWaitLimits(2000, 2000);
