@@ -320,7 +320,7 @@ ApplicationWindow {
                       ? "Reading the calculator on " + calcSession.doctor.readingPorts.join(", ") + "\u2026"
                       : "Connect a calculator with its USB cable. It shows up here within a few seconds."
                         + (Qt.platform.os === "linux"
-                           ? "\n\nNothing appears? Check that the calculator is switched on and shows its home screen, and that /dev/ttyACM0 (or a later number) exists. If you may not open it, the README's Install section tells how to get access."
+                           ? "\n\nNothing appears? Check that the calculator is switched on and shows its home screen, and that /dev/ttyACM0 (or a later number) exists. If you may not open it, /usr/share/doc/vuve-vudurod/troubleshooting.md tells how to get access."
                            : "")
             }
 

@@ -94,8 +94,8 @@ QString PortProblem::openFailure(const QString &location, QSerialPort::SerialPor
         if (!mayOpen(location)) {
             return QStringLiteral(
                 "You may not open the port %1. Install the udev rule that comes with Vuve "
-                "Vudurod (see the README), or add yourself to the dialout group and log in "
-                "again; then plug the calculator in again.")
+                "Vudurod (see /usr/share/doc/vuve-vudurod/troubleshooting.md), or add yourself "
+                "to the dialout group and log in again; then plug the calculator in again.")
                 .arg(shown(location));
         }
         const QString holder = holderOf(location);

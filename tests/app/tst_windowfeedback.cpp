@@ -387,6 +387,9 @@ void TestWindowFeedback::emptyState()
         qPrintable(hint->property("text").toString()));
 #ifdef Q_OS_LINUX
     QVERIFY(hint->property("text").toString().contains(QLatin1String("/dev/ttyACM0")));
+    // The page an installed system has, not a file of the source tree.
+    QVERIFY(hint->property("text").toString().contains(
+        QLatin1String("/usr/share/doc/vuve-vudurod/troubleshooting.md")));
 #endif
 
     m_calc->setSilent(true);

@@ -421,7 +421,10 @@ private slots:
             << QStringLiteral("held")
             << QStringLiteral("is in use by another program (vuvectl, process ") << QString();
         QTest::newRow("permission")
-            << QStringLiteral("permission") << QStringLiteral("dialout group") << QString();
+            << QStringLiteral("permission")
+            << QStringLiteral("(see /usr/share/doc/vuve-vudurod/troubleshooting.md), "
+                              "or add yourself to the dialout group")
+            << QString();
         QTest::newRow("silent") << QStringLiteral("silent")
                                 << QStringLiteral("does not answer. Switch it on, open its home "
                                                   "screen and plug it in again.")
