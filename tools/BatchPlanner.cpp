@@ -1,91 +1,54 @@
 #include "BatchPlanner.h"
 
-#include "CVivuRuza.h"
-#include "CalcFileName.h"
 #include "ConflictAsker.h"
 #include "Reporter.h"
+#include "UploadFile.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QHash>
 #include <QRegularExpression>
-#include <QSet>
 
-QString BatchPlanner::calcNameOf(const QString &fileName)
+QString BatchPlanner::refusal(const TransferPlan &plan, const Item &item)
 {
-    // The link applies the rule again before sending; twice is where it
-    // settles (a character the rule could not encode becomes "_").
-    return toCalcFileName(toCalcFileName(fileName));
-}
-
-QList<BatchPlanner::Item> BatchPlanner::planUpload(const QStringList &paths, QStringList &refusals)
-{
-    QList<Item> items;
-    QSet<QString> seenFiles;
-    QHash<QString, int> byName;
-    for (const QString &path : paths) {
-        const QFileInfo info(path);
-        const QString shown = QDir::toNativeSeparators(path);
-        if (!info.exists()) {
-            refusals.append(QStringLiteral("File %1 does not exist.").arg(shown));
-            continue;
-        }
-        if (!info.isFile()) {
-            refusals.append(
-                QStringLiteral("%1 is not a regular file and can't be sent.").arg(shown));
-            continue;
-        }
-        if (!info.isReadable()) {
-            refusals.append(QStringLiteral("File %1 can't be read.").arg(shown));
-            continue;
-        }
-        if (info.size() == 0) {
-            refusals.append(QStringLiteral("File %1 is zero-length and can't be sent.").arg(shown));
-            continue;
-        }
-        if (info.size() > CVivuRuza::maxUploadSize) {
-            refusals.append(
-                QStringLiteral("File %1 is larger than 1 MiB (1048576 bytes) and can't be sent.")
-                    .arg(shown));
-            continue;
-        }
-        // The same file named twice is sent once.
-        const QString canonical = info.canonicalFilePath();
-        if (seenFiles.contains(canonical))
-            continue;
-        seenFiles.insert(canonical);
-
-        Item item;
-        item.localPath = info.absoluteFilePath();
-        item.shown = shown;
-        item.calcName = calcNameOf(info.fileName());
-        item.size = info.size();
-        if (item.calcName.isEmpty()) {
-            refusals.append(
-                QStringLiteral("File %1 has no name the calculator can keep.").arg(shown));
-            continue;
-        }
-        const QString key = item.calcName.toUpper();
-        const auto taken = byName.constFind(key);
-        if (taken != byName.constEnd()) {
-            refusals.append(
-                QStringLiteral("%1 and %2 would both be %3 on the calculator.")
-                    .arg(items.at(taken.value()).shown, shown, Reporter::printable(item.calcName)));
-            continue;
-        }
-        byName.insert(key, items.size());
-        items.append(item);
+    using Reason = TransferPlan::Reason;
+    switch (item.problem) {
+    case Reason::Missing:
+        return QStringLiteral("File %1 does not exist.").arg(item.shown);
+    case Reason::NotRegular:
+        return UploadFile::problemText(UploadFile::Result::NotRegular, item.shown);
+    case Reason::Unreadable:
+        return UploadFile::problemText(UploadFile::Result::Unreadable, item.shown);
+    case Reason::Empty:
+        return QStringLiteral("File %1 is zero-length and can't be sent.").arg(item.shown);
+    case Reason::TooLarge:
+        return UploadFile::problemText(UploadFile::Result::TooLarge, item.shown);
+    case Reason::NoName:
+        return QStringLiteral("File %1 has no name the calculator can keep.").arg(item.shown);
+    default:
+        break;
     }
-    return items;
+    if (item.collision == Reason::SameName)
+        return QStringLiteral("%1 and %2 would both be %3 on the calculator.")
+            .arg(plan.at(item.other).shown, item.shown, Reporter::printable(item.calcName));
+    return QString();
 }
 
-void BatchPlanner::markCalcCollisions(QList<Item> &items, const Listing &onCalc)
+TransferPlan BatchPlanner::planUpload(const QStringList &paths, QStringList &refusals)
 {
-    QSet<QString> taken;
-    for (const auto &file : onCalc)
-        taken.insert(file.first.toUpper());
-    for (Item &item : items)
-        item.collides = taken.contains(item.calcName.toUpper());
+    TransferPlan plan(TransferPlan::Direction::Upload);
+    for (const QString &path : paths)
+        plan.addUpload(path);
+    for (const Item &item : plan.items()) {
+        const QString text = refusal(plan, item);
+        if (!text.isEmpty())
+            refusals.append(text);
+    }
+    // The same file named twice is sent once.
+    for (int i = plan.size() - 1; i >= 0; --i) {
+        if (plan.at(i).collision == TransferPlan::Reason::SameFile)
+            plan.removeAt(i);
+    }
+    return plan;
 }
 
 bool BatchPlanner::isPattern(const QString &text)
@@ -94,7 +57,7 @@ bool BatchPlanner::isPattern(const QString &text)
         || text.contains(QLatin1Char('['));
 }
 
-QList<BatchPlanner::Item> BatchPlanner::select(
+BatchPlanner::Listing BatchPlanner::select(
     const QStringList &namesOrPatterns, bool allFiles, const Listing &onCalc, QStringList &problems)
 {
     QVector<bool> chosen(onCalc.size(), allFiles);
@@ -133,41 +96,25 @@ QList<BatchPlanner::Item> BatchPlanner::select(
             problems.append(QStringLiteral("No file on the calculator matches %1.")
                                 .arg(Reporter::printable(wanted)));
     }
-    QList<Item> items;
+    Listing files;
     for (int i = 0; i < onCalc.size(); ++i) {
-        if (!chosen.at(i))
-            continue;
-        Item item;
-        item.calcName = onCalc.at(i).first;
-        item.size = onCalc.at(i).second;
-        items.append(item);
+        if (chosen.at(i))
+            files.append(onCalc.at(i));
     }
-    return items;
+    return files;
 }
 
-void BatchPlanner::markLocalCollisions(QList<Item> &items, const QString &folder)
-{
-    const QDir dir(folder);
-    for (Item &item : items) {
-        item.localPath = dir.absoluteFilePath(item.calcName);
-        // The name is the calculator's, and so may hold control characters.
-        item.shown = Reporter::printable(QDir::toNativeSeparators(item.localPath));
-        const QFileInfo there(item.localPath);
-        // A dangling link is taken too: the download would replace it.
-        item.collides = there.exists() || there.isSymLink();
-    }
-}
-
-bool BatchPlanner::settle(QList<Item> &items, CtlOptions::Conflict policy, ConflictAsker *asker,
+bool BatchPlanner::settle(TransferPlan &plan, CtlOptions::Conflict policy, ConflictAsker *asker,
     const std::function<QString(const Item &)> &question)
 {
     using Answer = ConflictAsker::Answer;
-    if (policy == CtlOptions::Conflict::Fail && !collisions(items).isEmpty())
+    if (policy == CtlOptions::Conflict::Fail && !collisions(plan).isEmpty())
         return false;
     bool replaceAll = false;
     bool skipAll = false;
-    for (Item &item : items) {
-        if (!item.collides)
+    for (int i = 0; i < plan.size(); ++i) {
+        Item &item = plan.item(i);
+        if (item.collision == TransferPlan::Reason::None)
             continue;
         switch (policy) {
         case CtlOptions::Conflict::Replace:
@@ -194,12 +141,10 @@ bool BatchPlanner::settle(QList<Item> &items, CtlOptions::Conflict policy, Confl
     return true;
 }
 
-QStringList BatchPlanner::collisions(const QList<Item> &items)
+QStringList BatchPlanner::collisions(const TransferPlan &plan)
 {
     QStringList names;
-    for (const Item &item : items) {
-        if (item.collides)
-            names.append(item.calcName);
-    }
+    for (const TransferPlan::Collision &c : plan.collisions())
+        names.append(plan.at(c.item).calcName);
     return names;
 }

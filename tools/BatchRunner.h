@@ -3,9 +3,16 @@
 
 #include "BatchPlanner.h"
 #include "CtlOptions.h"
+#include "TransferEvents.h"
+#include "TransferOutcome.h"
+#include "TransferPlan.h"
 
 #include <QJsonArray>
+#include <QJsonObject>
+#include <QList>
 #include <QString>
+
+#include <functional>
 
 class CVivuRuza;
 class ConflictAsker;
@@ -13,9 +20,9 @@ class ProgressLine;
 class Reporter;
 
 // The commands that move or delete files one by one on an open link: get,
-// put, rm and restore. Each plans its whole batch first (BatchPlanner), has
-// its collisions settled, then goes file by file, and gives up the rest once
-// the calculator stopped answering. Each returns its exit code.
+// put, rm and restore. Each plans its whole batch first, has its collisions
+// settled, then runs it (TransferRunner), and tells of each file as it goes,
+// in text and in its JSON entry. Each returns its exit code.
 class BatchRunner
 {
 public:
@@ -30,15 +37,19 @@ public:
     int restore();
 
 private:
-    bool settle(QList<BatchPlanner::Item> &items, const QString &where);
-    bool lineLost(
-        const QList<BatchPlanner::Item> &items, int failed, const QString &what, QJsonArray &json);
-    bool stopped(
-        const QList<BatchPlanner::Item> &items, int next, const QString &what, QJsonArray &json);
-    void giveUp(
-        const QList<BatchPlanner::Item> &items, int from, const QString &what, QJsonArray &json);
+    // Tells of one file the batch reached and makes its JSON entry; began:
+    // its transfer started.
+    using Teller
+        = std::function<QJsonObject(const TransferPlan::Item &, const TransferOutcome &, bool)>;
+
+    bool settle(TransferPlan &plan, const QString &where);
+    // The problems and, where showProgress, the progress line of a batch.
+    TransferEvents events(bool showProgress);
+    // Runs the plan: an entry per file reached, then one per file given up.
+    QList<TransferOutcome> run(
+        const TransferPlan &plan, bool showProgress, const Teller &tell, QJsonArray &json);
+    QJsonObject entryOf(const TransferPlan::Item &item) const;
     void notePartialUpload(const QString &calcName);
-    static bool interrupted();
 
     const CtlOptions &m_options;
     Reporter &m_reporter;

@@ -3,6 +3,7 @@
 #include "BackupWriter.h"
 #include "BatchRunner.h"
 #include "CVivuRuza.h"
+#include "ErrorMeaning.h"
 #include "FrameCodec.h"
 #include "PortProblem.h"
 #include "ProgressLine.h"
@@ -38,16 +39,8 @@ int CalcRunner::run(const QString &port)
     m_link = &link;
     m_reporter.result().insert(QStringLiteral("device"), link.devName());
     // The link's text, then which file and calculator and what to do.
-    QObject::connect(&link, &CVivuRuza::errorNotify, [this, &link](const QString &text) {
-        const QString detail = link.errorDetail();
-        if (detail.isEmpty()) {
-            m_reporter.error(Reporter::printable(text));
-            return;
-        }
-        const QString gap
-            = text.endsWith(QLatin1Char('.')) ? QStringLiteral(" ") : QStringLiteral(". ");
-        m_reporter.error(Reporter::printable(text + gap + detail + QLatin1Char('.')));
-    });
+    QObject::connect(&link, &CVivuRuza::errorNotify,
+        [this, &link](const QString &text) { report(m_reporter, text, link.errorDetail()); });
     if (m_progress)
         link.setProgressHandler(
             [this](qint64 done, qint64 total) { m_progress->update(done, total); });
@@ -110,9 +103,28 @@ int CalcRunner::info()
     return Done;
 }
 
+void CalcRunner::report(Reporter &reporter, const QString &text, const QString &detail)
+{
+    reporter.error(Reporter::printable(ErrorMeaning::joined(text, detail)));
+}
+
+TransferEvents CalcRunner::events(Reporter &reporter, ProgressLine *progress)
+{
+    TransferEvents events;
+    events.problem = [&reporter](const QString &text, const QString &detail) {
+        report(reporter, text, detail);
+    };
+    if (progress) {
+        events.fileStarted = [progress](const QString &name, int number, int count) {
+            progress->begin(name, number, count);
+        };
+        events.fileDone = [progress](int, const TransferOutcome &) { progress->end(); };
+    }
+    return events;
+}
+
 bool CalcRunner::listing(CVivuRuza &link, Reporter &reporter, QList<QPair<QString, int>> &files)
 {
-    const int before = reporter.errors().size();
     if (link.listFiles(files)) {
         // The good entries serve, but a list with holes fails the command;
         // a command that lists twice tells of each hole once.
@@ -123,7 +135,7 @@ bool CalcRunner::listing(CVivuRuza &link, Reporter &reporter, QList<QPair<QStrin
         }
         return true;
     }
-    if (reporter.errors().size() == before)
+    if (link.errorString().isEmpty())
         reporter.error(QStringLiteral("The calculator's file list could not be read."));
     return false;
 }
@@ -152,9 +164,8 @@ int CalcRunner::rename()
     const QString newName = m_options.args.value(0);
     const QString previous = m_link->devName();
     m_reporter.result().insert(QStringLiteral("previous"), previous);
-    const int errors = m_reporter.errors().size();
     if (!m_link->changeName(newName)) {
-        if (m_reporter.errors().size() == errors)
+        if (m_link->errorString().isEmpty())
             m_reporter.error(QStringLiteral("The calculator refused the name %1.").arg(newName));
         return Failed;
     }
@@ -166,7 +177,7 @@ int CalcRunner::rename()
 int CalcRunner::backup()
 {
     const QString parent = m_options.folder.isEmpty() ? QDir::currentPath() : m_options.folder;
-    BackupWriter writer(*m_link, m_reporter, m_progress);
+    BackupWriter writer(*m_link, events(m_reporter, m_progress));
     const bool finished = writer.run(parent, m_port);
     const BackupManifest &manifest = writer.manifest();
     // Complete means that restore can give the calculator back all it held.

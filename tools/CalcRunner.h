@@ -2,6 +2,7 @@
 #define CALCRUNNER_H
 
 #include "CtlOptions.h"
+#include "TransferEvents.h"
 
 #include <QList>
 #include <QPair>
@@ -31,6 +32,12 @@ public:
     // link had no words for it (a port that took no request). Entries left
     // out of the list are reported as failures, each once.
     static bool listing(CVivuRuza &link, Reporter &reporter, QList<QPair<QString, int>> &files);
+    // A failure as one line: the text, then which file and calculator and
+    // what to do.
+    static void report(Reporter &reporter, const QString &text, const QString &detail);
+    // Failures found above the link go where the link's do; a file in
+    // transfer shows on the progress line, if there is one.
+    static TransferEvents events(Reporter &reporter, ProgressLine *progress);
 
 private:
     int dispatch();

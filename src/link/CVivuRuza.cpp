@@ -342,6 +342,7 @@ void CVivuRuza::onError(QString errorText)
     };
     if (errorText.isEmpty() && uint(errorCode) <= 7u)
         errorText = QString::fromUtf8(texts[errorCode]);
+    m_errorString = errorText;
     m_detail = m_nextDetail;
     m_nextDetail.clear();
     qCDebug(LinkLog, "%s: error %d: %s%s%s", traceLabel(port).constData(), errorCode,
@@ -350,8 +351,10 @@ void CVivuRuza::onError(QString errorText)
     emit errorNotify(errorText);
 }
 
+// Every command begins here: its failures are its own.
 void CVivuRuza::beginAbout(ErrorMeaning::Action action, const QString &file)
 {
+    m_errorString.clear();
     m_action = action;
     m_file = file;
 }
@@ -726,38 +729,46 @@ bool CVivuRuza::writeLocalFile(const QString &destFolder, const QString &name,
     return false;
 }
 
+// Written aside and renamed into place: a failed download never replaces a
+// file that was there.
+bool CVivuRuza::downloadFile(const QString &name, int size, const QString &destFolder)
+{
+    m_errorString.clear();
+    if (!isSafeLocalName(name)) {
+        errorCode = calcMsg::NONE_ERROR;
+        onError(QStringLiteral("The calculator's file name \"%1\" is not a safe file name; "
+                               "the file was not copied.")
+                    .arg(name));
+        return false;
+    }
+    QByteArray content;
+    if (!fetchFile(fileInfOf(name, size), content))
+        return false;
+    QString staging;
+    const bool written = writeLocalFile(destFolder, name, content, staging);
+    if (!staging.isEmpty())
+        QDir().rmdir(staging);
+    if (!written) {
+        errorCode = calcMsg::WRITE_ERROR;
+        onError(QStringLiteral("File %1 can't be written to %2.")
+                    .arg(name, QDir::toNativeSeparators(destFolder)));
+        return false;
+    }
+    return true;
+}
+
+// A calculator that stopped answering will not answer the next file either;
+// asking would cost another wait limit per file and risk taking its late
+// reply for the next one's.
 QList<QUrl> CVivuRuza::getFiles(const QList<QPair<QString, int>> &files, const QString &destFolder)
 {
     QList<QUrl> written;
-    QByteArray content;
-    QString staging;
-    for (int i = 0; i < files.size(); ++i) {
-        const auto &pair = files.at(i);
-        const QString &name = pair.first;
-        if (!isSafeLocalName(name)) {
-            errorCode = calcMsg::NONE_ERROR;
-            onError(QStringLiteral("The calculator's file name \"%1\" is not a safe file name; "
-                                   "the file was not copied.")
-                        .arg(name));
-            continue;
-        }
-        if (!fetchFile(fileInfOf(name, pair.second), content)) {
-            if (stopsBatch(files, i, QStringLiteral("copied")))
-                break;
-            continue;
-        }
-        // Written aside and renamed into place: a failed download never
-        // replaces a file that was there.
-        if (!writeLocalFile(destFolder, name, content, staging)) {
-            errorCode = calcMsg::WRITE_ERROR;
-            onError(QStringLiteral("File %1 can't be written to %2.")
-                        .arg(name, QDir::toNativeSeparators(destFolder)));
-            continue;
-        }
-        written.append(QUrl::fromLocalFile(destFolder + QLatin1Char('/') + name));
+    for (const auto &pair : files) {
+        if (downloadFile(pair.first, pair.second, destFolder))
+            written.append(QUrl::fromLocalFile(destFolder + QLatin1Char('/') + pair.first));
+        else if (lineLost())
+            break;
     }
-    if (!staging.isEmpty())
-        QDir().rmdir(staging);
     return written;
 }
 
@@ -800,42 +811,41 @@ bool CVivuRuza::sendFile(const VivuRuza::fileInf &file, const QByteArray &conten
     }
 }
 
+bool CVivuRuza::uploadFile(const QString &localPath, const QString &calcName, int *sentSize)
+{
+    m_errorString.clear();
+    if (sentSize)
+        *sentSize = 0;
+    const QString shown = QDir::toNativeSeparators(localPath);
+    QByteArray content;
+    QString problem
+        = UploadFile::problemText(UploadFile::read(localPath, maxUploadSize, content), shown);
+    // A file that needs more than one frame of a chunk no frame can hold
+    // would reach the calculator in pieces it places elsewhere.
+    if (problem.isEmpty() && chunkSize > maxFrameContent && content.size() >= maxFrameContent)
+        problem = QStringLiteral("File %1 can't be sent: this calculator announces chunks "
+                                 "larger than one message can carry.")
+                      .arg(shown);
+    if (!problem.isEmpty()) {
+        errorCode = calcMsg::NONE_ERROR;
+        onError(problem);
+        return false;
+    }
+    if (!sendFile(fileInfOf(calcName, content.size()), content))
+        return false;
+    if (sentSize)
+        *sentSize = content.size();
+    return true;
+}
+
 void CVivuRuza::sendFiles(const QList<QPair<QString, QString>> &files)
 {
-    for (int i = 0; i < files.size(); ++i) {
-        const auto &pair = files.at(i);
+    for (const auto &pair : files) {
         const QString calcName = toCalcFileName(pair.second);
-        const QString shown = QDir::toNativeSeparators(pair.first);
-        QByteArray content;
-        QString problem;
-        switch (UploadFile::read(
-            QUrl::fromLocalFile(pair.first).toLocalFile(), maxUploadSize, content)) {
-        case UploadFile::Result::Ok:
-            break;
-        case UploadFile::Result::Unreadable:
-            problem = QStringLiteral("File %1 can't be read.");
-            break;
-        case UploadFile::Result::NotRegular:
-            problem = QStringLiteral("%1 is not a regular file and can't be sent.");
-            break;
-        case UploadFile::Result::TooLarge:
-            problem
-                = QStringLiteral("File %1 is larger than 1 MiB (1048576 bytes) and can't be sent.");
-            break;
-        }
-        // A file that needs more than one frame of a chunk no frame can hold
-        // would reach the calculator in pieces it places elsewhere.
-        if (problem.isEmpty() && chunkSize > maxFrameContent && content.size() >= maxFrameContent)
-            problem = QStringLiteral("File %1 can't be sent: this calculator announces chunks "
-                                     "larger than one message can carry.");
-        if (!problem.isEmpty()) {
-            errorCode = calcMsg::NONE_ERROR;
-            onError(problem.arg(shown));
-            continue;
-        }
-        if (sendFile(fileInfOf(calcName, content.size()), content))
-            emit fileSend(qMakePair(calcName, int(content.size())));
-        else if (stopsBatch(files, i, QStringLiteral("sent")))
+        int size = 0;
+        if (uploadFile(QUrl::fromLocalFile(pair.first).toLocalFile(), calcName, &size))
+            emit fileSend(qMakePair(calcName, size));
+        else if (lineLost())
             return;
     }
 }
@@ -874,38 +884,12 @@ bool CVivuRuza::accepted(int type, const VivuRuza::fileInf &file, calcMsg &msg, 
 
 void CVivuRuza::deleteFiles(const QList<QPair<QString, int>> &files)
 {
-    for (int i = 0; i < files.size(); ++i) {
-        const auto &pair = files.at(i);
+    for (const auto &pair : files) {
         if (deleteFile(fileInfOf(pair.first, pair.second)))
             emit fileDeleted(pair.first);
-        else if (stopsBatch(files, i, QStringLiteral("deleted")))
+        else if (lineLost())
             return;
     }
-}
-
-// A calculator that stopped answering will not answer the next file either;
-// asking would cost another wait limit per file and risk taking its late
-// reply for the next one's.
-template<typename Pair>
-bool CVivuRuza::stopsBatch(const QList<Pair> &files, int failed, const QString &what)
-{
-    if (!m_replyOwed || failed + 1 >= files.size())
-        return m_replyOwed;
-    QStringList rest;
-    for (int i = failed + 1; i < files.size(); ++i)
-        rest.append(QFileInfo(files.at(i).first).fileName());
-    m_nextDetail = ErrorMeaning::line(QString(), Name, ErrorMeaning::noAnswer());
-    reportText(calcMsg::CONNECTION_ERROR, givenUpText(what, rest));
-    return true;
-}
-
-template bool CVivuRuza::stopsBatch(const QList<QPair<QString, int>> &, int, const QString &);
-template bool CVivuRuza::stopsBatch(const QList<QPair<QString, QString>> &, int, const QString &);
-
-QString CVivuRuza::givenUpText(const QString &what, const QStringList &names)
-{
-    return QStringLiteral("The calculator stopped answering, so these files were not %1: %2.")
-        .arg(what, names.join(QStringLiteral(", ")));
 }
 
 bool CVivuRuza::changeName(const QString &newName)

@@ -87,6 +87,12 @@ public:
     bool deleteFile(const VivuRuza::fileInf &file);
     void deleteFiles(const QList<QPair<QString, int>> &files);
     bool changeName(const QString &newName);
+    // One local file to the calculator under calcName, as it stands (the
+    // name rule is the caller's); a file that cannot go is reported.
+    bool uploadFile(const QString &localPath, const QString &calcName, int *sentSize = nullptr);
+    // One calculator file into destFolder under its own name, replacing a
+    // file there only once the whole file has arrived.
+    bool downloadFile(const QString &name, int size, const QString &destFolder);
 
     // Bytes done and total of the file in transfer, after every frame. A plain
     // callback, so the meta-object stays as callers know it.
@@ -112,19 +118,15 @@ public:
     // still come; the next request waits for it first) or the port closed.
     // Asking again for the next file of a batch would only wait again.
     bool lineLost() const { return m_replyOwed; }
-    // Whether a batch must stop after its file at index failed: true once the
-    // line is lost, and then the files after it are given up in one report.
-    // For batches of file information and of transfer pairs.
-    template<typename Pair>
-    bool stopsBatch(const QList<Pair> &files, int failed, const QString &what);
-    // "copied", "sent" or "deleted", and the names given up.
-    static QString givenUpText(const QString &what, const QStringList &names);
     // The bytes of file content one upload frame carries with this calculator.
     int uploadChunk() const { return qMin(chunkSize, maxFrameContent); }
     // Of the last errorNotify: which file and calculator, what the failure
     // means and what to do; empty where the text says all. Set before the
     // signal goes out, so its receivers in this thread can read it.
     QString errorDetail() const { return m_detail; }
+    // Why the last command failed, as its errorNotify told; empty after a
+    // command that succeeded or failed without a word (a port never opened).
+    QString errorString() const { return m_errorString; }
 
     QSharedPointer<QSerialPort> port;
     QString HV;
@@ -192,6 +194,7 @@ private:
     // The detail for the next onError, and that of the last one.
     QString m_nextDetail;
     QString m_detail;
+    QString m_errorString;
 };
 
 #endif // CVIVURUZA_H

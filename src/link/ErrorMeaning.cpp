@@ -94,3 +94,12 @@ QString ErrorMeaning::line(const QString &file, const QString &calculator, const
         return meaning;
     return who.join(QStringLiteral(", ")) + QStringLiteral(": ") + meaning;
 }
+
+QString ErrorMeaning::joined(const QString &text, const QString &detail)
+{
+    if (detail.isEmpty())
+        return text;
+    const QString gap
+        = text.endsWith(QLatin1Char('.')) ? QStringLiteral(" ") : QStringLiteral(". ");
+    return text + gap + detail + QLatin1Char('.');
+}

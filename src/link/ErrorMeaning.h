@@ -21,6 +21,9 @@ public:
     static QString wakeUp();
     // "HELLO.py, Vori X1: meaning"; what is not known is left out.
     static QString line(const QString &file, const QString &calculator, const QString &meaning);
+    // The link's text and its detail as one sentence after the other, for a
+    // report that has one line for both.
+    static QString joined(const QString &text, const QString &detail);
 };
 
 #endif // ERRORMEANING_H

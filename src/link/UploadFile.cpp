@@ -43,3 +43,19 @@ UploadFile::Result UploadFile::read(const QString &path, int limit, QByteArray &
         return Result::TooLarge;
     return Result::Ok;
 }
+
+QString UploadFile::problemText(Result result, const QString &shown)
+{
+    switch (result) {
+    case Result::Ok:
+        break;
+    case Result::Unreadable:
+        return QStringLiteral("File %1 can't be read.").arg(shown);
+    case Result::NotRegular:
+        return QStringLiteral("%1 is not a regular file and can't be sent.").arg(shown);
+    case Result::TooLarge:
+        return QStringLiteral("File %1 is larger than 1 MiB (1048576 bytes) and can't be sent.")
+            .arg(shown);
+    }
+    return QString();
+}

@@ -14,6 +14,9 @@ public:
 
     // At most limit bytes; a longer file is TooLarge, never cut.
     static Result read(const QString &path, int limit, QByteArray &content);
+    // Why a file read with this result can't be sent, naming it as shown;
+    // empty for Ok.
+    static QString problemText(Result result, const QString &shown);
 };
 
 #endif // UPLOADFILE_H

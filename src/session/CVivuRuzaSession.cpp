@@ -2,12 +2,11 @@
 
 #include "CVivuRuza.h"
 #include "CVoriWorker.h"
-#include "CalcFileName.h"
 #include "SessionLog.h"
+#include "TransferPlan.h"
 #include "VivuRuzaModel.h"
 #include "VoriFileModel.h"
 
-#include <QFileInfo>
 #include <QMetaType>
 #include <QSerialPortInfo>
 #include <QThread>
@@ -325,19 +324,24 @@ void CVivuRuzaSession::onFilesListChange()
     fileModel->setFiles(worker->filesList);
 }
 
-// Taken on the calculator or already cleared for this send, ignoring case.
+// The plan's rule, against the files the list shows now and the files
+// cleared so far: the walk settles one file at a time, so what was cleared
+// before decides.
 bool CVivuRuzaSession::isNameTaken(const QString &calcName) const
 {
-    if (fileModel && fileModel->hasFile(calcName))
-        return true;
-    const QString upper = calcName.toUpper();
-    for (const auto &pair : toCalcFiles) {
-        if (pair.second.toUpper() == upper)
-            return true;
+    TransferPlan::Listing shown;
+    if (fileModel) {
+        for (int row = 0; row < fileModel->rowCount(); ++row)
+            shown.append(fileModel->fileAt(row));
     }
-    return false;
+    QStringList cleared;
+    for (const auto &pair : toCalcFiles)
+        cleared.append(pair.second);
+    return TransferPlan::isTaken(calcName, shown, cleared);
 }
 
+// The plan names each file and finds the empty ones; the queues are the
+// window's walk through what it found.
 void CVivuRuzaSession::toCalcUrls(QList<QUrl> urls)
 {
     toCalcExisting.clear();
@@ -345,22 +349,22 @@ void CVivuRuzaSession::toCalcUrls(QList<QUrl> urls)
     toCalcNameChanges.clear();
     m_toCalcAnswerAll.reset();
     m_sendSkipped = 0;
-    for (const QUrl &url : qAsConst(urls)) {
-        const QString path = url.toLocalFile();
-        const QString fileName = url.fileName(QUrl::FullyDecoded);
-        if (QFileInfo(path).size() == 0) {
-            toCalcZeroSize.append(fileName);
+    TransferPlan plan(TransferPlan::Direction::Upload);
+    for (const QUrl &url : qAsConst(urls))
+        plan.addUpload(url.toLocalFile(), url.fileName(QUrl::FullyDecoded));
+    for (int i = 0; i < plan.size(); ++i) {
+        const TransferPlan::Item &item = plan.at(i);
+        const QString path = urls.at(i).toLocalFile();
+        if (item.empty) {
+            toCalcZeroSize.append(urls.at(i).fileName(QUrl::FullyDecoded));
             continue;
         }
-        const QString calcName = toCalcFileName(fileName);
-        if (calcName == fileName) {
-            if (isNameTaken(calcName))
-                toCalcExisting.append(qMakePair(path, calcName));
-            else
-                toCalcFiles.append(qMakePair(path, calcName));
-        } else {
-            toCalcNameChanges.append(qMakePair(path, calcName));
-        }
+        if (item.renamed)
+            toCalcNameChanges.append(qMakePair(path, item.calcName));
+        else if (isNameTaken(item.calcName))
+            toCalcExisting.append(qMakePair(path, item.calcName));
+        else
+            toCalcFiles.append(qMakePair(path, item.calcName));
     }
 }
 
@@ -479,12 +483,14 @@ void CVivuRuzaSession::fromCalcUrls(bool checkCollision, QUrl destFolder)
         selectedFiles.clear();
         return;
     }
-    const QDir folder(this->destFolder);
-    for (const auto &pair : qAsConst(selectedFiles)) {
-        if (checkCollision && !pair.first.isEmpty() && folder.exists(pair.first))
-            fromCalcExisting.append(pair);
+    TransferPlan plan(TransferPlan::Direction::Download, this->destFolder);
+    for (const auto &pair : qAsConst(selectedFiles))
+        plan.addDownload(pair.first, pair.second);
+    for (int i = 0; i < plan.size(); ++i) {
+        if (checkCollision && plan.at(i).collision == TransferPlan::Reason::ExistsLocally)
+            fromCalcExisting.append(selectedFiles.at(i));
         else
-            fromCalcFiles.append(pair);
+            fromCalcFiles.append(selectedFiles.at(i));
     }
     selectedFiles.clear();
 }

@@ -1,12 +1,15 @@
 #include "CVoriWorker.h"
 
 #include "CVivuRuza.h"
+#include "TransferRunner.h"
 
 #include <QDir>
 #include <QMetaObject>
 #include <QSerialPortInfo>
 #include <QStringList>
 #include <QThread>
+
+#include <algorithm>
 
 CVoriWorker::CVoriWorker(const QSerialPortInfo &info, QObject *parent)
     : CVoriWorker(CalcPort(info), parent)
@@ -55,18 +58,12 @@ CVoriWorker::FirstReading CVoriWorker::readDevice()
     reading.problem = calc->portErrorText();
     if (reading.problem.isEmpty()) {
         reading.name = calc->devName();
-        QString listingError;
-        QObject scope;
-        connect(calc, &CVivuRuza::errorNotify, &scope, [&listingError](const QString &text) {
-            if (listingError.isEmpty())
-                listingError = text;
-        });
         if (!calc->listFiles(reading.files)) {
             reading.files.clear();
             reading.problem
                 = QStringLiteral("The calculator at %1 answered, but its file list "
                                  "could not be read. %2")
-                      .arg(QDir::toNativeSeparators(portInfo.systemLocation()), listingError)
+                      .arg(QDir::toNativeSeparators(portInfo.systemLocation()), calc->errorString())
                       .trimmed();
         } else if (const int unread = calc->skippedEntries().size()) {
             reading.notice = unreadText(unread,
@@ -147,35 +144,51 @@ void CVoriWorker::endJob(std::function<void()> deliver)
 // again before the link closes. A listing that fails has been reported; it
 // must not pass for a calculator without files, so the list known before the
 // job stands, with what the job itself sent and deleted.
-void CVoriWorker::changeFiles(const std::function<void()> &change)
+void CVoriWorker::changeFiles(const TransferPlan &plan)
 {
+    const bool upload = plan.direction() == TransferPlan::Direction::Upload;
     openLink();
     forwardErrors();
+    const QList<TransferOutcome> outcomes = run(plan, upload);
     // Nothing writes filesList while a job runs; it is delivered afterwards.
     QList<QPair<QString, int>> known = filesList;
-    connect(calc, &CVivuRuza::fileSend, [&known](const QPair<QString, int> &file) {
-        for (auto &entry : known) {
-            if (entry.first == file.first) {
-                entry = file;
-                return;
-            }
+    int done = 0;
+    for (int i = 0; i < outcomes.size(); ++i) {
+        if (outcomes.at(i).status != TransferOutcome::Status::Done)
+            continue;
+        ++done;
+        const QString &name = plan.at(i).calcName;
+        const auto it = std::find_if(known.begin(), known.end(),
+            [&name](const QPair<QString, int> &entry) { return entry.first == name; });
+        if (!upload) {
+            if (it != known.end())
+                known.erase(it);
+        } else if (it != known.end()) {
+            it->second = int(outcomes.at(i).size);
+        } else {
+            known.append(qMakePair(name, int(outcomes.at(i).size)));
         }
-        known.append(file);
-    });
-    connect(calc, &CVivuRuza::fileDeleted, [&known](const QString &name) {
-        for (int i = 0; i < known.size(); ++i) {
-            if (known.at(i).first == name) {
-                known.removeAt(i);
-                return;
-            }
-        }
-    });
-    change();
+    }
+    if (upload)
+        emit transferred(done, plan.size());
     QList<QPair<QString, int>> list;
     if (!calc->listFiles(list))
         list = known;
     closeLink();
     endJob([this, list] { filesList = list; });
+}
+
+// The runner's own reports (a file that changed, the files given up) go
+// where the link's do.
+QList<TransferOutcome> CVoriWorker::run(const TransferPlan &plan, bool showProgress)
+{
+    TransferEvents events;
+    if (showProgress)
+        events.fileStarted = [this](const QString &name, int number, int count) {
+            watchProgress(number, count, name);
+        };
+    events.problem = [this](const QString &text, const QString &detail) { report(text, detail); };
+    return TransferRunner(*calc, std::move(events)).run(plan);
 }
 
 // The start of a file always shows; within it, at most one report per interval.
@@ -192,37 +205,24 @@ void CVoriWorker::watchProgress(int fileNumber, int fileCount, const QString &fi
     calc->setProgressHandler(report);
 }
 
-// One file at a time, so each byte count is known to belong to its file; the
-// link then sees no rest of the batch, so it is given the whole batch to stop.
 void CVoriWorker::sendFiles()
 {
-    changeFiles([this] {
-        int sent = 0;
-        QObject scope;
-        connect(calc, &CVivuRuza::fileSend, &scope, [&sent] { ++sent; });
-        for (int i = 0; i < toCalcFiles.size(); ++i) {
-            watchProgress(i + 1, toCalcFiles.size(), toCalcFiles.at(i).second);
-            const int before = sent;
-            calc->sendFiles({ toCalcFiles.at(i) });
-            if (sent == before && calc->stopsBatch(toCalcFiles, i, QStringLiteral("sent")))
-                break;
-        }
-        emit transferred(sent, toCalcFiles.size());
-    });
+    TransferPlan plan(TransferPlan::Direction::Upload);
+    for (const auto &pair : qAsConst(toCalcFiles))
+        plan.addUpload(pair.first, pair.second);
+    changeFiles(plan);
 }
 
 void CVoriWorker::getFiles()
 {
     openLink();
     forwardErrors();
-    int copied = 0;
-    for (int i = 0; i < files.size(); ++i) {
-        watchProgress(i + 1, files.size(), files.at(i).first);
-        if (!calc->getFiles({ files.at(i) }, destFolder).isEmpty())
-            ++copied;
-        else if (calc->stopsBatch(files, i, QStringLiteral("copied")))
-            break;
-    }
+    TransferPlan plan(TransferPlan::Direction::Download, destFolder);
+    for (const auto &file : qAsConst(files))
+        plan.addDownload(file.first, file.second);
+    const QList<TransferOutcome> outcomes = run(plan, true);
+    const int copied = int(std::count_if(outcomes.cbegin(), outcomes.cend(),
+        [](const TransferOutcome &o) { return o.status == TransferOutcome::Status::Done; }));
     emit transferred(copied, files.size());
     closeLink();
     endJob(nullptr);
@@ -230,7 +230,10 @@ void CVoriWorker::getFiles()
 
 void CVoriWorker::delFiles()
 {
-    changeFiles([this] { calc->deleteFiles(files); });
+    TransferPlan plan(TransferPlan::Direction::Delete);
+    for (const auto &file : qAsConst(files))
+        plan.addDeletion(file.first, file.second);
+    changeFiles(plan);
 }
 
 // The link has no words for a name the calculator turns down; without them
@@ -238,12 +241,9 @@ void CVoriWorker::delFiles()
 void CVoriWorker::setDevName()
 {
     openLink();
-    bool reported = false;
-    QObject scope;
-    connect(calc, &CVivuRuza::errorNotify, &scope, [&reported] { reported = true; });
     forwardErrors();
     const bool opened = calc->portErrorText().isEmpty();
-    if (!calc->changeName(newName) && opened && !reported)
+    if (!calc->changeName(newName) && opened && calc->errorString().isEmpty())
         report(QStringLiteral("The calculator did not accept the name \"%1\".").arg(newName),
             QString());
     const QString newDevName = calc->devName();

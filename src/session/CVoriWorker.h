@@ -2,6 +2,8 @@
 #define CVORIWORKER_H
 
 #include "CalcPort.h"
+#include "TransferOutcome.h"
+#include "TransferPlan.h"
 
 #include <QElapsedTimer>
 #include <QList>
@@ -89,7 +91,8 @@ private:
     void forwardErrors();
     void report(const QString &errorText, const QString &detail);
     void endJob(std::function<void()> deliver);
-    void changeFiles(const std::function<void()> &change);
+    void changeFiles(const TransferPlan &plan);
+    QList<TransferOutcome> run(const TransferPlan &plan, bool showProgress);
     void watchProgress(int fileNumber, int fileCount, const QString &fileName);
 
     QThread *m_home;

@@ -1,8 +1,7 @@
 #include "BackupWriter.h"
 
 #include "CVivuRuza.h"
-#include "ProgressLine.h"
-#include "Reporter.h"
+#include "ErrorMeaning.h"
 #include "WholeFile.h"
 #include "serializeData.pb.h"
 
@@ -10,11 +9,24 @@
 #include <QDir>
 #include <QHash>
 
-BackupWriter::BackupWriter(CVivuRuza &link, Reporter &reporter, ProgressLine *progress)
-    : m_link(link)
-    , m_reporter(reporter)
-    , m_progress(progress)
+namespace {
+// The link's report of its last failure, as the user saw it.
+QString lastFailure(const CVivuRuza &link)
 {
+    return ErrorMeaning::joined(link.errorString(), link.errorDetail());
+}
+} // namespace
+
+BackupWriter::BackupWriter(CVivuRuza &link, TransferEvents events)
+    : m_link(link)
+    , m_events(std::move(events))
+{
+}
+
+void BackupWriter::problem(const QString &text)
+{
+    if (m_events.problem)
+        m_events.problem(text, QString());
 }
 
 QString BackupWriter::folderNameOf(const QString &deviceName)
@@ -53,8 +65,8 @@ bool BackupWriter::makeFolder(const QString &parentFolder, const QString &base)
     m_folder = makeNewFolder(parentFolder, base);
     if (!m_folder.isEmpty())
         return true;
-    m_reporter.error(QStringLiteral("No backup folder can be made in %1.")
-                         .arg(QDir::toNativeSeparators(QDir(parentFolder).absolutePath())));
+    problem(QStringLiteral("No backup folder can be made in %1.")
+                .arg(QDir::toNativeSeparators(QDir(parentFolder).absolutePath())));
     return false;
 }
 
@@ -67,8 +79,8 @@ bool BackupWriter::writeNote(const QString &text)
 bool BackupWriter::run(const QString &parentFolder, const QString &port)
 {
     if (!QFileInfo(parentFolder).isDir()) {
-        m_reporter.error(QStringLiteral("Folder %1 does not exist.")
-                             .arg(QDir::toNativeSeparators(parentFolder)));
+        problem(QStringLiteral("Folder %1 does not exist.")
+                    .arg(QDir::toNativeSeparators(parentFolder)));
         return false;
     }
     const QDateTime now = QDateTime::currentDateTimeUtc();
@@ -129,15 +141,13 @@ QList<BackupManifest::Entry> BackupWriter::plan(const QList<QPair<QString, int>>
             e.reason = BackupManifest::whyNotRestorable(e.name, e.size);
         }
         if (!held) {
-            m_reporter.error(Reporter::printable(
-                QStringLiteral("%1 is not in the backup: %2.").arg(e.name, e.reason)));
+            problem(QStringLiteral("%1 is not in the backup: %2.").arg(e.name, e.reason));
             m_manifest.unrestorable.append(e);
             continue;
         }
         if (!e.reason.isEmpty())
-            m_reporter.error(Reporter::printable(
-                QStringLiteral("%1 is in the backup, but restore can't send it back: %2.")
-                    .arg(e.name, e.reason)));
+            problem(QStringLiteral("%1 is in the backup, but restore can't send it back: %2.")
+                        .arg(e.name, e.reason));
         toCopy.append(e);
     }
     return toCopy;
@@ -145,17 +155,17 @@ QList<BackupManifest::Entry> BackupWriter::plan(const QList<QPair<QString, int>>
 
 bool BackupWriter::copyFiles()
 {
-    const int errorsBefore = m_reporter.errors().size();
     QList<QPair<QString, int>> files;
     if (!m_link.listFiles(files))
-        return fail(m_reporter.errors().value(
-            errorsBefore, QStringLiteral("the calculator's file list could not be read")));
+        return fail(m_link.errorString().isEmpty()
+                ? QStringLiteral("the calculator's file list could not be read")
+                : lastFailure(m_link));
     // Said at once. Nothing of such an entry, not even its name, can be
     // trusted: the manifest lists it apart without one, so the files that
     // were read still restore.
     const QStringList unread = m_link.skippedEntries();
     for (const QString &text : unread) {
-        m_reporter.error(text);
+        problem(text);
         BackupManifest::Entry e;
         e.reason = QStringLiteral("the calculator's file list had an entry that could not be read");
         m_manifest.unrestorable.append(e);
@@ -164,28 +174,33 @@ bool BackupWriter::copyFiles()
     const QDir dir(m_folder);
     for (int i = 0; i < toCopy.size(); ++i) {
         BackupManifest::Entry e = toCopy.at(i);
-        if (m_progress)
-            m_progress->begin(e.name, i + 1, toCopy.size());
+        if (m_events.fileStarted)
+            m_events.fileStarted(e.name, i + 1, toCopy.size());
         VivuRuza::fileInf inf;
         inf.set_name(e.name.toStdString());
         inf.set_size(int(e.size));
-        const int errors = m_reporter.errors().size();
         const QByteArray content = m_link.getFile(inf);
-        if (m_progress)
-            m_progress->end();
-        if (m_reporter.errors().size() != errors)
-            return fail(QStringLiteral("%1 could not be copied: %2")
-                            .arg(Reporter::printable(e.name), m_reporter.errors().last()));
+        // A file of size 0 comes back as empty as a failed one; only a
+        // failure has words.
+        TransferOutcome outcome;
+        outcome.text = m_link.errorString();
+        outcome.status = outcome.text.isEmpty() ? TransferOutcome::Status::Done
+                                                : TransferOutcome::Status::Failed;
+        outcome.size = content.size();
+        if (m_events.fileDone)
+            m_events.fileDone(i, outcome);
+        if (outcome.status == TransferOutcome::Status::Failed)
+            return fail(
+                QStringLiteral("%1 could not be copied: %2").arg(e.name, lastFailure(m_link)));
         if (content.size() != e.size)
             return fail(QStringLiteral("%1 arrived with %2 bytes; the calculator listed %3")
-                            .arg(Reporter::printable(e.name))
+                            .arg(e.name)
                             .arg(content.size())
                             .arg(e.size));
         QString why;
         if (!WholeFile::write(dir.filePath(e.name), content, &why))
-            return fail(
-                QStringLiteral("%1 can't be written: %2")
-                    .arg(Reporter::printable(QDir::toNativeSeparators(dir.filePath(e.name))), why));
+            return fail(QStringLiteral("%1 can't be written: %2")
+                            .arg(QDir::toNativeSeparators(dir.filePath(e.name)), why));
         e.sha256 = BackupManifest::sha256(content);
         if (e.reason.isEmpty())
             m_manifest.files.append(e);
@@ -204,7 +219,7 @@ bool BackupWriter::fail(const QString &why)
     const QString marked = m_folder + QStringLiteral("-incomplete");
     if (!QFileInfo::exists(marked) && QDir().rename(m_folder, marked))
         m_folder = marked;
-    m_reporter.error(QStringLiteral("The backup in %1 is not complete: %2.")
-                         .arg(QDir::toNativeSeparators(m_folder), reason));
+    problem(QStringLiteral("The backup in %1 is not complete: %2.")
+                .arg(QDir::toNativeSeparators(m_folder), reason));
     return false;
 }

@@ -1,8 +1,7 @@
 #include "BackupManifest.h"
 
-#include "BatchPlanner.h"
 #include "CVivuRuza.h"
-#include "Reporter.h"
+#include "TransferPlan.h"
 #include "UploadFile.h"
 #include "WholeFile.h"
 
@@ -118,7 +117,7 @@ bool BackupManifest::load(const QString &folder, QString &error)
             || !readSize(o.value(QStringLiteral("size")), e.size)
             || !readDigest(o.value(QStringLiteral("sha256")), e.sha256)) {
             error = QStringLiteral("The %1 of %2 lists a file it cannot restore (%3).")
-                        .arg(QLatin1String(fileName), shown, Reporter::printable(e.name));
+                        .arg(QLatin1String(fileName), shown, e.name);
             return false;
         }
         // The name goes to the calculator as it stands, so it must be one
@@ -152,7 +151,7 @@ QStringList BackupManifest::check(const QString &folder) const
     const QDir dir(folder);
     for (const Entry &e : files) {
         const QString path = dir.filePath(e.name);
-        const QString shown = Reporter::printable(QDir::toNativeSeparators(path));
+        const QString shown = QDir::toNativeSeparators(path);
         const QFileInfo info(path);
         QByteArray content;
         if (!info.isFile() || info.isSymLink()) {
@@ -194,7 +193,7 @@ QString BackupManifest::whyNotRestorable(const QString &name, qint64 size)
     if (size > CVivuRuza::maxUploadSize)
         return QStringLiteral("it is larger than 1 MiB (1048576 bytes), the most a file sent to "
                               "the calculator may have");
-    if (BatchPlanner::calcNameOf(name) != name)
+    if (TransferPlan::calcNameOf(name) != name)
         return QStringLiteral("its name is not one the calculator's 8.3 rule keeps");
     return QString();
 }

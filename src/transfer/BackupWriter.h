@@ -2,14 +2,13 @@
 #define BACKUPWRITER_H
 
 #include "BackupManifest.h"
+#include "TransferEvents.h"
 
 #include <QList>
 #include <QPair>
 #include <QString>
 
 class CVivuRuza;
-class ProgressLine;
-class Reporter;
 
 // Copies every file of one calculator into a new folder of its own,
 // <device name>-<UTC time>, and writes manifest.json once every file arrived
@@ -17,14 +16,14 @@ class Reporter;
 // INCOMPLETE.txt with the reason, and its folder's name ends in -incomplete.
 // Files it cannot hold (a name that can't be a file there, a name listed
 // twice) or cannot send back (over 1 MiB, a name the calculator's rule would
-// not keep) are reported as errors at the start and listed in the manifest
+// not keep) are reported as problems at the start and listed in the manifest
 // as unrestorable; the backup still finishes, and restores the rest.
 class BackupWriter
 {
 public:
     static constexpr const char *incompleteNote = "INCOMPLETE.txt";
 
-    BackupWriter(CVivuRuza &link, Reporter &reporter, ProgressLine *progress);
+    BackupWriter(CVivuRuza &link, TransferEvents events = TransferEvents());
 
     bool run(const QString &parentFolder, const QString &port);
     QString folder() const { return m_folder; }
@@ -44,10 +43,10 @@ private:
     bool copyFiles();
     bool fail(const QString &reason);
     bool writeNote(const QString &text);
+    void problem(const QString &text);
 
     CVivuRuza &m_link;
-    Reporter &m_reporter;
-    ProgressLine *m_progress;
+    TransferEvents m_events;
     QString m_folder;
     BackupManifest m_manifest;
 };

@@ -1,0 +1,82 @@
+#include "BackupRestorer.h"
+
+#include "BackupWriter.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+
+BackupRestorer::BackupRestorer(CVivuRuza &link, TransferEvents events)
+    : m_link(link)
+    , m_events(std::move(events))
+{
+}
+
+void BackupRestorer::problem(const QString &text)
+{
+    if (m_events.problem)
+        m_events.problem(text, QString());
+}
+
+bool BackupRestorer::load(const QString &folder)
+{
+    m_folder = folder;
+    if (QFileInfo::exists(QDir(folder).filePath(QLatin1String(BackupWriter::incompleteNote)))) {
+        problem(QStringLiteral("The backup in %1 is not complete; nothing was sent.")
+                    .arg(QDir::toNativeSeparators(folder)));
+        return false;
+    }
+    QString error;
+    if (!m_manifest.load(folder, error)) {
+        problem(error);
+        return false;
+    }
+    const QStringList problems = m_manifest.check(folder);
+    if (!problems.isEmpty()) {
+        for (const QString &text : problems)
+            problem(text);
+        problem(QStringLiteral("Nothing was sent."));
+        return false;
+    }
+    // An entry the calculator garbled was backed up without a name.
+    for (const BackupManifest::Entry &e : qAsConst(m_manifest.unrestorable)) {
+        problem(e.name.isEmpty()
+                ? QStringLiteral("A file the calculator could not list can't be restored: %1.")
+                      .arg(e.reason)
+                : QStringLiteral("%1 can't be restored: %2.").arg(e.name, e.reason));
+    }
+    return true;
+}
+
+TransferPlan BackupRestorer::plan(const TransferPlan::Listing &onCalc) const
+{
+    TransferPlan plan(TransferPlan::Direction::Upload);
+    for (const BackupManifest::Entry &e : m_manifest.files)
+        plan.addRestore(QDir(m_folder).filePath(e.name), e.name, e.size, e.sha256);
+    plan.markTaken(onCalc);
+    return plan;
+}
+
+bool BackupRestorer::verify(const TransferPlan &plan, const QList<TransferOutcome> &outcomes,
+    const TransferPlan::Listing &onCalc)
+{
+    bool verified = true;
+    for (int i = 0; i < outcomes.size() && i < plan.size(); ++i) {
+        if (outcomes.at(i).status != TransferOutcome::Status::Done)
+            continue;
+        const TransferPlan::Item &item = plan.at(i);
+        const bool there
+            = std::any_of(onCalc.cbegin(), onCalc.cend(), [&item](const QPair<QString, int> &f) {
+                  return f.first == item.calcName && f.second == item.size;
+              });
+        if (!there) {
+            verified = false;
+            problem(QStringLiteral("After the restore, %1 is not on the calculator with its %2 "
+                                   "bytes.")
+                        .arg(item.calcName)
+                        .arg(item.size));
+        }
+    }
+    return verified;
+}

@@ -1,0 +1,23 @@
+#ifndef TRANSFEROUTCOME_H
+#define TRANSFEROUTCOME_H
+
+#include <QString>
+
+// What became of one file of a batch.
+struct TransferOutcome
+{
+    enum class Status {
+        Done,
+        Skipped, // settled before the batch: not to be transferred
+        Failed,
+        GivenUp, // not tried: the calculator had stopped answering, or the batch was stopped
+    };
+
+    Status status = Status::Failed;
+    // Why it failed, as it was reported (empty where nothing said why), or
+    // the sentence that gave it up.
+    QString text;
+    qint64 size = 0; // bytes moved, once done
+};
+
+#endif // TRANSFEROUTCOME_H

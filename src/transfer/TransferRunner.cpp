@@ -1,0 +1,196 @@
+#include "TransferRunner.h"
+
+#include "BackupManifest.h"
+#include "CVivuRuza.h"
+#include "ErrorMeaning.h"
+#include "UploadFile.h"
+#include "serializeData.pb.h"
+
+#include <QFileInfo>
+#include <QThread>
+
+namespace {
+VivuRuza::fileInf fileInfOf(const QString &name, qint64 size)
+{
+    VivuRuza::fileInf inf;
+    inf.set_name(name.toStdString());
+    inf.set_size(int(size));
+    return inf;
+}
+
+QString verbOf(TransferPlan::Direction direction)
+{
+    switch (direction) {
+    case TransferPlan::Direction::Upload:
+        return QStringLiteral("sent");
+    case TransferPlan::Direction::Download:
+        return QStringLiteral("copied");
+    case TransferPlan::Direction::Delete:
+        break;
+    }
+    return QStringLiteral("deleted");
+}
+} // namespace
+
+TransferRunner::TransferRunner(CVivuRuza &link, TransferEvents events)
+    : m_link(link)
+    , m_events(std::move(events))
+{
+}
+
+QList<TransferOutcome> TransferRunner::run(const TransferPlan &plan)
+{
+    QList<TransferOutcome> outcomes;
+    const int count = plan.size();
+    for (int i = 0; i < count; ++i) {
+        if (interrupted()) {
+            giveUp(plan, i, outcomes);
+            break;
+        }
+        const TransferPlan::Item &item = plan.at(i);
+        TransferOutcome outcome;
+        if (item.skip) {
+            outcome.status = TransferOutcome::Status::Skipped;
+        } else {
+            outcome = move(plan, i);
+        }
+        outcomes.append(outcome);
+        if (m_events.fileDone)
+            m_events.fileDone(i, outcome);
+        if (outcome.status == TransferOutcome::Status::Failed
+            && (m_link.lineLost() || interrupted())) {
+            giveUp(plan, i + 1, outcomes);
+            break;
+        }
+    }
+    return outcomes;
+}
+
+void TransferRunner::begin(const TransferPlan &plan, int index)
+{
+    if (m_events.fileStarted)
+        m_events.fileStarted(plan.at(index).calcName, index + 1, plan.size());
+}
+
+TransferOutcome TransferRunner::move(const TransferPlan &plan, int index)
+{
+    const TransferPlan::Item &item = plan.at(index);
+    if (plan.direction() == TransferPlan::Direction::Upload && !item.sha256.isEmpty())
+        return sendChecked(plan, index);
+    begin(plan, index);
+    bool done = false;
+    int size = int(item.size);
+    switch (plan.direction()) {
+    case TransferPlan::Direction::Upload:
+        done = m_link.uploadFile(item.localPath, item.calcName, &size);
+        break;
+    case TransferPlan::Direction::Download:
+        done = m_link.downloadFile(item.calcName, size, plan.folder());
+        break;
+    case TransferPlan::Direction::Delete:
+        done = m_link.deleteFile(fileInfOf(item.calcName, item.size));
+        break;
+    }
+    if (!done)
+        return failed(m_link.errorString());
+    TransferOutcome outcome;
+    outcome.status = TransferOutcome::Status::Done;
+    outcome.size = size;
+    return outcome;
+}
+
+// Read as any upload is, so a file swapped for a FIFO since it was checked is
+// refused rather than waited on; sent only while it is what was checked. Its
+// transfer begins once the check has passed.
+TransferOutcome TransferRunner::sendChecked(const TransferPlan &plan, int index)
+{
+    const TransferPlan::Item &item = plan.at(index);
+    QByteArray content;
+    const UploadFile::Result read
+        = UploadFile::read(item.localPath, CVivuRuza::maxUploadSize, content);
+    QString problem;
+    if (read == UploadFile::Result::NotRegular)
+        problem = QStringLiteral("%1 is not a regular file any more; it was not sent.");
+    else if (read != UploadFile::Result::Ok || content.size() != item.size
+        || BackupManifest::sha256(content) != item.sha256)
+        problem = QStringLiteral("%1 changed since it was checked; it was not sent.");
+    if (!problem.isEmpty()) {
+        problem = problem.arg(item.shown);
+        if (m_events.problem)
+            m_events.problem(problem, QString());
+        return failed(problem);
+    }
+    begin(plan, index);
+    if (!m_link.sendFile(fileInfOf(item.calcName, content.size()), content))
+        return failed(m_link.errorString());
+    TransferOutcome outcome;
+    outcome.status = TransferOutcome::Status::Done;
+    outcome.size = content.size();
+    return outcome;
+}
+
+TransferOutcome TransferRunner::failed(const QString &text) const
+{
+    TransferOutcome outcome;
+    outcome.status = TransferOutcome::Status::Failed;
+    outcome.text = text;
+    return outcome;
+}
+
+// A calculator that stopped answering will not answer the next file either;
+// asking would cost another wait limit per file and risk taking its late
+// reply for the next one's. Once the thread was asked to stop, nothing more
+// may start.
+void TransferRunner::giveUp(const TransferPlan &plan, int from, QList<TransferOutcome> &outcomes)
+{
+    QStringList names;
+    for (int i = from; i < plan.size(); ++i) {
+        if (!plan.at(i).skip)
+            names.append(label(plan, plan.at(i)));
+    }
+    const bool stopped = interrupted();
+    QString text;
+    if (!names.isEmpty())
+        text = stopped ? interruptedText(verbOf(plan.direction()), names)
+                       : givenUpText(verbOf(plan.direction()), names);
+    for (int i = from; i < plan.size(); ++i) {
+        TransferOutcome outcome;
+        outcome.status
+            = plan.at(i).skip ? TransferOutcome::Status::Skipped : TransferOutcome::Status::GivenUp;
+        if (!plan.at(i).skip)
+            outcome.text = text;
+        outcomes.append(outcome);
+    }
+    if (text.isEmpty() || !m_events.problem)
+        return;
+    // A batch stopped on purpose needs no advice.
+    m_events.problem(text,
+        stopped ? QString()
+                : ErrorMeaning::line(QString(), m_link.devName(), ErrorMeaning::noAnswer()));
+}
+
+bool TransferRunner::interrupted()
+{
+    return QThread::currentThread()->isInterruptionRequested();
+}
+
+QString TransferRunner::label(const TransferPlan &plan, const TransferPlan::Item &item) const
+{
+    if (m_label)
+        return m_label(item);
+    return QFileInfo(
+        plan.direction() == TransferPlan::Direction::Upload ? item.localPath : item.calcName)
+        .fileName();
+}
+
+QString TransferRunner::givenUpText(const QString &what, const QStringList &names)
+{
+    return QStringLiteral("The calculator stopped answering, so these files were not %1: %2.")
+        .arg(what, names.join(QStringLiteral(", ")));
+}
+
+QString TransferRunner::interruptedText(const QString &what, const QStringList &names)
+{
+    return QStringLiteral("Interrupted, so these files were not %1: %2.")
+        .arg(what, names.join(QStringLiteral(", ")));
+}

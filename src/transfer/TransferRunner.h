@@ -1,0 +1,55 @@
+#ifndef TRANSFERRUNNER_H
+#define TRANSFERRUNNER_H
+
+#include "TransferEvents.h"
+#include "TransferOutcome.h"
+#include "TransferPlan.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class CVivuRuza;
+
+// Runs a plan over one open link, one file at a time, in the link's thread.
+// Success is what the link's commands return and a failure's text what the
+// link last told. A calculator that stopped answering is not asked for the
+// next file, nothing more starts once the thread is asked to stop, and the
+// rest of the batch is given up in one report.
+class TransferRunner
+{
+public:
+    using Label = std::function<QString(const TransferPlan::Item &)>;
+
+    TransferRunner(CVivuRuza &link, TransferEvents events = TransferEvents());
+
+    // How the report of files given up names each; by default the local
+    // file's name for uploads, the calculator's name otherwise.
+    void setLabel(Label label) { m_label = std::move(label); }
+
+    // One outcome per item of the plan, in its order.
+    QList<TransferOutcome> run(const TransferPlan &plan);
+
+    // "copied", "sent" or "deleted", and the names given up.
+    static QString givenUpText(const QString &what, const QStringList &names);
+    static QString interruptedText(const QString &what, const QStringList &names);
+    // The thread was asked to stop (the program or its window is closing).
+    static bool interrupted();
+
+private:
+    void begin(const TransferPlan &plan, int index);
+    TransferOutcome move(const TransferPlan &plan, int index);
+    TransferOutcome sendChecked(const TransferPlan &plan, int index);
+    TransferOutcome failed(const QString &text) const;
+    // Every item from this one on, but the skipped ones, is given up.
+    void giveUp(const TransferPlan &plan, int from, QList<TransferOutcome> &outcomes);
+    QString label(const TransferPlan &plan, const TransferPlan::Item &item) const;
+
+    CVivuRuza &m_link;
+    TransferEvents m_events;
+    Label m_label;
+};
+
+#endif // TRANSFERRUNNER_H
