@@ -2,6 +2,7 @@
 // docs/: where focus is, and the dark palette. Not a test; run under a
 // display (xvfb-run), see docs/window.md.
 #include "CalcSimulator.h"
+#include "ClassroomFiles.h"
 #include "DarkPalette.h"
 #include "FrameCodec.h"
 #include "WindowDriver.h"
@@ -33,9 +34,7 @@ int main(int argc, char **argv)
 
     CalcSimulator calc;
     calc.setName(QStringLiteral("Vori X1"));
-    calc.setFiles({ { QStringLiteral("MAIN.py"), QByteArray("print('hello')\n") },
-        { QStringLiteral("QUAD.py"), QByteArray(1800, 'q') },
-        { QStringLiteral("NOTES.txt"), QByteArray("Exam on Friday\n") } });
+    calc.setFiles(classroomFiles());
     CalcSimulator lab;
     lab.setName(QStringLiteral("Vori X1 Lab"));
     lab.setFiles({ { QStringLiteral("LAB1.py"), QByteArray("temps = [81.2, 74.9]\n") },

@@ -74,6 +74,7 @@ private:
     QUrl writeLocal(const QString &name, const QByteArray &content);
     QString transferLine() const;
     QStringList noticesShown() const;
+    bool clickSecondCalculator();
 
     int m_firstWait = 0;
     int m_furtherWait = 0;
@@ -478,6 +479,22 @@ void TestWindowFeedback::progressAndOutcome()
     QTRY_VERIFY(!m_driver->session().property("isBusy").toBool());
 }
 
+// A click on the list's second row, as a user picks a calculator.
+bool TestWindowFeedback::clickSecondCalculator()
+{
+    auto *list = qobject_cast<QQuickItem *>(m_driver->byId("fileListView"));
+    QQuickItem *row = nullptr;
+    if (!QTest::qWaitFor([&] {
+            return QMetaObject::invokeMethod(list, "itemAt", Q_RETURN_ARG(QQuickItem *, row),
+                       Q_ARG(qreal, 5), Q_ARG(qreal, 60))
+                && row;
+        }))
+        return false;
+    const QPointF centre = row->mapToScene(QPointF(row->width() / 2, row->height() / 2));
+    QTest::mouseClick(m_driver->window(), Qt::LeftButton, Qt::NoModifier, centre.toPoint());
+    return true;
+}
+
 // Row numbers of one calculator's files name other files on another.
 void TestWindowFeedback::selectionClearedForAnotherCalculator()
 {
@@ -486,13 +503,7 @@ void TestWindowFeedback::selectionClearedForAnotherCalculator()
     m_driver->selectRows({ 0, 2 });
     QCOMPARE(m_driver->selectedCount(), 2);
 
-    auto *list = qobject_cast<QQuickItem *>(m_driver->byId("fileListView"));
-    QQuickItem *row = nullptr;
-    QTRY_VERIFY(QMetaObject::invokeMethod(list, "itemAt", Q_RETURN_ARG(QQuickItem *, row),
-                    Q_ARG(qreal, 5), Q_ARG(qreal, 60))
-        && row);
-    const QPointF centre = row->mapToScene(QPointF(row->width() / 2, row->height() / 2));
-    QTest::mouseClick(m_driver->window(), Qt::LeftButton, Qt::NoModifier, centre.toPoint());
+    QVERIFY(clickSecondCalculator());
     QTRY_COMPARE(m_driver->shell().calcModel().currentIndex(), 1);
     QCOMPARE(m_driver->selectedCount(), 0);
     QTRY_COMPARE(m_driver->read("tableView", "rowCount").toInt(), 1);
@@ -533,13 +544,7 @@ void TestWindowFeedback::unplugKeepsCurrentShown()
     const QStringList paths = { m_calc->portPath(), desk.portPath(), m_lab->portPath() };
     QVERIFY(m_driver->attach(paths, calculatorFiles.size()));
 
-    auto *list = qobject_cast<QQuickItem *>(m_driver->byId("fileListView"));
-    QQuickItem *row = nullptr;
-    QTRY_VERIFY(QMetaObject::invokeMethod(list, "itemAt", Q_RETURN_ARG(QQuickItem *, row),
-                    Q_ARG(qreal, 5), Q_ARG(qreal, 60))
-        && row);
-    const QPointF centre = row->mapToScene(QPointF(row->width() / 2, row->height() / 2));
-    QTest::mouseClick(m_driver->window(), Qt::LeftButton, Qt::NoModifier, centre.toPoint());
+    QVERIFY(clickSecondCalculator());
     QTRY_COMPARE(m_driver->read("tableView", "rowCount").toInt(), 2);
     m_driver->selectRows({ 0, 1 });
 

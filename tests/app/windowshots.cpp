@@ -3,6 +3,7 @@
 // demo's two calculators.
 // Not a test; run under a display (xvfb-run), see docs/window.md.
 #include "CalcSimulator.h"
+#include "ClassroomFiles.h"
 #include "FrameCodec.h"
 #include "WindowDriver.h"
 
@@ -16,19 +17,6 @@
 
 #include <memory>
 #include <vector>
-
-namespace {
-
-using FileList = QList<QPair<QString, QByteArray>>;
-
-FileList classroomFiles()
-{
-    return { { QStringLiteral("MAIN.py"), QByteArray("print('hello')\n") },
-        { QStringLiteral("QUAD.py"), QByteArray(1800, 'q') },
-        { QStringLiteral("NOTES.txt"), QByteArray("Exam on Friday\n") } };
-}
-
-} // namespace
 
 int main(int argc, char **argv)
 {

@@ -82,6 +82,17 @@ public:
         }
     }
     QString seen() const { return m_seen; }
+    // Starts vuvectl with its questions and answers on this terminal, as a
+    // person at a terminal runs it; false when no terminal could be made.
+    bool start(QProcess &process, const QStringList &args) const
+    {
+        if (m_path.isEmpty())
+            return false;
+        process.setStandardInputFile(m_path);
+        process.setStandardErrorFile(m_path);
+        process.start(QStringLiteral(VUVECTL_PATH), args);
+        return true;
+    }
 
 private:
     int m_master = -1;
@@ -628,11 +639,8 @@ private slots:
         m_sim->setFiles(onCalc);
 
         Terminal terminal;
-        QVERIFY(!terminal.path().isEmpty());
         QProcess p;
-        p.setStandardInputFile(terminal.path());
-        p.setStandardErrorFile(terminal.path());
-        p.start(QStringLiteral(VUVECTL_PATH), args);
+        QVERIFY(terminal.start(p, args));
         for (int i = 0; i < answers.size(); ++i) {
             QVERIFY2(terminal.waitFor(QStringLiteral("[y]es/[n]o/[a]ll/none?"), i + 1),
                 qPrintable(terminal.seen()));
@@ -921,13 +929,10 @@ private slots:
         m_sim->setFiles({ { QStringLiteral("MAIN.py"), "changed" } });
 
         Terminal terminal;
-        QVERIFY(!terminal.path().isEmpty());
         QProcess p;
-        p.setStandardInputFile(terminal.path());
-        p.setStandardErrorFile(terminal.path());
-        p.start(QStringLiteral(VUVECTL_PATH),
+        QVERIFY(terminal.start(p,
             { QStringLiteral("--port"), m_sim->portPath(), QStringLiteral("--timeout"),
-                QStringLiteral("1000"), QStringLiteral("restore"), folder.path() });
+                QStringLiteral("1000"), QStringLiteral("restore"), folder.path() }));
         QVERIFY2(terminal.waitFor(QStringLiteral("[y]es/[n]o/[a]ll/none?")),
             qPrintable(terminal.seen()));
         const QString main = folder.filePath(QStringLiteral("MAIN.py"));
@@ -1396,13 +1401,10 @@ private slots:
         writeFile(dir.filePath(QStringLiteral("B.py")), "new");
         m_sim->setFiles({ { QStringLiteral("A.py"), "calculator" } });
         Terminal terminal;
-        QVERIFY(!terminal.path().isEmpty());
         QProcess p;
-        p.setStandardInputFile(terminal.path());
-        p.setStandardErrorFile(terminal.path());
-        p.start(QStringLiteral(VUVECTL_PATH),
+        QVERIFY(terminal.start(p,
             { QStringLiteral("--port"), m_sim->portPath(), QStringLiteral("put"),
-                dir.filePath(QStringLiteral("A.py")), dir.filePath(QStringLiteral("B.py")) });
+                dir.filePath(QStringLiteral("A.py")), dir.filePath(QStringLiteral("B.py")) }));
         QVERIFY2(terminal.waitFor(QStringLiteral("[y]es/[n]o/[a]ll/none?")),
             qPrintable(terminal.seen()));
         ::kill(pid_t(p.processId()), SIGINT);
