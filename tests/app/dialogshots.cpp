@@ -3,12 +3,16 @@
 // refused send, the rename dialog at its limit and the About box. Not a
 // test; run under a display (xvfb-run), see docs/window.md.
 #include "CalcSimulator.h"
+#include "ClassroomFiles.h"
 #include "FrameCodec.h"
 #include "WindowDriver.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QImage>
+#include <QPixmap>
 #include <QQuickWindow>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -19,19 +23,29 @@ using VivuRuza::calcMsg;
 namespace {
 
 // The toolkit's own dialogs are windows of their own: the one with this title.
-QQuickWindow *windowTitled(const QString &title)
+QWindow *windowTitled(const QString &title)
 {
     for (QWindow *window : QGuiApplication::topLevelWindows()) {
         if (window->isVisible() && window->title() == title)
-            return qobject_cast<QQuickWindow *>(window);
+            return window;
     }
     return nullptr;
 }
 
-bool shootWindow(QQuickWindow *window, const QString &path)
+// A widget dialog draws nothing a Qt Quick grab sees: the screen shows it.
+QImage grab(QWindow *window)
+{
+    if (!window)
+        return QImage();
+    if (auto *quick = qobject_cast<QQuickWindow *>(window))
+        return quick->grabWindow();
+    return window->screen()->grabWindow(window->winId()).toImage();
+}
+
+bool shootWindow(QWindow *window, const QString &path)
 {
     QTest::qWait(300);
-    const QImage image = window ? window->grabWindow() : QImage();
+    const QImage image = grab(window);
     if (image.isNull() || !image.save(path)) {
         std::fprintf(stderr, "could not save %s\n", qPrintable(path));
         return false;
@@ -60,7 +74,9 @@ QUrl writeLocal(const QTemporaryDir &folder, const QString &name, const QByteArr
 int main(int argc, char **argv)
 {
     AppShell::prepareApplication();
-    QGuiApplication app(argc, argv);
+    // The app is a QApplication: its choosers and message boxes are the
+    // toolkit's widget dialogs, and the pictures show what a user sees.
+    QApplication app(argc, argv);
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     if (!QDir().mkpath(out))
         return 1;
@@ -69,9 +85,7 @@ int main(int argc, char **argv)
 
     CalcSimulator calc;
     calc.setName(QStringLiteral("Vori X1"));
-    calc.setFiles({ { QStringLiteral("MAIN.py"), QByteArray("print('hello')\n") },
-        { QStringLiteral("QUAD.py"), QByteArray(1800, 'q') },
-        { QStringLiteral("NOTES.txt"), QByteArray("Exam on Friday\n") } });
+    calc.setFiles(classroomFiles());
     if (!local.isValid() || !calc.start())
         return 1;
 
@@ -114,7 +128,7 @@ int main(int argc, char **argv)
     // A send the calculator refuses for want of memory.
     calc.setRefusal(calcMsg::SEND_FILE, calcMsg::MEMORY_ERROR, 0, QString());
     driver.drop({ writeLocal(local, QStringLiteral("HELLO.py"), "print('hello')\n") });
-    QQuickWindow *error = nullptr;
+    QWindow *error = nullptr;
     if (!QTest::qWaitFor([&] { return (error = windowTitled(QStringLiteral("Error"))); })
         || !shootWindow(error, out + QStringLiteral("/dialog-error.png")))
         return 1;
