@@ -1,32 +1,22 @@
 #include "CVivuRuza.h"
 
 #include "CalcFileName.h"
+#include "DownloadFile.h"
 #include "LinkLog.h"
 #include "PortProblem.h"
+#include "ReplyParser.h"
 #include "UploadFile.h"
-#include "WholeFile.h"
 #include "serializeData.pb.h"
-
-#include <google/protobuf/descriptor.h>
-#include <google/protobuf/stubs/logging.h>
 
 #include <QBitArray>
 #include <QDir>
-#include <QFile>
 #include <QMetaType>
 #include <QSerialPort>
 #include <QSerialPortInfo>
-#include <QTemporaryDir>
 
 #include <cmath>
 #include <cstring>
 #include <limits>
-
-#ifdef Q_OS_UNIX
-#include <cstdio>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 using VivuRuza::calcMsg;
 
@@ -48,110 +38,9 @@ void registerTypes()
 {
     static const bool done = [] {
         qRegisterMetaType<QPair<QString, int>>("QPair<QString,int>");
-        // A reply with a broken string is reported to the user as malformed;
-        // the runtime's own complaint on stderr would only repeat it.
-        google::protobuf::SetLogHandler(nullptr);
         return true;
     }();
     Q_UNUSED(done);
-}
-
-// Every number must fit the field it is read into: protobuf cuts a varint too
-// large for an int32 field to its low bits without a word, which would turn
-// a file of 4 GiB and 3 bytes into one of 3 bytes. Known fields must also
-// come in their own wire type; the parser would set those aside silently.
-// Walks the wire bytes in place: it runs for every frame of a transfer.
-bool readVarint(const uchar *&p, const uchar *end, quint64 &value)
-{
-    value = 0;
-    for (int shift = 0; shift < 64 && p < end; shift += 7) {
-        const uchar b = *p++;
-        value |= quint64(b & 0x7F) << shift;
-        if (!(b & 0x80))
-            return true;
-    }
-    return false;
-}
-
-bool numbersFit(
-    const google::protobuf::Descriptor *type, const uchar *p, const uchar *end, int depth = 0)
-{
-    using Field = google::protobuf::FieldDescriptor;
-    if (depth > 4)
-        return false;
-    while (p < end) {
-        quint64 tag = 0;
-        if (!readVarint(p, end, tag))
-            return false;
-        const int wireType = int(tag & 7);
-        const Field *known = tag >> 3 <= quint64(std::numeric_limits<int>::max())
-            ? type->FindFieldByNumber(int(tag >> 3))
-            : nullptr;
-        const Field::Type fieldType = known ? known->type() : Field::Type(0);
-        const bool number
-            = known && (fieldType == Field::TYPE_INT32 || fieldType == Field::TYPE_ENUM);
-        switch (wireType) {
-        case 0: {
-            quint64 value = 0;
-            if (!readVarint(p, end, value))
-                return false;
-            if (known && !number)
-                return false;
-            if (number
-                && (qint64(value) < std::numeric_limits<qint32>::min()
-                    || qint64(value) > std::numeric_limits<qint32>::max()))
-                return false;
-            break;
-        }
-        case 2: {
-            quint64 length = 0;
-            if (!readVarint(p, end, length) || length > quint64(end - p) || number)
-                return false;
-            if (known && fieldType == Field::TYPE_MESSAGE
-                && !numbersFit(known->message_type(), p, p + length, depth + 1))
-                return false;
-            p += length;
-            break;
-        }
-        case 1:
-        case 5: {
-            const int width = wireType == 1 ? 8 : 4;
-            if (known || end - p < width)
-                return false;
-            p += width;
-            break;
-        }
-        default:
-            return false;
-        }
-    }
-    return true;
-}
-
-// Strict: a reply is used only when all of it parses, strings as UTF-8 and
-// numbers within their fields.
-bool parseWhole(calcMsg &msg, const QByteArray &payload)
-{
-    msg.Clear();
-    return msg.ParseFromArray(payload.constData(), payload.size())
-        && numbersFit(calcMsg::descriptor(), reinterpret_cast<const uchar *>(payload.constData()),
-            reinterpret_cast<const uchar *>(payload.constData()) + payload.size());
-}
-
-// Replies that answer only other requests than the one made: read first
-// after an opening, they are an earlier request's reply that came late.
-bool answersAnotherRequest(int type)
-{
-    return type == calcMsg::SEND_FILES_NUM || type == calcMsg::SEND_FILE_INF
-        || type == calcMsg::SUCCESS || type == calcMsg::FRAME;
-}
-
-// Any reply of a type we know, or with a text or number, is the calculator's
-// word on the request; only one with neither is out of step with us.
-bool isRefusal(const calcMsg &reply)
-{
-    return (reply.type() != calcMsg::NONE && calcMsg::msgType_IsValid(reply.type()))
-        || !reply.errorstr().empty() || reply.errornum() != 0;
 }
 
 // Trace lines name the port: links to several calculators trace at once.
@@ -210,68 +99,9 @@ CVivuRuza::CVivuRuza(QIODevice *device, QObject *parent)
 
 CVivuRuza::~CVivuRuza() = default;
 
-CVivuRuza::PortRecord CVivuRuza::portRecord(const QSerialPortInfo &info)
-{
-    PortRecord r;
-    r.portName = info.portName();
-    r.hasVendorIdentifier = info.hasVendorIdentifier();
-    r.vendorIdentifier = info.vendorIdentifier();
-    r.hasProductIdentifier = info.hasProductIdentifier();
-    r.productIdentifier = info.productIdentifier();
-    return r;
-}
-
-bool CVivuRuza::isCalcPort(const PortRecord &port, bool dropTtyPrefix)
-{
-    if (!port.hasVendorIdentifier || port.vendorIdentifier != calcVendorId)
-        return false;
-    if (!port.hasProductIdentifier || port.productIdentifier != calcProductId)
-        return false;
-    return !(dropTtyPrefix && port.portName.startsWith(QLatin1String("tty")));
-}
-
-bool CVivuRuza::usbDevicePresent(const QString &usbDevicesFolder)
-{
-    auto readId = [](const QString &path) {
-        QFile f(path);
-        if (!f.open(QIODevice::ReadOnly))
-            return -1;
-        bool ok = false;
-        const int id = f.readLine(16).trimmed().toInt(&ok, 16);
-        return ok ? id : -1;
-    };
-    const QDir folder(usbDevicesFolder);
-    const QStringList entries = folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-    for (const QString &entry : entries) {
-        const QString device = folder.filePath(entry);
-        if (readId(device + QLatin1String("/idVendor")) == calcVendorId
-            && readId(device + QLatin1String("/idProduct")) == calcProductId)
-            return true;
-    }
-    return false;
-}
-
 QList<QSerialPortInfo> CVivuRuza::calcPorts()
 {
-#ifdef Q_OS_MACOS
-    const bool dropTty = true;
-#else
-    const bool dropTty = false;
-#endif
-    QList<QSerialPortInfo> result;
-#ifdef Q_OS_LINUX
-    // Polling runs every second, and listing every serial port through udev
-    // costs milliseconds each time; a glance at the USB devices tells first
-    // whether a calculator can be among them at all.
-    if (!usbDevicePresent(QStringLiteral("/sys/bus/usb/devices")))
-        return result;
-#endif
-    const auto ports = QSerialPortInfo::availablePorts();
-    for (const QSerialPortInfo &info : ports) {
-        if (isCalcPort(portRecord(info), dropTty))
-            result.append(info);
-    }
-    return result;
+    return PortListing::calcPorts();
 }
 
 bool CVivuRuza::openPort(const QSerialPortInfo &portInfo)
@@ -431,7 +261,7 @@ bool CVivuRuza::receive(calcMsg &msg, QByteArray &buffer)
 {
     if (!readFrame(buffer))
         return false;
-    const bool whole = parseWhole(msg, buffer);
+    const bool whole = ReplyParser::parse(buffer, msg);
     traceReply(port, msg, buffer.size(), whole);
     if (whole)
         return true;
@@ -490,7 +320,7 @@ bool CVivuRuza::getDeviceInf()
     if (!request(msg, buffer, 1))
         return false;
     if (msg.type() != calcMsg::SEND_DEVICE_INF || !msg.has_devinf()) {
-        m_answeredLate = answersAnotherRequest(msg.type());
+        m_answeredLate = ReplyParser::answersAnotherRequest(msg.type());
         return false;
     }
     const VivuRuza::deviceInf &inf = msg.devinf();
@@ -577,7 +407,7 @@ bool CVivuRuza::listFiles(QList<QPair<QString, int>> &list)
             m_skipped.clear();
             return false;
         }
-        const bool whole = parseWhole(msg, buffer);
+        const bool whole = ReplyParser::parse(buffer, msg);
         traceReply(port, msg, buffer.size(), whole);
         if (whole && msg.type() != calcMsg::SEND_FILE_INF) {
             reportWrongReply(msg);
@@ -645,7 +475,7 @@ bool CVivuRuza::fetchFile(const VivuRuza::fileInf &file, QByteArray &content)
         if (!receive(msg, buffer))
             return false;
         if (msg.type() != calcMsg::FRAME) {
-            if (isRefusal(msg))
+            if (ReplyParser::isRefusal(msg))
                 reportRefusal(msg);
             else
                 reportWrongReply(msg);
@@ -659,14 +489,15 @@ bool CVivuRuza::fetchFile(const VivuRuza::fileInf &file, QByteArray &content)
         }
         const qint64 offset = qint64(k) * chunkSize;
         const qint64 expected = qMin<qint64>(chunkSize, size - offset);
-        if (frame.data_size() < 1 || frame.size() != expected
-            || qint64(frame.data(0).size()) < expected) {
+        const ReplyParser::FrameFill fill = ReplyParser::frameFill(frame);
+        if (fill == ReplyParser::FrameFill::Missing || frame.size() != expected
+            || fill == ReplyParser::FrameFill::Short) {
             reportCode(calcMsg::DATASIZE_INVALID);
             return false;
         }
         // Bytes beyond what the frame announces belong nowhere; cutting them
         // off would pass a garbled frame for a good one.
-        if (frame.data_size() > 1 || qint64(frame.data(0).size()) > expected) {
+        if (fill == ReplyParser::FrameFill::Extra) {
             reportMalformed(calcMsg::DATASIZE_INVALID);
             return false;
         }
@@ -680,61 +511,12 @@ bool CVivuRuza::fetchFile(const VivuRuza::fileInf &file, QByteArray &content)
     return true;
 }
 
-bool CVivuRuza::isSafeLocalName(const QString &name)
-{
-    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..")
-        && !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'))
-        && !name.contains(QChar(0));
-}
-
-// The file is written into a private folder of ours inside the destination and
-// then renamed over the final name: a rename replaces whatever is there, a
-// planted link included, and never writes through it.
-bool CVivuRuza::writeLocalFile(const QString &destFolder, const QString &name,
-    const QByteArray &content, QString &stagingFolder)
-{
-    const QString path = destFolder + QLatin1Char('/') + name;
-    const QFileInfo existing(path);
-    if (existing.isDir() && !existing.isSymLink())
-        return false;
-    if (stagingFolder.isEmpty()) {
-        QTemporaryDir staging(destFolder + QStringLiteral("/.vuve-download-XXXXXX"));
-        if (!staging.isValid())
-            return false;
-        staging.setAutoRemove(false);
-        stagingFolder = staging.path();
-    }
-    const QString staged = stagingFolder + QLatin1Char('/') + name;
-    if (!WholeFile::write(staged, content)) {
-        QFile::remove(staged);
-        return false;
-    }
-#ifdef Q_OS_UNIX
-    // The staged file has the mode the umask gives a new file. A file of ours
-    // that it replaces keeps its mode, as writing it in place would; a link or
-    // another user's file planted under the name hands nothing on.
-    struct stat replaced;
-    if (::lstat(QFile::encodeName(path).constData(), &replaced) == 0 && S_ISREG(replaced.st_mode)
-        && replaced.st_uid == ::geteuid())
-        ::chmod(QFile::encodeName(staged).constData(), replaced.st_mode & 0777);
-    if (std::rename(QFile::encodeName(staged).constData(), QFile::encodeName(path).constData())
-        == 0)
-        return true;
-#else
-    QFile::remove(path);
-    if (QFile::rename(staged, path))
-        return true;
-#endif
-    QFile::remove(staged);
-    return false;
-}
-
 // Written aside and renamed into place: a failed download never replaces a
 // file that was there.
 bool CVivuRuza::downloadFile(const QString &name, int size, const QString &destFolder)
 {
     m_errorString.clear();
-    if (!isSafeLocalName(name)) {
+    if (!DownloadFile::isSafeName(name)) {
         errorCode = calcMsg::NONE_ERROR;
         onError(QStringLiteral("The calculator's file name \"%1\" is not a safe file name; "
                                "the file was not copied.")
@@ -744,11 +526,7 @@ bool CVivuRuza::downloadFile(const QString &name, int size, const QString &destF
     QByteArray content;
     if (!fetchFile(fileInfOf(name, size), content))
         return false;
-    QString staging;
-    const bool written = writeLocalFile(destFolder, name, content, staging);
-    if (!staging.isEmpty())
-        QDir().rmdir(staging);
-    if (!written) {
+    if (!DownloadFile::write(destFolder, name, content)) {
         errorCode = calcMsg::WRITE_ERROR;
         onError(QStringLiteral("File %1 can't be written to %2.")
                     .arg(name, QDir::toNativeSeparators(destFolder)));

@@ -1,8 +1,10 @@
 #ifndef CVIVURUZA_H
 #define CVIVURUZA_H
 
+#include "DownloadFile.h"
 #include "ErrorMeaning.h"
 #include "FrameCodec.h"
+#include "PortListing.h"
 
 #include <QList>
 #include <QObject>
@@ -30,18 +32,10 @@ class CVivuRuza : public QObject
 {
     Q_OBJECT
 public:
-    // What the port filter needs to know of an enumerated port.
-    struct PortRecord
-    {
-        QString portName;
-        bool hasVendorIdentifier = false;
-        quint16 vendorIdentifier = 0;
-        bool hasProductIdentifier = false;
-        quint16 productIdentifier = 0;
-    };
+    using PortRecord = PortListing::PortRecord;
 
-    static constexpr quint16 calcVendorId = 0x0483;
-    static constexpr quint16 calcProductId = 0x5740;
+    static constexpr quint16 calcVendorId = PortListing::calcVendorId;
+    static constexpr quint16 calcProductId = PortListing::calcProductId;
     static constexpr int maxUploadSize = 1048576;
     static constexpr int maxDownloadSize = 64 * 1048576;
     static constexpr int defaultChunkSize = 512;
@@ -60,14 +54,20 @@ public:
     CVivuRuza(QIODevice *device, QObject *parent = nullptr);
     ~CVivuRuza() override;
 
+    // Recognising calculators among the serial ports is PortListing's.
     static QList<QSerialPortInfo> calcPorts();
-    // macOS lists every device twice, as tty.* and cu.*; only there is the
-    // "tty" prefix a duplicate to drop.
-    static bool isCalcPort(const PortRecord &port, bool dropTtyPrefix);
-    static PortRecord portRecord(const QSerialPortInfo &info);
-    // Whether a USB device with the calculator's identifiers is attached, read
-    // from a sysfs folder of USB devices (each with idVendor and idProduct).
-    static bool usbDevicePresent(const QString &usbDevicesFolder);
+    static bool isCalcPort(const PortRecord &port, bool dropTtyPrefix)
+    {
+        return PortListing::isCalcPort(port, dropTtyPrefix);
+    }
+    static PortRecord portRecord(const QSerialPortInfo &info)
+    {
+        return PortListing::portRecord(info);
+    }
+    static bool usbDevicePresent(const QString &usbDevicesFolder)
+    {
+        return PortListing::usbDevicePresent(usbDevicesFolder);
+    }
 
     bool openPort(const QSerialPortInfo &portInfo);
     bool openPort(const QString &systemLocation);
@@ -101,8 +101,8 @@ public:
         m_progress = std::move(handler);
     }
 
-    // A name from the calculator that would land outside the destination folder.
-    static bool isSafeLocalName(const QString &name);
+    // A name from the calculator that stays inside the destination folder.
+    static bool isSafeLocalName(const QString &name) { return DownloadFile::isSafeName(name); }
 
     // Like getFilesInf, but tells a failed listing (false, reported through
     // onError) from an empty calculator (true, empty list).
@@ -154,8 +154,6 @@ private:
     void reportText(int code, const QString &text);
     void reportMalformed(int code);
     bool filesNum(qint64 &count);
-    bool writeLocalFile(const QString &destFolder, const QString &name, const QByteArray &content,
-        QString &stagingFolder);
     bool accepted(int type, const VivuRuza::fileInf &file, VivuRuza::calcMsg &msg,
         QByteArray &buffer, const QString &fallback = QString());
     bool send(const VivuRuza::calcMsg &msg, QByteArray &buffer);
