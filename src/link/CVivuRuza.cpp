@@ -3,6 +3,7 @@
 #include "CalcFileName.h"
 #include "DownloadFile.h"
 #include "LinkLog.h"
+#include "MessageExchange.h"
 #include "PortProblem.h"
 #include "ReplyParser.h"
 #include "UploadFile.h"
@@ -16,15 +17,10 @@
 
 #include <cmath>
 #include <cstring>
-#include <limits>
 
 using VivuRuza::calcMsg;
 
 namespace {
-// A late reply's frame comes in one go; this much silence after it means it
-// is over.
-constexpr int lateReplyQuietMs = 50;
-
 VivuRuza::fileInf fileInfOf(const QString &name, int size)
 {
     VivuRuza::fileInf inf;
@@ -43,12 +39,6 @@ void registerTypes()
     Q_UNUSED(done);
 }
 
-// Trace lines name the port: links to several calculators trace at once.
-QByteArray traceLabel(const QSharedPointer<QSerialPort> &port)
-{
-    return port ? port->portName().toUtf8() : QByteArray("device");
-}
-
 // One event a line: texts from the device may hold line breaks.
 QByteArray traced(const QString &text)
 {
@@ -58,20 +48,6 @@ QByteArray traced(const QString &text)
             c = QLatin1Char('?');
     }
     return line.toUtf8();
-}
-
-QByteArray typeName(int type)
-{
-    return calcMsg::msgType_IsValid(type)
-        ? QByteArray::fromStdString(calcMsg::msgType_Name(calcMsg::msgType(type)))
-        : "type " + QByteArray::number(type);
-}
-
-// The type and size only: a frame's content is the user's file.
-void traceReply(const QSharedPointer<QSerialPort> &port, const calcMsg &reply, int size, bool whole)
-{
-    qCDebug(LinkLog, "%s: reply %s, %d bytes", traceLabel(port).constData(),
-        whole ? typeName(reply.type()).constData() : "malformed", size);
 }
 } // namespace
 
@@ -93,7 +69,7 @@ CVivuRuza::CVivuRuza(QIODevice *device, QObject *parent)
     : QObject(parent)
 {
     registerTypes();
-    m_codec.setDevice(device);
+    m_exchange.setDevice(device, "device");
     getDeviceInf();
 }
 
@@ -117,17 +93,18 @@ bool CVivuRuza::openPort(const QString &systemLocation)
     port = QSharedPointer<QSerialPort>::create();
     port->setPortName(systemLocation);
     chunkSize = defaultChunkSize;
-    m_codec.setDevice(port.data());
+    // Trace lines name the port: links to several calculators trace at once.
+    m_exchange.setDevice(port.data(), port->portName().toUtf8());
     if (!port->isOpen() && !port->open(QIODevice::ReadWrite)) {
         if (!systemLocation.isEmpty()) {
-            qCDebug(LinkLog, "%s: not opened: %s", traceLabel(port).constData(),
+            qCDebug(LinkLog, "%s: not opened: %s", m_exchange.label().constData(),
                 qUtf8Printable(port->errorString()));
             m_portError = PortProblem::openFailure(systemLocation, port->error());
         }
         return false;
     }
     // Whatever the device sent before anyone asked belongs to no request.
-    m_codec.discardInput();
+    m_exchange.codec().discardInput();
     const int before = errorCode;
     if (getDeviceInf())
         return true;
@@ -142,20 +119,17 @@ bool CVivuRuza::openPort(const QString &systemLocation)
 
 bool CVivuRuza::writeFrame(QByteArray &payload)
 {
-    return m_codec.writeFrame(payload);
+    return m_exchange.codec().writeFrame(payload);
 }
 
 bool CVivuRuza::readFrame(QByteArray &buffer)
 {
-    // The device may announce any positive chunk size; twice that must not
-    // overflow (the codec caps the quantum anyway).
-    const qint64 quantum = 2 * qint64(chunkSize);
-    return m_codec.readFrame(buffer, int(qMin<qint64>(quantum, std::numeric_limits<int>::max())));
+    return m_exchange.readFrame(buffer);
 }
 
 bool CVivuRuza::matchMarker(char byte)
 {
-    return m_codec.matchMarker(byte);
+    return m_exchange.codec().matchMarker(byte);
 }
 
 void CVivuRuza::onError(QString errorText)
@@ -175,7 +149,7 @@ void CVivuRuza::onError(QString errorText)
     m_errorString = errorText;
     m_detail = m_nextDetail;
     m_nextDetail.clear();
-    qCDebug(LinkLog, "%s: error %d: %s%s%s", traceLabel(port).constData(), errorCode,
+    qCDebug(LinkLog, "%s: error %d: %s%s%s", m_exchange.label().constData(), errorCode,
         traced(errorText).constData(), m_detail.isEmpty() ? "" : " / ",
         traced(m_detail).constData());
     emit errorNotify(errorText);
@@ -241,72 +215,12 @@ void CVivuRuza::reportWrongReply(const calcMsg &reply, const QString &fallback)
         return;
     }
     reportText(calcMsg::UNSPECIFITED_ERROR,
-        QStringLiteral("The calculator sent an unexpected reply (%1).").arg(m_asked));
-}
-
-bool CVivuRuza::send(const calcMsg &msg, QByteArray &buffer)
-{
-    const size_t size = msg.ByteSizeLong();
-    if (size > size_t(FrameCodec::maxPayload))
-        return false;
-    buffer.resize(int(size));
-    msg.SerializeToArray(buffer.data(), int(size));
-    const bool written = writeFrame(buffer);
-    qCDebug(LinkLog, "%s: request %s, %d bytes%s", traceLabel(port).constData(),
-        typeName(msg.type()).constData(), int(size), written ? "" : ", not written");
-    return written;
-}
-
-bool CVivuRuza::receive(calcMsg &msg, QByteArray &buffer)
-{
-    if (!readFrame(buffer))
-        return false;
-    const bool whole = ReplyParser::parse(buffer, msg);
-    traceReply(port, msg, buffer.size(), whole);
-    if (whole)
-        return true;
-    msg.Clear();
-    reportMalformed(calcMsg::UNSPECIFITED_ERROR);
-    return false;
+        QStringLiteral("The calculator sent an unexpected reply (%1).").arg(m_exchange.asked()));
 }
 
 void CVivuRuza::reportMalformed(int code)
 {
-    reportText(code, QStringLiteral("The calculator sent a malformed reply (%1).").arg(m_asked));
-}
-
-bool CVivuRuza::request(calcMsg &msg, QByteArray &buffer, qint64 expectedFrames)
-{
-    // A thread asked to stop starts no new exchange: the calculator would
-    // still carry out the request (a deletion, say) that nobody waits for.
-    if (FrameCodec::stopRequested()) {
-        reportText(calcMsg::CONNECTION_ERROR, FrameCodec::stoppedText());
-        return false;
-    }
-    beginRequest(expectedFrames);
-    return send(msg, buffer) && receive(msg, buffer);
-}
-
-void CVivuRuza::beginRequest(qint64 expectedFrames)
-{
-    if (m_replyOwed) {
-        m_replyOwed = false;
-        m_codec.drainLateReply(FrameCodec::firstWaitMs(), lateReplyQuietMs);
-    }
-    m_codec.discardInput();
-    m_codec.startCommand(expectedFrames);
-}
-
-// A message within a command whose first request went out: a port that
-// refuses it now has gone away, and the reply we would wait for will not come.
-bool CVivuRuza::sendFollowUp(const calcMsg &msg, QByteArray &buffer)
-{
-    if (send(msg, buffer))
-        return true;
-    const QString text = m_codec.timedOut() ? FrameCodec::timeoutText() : FrameCodec::closedText();
-    explainLostLine(text);
-    reportText(calcMsg::CONNECTION_ERROR, text);
-    return false;
+    reportText(code, m_exchange.malformedText());
 }
 
 bool CVivuRuza::getDeviceInf()
@@ -314,10 +228,9 @@ bool CVivuRuza::getDeviceInf()
     calcMsg msg;
     QByteArray buffer;
     msg.set_type(calcMsg::GET_DEVICE_INF);
-    m_asked = QStringLiteral("device information");
     m_answeredLate = false;
     beginAbout(ErrorMeaning::Action::Other, QString());
-    if (!request(msg, buffer, 1))
+    if (!m_exchange.request(msg, buffer, QStringLiteral("device information"), 1))
         return false;
     if (msg.type() != calcMsg::SEND_DEVICE_INF || !msg.has_devinf()) {
         m_answeredLate = ReplyParser::answersAnotherRequest(msg.type());
@@ -332,7 +245,7 @@ bool CVivuRuza::getDeviceInf()
     // every download's frame count meaningless.
     chunkSize = inf.maxchunksize() > 0 ? inf.maxchunksize() : defaultChunkSize;
     qCDebug(LinkLog, "%s: device \"%s\", hv %s, fv %s, pv %s, chunk %d",
-        traceLabel(port).constData(), traced(Name).constData(), traced(HV).constData(),
+        m_exchange.label().constData(), traced(Name).constData(), traced(HV).constData(),
         traced(FV).constData(), traced(PV).constData(), chunkSize);
     return true;
 }
@@ -351,9 +264,8 @@ bool CVivuRuza::filesNum(qint64 &count)
     calcMsg msg;
     QByteArray buffer;
     msg.set_type(calcMsg::GET_FILES_NUM);
-    m_asked = QStringLiteral("number of files");
     beginAbout(ErrorMeaning::Action::Other, QString());
-    if (!request(msg, buffer, 1))
+    if (!m_exchange.request(msg, buffer, QStringLiteral("number of files"), 1))
         return false;
     if (msg.type() != calcMsg::SEND_FILES_NUM) {
         reportWrongReply(msg);
@@ -394,21 +306,20 @@ bool CVivuRuza::listFiles(QList<QPair<QString, int>> &list)
     calcMsg msg;
     QByteArray buffer;
     msg.set_type(calcMsg::GET_FILES_INF);
-    m_asked = QStringLiteral("file list");
-    beginRequest(n);
-    if (!sendFollowUp(msg, buffer))
+    m_exchange.begin(QStringLiteral("file list"), n);
+    if (!m_exchange.sendFollowUp(msg, buffer))
         return false;
     calcMsg ack;
     ack.set_type(calcMsg::SUCCESS);
     list.reserve(int(n));
     for (qint64 i = 0; i < n; ++i) {
-        if (!readFrame(buffer)) {
+        const MessageExchange::Reply reply = m_exchange.read(msg, buffer);
+        if (reply == MessageExchange::Reply::Lost) {
             list.clear();
             m_skipped.clear();
             return false;
         }
-        const bool whole = ReplyParser::parse(buffer, msg);
-        traceReply(port, msg, buffer.size(), whole);
+        const bool whole = reply == MessageExchange::Reply::Whole;
         if (whole && msg.type() != calcMsg::SEND_FILE_INF) {
             reportWrongReply(msg);
             list.clear();
@@ -423,7 +334,7 @@ bool CVivuRuza::listFiles(QList<QPair<QString, int>> &list)
                                             "its file list; that file is left out.")
                                  .arg(i + 1)
                                  .arg(n));
-        if (i != n - 1 && !sendFollowUp(ack, buffer)) {
+        if (i != n - 1 && !m_exchange.sendFollowUp(ack, buffer)) {
             list.clear();
             m_skipped.clear();
             return false;
@@ -460,10 +371,10 @@ bool CVivuRuza::fetchFile(const VivuRuza::fileInf &file, QByteArray &content)
     QByteArray buffer;
     msg.set_type(calcMsg::GET_FILE);
     *msg.mutable_finf() = file;
-    m_asked = QStringLiteral("content of %1").arg(QString::fromStdString(file.name()));
     const int count = int(std::ceil(double(size) / double(chunkSize)));
-    beginRequest(count);
-    if (!send(msg, buffer))
+    m_exchange.begin(
+        QStringLiteral("content of %1").arg(QString::fromStdString(file.name())), count);
+    if (!m_exchange.send(msg, buffer))
         return false;
 
     content.resize(int(size));
@@ -472,7 +383,7 @@ bool CVivuRuza::fetchFile(const VivuRuza::fileInf &file, QByteArray &content)
     ack.set_type(calcMsg::SUCCESS);
     qint64 done = 0;
     for (int i = 0; i < count; ++i) {
-        if (!receive(msg, buffer))
+        if (!m_exchange.receive(msg, buffer))
             return false;
         if (msg.type() != calcMsg::FRAME) {
             if (ReplyParser::isRefusal(msg))
@@ -505,7 +416,7 @@ bool CVivuRuza::fetchFile(const VivuRuza::fileInf &file, QByteArray &content)
         seen.setBit(k);
         done += expected;
         progress(done, size);
-        if (i != count - 1 && !sendFollowUp(ack, buffer))
+        if (i != count - 1 && !m_exchange.sendFollowUp(ack, buffer))
             return false;
     }
     return true;
@@ -576,7 +487,7 @@ bool CVivuRuza::sendFile(const VivuRuza::fileInf &file, const QByteArray &conten
         frame->add_data(content.constData() + offset, size_t(n));
         ++k;
         offset += chunk;
-        if (!sendFollowUp(msg, buffer) || !receive(msg, buffer))
+        if (!m_exchange.sendFollowUp(msg, buffer) || !m_exchange.receive(msg, buffer))
             return false;
         // Only SUCCESS accepts a frame; anything else may mean it was lost.
         if (msg.type() != calcMsg::SUCCESS) {
@@ -644,14 +555,14 @@ bool CVivuRuza::accepted(int type, const VivuRuza::fileInf &file, calcMsg &msg, 
     msg.set_type(calcMsg::msgType(type));
     *msg.mutable_finf() = file;
     const QString name = QString::fromStdString(file.name());
-    m_asked = type == calcMsg::SEND_FILE ? QStringLiteral("sending %1").arg(name)
-                                         : QStringLiteral("deleting %1").arg(name);
+    const QString asked = type == calcMsg::SEND_FILE ? QStringLiteral("sending %1").arg(name)
+                                                     : QStringLiteral("deleting %1").arg(name);
     beginAbout(
         type == calcMsg::SEND_FILE ? ErrorMeaning::Action::Send : ErrorMeaning::Action::Delete,
         name);
     const qint64 frames
         = type == calcMsg::SEND_FILE ? 1 + qint64(file.size()) / qMax(1, uploadChunk()) + 1 : 1;
-    if (!request(msg, buffer, frames))
+    if (!m_exchange.request(msg, buffer, asked, frames))
         return false;
     if (msg.type() != calcMsg::SUCCESS) {
         reportRefusal(msg, fallback);
@@ -676,9 +587,9 @@ bool CVivuRuza::changeName(const QString &newName)
     QByteArray buffer;
     msg.set_type(calcMsg::CHANGE_NAME);
     msg.set_devname(newName.toStdString());
-    m_asked = QStringLiteral("renaming");
     beginAbout(ErrorMeaning::Action::Other, QString());
-    if (!request(msg, buffer, 1) || msg.type() != calcMsg::SUCCESS)
+    if (!m_exchange.request(msg, buffer, QStringLiteral("renaming"), 1)
+        || msg.type() != calcMsg::SUCCESS)
         return false;
     Name = newName;
     return true;

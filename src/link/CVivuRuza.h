@@ -4,6 +4,7 @@
 #include "DownloadFile.h"
 #include "ErrorMeaning.h"
 #include "FrameCodec.h"
+#include "MessageExchange.h"
 #include "PortListing.h"
 
 #include <QList>
@@ -117,7 +118,7 @@ public:
     // The last command lost the line: a reply did not come in time (it may
     // still come; the next request waits for it first) or the port closed.
     // Asking again for the next file of a batch would only wait again.
-    bool lineLost() const { return m_replyOwed; }
+    bool lineLost() const { return m_exchange.lineLost(); }
     // The bytes of file content one upload frame carries with this calculator.
     int uploadChunk() const { return qMin(chunkSize, maxFrameContent); }
     // Of the last errorNotify: which file and calculator, what the failure
@@ -145,19 +146,12 @@ public slots:
     void onError(QString errorText = QString());
 
 private:
-    // A new request: stale input dropped, the command's time started, the
-    // message sent and its reply read whole.
-    bool request(VivuRuza::calcMsg &msg, QByteArray &buffer, qint64 expectedFrames);
-    void beginRequest(qint64 expectedFrames);
-    bool sendFollowUp(const VivuRuza::calcMsg &msg, QByteArray &buffer);
     void reportWrongReply(const VivuRuza::calcMsg &reply, const QString &fallback = QString());
     void reportText(int code, const QString &text);
     void reportMalformed(int code);
     bool filesNum(qint64 &count);
     bool accepted(int type, const VivuRuza::fileInf &file, VivuRuza::calcMsg &msg,
         QByteArray &buffer, const QString &fallback = QString());
-    bool send(const VivuRuza::calcMsg &msg, QByteArray &buffer);
-    bool receive(VivuRuza::calcMsg &msg, QByteArray &buffer);
     void reportRefusal(const VivuRuza::calcMsg &reply, const QString &fallback = QString());
     void reportCode(int code);
     bool fetchFile(const VivuRuza::fileInf &file, QByteArray &content);
@@ -172,18 +166,15 @@ private:
     void explainCode(int code);
     void explainLostLine(const QString &text);
 
-    FrameCodec m_codec { nullptr, [this](int code, const QString &text) {
-                            errorCode = code;
-                            m_replyOwed = true;
-                            explainLostLine(text);
-                            onError(text);
-                        } };
+    // Every failure on the line: the codec's, a reply that does not parse, a
+    // port that went away within a command.
+    MessageExchange m_exchange { chunkSize, [this](int code, const QString &text) {
+                                    errorCode = code;
+                                    explainLostLine(text);
+                                    onError(text);
+                                } };
     std::function<void(qint64, qint64)> m_progress;
     QString m_portError;
-    // A reply did not come in time and may still be on its way.
-    bool m_replyOwed = false;
-    // What the request in progress asked for, to name it when its reply is bad.
-    QString m_asked;
     QStringList m_skipped;
     // The device information was answered with another request's reply.
     bool m_answeredLate = false;
