@@ -108,6 +108,9 @@ public:
     // Like getFilesInf, but tells a failed listing (false, reported through
     // onError) from an empty calculator (true, empty list).
     bool listFiles(QList<QPair<QString, int>> &files);
+    // Like getFile, but tells a failed download (false, reported through
+    // onError; content is not to be used) from an empty file (true).
+    bool fetchFile(const VivuRuza::fileInf &file, QByteArray &content);
     // The entries the last listing left out because they did not parse, one
     // sentence each; not reported through onError, since how to tell of an
     // incomplete list is the caller's to decide.
@@ -154,7 +157,6 @@ private:
         QByteArray &buffer, const QString &fallback = QString());
     void reportRefusal(const VivuRuza::calcMsg &reply, const QString &fallback = QString());
     void reportCode(int code);
-    bool fetchFile(const VivuRuza::fileInf &file, QByteArray &content);
     void progress(qint64 done, qint64 total)
     {
         if (m_progress)

@@ -636,6 +636,53 @@ private slots:
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("HAVE.py"))));
     }
 
+    // A command's bool says whether it worked and errorString why not, as its
+    // one report told; a command that succeeds, or fails without a word,
+    // leaves no reason of an earlier one behind.
+    void errorStringKeepsLastReason()
+    {
+        sim->setFiles({ qMakePair(QStringLiteral("HAVE.py"), QByteArray("x")),
+            qMakePair(QStringLiteral("EMPTY.py"), QByteArray()) });
+        sim->setRefusal(calcMsg::DELETE_FILE, calcMsg::NONE_ERROR, 0, QStringLiteral("Locked"));
+        auto link = openLink();
+        QVERIFY(link);
+        QSignalSpy errors(link.get(), &CVivuRuza::errorNotify);
+        QVERIFY(link->errorString().isEmpty());
+
+        VivuRuza::fileInf have;
+        have.set_name("HAVE.py");
+        have.set_size(1);
+        QVERIFY(!link->deleteFile(have));
+        QCOMPARE(errors.count(), 1);
+        QCOMPARE(link->errorString(), QStringLiteral("Locked"));
+
+        VivuRuza::fileInf gone;
+        gone.set_name("GONE.py");
+        gone.set_size(4);
+        QByteArray content;
+        QVERIFY(!link->fetchFile(gone, content));
+        QCOMPARE(errors.count(), 2);
+        QCOMPARE(link->errorString(), errors.at(1).at(0).toString());
+
+        // An empty file is no failure, though getFile gives the same bytes.
+        VivuRuza::fileInf empty;
+        empty.set_name("EMPTY.py");
+        empty.set_size(0);
+        QVERIFY(link->fetchFile(empty, content));
+        QVERIFY(content.isEmpty());
+        QVERIFY(link->errorString().isEmpty());
+
+        QVERIFY(!link->deleteFile(have));
+        QVERIFY(link->changeName(QStringLiteral("Renamed")));
+        QVERIFY(link->errorString().isEmpty());
+        QCOMPARE(errors.count(), 3);
+
+        // A port that never opened fails every command without a word.
+        CVivuRuza closed { QString() };
+        QVERIFY(!closed.deleteFile(have));
+        QVERIFY(closed.errorString().isEmpty());
+    }
+
     void deleteFiles()
     {
         sim->setFiles({ qMakePair(QStringLiteral("A.py"), QByteArray("1")),
