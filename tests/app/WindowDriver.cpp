@@ -60,9 +60,12 @@ bool WindowDriver::start()
     return m_window && QTest::qWaitForWindowExposed(m_window);
 }
 
+// What the document's components hold is named by its id as object name.
 QObject *WindowDriver::byId(const char *id) const
 {
     QObject *object = qmlContext(m_window)->contextProperty(QLatin1String(id)).value<QObject *>();
+    if (!object)
+        object = m_window->findChild<QObject *>(QLatin1String(id));
     if (!object)
         qWarning("no object with the id %s", id);
     return object;
@@ -226,7 +229,9 @@ int WindowDriver::foldersShown() const
         auto *quick = qobject_cast<QQuickWindow *>(window);
         if (!quick)
             continue;
-        for (QObject *view : quick->contentItem()->findChildren<QObject *>()) {
+        // A chooser inside one of the document's components is the
+        // window's, not its content item's.
+        for (QObject *view : quick->findChildren<QObject *>()) {
             auto *model = view->property("model").value<QObject *>();
             if (!model || !model->inherits("QQuickFolderListModel"))
                 continue;

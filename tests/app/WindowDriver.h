@@ -34,6 +34,7 @@ public:
     CVivuRuzaSession &session() { return m_shell->session(); }
     QQuickWindow *window() const { return m_window; }
 
+    // An id of the document, or of an element one of its components holds.
     QObject *byId(const char *id) const;
     QObject *byName(const char *objectName) const;
     QVariant read(QObject *object, const char *property) const;

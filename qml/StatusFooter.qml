@@ -1,0 +1,51 @@
+import QtQuick 2.12
+import QtQuick.Controls 2.5
+import QtQuick.Layouts 1.3
+
+// The status bar, named by the status line: a screen reader hears each new
+// status as the name changes. The label itself is plain text to the
+// toolkit, whatever role it is given.
+RowLayout {
+    spacing: 8
+    Accessible.role: Accessible.StatusBar
+    Accessible.name: statusLine.text
+
+    Label {
+        id: statusLine
+        objectName: "statusLine"
+        Layout.leftMargin: 6
+        text: calcSession.statusLineText
+        textFormat: Text.PlainText
+    }
+
+    // Beside the status line, which keeps what the session and the entries
+    // write into it.
+    Label {
+        id: transferLine
+        objectName: "transferLine"
+        Layout.fillWidth: true
+        horizontalAlignment: Text.AlignRight
+        Layout.rightMargin: transferBar.visible ? 0 : 6
+        elide: Text.ElideMiddle
+        text: calcSession.transfer.running ? calcSession.transfer.text : calcSession.transfer.outcome
+        // File and calculator names come from the device: never markup.
+        textFormat: Text.PlainText
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text
+    }
+
+    ProgressBar {
+        id: transferBar
+        objectName: "transferBar"
+        Layout.preferredWidth: 160
+        Layout.rightMargin: 6
+        visible: calcSession.transfer.running
+        from: 0
+        to: 1
+        value: calcSession.transfer.bytesTotal > 0 ? calcSession.transfer.bytesDone / calcSession.transfer.bytesTotal : 0
+        Accessible.name: "Transfer progress"
+        Accessible.description: transferLine.text
+        // A screen reader hears only what is on screen.
+        Accessible.ignored: !visible
+    }
+}
