@@ -39,16 +39,6 @@ void registerTypes()
     Q_UNUSED(done);
 }
 
-// One event a line: texts from the device may hold line breaks.
-QByteArray traced(const QString &text)
-{
-    QString line = text;
-    for (QChar &c : line) {
-        if (c.category() == QChar::Other_Control)
-            c = QLatin1Char('?');
-    }
-    return line.toUtf8();
-}
 } // namespace
 
 CVivuRuza::CVivuRuza(const QSerialPortInfo &portInfo, QObject *parent)

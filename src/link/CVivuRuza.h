@@ -148,6 +148,10 @@ signals:
 public slots:
     void onError(QString errorText = QString());
 
+public:
+    // How the trace names this link's port.
+    QByteArray traceLabel() const { return m_exchange.label(); }
+
 private:
     void reportWrongReply(const VivuRuza::calcMsg &reply, const QString &fallback = QString());
     void reportText(int code, const QString &text);

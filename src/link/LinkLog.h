@@ -8,4 +8,11 @@
 // switched on, e.g. QT_LOGGING_RULES="vuve.link.debug=true".
 Q_DECLARE_LOGGING_CATEGORY(LinkLog)
 
+class QByteArray;
+class QString;
+
+// A text for a trace line: names and texts from the device may hold line
+// breaks, which would forge lines of their own.
+QByteArray traced(const QString &text);
+
 #endif // LINKLOG_H

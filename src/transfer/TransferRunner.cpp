@@ -3,6 +3,7 @@
 #include "BackupManifest.h"
 #include "CVivuRuza.h"
 #include "ErrorMeaning.h"
+#include "TransferLog.h"
 #include "UploadFile.h"
 #include "serializeData.pb.h"
 
@@ -40,6 +41,7 @@ TransferRunner::TransferRunner(CVivuRuza &link, TransferEvents events)
 
 QList<TransferOutcome> TransferRunner::run(const TransferPlan &plan)
 {
+    TransferTrace::plan(m_link.traceLabel(), plan);
     QList<TransferOutcome> outcomes;
     const int count = plan.size();
     for (int i = 0; i < count; ++i) {
@@ -63,6 +65,7 @@ QList<TransferOutcome> TransferRunner::run(const TransferPlan &plan)
             break;
         }
     }
+    TransferTrace::outcomes(m_link.traceLabel(), plan, outcomes);
     return outcomes;
 }
 

@@ -119,6 +119,23 @@ private slots:
 
         const QStringList lines = tracedLines();
         QVERIFY(lines.contains(QStringLiteral("vuve.session: simA: send started, 1 files")));
+        // The plan's decision and the file's outcome, by name and size.
+        // Batch lines name the port as the link's lines do.
+        const QString size = QString::number(content.size());
+        const QStringList batch = lines.filter(QStringLiteral("vuve.transfer: "));
+        QCOMPARE(batch.size(), 3);
+        QVERIFY2(batch.at(0).contains(QRegularExpression(
+                     QStringLiteral("^vuve\\.transfer: \\S+: upload of 1 files$"))),
+            qPrintable(batch.at(0)));
+        QVERIFY2(batch.at(1).contains(QRegularExpression(
+                     QStringLiteral("^vuve\\.transfer: \\S+: 1: \\S*PROG\\.txt as PROG\\.txt, "
+                                    "%1 bytes, planned$")
+                         .arg(size))),
+            qPrintable(batch.at(1)));
+        QVERIFY2(
+            batch.at(2).contains(QRegularExpression(
+                QStringLiteral("^vuve\\.transfer: \\S+: 1: PROG\\.txt done, %1 bytes$").arg(size))),
+            qPrintable(batch.at(2)));
         QCOMPARE(
             lines.filter(QRegularExpression(QStringLiteral(": request FRAME, \\d+ bytes$"))).size(),
             3);

@@ -140,8 +140,17 @@ private slots:
             sent.filter(QRegularExpression(QStringLiteral(": request FRAME, \\d+ bytes$"))).size(),
             3);
         QCOMPARE(sent.filter(QStringLiteral(": reply SUCCESS, 2 bytes")).size(), 4);
+        const QString portName = m_sim->portPath().mid(QStringLiteral("/dev/").size());
+        const QString batch = QStringLiteral("vuve.transfer: ") + portName + QStringLiteral(": ");
         for (const QString &line : sent)
-            QVERIFY2(line.startsWith(port), qPrintable(line));
+            QVERIFY2(line.startsWith(port) || line.startsWith(batch), qPrintable(line));
+        // The batch's plan and the file's outcome, traced for the same port.
+        QVERIFY2(sent.contains(batch + QStringLiteral("upload of 1 files")), qPrintable(put.err));
+        QVERIFY2(sent.filter(QRegularExpression(QStringLiteral("^vuve\\.transfer: \\S+: 1: "
+                                                               "CANARY\\.txt done, \\d+ bytes$")))
+                     .size()
+                == 1,
+            qPrintable(put.err));
 
         const QStringList fetched = traceLines(get.err);
         QCOMPARE(
