@@ -7,6 +7,7 @@
 #include "FrameCodec.h"
 #include "LocalFiles.h"
 #include "ScriptedDevice.h"
+#include "protocol/HandMadeProtobuf.h"
 #include "serializeData.pb.h"
 
 #include <QDir>
@@ -29,32 +30,9 @@
 using VivuRuza::calcMsg;
 using FileList = QList<QPair<QString, int>>;
 
+using namespace HandMadeProtobuf;
+
 namespace {
-
-// Hand-made protobuf, so that replies can carry what the generated code
-// would never write: broken strings and numbers too large for their field.
-QByteArray varint(quint64 v)
-{
-    QByteArray out;
-    do {
-        uchar b = v & 0x7F;
-        v >>= 7;
-        if (v)
-            b |= 0x80;
-        out.append(char(b));
-    } while (v);
-    return out;
-}
-
-QByteArray field(int number, quint64 value)
-{
-    return varint(quint64(number) << 3) + varint(value);
-}
-
-QByteArray field(int number, const QByteArray &bytes)
-{
-    return varint((quint64(number) << 3) | 2) + varint(quint64(bytes.size())) + bytes;
-}
 
 QByteArray frame(const QByteArray &payload)
 {

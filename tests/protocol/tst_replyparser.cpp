@@ -1,4 +1,5 @@
 #include "ReplyParser.h"
+#include "protocol/HandMadeProtobuf.h"
 #include "serializeData.pb.h"
 
 #include <QtTest>
@@ -7,38 +8,9 @@ using VivuRuza::calcMsg;
 using Fill = ReplyParser::FrameFill;
 Q_DECLARE_METATYPE(ReplyParser::FrameFill)
 
+using namespace HandMadeProtobuf;
+
 namespace {
-
-// Hand-made protobuf, so that payloads can carry what the generated code
-// would never write: broken strings, numbers too large for their field,
-// fields in the wrong wire type.
-QByteArray varint(quint64 v)
-{
-    QByteArray out;
-    do {
-        uchar b = v & 0x7F;
-        v >>= 7;
-        if (v)
-            b |= 0x80;
-        out.append(char(b));
-    } while (v);
-    return out;
-}
-
-QByteArray tag(int number, int wireType)
-{
-    return varint((quint64(number) << 3) | quint64(wireType));
-}
-
-QByteArray field(int number, quint64 value)
-{
-    return tag(number, 0) + varint(value);
-}
-
-QByteArray field(int number, const QByteArray &bytes)
-{
-    return tag(number, 2) + varint(quint64(bytes.size())) + bytes;
-}
 
 QByteArray typed(int type)
 {
