@@ -20,7 +20,6 @@ Rectangle {
 
         ListView {
             id: fileListView
-            enabled: !calcSession.isBusy
             width: parent.width
             spacing: 5
             model: calcModel

@@ -48,4 +48,17 @@ RowLayout {
         // A screen reader hears only what is on screen.
         Accessible.ignored: !visible
     }
+
+    // Stops the job the line shows after the frame in transfer; Esc does too.
+    Button {
+        id: cancelButton
+        objectName: "cancelButton"
+        Layout.rightMargin: 6
+        visible: calcSession.transfer.running
+        text: qsTr("Cancel")
+        Accessible.name: text
+        Accessible.description: qsTr("Esc")
+        Accessible.ignored: !visible
+        onClicked: calcSession.cancelTransfer()
+    }
 }

@@ -278,6 +278,15 @@ ApplicationWindow {
         onActivated: changeNameMenuItem.triggered()
     }
 
+    // Cancel of the job the progress line shows; dialogs open take Esc first.
+    Shortcut {
+        id: cancelKey
+        objectName: "cancelKey"
+        sequence: "Esc"
+        enabled: calcSession.transfer.running
+        onActivated: calcSession.cancelTransfer()
+    }
+
     // The desktop's colours, light or dark, wherever the window gives none;
     // the style alone would keep its own light ones.
     SystemPalette {

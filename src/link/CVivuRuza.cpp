@@ -347,6 +347,7 @@ QByteArray CVivuRuza::getFile(const VivuRuza::fileInf &file)
 bool CVivuRuza::fetchFile(const VivuRuza::fileInf &file, QByteArray &content)
 {
     content.clear();
+    m_cancelled = false;
     const qint64 size = file.size();
     beginAbout(ErrorMeaning::Action::Copy, QString::fromStdString(file.name()));
     if (size == 0)
@@ -406,6 +407,12 @@ bool CVivuRuza::fetchFile(const VivuRuza::fileInf &file, QByteArray &content)
         seen.setBit(k);
         done += expected;
         progress(done, size);
+        // Stopped before the acknowledgement: no reply is owed, so the next
+        // request finds the line in step.
+        if (i != count - 1 && cancelAsked()) {
+            m_cancelled = true;
+            return false;
+        }
         if (i != count - 1 && !m_exchange.sendFollowUp(ack, buffer))
             return false;
     }
@@ -417,6 +424,7 @@ bool CVivuRuza::fetchFile(const VivuRuza::fileInf &file, QByteArray &content)
 bool CVivuRuza::downloadFile(const QString &name, int size, const QString &destFolder)
 {
     m_errorString.clear();
+    m_cancelled = false;
     if (!DownloadFile::isSafeName(name)) {
         errorCode = calcMsg::NONE_ERROR;
         onError(QStringLiteral("The calculator's file name \"%1\" is not a safe file name; "
@@ -455,6 +463,7 @@ bool CVivuRuza::sendFile(const VivuRuza::fileInf &file, const QByteArray &conten
 {
     calcMsg msg;
     QByteArray buffer;
+    m_cancelled = false;
     if (!accepted(calcMsg::SEND_FILE, file, msg, buffer, QStringLiteral("File can't be sent.")))
         return false;
     if (content.isEmpty())
@@ -487,12 +496,19 @@ bool CVivuRuza::sendFile(const VivuRuza::fileInf &file, const QByteArray &conten
         progress(qMin(offset, total), total);
         if (offset > total)
             return true;
+        // After a frame the calculator accepted: its reply is read, so the
+        // line stays in step for whatever is asked next.
+        if (cancelAsked()) {
+            m_cancelled = true;
+            return false;
+        }
     }
 }
 
 bool CVivuRuza::uploadFile(const QString &localPath, const QString &calcName, int *sentSize)
 {
     m_errorString.clear();
+    m_cancelled = false;
     if (sentSize)
         *sentSize = 0;
     const QString shown = QDir::toNativeSeparators(localPath);

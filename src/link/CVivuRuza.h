@@ -102,6 +102,14 @@ public:
         m_progress = std::move(handler);
     }
 
+    // Asked between the frames of a file in transfer, from the link's thread;
+    // true stops the transfer there without a report, and cancelled() tells.
+    // An empty function: never stop.
+    void setCancelCheck(std::function<bool()> check) { m_cancelCheck = std::move(check); }
+    bool cancelAsked() const { return m_cancelCheck && m_cancelCheck(); }
+    // The last file transfer stopped because cancelAsked() said so.
+    bool cancelled() const { return m_cancelled; }
+
     // A name from the calculator that stays inside the destination folder.
     static bool isSafeLocalName(const QString &name) { return DownloadFile::isSafeName(name); }
 
@@ -180,6 +188,8 @@ private:
                                     onError(text);
                                 } };
     std::function<void(qint64, qint64)> m_progress;
+    std::function<bool()> m_cancelCheck;
+    bool m_cancelled = false;
     QString m_portError;
     QStringList m_skipped;
     // The device information was answered with another request's reply.

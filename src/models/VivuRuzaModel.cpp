@@ -95,3 +95,12 @@ void VivuRuzaModel::insertCalc(int row, const QString &name)
         ++curIndex;
     emit indexOrSizeChange(curIndex);
 }
+
+void VivuRuzaModel::setNameAt(int row, const QString &name)
+{
+    if (row < 0 || row >= names.size())
+        return;
+    names[row] = name;
+    const QModelIndex changed = createIndex(row, 0);
+    emit dataChanged(changed, changed, {});
+}

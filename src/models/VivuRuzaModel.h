@@ -34,6 +34,8 @@ public:
     // As addCalc, at this row (clamped to the rows there are); the current
     // calculator stays current, though its row moves down.
     void insertCalc(int row, const QString &name);
+    // A calculator's new name at its row, current or not.
+    void setNameAt(int row, const QString &name);
 
 signals:
     void indexOrSizeChange(int newIndex);

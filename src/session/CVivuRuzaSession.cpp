@@ -118,6 +118,7 @@ void CVivuRuzaSession::onIndexChange(int newIndex)
     CVoriWorker *worker = currentWorker();
     if (worker)
         fileModel->setFiles(worker->filesList);
+    refreshBusy();
     if (worker != m_shown.data()) {
         m_shown = worker;
         m_transfer->clearOutcome();
@@ -254,11 +255,23 @@ void CVivuRuzaSession::endReading(CVoriWorker *worker)
         m_doctor->report(port, worker->notice);
 }
 
-// Connected once per worker; the window starts one job at a time.
+// Connected once per worker. Calculators work side by side; the progress
+// line follows the send or download started last.
 void CVivuRuzaSession::watchTransfers(CVoriWorker *worker)
 {
-    connect(worker, &CVoriWorker::progress, m_transfer, &TransferProgress::update);
-    connect(worker, &CVoriWorker::transferred, m_transfer, &TransferProgress::finish);
+    connect(worker, &CVoriWorker::progress, m_transfer,
+        [this, worker](int number, int count, const QString &name, qint64 done, qint64 total) {
+            if (m_transferWorker == worker)
+                m_transfer->update(number, count, name, done, total);
+        });
+    connect(worker, &CVoriWorker::jobCancelled, m_transfer, [this, worker](const QString &partial) {
+        if (m_transferWorker == worker)
+            m_transfer->cancelled(partial);
+    });
+    connect(worker, &CVoriWorker::transferred, m_transfer, [this, worker](int done, int count) {
+        if (m_transferWorker == worker)
+            m_transfer->finish(done, count);
+    });
 }
 
 bool CVivuRuzaSession::isCurrentCalcBusy() const
@@ -307,8 +320,14 @@ void CVivuRuzaSession::onFileSend(QPair<QString, int> file)
         fileModel->addOrUpdateFile(file);
 }
 
+// The calculator renamed need not be the current one any more.
 void CVivuRuzaSession::onDevNameChange()
 {
+    auto *renamed = qobject_cast<CVoriWorker *>(sender());
+    if (renamed && calcModel) {
+        calcModel->setNameAt(workers.indexOf(renamed), renamed->name);
+        return;
+    }
     if (CVoriWorker *worker = currentWorker()) {
         if (calcModel)
             calcModel->setCurrentName(worker->name);
@@ -319,6 +338,10 @@ void CVivuRuzaSession::onFilesListChange()
 {
     CVoriWorker *worker = currentWorker();
     if (!worker || !fileModel)
+        return;
+    // Another calculator's job ended: the list shown has not changed.
+    auto *changed = qobject_cast<CVoriWorker *>(sender());
+    if (changed && changed != worker)
         return;
     fileModel->clearFiles();
     fileModel->setFiles(worker->filesList);
@@ -522,6 +545,7 @@ void CVivuRuzaSession::sendFiles()
     if (!worker)
         return;
     worker->toCalcFiles = toCalcFiles;
+    m_transferWorker = worker;
     m_transfer->start(TransferProgress::Kind::Send,
         worker->name.isEmpty() ? QStringLiteral("the calculator") : worker->name,
         toCalcFiles.size(), m_sendSkipped);
@@ -539,6 +563,7 @@ QList<QUrl> CVivuRuzaSession::downloadsFiles()
         return urls;
     worker->files = fromCalcFiles;
     worker->destFolder = destFolder;
+    m_transferWorker = worker;
     m_transfer->start(m_copying ? TransferProgress::Kind::Copy : TransferProgress::Kind::Download,
         destFolder, fromCalcFiles.size(), m_downloadSkipped);
     startJob(worker, &CVoriWorker::getFiles, nullptr);
@@ -574,19 +599,20 @@ void CVivuRuzaSession::startJob(CVoriWorker *worker, JobSlot job, RefreshSlot re
     qCDebug(SessionLog, "%s: %s started, %d files", qUtf8Printable(worker->portInfo.portName()),
         jobName(job),
         int(job == &CVoriWorker::sendFiles ? worker->toCalcFiles.size() : worker->files.size()));
+    worker->clearCancel();
     auto *thread = new QThread;
     worker->moveToThread(thread);
 
     Job record;
     record.thread = thread;
-    connect(thread, &QThread::started, this, &CVivuRuzaSession::onIAmBusy);
+    connect(thread, &QThread::started, this, &CVivuRuzaSession::jobStateChange);
     connect(thread, &QThread::started, worker, job);
     if (refresh)
         record.refresh = connect(worker, &CVoriWorker::finished, this, refresh);
     record.quit = connect(worker, &CVoriWorker::finished, thread, &QThread::quit);
-    // Ahead of onIAmNotBusy: once isBusy turns false the worker takes a new job.
+    // Ahead of the busy change: once isBusy turns false the worker takes a new job.
     connect(thread, &QThread::finished, this, [this, worker] { endJob(worker); });
-    connect(thread, &QThread::finished, this, &CVivuRuzaSession::onIAmNotBusy);
+    connect(thread, &QThread::finished, this, &CVivuRuzaSession::jobStateChange);
     connect(thread, &QThread::finished, thread, &QObject::deleteLater);
     m_jobs.insert(worker, record);
 
@@ -605,4 +631,45 @@ void CVivuRuzaSession::endJob(CVoriWorker *worker)
     qCDebug(SessionLog, "%s: job ended", qUtf8Printable(worker->portInfo.portName()));
     if (!workers.contains(worker))
         delete worker;
+}
+
+void CVivuRuzaSession::refreshBusy()
+{
+    const bool busy = isCurrentCalcBusy();
+    if (busy == isBusy)
+        return;
+    isBusy = busy;
+    emit isBusyChange();
+}
+
+bool CVivuRuzaSession::canCancelTransfer() const
+{
+    CVoriWorker *worker = m_transferWorker.data();
+    return worker && m_jobs.contains(worker) && m_transfer->running() && !worker->cancelRequested();
+}
+
+void CVivuRuzaSession::cancelTransfer()
+{
+    if (!canCancelTransfer())
+        return;
+    qCDebug(SessionLog, "%s: cancel asked", qUtf8Printable(m_transferWorker->portInfo.portName()));
+    m_transferWorker->cancel();
+}
+
+// Told at every job's start and end, whichever calculator it runs on, so a
+// watcher of isBusyChange learns of each.
+void CVivuRuzaSession::jobStateChange()
+{
+    isBusy = isCurrentCalcBusy();
+    emit isBusyChange();
+}
+
+int CVivuRuzaSession::runningJobs() const
+{
+    int count = 0;
+    for (auto it = m_jobs.cbegin(); it != m_jobs.cend(); ++it) {
+        if (!m_reading.values().contains(it.key()))
+            ++count;
+    }
+    return count;
 }

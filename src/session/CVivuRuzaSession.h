@@ -64,6 +64,8 @@ public:
     ConnectionDoctor *doctor() const { return m_doctor; }
     TransferProgress *transfer() const { return m_transfer; }
     QString errorDetail() const { return m_errorDetail; }
+    // Jobs running on listed or unplugged calculators, first readings aside.
+    int runningJobs() const;
 
 signals:
     void indexChange();
@@ -116,6 +118,12 @@ public:
     Q_INVOKABLE void releaseAllToCalcCollisions(bool replace);
     // One answer for every file of this download that exists locally.
     Q_INVOKABLE void releaseAllFromCalcCollisions(bool replace);
+
+    // Cancel of the job the progress line shows: it stops after the frame in
+    // transfer, and its outcome says what that left.
+    Q_INVOKABLE void cancelTransfer();
+    // Whether the job the progress line shows can still be cancelled.
+    Q_INVOKABLE bool canCancelTransfer() const;
 
 private:
     using JobSlot = void (CVoriWorker::*)();
@@ -187,6 +195,12 @@ private:
     // Files the user chose not to replace, for the outcome line.
     int m_sendSkipped = 0;
     int m_downloadSkipped = 0;
+
+    // Busy is each calculator's own; isBusy follows the current one.
+    void refreshBusy();
+    void jobStateChange();
+    // The worker whose send or download the progress line follows.
+    QPointer<CVoriWorker> m_transferWorker;
 };
 
 #endif // CVIVURUZASESSION_H

@@ -100,6 +100,7 @@ QString CVoriWorker::unreadText(int count, const QString &calculator)
 void CVoriWorker::openLink()
 {
     calc = new CVivuRuza(portInfo.systemLocation(), this);
+    calc->setCancelCheck([this] { return m_cancel.load(); });
 }
 
 void CVoriWorker::closeLink()
@@ -188,7 +189,21 @@ QList<TransferOutcome> CVoriWorker::run(const TransferPlan &plan, bool showProgr
             watchProgress(number, count, name);
         };
     events.problem = [this](const QString &text, const QString &detail) { report(text, detail); };
-    return TransferRunner(*calc, std::move(events)).run(plan);
+    events.fileDone = [this](int index, const TransferOutcome &outcome) {
+        emit fileOutcome(index, int(outcome.status), outcome.text, outcome.size);
+    };
+    const QList<TransferOutcome> outcomes = TransferRunner(*calc, std::move(events)).run(plan);
+    // Only the first cancelled item can have been in transfer; it left a
+    // part on the calculator only in an upload and only once a frame went.
+    for (int i = 0; i < outcomes.size(); ++i) {
+        if (outcomes.at(i).status != TransferOutcome::Status::Cancelled)
+            continue;
+        const bool partial = plan.direction() == TransferPlan::Direction::Upload
+            && outcomes.at(i).text != TransferRunner::cancelledText();
+        emit jobCancelled(partial ? plan.at(i).calcName : QString());
+        break;
+    }
+    return outcomes;
 }
 
 // The start of a file always shows; within it, at most one report per interval.

@@ -11,6 +11,7 @@
 #include <QPair>
 #include <QString>
 
+#include <atomic>
 #include <functional>
 
 class CVivuRuza;
@@ -56,6 +57,13 @@ public:
     // cannot flood the main thread's queue.
     static constexpr int progressIntervalMs = 100;
 
+    // From any thread: the job running or about to run stops after the frame
+    // in transfer. Cleared by the session before it starts the next job, so
+    // a Cancel that comes late never reaches a job that was not asked.
+    void cancel() { m_cancel.store(true); }
+    void clearCancel() { m_cancel.store(false); }
+    bool cancelRequested() const { return m_cancel.load(); }
+
 signals:
     void finished();
     void errorNotify(QString errorText);
@@ -66,6 +74,11 @@ signals:
     // Each errorNotify again, with the link's line on which file, which
     // calculator and what to do (empty where the text says all).
     void errorExplained(QString errorText, QString detail);
+    // Before transferred(): the job was cancelled; for an upload stopped in
+    // a file's transfer, the calculator name whose part was deleted.
+    void jobCancelled(QString partial);
+    // Each file's outcome as the runner gives it, before transferred().
+    void fileOutcome(int index, int status, QString text, qint64 size);
 
 public slots:
     void sendFiles();
@@ -97,6 +110,7 @@ private:
 
     QThread *m_home;
     QElapsedTimer m_progressClock;
+    std::atomic_bool m_cancel { false };
 };
 
 #endif // CVORIWORKER_H

@@ -56,6 +56,8 @@ void TransferProgress::start(Kind kind, const QString &target, int fileCount, in
     m_finishedBytes = 0;
     m_rate = 0;
     m_outcome.clear();
+    m_cancelled = false;
+    m_partial.clear();
     m_clock.start();
     emit change();
 }
@@ -105,7 +107,22 @@ void TransferProgress::finish(int done, int count)
     }
     if (m_skipped > 0)
         m_outcome += QStringLiteral("; %1 skipped").arg(m_skipped);
+    if (m_cancelled) {
+        m_outcome = tr("Cancelled: %1").arg(m_outcome);
+        if (!m_partial.isEmpty())
+            m_outcome += tr("; the part of %1 sent was deleted from the calculator").arg(m_partial);
+        else if (m_kind != Kind::Send)
+            m_outcome += tr("; nothing of the file in transfer was written");
+    }
     emit change();
+}
+
+void TransferProgress::cancelled(const QString &partial)
+{
+    if (!m_running)
+        return;
+    m_cancelled = true;
+    m_partial = partial;
 }
 
 void TransferProgress::clearOutcome()

@@ -46,6 +46,10 @@ public:
 
     Q_INVOKABLE void clearOutcome();
 
+    // The job was cancelled: the outcome of the next finish() says so, and
+    // which calculator file's part it deleted (none: empty).
+    void cancelled(const QString &partial);
+
     static QString sizeText(qint64 bytes);
 
 signals:
@@ -65,6 +69,8 @@ private:
     double m_rate = 0;
     QString m_outcome;
     QElapsedTimer m_clock;
+    bool m_cancelled = false;
+    QString m_partial;
 };
 
 #endif // TRANSFERPROGRESS_H

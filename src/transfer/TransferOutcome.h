@@ -11,6 +11,7 @@ struct TransferOutcome
         Skipped, // settled before the batch: not to be transferred
         Failed,
         GivenUp, // not tried: the calculator had stopped answering, or the batch was stopped
+        Cancelled, // the user stopped it, in its transfer or before it began
     };
 
     Status status = Status::Failed;

@@ -7,7 +7,9 @@
 #include "UploadFile.h"
 #include "serializeData.pb.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
+#include <QSignalBlocker>
 #include <QThread>
 
 namespace {
@@ -49,16 +51,26 @@ QList<TransferOutcome> TransferRunner::run(const TransferPlan &plan)
             giveUp(plan, i, outcomes);
             break;
         }
+        if (m_link.cancelAsked()) {
+            cancelFrom(plan, i, outcomes);
+            break;
+        }
         const TransferPlan::Item &item = plan.at(i);
         TransferOutcome outcome;
         if (item.skip) {
             outcome.status = TransferOutcome::Status::Skipped;
         } else {
             outcome = move(plan, i);
+            if (outcome.status == TransferOutcome::Status::Failed && m_link.cancelled())
+                outcome = cancelled(plan, i);
         }
         outcomes.append(outcome);
         if (m_events.fileDone)
             m_events.fileDone(i, outcome);
+        if (outcome.status == TransferOutcome::Status::Cancelled) {
+            cancelFrom(plan, i + 1, outcomes);
+            break;
+        }
         if (outcome.status == TransferOutcome::Status::Failed
             && (m_link.lineLost() || interrupted())) {
             giveUp(plan, i + 1, outcomes);
@@ -132,6 +144,43 @@ TransferOutcome TransferRunner::sendChecked(const TransferPlan &plan, int index)
     return outcome;
 }
 
+// A download stopped midway wrote nothing: the link lands a file only once it
+// came whole. An upload stopped midway may have left the start of the file
+// on the calculator, which no one could tell from a whole one, so it goes.
+// The calculator may refuse that deletion for a name it never stored; that
+// is no failure the user needs to hear of.
+TransferOutcome TransferRunner::cancelled(const TransferPlan &plan, int index)
+{
+    const TransferPlan::Item &item = plan.at(index);
+    TransferOutcome outcome;
+    outcome.status = TransferOutcome::Status::Cancelled;
+    if (plan.direction() != TransferPlan::Direction::Upload) {
+        outcome.text = cancelledText();
+        return outcome;
+    }
+    {
+        const QSignalBlocker quiet(&m_link);
+        m_link.deleteFile(fileInfOf(item.calcName, 0));
+    }
+    outcome.text = QCoreApplication::translate(
+        "TransferRunner", "cancelled; the part of %1 sent was deleted from the calculator")
+                       .arg(item.calcName);
+    return outcome;
+}
+
+void TransferRunner::cancelFrom(
+    const TransferPlan &plan, int from, QList<TransferOutcome> &outcomes)
+{
+    for (int i = from; i < plan.size(); ++i) {
+        TransferOutcome outcome;
+        outcome.status = plan.at(i).skip ? TransferOutcome::Status::Skipped
+                                         : TransferOutcome::Status::Cancelled;
+        if (!plan.at(i).skip)
+            outcome.text = cancelledText();
+        outcomes.append(outcome);
+    }
+}
+
 TransferOutcome TransferRunner::failed(const QString &text) const
 {
     TransferOutcome outcome;
@@ -196,4 +245,9 @@ QString TransferRunner::interruptedText(const QString &what, const QStringList &
 {
     return QStringLiteral("Interrupted, so these files were not %1: %2.")
         .arg(what, names.join(QStringLiteral(", ")));
+}
+
+QString TransferRunner::cancelledText()
+{
+    return QCoreApplication::translate("TransferRunner", "cancelled");
 }

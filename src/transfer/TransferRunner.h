@@ -17,7 +17,8 @@ class CVivuRuza;
 // Success is what the link's commands return and a failure's text what the
 // link last told. A calculator that stopped answering is not asked for the
 // next file, nothing more starts once the thread is asked to stop, and the
-// rest of the batch is given up in one report.
+// rest of the batch is given up in one report. A Cancel the link was asked
+// for stops the batch after the frame in transfer, without a report.
 class TransferRunner
 {
 public:
@@ -35,6 +36,9 @@ public:
     // "copied", "sent" or "deleted", and the names given up.
     static QString givenUpText(const QString &what, const QStringList &names);
     static QString interruptedText(const QString &what, const QStringList &names);
+    // The outcome text of an item Cancel stopped before it began, or a
+    // download it stopped.
+    static QString cancelledText();
     // The thread was asked to stop (the program or its window is closing).
     static bool interrupted();
 
@@ -43,6 +47,10 @@ private:
     TransferOutcome move(const TransferPlan &plan, int index);
     TransferOutcome sendChecked(const TransferPlan &plan, int index);
     TransferOutcome failed(const QString &text) const;
+    // What the user's Cancel left: the item stopped in its transfer, and
+    // every later one.
+    TransferOutcome cancelled(const TransferPlan &plan, int index);
+    void cancelFrom(const TransferPlan &plan, int from, QList<TransferOutcome> &outcomes);
     // Every item from this one on, but the skipped ones, is given up.
     void giveUp(const TransferPlan &plan, int from, QList<TransferOutcome> &outcomes);
     QString label(const TransferPlan &plan, const TransferPlan::Item &item) const;

@@ -35,6 +35,8 @@ QString statusName(Status status)
         return QStringLiteral("skipped");
     case Status::Failed:
         return QStringLiteral("failed");
+    case Status::Cancelled:
+        return QStringLiteral("cancelled");
     case Status::GivenUp:
         break;
     }
