@@ -59,6 +59,18 @@ Rectangle {
                     }
                 }
 
+                // Chosen for a send to several calculators; Space on the
+                // list ticks the current one.
+                CheckBox {
+                    objectName: "chooseBox"
+                    anchors.right: parent.right
+                    anchors.rightMargin: 14
+                    anchors.verticalCenter: parent.verticalCenter
+                    checked: calcSession.chosenCount >= 0 && calcSession.isChosen(index)
+                    onToggled: calcSession.setChosen(index, checked)
+                    Accessible.name: qsTr("Choose %1").arg(model.display)
+                }
+
                 Accessible.role: Accessible.ListItem
                 Accessible.name: model.display
                 Accessible.selectable: true
@@ -71,6 +83,10 @@ Rectangle {
             Accessible.name: "Calculators"
             Keys.onUpPressed: pick(currentIndex <= 0 ? 0 : currentIndex - 1)
             Keys.onDownPressed: pick(currentIndex + 1)
+            Keys.onSpacePressed: {
+                if (currentIndex >= 0)
+                    calcSession.setChosen(currentIndex, !calcSession.isChosen(currentIndex))
+            }
             Keys.onPressed: {
                 if (event.key === Qt.Key_Home)
                     pick(0)

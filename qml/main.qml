@@ -50,6 +50,21 @@ ApplicationWindow {
                         onTriggered: openOr(fileListView.count !== 0, changeNameDialog.open, "No calculator is connected")
                     }
                     MenuItem {
+                        objectName: "sendToAllMenuItem"
+                        text: qsTr("Send to all calculators\u2026")
+                        Accessible.name: text
+                        Accessible.description: sendToAllKey.nativeText
+                        onTriggered: openOr(fileListView.count !== 0, function () { classSendFlow.choose(true) },
+                                            qsTr("No calculator is connected"))
+                    }
+                    MenuItem {
+                        objectName: "sendToChosenMenuItem"
+                        text: qsTr("Send to the chosen calculators\u2026")
+                        Accessible.name: text
+                        onTriggered: openOr(calcSession.chosenCount !== 0, function () { classSendFlow.choose(false) },
+                                            qsTr("No calculator is chosen; tick the calculators first"))
+                    }
+                    MenuItem {
                         objectName: "closeMenuItem"
                         text: "Close program"
                         Accessible.name: text
@@ -276,6 +291,24 @@ ApplicationWindow {
         sequence: "F2"
         enabled: !calcSession.isBusy
         onActivated: changeNameMenuItem.triggered()
+    }
+
+    // Several calculators at once: the same files to each, shown in the
+    // class panel while they go.
+    ClassSendFlow {
+        id: classSendFlow
+    }
+
+    ClassPanel {
+        id: classPanel
+    }
+
+    Shortcut {
+        id: sendToAllKey
+        objectName: "sendToAllKey"
+        sequence: "Ctrl+Shift+O"
+        onActivated: openOr(fileListView.count !== 0, function () { classSendFlow.choose(true) },
+                            qsTr("No calculator is connected"))
     }
 
     // Cancel of the job the progress line shows; dialogs open take Esc first.

@@ -39,6 +39,7 @@ CVivuRuzaSession::CVivuRuzaSession(QObject *parent)
     , m_portSource(serialCalcPorts)
     , m_doctor(new ConnectionDoctor(this))
     , m_transfer(new TransferProgress(this))
+    , m_classJob(new ClassJobModel(this))
 {
     qRegisterMetaType<QList<QUrl>>("QList<QUrl>");
     qRegisterMetaType<QPair<QString, int>>("QPair<QString,int>");
@@ -163,6 +164,8 @@ void CVivuRuzaSession::update()
         // onIndexChange read workers at once.
         CVoriWorker *gone = workers.takeAt(i);
         m_foundOrder.remove(portName);
+        if (m_chosenPorts.remove(portName))
+            emit chosenChange();
         qCDebug(DiscoveryLog, "%s: port gone", qUtf8Printable(portName));
         if (calcModel)
             calcModel->removeCalc(i);
@@ -182,6 +185,7 @@ void CVivuRuzaSession::update()
 void CVivuRuzaSession::addWorker(CVoriWorker *worker)
 {
     watchTransfers(worker);
+    watchClass(worker);
     const quint64 found = m_foundOrder.value(worker->portInfo.portName());
     int row = workers.size();
     while (row > 0 && m_foundOrder.value(workers.at(row - 1)->portInfo.portName()) > found)
@@ -200,7 +204,16 @@ void CVivuRuzaSession::startReading(const CalcPort &port)
     // The text and its detail travel together: another calculator's report
     // may come between two signals.
     connect(worker, &CVoriWorker::errorExplained, this,
-        [this](const QString &text, const QString &detail) { showError(text, detail); });
+        [this, worker](const QString &text, const QString &detail) {
+            // A class job tells its failures in its rows: one dialog per
+            // calculator would bury the window.
+            const int row = classRowOf(worker);
+            if (row < 0) {
+                showError(text, detail);
+            } else if (m_classTargets.at(row).failure.isEmpty()) {
+                m_classTargets[row].failure = text;
+            }
+        });
     auto *thread = new QThread;
     worker->moveToThread(thread);
 
@@ -672,4 +685,196 @@ int CVivuRuzaSession::runningJobs() const
             ++count;
     }
     return count;
+}
+
+// Each worker's reports reach its row while it works for a class job; its
+// own sends and copies go to the progress line as before.
+void CVivuRuzaSession::watchClass(CVoriWorker *worker)
+{
+    connect(worker, &CVoriWorker::progress, m_classJob,
+        [this, worker](int number, int count, const QString &name, qint64 done, qint64 total) {
+            const int row = classRowOf(worker);
+            if (row >= 0)
+                m_classJob->working(row, number, count, name, done, total);
+        });
+    connect(worker, &CVoriWorker::jobCancelled, m_classJob, [this, worker](const QString &) {
+        const int row = classRowOf(worker);
+        if (row >= 0)
+            m_classTargets[row].cancelled = true;
+    });
+    connect(worker, &CVoriWorker::transferred, m_classJob,
+        [this, worker](int done, int count) { endClassTarget(worker, done, count); });
+}
+
+int CVivuRuzaSession::classRowOf(CVoriWorker *worker) const
+{
+    for (int row = 0; row < m_classTargets.size(); ++row) {
+        if (m_classTargets.at(row).running && m_classTargets.at(row).worker == worker)
+            return row;
+    }
+    return -1;
+}
+
+void CVivuRuzaSession::setChosen(int row, bool chosen)
+{
+    CVoriWorker *worker = workerAt(row);
+    if (!worker)
+        return;
+    const QString port = worker->portInfo.portName();
+    if (chosen == m_chosenPorts.contains(port))
+        return;
+    if (chosen)
+        m_chosenPorts.insert(port);
+    else
+        m_chosenPorts.remove(port);
+    emit chosenChange();
+}
+
+bool CVivuRuzaSession::isChosen(int row) const
+{
+    CVoriWorker *worker = workerAt(row);
+    return worker && m_chosenPorts.contains(worker->portInfo.portName());
+}
+
+// The same plan for every calculator, each against its own list: a name is
+// taken on some and free on others, and the one answer settles all of them.
+bool CVivuRuzaSession::planClassSend(QList<QUrl> urls, bool all)
+{
+    if (m_classJob->running())
+        return false;
+    m_classTargets.clear();
+    m_classTaken.clear();
+    m_classNameChanges.clear();
+    m_classEmpty.clear();
+    m_classFileCount = 0;
+    for (CVoriWorker *worker : qAsConst(workers)) {
+        if (!all && !m_chosenPorts.contains(worker->portInfo.portName()))
+            continue;
+        TransferPlan plan(TransferPlan::Direction::Upload);
+        for (const QUrl &url : qAsConst(urls))
+            plan.addUpload(url.toLocalFile(), url.fileName(QUrl::FullyDecoded));
+        plan.markTaken(worker->filesList);
+        ClassTarget target;
+        target.worker = worker;
+        for (int i = 0; i < plan.size(); ++i) {
+            const TransferPlan::Item &item = plan.at(i);
+            const QString given = urls.at(i).fileName(QUrl::FullyDecoded);
+            if (item.empty) {
+                if (!m_classEmpty.contains(given))
+                    m_classEmpty.append(given);
+                continue;
+            }
+            if (item.collision == TransferPlan::Reason::SameFile
+                || item.collision == TransferPlan::Reason::SameName)
+                continue;
+            if (item.renamed) {
+                const QString change = QStringLiteral("%1 \u2192 %2").arg(given, item.calcName);
+                if (!m_classNameChanges.contains(change))
+                    m_classNameChanges.append(change);
+            }
+            if (item.collision == TransferPlan::Reason::TakenOnCalc) {
+                target.taken.append(item.calcName);
+                if (!m_classTaken.contains(item.calcName))
+                    m_classTaken.append(item.calcName);
+            }
+            target.files.append(qMakePair(item.localPath, item.calcName));
+        }
+        m_classFileCount = qMax(m_classFileCount, int(target.files.size()));
+        m_classTargets.append(target);
+    }
+    return !m_classTargets.isEmpty();
+}
+
+QStringList CVivuRuzaSession::classTakenNames() const
+{
+    return m_classTaken;
+}
+
+QStringList CVivuRuzaSession::classNameChanges() const
+{
+    return m_classNameChanges;
+}
+
+QStringList CVivuRuzaSession::classEmptyFiles() const
+{
+    return m_classEmpty;
+}
+
+void CVivuRuzaSession::startClassSend(bool replace)
+{
+    if (m_classTargets.isEmpty() || m_classJob->running())
+        return;
+    QStringList names;
+    int fileCount = 0;
+    for (ClassTarget &target : m_classTargets) {
+        if (!replace) {
+            for (int i = target.files.size() - 1; i >= 0; --i) {
+                if (target.taken.contains(target.files.at(i).second))
+                    target.files.removeAt(i);
+            }
+        }
+        target.taken.clear();
+        fileCount = qMax(fileCount, int(target.files.size()));
+        names.append(target.worker ? target.worker->name : QString());
+    }
+    m_classJob->begin(tr("Send to %n calculator(s)", nullptr, int(m_classTargets.size())), names,
+        tr("send"), fileCount);
+    for (int row = 0; row < m_classTargets.size(); ++row)
+        startClassTarget(row);
+}
+
+// A calculator busy with a job of its own, or gone, fails at once; Retry
+// tries it again.
+void CVivuRuzaSession::startClassTarget(int row)
+{
+    ClassTarget &target = m_classTargets[row];
+    target.failure.clear();
+    target.cancelled = false;
+    CVoriWorker *worker = target.worker.data();
+    if (!worker || !workers.contains(worker)) {
+        m_classJob->finish(
+            row, 0, int(target.files.size()), tr("The calculator is no longer attached."), false);
+        return;
+    }
+    if (m_jobs.contains(worker)) {
+        m_classJob->finish(row, 0, int(target.files.size()),
+            tr("The calculator was busy with another job; try again."), false);
+        return;
+    }
+    target.running = true;
+    worker->toCalcFiles = target.files;
+    startJob(worker, &CVoriWorker::sendFiles, &CVivuRuzaSession::onFilesListChange);
+}
+
+void CVivuRuzaSession::endClassTarget(CVoriWorker *worker, int moved, int count)
+{
+    const int row = classRowOf(worker);
+    if (row < 0)
+        return;
+    ClassTarget &target = m_classTargets[row];
+    target.running = false;
+    m_classJob->finish(row, moved, count, target.failure, target.cancelled);
+}
+
+void CVivuRuzaSession::retryClassFailed()
+{
+    if (m_classJob->running())
+        return;
+    QList<int> failed;
+    for (int row = 0; row < m_classTargets.size(); ++row) {
+        if (m_classJob->state(row) == ClassJobModel::State::Failed)
+            failed.append(row);
+    }
+    for (int row : qAsConst(failed))
+        m_classJob->restart(row);
+    for (int row : qAsConst(failed))
+        startClassTarget(row);
+}
+
+void CVivuRuzaSession::cancelClassJob()
+{
+    for (const ClassTarget &target : qAsConst(m_classTargets)) {
+        if (target.running && target.worker)
+            target.worker->cancel();
+    }
 }

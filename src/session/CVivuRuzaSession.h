@@ -2,6 +2,7 @@
 #define CVIVURUZASESSION_H
 
 #include "CalcPort.h"
+#include "ClassJobModel.h"
 #include "ConnectionDoctor.h"
 #include "CopyFolder.h"
 #include "TransferProgress.h"
@@ -43,6 +44,10 @@ class CVivuRuzaSession : public QObject
     Q_PROPERTY(TransferProgress *transfer READ transfer CONSTANT)
     // The line under error: which file, which calculator, and what to do.
     Q_PROPERTY(QString errorDetail READ errorDetail NOTIFY errorDetailChange)
+    // A job over several calculators at once, one row each.
+    Q_PROPERTY(ClassJobModel *classJob READ classJob CONSTANT)
+    // How many calculators are chosen for a send to the chosen ones.
+    Q_PROPERTY(int chosenCount READ chosenCount NOTIFY chosenChange)
 public:
     using PortSource = std::function<QList<CalcPort>()>;
 
@@ -78,6 +83,7 @@ signals:
     // user selected name files they never saw there.
     void currentCalcChange();
     void errorDetailChange();
+    void chosenChange();
 
 public slots:
     void onIndexChange(int newIndex);
@@ -124,6 +130,27 @@ public:
     Q_INVOKABLE void cancelTransfer();
     // Whether the job the progress line shows can still be cancelled.
     Q_INVOKABLE bool canCancelTransfer() const;
+
+    // Several calculators at once. Rows are those of the calculator list.
+    Q_INVOKABLE void setChosen(int row, bool chosen);
+    Q_INVOKABLE bool isChosen(int row) const;
+    // Plans these files for every calculator (all) or the chosen ones, each
+    // against its own file list; false when there is none to send to.
+    Q_INVOKABLE bool planClassSend(QList<QUrl> urls, bool all);
+    // What the plan found, each told once for the whole class: names taken
+    // on at least one calculator, name changes ("old name → new name") and
+    // zero-length files, which are not sent.
+    Q_INVOKABLE QStringList classTakenNames() const;
+    Q_INVOKABLE QStringList classNameChanges() const;
+    Q_INVOKABLE QStringList classEmptyFiles() const;
+    // One answer for every taken name on every calculator, then each
+    // calculator's send starts in its own worker.
+    Q_INVOKABLE void startClassSend(bool replace);
+    Q_INVOKABLE void retryClassFailed();
+    Q_INVOKABLE void cancelClassJob();
+
+    ClassJobModel *classJob() const { return m_classJob; }
+    int chosenCount() const { return m_chosenPorts.size(); }
 
 private:
     using JobSlot = void (CVoriWorker::*)();
@@ -201,6 +228,30 @@ private:
     void jobStateChange();
     // The worker whose send or download the progress line follows.
     QPointer<CVoriWorker> m_transferWorker;
+
+    // A calculator's part of a job over several: its row in the class job,
+    // the files it is sent, and what it met.
+    struct ClassTarget
+    {
+        QPointer<CVoriWorker> worker;
+        QList<QPair<QString, QString>> files; // local path, calculator name
+        QStringList taken; // calculator names it already holds
+        QString failure;
+        bool cancelled = false;
+        bool running = false;
+    };
+    void watchClass(CVoriWorker *worker);
+    int classRowOf(CVoriWorker *worker) const;
+    void startClassTarget(int row);
+    void endClassTarget(CVoriWorker *worker, int moved, int count);
+
+    ClassJobModel *m_classJob;
+    QSet<QString> m_chosenPorts;
+    QList<ClassTarget> m_classTargets;
+    QStringList m_classTaken;
+    QStringList m_classNameChanges;
+    QStringList m_classEmpty;
+    int m_classFileCount = 0;
 };
 
 #endif // CVIVURUZASESSION_H

@@ -1,0 +1,126 @@
+import QtQuick 2.12
+import QtQuick.Controls 2.5
+import QtQuick.Layouts 1.3
+
+// A job over several calculators, one row each: the calculator, where it
+// stands, and what came of it; under them the summary. It stays over the
+// window, which stays usable, until closed once the job has ended.
+Popup {
+    id: panel
+    objectName: "classPanel"
+
+    readonly property var job: calcSession.classJob
+    readonly property var mainWindow: ApplicationWindow.window
+
+    visible: job.active
+    modal: false
+    focus: visible
+    closePolicy: Popup.NoAutoClose
+    width: mainWindow ? Math.min(mainWindow.width - 40, 560) : 560
+    height: mainWindow ? Math.min(mainWindow.height - 80, 380) : 380
+    x: mainWindow ? (mainWindow.width - width) / 2 : 0
+    y: mainWindow ? 40 : 0
+
+    Accessible.role: Accessible.Dialog
+    Accessible.name: job.title
+
+    ColumnLayout {
+        anchors.fill: parent
+        spacing: 6
+
+        Label {
+            objectName: "classTitle"
+            text: panel.job.title
+            textFormat: Text.PlainText
+            font.bold: true
+        }
+
+        ListView {
+            id: classRows
+            objectName: "classRows"
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            clip: true
+            model: panel.job
+            activeFocusOnTab: true
+            Accessible.role: Accessible.List
+            Accessible.name: qsTr("Calculators of the job")
+            ScrollBar.vertical: ScrollBar {}
+
+            delegate: Rectangle {
+                width: ListView.view ? ListView.view.width : 0
+                height: rowLayout.implicitHeight + 8
+                color: index % 2 ? "#f4f4f4" : "transparent"
+                Accessible.role: Accessible.ListItem
+                Accessible.name: model.calculator + ": " + model.stateText
+                    + (model.outcome !== "" ? ", " + model.outcome : "")
+
+                RowLayout {
+                    id: rowLayout
+                    anchors.left: parent.left
+                    anchors.right: parent.right
+                    anchors.verticalCenter: parent.verticalCenter
+                    anchors.margins: 4
+
+                    Label {
+                        Layout.preferredWidth: 130
+                        text: model.calculator
+                        textFormat: Text.PlainText
+                        elide: Text.ElideRight
+                    }
+                    Label {
+                        Layout.fillWidth: true
+                        text: model.outcome !== "" && model.state === 3 ? model.stateText + ": " + model.outcome : model.stateText
+                        textFormat: Text.PlainText
+                        elide: Text.ElideRight
+                        color: model.state === 3 ? "#b00020" : (model.state === 2 ? "#1b5e20" : palette.text)
+                    }
+                    ProgressBar {
+                        Layout.preferredWidth: 90
+                        visible: model.progress >= 0
+                        from: 0
+                        to: 1
+                        value: model.progress
+                        Accessible.ignored: true
+                    }
+                }
+            }
+        }
+
+        Label {
+            objectName: "classSummary"
+            Layout.fillWidth: true
+            text: panel.job.summary
+            textFormat: Text.PlainText
+            wrapMode: Text.Wrap
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
+        }
+
+        RowLayout {
+            Layout.alignment: Qt.AlignRight
+
+            Button {
+                objectName: "classRetry"
+                text: qsTr("Retry the failed ones")
+                Accessible.name: text
+                visible: !panel.job.running && panel.job.failedCount > 0
+                onClicked: calcSession.retryClassFailed()
+            }
+            Button {
+                objectName: "classCancelJob"
+                text: qsTr("Cancel")
+                Accessible.name: qsTr("Cancel the job on every calculator")
+                visible: panel.job.running
+                onClicked: calcSession.cancelClassJob()
+            }
+            Button {
+                objectName: "classClose"
+                text: qsTr("Close")
+                Accessible.name: text
+                enabled: !panel.job.running
+                onClicked: panel.job.close()
+            }
+        }
+    }
+}

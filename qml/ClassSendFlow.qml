@@ -1,0 +1,104 @@
+import QtQuick 2.12
+import QtQuick.Controls 2.5
+
+// The same files to several calculators: chosen once, planned once per
+// calculator by the session, and what the plans found told once for the
+// whole class (zero-length files and name changes in one notice, names taken
+// on any calculator in one question), then every calculator sends at once.
+Item {
+    id: flow
+
+    // true: every calculator listed; false: the chosen ones.
+    property bool toAll: true
+
+    function choose(all) {
+        toAll = all
+        classFileDialog.open()
+    }
+
+    function plan(urls) {
+        if (!calcSession.planClassSend(urls, toAll)) {
+            calcSession.statusLineText = toAll ? qsTr("No calculator is connected")
+                                               : qsTr("No calculator is chosen")
+            return
+        }
+        var notes = []
+        var empty = calcSession.classEmptyFiles()
+        if (empty.length > 0)
+            notes.push(qsTr("These files are zero-length and will not be sent: %1").arg(empty.join(", ")))
+        var changes = calcSession.classNameChanges()
+        if (changes.length > 0)
+            notes.push(qsTr("These names are too long for a calculator and change: %1").arg(changes.join(", ")))
+        if (notes.length > 0) {
+            classNotice.text = notes.join("\n\n")
+            classNotice.open()
+        } else {
+            ask()
+        }
+    }
+
+    function ask() {
+        var taken = calcSession.classTakenNames()
+        if (taken.length === 0) {
+            start(false)
+            return
+        }
+        classReplaceQuestion.text = qsTr("Some calculators already hold %1.\nReplace them on every calculator, or skip them?").arg(taken.join(", "))
+        classReplaceQuestion.open()
+    }
+
+    function start(replace) {
+        calcSession.startClassSend(replace)
+    }
+
+    QuestionDialog {
+        id: classNotice
+        objectName: "classNotice"
+        message.objectName: "classNoticeText"
+        title: qsTr("Send to several calculators")
+        standardButtons: Dialog.Ok
+        onAccepted: flow.ask()
+    }
+
+    // One answer for the whole class; closing it sends nothing.
+    QuestionDialog {
+        id: classReplaceQuestion
+        objectName: "classReplaceQuestion"
+        message.objectName: "classReplaceQuestionText"
+        title: qsTr("Files already on calculators")
+
+        footer: DialogButtonBox {
+            Button {
+                objectName: "classReplaceAll"
+                text: qsTr("Replace all")
+                Accessible.name: text
+                DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole
+                onClicked: { classReplaceQuestion.close(); flow.start(true) }
+            }
+            Button {
+                objectName: "classSkipAll"
+                text: qsTr("Skip all")
+                Accessible.name: text
+                DialogButtonBox.buttonRole: DialogButtonBox.ApplyRole
+                onClicked: { classReplaceQuestion.close(); flow.start(false) }
+            }
+            Button {
+                objectName: "classCancel"
+                text: qsTr("Cancel")
+                Accessible.name: text
+                DialogButtonBox.buttonRole: DialogButtonBox.RejectRole
+                onClicked: classReplaceQuestion.close()
+            }
+        }
+    }
+
+    Chooser {
+        id: classFileDialog
+        objectName: "classFileDialog"
+        title: qsTr("Please choose files for the calculators")
+        selectMultiple: true
+        nameFilters: [qsTr("Vori calc files (*.py *.bin)"), qsTr("All files (*)")]
+        selectedNameFilter: nameFilters[1]
+        onAccepted: flow.plan(fileUrls)
+    }
+}

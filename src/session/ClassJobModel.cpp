@@ -1,0 +1,190 @@
+#include "ClassJobModel.h"
+
+#include "TransferProgress.h"
+
+ClassJobModel::ClassJobModel(QObject *parent)
+    : QAbstractListModel(parent)
+{
+}
+
+int ClassJobModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : m_rows.size();
+}
+
+QVariant ClassJobModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_rows.size())
+        return QVariant();
+    const Row &row = m_rows.at(index.row());
+    switch (role) {
+    case Qt::DisplayRole:
+    case CalculatorRole:
+        return row.calculator;
+    case ActionRole:
+        return row.action;
+    case StateRole:
+        return int(row.state);
+    case StateTextRole:
+        return row.stateText;
+    case ProgressRole:
+        return row.progress;
+    case OutcomeRole:
+        return row.outcome;
+    default:
+        break;
+    }
+    return QVariant();
+}
+
+QHash<int, QByteArray> ClassJobModel::roleNames() const
+{
+    return {
+        { CalculatorRole, "calculator" },
+        { ActionRole, "action" },
+        { StateRole, "state" },
+        { StateTextRole, "stateText" },
+        { ProgressRole, "progress" },
+        { OutcomeRole, "outcome" },
+    };
+}
+
+void ClassJobModel::begin(
+    const QString &title, const QStringList &calculators, const QString &action, int fileCount)
+{
+    m_fileCount = fileCount;
+    beginResetModel();
+    m_rows.clear();
+    for (const QString &calculator : calculators) {
+        Row row;
+        row.calculator = calculator;
+        row.action = action;
+        row.stateText = tr("waiting");
+        m_rows.append(row);
+    }
+    m_title = title;
+    m_active = true;
+    endResetModel();
+    emit summaryChange();
+}
+
+void ClassJobModel::restart(int row)
+{
+    if (row < 0 || row >= m_rows.size())
+        return;
+    Row &r = m_rows[row];
+    r.state = State::Waiting;
+    r.stateText = tr("waiting");
+    r.progress = -1;
+    r.outcome.clear();
+    r.moved = 0;
+    changed(row, true);
+}
+
+void ClassJobModel::working(
+    int row, int fileNumber, int fileCount, const QString &fileName, qint64 done, qint64 total)
+{
+    if (row < 0 || row >= m_rows.size())
+        return;
+    Row &r = m_rows[row];
+    const bool first = r.state != State::Working;
+    r.state = State::Working;
+    r.stateText = tr("sending %1 of %2: %3").arg(fileNumber).arg(fileCount).arg(fileName);
+    if (total >= 0)
+        r.stateText
+            += tr(", %1 of %2")
+                   .arg(TransferProgress::sizeText(done), TransferProgress::sizeText(total));
+    r.progress = total > 0 ? double(done) / double(total) : -1;
+    changed(row, first);
+}
+
+void ClassJobModel::finish(int row, int moved, int count, const QString &failure, bool cancelled)
+{
+    if (row < 0 || row >= m_rows.size())
+        return;
+    Row &r = m_rows[row];
+    r.moved = moved;
+    r.progress = -1;
+    if (cancelled) {
+        r.state = State::Cancelled;
+        r.stateText = tr("cancelled");
+        r.outcome = tr("cancelled after %n file(s)", nullptr, moved);
+    } else if (moved == count && failure.isEmpty()) {
+        r.state = State::Done;
+        r.stateText = tr("done");
+        r.outcome = tr("%n file(s) sent", nullptr, moved);
+    } else {
+        r.state = State::Failed;
+        r.stateText = tr("failed");
+        r.outcome = failure.isEmpty() ? tr("%1 of %2 files sent").arg(moved).arg(count) : failure;
+    }
+    changed(row, true);
+}
+
+void ClassJobModel::close()
+{
+    if (!m_active || running())
+        return;
+    m_active = false;
+    emit summaryChange();
+}
+
+bool ClassJobModel::running() const
+{
+    for (const Row &row : m_rows) {
+        if (row.state == State::Waiting || row.state == State::Working)
+            return true;
+    }
+    return false;
+}
+
+int ClassJobModel::failedCount() const
+{
+    int count = 0;
+    for (const Row &row : m_rows)
+        count += row.state == State::Failed ? 1 : 0;
+    return count;
+}
+
+// Counted over the rows that ended: "Sent 3 files to 27 of 28 calculators;
+// 1 failed: Calc B: …". Only the first failure is told; the rows tell all.
+QString ClassJobModel::summary() const
+{
+    if (m_rows.isEmpty())
+        return QString();
+    int done = 0;
+    int ended = 0;
+    int cancelled = 0;
+    QString firstFailure;
+    for (const Row &row : m_rows) {
+        if (row.state == State::Done)
+            ++done;
+        if (row.state == State::Cancelled)
+            ++cancelled;
+        if (row.state == State::Failed && firstFailure.isEmpty())
+            firstFailure = row.calculator + QStringLiteral(": ") + row.outcome;
+        if (row.state != State::Waiting && row.state != State::Working)
+            ++ended;
+    }
+    const int all = m_rows.size();
+    if (ended < all)
+        return tr("%1 of %2 calculators finished").arg(ended).arg(all);
+    QString text = tr("Sent %n file(s)", nullptr, m_fileCount)
+        + tr(" to %1 of %n calculator(s)", nullptr, all).arg(done);
+    const int failed = failedCount();
+    if (failed > 0)
+        text += tr("; %n failed: %1", nullptr, failed).arg(firstFailure);
+    if (cancelled > 0)
+        text += tr("; %n cancelled", nullptr, cancelled);
+    return text;
+}
+
+void ClassJobModel::changed(int row, bool stateChanged)
+{
+    const QModelIndex at = index(row);
+    emit dataChanged(at, at);
+    if (stateChanged) {
+        emit stateChange(row, int(m_rows.at(row).state));
+        emit summaryChange();
+    }
+}
