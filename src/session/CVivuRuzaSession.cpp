@@ -817,8 +817,10 @@ void CVivuRuzaSession::startClassSend(bool replace)
         fileCount = qMax(fileCount, int(target.files.size()));
         names.append(target.worker ? target.worker->name : QString());
     }
-    m_classJob->begin(tr("Send to %n calculator(s)", nullptr, int(m_classTargets.size())), names,
-        tr("send"), fileCount);
+    const int count = int(m_classTargets.size());
+    m_classJob->begin(
+        count == 1 ? tr("Send to 1 calculator") : tr("Send to %n calculators", nullptr, count),
+        names, tr("send"), fileCount);
     for (int row = 0; row < m_classTargets.size(); ++row)
         startClassTarget(row);
 }

@@ -108,11 +108,12 @@ void ClassJobModel::finish(int row, int moved, int count, const QString &failure
     if (cancelled) {
         r.state = State::Cancelled;
         r.stateText = tr("cancelled");
-        r.outcome = tr("cancelled after %n file(s)", nullptr, moved);
+        r.outcome = moved == 1 ? tr("cancelled after 1 file")
+                               : tr("cancelled after %n files", nullptr, moved);
     } else if (moved == count && failure.isEmpty()) {
         r.state = State::Done;
         r.stateText = tr("done");
-        r.outcome = tr("%n file(s) sent", nullptr, moved);
+        r.outcome = moved == 1 ? tr("1 file sent") : tr("%n files sent", nullptr, moved);
     } else {
         r.state = State::Failed;
         r.stateText = tr("failed");
@@ -169,8 +170,11 @@ QString ClassJobModel::summary() const
     const int all = m_rows.size();
     if (ended < all)
         return tr("%1 of %2 calculators finished").arg(ended).arg(all);
-    QString text = tr("Sent %n file(s)", nullptr, m_fileCount)
-        + tr(" to %1 of %n calculator(s)", nullptr, all).arg(done);
+    // The English singular is spelled out: without a translation loaded, a
+    // plural form would read "file(s)".
+    QString text = m_fileCount == 1 ? tr("Sent 1 file") : tr("Sent %n files", nullptr, m_fileCount);
+    text += all == 1 ? tr(" to %1 of 1 calculator").arg(done)
+                     : tr(" to %1 of %n calculators", nullptr, all).arg(done);
     const int failed = failedCount();
     if (failed > 0)
         text += tr("; %n failed: %1", nullptr, failed).arg(firstFailure);

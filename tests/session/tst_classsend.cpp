@@ -1,0 +1,218 @@
+#include "CVivuRuzaSession.h"
+#include "ClassJobModel.h"
+#include "SessionRig.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+using VivuRuza::calcMsg;
+
+namespace {
+const int working = int(ClassJobModel::State::Working);
+const int done = int(ClassJobModel::State::Done);
+const int failed = int(ClassJobModel::State::Failed);
+const int cancelled = int(ClassJobModel::State::Cancelled);
+
+// The states each row went through, in order, from the model's signal.
+QHash<int, QList<int>> statesByRow(const QSignalSpy &spy)
+{
+    QHash<int, QList<int>> states;
+    for (const QList<QVariant> &args : spy)
+        states[args.at(0).toInt()].append(args.at(1).toInt());
+    return states;
+}
+
+bool waitEnded(SessionRig &rig)
+{
+    return QTest::qWaitFor(
+        [&rig] { return !rig.session.classJob()->running() && rig.session.runningJobs() == 0; },
+        60000);
+}
+} // namespace
+
+// The same files to several calculators at once, each in its own worker,
+// told in one panel: a row per calculator and a summary.
+class TestClassSend : public QObject
+{
+    Q_OBJECT
+private slots:
+    void sendToSeveral_data();
+    void sendToSeveral();
+    void collisionsSettledOnce_data();
+    void collisionsSettledOnce();
+    void cancelAll();
+
+private:
+    QList<QUrl> files(const QTemporaryDir &dir, const QStringList &names);
+};
+
+QList<QUrl> TestClassSend::files(const QTemporaryDir &dir, const QStringList &names)
+{
+    QList<QUrl> urls;
+    for (const QString &name : names) {
+        const QString path = dir.filePath(name);
+        if (!writeLocalFile(path, name.toLatin1() + QByteArray(700, '#')))
+            return {};
+        urls.append(QUrl::fromLocalFile(path));
+    }
+    return urls;
+}
+
+void TestClassSend::sendToSeveral_data()
+{
+    QTest::addColumn<bool>("all");
+    QTest::addColumn<QString>("refusing"); // the letter of a calculator that refuses, or none
+    QTest::addColumn<QString>("summary");
+
+    QTest::newRow("all, every one takes them")
+        << true << QString() << QStringLiteral("Sent 2 files to 3 of 3 calculators");
+    QTest::newRow("all, one refuses")
+        << true << QStringLiteral("B")
+        << QStringLiteral("Sent 2 files to 2 of 3 calculators; 1 failed: Calc B: ");
+    QTest::newRow("the chosen ones")
+        << false << QString() << QStringLiteral("Sent 2 files to 2 of 2 calculators");
+}
+
+void TestClassSend::sendToSeveral()
+{
+    QFETCH(bool, all);
+    QFETCH(QString, refusing);
+    QFETCH(QString, summary);
+    SessionRig rig;
+    QVERIFY(rig.plug({ QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C") }));
+    QTemporaryDir dir;
+    const QList<QUrl> urls = files(dir, { QStringLiteral("ONE.PY"), QStringLiteral("TWO.PY") });
+    QCOMPARE(urls.size(), 2);
+    if (!refusing.isEmpty())
+        rig.sim(refusing)->setRefusal(
+            calcMsg::SEND_FILE, calcMsg::MEMORY_ERROR, 0, QStringLiteral("Memory is full"));
+    rig.session.setChosen(0, true);
+    rig.session.setChosen(2, true);
+    QCOMPARE(rig.session.chosenCount(), 2);
+    QVERIFY(rig.session.isChosen(2) && !rig.session.isChosen(1));
+
+    ClassJobModel *job = rig.session.classJob();
+    QSignalSpy states(job, &ClassJobModel::stateChange);
+    QSignalSpy errors(&rig.session, &CVivuRuzaSession::errorChange);
+    QVERIFY(rig.session.planClassSend(urls, all));
+    QCOMPARE(rig.session.classTakenNames(), QStringList());
+    rig.session.startClassSend(false);
+    QVERIFY(job->active());
+    QCOMPARE(job->rowCount(), all ? 3 : 2);
+    // The window never waits: every row is still to come back.
+    QVERIFY(job->running());
+    QVERIFY(waitEnded(rig));
+
+    QVERIFY2(job->summary().startsWith(summary), qPrintable(job->summary()));
+    // Failures are told in the rows, never in a dialog per calculator.
+    QCOMPARE(errors.count(), 0);
+    const QHash<int, QList<int>> byRow = statesByRow(states);
+    const QStringList letters = all
+        ? QStringList { QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C") }
+        : QStringList { QStringLiteral("A"), QStringLiteral("C") };
+    for (int row = 0; row < letters.size(); ++row) {
+        CalcSimulator *sim = rig.sim(letters.at(row));
+        const bool refused = letters.at(row) == refusing;
+        QCOMPARE(job->data(job->index(row), ClassJobModel::CalculatorRole).toString(),
+            QStringLiteral("Calc ") + letters.at(row));
+        QCOMPARE(byRow.value(row), (QList<int> { working, refused ? failed : done }));
+        QCOMPARE(sim->hasFile(QStringLiteral("ONE.PY")), !refused);
+        QCOMPARE(sim->hasFile(QStringLiteral("TWO.PY")), !refused);
+        if (refused)
+            QVERIFY2(job->outcome(row).contains(QStringLiteral("Memory is full")),
+                qPrintable(job->outcome(row)));
+    }
+    if (!all)
+        QVERIFY(!rig.sim(QStringLiteral("B"))->hasFile(QStringLiteral("ONE.PY")));
+
+    // Retry sends again to the failed calculators only.
+    if (!refusing.isEmpty()) {
+        rig.sim(refusing)->clearRefusals();
+        rig.sim(QStringLiteral("A"))->clearReceived();
+        states.clear();
+        rig.session.retryClassFailed();
+        QVERIFY(waitEnded(rig));
+        QCOMPARE(job->failedCount(), 0);
+        QVERIFY2(job->summary().startsWith(QStringLiteral("Sent 2 files to 3 of 3 calculators")),
+            qPrintable(job->summary()));
+        QVERIFY(rig.sim(refusing)->hasFile(QStringLiteral("TWO.PY")));
+        QVERIFY(!rig.sim(QStringLiteral("A"))->receivedTypes().contains(calcMsg::SEND_FILE));
+        QCOMPARE(statesByRow(states).value(1), (QList<int> { 0, working, done }));
+    }
+    job->close();
+    QVERIFY(!job->active());
+}
+
+void TestClassSend::collisionsSettledOnce_data()
+{
+    QTest::addColumn<bool>("replace");
+    QTest::newRow("replace all") << true;
+    QTest::newRow("skip all") << false;
+}
+
+// A and B hold MAIN.PY, C does not: one question for the class, and its
+// answer acts on every calculator holding the name.
+void TestClassSend::collisionsSettledOnce()
+{
+    QFETCH(bool, replace);
+    SessionRig rig;
+    for (const QString &letter : { QStringLiteral("A"), QStringLiteral("B") })
+        rig.sim(letter)->setFiles({ { QStringLiteral("MAIN.PY"), QByteArray("old") } });
+    QVERIFY(rig.plug({ QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C") }));
+    QTemporaryDir dir;
+    const QList<QUrl> urls = files(dir,
+        { QStringLiteral("MAIN.PY"), QStringLiteral("longername.py"), QStringLiteral("NEW.PY") });
+    QCOMPARE(urls.size(), 3);
+    QVERIFY(writeLocalFile(dir.filePath(QStringLiteral("EMPTY.PY")), QByteArray()));
+    QList<QUrl> all = urls;
+    all.append(QUrl::fromLocalFile(dir.filePath(QStringLiteral("EMPTY.PY"))));
+
+    QVERIFY(rig.session.planClassSend(all, true));
+    QCOMPARE(rig.session.classTakenNames(), QStringList { QStringLiteral("MAIN.PY") });
+    QCOMPARE(rig.session.classEmptyFiles(), QStringList { QStringLiteral("EMPTY.PY") });
+    QCOMPARE(rig.session.classNameChanges().size(), 1);
+    rig.session.startClassSend(replace);
+    QVERIFY(waitEnded(rig));
+    QCOMPARE(rig.session.classJob()->failedCount(), 0);
+
+    const QByteArray sent = QByteArray("MAIN.PY") + QByteArray(700, '#');
+    for (const QString &letter : { QStringLiteral("A"), QStringLiteral("B") })
+        QCOMPARE(rig.sim(letter)->fileContent(QStringLiteral("MAIN.PY")),
+            replace ? sent : QByteArray("old"));
+    QCOMPARE(rig.sim(QStringLiteral("C"))->fileContent(QStringLiteral("MAIN.PY")), sent);
+    for (const QString &letter :
+        { QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C") }) {
+        QVERIFY(rig.sim(letter)->hasFile(QStringLiteral("NEW.PY")));
+        QVERIFY(!rig.sim(letter)->hasFile(QStringLiteral("EMPTY.PY")));
+    }
+}
+
+// Cancel reaches every calculator's worker; each row says it was cancelled.
+void TestClassSend::cancelAll()
+{
+    SessionRig rig;
+    QVERIFY(rig.plug({ QStringLiteral("A"), QStringLiteral("B") }));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("BIG.PY"));
+    QVERIFY(writeLocalFile(path, QByteArray(256 * 1024, 'b')));
+    for (const QString &letter : { QStringLiteral("A"), QStringLiteral("B") })
+        rig.sim(letter)->setByteRate(16 * 1024);
+    ClassJobModel *job = rig.session.classJob();
+    QSignalSpy states(job, &ClassJobModel::stateChange);
+    QVERIFY(rig.session.planClassSend({ QUrl::fromLocalFile(path) }, true));
+    rig.session.startClassSend(false);
+    QTRY_COMPARE_WITH_TIMEOUT(states.count(), 2, 20000);
+    rig.session.cancelClassJob();
+    QVERIFY(waitEnded(rig));
+    for (int row = 0; row < 2; ++row) {
+        QCOMPARE(int(job->state(row)), cancelled);
+        QVERIFY(!rig.sim(row ? QStringLiteral("B") : QStringLiteral("A"))
+                     ->hasFile(QStringLiteral("BIG.PY")));
+    }
+    QVERIFY2(job->summary().contains(QStringLiteral("2 cancelled")), qPrintable(job->summary()));
+}
+
+QTEST_GUILESS_MAIN(TestClassSend)
+#include "tst_classsend.moc"
