@@ -68,6 +68,10 @@ Rectangle {
                     anchors.verticalCenter: parent.verticalCenter
                     checked: calcSession.chosenCount >= 0 && calcSession.isChosen(index)
                     onToggled: calcSession.setChosen(index, checked)
+                    // Tab goes from the list to the files as ever; the
+                    // list's Space ticks the current row instead.
+                    focusPolicy: Qt.NoFocus
+                    activeFocusOnTab: false
                     Accessible.name: qsTr("Choose %1").arg(model.display)
                 }
 

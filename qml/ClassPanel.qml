@@ -21,12 +21,11 @@ Popup {
     x: mainWindow ? (mainWindow.width - width) / 2 : 0
     y: mainWindow ? 40 : 0
 
-    Accessible.role: Accessible.Dialog
-    Accessible.name: job.title
-
     ColumnLayout {
         anchors.fill: parent
         spacing: 6
+        Accessible.role: Accessible.Dialog
+        Accessible.name: panel.job.title
 
         Label {
             objectName: "classTitle"

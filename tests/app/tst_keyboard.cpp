@@ -522,7 +522,7 @@ void TestKeyboard::copyAndPasteKeepTheirKeys()
         }
         taken.append(own.values());
     }
-    QCOMPARE(shortcuts, 8);
+    QCOMPARE(shortcuts, 9);
     for (auto standard : { QKeySequence::Copy, QKeySequence::Paste }) {
         for (const QKeySequence &keys : QKeySequence::keyBindings(standard))
             QVERIFY2(taken.count(keys) == 1, qPrintable(keys.toString()));

@@ -166,6 +166,7 @@ void TestSession::interfaceForTheWindow()
         QStringLiteral("statusLineTextChange()"),
         QStringLiteral("currentCalcChange()"),
         QStringLiteral("errorDetailChange()"),
+        QStringLiteral("chosenChange()"),
         QStringLiteral("onIndexChange(int)"),
         QStringLiteral("update()"),
         QStringLiteral("onErrorChange(QString)"),
@@ -200,6 +201,15 @@ void TestSession::interfaceForTheWindow()
         QStringLiteral("releaseAllFromCalcCollisions(bool)"),
         QStringLiteral("cancelTransfer()"),
         QStringLiteral("canCancelTransfer()"),
+        QStringLiteral("setChosen(int,bool)"),
+        QStringLiteral("isChosen(int)"),
+        QStringLiteral("planClassSend(QList<QUrl>,bool)"),
+        QStringLiteral("classTakenNames()"),
+        QStringLiteral("classNameChanges()"),
+        QStringLiteral("classEmptyFiles()"),
+        QStringLiteral("startClassSend(bool)"),
+        QStringLiteral("retryClassFailed()"),
+        QStringLiteral("cancelClassJob()"),
     };
     QCOMPARE(methods, expected);
     QStringList properties;
@@ -210,7 +220,8 @@ void TestSession::interfaceForTheWindow()
         QStringList({ QStringLiteral("currentIndex:indexChange"),
             QStringLiteral("error:errorChange"), QStringLiteral("isBusy:isBusyChange"),
             QStringLiteral("statusLineText:statusLineTextChange"), QStringLiteral("doctor:"),
-            QStringLiteral("transfer:"), QStringLiteral("errorDetail:errorDetailChange") }));
+            QStringLiteral("transfer:"), QStringLiteral("errorDetail:errorDetailChange"),
+            QStringLiteral("classJob:"), QStringLiteral("chosenCount:chosenChange") }));
 
     // The window may call fromCalcUrls with no arguments.
     SessionRig rig;
