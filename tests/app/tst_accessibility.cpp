@@ -151,11 +151,18 @@ void TestAccessibility::everyActionableElementNamed_data()
     QTest::addColumn<QString>("opener");
     QTest::addColumn<QStringList>("expected");
     QTest::newRow("window") << QString()
-                            << QStringList { "Button:Menu", "List:Calculators", "Table:Files" };
+                            << QStringList { "Button:Menu", "List:Calculators", "Table:Files",
+                                   "CheckBox:Choose Vori X1", "CheckBox:Choose Vori X1 Lab" };
     QTest::newRow("options menu") << "optionsMenu"
                                   << QStringList { "MenuItem:About...",
                                          "MenuItem:Change device name...",
+                                         "MenuItem:Send to all calculators\u2026",
+                                         "MenuItem:Send to the chosen calculators\u2026",
                                          "MenuItem:Close program" };
+    QTest::newRow("class replace question")
+        << "classReplaceQuestion"
+        << QStringList { "Button:Replace all", "Button:Skip all", "Button:Cancel" };
+    QTest::newRow("class notice") << "classNotice" << QStringList { "Button:OK" };
     QTest::newRow("rename") << "changeNameDialog"
                             << QStringList { "EditableText:Enter a new device name", "Button:OK",
                                    "Button:Cancel" };
@@ -217,6 +224,10 @@ void TestAccessibility::transferIsDescribed()
     QVERIFY(found.find(QAccessible::StaticText, line));
     QVERIFY(!found.find(QAccessible::ProgressBar, QStringLiteral("Transfer progress"))
                  ->description.isEmpty());
+    // The job can be stopped from its line, and Esc says how from the keyboard.
+    QVERIFY(found.find(QAccessible::Button, QStringLiteral("Cancel")));
+    QCOMPARE(found.find(QAccessible::Button, QStringLiteral("Cancel"))->description,
+        QStringLiteral("Esc"));
     m_calc->setReplyDelay(0);
     QTRY_VERIFY_WITH_TIMEOUT(!m_driver->session().property("isBusy").toBool(), 60000);
 }
