@@ -49,6 +49,9 @@ Rectangle {
                     text: model.display
                     textFormat: Text.PlainText
                     font.pixelSize: 26
+                    // Short of the tick at the row's end.
+                    width: parent.width - 60
+                    elide: Text.ElideRight
                 }
 
                 MouseArea {

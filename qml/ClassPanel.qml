@@ -16,9 +16,11 @@ Popup {
     modal: false
     focus: visible
     closePolicy: Popup.NoAutoClose
-    width: mainWindow ? Math.min(mainWindow.width - 40, 560) : 560
+    // Over the files, beside the calculator list, whose ticks and rows
+    // stay in sight and in reach.
+    width: mainWindow ? mainWindow.width * 0.7 - 12 : 500
     height: mainWindow ? Math.min(mainWindow.height - 80, 380) : 380
-    x: mainWindow ? (mainWindow.width - width) / 2 : 0
+    x: mainWindow ? mainWindow.width - width - 6 : 0
     y: mainWindow ? 40 : 0
 
     ColumnLayout {
@@ -62,7 +64,7 @@ Popup {
                     anchors.margins: 4
 
                     Label {
-                        Layout.preferredWidth: 130
+                        Layout.preferredWidth: 120
                         text: model.calculator
                         textFormat: Text.PlainText
                         elide: Text.ElideRight
@@ -75,7 +77,7 @@ Popup {
                         color: model.state === 3 ? "#b00020" : (model.state === 2 ? "#1b5e20" : palette.text)
                     }
                     ProgressBar {
-                        Layout.preferredWidth: 90
+                        Layout.preferredWidth: 60
                         visible: model.progress >= 0
                         from: 0
                         to: 1
