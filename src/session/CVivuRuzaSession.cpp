@@ -746,7 +746,6 @@ bool CVivuRuzaSession::planClassSend(QList<QUrl> urls, bool all)
     m_classTaken.clear();
     m_classNameChanges.clear();
     m_classEmpty.clear();
-    m_classFileCount = 0;
     for (CVoriWorker *worker : qAsConst(workers)) {
         if (!all && !m_chosenPorts.contains(worker->portInfo.portName()))
             continue;
@@ -779,7 +778,6 @@ bool CVivuRuzaSession::planClassSend(QList<QUrl> urls, bool all)
             }
             target.files.append(qMakePair(item.localPath, item.calcName));
         }
-        m_classFileCount = qMax(m_classFileCount, int(target.files.size()));
         m_classTargets.append(target);
     }
     return !m_classTargets.isEmpty();

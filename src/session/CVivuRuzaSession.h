@@ -251,7 +251,6 @@ private:
     QStringList m_classTaken;
     QStringList m_classNameChanges;
     QStringList m_classEmpty;
-    int m_classFileCount = 0;
 };
 
 #endif // CVIVURUZASESSION_H
