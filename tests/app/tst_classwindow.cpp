@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 // The window's side of several calculators at once and of Cancel: reached
@@ -53,6 +54,29 @@ void TestClassWindow::sendToAllFromTheMenu()
     QTest::keyClick(m_driver->window(), Qt::Key_Space);
     QTRY_VERIFY(m_driver->session().isChosen(0));
     QCOMPARE(m_driver->session().chosenCount(), 1);
+    // A click on the second row's box, then Space again: each box follows.
+    QList<QQuickItem *> boxes;
+    std::function<void(QQuickItem *)> walk = [&](QQuickItem *item) {
+        if (item->objectName() == QLatin1String("chooseBox"))
+            boxes.append(item);
+        for (QQuickItem *child : item->childItems())
+            walk(child);
+    };
+    walk(m_driver->window()->contentItem());
+    QCOMPARE(boxes.size(), 2);
+    QQuickItem *first = boxes.at(0);
+    QQuickItem *second = boxes.at(1);
+    if (first->mapToScene(QPointF()).y() > second->mapToScene(QPointF()).y())
+        std::swap(first, second);
+    QVERIFY(first->property("checked").toBool());
+    m_driver->click(first);
+    QTRY_VERIFY(!m_driver->session().isChosen(0));
+    QVERIFY(!first->property("checked").toBool());
+    QMetaObject::invokeMethod(list, "forceActiveFocus");
+    QTest::keyClick(m_driver->window(), Qt::Key_Space);
+    QTRY_VERIFY(m_driver->session().isChosen(0));
+    QTRY_VERIFY(first->property("checked").toBool());
+    QVERIFY(!second->property("checked").toBool());
 
     QTemporaryDir local;
     QVERIFY(local.isValid());
