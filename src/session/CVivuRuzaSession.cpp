@@ -7,8 +7,12 @@
 #include "VivuRuzaModel.h"
 #include "VoriFileModel.h"
 
+#include <QDateTime>
+#include <QLocale>
 #include <QMetaType>
 #include <QSerialPortInfo>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
 
@@ -30,6 +34,12 @@ const char *jobName(void (CVoriWorker::*job)())
         return "copy";
     if (job == &CVoriWorker::delFiles)
         return "delete";
+    if (job == &CVoriWorker::backUp)
+        return "backup";
+    if (job == &CVoriWorker::previewRestore)
+        return "restore preview";
+    if (job == &CVoriWorker::restoreBackup)
+        return "restore";
     return job == &CVoriWorker::setDevName ? "rename" : "job";
 }
 } // namespace
@@ -877,4 +887,216 @@ void CVivuRuzaSession::cancelClassJob()
         if (target.running && target.worker)
             target.worker->cancel();
     }
+}
+
+namespace {
+const char backupFolderKey[] = "backup/folder";
+
+// Names in a question, as many as read well in one line.
+QString someNames(const QStringList &names)
+{
+    constexpr int shown = 8;
+    if (names.size() <= shown)
+        return names.join(QStringLiteral(", "));
+    const int more = int(names.size()) - shown;
+    return CVivuRuzaSession::tr("%1 and %n more", nullptr, more)
+        .arg(names.mid(0, shown).join(QStringLiteral(", ")));
+}
+
+QString calcLabel(const CVoriWorker *worker)
+{
+    return worker && !worker->name.isEmpty() ? worker->name
+                                             : CVivuRuzaSession::tr("the calculator");
+}
+} // namespace
+
+QString CVivuRuzaSession::defaultBackupFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+        + QStringLiteral("/Vuve Vudurod backups");
+}
+
+QString CVivuRuzaSession::backupFolder() const
+{
+    const QString chosen = QSettings().value(QLatin1String(backupFolderKey)).toString();
+    return chosen.isEmpty() ? defaultBackupFolder() : chosen;
+}
+
+QUrl CVivuRuzaSession::backupFolderUrl() const
+{
+    return QUrl::fromLocalFile(backupFolder());
+}
+
+void CVivuRuzaSession::setBackupFolder(const QUrl &folder)
+{
+    const QString path = QDir::cleanPath(folder.toLocalFile());
+    if (!folder.isLocalFile() || path.isEmpty() || path == backupFolder())
+        return;
+    QSettings().setValue(QLatin1String(backupFolderKey), path);
+    emit backupFolderChange();
+}
+
+bool CVivuRuzaSession::backUp()
+{
+    CVoriWorker *worker = idleCurrentWorker();
+    if (!worker)
+        return false;
+    // The default is ours to make; a folder the user chose that has gone
+    // (a stick pulled out) is reported, not made again somewhere else.
+    const QString parent = backupFolder();
+    if (parent == defaultBackupFolder())
+        QDir().mkpath(parent);
+    worker->backupParent = parent;
+    m_transferWorker = worker;
+    m_transfer->start(
+        TransferProgress::Kind::Backup, calcLabel(worker), int(worker->filesList.size()));
+    startJob(worker, &CVoriWorker::backUp, &CVivuRuzaSession::onBackupDone);
+    return true;
+}
+
+// The worker whose job ended is the sender: the current calculator may have
+// changed meanwhile.
+void CVivuRuzaSession::onBackupDone()
+{
+    auto *worker = qobject_cast<CVoriWorker *>(sender());
+    if (!worker || m_transferWorker != worker)
+        return;
+    const CVoriWorker::BackupResult &r = worker->backupResult;
+    const QString name = calcLabel(worker);
+    const QString folder = QDir::toNativeSeparators(r.folder);
+    QString outcome;
+    if (!r.finished) {
+        outcome = r.folder.isEmpty()
+            ? tr("Nothing was backed up from %1").arg(name)
+            : tr("The backup of %1 is not complete; %2 is marked so").arg(name, folder);
+    } else {
+        outcome = r.files == 1
+            ? tr("Backed up 1 file of %1 to %2").arg(name, folder)
+            : tr("Backed up %n files of %1 to %2", nullptr, r.files).arg(name, folder);
+        if (r.unrestorable == 1)
+            outcome += tr("; 1 file can't be restored from it");
+        else if (r.unrestorable > 1)
+            outcome += tr("; %n files can't be restored from it", nullptr, r.unrestorable);
+    }
+    m_transfer->finishWith(outcome);
+}
+
+bool CVivuRuzaSession::previewRestore(const QUrl &folder)
+{
+    CVoriWorker *worker = idleCurrentWorker();
+    if (!worker || !folder.isLocalFile())
+        return false;
+    m_restoreWorker = worker;
+    m_restoreFolder = QDir::cleanPath(folder.toLocalFile());
+    m_restoreQuestion.clear();
+    m_restoreAdded = 0;
+    m_restoreReplaced = 0;
+    worker->restoreFolder = m_restoreFolder;
+    m_transfer->clearOutcome();
+    startJob(worker, &CVoriWorker::previewRestore, &CVivuRuzaSession::onRestorePreviewDone);
+    return true;
+}
+
+// The question names what changes: every file added, every file replaced,
+// and what the backup holds that stays where it is.
+void CVivuRuzaSession::onRestorePreviewDone()
+{
+    auto *worker = qobject_cast<CVoriWorker *>(sender());
+    if (!worker || m_restoreWorker != worker)
+        return;
+    const CVoriWorker::RestoreResult &r = worker->restoreResult;
+    if (!r.ready) {
+        m_restoreWorker.clear();
+        return;
+    }
+    m_restoreAdded = int(r.added.size());
+    m_restoreReplaced = int(r.replaced.size());
+    const QDateTime made = QDateTime::fromString(r.time, Qt::ISODate);
+    const QString when = made.isValid()
+        ? QLocale().toString(made.toLocalTime(), QLocale::ShortFormat)
+        : tr("an unknown time");
+    QStringList lines;
+    lines.append(
+        tr("Restore the backup of %1 made %2 to %3?")
+            .arg(r.device.isEmpty() ? tr("a calculator") : r.device, when, calcLabel(worker)));
+    QStringList counts;
+    if (m_restoreAdded == 1)
+        counts.append(tr("1 file is added: %1.").arg(someNames(r.added)));
+    else if (m_restoreAdded > 1)
+        counts.append(
+            tr("%n files are added: %1.", nullptr, m_restoreAdded).arg(someNames(r.added)));
+    if (m_restoreReplaced == 1)
+        counts.append(tr("1 file is replaced: %1.").arg(someNames(r.replaced)));
+    else if (m_restoreReplaced > 1)
+        counts.append(tr("%n files are replaced: %1.", nullptr, m_restoreReplaced)
+                          .arg(someNames(r.replaced)));
+    if (counts.isEmpty())
+        counts.append(tr("The backup holds no file to restore."));
+    counts.append(tr("Nothing is deleted, on the calculator or on this computer."));
+    lines.append(counts.join(QLatin1Char('\n')));
+    if (!r.unrestorable.isEmpty()) {
+        QStringList left;
+        for (const auto &entry : r.unrestorable)
+            left.append(entry.first.isEmpty()
+                    ? entry.second
+                    : QStringLiteral("%1 (%2)").arg(entry.first, entry.second));
+        const int n = int(left.size());
+        lines.append((n == 1 ? tr("1 file of the backup can't be restored: %1.")
+                             : tr("%n files of the backup can't be restored: %1.", nullptr, n))
+                         .arg(left.join(QStringLiteral("; "))));
+    }
+    m_restoreQuestion = lines.join(QStringLiteral("\n\n"));
+    emit restorePreviewReady();
+}
+
+bool CVivuRuzaSession::restoreBackup()
+{
+    CVoriWorker *worker = m_restoreWorker.data();
+    if (!worker || !workers.contains(worker) || m_jobs.contains(worker)
+        || m_restoreFolder.isEmpty())
+        return false;
+    worker->restoreFolder = m_restoreFolder;
+    m_restoreFolder.clear();
+    m_transferWorker = worker;
+    m_transfer->start(
+        TransferProgress::Kind::Restore, calcLabel(worker), m_restoreAdded + m_restoreReplaced);
+    startJob(worker, &CVoriWorker::restoreBackup, &CVivuRuzaSession::onRestoreDone);
+    return true;
+}
+
+void CVivuRuzaSession::onRestoreDone()
+{
+    auto *worker = qobject_cast<CVoriWorker *>(sender());
+    if (!worker)
+        return;
+    if (worker == currentWorker())
+        onFilesListChange();
+    if (m_transferWorker != worker)
+        return;
+    const CVoriWorker::RestoreResult &r = worker->restoreResult;
+    const QString name = calcLabel(worker);
+    const int count = int(r.added.size() + r.replaced.size());
+    QString outcome;
+    if (!r.ready)
+        outcome = tr("Nothing was restored to %1").arg(name);
+    else if (count == 0)
+        outcome = tr("The backup held nothing to restore to %1").arg(name);
+    else if (r.sent == count && r.verified)
+        outcome = count == 1
+            ? tr("Restored 1 file to %1 and checked it").arg(name)
+            : tr("Restored %n files to %1 and checked them", nullptr, count).arg(name);
+    else if (r.sent == count)
+        outcome = count == 1
+            ? tr("Restored 1 file to %1, but the calculator does not list it as sent").arg(name)
+            : tr("Restored %n files to %1, but the calculator does not list them all as sent",
+                nullptr, count)
+                  .arg(name);
+    else
+        outcome = tr("Restored %1 of %2 files to %3").arg(r.sent).arg(count).arg(name);
+    if (r.ready && !r.unrestorable.isEmpty()) {
+        const int n = int(r.unrestorable.size());
+        outcome += n == 1 ? tr("; 1 file of the backup can't be restored")
+                          : tr("; %n files of the backup can't be restored", nullptr, n);
+    }
+    m_transfer->finishWith(outcome);
 }

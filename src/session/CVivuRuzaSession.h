@@ -251,6 +251,51 @@ private:
     QStringList m_classTaken;
     QStringList m_classNameChanges;
     QStringList m_classEmpty;
+
+    // Backups of one calculator and their restores, with the folders and the
+    // manifest of vuvectl's: each restores what the other backed up. Each
+    // runs as a job of the calculator's worker, shown on the progress line.
+    Q_PROPERTY(QString backupFolder READ backupFolder NOTIFY backupFolderChange)
+    // What the last preview found a restore would do, for the question.
+    Q_PROPERTY(QString restoreQuestion READ restoreQuestion NOTIFY restorePreviewReady)
+    Q_PROPERTY(int restoreAdded READ restoreAdded NOTIFY restorePreviewReady)
+    Q_PROPERTY(int restoreReplaced READ restoreReplaced NOTIFY restorePreviewReady)
+
+public:
+    // Where backups go: the folder chosen last, remembered between runs, or
+    // else defaultBackupFolder().
+    QString backupFolder() const;
+    static QString defaultBackupFolder();
+    QString restoreQuestion() const { return m_restoreQuestion; }
+    int restoreAdded() const { return m_restoreAdded; }
+    int restoreReplaced() const { return m_restoreReplaced; }
+
+    Q_INVOKABLE QUrl backupFolderUrl() const;
+    Q_INVOKABLE void setBackupFolder(const QUrl &folder);
+    // Backs the current calculator up into a new folder of its own in
+    // backupFolder; false when there is no idle current calculator.
+    Q_INVOKABLE bool backUp();
+    // Reads the backup and the current calculator in its worker, then
+    // restorePreviewReady; a backup that can't be restored is an error.
+    Q_INVOKABLE bool previewRestore(const QUrl &folder);
+    // Restores the backup the last preview read to its calculator, as the
+    // preview said: added and replaced files, nothing deleted.
+    Q_INVOKABLE bool restoreBackup();
+
+signals:
+    void backupFolderChange();
+    void restorePreviewReady();
+
+private:
+    void onBackupDone();
+    void onRestorePreviewDone();
+    void onRestoreDone();
+
+    QPointer<CVoriWorker> m_restoreWorker;
+    QString m_restoreFolder;
+    QString m_restoreQuestion;
+    int m_restoreAdded = 0;
+    int m_restoreReplaced = 0;
 };
 
 #endif // CVIVURUZASESSION_H

@@ -1,5 +1,7 @@
 #include "CVoriWorker.h"
 
+#include "BackupRestorer.h"
+#include "BackupWriter.h"
 #include "CVivuRuza.h"
 #include "TransferRunner.h"
 
@@ -264,4 +266,126 @@ void CVoriWorker::setDevName()
     const QString newDevName = calc->devName();
     closeLink();
     endJob([this, newDevName] { name = newDevName; });
+}
+
+// A calculator that can't be reached gets no backup folder at all, rather
+// than one marked incomplete.
+void CVoriWorker::backUp()
+{
+    openLink();
+    forwardErrors();
+    BackupResult result;
+    if (!calc->portErrorText().isEmpty()) {
+        report(calc->portErrorText(), QString());
+    } else {
+        TransferEvents events;
+        events.fileStarted = [this](const QString &name, int number, int count) {
+            watchProgress(number, count, name);
+        };
+        // A Cancel the user asked for is told by the outcome, not as an error.
+        events.problem = [this](const QString &text, const QString &detail) {
+            if (!cancelRequested())
+                report(text, detail);
+        };
+        BackupWriter writer(*calc, std::move(events));
+        result.finished = writer.run(backupParent, portInfo.systemLocation());
+        result.folder = writer.folder();
+        result.files = int(writer.manifest().files.size());
+        result.unrestorable = int(writer.manifest().unrestorable.size());
+        result.cancelled = !result.finished && cancelRequested();
+        if (result.cancelled)
+            emit jobCancelled(QString());
+    }
+    closeLink();
+    endJob([this, result] { backupResult = result; });
+}
+
+void CVoriWorker::previewRestore()
+{
+    restore(false);
+}
+
+void CVoriWorker::restoreBackup()
+{
+    restore(true);
+}
+
+// The preview and the restore read the backup and the calculator alike, so
+// that what the question said is what the restore does.
+void CVoriWorker::restore(bool send)
+{
+    openLink();
+    forwardErrors();
+    RestoreResult result;
+    QList<QPair<QString, int>> list = filesList;
+    bool listed = false;
+    if (!calc->portErrorText().isEmpty()) {
+        report(calc->portErrorText(), QString());
+    } else {
+        // Until the backup is accepted the restorer's words are held: its
+        // reasons to refuse the backup are this job's errors, while the files
+        // it can't send back are the question's to list.
+        bool holding = true;
+        QStringList held;
+        TransferEvents events;
+        events.problem = [this, &holding, &held](const QString &text, const QString &detail) {
+            if (holding)
+                held.append(text);
+            else
+                report(text, detail);
+        };
+        BackupRestorer restorer(*calc, events);
+        const bool loaded = restorer.load(restoreFolder);
+        holding = false;
+        if (!loaded) {
+            for (const QString &text : qAsConst(held))
+                report(text, QString());
+        } else if (calc->listFiles(list)) {
+            listed = true;
+            const BackupManifest &manifest = restorer.manifest();
+            result.ready = true;
+            result.device = manifest.device.value(QStringLiteral("name")).toString();
+            result.time = manifest.time;
+            for (const BackupManifest::Entry &e : manifest.unrestorable)
+                result.unrestorable.append(qMakePair(e.name, e.reason));
+            const TransferPlan plan = restorer.plan(list);
+            for (const TransferPlan::Item &item : plan.items()) {
+                if (item.collision == TransferPlan::Reason::TakenOnCalc)
+                    result.replaced.append(item.calcName);
+                else
+                    result.added.append(item.calcName);
+            }
+            if (send) {
+                const QList<TransferOutcome> outcomes = run(plan, true);
+                for (int i = 0; i < outcomes.size(); ++i) {
+                    const TransferOutcome &outcome = outcomes.at(i);
+                    if (outcome.status == TransferOutcome::Status::Cancelled)
+                        result.cancelled = true;
+                    if (outcome.status != TransferOutcome::Status::Done)
+                        continue;
+                    ++result.sent;
+                    const QString &name = plan.at(i).calcName;
+                    const auto it = std::find_if(list.begin(), list.end(),
+                        [&name](const QPair<QString, int> &entry) { return entry.first == name; });
+                    if (it != list.end())
+                        it->second = int(outcome.size);
+                    else
+                        list.append(qMakePair(name, int(outcome.size)));
+                }
+                // The calculator's own listing is the proof that the files
+                // arrived; one that fails leaves the list the job knows.
+                QList<QPair<QString, int>> after;
+                if (calc->listFiles(after)) {
+                    list = after;
+                    result.verified = restorer.verify(plan, outcomes, after);
+                }
+            }
+        }
+    }
+    closeLink();
+    endJob([this, result, list, listed] {
+        restoreResult = result;
+        if (listed)
+            filesList = list;
+    });
 }

@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QPair>
 #include <QString>
+#include <QStringList>
 
 #include <atomic>
 #include <functional>
@@ -111,6 +112,51 @@ private:
     QThread *m_home;
     QElapsedTimer m_progressClock;
     std::atomic_bool m_cancel { false };
+
+    // Backups and restores, in the folders and with the manifest vuvectl
+    // makes and reads. The inputs are written before the job; the results
+    // are delivered to the home thread before finished(), as filesList is.
+public:
+    struct BackupResult
+    {
+        bool finished = false; // every file arrived and the manifest says so
+        QString folder; // the backup's own folder; empty when none was made
+        int files = 0; // files a restore can send back
+        int unrestorable = 0; // listed apart: not held, or not to be sent back
+        bool cancelled = false;
+    };
+    struct RestoreResult
+    {
+        // The backup checked out and the calculator was listed; what follows
+        // is what a restore would do (a preview) or did.
+        bool ready = false;
+        QString device; // whose backup it is
+        QString time; // when it was made, UTC, ISO 8601
+        QStringList added;
+        QStringList replaced;
+        // What the backup holds or lists but can't send back, each with why.
+        QList<QPair<QString, QString>> unrestorable;
+        int sent = 0;
+        bool verified = false; // the calculator lists every file sent, with its size
+        bool cancelled = false;
+    };
+
+    QString backupParent; // where a backup makes its own folder
+    QString restoreFolder; // the backup a restore or its preview reads
+    BackupResult backupResult;
+    RestoreResult restoreResult;
+
+public slots:
+    // Every file of the calculator into a new folder under backupParent.
+    void backUp();
+    // What restoring restoreFolder would add and replace; sends nothing.
+    void previewRestore();
+    // restoreFolder's files back under their names, replacing those the
+    // calculator holds, then checked against its listing.
+    void restoreBackup();
+
+private:
+    void restore(bool send);
 };
 
 #endif // CVORIWORKER_H

@@ -27,8 +27,11 @@ QString TransferProgress::text() const
 {
     if (!m_running || m_fileCount == 0)
         return QString();
-    const QString verb
-        = m_kind == Kind::Send ? QStringLiteral("Sending") : QStringLiteral("Copying");
+    QString verb = m_kind == Kind::Send ? QStringLiteral("Sending") : QStringLiteral("Copying");
+    if (m_kind == Kind::Backup)
+        verb = tr("Backing up");
+    else if (m_kind == Kind::Restore)
+        verb = tr("Restoring");
     if (m_fileNumber == 0)
         return QStringLiteral("%1 %2\u2026").arg(verb, filesText(m_fileCount));
     QString line = QStringLiteral("%1 %2 (%3 of %4)")
@@ -104,17 +107,37 @@ void TransferProgress::finish(int done, int count)
         m_outcome = count == 0 ? QStringLiteral("Nothing was copied")
                                : QStringLiteral("Copied %1 to the clipboard").arg(moved);
         break;
+    case Kind::Backup:
+    case Kind::Restore:
+        // Their starters word their outcomes through finishWith().
+        break;
     }
     if (m_skipped > 0)
         m_outcome += QStringLiteral("; %1 skipped").arg(m_skipped);
-    if (m_cancelled) {
-        m_outcome = tr("Cancelled: %1").arg(m_outcome);
-        if (!m_partial.isEmpty())
-            m_outcome += tr("; the part of %1 sent was deleted from the calculator").arg(m_partial);
-        else if (m_kind != Kind::Send)
-            m_outcome += tr("; nothing of the file in transfer was written");
-    }
+    noteCancel();
     emit change();
+}
+
+void TransferProgress::finishWith(const QString &outcome)
+{
+    if (!m_running)
+        return;
+    m_running = false;
+    m_outcome = outcome;
+    noteCancel();
+    emit change();
+}
+
+void TransferProgress::noteCancel()
+{
+    if (!m_cancelled)
+        return;
+    m_outcome = tr("Cancelled: %1").arg(m_outcome);
+    // A send or a restore stopped between files left nothing on the calculator.
+    if (!m_partial.isEmpty())
+        m_outcome += tr("; the part of %1 sent was deleted from the calculator").arg(m_partial);
+    else if (m_kind != Kind::Send && m_kind != Kind::Restore)
+        m_outcome += tr("; nothing of the file in transfer was written");
 }
 
 void TransferProgress::cancelled(const QString &partial)

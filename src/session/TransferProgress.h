@@ -22,7 +22,7 @@ class TransferProgress : public QObject
     Q_PROPERTY(QString text READ text NOTIFY change)
     Q_PROPERTY(QString outcome READ outcome NOTIFY change)
 public:
-    enum class Kind { Send, Download, Copy };
+    enum class Kind { Send, Download, Copy, Backup, Restore };
 
     explicit TransferProgress(QObject *parent = nullptr);
 
@@ -52,6 +52,10 @@ public:
 
     static QString sizeText(qint64 bytes);
 
+    // Ends a job whose outcome its starter words itself (a backup names its
+    // folder, a restore its check); a Cancel is told as for finish().
+    void finishWith(const QString &outcome);
+
 signals:
     void change();
 
@@ -71,6 +75,8 @@ private:
     QElapsedTimer m_clock;
     bool m_cancelled = false;
     QString m_partial;
+
+    void noteCancel();
 };
 
 #endif // TRANSFERPROGRESS_H

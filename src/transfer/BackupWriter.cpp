@@ -5,6 +5,7 @@
 #include "WholeFile.h"
 #include "serializeData.pb.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QHash>
@@ -174,12 +175,20 @@ bool BackupWriter::copyFiles()
     const QDir dir(m_folder);
     for (int i = 0; i < toCopy.size(); ++i) {
         BackupManifest::Entry e = toCopy.at(i);
+        // A Cancel that came as the last file ended stops the backup before
+        // the next one.
+        if (m_link.cancelAsked())
+            return fail(cancelledReason());
         if (m_events.fileStarted)
             m_events.fileStarted(e.name, i + 1, toCopy.size());
         VivuRuza::fileInf inf;
         inf.set_name(e.name.toStdString());
         inf.set_size(int(e.size));
         const QByteArray content = m_link.getFile(inf);
+        // Stopped without a word from the link, and short of its bytes: not
+        // a file that arrived with the wrong size.
+        if (m_link.cancelled())
+            return fail(cancelledReason());
         // A file of size 0 comes back as empty as a failed one; only a
         // failure has words.
         TransferOutcome outcome;
@@ -208,6 +217,11 @@ bool BackupWriter::copyFiles()
             m_manifest.unrestorable.append(e);
     }
     return true;
+}
+
+QString BackupWriter::cancelledReason()
+{
+    return QCoreApplication::translate("BackupWriter", "it was cancelled");
 }
 
 bool BackupWriter::fail(const QString &why)

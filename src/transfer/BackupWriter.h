@@ -37,6 +37,9 @@ public:
     // path, or empty when none can be made.
     static QString makeNewFolder(const QString &parentFolder, const QString &base);
 
+    // Why a backup the link was told to stop is not complete.
+    static QString cancelledReason();
+
 private:
     bool makeFolder(const QString &parentFolder, const QString &base);
     QList<BackupManifest::Entry> plan(const QList<QPair<QString, int>> &files);

@@ -167,6 +167,8 @@ void TestSession::interfaceForTheWindow()
         QStringLiteral("currentCalcChange()"),
         QStringLiteral("errorDetailChange()"),
         QStringLiteral("chosenChange()"),
+        QStringLiteral("backupFolderChange()"),
+        QStringLiteral("restorePreviewReady()"),
         QStringLiteral("onIndexChange(int)"),
         QStringLiteral("update()"),
         QStringLiteral("onErrorChange(QString)"),
@@ -210,6 +212,11 @@ void TestSession::interfaceForTheWindow()
         QStringLiteral("startClassSend(bool)"),
         QStringLiteral("retryClassFailed()"),
         QStringLiteral("cancelClassJob()"),
+        QStringLiteral("backupFolderUrl()"),
+        QStringLiteral("setBackupFolder(QUrl)"),
+        QStringLiteral("backUp()"),
+        QStringLiteral("previewRestore(QUrl)"),
+        QStringLiteral("restoreBackup()"),
     };
     QCOMPARE(methods, expected);
     QStringList properties;
@@ -221,7 +228,11 @@ void TestSession::interfaceForTheWindow()
             QStringLiteral("error:errorChange"), QStringLiteral("isBusy:isBusyChange"),
             QStringLiteral("statusLineText:statusLineTextChange"), QStringLiteral("doctor:"),
             QStringLiteral("transfer:"), QStringLiteral("errorDetail:errorDetailChange"),
-            QStringLiteral("classJob:"), QStringLiteral("chosenCount:chosenChange") }));
+            QStringLiteral("classJob:"), QStringLiteral("chosenCount:chosenChange"),
+            QStringLiteral("backupFolder:backupFolderChange"),
+            QStringLiteral("restoreQuestion:restorePreviewReady"),
+            QStringLiteral("restoreAdded:restorePreviewReady"),
+            QStringLiteral("restoreReplaced:restorePreviewReady") }));
 
     // The window may call fromCalcUrls with no arguments.
     SessionRig rig;
