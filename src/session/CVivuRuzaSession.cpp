@@ -1021,14 +1021,14 @@ void CVivuRuzaSession::onRestorePreviewDone()
             .arg(r.device.isEmpty() ? tr("a calculator") : r.device, when, calcLabel(worker)));
     QStringList counts;
     if (m_restoreAdded == 1)
-        counts.append(tr("1 file is added: %1.").arg(someNames(r.added)));
+        counts.append(tr("1 file will be added: %1.").arg(someNames(r.added)));
     else if (m_restoreAdded > 1)
         counts.append(
-            tr("%n files are added: %1.", nullptr, m_restoreAdded).arg(someNames(r.added)));
+            tr("%n files will be added: %1.", nullptr, m_restoreAdded).arg(someNames(r.added)));
     if (m_restoreReplaced == 1)
-        counts.append(tr("1 file is replaced: %1.").arg(someNames(r.replaced)));
+        counts.append(tr("1 file will be replaced: %1.").arg(someNames(r.replaced)));
     else if (m_restoreReplaced > 1)
-        counts.append(tr("%n files are replaced: %1.", nullptr, m_restoreReplaced)
+        counts.append(tr("%n files will be replaced: %1.", nullptr, m_restoreReplaced)
                           .arg(someNames(r.replaced)));
     if (counts.isEmpty())
         counts.append(tr("The backup holds no file to restore."));

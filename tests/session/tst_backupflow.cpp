@@ -1,0 +1,484 @@
+// Backups and restores of the window's session against simulated calculators:
+// a backup the window makes restores with vuvectl and the reverse, a restore
+// first says what it adds and replaces and sends nothing until asked, a
+// calculator that refuses the files is reported, a backup that no longer
+// matches its manifest is refused, Cancel marks a backup incomplete, and the
+// backup folder is remembered.
+#include "CVivuRuzaSession.h"
+#include "SessionRig.h"
+#include "TransferProgress.h"
+#include "tools/ProcessRun.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+#include <algorithm>
+
+using VivuRuza::calcMsg;
+using Files = QList<QPair<QString, QByteArray>>;
+
+namespace {
+const int jobTimeoutMs = 30000;
+
+QByteArray bytes(int size, int seed)
+{
+    QByteArray content(size, Qt::Uninitialized);
+    for (int i = 0; i < size; ++i)
+        content[i] = char((i * 31 + seed * 7) & 0xFF);
+    return content;
+}
+
+// What the calculator holds when it is backed up.
+const Files original { { QStringLiteral("MAIN.PY"), bytes(3000, 1) },
+    { QStringLiteral("EMPTY.TXT"), QByteArray() }, { QStringLiteral("DATA.BIN"), bytes(7000, 2) },
+    { QStringLiteral("QUAD.PY"), bytes(900, 3) } };
+
+Files sorted(Files files)
+{
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+QStringList sorted(QStringList names)
+{
+    names.sort();
+    return names;
+}
+
+int countOf(const QList<int> &types, int type)
+{
+    return int(std::count(types.cbegin(), types.cend(), type));
+}
+
+Run vuvectl(CalcSimulator *sim, const QStringList &args)
+{
+    return runProcess(QStringLiteral(VUVECTL_PATH),
+        QStringList { QStringLiteral("--port"), sim->portPath() } + args);
+}
+
+bool idle(SessionRig &rig)
+{
+    return QTest::qWaitFor(
+        [&rig] { return rig.session.runningJobs() == 0 && !rig.session.transfer()->running(); },
+        jobTimeoutMs);
+}
+
+// The one folder a backup made in parent.
+QString onlyFolderIn(const QString &parent)
+{
+    const QStringList made = QDir(parent).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    return made.size() == 1 ? QDir(parent).filePath(made.first()) : QString();
+}
+} // namespace
+
+class TestBackupFlow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+
+    void backupRestoresWithOther_data();
+    void backupRestoresWithOther();
+    void preview_data();
+    void preview();
+    void restoreRefusedByCalculator();
+    void backupNoLongerMatching_data();
+    void backupNoLongerMatching();
+    void cancelledBackupMarkedIncomplete();
+    void folderRemembered();
+    void defaultFolderMade();
+
+private:
+    // Backs calculator A of the rig up from the window, into the remembered
+    // folder; the backup's folder, or empty.
+    QString backUpInWindow(SessionRig &rig);
+    // Previews and restores the backup from the window once the preview has
+    // come; false when no preview came.
+    bool previewInWindow(SessionRig &rig, const QString &folder);
+    bool restoreInWindow(SessionRig &rig, const QString &folder);
+
+    QTemporaryDir m_home;
+};
+
+// Documents and settings of a home of the test's own: the backup folder it
+// remembers is never the user's.
+void TestBackupFlow::initTestCase()
+{
+    QVERIFY(m_home.isValid());
+    qputenv("HOME", QFile::encodeName(m_home.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_home.filePath(QStringLiteral(".config"))));
+    qunsetenv("XDG_DOCUMENTS_DIR");
+    QCoreApplication::setOrganizationName(QStringLiteral("Vuve Vudurod"));
+    QCoreApplication::setApplicationName(QStringLiteral("tst_backupflow"));
+}
+
+void TestBackupFlow::init()
+{
+    QSettings().clear();
+    QSettings().sync();
+}
+
+QString TestBackupFlow::backUpInWindow(SessionRig &rig)
+{
+    if (!rig.session.backUp() || !idle(rig))
+        return QString();
+    return rig.session.workerAt(0)->backupResult.folder;
+}
+
+bool TestBackupFlow::previewInWindow(SessionRig &rig, const QString &folder)
+{
+    QSignalSpy ready(&rig.session, &CVivuRuzaSession::restorePreviewReady);
+    if (!rig.session.previewRestore(QUrl::fromLocalFile(folder)) || !idle(rig))
+        return false;
+    return ready.count() == 1;
+}
+
+bool TestBackupFlow::restoreInWindow(SessionRig &rig, const QString &folder)
+{
+    return previewInWindow(rig, folder) && rig.session.restoreBackup() && idle(rig);
+}
+
+void TestBackupFlow::backupRestoresWithOther_data()
+{
+    QTest::addColumn<bool>("windowBacksUp");
+    QTest::newRow("window backs up, vuvectl restores") << true;
+    QTest::newRow("vuvectl backs up, window restores") << false;
+}
+
+// The calculator meanwhile has one file changed, one deleted and one new: the
+// restore gives back what the backup holds and deletes nothing.
+void TestBackupFlow::backupRestoresWithOther()
+{
+    QFETCH(bool, windowBacksUp);
+    QTemporaryDir parent;
+    QVERIFY(parent.isValid());
+    SessionRig rig;
+    CalcSimulator *a = rig.sim(QStringLiteral("A"));
+    QVERIFY(a);
+    a->setFiles(original);
+    QVERIFY(rig.plug({ QStringLiteral("A") }));
+    rig.session.setBackupFolder(QUrl::fromLocalFile(parent.path()));
+
+    QString folder;
+    if (windowBacksUp) {
+        folder = backUpInWindow(rig);
+        QCOMPARE(rig.session.transfer()->outcome(),
+            QStringLiteral("Backed up 4 files of Calc A to %1").arg(folder));
+    } else {
+        const Run backup = vuvectl(a, { QStringLiteral("backup"), parent.path() });
+        QCOMPARE(backup.exitCode, 0);
+        folder = backup.out.trimmed();
+    }
+    QCOMPARE(folder, onlyFolderIn(parent.path()));
+    QVERIFY2(QRegularExpression(QStringLiteral("/Calc A-\\d{4}-\\d\\d-\\d\\dT\\d{6}Z$"))
+                 .match(folder)
+                 .hasMatch(),
+        qPrintable(folder));
+    QFile manifestFile(QDir(folder).filePath(QStringLiteral("manifest.json")));
+    QVERIFY(manifestFile.open(QIODevice::ReadOnly));
+    const QJsonObject manifest = QJsonDocument::fromJson(manifestFile.readAll()).object();
+    QCOMPARE(manifest.value(QStringLiteral("format")).toString(), QStringLiteral("vuvectl-backup"));
+    QCOMPARE(manifest.value(QStringLiteral("device"))
+                 .toObject()
+                 .value(QStringLiteral("port"))
+                 .toString(),
+        a->portPath());
+    for (const auto &file : original) {
+        QFile copy(QDir(folder).filePath(file.first));
+        QVERIFY(copy.open(QIODevice::ReadOnly));
+        QCOMPARE(copy.readAll(), file.second);
+    }
+
+    a->setFiles({ { QStringLiteral("MAIN.PY"), "changed" }, { QStringLiteral("EMPTY.TXT"), "" },
+        { QStringLiteral("QUAD.PY"), original.at(3).second },
+        { QStringLiteral("NEW.PY"), "new" } });
+    if (windowBacksUp) {
+        const Run restore = vuvectl(
+            a, { QStringLiteral("--on-conflict=replace"), QStringLiteral("restore"), folder });
+        QCOMPARE(restore.exitCode, 0);
+    } else {
+        QVERIFY(restoreInWindow(rig, folder));
+        QCOMPARE(rig.session.transfer()->outcome(),
+            QStringLiteral("Restored 4 files to Calc A and checked them"));
+        QCOMPARE(rig.session.property("error").toString(), QString());
+        QCOMPARE(sorted(rig.fileNames()),
+            sorted({ QStringLiteral("MAIN.PY"), QStringLiteral("EMPTY.TXT"),
+                QStringLiteral("QUAD.PY"), QStringLiteral("NEW.PY"), QStringLiteral("DATA.BIN") }));
+    }
+    QCOMPARE(sorted(a->files()), sorted(original + Files { { QStringLiteral("NEW.PY"), "new" } }));
+    // The backup itself is as it was.
+    QCOMPARE(sorted(QDir(folder).entryList(QDir::Files)),
+        sorted({ QStringLiteral("manifest.json"), QStringLiteral("MAIN.PY"),
+            QStringLiteral("EMPTY.TXT"), QStringLiteral("DATA.BIN"), QStringLiteral("QUAD.PY") }));
+}
+
+void TestBackupFlow::preview_data()
+{
+    QTest::addColumn<Files>("onCalc");
+    QTest::addColumn<QStringList>("added");
+    QTest::addColumn<QStringList>("replaced");
+    QTest::newRow("as backed up") << original << QStringList()
+                                  << QStringList { "MAIN.PY", "EMPTY.TXT", "DATA.BIN", "QUAD.PY" };
+    QTest::newRow("emptied") << Files()
+                             << QStringList { "MAIN.PY", "EMPTY.TXT", "DATA.BIN", "QUAD.PY" }
+                             << QStringList();
+    QTest::newRow("changed, deleted, new")
+        << Files { { QStringLiteral("NEW.PY"), "new" }, { QStringLiteral("main.py"), "lower" },
+               { QStringLiteral("QUAD.PY"), "changed" } }
+        << QStringList { "EMPTY.TXT", "DATA.BIN" } << QStringList { "MAIN.PY", "QUAD.PY" };
+}
+
+// The preview reads the calculator as it is now, not as the window last
+// listed it, sends nothing, and its question names every file it changes.
+void TestBackupFlow::preview()
+{
+    QFETCH(Files, onCalc);
+    QFETCH(QStringList, added);
+    QFETCH(QStringList, replaced);
+    QTemporaryDir parent;
+    QVERIFY(parent.isValid());
+    SessionRig rig;
+    CalcSimulator *a = rig.sim(QStringLiteral("A"));
+    QVERIFY(a);
+    a->setFiles(original);
+    QVERIFY(rig.plug({ QStringLiteral("A") }));
+    const Run backup = vuvectl(a, { QStringLiteral("backup"), parent.path() });
+    QCOMPARE(backup.exitCode, 0);
+    const QString folder = backup.out.trimmed();
+    a->setFiles(onCalc);
+    a->clearReceived();
+
+    QVERIFY(previewInWindow(rig, folder));
+    QCOMPARE(rig.session.restoreAdded(), added.size());
+    QCOMPARE(rig.session.restoreReplaced(), replaced.size());
+    QCOMPARE(rig.session.property("restoreAdded").toInt(), added.size());
+    QCOMPARE(rig.session.property("restoreReplaced").toInt(), replaced.size());
+    const QString question = rig.session.restoreQuestion();
+    QVERIFY2(question.startsWith(QStringLiteral("Restore the backup of Calc A made ")),
+        qPrintable(question));
+    QVERIFY2(question.contains(QStringLiteral(" to Calc A?\n\n")), qPrintable(question));
+    if (!added.isEmpty())
+        QVERIFY2(question.contains(
+                     QStringLiteral(" will be added: %1.").arg(added.join(QStringLiteral(", ")))),
+            qPrintable(question));
+    if (!replaced.isEmpty())
+        QVERIFY2(
+            question.contains(
+                QStringLiteral(" will be replaced: %1.").arg(replaced.join(QStringLiteral(", ")))),
+            qPrintable(question));
+    QVERIFY(question.endsWith(
+        QStringLiteral("Nothing is deleted, on the calculator or on this computer.")));
+    const QList<int> types = a->receivedTypes();
+    QCOMPARE(countOf(types, calcMsg::SEND_FILE), 0);
+    QCOMPARE(countOf(types, calcMsg::DELETE_FILE), 0);
+    QCOMPARE(sorted(a->files()), sorted(onCalc));
+
+    // The restore does what the question said.
+    QVERIFY(rig.session.restoreBackup());
+    QVERIFY(idle(rig));
+    QCOMPARE(countOf(a->receivedTypes(), calcMsg::SEND_FILE), added.size() + replaced.size());
+    QCOMPARE(countOf(a->receivedTypes(), calcMsg::DELETE_FILE), 0);
+    for (const auto &file : original)
+        QCOMPARE(a->fileContent(file.first), file.second);
+    // A second restore needs a preview of its own.
+    QVERIFY(!rig.session.restoreBackup());
+}
+
+// A calculator whose memory is full refuses every file: the error says why
+// and names the file, and the outcome what arrived.
+void TestBackupFlow::restoreRefusedByCalculator()
+{
+    QTemporaryDir parent;
+    QVERIFY(parent.isValid());
+    SessionRig rig;
+    CalcSimulator *a = rig.sim(QStringLiteral("A"));
+    QVERIFY(a);
+    a->setFiles(original);
+    QVERIFY(rig.plug({ QStringLiteral("A") }));
+    rig.session.setBackupFolder(QUrl::fromLocalFile(parent.path()));
+    const QString folder = backUpInWindow(rig);
+    QVERIFY(!folder.isEmpty());
+    a->setFiles({});
+    a->setRefusal(calcMsg::SEND_FILE, calcMsg::MEMORY_ERROR, 0, QString());
+    QStringList told;
+    QObject::connect(&rig.session, &CVivuRuzaSession::errorChange, &rig.session, [&] {
+        told.append(rig.session.property("error").toString() + QStringLiteral(" | ")
+            + rig.session.errorDetail());
+    });
+
+    QVERIFY(restoreInWindow(rig, folder));
+    QCOMPARE(rig.session.transfer()->outcome(), QStringLiteral("Restored 0 of 4 files to Calc A"));
+    QStringList expected;
+    for (const auto &file : original)
+        expected.append(QStringLiteral("File can't be sent. | %1, Calc A: the calculator's memory "
+                                       "is full; delete files on it and send again")
+                            .arg(file.first));
+    QCOMPARE(told, expected);
+    QCOMPARE(a->files(), Files());
+    QCOMPARE(rig.fileNames(), QStringList());
+}
+
+void TestBackupFlow::backupNoLongerMatching_data()
+{
+    QTest::addColumn<QString>("damage");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("a file changed") << "change"
+                                    << "%1/MAIN.PY differs from what the manifest "
+                                       "says was backed up.";
+    QTest::newRow("a file gone") << "remove"
+                                 << "%1/DATA.BIN is missing from the backup.";
+    QTest::newRow("no manifest")
+        << "manifest"
+        << "%1 holds no complete backup: it has no readable manifest.json.";
+    QTest::newRow("marked incomplete") << "incomplete"
+                                       << "The backup in %1 is not complete; nothing was sent.";
+}
+
+// What the backup no longer holds as its manifest says is refused before
+// any question: the preview never comes, and nothing is sent.
+void TestBackupFlow::backupNoLongerMatching()
+{
+    QFETCH(QString, damage);
+    QFETCH(QString, error);
+    QTemporaryDir parent;
+    QVERIFY(parent.isValid());
+    SessionRig rig;
+    CalcSimulator *a = rig.sim(QStringLiteral("A"));
+    QVERIFY(a);
+    a->setFiles(original);
+    QVERIFY(rig.plug({ QStringLiteral("A") }));
+    rig.session.setBackupFolder(QUrl::fromLocalFile(parent.path()));
+    const QString folder = backUpInWindow(rig);
+    QVERIFY(!folder.isEmpty());
+    const QDir dir(folder);
+    if (damage == QLatin1String("change"))
+        QVERIFY(writeLocalFile(dir.filePath(QStringLiteral("MAIN.PY")), bytes(3000, 9)));
+    else if (damage == QLatin1String("remove"))
+        QVERIFY(QFile::remove(dir.filePath(QStringLiteral("DATA.BIN"))));
+    else if (damage == QLatin1String("manifest"))
+        QVERIFY(QFile::remove(dir.filePath(QStringLiteral("manifest.json"))));
+    else
+        QVERIFY(writeLocalFile(dir.filePath(QStringLiteral("INCOMPLETE.txt")), "cut short\n"));
+    a->setFiles({});
+    a->clearReceived();
+    QStringList told;
+    QObject::connect(&rig.session, &CVivuRuzaSession::errorChange, &rig.session,
+        [&] { told.append(rig.session.property("error").toString()); });
+
+    QVERIFY(!previewInWindow(rig, folder));
+    QVERIFY2(told.contains(error.arg(QDir::toNativeSeparators(folder))),
+        qPrintable(told.join(QLatin1Char('\n'))));
+    QVERIFY(!rig.session.restoreBackup());
+    QVERIFY(idle(rig));
+    QCOMPARE(countOf(a->receivedTypes(), calcMsg::SEND_FILE), 0);
+    QCOMPARE(a->files(), Files());
+}
+
+// Cancel stops the backup after the frame in transfer; its folder keeps no
+// manifest, is marked incomplete, and the outcome says so without an error.
+void TestBackupFlow::cancelledBackupMarkedIncomplete()
+{
+    QTemporaryDir parent;
+    QVERIFY(parent.isValid());
+    SessionRig rig;
+    CalcSimulator *a = rig.sim(QStringLiteral("A"));
+    QVERIFY(a);
+    a->setFiles({ { QStringLiteral("FIRST.PY"), "first" },
+        { QStringLiteral("BIG.BIN"), bytes(256 * 1024, 4) },
+        { QStringLiteral("LAST.PY"), "last" } });
+    QVERIFY(rig.plug({ QStringLiteral("A") }));
+    rig.session.setBackupFolder(QUrl::fromLocalFile(parent.path()));
+    a->setByteRate(16 * 1024);
+
+    QVERIFY(rig.session.backUp());
+    TransferProgress *transfer = rig.session.transfer();
+    QTRY_VERIFY_WITH_TIMEOUT(
+        transfer->fileName() == QLatin1String("BIG.BIN") && transfer->bytesDone() > 0, 20000);
+    QVERIFY(rig.session.canCancelTransfer());
+    rig.session.cancelTransfer();
+    QVERIFY(idle(rig));
+    a->setByteRate(0);
+
+    const QString folder = onlyFolderIn(parent.path());
+    QVERIFY2(folder.endsWith(QStringLiteral("-incomplete")), qPrintable(folder));
+    QCOMPARE(rig.session.workerAt(0)->backupResult.folder, folder);
+    const QDir dir(folder);
+    QVERIFY(!dir.exists(QStringLiteral("manifest.json")));
+    QVERIFY(!dir.exists(QStringLiteral("BIG.BIN")));
+    QVERIFY(!dir.exists(QStringLiteral("LAST.PY")));
+    QFile note(dir.filePath(QStringLiteral("INCOMPLETE.txt")));
+    QVERIFY(note.open(QIODevice::ReadOnly));
+    QCOMPARE(note.readAll(), QByteArray("This backup is not complete: it was cancelled.\n"));
+    QCOMPARE(transfer->outcome(),
+        QStringLiteral("Cancelled: The backup of Calc A is not complete; %1 is marked so; "
+                       "nothing of the file in transfer was written")
+            .arg(QDir::toNativeSeparators(folder)));
+    QCOMPARE(rig.session.property("error").toString(), QString());
+
+    // The line is in step: the next backup is whole.
+    QVERIFY(rig.session.backUp());
+    QVERIFY(idle(rig));
+    QVERIFY(QFileInfo::exists(QDir(rig.session.workerAt(0)->backupResult.folder)
+                                  .filePath(QStringLiteral("manifest.json"))));
+}
+
+// Chosen once, the folder stays the backup folder for every later session,
+// as for the next run of the window.
+void TestBackupFlow::folderRemembered()
+{
+    QTemporaryDir chosen;
+    QVERIFY(chosen.isValid());
+    {
+        CVivuRuzaSession session;
+        QCOMPARE(session.backupFolder(), CVivuRuzaSession::defaultBackupFolder());
+        QSignalSpy changes(&session, &CVivuRuzaSession::backupFolderChange);
+        session.setBackupFolder(QUrl::fromLocalFile(chosen.path()));
+        QCOMPARE(changes.count(), 1);
+        QCOMPARE(session.backupFolder(), chosen.path());
+        QCOMPARE(session.property("backupFolder").toString(), chosen.path());
+        session.setBackupFolder(QUrl::fromLocalFile(chosen.path()));
+        QCOMPARE(changes.count(), 1);
+    }
+    QSettings().sync();
+    CVivuRuzaSession later;
+    QCOMPARE(later.backupFolder(), chosen.path());
+    QCOMPARE(later.backupFolderUrl(), QUrl::fromLocalFile(chosen.path()));
+
+    // A backup goes where the later session remembers.
+    SessionRig rig;
+    QVERIFY(rig.plug({ QStringLiteral("A") }));
+    QCOMPARE(rig.session.backupFolder(), chosen.path());
+    const QString folder = backUpInWindow(rig);
+    QCOMPARE(QFileInfo(folder).absolutePath(), chosen.path());
+}
+
+// Never chosen, backups go into a folder of their own among the user's
+// documents, made at the first backup.
+void TestBackupFlow::defaultFolderMade()
+{
+    const QString expected = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+        + QStringLiteral("/Vuve Vudurod backups");
+    QVERIFY2(expected.startsWith(m_home.path()), qPrintable(expected));
+    QCOMPARE(CVivuRuzaSession::defaultBackupFolder(), expected);
+    QDir(expected).removeRecursively();
+    SessionRig rig;
+    QVERIFY(rig.plug({ QStringLiteral("A") }));
+    QCOMPARE(rig.session.backupFolder(), expected);
+    const QString folder = backUpInWindow(rig);
+    QCOMPARE(QFileInfo(folder).absolutePath(), expected);
+    QVERIFY(QFileInfo::exists(QDir(folder).filePath(QStringLiteral("A.PY"))));
+}
+
+QTEST_GUILESS_MAIN(TestBackupFlow)
+#include "tst_backupflow.moc"
