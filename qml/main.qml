@@ -65,6 +65,20 @@ ApplicationWindow {
                                             qsTr("No calculator is chosen; tick the calculators first"))
                     }
                     MenuItem {
+                        id: backUpMenuItem
+                        objectName: "backUpMenuItem"
+                        text: qsTr("Back up\u2026")
+                        Accessible.name: text
+                        Accessible.description: backUpKey.nativeText
+                        onTriggered: openOr(fileListView.count !== 0, backupFlow.start, qsTr("No calculator is connected"))
+                    }
+                    MenuItem {
+                        objectName: "restoreMenuItem"
+                        text: qsTr("Restore\u2026")
+                        Accessible.name: text
+                        onTriggered: openOr(fileListView.count !== 0, restoreFlow.start, qsTr("No calculator is connected"))
+                    }
+                    MenuItem {
                         objectName: "closeMenuItem"
                         text: "Close program"
                         Accessible.name: text
@@ -309,6 +323,21 @@ ApplicationWindow {
         sequence: "Ctrl+Shift+O"
         onActivated: openOr(fileListView.count !== 0, function () { classSendFlow.choose(true) },
                             qsTr("No calculator is connected"))
+    }
+
+    // Backups of the current calculator and their restores.
+    BackupFlow {
+        id: backupFlow
+    }
+    RestoreFlow {
+        id: restoreFlow
+    }
+    Shortcut {
+        id: backUpKey
+        objectName: "backUpKey"
+        sequence: "Ctrl+B"
+        enabled: !calcSession.isBusy
+        onActivated: backUpMenuItem.triggered()
     }
 
     // Cancel of the job the progress line shows; dialogs open take Esc first.

@@ -158,11 +158,17 @@ void TestAccessibility::everyActionableElementNamed_data()
                                          "MenuItem:Change device name...",
                                          "MenuItem:Send to all calculators\u2026",
                                          "MenuItem:Send to the chosen calculators\u2026",
+                                         "MenuItem:Back up\u2026", "MenuItem:Restore\u2026",
                                          "MenuItem:Close program" };
     QTest::newRow("class replace question")
         << "classReplaceQuestion"
         << QStringList { "Button:Replace all", "Button:Skip all", "Button:Cancel" };
     QTest::newRow("class notice") << "classNotice" << QStringList { "Button:OK" };
+    QTest::newRow("backup question")
+        << "backupQuestion"
+        << QStringList { "Button:Back Up", "Button:Change Folder\u2026", "Button:Cancel" };
+    QTest::newRow("restore question")
+        << "restoreQuestion" << QStringList { "Button:Restore", "Button:Cancel" };
     QTest::newRow("rename") << "changeNameDialog"
                             << QStringList { "EditableText:Enter a new device name", "Button:OK",
                                    "Button:Cancel" };

@@ -252,6 +252,10 @@ void TestKeyboard::actionKeys_data()
                             << "choseFolderDialog" << QString();
     QTest::newRow("Ctrl+Shift+S") << true << QKeySequence(QStringLiteral("Ctrl+Shift+S")) << two
                                   << "choseFolderDialog" << QString();
+    QTest::newRow("Ctrl+B") << true << QKeySequence(QStringLiteral("Ctrl+B")) << none
+                            << "backupQuestion" << QString();
+    QTest::newRow("Ctrl+B, no calculator")
+        << false << QKeySequence(QStringLiteral("Ctrl+B")) << none << QString() << noCalculator;
     QTest::newRow("Ctrl+S, nothing selected")
         << true << QKeySequence(QKeySequence::Save) << none << QString()
         << "Yoy must select some files for downloading";
@@ -276,8 +280,8 @@ void TestKeyboard::actionKeys()
     press(keys);
 
     QCOMPARE(m_driver->statusLine(), status);
-    for (const char *id :
-        { "doYouWantDeleteItDialog", "changeNameDialog", "choseFileDialog", "choseFolderDialog" })
+    for (const char *id : { "doYouWantDeleteItDialog", "changeNameDialog", "choseFileDialog",
+             "choseFolderDialog", "backupQuestion" })
         QCOMPARE(m_driver->isOpen(id), dialog == QLatin1String(id));
     if (dialog == QLatin1String("doYouWantDeleteItDialog")) {
         QCOMPARE(m_driver->read("doYouWantDeleteItText", "text").toString(),
@@ -451,12 +455,13 @@ void TestKeyboard::keysOffWhileBusy()
     QTRY_VERIFY(!m_driver->isOpen("changeNameDialog"));
     QVERIFY(m_driver->activateWindow());
 
-    for (const QKeySequence &keys : { QKeySequence(Qt::Key_Delete), QKeySequence(Qt::Key_F2),
-             QKeySequence(QKeySequence::Open), QKeySequence(QKeySequence::Save) }) {
+    for (const QKeySequence &keys :
+        { QKeySequence(Qt::Key_Delete), QKeySequence(Qt::Key_F2), QKeySequence(QKeySequence::Open),
+            QKeySequence(QKeySequence::Save), QKeySequence(QStringLiteral("Ctrl+B")) }) {
         press(keys);
         QVERIFY2(m_driver->session().property("isBusy").toBool(), "the job ended too early");
         for (const char *id : { "doYouWantDeleteItDialog", "changeNameDialog", "choseFileDialog",
-                 "choseFolderDialog" })
+                 "choseFolderDialog", "backupQuestion" })
             QVERIFY2(!m_driver->isOpen(id), qPrintable(keys.toString() + QLatin1Char(' ') + id));
     }
     QTRY_VERIFY_WITH_TIMEOUT(!m_driver->session().property("isBusy").toBool(), 20000);
@@ -522,7 +527,7 @@ void TestKeyboard::copyAndPasteKeepTheirKeys()
         }
         taken.append(own.values());
     }
-    QCOMPARE(shortcuts, 9);
+    QCOMPARE(shortcuts, 10);
     for (auto standard : { QKeySequence::Copy, QKeySequence::Paste }) {
         for (const QKeySequence &keys : QKeySequence::keyBindings(standard))
             QVERIFY2(taken.count(keys) == 1, qPrintable(keys.toString()));

@@ -1,0 +1,81 @@
+import QtQuick 2.12
+import QtQuick.Controls 2.5
+
+// A backup of the current calculator into a new folder of its own, named
+// after the calculator and the time, inside the backup folder: chosen once
+// with Change Folder and remembered, among the user's documents until then.
+// The session runs it; the progress line shows it as it shows a send.
+Item {
+    id: flow
+
+    function start() {
+        var name = calcModel.getName()
+        backupQuestion.title = qsTr("Back up %1").arg(name)
+        backupQuestion.text = qsTr("Every file on %1 is copied into a new folder, named after the calculator and the time, in this folder:").arg(name)
+        backupQuestion.open()
+    }
+
+    QuestionDialog {
+        id: backupQuestion
+        objectName: "backupQuestion"
+        message.objectName: "backupQuestionText"
+        onAccepted: calcSession.backUp()
+        onOpened: backUpButton.forceActiveFocus()
+
+        // The folder is the user's own words, never markup.
+        Label {
+            id: folderLine
+            objectName: "backupFolderLine"
+            y: backupQuestion.message.visible ? backupQuestion.message.height + 8 : 0
+            width: backupQuestion.availableWidth
+            wrapMode: Label.WrapAnywhere
+            font.pixelSize: 12
+            font.bold: true
+            textFormat: Text.PlainText
+            text: calcSession.backupFolder
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
+        }
+        contentHeight: folderLine.y + folderLine.height
+
+        footer: DialogButtonBox {
+            Button {
+                id: backUpButton
+                objectName: "backUpButton"
+                text: qsTr("Back Up")
+                Accessible.name: text
+                DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole
+            }
+            Button {
+                objectName: "changeBackupFolderButton"
+                text: qsTr("Change Folder\u2026")
+                Accessible.name: text
+                DialogButtonBox.buttonRole: DialogButtonBox.ActionRole
+                onClicked: {
+                    backupQuestion.close()
+                    folderChooser.open()
+                }
+            }
+            Button {
+                objectName: "backupCancelButton"
+                text: qsTr("Cancel")
+                Accessible.name: text
+                DialogButtonBox.buttonRole: DialogButtonBox.RejectRole
+            }
+        }
+    }
+
+    // Back to the question either way, which shows the folder now chosen.
+    Chooser {
+        id: folderChooser
+        objectName: "backupFolderDialog"
+        title: qsTr("Choose the folder for backups")
+        selectFolder: true
+        startFolder: calcSession.backupFolderUrl()
+        onAccepted: {
+            calcSession.setBackupFolder(fileUrl)
+            backupQuestion.open()
+        }
+        onRejected: backupQuestion.open()
+    }
+}

@@ -1,0 +1,56 @@
+import QtQuick 2.12
+import QtQuick.Controls 2.5
+
+// A backup back onto the current calculator: the backup's folder chosen, then
+// read with the calculator in its worker, then what a restore would add and
+// replace put to the user; nothing is sent before Restore. A backup that
+// can't be restored is told in the error dialog instead of the question.
+Item {
+    id: flow
+
+    function start() {
+        backupChooser.open()
+    }
+
+    Chooser {
+        id: backupChooser
+        objectName: "restoreChooser"
+        title: qsTr("Choose the backup to restore")
+        selectFolder: true
+        startFolder: calcSession.backupFolderUrl()
+        onAccepted: calcSession.previewRestore(fileUrl)
+    }
+
+    Connections {
+        target: calcSession
+        function onRestorePreviewReady() {
+            restoreQuestion.text = calcSession.restoreQuestion
+            restoreQuestion.open()
+        }
+    }
+
+    QuestionDialog {
+        id: restoreQuestion
+        objectName: "restoreQuestion"
+        message.objectName: "restoreQuestionText"
+        title: qsTr("Restore a backup")
+        onAccepted: calcSession.restoreBackup()
+        onOpened: restoreButton.forceActiveFocus()
+
+        footer: DialogButtonBox {
+            Button {
+                id: restoreButton
+                objectName: "restoreButton"
+                text: qsTr("Restore")
+                Accessible.name: text
+                DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole
+            }
+            Button {
+                objectName: "restoreCancelButton"
+                text: qsTr("Cancel")
+                Accessible.name: text
+                DialogButtonBox.buttonRole: DialogButtonBox.RejectRole
+            }
+        }
+    }
+}

@@ -1,0 +1,244 @@
+// The window's backups and restores as a person reaches them: the menu's
+// "Back up…" asks once with the folder shown, Change Folder picks another
+// that later backups keep, "Restore…" picks a backup and says what it adds
+// and replaces before anything moves, and the outcome stays on the progress
+// line; Ctrl+B and the menu by keyboard get there too. The real document and
+// session, on simulated calculators.
+#include "CalcSimulator.h"
+#include "TwoCalculators.h"
+#include "WindowDriver.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+using FileList = QList<QPair<QString, QByteArray>>;
+
+const FileList calculatorFiles = {
+    { QStringLiteral("MAIN.py"), QByteArray("print('on the calculator')\n") },
+    { QStringLiteral("QUAD.py"), QByteArray("a, b, c = 1, -3, 2\n") },
+    { QStringLiteral("NOTES.txt"), QByteArray("bring batteries\n") },
+};
+
+FileList sorted(FileList files)
+{
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+} // namespace
+
+class TestBackupWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void backUpAndRestoreFromTheMenu();
+    void changeFolderKept();
+    void keyboardReachesBoth_data();
+    void keyboardReachesBoth();
+    void refusedWithoutCalculator_data();
+    void refusedWithoutCalculator();
+
+private:
+    bool idle() const;
+    QString transferLine() const { return m_driver->read("transferLine", "text").toString(); }
+
+    std::unique_ptr<CalcSimulator> m_calc;
+    std::unique_ptr<CalcSimulator> m_lab;
+    std::unique_ptr<WindowDriver> m_driver;
+    QTemporaryDir m_backups;
+};
+
+void TestBackupWindow::init()
+{
+    QSettings().clear();
+    QVERIFY(m_backups.isValid());
+    QVERIFY(startTwoCalculators(m_calc, m_lab, calculatorFiles));
+    m_driver = std::make_unique<WindowDriver>();
+}
+
+void TestBackupWindow::cleanup()
+{
+    m_driver.reset();
+    m_calc.reset();
+    m_lab.reset();
+    QDir(m_backups.path()).removeRecursively();
+    QDir().mkpath(m_backups.path());
+}
+
+bool TestBackupWindow::idle() const
+{
+    return QTest::qWaitFor(
+        [this] {
+            return m_driver->session().runningJobs() == 0
+                && !m_driver->session().transfer()->running();
+        },
+        30000);
+}
+
+void TestBackupWindow::backUpAndRestoreFromTheMenu()
+{
+    QVERIFY(m_driver->start());
+    QVERIFY(m_driver->attach({ m_calc->portPath(), m_lab->portPath() }, calculatorFiles.size()));
+    m_driver->session().setBackupFolder(QUrl::fromLocalFile(m_backups.path()));
+
+    m_driver->activate("backUpMenuItem");
+    QTRY_VERIFY(m_driver->read("backupQuestion", "opened").toBool());
+    QCOMPARE(
+        m_driver->read("backupQuestion", "title").toString(), QStringLiteral("Back up Vori X1"));
+    QCOMPARE(
+        m_driver->read(m_driver->byName("backupFolderLine"), "text").toString(), m_backups.path());
+    QQuickItem *backUp = m_driver->dialogButton("backupQuestion", QStringLiteral("Back Up"));
+    QVERIFY(backUp);
+    m_driver->click(backUp);
+    QTRY_VERIFY(!m_driver->isOpen("backupQuestion"));
+    QVERIFY(idle());
+    const QStringList made = QDir(m_backups.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    QCOMPARE(made.size(), 1);
+    const QString folder = QDir(m_backups.path()).filePath(made.first());
+    QCOMPARE(transferLine(), QStringLiteral("Backed up 3 files of Vori X1 to %1").arg(folder));
+    QVERIFY(QFileInfo::exists(QDir(folder).filePath(QStringLiteral("manifest.json"))));
+
+    // One file changed and one gone since.
+    m_calc->setFiles({ calculatorFiles.at(0), { QStringLiteral("QUAD.py"), "changed" } });
+    m_driver->activate("restoreMenuItem");
+    QTRY_VERIFY(m_driver->isOpen("restoreChooser"));
+    m_driver->choose("restoreChooser", { QUrl::fromLocalFile(folder) });
+    QTRY_VERIFY_WITH_TIMEOUT(m_driver->read("restoreQuestion", "opened").toBool(), 20000);
+    const QString question = m_driver->read("restoreQuestionText", "text").toString();
+    QVERIFY2(question.contains(QStringLiteral("1 file will be added: NOTES.txt.\n"
+                                              "2 files will be replaced: MAIN.py, QUAD.py.\n"
+                                              "Nothing is deleted")),
+        qPrintable(question));
+    QCOMPARE(m_calc->fileContent(QStringLiteral("QUAD.py")), QByteArray("changed"));
+    QQuickItem *restore = m_driver->dialogButton("restoreQuestion", QStringLiteral("Restore"));
+    QVERIFY(restore);
+    m_driver->click(restore);
+    QTRY_VERIFY(!m_driver->isOpen("restoreQuestion"));
+    QVERIFY(idle());
+    QCOMPARE(transferLine(), QStringLiteral("Restored 3 files to Vori X1 and checked them"));
+    QCOMPARE(sorted(m_calc->files()), sorted(calculatorFiles));
+    QTRY_COMPARE(m_driver->read("tableView", "rowCount").toInt(), 3);
+}
+
+// The folder chosen shows in the question at once and stays the backup
+// folder for the next run of the window.
+void TestBackupWindow::changeFolderKept()
+{
+    QVERIFY(m_driver->start());
+    QVERIFY(m_driver->attach({ m_calc->portPath() }, calculatorFiles.size()));
+    QCOMPARE(m_driver->session().backupFolder(), CVivuRuzaSession::defaultBackupFolder());
+
+    m_driver->activate("backUpMenuItem");
+    QTRY_VERIFY(m_driver->read("backupQuestion", "opened").toBool());
+    m_driver->click(
+        m_driver->dialogButton("backupQuestion", QStringLiteral("Change Folder\u2026")));
+    QTRY_VERIFY(m_driver->isOpen("backupFolderDialog"));
+    m_driver->choose("backupFolderDialog", { QUrl::fromLocalFile(m_backups.path()) });
+    QTRY_VERIFY(m_driver->read("backupQuestion", "opened").toBool());
+    QCOMPARE(
+        m_driver->read(m_driver->byName("backupFolderLine"), "text").toString(), m_backups.path());
+    m_driver->answer("backupQuestion", false);
+    QTRY_VERIFY(!m_driver->isOpen("backupQuestion"));
+    QVERIFY(QDir(m_backups.path()).isEmpty());
+
+    m_driver.reset();
+    m_driver = std::make_unique<WindowDriver>();
+    QVERIFY(m_driver->start());
+    QVERIFY(m_driver->attach({ m_calc->portPath() }, calculatorFiles.size()));
+    QCOMPARE(m_driver->session().backupFolder(), m_backups.path());
+    m_driver->activate("backUpMenuItem");
+    QTRY_VERIFY(m_driver->read("backupQuestion", "opened").toBool());
+    m_driver->answer("backupQuestion", true);
+    QVERIFY(idle());
+    QCOMPARE(QDir(m_backups.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 1);
+}
+
+void TestBackupWindow::keyboardReachesBoth_data()
+{
+    QTest::addColumn<bool>("byMenu");
+    QTest::newRow("Ctrl+B") << false;
+    QTest::newRow("menu, arrows, Enter") << true;
+}
+
+// Ctrl+B, or the menu walked with the arrows, opens the question with Back
+// Up focused: Space backs up. Restore is two entries on.
+void TestBackupWindow::keyboardReachesBoth()
+{
+    QFETCH(bool, byMenu);
+    QVERIFY(m_driver->start());
+    QVERIFY(m_driver->attach({ m_calc->portPath() }, calculatorFiles.size()));
+    QVERIFY(m_driver->activateWindow());
+    m_driver->session().setBackupFolder(QUrl::fromLocalFile(m_backups.path()));
+    QObject *menuButton = m_driver->byName("menuButton");
+    const auto openMenuAt = [&](int downs) {
+        QMetaObject::invokeMethod(
+            menuButton, "forceActiveFocus", Q_ARG(Qt::FocusReason, Qt::TabFocusReason));
+        QTest::keyClick(m_driver->window(), Qt::Key_Space);
+        QTRY_VERIFY(m_driver->read("optionsMenu", "opened").toBool());
+        for (int i = 0; i < downs; ++i)
+            QTest::keyClick(m_driver->window(), Qt::Key_Down);
+        QTest::keyClick(m_driver->window(), Qt::Key_Return);
+    };
+
+    if (byMenu)
+        openMenuAt(5);
+    else
+        QTest::keySequence(m_driver->window(), QKeySequence(QStringLiteral("Ctrl+B")));
+    QTRY_VERIFY(m_driver->read("backupQuestion", "opened").toBool());
+    QQuickItem *backUp = m_driver->dialogButton("backupQuestion", QStringLiteral("Back Up"));
+    QTRY_VERIFY(backUp->hasActiveFocus());
+    QTest::keyClick(m_driver->window(), Qt::Key_Space);
+    QTRY_VERIFY(!m_driver->isOpen("backupQuestion"));
+    QVERIFY(idle());
+    QCOMPARE(QDir(m_backups.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 1);
+
+    if (byMenu) {
+        QVERIFY(m_driver->activateWindow());
+        openMenuAt(6);
+        QTRY_VERIFY(m_driver->isOpen("restoreChooser"));
+        QVERIFY(QTest::qWaitFor([this] { return m_driver->foldersShown() == 1; }));
+        QMetaObject::invokeMethod(m_driver->byId("restoreChooser"), "close");
+    }
+}
+
+void TestBackupWindow::refusedWithoutCalculator_data()
+{
+    QTest::addColumn<QByteArray>("entry");
+    QTest::newRow("Back up") << QByteArray("backUpMenuItem");
+    QTest::newRow("Restore") << QByteArray("restoreMenuItem");
+}
+
+void TestBackupWindow::refusedWithoutCalculator()
+{
+    QFETCH(QByteArray, entry);
+    QVERIFY(m_driver->start());
+    m_driver->activate(entry.constData());
+    QCOMPARE(m_driver->statusLine(), QStringLiteral("No calculator is connected"));
+    QVERIFY(!m_driver->isOpen("backupQuestion"));
+    QVERIFY(!m_driver->isOpen("restoreChooser"));
+}
+
+// A home and settings of the test's own, before the application reads
+// either: the backups it makes never land among the user's documents.
+static void prepare()
+{
+    static QTemporaryDir home;
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral(".config"))));
+    AppShell::prepareApplication();
+}
+Q_CONSTRUCTOR_FUNCTION(prepare)
+
+QTEST_MAIN(TestBackupWindow)
+#include "tst_backupwindow.moc"
