@@ -19,6 +19,8 @@ Item {
         id: backupQuestion
         objectName: "backupQuestion"
         message.objectName: "backupQuestionText"
+        // Wide enough for its three buttons and a folder's path.
+        width: 440
         onAccepted: calcSession.backUp()
         onOpened: backUpButton.forceActiveFocus()
 
@@ -28,7 +30,7 @@ Item {
             objectName: "backupFolderLine"
             y: backupQuestion.message.visible ? backupQuestion.message.height + 8 : 0
             width: backupQuestion.availableWidth
-            wrapMode: Label.WrapAnywhere
+            wrapMode: Label.WrapAtWordBoundaryOrAnywhere
             font.pixelSize: 12
             font.bold: true
             textFormat: Text.PlainText

@@ -33,6 +33,8 @@ Item {
         id: restoreQuestion
         objectName: "restoreQuestion"
         message.objectName: "restoreQuestionText"
+        // Wide enough for the names it lists.
+        width: 440
         title: qsTr("Restore a backup")
         onAccepted: calcSession.restoreBackup()
         onOpened: restoreButton.forceActiveFocus()

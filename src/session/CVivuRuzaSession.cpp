@@ -1002,7 +1002,12 @@ bool CVivuRuzaSession::previewRestore(const QUrl &folder)
 void CVivuRuzaSession::onRestorePreviewDone()
 {
     auto *worker = qobject_cast<CVoriWorker *>(sender());
-    if (!worker || m_restoreWorker != worker)
+    if (!worker)
+        return;
+    // The preview listed the calculator: the table shows what it compared.
+    if (worker == currentWorker())
+        onFilesListChange();
+    if (m_restoreWorker != worker)
         return;
     const CVoriWorker::RestoreResult &r = worker->restoreResult;
     if (!r.ready) {
@@ -1011,14 +1016,15 @@ void CVivuRuzaSession::onRestorePreviewDone()
     }
     m_restoreAdded = int(r.added.size());
     m_restoreReplaced = int(r.replaced.size());
-    const QDateTime made = QDateTime::fromString(r.time, Qt::ISODate);
-    const QString when = made.isValid()
-        ? QLocale().toString(made.toLocalTime(), QLocale::ShortFormat)
-        : tr("an unknown time");
+    const QDateTime made = QDateTime::fromString(r.time, Qt::ISODate).toLocalTime();
+    const QString device = r.device.isEmpty() ? tr("a calculator") : r.device;
     QStringList lines;
-    lines.append(
-        tr("Restore the backup of %1 made %2 to %3?")
-            .arg(r.device.isEmpty() ? tr("a calculator") : r.device, when, calcLabel(worker)));
+    lines.append(made.isValid()
+            ? tr("Restore to %1 the backup of %2 made on %3 at %4?")
+                  .arg(calcLabel(worker), device,
+                      QLocale().toString(made.date(), QLocale::ShortFormat),
+                      QLocale().toString(made.time(), QLocale::ShortFormat))
+            : tr("Restore to %1 the backup of %2?").arg(calcLabel(worker), device));
     QStringList counts;
     if (m_restoreAdded == 1)
         counts.append(tr("1 file will be added: %1.").arg(someNames(r.added)));

@@ -93,6 +93,7 @@ private slots:
     void preview_data();
     void preview();
     void restoreRefusedByCalculator();
+    void unrestorableTold();
     void backupNoLongerMatching_data();
     void backupNoLongerMatching();
     void cancelledBackupMarkedIncomplete();
@@ -265,9 +266,9 @@ void TestBackupFlow::preview()
     QCOMPARE(rig.session.property("restoreAdded").toInt(), added.size());
     QCOMPARE(rig.session.property("restoreReplaced").toInt(), replaced.size());
     const QString question = rig.session.restoreQuestion();
-    QVERIFY2(question.startsWith(QStringLiteral("Restore the backup of Calc A made ")),
+    QVERIFY2(question.startsWith(QStringLiteral("Restore to Calc A the backup of Calc A made on ")),
         qPrintable(question));
-    QVERIFY2(question.contains(QStringLiteral(" to Calc A?\n\n")), qPrintable(question));
+    QVERIFY2(question.contains(QStringLiteral("?\n\n")), qPrintable(question));
     if (!added.isEmpty())
         QVERIFY2(question.contains(
                      QStringLiteral(" will be added: %1.").arg(added.join(QStringLiteral(", ")))),
@@ -283,6 +284,11 @@ void TestBackupFlow::preview()
     QCOMPARE(countOf(types, calcMsg::SEND_FILE), 0);
     QCOMPARE(countOf(types, calcMsg::DELETE_FILE), 0);
     QCOMPARE(sorted(a->files()), sorted(onCalc));
+    // The table shows the calculator the question was made from.
+    QStringList onCalcNames;
+    for (const auto &file : onCalc)
+        onCalcNames.append(file.first);
+    QCOMPARE(sorted(rig.fileNames()), sorted(onCalcNames));
 
     // The restore does what the question said.
     QVERIFY(rig.session.restoreBackup());
@@ -327,6 +333,53 @@ void TestBackupFlow::restoreRefusedByCalculator()
     QCOMPARE(told, expected);
     QCOMPARE(a->files(), Files());
     QCOMPARE(rig.fileNames(), QStringList());
+}
+
+// A file whose name the calculator's rule would not keep is backed up, but
+// restore can't send it back: said as the backup begins, in its outcome, in
+// the restore's question (not as an error) and in the restore's outcome.
+void TestBackupFlow::unrestorableTold()
+{
+    QTemporaryDir parent;
+    QVERIFY(parent.isValid());
+    SessionRig rig;
+    CalcSimulator *a = rig.sim(QStringLiteral("A"));
+    QVERIFY(a);
+    a->setFiles({ { QStringLiteral("MAIN.PY"), "main" }, { QStringLiteral("Long name.py"), "x" } });
+    QVERIFY(rig.plug({ QStringLiteral("A") }));
+    rig.session.setBackupFolder(QUrl::fromLocalFile(parent.path()));
+    QStringList told;
+    QObject::connect(&rig.session, &CVivuRuzaSession::errorChange, &rig.session,
+        [&] { told.append(rig.session.property("error").toString()); });
+    const QString why = QStringLiteral("its name is not one the calculator's 8.3 rule keeps");
+
+    const QString folder = backUpInWindow(rig);
+    QCOMPARE(told,
+        QStringList { QStringLiteral("Long name.py is in the backup, but restore can't send it "
+                                     "back: %1.")
+                          .arg(why) });
+    QCOMPARE(rig.session.transfer()->outcome(),
+        QStringLiteral("Backed up 1 file of Calc A to %1; 1 file can't be restored from it")
+            .arg(folder));
+
+    told.clear();
+    a->setFiles({});
+    QVERIFY(previewInWindow(rig, folder));
+    QCOMPARE(rig.session.restoreAdded(), 1);
+    QCOMPARE(rig.session.restoreReplaced(), 0);
+    QVERIFY2(rig.session.restoreQuestion().endsWith(
+                 QStringLiteral("?\n\n1 file will be added: MAIN.PY.\nNothing is deleted, on the "
+                                "calculator or on this computer.\n\n1 file of the backup can't be "
+                                "restored: Long name.py (%1).")
+                     .arg(why)),
+        qPrintable(rig.session.restoreQuestion()));
+    QVERIFY(rig.session.restoreBackup());
+    QVERIFY(idle(rig));
+    QCOMPARE(rig.session.transfer()->outcome(),
+        QStringLiteral("Restored 1 file to Calc A and checked it; 1 file of the backup can't be "
+                       "restored"));
+    QCOMPARE(told, QStringList());
+    QCOMPARE(a->files(), (Files { { QStringLiteral("MAIN.PY"), "main" } }));
 }
 
 void TestBackupFlow::backupNoLongerMatching_data()
