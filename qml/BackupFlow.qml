@@ -55,6 +55,7 @@ Item {
                 DialogButtonBox.buttonRole: DialogButtonBox.ActionRole
                 onClicked: {
                     backupQuestion.close()
+                    folderChooser.startFolder = calcSession.backupFolderUrl()
                     folderChooser.open()
                 }
             }
@@ -73,7 +74,6 @@ Item {
         objectName: "backupFolderDialog"
         title: qsTr("Choose the folder for backups")
         selectFolder: true
-        startFolder: calcSession.backupFolderUrl()
         onAccepted: {
             calcSession.setBackupFolder(fileUrl)
             backupQuestion.open()

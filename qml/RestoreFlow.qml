@@ -8,7 +8,9 @@ import QtQuick.Controls 2.5
 Item {
     id: flow
 
+    // The chooser opens in the backup folder, as it is when first opened.
     function start() {
+        backupChooser.startFolder = calcSession.backupFolderUrl()
         backupChooser.open()
     }
 
@@ -17,7 +19,6 @@ Item {
         objectName: "restoreChooser"
         title: qsTr("Choose the backup to restore")
         selectFolder: true
-        startFolder: calcSession.backupFolderUrl()
         onAccepted: calcSession.previewRestore(fileUrl)
     }
 
