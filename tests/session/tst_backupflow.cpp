@@ -97,6 +97,7 @@ private slots:
     void backupNoLongerMatching_data();
     void backupNoLongerMatching();
     void cancelledBackupMarkedIncomplete();
+    void cancelledRestoreLeavesNoPart();
     void folderRemembered();
     void defaultFolderMade();
 
@@ -484,6 +485,43 @@ void TestBackupFlow::cancelledBackupMarkedIncomplete()
     QVERIFY(idle(rig));
     QVERIFY(QFileInfo::exists(QDir(rig.session.workerAt(0)->backupResult.folder)
                                   .filePath(QStringLiteral("manifest.json"))));
+}
+
+// Cancel stops the restore after the frame in transfer; the part of the file
+// sent is deleted from the calculator, and the outcome says what was done.
+void TestBackupFlow::cancelledRestoreLeavesNoPart()
+{
+    QTemporaryDir parent;
+    QVERIFY(parent.isValid());
+    SessionRig rig;
+    CalcSimulator *a = rig.sim(QStringLiteral("A"));
+    QVERIFY(a);
+    const Files backedUp { { QStringLiteral("FIRST.PY"), "first" },
+        { QStringLiteral("BIG.BIN"), bytes(256 * 1024, 5) },
+        { QStringLiteral("LAST.PY"), "last" } };
+    a->setFiles(backedUp);
+    QVERIFY(rig.plug({ QStringLiteral("A") }));
+    rig.session.setBackupFolder(QUrl::fromLocalFile(parent.path()));
+    const QString folder = backUpInWindow(rig);
+    QVERIFY(!folder.isEmpty());
+    a->setFiles({});
+    QVERIFY(previewInWindow(rig, folder));
+    a->setByteRate(16 * 1024);
+
+    QVERIFY(rig.session.restoreBackup());
+    TransferProgress *transfer = rig.session.transfer();
+    QTRY_VERIFY_WITH_TIMEOUT(
+        transfer->fileName() == QLatin1String("BIG.BIN") && transfer->bytesDone() > 0, 20000);
+    rig.session.cancelTransfer();
+    QVERIFY(idle(rig));
+    a->setByteRate(0);
+
+    QCOMPARE(transfer->outcome(),
+        QStringLiteral("Cancelled: Restored 1 of 3 files to Calc A; the part of BIG.BIN sent was "
+                       "deleted from the calculator"));
+    QCOMPARE(rig.session.property("error").toString(), QString());
+    QCOMPARE(a->files(), (Files { backedUp.at(0) }));
+    QCOMPARE(rig.fileNames(), QStringList { QStringLiteral("FIRST.PY") });
 }
 
 // Chosen once, the folder stays the backup folder for every later session,
