@@ -1,5 +1,7 @@
 #include "VoriFileModel.h"
 
+#include "TransferPlan.h"
+
 #include <QMetaType>
 
 VoriFileModel::VoriFileModel(QObject *parent)
@@ -53,12 +55,7 @@ QPair<QString, int> VoriFileModel::fileAt(int row) const
 
 bool VoriFileModel::hasFile(const QString &name) const
 {
-    const QString wanted = name.toUpper();
-    for (const auto &file : files) {
-        if (file.first.toUpper() == wanted)
-            return true;
-    }
-    return false;
+    return TransferPlan::isTaken(name, files);
 }
 
 void VoriFileModel::clearFiles()

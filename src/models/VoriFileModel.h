@@ -28,7 +28,8 @@ public:
     Q_INVOKABLE QString getName(int row);
 
     QPair<QString, int> fileAt(int row) const;
-    // Calculator names are case-insensitive here: both sides in upper case.
+    // Calculator names are case-insensitive here, as the transfer plan
+    // compares them.
     bool hasFile(const QString &name) const;
     void clearFiles();
     // Appends without removing: callers empty the model first.

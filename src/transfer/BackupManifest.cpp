@@ -123,9 +123,10 @@ bool BackupManifest::load(const QString &folder, QString &error)
         // The name goes to the calculator as it stands, so it must be one
         // the calculator's own rule keeps.
         e.reason = whyNotRestorable(e.name, e.size);
-        if (e.reason.isEmpty() && names.contains(e.name.toUpper()))
+        const QString key = TransferPlan::nameKey(e.name);
+        if (e.reason.isEmpty() && names.contains(key))
             e.reason = QStringLiteral("the backup lists another file of this name (case ignored)");
-        names.insert(e.name.toUpper());
+        names.insert(key);
         if (e.reason.isEmpty())
             files.append(e);
         else
@@ -190,7 +191,7 @@ QStringList BackupManifest::check(const QString &folder) const
 
 QString BackupManifest::whyNotRestorable(const QString &name, qint64 size)
 {
-    if (size > CVivuRuza::maxUploadSize)
+    if (TransferPlan::isTooLarge(size))
         return QStringLiteral("it is larger than 1 MiB (1048576 bytes), the most a file sent to "
                               "the calculator may have");
     if (TransferPlan::calcNameOf(name) != name)

@@ -2,6 +2,7 @@
 
 #include "CVivuRuza.h"
 #include "ErrorMeaning.h"
+#include "TransferPlan.h"
 #include "WholeFile.h"
 #include "serializeData.pb.h"
 
@@ -116,7 +117,7 @@ QList<BackupManifest::Entry> BackupWriter::plan(const QList<QPair<QString, int>>
     QHash<QString, QString> taken; // upper case: as listed
     for (const auto &file : files) {
         BackupManifest::Entry e { file.first, file.second, QByteArray(), QString() };
-        const QString key = e.name.toUpper();
+        const QString key = TransferPlan::nameKey(e.name);
         bool held = true;
         // The note and the manifest are the backup's own; the calculator
         // must not overwrite them with files of those names.

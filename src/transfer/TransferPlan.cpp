@@ -17,19 +17,29 @@ QString TransferPlan::calcNameOf(const QString &fileName)
     return toCalcFileName(toCalcFileName(fileName));
 }
 
+QString TransferPlan::nameKey(const QString &calcName)
+{
+    return calcName.toUpper();
+}
+
 bool TransferPlan::isTaken(
     const QString &calcName, const Listing &onCalc, const QStringList &cleared)
 {
-    const QString upper = calcName.toUpper();
+    const QString key = nameKey(calcName);
     for (const auto &file : onCalc) {
-        if (file.first.toUpper() == upper)
+        if (nameKey(file.first) == key)
             return true;
     }
     for (const QString &name : cleared) {
-        if (name.toUpper() == upper)
+        if (nameKey(name) == key)
             return true;
     }
     return false;
+}
+
+bool TransferPlan::isTooLarge(qint64 size)
+{
+    return size > CVivuRuza::maxUploadSize;
 }
 
 void TransferPlan::addUpload(const QString &path)
@@ -55,7 +65,7 @@ void TransferPlan::addUpload(const QString &path, const QString &given)
         item.problem = Reason::Unreadable;
     else if (item.size == 0)
         item.problem = Reason::Empty;
-    else if (item.size > CVivuRuza::maxUploadSize)
+    else if (isTooLarge(item.size))
         item.problem = Reason::TooLarge;
 
     const int index = m_items.size();

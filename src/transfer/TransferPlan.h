@@ -96,10 +96,15 @@ public:
     // it settles (twice: a character it could not encode becomes "_"), so
     // the name asked about is the name sent.
     static QString calcNameOf(const QString &fileName);
+    // The form in which two calculator names are the same: the calculator
+    // ignores case.
+    static QString nameKey(const QString &calcName);
     // Whether a calculator name is taken: listed on the calculator or given
     // to a file already cleared for this batch, both ignoring case.
     static bool isTaken(
         const QString &calcName, const Listing &onCalc, const QStringList &cleared = QStringList());
+    // More than a file sent to the calculator may have.
+    static bool isTooLarge(qint64 size);
 
 private:
     Direction m_direction;
