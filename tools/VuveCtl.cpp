@@ -177,8 +177,9 @@ int VuveCtl::parse(const QStringList &arguments)
                        "frame of a transfer (default: 10000, 30000 and 1000)."),
         QStringLiteral("MS"));
     const QCommandLineOption verboseOption({ QStringLiteral("v"), QStringLiteral("verbose") },
-        QStringLiteral("Trace each request and reply (type and size), each error and each port "
-                       "found or gone on stderr, for a bug report; never file contents."));
+        QStringLiteral("Trace each request and reply (type and size), what was planned for each "
+                       "file and what became of it, each error and each port found or gone on "
+                       "stderr, for a bug report; never file contents."));
     parser.addOptions({ helpOption, versionOption, portOption, calcOption, everyOption, jsonOption,
         toOption, allOption, conflictOption, progressOption, timeoutOption, verboseOption });
     parser.addPositionalArgument(QStringLiteral("command"),

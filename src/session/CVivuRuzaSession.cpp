@@ -3,6 +3,7 @@
 #include "CVivuRuza.h"
 #include "CVoriWorker.h"
 #include "SessionLog.h"
+#include "TransferLog.h"
 #include "TransferPlan.h"
 #include "VivuRuzaModel.h"
 #include "VoriFileModel.h"
@@ -481,6 +482,7 @@ void CVivuRuzaSession::releaseToCalcCollision(bool replace)
 
 void CVivuRuzaSession::settleTaken(const QPair<QString, QString> &entry, bool replace)
 {
+    TransferTrace::settled("window", entry.second, TransferPlan::Reason::TakenOnCalc, replace);
     if (!replace) {
         ++m_sendSkipped;
         return;
@@ -499,6 +501,7 @@ void CVivuRuzaSession::releaseFromCalcCollision(bool replace)
     if (fromCalcExisting.isEmpty())
         return;
     const QPair<QString, int> entry = fromCalcExisting.takeFirst();
+    TransferTrace::settled("window", entry.first, TransferPlan::Reason::ExistsLocally, replace);
     if (replace)
         fromCalcFiles.append(entry);
     else

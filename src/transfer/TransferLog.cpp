@@ -89,6 +89,19 @@ void plan(const QByteArray &who, const TransferPlan &plan)
     }
 }
 
+void started(const QByteArray &who, const TransferPlan &plan, int index)
+{
+    qCDebug(TransferLog, "%s: %d: %s started", who.constData(), index + 1,
+        traced(plan.at(index).calcName).constData());
+}
+
+void settled(
+    const QByteArray &who, const QString &calcName, TransferPlan::Reason reason, bool replace)
+{
+    qCDebug(TransferLog, "%s: %s, %s: %s", who.constData(), traced(calcName).constData(),
+        reasonName(reason), replace ? "replace" : "skip");
+}
+
 void outcomes(
     const QByteArray &who, const TransferPlan &plan, const QList<TransferOutcome> &outcomes)
 {

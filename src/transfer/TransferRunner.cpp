@@ -83,6 +83,7 @@ QList<TransferOutcome> TransferRunner::run(const TransferPlan &plan)
 
 void TransferRunner::begin(const TransferPlan &plan, int index)
 {
+    TransferTrace::started(m_link.traceLabel(), plan, index);
     if (m_events.fileStarted)
         m_events.fileStarted(plan.at(index).calcName, index + 1, plan.size());
 }

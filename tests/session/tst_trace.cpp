@@ -119,11 +119,11 @@ private slots:
 
         const QStringList lines = tracedLines();
         QVERIFY(lines.contains(QStringLiteral("vuve.session: simA: send started, 1 files")));
-        // The plan's decision and the file's outcome, by name and size.
-        // Batch lines name the port as the link's lines do.
+        // The plan's decision, the file's start and its outcome, by name and
+        // size. Batch lines name the port as the link's lines do.
         const QString size = QString::number(content.size());
         const QStringList batch = lines.filter(QStringLiteral("vuve.transfer: "));
-        QCOMPARE(batch.size(), 3);
+        QCOMPARE(batch.size(), 4);
         QVERIFY2(batch.at(0).contains(QRegularExpression(
                      QStringLiteral("^vuve\\.transfer: \\S+: upload of 1 files$"))),
             qPrintable(batch.at(0)));
@@ -132,10 +132,13 @@ private slots:
                                     "%1 bytes, planned$")
                          .arg(size))),
             qPrintable(batch.at(1)));
-        QVERIFY2(
-            batch.at(2).contains(QRegularExpression(
-                QStringLiteral("^vuve\\.transfer: \\S+: 1: PROG\\.txt done, %1 bytes$").arg(size))),
+        QVERIFY2(batch.at(2).contains(QRegularExpression(
+                     QStringLiteral("^vuve\\.transfer: \\S+: 1: PROG\\.txt started$"))),
             qPrintable(batch.at(2)));
+        QVERIFY2(
+            batch.at(3).contains(QRegularExpression(
+                QStringLiteral("^vuve\\.transfer: \\S+: 1: PROG\\.txt done, %1 bytes$").arg(size))),
+            qPrintable(batch.at(3)));
         QCOMPARE(
             lines.filter(QRegularExpression(QStringLiteral(": request FRAME, \\d+ bytes$"))).size(),
             3);
@@ -144,6 +147,50 @@ private slots:
         QVERIFY2(
             !all.contains(QString::fromLatin1(QByteArray("CANARY").toHex()), Qt::CaseInsensitive),
             qPrintable(all));
+    }
+
+    // The window's answers to its questions, each with the collision it
+    // answered: a file skipped so never reaches a batch of its own.
+    void collisionsSettled_data()
+    {
+        QTest::addColumn<bool>("download");
+        QTest::addColumn<bool>("replace");
+        QTest::addColumn<QString>("settled");
+        QTest::newRow("send, replace")
+            << false << true
+            << QStringLiteral("vuve.transfer: window: A.PY, name taken on the calculator: replace");
+        QTest::newRow("send, skip")
+            << false << false
+            << QStringLiteral("vuve.transfer: window: A.PY, name taken on the calculator: skip");
+        QTest::newRow("download, replace")
+            << true << true
+            << QStringLiteral("vuve.transfer: window: A.PY, exists locally: replace");
+        QTest::newRow("download, skip")
+            << true << false << QStringLiteral("vuve.transfer: window: A.PY, exists locally: skip");
+    }
+    void collisionsSettled()
+    {
+        QFETCH(bool, download);
+        QFETCH(bool, replace);
+        QFETCH(QString, settled);
+        QLoggingCategory::setFilterRules(QStringLiteral("vuve.*.debug=true"));
+        QTemporaryDir folder;
+        const QString local = folder.filePath(QStringLiteral("A.PY"));
+        QVERIFY(writeLocalFile(local, "mine"));
+        SessionRig rig;
+        QVERIFY(rig.plug({ QStringLiteral("A") }));
+        if (download) {
+            rig.session.addSelected(0);
+            rig.session.fromCalcUrls(true, QUrl::fromLocalFile(folder.path()));
+            QVERIFY(rig.session.isFromCalcCollision());
+            rig.session.releaseFromCalcCollision(replace);
+        } else {
+            rig.session.toCalcUrls({ QUrl::fromLocalFile(local) });
+            QVERIFY(rig.session.isToCalcExistingCollision());
+            rig.session.releaseToCalcCollision(replace);
+        }
+        const QStringList lines = tracedLines().filter(QStringLiteral("vuve.transfer: "));
+        QVERIFY2(lines == QStringList { settled }, qPrintable(lines.join(QLatin1Char('\n'))));
     }
 };
 

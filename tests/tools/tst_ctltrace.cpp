@@ -144,8 +144,11 @@ private slots:
         const QString batch = QStringLiteral("vuve.transfer: ") + portName + QStringLiteral(": ");
         for (const QString &line : sent)
             QVERIFY2(line.startsWith(port) || line.startsWith(batch), qPrintable(line));
-        // The batch's plan and the file's outcome, traced for the same port.
+        // The batch's plan, the file's start and its outcome, traced for the
+        // same port.
         QVERIFY2(sent.contains(batch + QStringLiteral("upload of 1 files")), qPrintable(put.err));
+        QVERIFY2(
+            sent.contains(batch + QStringLiteral("1: CANARY.txt started")), qPrintable(put.err));
         QVERIFY2(sent.filter(QRegularExpression(QStringLiteral("^vuve\\.transfer: \\S+: 1: "
                                                                "CANARY\\.txt done, \\d+ bytes$")))
                      .size()
@@ -160,6 +163,119 @@ private slots:
         QCOMPARE(
             fetched.filter(QRegularExpression(QStringLiteral(": reply FRAME, \\d+ bytes$"))).size(),
             3);
+    }
+
+    // What the plan made of each file and what became of it, in a row each:
+    // the collision kinds, a file skipped with its reason, a file that failed
+    // and the rest given up. "{dir}" stands for the folder of the local
+    // files, "{port}" for the port as the trace names it; a line ending in
+    // "*" is matched up to there.
+    void transferDecisions_data()
+    {
+        QTest::addColumn<QStringList>("local"); // "path=content"
+        QTest::addColumn<QStringList>("onCalc");
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("unplugDuring"); // a request type, or -1
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("name taken, skipped")
+            << QStringList { QStringLiteral("OK.txt=x"), QStringLiteral("NEW.txt=y") }
+            << QStringList { QStringLiteral("ok.TXT") }
+            << QStringList { QStringLiteral("--on-conflict=skip"), QStringLiteral("put"),
+                   QStringLiteral("{dir}/OK.txt"), QStringLiteral("{dir}/NEW.txt") }
+            << -1 << 0
+            << QStringList {
+                   QStringLiteral("{port}: upload of 2 files"),
+                   QStringLiteral("{port}: 1: {dir}/OK.txt as OK.txt, 1 bytes, collision: name "
+                                  "taken on the calculator, skipped"),
+                   QStringLiteral("{port}: 2: {dir}/NEW.txt as NEW.txt, 1 bytes, planned"),
+                   QStringLiteral("{port}: 2: NEW.txt started"),
+                   QStringLiteral("{port}: 1: OK.txt skipped"),
+                   QStringLiteral("{port}: 2: NEW.txt done, 1 bytes"),
+               };
+        QTest::newRow("name taken, replaced")
+            << QStringList { QStringLiteral("OK.txt=x") }
+            << QStringList { QStringLiteral("OK.txt") }
+            << QStringList { QStringLiteral("--on-conflict=replace"), QStringLiteral("put"),
+                   QStringLiteral("{dir}/OK.txt") }
+            << -1 << 0
+            << QStringList {
+                   QStringLiteral("{port}: 1: {dir}/OK.txt as OK.txt, 1 bytes, collision: name "
+                                  "taken on the calculator, planned"),
+                   QStringLiteral("{port}: 1: OK.txt done, 1 bytes"),
+               };
+        QTest::newRow("local file there, skipped")
+            << QStringList { QStringLiteral("MAIN.py=mine") }
+            << QStringList { QStringLiteral("MAIN.py"), QStringLiteral("B.py") }
+            << QStringList { QStringLiteral("--on-conflict=skip"), QStringLiteral("get"),
+                   QStringLiteral("--to"), QStringLiteral("{dir}"), QStringLiteral("--all-files") }
+            << -1 << 0
+            << QStringList {
+                   QStringLiteral("{port}: download of 2 files"),
+                   QStringLiteral("{port}: 1: {dir}/MAIN.py as MAIN.py, 10 bytes, collision: "
+                                  "exists locally, skipped"),
+                   QStringLiteral("{port}: 2: {dir}/B.py as B.py, 10 bytes, planned"),
+                   QStringLiteral("{port}: 1: MAIN.py skipped"),
+                   QStringLiteral("{port}: 2: B.py done, 10 bytes"),
+               };
+        QTest::newRow("line lost, rest given up")
+            << QStringList { QStringLiteral("A.py=x"), QStringLiteral("B.py=y"),
+                   QStringLiteral("C.py=z") }
+            << QStringList()
+            << QStringList { QStringLiteral("--timeout"), QStringLiteral("1000"),
+                   QStringLiteral("put"), QStringLiteral("{dir}/A.py"),
+                   QStringLiteral("{dir}/B.py"), QStringLiteral("{dir}/C.py") }
+            << int(calcMsg::SEND_FILE) << 1
+            << QStringList {
+                   QStringLiteral("{port}: 1: A.py started"),
+                   QStringLiteral("{port}: 1: A.py failed: *"),
+                   QStringLiteral("{port}: 2: B.py given up: The calculator stopped answering*"),
+                   QStringLiteral("{port}: 3: C.py given up: The calculator stopped answering*"),
+               };
+    }
+    void transferDecisions()
+    {
+        QFETCH(QStringList, local);
+        QFETCH(QStringList, onCalc);
+        QFETCH(QStringList, args);
+        QFETCH(int, unplugDuring);
+        QFETCH(int, exitCode);
+        QFETCH(QStringList, lines);
+        QTemporaryDir dir;
+        const auto fill = [&dir, this](QString text) {
+            return text.replace(QStringLiteral("{dir}"), dir.path())
+                .replace(QStringLiteral("{port}"),
+                    m_sim->portPath().mid(QStringLiteral("/dev/").size()));
+        };
+        for (const QString &entry : local) {
+            const int eq = entry.indexOf(QLatin1Char('='));
+            const QString path = dir.filePath(entry.left(eq));
+            QVERIFY(writeFile(path, entry.mid(eq + 1).toUtf8()));
+        }
+        QList<QPair<QString, QByteArray>> files;
+        for (const QString &name : onCalc)
+            files.append({ name, QByteArrayLiteral("calculator") });
+        m_sim->setFiles(files);
+        if (unplugDuring >= 0)
+            m_sim->setUnplugDuring(unplugDuring, 0);
+        QStringList options { QStringLiteral("-v"), QStringLiteral("--port"), m_sim->portPath() };
+        for (const QString &arg : args)
+            options.append(fill(arg));
+
+        const Run run = vuvectl(options);
+        QCOMPARE(run.exitCode, exitCode);
+        const QStringList traced
+            = traceLines(run.err).filter(QRegularExpression(QStringLiteral("^vuve\\.transfer: ")));
+        for (const QString &line : lines) {
+            const QString wanted = QStringLiteral("vuve.transfer: ") + fill(line);
+            const bool found = wanted.endsWith(QLatin1Char('*'))
+                ? !traced
+                       .filter(QRegularExpression(
+                           QLatin1Char('^') + QRegularExpression::escape(wanted.chopped(1))))
+                       .isEmpty()
+                : traced.contains(wanted);
+            QVERIFY2(found, qPrintable(wanted + QStringLiteral("\n---\n") + run.err));
+        }
     }
 
     // A refusal and a silent calculator are traced with their texts.
