@@ -815,6 +815,8 @@ void CVivuRuzaSession::startClassSend(bool replace)
 {
     if (m_classTargets.isEmpty() || m_classJob->running())
         return;
+    for (const QString &name : qAsConst(m_classTaken))
+        TransferTrace::settled("class", name, TransferPlan::Reason::TakenOnCalc, replace);
     QStringList names;
     int fileCount = 0;
     for (ClassTarget &target : m_classTargets) {

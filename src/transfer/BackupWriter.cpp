@@ -114,7 +114,7 @@ bool BackupWriter::run(const QString &parentFolder, const QString &port)
 QList<BackupManifest::Entry> BackupWriter::plan(const QList<QPair<QString, int>> &files)
 {
     QList<BackupManifest::Entry> toCopy;
-    QHash<QString, QString> taken; // upper case: as listed
+    QHash<QString, QString> taken; // by the plan's name key: as listed
     for (const auto &file : files) {
         BackupManifest::Entry e { file.first, file.second, QByteArray(), QString() };
         const QString key = TransferPlan::nameKey(e.name);

@@ -150,27 +150,35 @@ private slots:
     }
 
     // The window's answers to its questions, each with the collision it
-    // answered: a file skipped so never reaches a batch of its own.
+    // answered, ahead of any batch: a file skipped so never reaches a batch
+    // of its own. A send to several calculators asks once for all of them.
     void collisionsSettled_data()
     {
-        QTest::addColumn<bool>("download");
+        QTest::addColumn<QString>("kind");
         QTest::addColumn<bool>("replace");
         QTest::addColumn<QString>("settled");
         QTest::newRow("send, replace")
-            << false << true
+            << QStringLiteral("send") << true
             << QStringLiteral("vuve.transfer: window: A.PY, name taken on the calculator: replace");
         QTest::newRow("send, skip")
-            << false << false
+            << QStringLiteral("send") << false
             << QStringLiteral("vuve.transfer: window: A.PY, name taken on the calculator: skip");
         QTest::newRow("download, replace")
-            << true << true
+            << QStringLiteral("download") << true
             << QStringLiteral("vuve.transfer: window: A.PY, exists locally: replace");
         QTest::newRow("download, skip")
-            << true << false << QStringLiteral("vuve.transfer: window: A.PY, exists locally: skip");
+            << QStringLiteral("download") << false
+            << QStringLiteral("vuve.transfer: window: A.PY, exists locally: skip");
+        QTest::newRow("class, replace")
+            << QStringLiteral("class") << true
+            << QStringLiteral("vuve.transfer: class: A.PY, name taken on the calculator: replace");
+        QTest::newRow("class, skip")
+            << QStringLiteral("class") << false
+            << QStringLiteral("vuve.transfer: class: A.PY, name taken on the calculator: skip");
     }
     void collisionsSettled()
     {
-        QFETCH(bool, download);
+        QFETCH(QString, kind);
         QFETCH(bool, replace);
         QFETCH(QString, settled);
         QLoggingCategory::setFilterRules(QStringLiteral("vuve.*.debug=true"));
@@ -178,19 +186,33 @@ private slots:
         const QString local = folder.filePath(QStringLiteral("A.PY"));
         QVERIFY(writeLocalFile(local, "mine"));
         SessionRig rig;
-        QVERIFY(rig.plug({ QStringLiteral("A") }));
-        if (download) {
+        QVERIFY(rig.plug({ QStringLiteral("A"), QStringLiteral("B") }));
+        if (kind == QLatin1String("download")) {
             rig.session.addSelected(0);
             rig.session.fromCalcUrls(true, QUrl::fromLocalFile(folder.path()));
             QVERIFY(rig.session.isFromCalcCollision());
             rig.session.releaseFromCalcCollision(replace);
-        } else {
+        } else if (kind == QLatin1String("send")) {
             rig.session.toCalcUrls({ QUrl::fromLocalFile(local) });
             QVERIFY(rig.session.isToCalcExistingCollision());
             rig.session.releaseToCalcCollision(replace);
+        } else {
+            // Taken on A only; B gets the file either way.
+            QVERIFY(rig.session.planClassSend({ QUrl::fromLocalFile(local) }, true));
+            QCOMPARE(rig.session.classTakenNames(), QStringList { QStringLiteral("A.PY") });
+            rig.session.startClassSend(replace);
+            QVERIFY(QTest::qWaitFor(
+                [&rig] {
+                    return !rig.session.classJob()->running() && rig.session.runningJobs() == 0;
+                },
+                60000));
         }
         const QStringList lines = tracedLines().filter(QStringLiteral("vuve.transfer: "));
-        QVERIFY2(lines == QStringList { settled }, qPrintable(lines.join(QLatin1Char('\n'))));
+        QVERIFY2(!lines.isEmpty() && lines.first() == settled && lines.count(settled) == 1,
+            qPrintable(lines.join(QLatin1Char('\n'))));
+        // Only the class send goes on to batches, one per calculator.
+        QCOMPARE(lines.filter(QRegularExpression(QStringLiteral(": upload of \\d+ files$"))).size(),
+            kind == QLatin1String("class") ? 2 : 0);
     }
 };
 
