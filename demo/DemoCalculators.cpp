@@ -61,8 +61,7 @@ bool DemoCalculators::start(QString &errorText)
         simulator->setName(calculator.first);
         simulator->setFiles(calculator.second);
         if (!simulator->start()) {
-            errorText = QStringLiteral(
-                "Could not open a pseudo-terminal for the simulated calculator %1.")
+            errorText = tr("Could not open a pseudo-terminal for the simulated calculator %1.")
                             .arg(calculator.first);
             return false;
         }
@@ -94,9 +93,8 @@ QStringList DemoCalculators::describe() const
 {
     QStringList lines;
     for (const auto &simulator : m_simulators)
-        lines.append(
-            QStringLiteral("%1 (simulated) on %2").arg(simulator->name(), simulator->portPath()));
+        lines.append(tr("%1 (simulated) on %2").arg(simulator->name(), simulator->portPath()));
     for (const QString &device : m_devices)
-        lines.append(QStringLiteral("device on %1").arg(device));
+        lines.append(tr("device on %1").arg(device));
     return lines;
 }

@@ -3,6 +3,7 @@
 
 #include "CalcPort.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -17,6 +18,8 @@ class CalcSimulator;
 // stands in for the USB enumeration as the session's port source.
 class DemoCalculators
 {
+    Q_DECLARE_TR_FUNCTIONS(DemoCalculators)
+
 public:
     DemoCalculators();
     ~DemoCalculators();

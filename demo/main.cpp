@@ -2,10 +2,11 @@
 // for driving it in tests.
 #include "AppShell.h"
 #include "DemoCalculators.h"
+#include "UiLanguage.h"
 
+#include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
-#include <QApplication>
 #include <QTextStream>
 
 namespace {
@@ -13,14 +14,15 @@ namespace {
 QCommandLineOption portOption()
 {
     return QCommandLineOption(QStringLiteral("port"),
-        QStringLiteral("Also list the serial device or pseudo-terminal at <path> as a calculator "
-                       "(repeatable)."),
+        QCoreApplication::translate("vuve-vudurod-demo",
+            "Also list the serial device or pseudo-terminal at <path> as a calculator "
+            "(repeatable)."),
         QStringLiteral("path"));
 }
 
 void describeOptions(QCommandLineParser &parser)
 {
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(QCoreApplication::translate("vuve-vudurod-demo",
         "Vuve Vudurod with two simulated calculators, \"Vori X1\" and \"Vori X1 Lab\"."));
     parser.addHelpOption();
     parser.addVersionOption();
@@ -32,10 +34,11 @@ void describeOptions(QCommandLineParser &parser)
 int main(int argc, char **argv)
 {
     QCoreApplication::setApplicationVersion(QStringLiteral(VUVE_VERSION));
-    QCommandLineParser parser;
-    describeOptions(parser);
     if (AppShell::asksHelpOrVersion(argc, argv)) {
         QCoreApplication app(argc, argv);
+        UiLanguage::install();
+        QCommandLineParser parser;
+        describeOptions(parser);
         parser.process(app);
         return 0;
     }
@@ -43,6 +46,9 @@ int main(int argc, char **argv)
     AppShell::prepareApplication();
     // The choosers are widget dialogs only under a QApplication, as in the app.
     QApplication app(argc, argv);
+    UiLanguage::install();
+    QCommandLineParser parser;
+    describeOptions(parser);
     parser.process(app);
 
     QTextStream err(stderr);
@@ -54,7 +60,9 @@ int main(int argc, char **argv)
     }
     for (const QString &path : parser.values(portOption())) {
         if (!QFileInfo::exists(path)) {
-            err << "vuve-vudurod-demo: no such device: " << path << Qt::endl;
+            err << "vuve-vudurod-demo: "
+                << QCoreApplication::translate("vuve-vudurod-demo", "no such device: %1").arg(path)
+                << Qt::endl;
             return 2;
         }
         calculators.addDevice(path);

@@ -8,7 +8,7 @@ QuestionDialog {
     property int propW: mainWindow ? Math.min(mainWindow.width, mainWindow.height) / 3 * 2 : 0
     width: propW < 300 ? 300 : propW
     contentHeight: aboutColumn.height
-    title: "About"
+    title: qsTr("About")
     // Escape and a press outside close it too, but neither shows.
     standardButtons: Dialog.Close
 
@@ -22,14 +22,23 @@ QuestionDialog {
             wrapMode: Label.Wrap
             font.pixelSize: 12
             font.bold: true
-            text: "Vuve Vudurod " + Qt.application.version
+            text: qsTr("Vuve Vudurod %1").arg(Qt.application.version)
+        }
+
+        Label {
+            objectName: "aboutLanguage"
+            width: dialog.availableWidth
+            wrapMode: Label.Wrap
+            font.pixelSize: 12
+            //: Which language the window is in, named in that language.
+            text: qsTr("Language: English")
         }
 
         Label {
             width: dialog.availableWidth
             wrapMode: Label.Wrap
             font.pixelSize: 12
-            text: "Copyright \u00a9 2026 Vuve Vudurod developers. All rights reserved.\n\nNo file or information of this software may be duplicated, copied, modified or adapted without the written permission of the rights holder.\n\nThe content of this software is protected by law. Using the software does not make you the owner of the software or of any of its content."
+            text: qsTr("Copyright \u00a9 2026 Vuve Vudurod developers. All rights reserved.\n\nNo file or information of this software may be duplicated, copied, modified or adapted without the written permission of the rights holder.\n\nThe content of this software is protected by law. Using the software does not make you the owner of the software or of any of its content.")
         }
     }
 }

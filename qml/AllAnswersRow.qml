@@ -12,11 +12,11 @@ Row {
     spacing: 6
 
     Button {
-        text: "Yes to all"
+        text: qsTr("Yes to all")
         onClicked: row.answeredAll(true)
     }
     Button {
-        text: "No to all"
+        text: qsTr("No to all")
         onClicked: row.answeredAll(false)
     }
 }

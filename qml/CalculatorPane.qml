@@ -87,7 +87,7 @@ Rectangle {
 
             activeFocusOnTab: true
             Accessible.role: Accessible.List
-            Accessible.name: "Calculators"
+            Accessible.name: qsTr("Calculators")
             Keys.onUpPressed: pick(currentIndex <= 0 ? 0 : currentIndex - 1)
             Keys.onDownPressed: pick(currentIndex + 1)
             Keys.onSpacePressed: {
@@ -133,10 +133,11 @@ Rectangle {
         // Hidden, it is no instruction a screen reader should read.
         Accessible.ignored: !visible
         text: calcSession.doctor.readingPorts.length > 0
-              ? "Reading the calculator on " + calcSession.doctor.readingPorts.join(", ") + "\u2026"
-              : "Connect a calculator with its USB cable. It shows up here within a few seconds."
+              //: %1 is the ports being read, separated by commas.
+              ? qsTr("Reading the calculator on %1\u2026").arg(calcSession.doctor.readingPorts.join(", "))
+              : qsTr("Connect a calculator with its USB cable. It shows up here within a few seconds.")
                 + (Qt.platform.os === "linux"
-                   ? "\n\nNothing appears? Check that the calculator is switched on and shows its home screen, and that /dev/ttyACM0 (or a later number) exists. If you may not open it, /usr/share/doc/vuve-vudurod/troubleshooting.md tells how to get access."
+                   ? "\n\n" + qsTr("Nothing appears? Check that the calculator is switched on and shows its home screen, and that /dev/ttyACM0 (or a later number) exists. If you may not open it, /usr/share/doc/vuve-vudurod/troubleshooting.md tells how to get access.")
                    : "")
     }
 
@@ -158,7 +159,7 @@ Rectangle {
 
         Repeater {
             model: doctorNotices.grouped
-                   ? [doctorNotices.notices.length + " devices need attention:\n"
+                   ? [qsTr("%n devices need attention:", "", doctorNotices.notices.length) + "\n"
                       + doctorNotices.notices.join("\n")]
                    : doctorNotices.notices
 
@@ -230,7 +231,7 @@ Rectangle {
                     anchors.right: parent.right
                     anchors.top: parent.top
                     text: "\u00d7"
-                    tip: "Dismiss"
+                    tip: qsTr("Dismiss")
                     onClicked: {
                         if (doctorNotices.grouped)
                             calcSession.doctor.dismissAll()

@@ -21,11 +21,11 @@ Rectangle {
         TableViewColumn {
             id: nameColumn
             role: "nameRole"
-            title: "Name"
+            title: qsTr("Name")
         }
         TableViewColumn {
             role: "sizeRole"
-            title: "Size"
+            title: qsTr("Size")
         }
 
         // The style's own cell, but a file name is never markup.
@@ -49,7 +49,7 @@ Rectangle {
             }
         }
 
-        Accessible.name: "Files"
+        Accessible.name: qsTr("Files")
         Accessible.description: currentRow >= 0 && currentRow < rowCount ? fileModel.getName(currentRow) : ""
 
         // Rows and header in the desktop's colours: the style's own keep a
@@ -67,7 +67,8 @@ Rectangle {
 
             Accessible.role: Accessible.Row
             Accessible.ignored: !isFile
-            Accessible.name: isFile ? model.nameRole + ", " + model.sizeRole + " bytes" : ""
+            //: The name and size of a file in the table, for a screen reader.
+            Accessible.name: isFile ? qsTr("%1, %n bytes", "", model.sizeRole).arg(model.nameRole) : ""
             Accessible.selectable: isFile
             Accessible.selected: isFile && styleData.selected
         }

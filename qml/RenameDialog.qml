@@ -6,13 +6,13 @@ import QtQuick.Controls 2.5
 // text does not come back.
 QuestionDialog {
     id: dialog
-    title: "Enter a new device name:"
+    title: qsTr("Enter a new device name:")
     standardButtons: Dialog.Ok | Dialog.Cancel
 
     TextField {
         id: newNameField
         objectName: "newNameField"
-        placeholderText: "Enter a new device name"
+        placeholderText: qsTr("Enter a new device name")
         maximumLength: 64
         width: dialog.availableWidth
         selectByMouse: true
@@ -37,7 +37,7 @@ QuestionDialog {
         wrapMode: Label.Wrap
         font.pixelSize: 12
         visible: newNameField.length >= newNameField.maximumLength
-        text: "A device name has at most " + newNameField.maximumLength + " characters."
+        text: qsTr("A device name has at most %1 characters.").arg(newNameField.maximumLength)
         Accessible.role: Accessible.StaticText
         Accessible.name: text
     }

@@ -1,5 +1,6 @@
 import QtQuick 2.12
 import QtQuick.Controls 2.5
+import "Texts.js" as Texts
 
 // Files on their way to the calculator: chosen, dropped or pasted, then
 // every consequence the session finds put to the user one question at a
@@ -22,13 +23,17 @@ Item {
     // ends the flow, and what is still pending stays with the session.
     function next() {
         if (calcSession.isToCalcZeroSizeCollision()) {
-            zeroSizeFileWontBeSent.text = "File " + calcSession.collisionToCalcZeroSizeFileName() + " is zero-length and can't be sent."
+            zeroSizeFileWontBeSent.text = qsTr("File %1 is zero-length and can't be sent.").arg(calcSession.collisionToCalcZeroSizeFileName())
             zeroSizeFileWontBeSent.open()
         } else if (calcSession.isToCalcExistingCollision()) {
-            doYouWantSendFile.text = "File " + calcSession.collisionToCalcFileName() + " already exists on your calculator.\nDo you want to replace it?"
+            doYouWantSendFile.text = qsTr("File %1 already exists on your calculator.\nDo you want to replace it?").arg(calcSession.collisionToCalcFileName())
             doYouWantSendFile.open()
         } else if (calcSession.isToCalcNameCollision()) {
-            fileNameWasChangeDialog.text = "The file name (" + calcSession.getNameToCalcCollisionOld() + ") exceeds the allowed limit of 8 symbols for a file name and 3 symbols for an extension and will be changed to " + calcSession.getNameToCalcCollisionNew()
+            // The old name is asked first, and one name may hold the other's
+            // marker ("%2"): both go in at once.
+            var oldName = calcSession.getNameToCalcCollisionOld()
+            var newName = calcSession.getNameToCalcCollisionNew()
+            fileNameWasChangeDialog.text = Texts.fill(qsTr("The file name (%1) exceeds the allowed limit of 8 symbols for a file name and 3 symbols for an extension and will be changed to %2"), [oldName, newName])
             fileNameWasChangeDialog.open()
         } else {
             calcSession.sendFiles()
@@ -60,7 +65,7 @@ Item {
         id: fileNameWasChangeDialog
         objectName: "fileNameWasChangeDialog"
         message.objectName: "fileNameWasChangeDialogText"
-        title: "Warning"
+        title: qsTr("Warning")
         standardButtons: Dialog.Ok
         onAccepted: flow.next()
     }
@@ -68,9 +73,9 @@ Item {
     Chooser {
         id: choseFileDialog
         objectName: "choseFileDialog"
-        title: "Please choose files"
+        title: qsTr("Please choose files")
         selectMultiple: true
-        nameFilters: ["Vori calc files (*.py *.bin)", "All files (*)"]
+        nameFilters: [qsTr("Vori calc files (*.py *.bin)"), qsTr("All files (*)")]
         // Calculators hold .csv and .txt files too; the narrower filter
         // stays one choice away.
         selectedNameFilter: nameFilters[1]

@@ -43,7 +43,7 @@ RowLayout {
         from: 0
         to: 1
         value: calcSession.transfer.bytesTotal > 0 ? calcSession.transfer.bytesDone / calcSession.transfer.bytesTotal : 0
-        Accessible.name: "Transfer progress"
+        Accessible.name: qsTr("Transfer progress")
         Accessible.description: transferLine.text
         // A screen reader hears only what is on screen.
         Accessible.ignored: !visible

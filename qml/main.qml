@@ -37,17 +37,17 @@ ApplicationWindow {
 
                     MenuItem {
                         objectName: "aboutMenuItem"
-                        text: "About..."
+                        text: qsTr("About...")
                         Accessible.name: text
                         onTriggered: aboutDialog.open()
                     }
                     MenuItem {
                         id: changeNameMenuItem
                         objectName: "changeNameMenuItem"
-                        text: "Change device name..."
+                        text: qsTr("Change device name...")
                         Accessible.name: text
                         Accessible.description: renameKey.nativeText
-                        onTriggered: openOr(fileListView.count !== 0, changeNameDialog.open, "No calculator is connected")
+                        onTriggered: openOr(fileListView.count !== 0, changeNameDialog.open, qsTr("No calculator is connected"))
                     }
                     MenuItem {
                         objectName: "sendToAllMenuItem"
@@ -80,7 +80,7 @@ ApplicationWindow {
                     }
                     MenuItem {
                         objectName: "closeMenuItem"
-                        text: "Close program"
+                        text: qsTr("Close program")
                         Accessible.name: text
                         onTriggered: root.close()
                     }
@@ -94,7 +94,7 @@ ApplicationWindow {
                 tip: qsTr("Copy and transfer selected files from calculator to PC")
                 keyHint: downloadKey.nativeText
                 onClicked: openOr(tableView.selection.count !== 0, choseFolderDialog.open,
-                                  "Yoy must select some files for downloading")
+                                  qsTr("Yoy must select some files for downloading"))
             }
 
             ToolbarButton {
@@ -103,7 +103,7 @@ ApplicationWindow {
                 icon.source: "images/x1/send.png"
                 tip: qsTr("Send files to calculator...")
                 keyHint: sendKey.nativeText
-                onClicked: openOr(fileListView.count !== 0, sendFlow.choose, "No calculator is connected")
+                onClicked: openOr(fileListView.count !== 0, sendFlow.choose, qsTr("No calculator is connected"))
             }
 
             ToolbarButton {
@@ -114,14 +114,15 @@ ApplicationWindow {
                 keyHint: deleteKey.nativeText
                 onClicked: {
                     if (tableView.selection.count === 0) {
-                        calcSession.statusLineText = "No files selected for deleting"
+                        calcSession.statusLineText = qsTr("No files selected for deleting")
                     } else {
                         calcSession.statusLineText = ""
-                        var question = "Do you want to delete next files:"
+                        var names = ""
                         tableView.selection.forEach(function (rowIndex) {
-                            question += "\n" + fileModel.getName(rowIndex)
+                            names += "\n" + fileModel.getName(rowIndex)
                         })
-                        doYouWantDeleteItDialog.text = question + "?"
+                        //: %1 is the selected files' names, each on a line of its own.
+                        doYouWantDeleteItDialog.text = qsTr("Do you want to delete next files:%1?").arg(names)
                         doYouWantDeleteItDialog.open()
                     }
                 }
@@ -188,7 +189,7 @@ ApplicationWindow {
         objectName: "busyIndicator"
         anchors.centerIn: parent
         visible: calcSession.isBusy
-        Accessible.name: "Busy"
+        Accessible.name: qsTr("Busy")
         Accessible.ignored: !visible
     }
 
@@ -198,7 +199,7 @@ ApplicationWindow {
 
     MessageDialog {
         id: errorMessageDialog
-        title: "Error"
+        title: qsTr("Error")
         text: literalText(calcSession.error)
         // Which file, which calculator, and what to do, where it is known.
         informativeText: literalText(calcSession.errorDetail)
@@ -257,7 +258,7 @@ ApplicationWindow {
 
     Chooser {
         id: choseFolderDialog
-        title: "Please choose a folder to save files"
+        title: qsTr("Please choose a folder to save files")
         selectFolder: true
         onAccepted: {
             addSelectedFiles()
@@ -410,13 +411,13 @@ ApplicationWindow {
     function refuseWhileBusy() {
         if (!calcSession.isCurrentCalcBusy())
             return false
-        calcSession.statusLineText = "Wait until the transfer in progress has finished"
+        calcSession.statusLineText = qsTr("Wait until the transfer in progress has finished")
         return true
     }
 
     function processDownloadCollision() {
         if (calcSession.isFromCalcCollision()) {
-            doYouWantDownloadFile.title = "File " + calcSession.collisionFromCalcFileName() + " already exists on your PC.\nDo you want to replace it?"
+            doYouWantDownloadFile.title = qsTr("File %1 already exists on your PC.\nDo you want to replace it?").arg(calcSession.collisionFromCalcFileName())
             doYouWantDownloadFile.open()
         } else {
             calcSession.downloadsFiles()

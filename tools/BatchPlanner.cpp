@@ -13,22 +13,22 @@ QString BatchPlanner::refusal(const TransferPlan &plan, const Item &item)
     using Reason = TransferPlan::Reason;
     switch (item.problem) {
     case Reason::Missing:
-        return QStringLiteral("File %1 does not exist.").arg(item.shown);
+        return tr("File %1 does not exist.").arg(item.shown);
     case Reason::NotRegular:
         return UploadFile::problemText(UploadFile::Result::NotRegular, item.shown);
     case Reason::Unreadable:
         return UploadFile::problemText(UploadFile::Result::Unreadable, item.shown);
     case Reason::Empty:
-        return QStringLiteral("File %1 is zero-length and can't be sent.").arg(item.shown);
+        return tr("File %1 is zero-length and can't be sent.").arg(item.shown);
     case Reason::TooLarge:
         return UploadFile::problemText(UploadFile::Result::TooLarge, item.shown);
     case Reason::NoName:
-        return QStringLiteral("File %1 has no name the calculator can keep.").arg(item.shown);
+        return tr("File %1 has no name the calculator can keep.").arg(item.shown);
     default:
         break;
     }
     if (item.collision == Reason::SameName)
-        return QStringLiteral("%1 and %2 would both be %3 on the calculator.")
+        return tr("%1 and %2 would both be %3 on the calculator.")
             .arg(plan.at(item.other).shown, item.shown, Reporter::printable(item.calcName));
     return QString();
 }
@@ -74,15 +74,14 @@ BatchPlanner::Listing BatchPlanner::select(
         if (found)
             continue;
         if (!isPattern(wanted)) {
-            problems.append(QStringLiteral("File %1 is not on the calculator.")
-                                .arg(Reporter::printable(wanted)));
+            problems.append(
+                tr("File %1 is not on the calculator.").arg(Reporter::printable(wanted)));
             continue;
         }
         const QRegularExpression pattern(QRegularExpression::anchoredPattern(
             QRegularExpression::wildcardToRegularExpression(wanted)));
         if (!pattern.isValid()) {
-            problems.append(QStringLiteral("%1 is neither a file on the calculator nor a valid "
-                                           "pattern.")
+            problems.append(tr("%1 is neither a file on the calculator nor a valid pattern.")
                                 .arg(Reporter::printable(wanted)));
             continue;
         }
@@ -93,8 +92,8 @@ BatchPlanner::Listing BatchPlanner::select(
             }
         }
         if (!found)
-            problems.append(QStringLiteral("No file on the calculator matches %1.")
-                                .arg(Reporter::printable(wanted)));
+            problems.append(
+                tr("No file on the calculator matches %1.").arg(Reporter::printable(wanted)));
     }
     Listing files;
     for (int i = 0; i < onCalc.size(); ++i) {

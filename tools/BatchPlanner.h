@@ -4,6 +4,7 @@
 #include "CtlOptions.h"
 #include "TransferPlan.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -19,6 +20,8 @@ class ConflictAsker;
 // plan's.
 class BatchPlanner
 {
+    Q_DECLARE_TR_FUNCTIONS(BatchPlanner)
+
 public:
     using Item = TransferPlan::Item;
     using Listing = TransferPlan::Listing;

@@ -25,26 +25,29 @@ BatchRunner::BatchRunner(const CtlOptions &options, Reporter &reporter, Progress
 
 // Collisions settled by the policy or by the person at the terminal; false
 // (and nothing may be transferred) when the policy is to fail.
-bool BatchRunner::settle(TransferPlan &plan, const QString &where)
+bool BatchRunner::settle(TransferPlan &plan, const QString &folder)
 {
     const bool download = plan.direction() == TransferPlan::Direction::Download;
     const bool restore = m_options.command == QLatin1String("restore");
     const auto question = [&](const TransferPlan::Item &item) {
-        return download
-            ? QStringLiteral("%1 already exists. Replace it?").arg(Reporter::printable(item.shown))
-            : QStringLiteral("%1 is already on the calculator. Replace it with %2?")
-                  .arg(Reporter::printable(item.calcName),
-                      restore ? Reporter::printable(item.shown) : item.shown);
+        return download ? tr("%1 already exists. Replace it?").arg(Reporter::printable(item.shown))
+                        : tr("%1 is already on the calculator. Replace it with %2?")
+                              .arg(Reporter::printable(item.calcName),
+                                  restore ? Reporter::printable(item.shown) : item.shown);
     };
     if (BatchPlanner::settle(plan, m_options.conflict, m_asker, question))
         return true;
     QStringList names;
     for (const QString &name : BatchPlanner::collisions(plan))
         names.append(Reporter::printable(name));
-    m_reporter.error(QStringLiteral("Already %1: %2. Nothing was %3; choose what to do with "
-                                    "--on-conflict=replace or --on-conflict=skip.")
-                         .arg(where, names.join(QStringLiteral(", ")),
-                             download ? QStringLiteral("copied") : QStringLiteral("sent")));
+    const QString list = names.join(QStringLiteral(", "));
+    m_reporter.error(download
+            ? tr("Already in %1: %2. Nothing was copied; choose what to do with "
+                 "--on-conflict=replace or --on-conflict=skip.")
+                  .arg(folder, list)
+            : tr("Already on the calculator: %1. Nothing was sent; choose what to do with "
+                 "--on-conflict=replace or --on-conflict=skip.")
+                  .arg(list));
     QJsonArray json;
     for (const QString &name : BatchPlanner::collisions(plan))
         json.append(name);
@@ -61,7 +64,8 @@ TransferEvents BatchRunner::events(bool showProgress)
 void BatchRunner::notePartialUpload(const QString &calcName)
 {
     if (TransferRunner::interrupted())
-        m_reporter.leftPartial(QStringLiteral("the calculator at %1 may hold part of %2")
+        //: One of the things left part-way, in "Interrupted; %1.".
+        m_reporter.leftPartial(tr("the calculator at %1 may hold part of %2")
                                    .arg(m_port, Reporter::printable(calcName)));
 }
 
@@ -112,8 +116,7 @@ int BatchRunner::get()
 {
     const QString folder = m_options.folder.isEmpty() ? QDir::currentPath() : m_options.folder;
     if (!QFileInfo(folder).isDir()) {
-        m_reporter.error(
-            QStringLiteral("Folder %1 does not exist.").arg(QDir::toNativeSeparators(folder)));
+        m_reporter.error(tr("Folder %1 does not exist.").arg(QDir::toNativeSeparators(folder)));
         return CalcRunner::Failed;
     }
     QString dest = QDir(folder).absolutePath();
@@ -125,7 +128,7 @@ int BatchRunner::get()
             BackupWriter::folderNameOf(m_link->devName()), QFileInfo(m_port).fileName());
         const QString made = BackupWriter::makeNewFolder(dest, own);
         if (made.isEmpty()) {
-            m_reporter.error(QStringLiteral("Folder %1 can't be made.")
+            m_reporter.error(tr("Folder %1 can't be made.")
                                  .arg(QDir::toNativeSeparators(QDir(dest).filePath(own))));
             return CalcRunner::Failed;
         }
@@ -143,7 +146,7 @@ int BatchRunner::get()
     TransferPlan plan(TransferPlan::Direction::Download, dest);
     for (const auto &file : chosen)
         plan.addDownload(file.first, file.second);
-    if (!settle(plan, QStringLiteral("in %1").arg(QDir::toNativeSeparators(dest))))
+    if (!settle(plan, QDir::toNativeSeparators(dest)))
         return CalcRunner::Collision;
 
     QJsonArray json;
@@ -156,7 +159,7 @@ int BatchRunner::get()
             const QString shown = Reporter::printable(item.shown);
             QString status = QStringLiteral("failed");
             if (outcome.status == TransferOutcome::Status::Skipped) {
-                m_reporter.note(QStringLiteral("Skipped %1: the file exists.").arg(shown));
+                m_reporter.note(tr("Skipped %1: the file exists.").arg(shown));
                 status = QStringLiteral("skipped");
                 ++skipped;
             } else if (outcome.status == TransferOutcome::Status::Done) {
@@ -169,10 +172,9 @@ int BatchRunner::get()
         },
         json);
     m_reporter.result().insert(QStringLiteral("files"), json);
-    m_reporter.setSummary(QStringLiteral("copied %1, skipped %2 into %3")
-                              .arg(copied)
-                              .arg(skipped)
-                              .arg(QDir::toNativeSeparators(dest)));
+    m_reporter.setSummary(tr("copied %1, skipped %2 into %3")
+                              .arg(QString::number(copied), QString::number(skipped),
+                                  QDir::toNativeSeparators(dest)));
     return problems.isEmpty() ? CalcRunner::Done : CalcRunner::Failed;
 }
 
@@ -183,14 +185,14 @@ int BatchRunner::put()
     if (!refusals.isEmpty()) {
         for (const QString &refusal : qAsConst(refusals))
             m_reporter.error(refusal);
-        m_reporter.error(QStringLiteral("Nothing was sent."));
+        m_reporter.error(tr("Nothing was sent."));
         return CalcRunner::Failed;
     }
     Listing files;
     if (!CalcRunner::listing(*m_link, m_reporter, files))
         return CalcRunner::Failed;
     plan.markTaken(files);
-    if (!settle(plan, QStringLiteral("on the calculator")))
+    if (!settle(plan))
         return CalcRunner::Collision;
 
     QJsonArray json;
@@ -203,7 +205,7 @@ int BatchRunner::put()
             entry.insert(QStringLiteral("renamed"), item.renamed);
             QString status = QStringLiteral("failed");
             if (outcome.status == TransferOutcome::Status::Skipped) {
-                m_reporter.note(QStringLiteral("Skipped %1: %2 is already on the calculator.")
+                m_reporter.note(tr("Skipped %1: %2 is already on the calculator.")
                                     .arg(item.shown, Reporter::printable(item.calcName)));
                 status = QStringLiteral("skipped");
                 ++skipped;
@@ -214,7 +216,7 @@ int BatchRunner::put()
                 ++sent;
             } else {
                 if (outcome.text.isEmpty())
-                    m_reporter.error(QStringLiteral("File %1 was not sent.").arg(item.shown));
+                    m_reporter.error(tr("File %1 was not sent.").arg(item.shown));
                 if (began)
                     notePartialUpload(item.calcName);
             }
@@ -223,7 +225,7 @@ int BatchRunner::put()
         },
         json);
     m_reporter.result().insert(QStringLiteral("files"), json);
-    m_reporter.setSummary(QStringLiteral("sent %1, skipped %2").arg(sent).arg(skipped));
+    m_reporter.setSummary(tr("sent %1, skipped %2").arg(sent).arg(skipped));
     return CalcRunner::Done;
 }
 
@@ -249,8 +251,8 @@ int BatchRunner::remove()
             if (done)
                 ++deleted;
             else if (outcome.text.isEmpty())
-                m_reporter.error(QStringLiteral("File %1 was not deleted.")
-                                     .arg(Reporter::printable(item.calcName)));
+                m_reporter.error(
+                    tr("File %1 was not deleted.").arg(Reporter::printable(item.calcName)));
             QJsonObject entry = entryOf(item);
             entry.insert(QStringLiteral("status"),
                 done ? QStringLiteral("deleted") : QStringLiteral("failed"));
@@ -258,7 +260,7 @@ int BatchRunner::remove()
         },
         json);
     m_reporter.result().insert(QStringLiteral("files"), json);
-    m_reporter.setSummary(QStringLiteral("deleted %1").arg(Reporter::countOf(deleted, "file")));
+    m_reporter.setSummary(tr("deleted %n files", nullptr, deleted));
     return problems.isEmpty() ? CalcRunner::Done : CalcRunner::Failed;
 }
 
@@ -281,7 +283,7 @@ int BatchRunner::restore()
     if (!CalcRunner::listing(*m_link, m_reporter, files))
         return CalcRunner::Failed;
     TransferPlan plan = restorer.plan(files);
-    if (!settle(plan, QStringLiteral("on the calculator")))
+    if (!settle(plan))
         return CalcRunner::Collision;
 
     int sent = 0;
@@ -292,7 +294,7 @@ int BatchRunner::restore()
             QJsonObject entry = entryOf(item);
             QString status = QStringLiteral("failed");
             if (outcome.status == TransferOutcome::Status::Skipped) {
-                m_reporter.note(QStringLiteral("Skipped %1: it is already on the calculator.")
+                m_reporter.note(tr("Skipped %1: it is already on the calculator.")
                                     .arg(Reporter::printable(item.calcName)));
                 status = QStringLiteral("skipped");
                 ++skipped;
@@ -317,9 +319,8 @@ int BatchRunner::restore()
         && CalcRunner::listing(*m_link, m_reporter, files)
         && restorer.verify(plan, outcomes, files);
     m_reporter.result().insert(QStringLiteral("verified"), verified);
-    m_reporter.setSummary(QStringLiteral("restored %1, skipped %2 from %3")
-                              .arg(sent)
-                              .arg(skipped)
-                              .arg(QDir::toNativeSeparators(folder)));
+    m_reporter.setSummary(tr("restored %1, skipped %2 from %3")
+                              .arg(QString::number(sent), QString::number(skipped),
+                                  QDir::toNativeSeparators(folder)));
     return verified ? CalcRunner::Done : CalcRunner::Failed;
 }

@@ -7,6 +7,7 @@
 #include "TransferOutcome.h"
 #include "TransferPlan.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QList>
@@ -25,6 +26,8 @@ class Reporter;
 // in text and in its JSON entry. Each returns its exit code.
 class BatchRunner
 {
+    Q_DECLARE_TR_FUNCTIONS(BatchRunner)
+
 public:
     using Listing = BatchPlanner::Listing;
 
@@ -42,7 +45,8 @@ private:
     using Teller
         = std::function<QJsonObject(const TransferPlan::Item &, const TransferOutcome &, bool)>;
 
-    bool settle(TransferPlan &plan, const QString &where);
+    // folder: where a download goes, named in the report of its collisions.
+    bool settle(TransferPlan &plan, const QString &folder = QString());
     // The problems and, where showProgress, the progress line of a batch.
     TransferEvents events(bool showProgress);
     // Runs the plan: an entry per file reached, then one per file given up.

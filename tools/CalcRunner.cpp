@@ -86,20 +86,20 @@ int CalcRunner::dispatch()
 int CalcRunner::info()
 {
     const CVivuRuza &link = *m_link;
-    m_reporter.line(QStringLiteral("name: ") + Reporter::printable(link.devName()));
-    m_reporter.line(QStringLiteral("chunk size: %1").arg(link.chunkSize));
-    m_reporter.line(QStringLiteral("hardware: ") + Reporter::printable(link.HV));
-    m_reporter.line(QStringLiteral("firmware: ") + Reporter::printable(link.FV));
-    m_reporter.line(QStringLiteral("protocol version: ") + Reporter::printable(link.PV));
+    m_reporter.line(tr("name: %1").arg(Reporter::printable(link.devName())));
+    m_reporter.line(tr("chunk size: %1").arg(link.chunkSize));
+    m_reporter.line(tr("hardware: %1").arg(Reporter::printable(link.HV)));
+    m_reporter.line(tr("firmware: %1").arg(Reporter::printable(link.FV)));
+    m_reporter.line(tr("protocol version: %1").arg(Reporter::printable(link.PV)));
     QJsonObject &r = m_reporter.result();
     r.insert(QStringLiteral("chunk"), link.chunkSize);
     r.insert(QStringLiteral("hv"), link.HV);
     r.insert(QStringLiteral("fv"), link.FV);
     r.insert(QStringLiteral("pv"), link.PV);
-    m_reporter.setSummary(QStringLiteral("chunk %1, %2 %3 %4")
-                              .arg(link.chunkSize)
-                              .arg(Reporter::printable(link.HV), Reporter::printable(link.FV),
-                                  Reporter::printable(link.PV)));
+    //: %1 is the chunk size; %2, %3 and %4 the hardware, firmware and protocol versions.
+    m_reporter.setSummary(tr("chunk %1, %2 %3 %4")
+                              .arg(QString::number(link.chunkSize), Reporter::printable(link.HV),
+                                  Reporter::printable(link.FV), Reporter::printable(link.PV)));
     return Done;
 }
 
@@ -136,7 +136,7 @@ bool CalcRunner::listing(CVivuRuza &link, Reporter &reporter, QList<QPair<QStrin
         return true;
     }
     if (link.errorString().isEmpty())
-        reporter.error(QStringLiteral("The calculator's file list could not be read."));
+        reporter.error(tr("The calculator's file list could not be read."));
     return false;
 }
 
@@ -155,7 +155,7 @@ int CalcRunner::list()
     }
     m_reporter.result().insert(QStringLiteral("files"), json);
     m_reporter.setSummary(QStringLiteral("%1, %2").arg(
-        Reporter::countOf(files.size(), "file"), ProgressLine::bytes(total)));
+        Reporter::filesText(files.size()), ProgressLine::bytes(total)));
     return Done;
 }
 
@@ -166,11 +166,11 @@ int CalcRunner::rename()
     m_reporter.result().insert(QStringLiteral("previous"), previous);
     if (!m_link->changeName(newName)) {
         if (m_link->errorString().isEmpty())
-            m_reporter.error(QStringLiteral("The calculator refused the name %1.").arg(newName));
+            m_reporter.error(tr("The calculator refused the name %1.").arg(newName));
         return Failed;
     }
     m_reporter.result().insert(QStringLiteral("device"), newName);
-    m_reporter.setSummary(QStringLiteral("renamed to %1").arg(newName));
+    m_reporter.setSummary(tr("renamed to %1").arg(newName));
     return Done;
 }
 
@@ -190,13 +190,13 @@ int CalcRunner::backup()
         r.insert(QStringLiteral("unrestorable"), BackupManifest::toJson(manifest.unrestorable));
     if (!finished) {
         if (!writer.folder().isEmpty())
-            m_reporter.leftPartial(QStringLiteral("the backup in %1 is marked incomplete")
+            //: One of the things left part-way, in "Interrupted; %1.".
+            m_reporter.leftPartial(tr("the backup in %1 is marked incomplete")
                                        .arg(QDir::toNativeSeparators(writer.folder())));
         return Failed;
     }
     m_reporter.line(QDir::toNativeSeparators(writer.folder()));
-    m_reporter.setSummary(QStringLiteral("%1 in %2")
-                              .arg(Reporter::countOf(manifest.files.size(), "file"),
-                                  QDir::toNativeSeparators(writer.folder())));
+    m_reporter.setSummary(tr("%n files in %1", nullptr, manifest.files.size())
+                              .arg(QDir::toNativeSeparators(writer.folder())));
     return complete ? Done : Failed;
 }

@@ -4,6 +4,7 @@
 #include "CtlOptions.h"
 #include "TransferEvents.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QPair>
 #include <QString>
@@ -19,6 +20,8 @@ class Reporter;
 // code. The commands that work through a batch of files are BatchRunner's.
 class CalcRunner
 {
+    Q_DECLARE_TR_FUNCTIONS(CalcRunner)
+
 public:
     enum ExitCode { Done = 0, Failed = 1, Usage = 2, Collision = 3 };
 

@@ -49,7 +49,9 @@ bool ConflictAsker::readLine(QByteArray &line)
 
 ConflictAsker::Answer ConflictAsker::ask(const QString &question)
 {
-    const QByteArray prompt = (question + QStringLiteral(" [y]es/[n]o/[a]ll/none? ")).toUtf8();
+    //: Keep the letters in brackets the first ones of the answers below.
+    const QByteArray prompt
+        = (question + QLatin1Char(' ') + tr("[y]es/[n]o/[a]ll/none?") + QLatin1Char(' ')).toUtf8();
     for (;;) {
         std::fwrite(prompt.constData(), 1, size_t(prompt.size()), m_out);
         std::fflush(m_out);
@@ -57,13 +59,20 @@ ConflictAsker::Answer ConflictAsker::ask(const QString &question)
         if (!readLine(line))
             return Answer::None;
         const QString answer = QString::fromUtf8(line).trimmed().toLower();
-        if (answer == QLatin1String("y") || answer == QLatin1String("yes"))
+        // The English answers work in every language.
+        const auto is = [&answer](const char *english, const QString &own) {
+            return answer == QLatin1String(english) || answer == own.toLower();
+        };
+        //: The short answer yes, as the prompt shows it in brackets.
+        if (is("y", tr("y")) || is("yes", tr("yes")))
             return Answer::Yes;
-        if (answer == QLatin1String("n") || answer == QLatin1String("no"))
+        //: The short answer no, as the prompt shows it in brackets.
+        if (is("n", tr("n")) || is("no", tr("no")))
             return Answer::No;
-        if (answer == QLatin1String("a") || answer == QLatin1String("all"))
+        //: The short answer all, as the prompt shows it in brackets.
+        if (is("a", tr("a")) || is("all", tr("all")))
             return Answer::All;
-        if (answer == QLatin1String("none"))
+        if (is("none", tr("none")))
             return Answer::None;
     }
 }

@@ -2,6 +2,7 @@
 #define CONFLICTASKER_H
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 #include <cstdio>
@@ -11,6 +12,8 @@
 // none (no to this and every later one).
 class ConflictAsker
 {
+    Q_DECLARE_TR_FUNCTIONS(ConflictAsker)
+
 public:
     enum class Answer { Yes, No, All, None };
 

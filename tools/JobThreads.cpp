@@ -75,8 +75,7 @@ void drain(int fd)
 
 QString JobThreads::notStartedText(const QString &port)
 {
-    return QStringLiteral("The calculator at %1 was left out: the system would not start "
-                          "another thread.")
+    return tr("The calculator at %1 was left out: the system would not start another thread.")
         .arg(port);
 }
 

@@ -1,6 +1,7 @@
 #ifndef JOBTHREADS_H
 #define JOBTHREADS_H
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -16,6 +17,8 @@ class StopSignals;
 // link made there lives and dies there.
 class JobThreads
 {
+    Q_DECLARE_TR_FUNCTIONS(JobThreads)
+
 public:
     using Job = std::function<int()>;
     // Called in the calling thread as each job ends, in the order they end.

@@ -75,9 +75,8 @@ bool PortChooser::choose(const CtlOptions &options, QList<Port> &chosen, QString
         candidates = attached();
     }
     if (candidates.isEmpty()) {
-        error = QStringLiteral("No calculator is connected. Plug one in, or name its port with "
-                               "--port PATH (for the simulator, the path vuve-calcsim prints, "
-                               "such as /dev/pts/3).");
+        error = tr("No calculator is connected. Plug one in, or name its port with --port PATH "
+                   "(for the simulator, the path vuve-calcsim prints, such as /dev/pts/3).");
         return false;
     }
     if (options.hasCalcName) {
@@ -88,23 +87,25 @@ bool PortChooser::choose(const CtlOptions &options, QList<Port> &chosen, QString
             if (p.ok && p.name == options.calcName)
                 named.append(p.port);
             else if (p.ok)
-                others.append(
-                    QStringLiteral("%1 on %2").arg(Reporter::printable(p.name), p.port.location));
+                //: A calculator's name and its port.
+                others.append(tr("%1 on %2").arg(Reporter::printable(p.name), p.port.location));
         }
         if (named.isEmpty()) {
-            error = QStringLiteral("No calculator named %1 is connected").arg(options.calcName);
-            if (!others.isEmpty())
-                error += QStringLiteral(" (there are %1)").arg(others.join(QStringLiteral(", ")));
-            error += QLatin1Char('.');
+            error = others.isEmpty()
+                ? tr("No calculator named %1 is connected.").arg(options.calcName)
+                //: %2 lists the calculators that are connected, with their ports.
+                : tr("No calculator named %1 is connected (there are %2).")
+                      .arg(options.calcName, others.join(QStringLiteral(", ")));
             return false;
         }
         if (named.size() > 1 && !options.every) {
             QStringList where;
             for (const Port &p : qAsConst(named))
                 where.append(p.location);
-            error = QStringLiteral("%1 calculators are named %2, on %3; choose one with --port, or "
-                                   "all of them with --every.")
-                        .arg(named.size())
+            //: %1 is a calculator's name, %2 their ports.
+            error = tr("%n calculators are named %1, on %2; choose one with --port, or all of "
+                       "them with --every.",
+                nullptr, named.size())
                         .arg(options.calcName, where.join(QStringLiteral(", ")));
             return false;
         }
@@ -115,9 +116,10 @@ bool PortChooser::choose(const CtlOptions &options, QList<Port> &chosen, QString
         QStringList where;
         for (const Port &p : qAsConst(candidates))
             where.append(p.location);
-        error = QStringLiteral("%1 calculators are connected, on %2; choose one with --calc NAME "
-                               "or --port PATH, or all of them with --every.")
-                    .arg(candidates.size())
+        //: %1 lists their ports.
+        error = tr("%n calculators are connected, on %1; choose one with --calc NAME or --port "
+                   "PATH, or all of them with --every.",
+            nullptr, candidates.size())
                     .arg(where.join(QStringLiteral(", ")));
         return false;
     }

@@ -3,6 +3,7 @@
 
 #include "CtlOptions.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -12,6 +13,8 @@
 // thread of its own.
 class PortChooser
 {
+    Q_DECLARE_TR_FUNCTIONS(PortChooser)
+
 public:
     struct Port
     {

@@ -2,6 +2,8 @@
 
 #include "Reporter.h"
 
+#include <QLocale>
+
 namespace {
 // Before this much time a rate says more about start-up than about the line.
 constexpr qint64 rateAfterMs = 500;
@@ -25,13 +27,16 @@ ProgressLine::ProgressLine(FILE *stream, bool terminal)
 {
 }
 
+// One decimal in the locale's way ("1.5", "1,5"), without grouping.
 QString ProgressLine::bytes(qint64 n)
 {
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
     if (n < 1024)
-        return QStringLiteral("%1 B").arg(n);
+        return tr("%1 B").arg(locale.toString(n));
     if (n < 1024 * 1024)
-        return QStringLiteral("%1 KiB").arg(n / 1024.0, 0, 'f', 1);
-    return QStringLiteral("%1 MiB").arg(n / (1024.0 * 1024.0), 0, 'f', 1);
+        return tr("%1 KiB").arg(locale.toString(n / 1024.0, 'f', 1));
+    return tr("%1 MiB").arg(locale.toString(n / (1024.0 * 1024.0), 'f', 1));
 }
 
 void ProgressLine::begin(const QString &name, int index, int count)
@@ -99,8 +104,9 @@ QString ProgressLine::text(qint64 done, qint64 total) const
         const double perSecond = done * 1000.0 / double(ms);
         line += QStringLiteral("  %1/s").arg(bytes(qint64(perSecond)));
         if (done < total)
-            line += QStringLiteral("  %1 left")
-                        .arg(duration(qint64(double(total - done) / perSecond + 0.5)));
+            //: The time a transfer still needs, as 1:05.
+            line += QStringLiteral("  ")
+                + tr("%1 left").arg(duration(qint64(double(total - done) / perSecond + 0.5)));
         else
             line += QStringLiteral("  %1").arg(duration(ms / 1000));
     }

@@ -1,6 +1,7 @@
 #ifndef PROGRESSLINE_H
 #define PROGRESSLINE_H
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QString>
 
@@ -12,6 +13,8 @@
 // whole lines, at most one a second, so that a log stays readable.
 class ProgressLine
 {
+    Q_DECLARE_TR_FUNCTIONS(ProgressLine)
+
 public:
     ProgressLine(FILE *stream, bool terminal);
 

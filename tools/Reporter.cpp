@@ -63,12 +63,9 @@ QJsonObject Reporter::fileJson(const QString &name, qint64 size)
         { QStringLiteral("size"), double(size) } };
 }
 
-QString Reporter::countOf(int n, const char *what)
+QString Reporter::filesText(int n)
 {
-    return QStringLiteral("%1 %2%3")
-        .arg(n)
-        .arg(QLatin1String(what))
-        .arg(n == 1 ? QString() : QStringLiteral("s"));
+    return tr("%n files", nullptr, n);
 }
 
 QString Reporter::printable(const QString &text)

@@ -1,6 +1,7 @@
 #ifndef REPORTER_H
 #define REPORTER_H
 
+#include <QCoreApplication>
 #include <QJsonObject>
 #include <QString>
 #include <QStringList>
@@ -15,6 +16,8 @@ class ProgressLine;
 // --every does, one reporter per calculator and thread).
 class Reporter
 {
+    Q_DECLARE_TR_FUNCTIONS(Reporter)
+
 public:
     Reporter(bool json, bool collectOnly);
 
@@ -49,7 +52,7 @@ public:
     // A file in the JSON results: its name on the calculator and its size.
     static QJsonObject fileJson(const QString &name, qint64 size);
     // "1 file", "2 files".
-    static QString countOf(int n, const char *what);
+    static QString filesText(int n);
     // Text from the device must not reach a terminal as control characters.
     static QString printable(const QString &text);
     // One whole line to a stream, flushed at once so that stdout and stderr

@@ -24,44 +24,58 @@
 #include <vector>
 
 namespace {
-const char description[] = R"(Talks to calculators over USB.
-
-Commands:
-  ports                 list the attached calculators (name, port, USB serial number)
-  info                  device name, chunk size and versions
-  ls                    files on the calculator (name, tab, size)
-  get NAME|PATTERN...   copy files from the calculator into the current folder
-                        or --to DIR; shell patterns ('*.py') match the calculator's
-                        list; --all-files copies every file
-  put FILE...           send files; names follow the calculator's 8.3 rule
-  rm NAME|PATTERN...    delete files on the calculator (or --all-files)
-  rename NEWNAME        change the device name (1 to 64 characters)
-  backup [DIR]          copy every file into DIR/<device name>-<UTC time>/
-                        with a manifest.json (DIR: the current folder)
-  restore BACKUP_DIR    send a backup's files back and check them by listing
-  watch                 print a line per calculator attached or detached,
-                        until interrupted
-
-Choosing calculators: with one attached, commands run on it. Otherwise name
-it with --calc or --port, or run on all at once with --every (one result line
-each, printed as soon as that calculator is done). A missing --to or backup
-folder is made.
-
-Collisions: put and get check the whole batch before anything moves. Empty
-files, files over 1 MiB and two files that would get one calculator name stop
-the batch. A name already on the calculator (put, restore) or an existing
-local file (get) is asked about on a terminal: yes, no, all or none.
-Elsewhere --on-conflict decides; without it nothing is transferred.
-
-Interrupting (Ctrl+C) stops the transfers at once and says what was left
-part-way (files are only written whole); a second Ctrl+C ends at once.
-
-Exit codes:
-  0    done
-  1    failed (also: any calculator failed with --every)
-  2    usage error
-  3    stopped by a collision (--on-conflict=fail); nothing was transferred
-  130  interrupted (Ctrl+C; 143 for SIGTERM))";
+// The help's paragraphs; commands, options and exit codes stay as they are
+// in every language.
+QString description()
+{
+    const QStringList paragraphs {
+        VuveCtl::tr("Talks to calculators over USB."),
+        //: Keep the command words and the first column's width; translate what each does.
+        VuveCtl::tr("Commands:\n"
+                    "  ports                 list the attached calculators (name, port, USB "
+                    "serial number)\n"
+                    "  info                  device name, chunk size and versions\n"
+                    "  ls                    files on the calculator (name, tab, size)\n"
+                    "  get NAME|PATTERN...   copy files from the calculator into the current "
+                    "folder\n"
+                    "                        or --to DIR; shell patterns ('*.py') match the "
+                    "calculator's\n"
+                    "                        list; --all-files copies every file\n"
+                    "  put FILE...           send files; names follow the calculator's 8.3 rule\n"
+                    "  rm NAME|PATTERN...    delete files on the calculator (or --all-files)\n"
+                    "  rename NEWNAME        change the device name (1 to 64 characters)\n"
+                    "  backup [DIR]          copy every file into DIR/<device name>-<UTC time>/\n"
+                    "                        with a manifest.json (DIR: the current folder)\n"
+                    "  restore BACKUP_DIR    send a backup's files back and check them by "
+                    "listing\n"
+                    "  watch                 print a line per calculator attached or detached,\n"
+                    "                        until interrupted"),
+        VuveCtl::tr("Choosing calculators: with one attached, commands run on it. Otherwise name\n"
+                    "it with --calc or --port, or run on all at once with --every (one result "
+                    "line\n"
+                    "each, printed as soon as that calculator is done). A missing --to or "
+                    "backup\n"
+                    "folder is made."),
+        VuveCtl::tr("Collisions: put and get check the whole batch before anything moves. "
+                    "Empty\n"
+                    "files, files over 1 MiB and two files that would get one calculator name "
+                    "stop\n"
+                    "the batch. A name already on the calculator (put, restore) or an existing\n"
+                    "local file (get) is asked about on a terminal: yes, no, all or none.\n"
+                    "Elsewhere --on-conflict decides; without it nothing is transferred."),
+        VuveCtl::tr("Interrupting (Ctrl+C) stops the transfers at once and says what was left\n"
+                    "part-way (files are only written whole); a second Ctrl+C ends at once."),
+        //: Keep the numbers and the first column's width.
+        VuveCtl::tr("Exit codes:\n"
+                    "  0    done\n"
+                    "  1    failed (also: any calculator failed with --every)\n"
+                    "  2    usage error\n"
+                    "  3    stopped by a collision (--on-conflict=fail); nothing was "
+                    "transferred\n"
+                    "  130  interrupted (Ctrl+C; 143 for SIGTERM)"),
+    };
+    return paragraphs.join(QStringLiteral("\n\n"));
+}
 
 const QStringList withoutArguments { QStringLiteral("ports"), QStringLiteral("info"),
     QStringLiteral("ls"), QStringLiteral("watch") };
@@ -81,7 +95,7 @@ QString VuveCtl::version()
 int VuveCtl::usage(const QString &message)
 {
     Reporter::print(stderr, QStringLiteral("vuvectl: ") + message);
-    Reporter::print(stderr, QStringLiteral("Try 'vuvectl --help'."));
+    Reporter::print(stderr, tr("Try 'vuvectl --help'."));
     return CalcRunner::Usage;
 }
 
@@ -110,16 +124,16 @@ bool VuveCtl::makeDestination(QString &error)
     if (info.isDir())
         return true;
     if (info.exists() || info.isSymLink()) {
-        error = QStringLiteral("%1 is not a folder.").arg(shown);
+        error = tr("%1 is not a folder.").arg(shown);
         return false;
     }
     errno = 0;
     if (QDir().mkpath(m_options.folder))
         return true;
     const int why = errno;
-    error = why != 0 ? QStringLiteral("Folder %1 can't be made: %2.")
-                           .arg(shown, QString::fromLocal8Bit(std::strerror(why)))
-                     : QStringLiteral("Folder %1 can't be made.").arg(shown);
+    error = why != 0
+        ? tr("Folder %1 can't be made: %2.").arg(shown, QString::fromLocal8Bit(std::strerror(why)))
+        : tr("Folder %1 can't be made.").arg(shown);
     return false;
 }
 
@@ -145,45 +159,43 @@ int VuveCtl::run(const QStringList &arguments)
 int VuveCtl::parse(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QString::fromUtf8(description));
+    parser.setApplicationDescription(description());
     const QCommandLineOption helpOption(
-        { QStringLiteral("h"), QStringLiteral("help") }, QStringLiteral("Show this help."));
-    const QCommandLineOption versionOption(
-        QStringLiteral("version"), QStringLiteral("Show the version."));
+        { QStringLiteral("h"), QStringLiteral("help") }, tr("Show this help."));
+    const QCommandLineOption versionOption(QStringLiteral("version"), tr("Show the version."));
     const QCommandLineOption portOption(QStringLiteral("port"),
-        QStringLiteral("The calculator on this serial device (repeatable with --every)."),
+        tr("The calculator on this serial device (repeatable with --every)."),
         QStringLiteral("PATH"));
     const QCommandLineOption calcOption(QStringLiteral("calc"),
-        QStringLiteral("The calculator with this device name, as ports lists it."),
-        QStringLiteral("NAME"));
+        tr("The calculator with this device name, as ports lists it."), QStringLiteral("NAME"));
     const QCommandLineOption everyOption(QStringLiteral("every"),
-        QStringLiteral("Run on every attached calculator at once (or every one that --calc or "
-                       "--port names); one result line per calculator, as each is done."));
+        tr("Run on every attached calculator at once (or every one that --calc or "
+           "--port names); one result line per calculator, as each is done."));
     const QCommandLineOption jsonOption(QStringLiteral("json"),
-        QStringLiteral("Print results as JSON: one document, or one line per calculator with "
-                       "--every and per event with watch."));
+        tr("Print results as JSON: one document, or one line per calculator with "
+           "--every and per event with watch."));
     const QCommandLineOption toOption(QStringLiteral("to"),
-        QStringLiteral("Folder for get (default: the current one)."), QStringLiteral("DIR"));
+        tr("Folder for get (default: the current one)."), QStringLiteral("DIR"));
     const QCommandLineOption allOption(
-        QStringLiteral("all-files"), QStringLiteral("get or rm every file on the calculator."));
+        QStringLiteral("all-files"), tr("get or rm every file on the calculator."));
     const QCommandLineOption conflictOption(QStringLiteral("on-conflict"),
-        QStringLiteral("What to do with a name that is taken: ask (on a terminal, the default "
-                       "there), replace, skip or fail (the default elsewhere)."),
+        tr("What to do with a name that is taken: ask (on a terminal, the default "
+           "there), replace, skip or fail (the default elsewhere)."),
         QStringLiteral("POLICY"));
     const QCommandLineOption progressOption(QStringLiteral("progress"),
-        QStringLiteral("Show progress also when stderr is not a terminal (one line a second)."));
+        tr("Show progress also when stderr is not a terminal (one line a second)."));
     const QCommandLineOption timeoutOption(QStringLiteral("timeout"),
-        QStringLiteral("Milliseconds to wait for a reply to begin or to go on, and for each "
-                       "frame of a transfer (default: 10000, 30000 and 1000)."),
+        tr("Milliseconds to wait for a reply to begin or to go on, and for each "
+           "frame of a transfer (default: 10000, 30000 and 1000)."),
         QStringLiteral("MS"));
     const QCommandLineOption verboseOption({ QStringLiteral("v"), QStringLiteral("verbose") },
-        QStringLiteral("Trace each request and reply (type and size), what was planned for each "
-                       "file and what became of it, each error and each port found or gone on "
-                       "stderr, for a bug report; never file contents."));
+        tr("Trace each request and reply (type and size), what was planned for each "
+           "file and what became of it, each error and each port found or gone on "
+           "stderr, for a bug report; never file contents."));
     parser.addOptions({ helpOption, versionOption, portOption, calcOption, everyOption, jsonOption,
         toOption, allOption, conflictOption, progressOption, timeoutOption, verboseOption });
-    parser.addPositionalArgument(QStringLiteral("command"),
-        QStringLiteral("What to do (see above)."), QStringLiteral("command [args...]"));
+    parser.addPositionalArgument(QStringLiteral("command"), tr("What to do (see above)."),
+        QStringLiteral("command [args...]"));
     m_usage = parser.helpText();
 
     if (!parser.parse(arguments))
@@ -204,7 +216,7 @@ int VuveCtl::parse(const QStringList &arguments)
     CtlOptions &o = m_options;
     QStringList args = parser.positionalArguments();
     if (args.isEmpty())
-        return usage(QStringLiteral("no command given"));
+        return usage(tr("no command given"));
     o.command = args.takeFirst();
     o.args = args;
     o.ports = parser.values(portOption);
@@ -217,31 +229,31 @@ int VuveCtl::parse(const QStringList &arguments)
     const auto is = [&c](const char *name) { return c == QLatin1String(name); };
 
     if (!commands.contains(c))
-        return usage(QStringLiteral("unknown command \"%1\"").arg(c));
+        return usage(tr("unknown command \"%1\"").arg(c));
     if (withoutArguments.contains(c) && !args.isEmpty())
-        return usage(QStringLiteral("%1 takes no arguments").arg(c));
+        return usage(tr("%1 takes no arguments").arg(c));
     if ((is("put") || is("rename") || is("restore")) && args.isEmpty())
-        return usage(QStringLiteral("%1 needs an argument").arg(c));
+        return usage(tr("%1 needs an argument").arg(c));
     if ((is("get") || is("rm")) && args.isEmpty() && !o.allFiles)
-        return usage(QStringLiteral("%1 needs names, patterns or --all-files").arg(c));
+        return usage(tr("%1 needs names, patterns or --all-files").arg(c));
     if ((is("rename") || is("restore")) && args.size() != 1)
-        return usage(QStringLiteral("%1 takes exactly one argument").arg(c));
+        return usage(tr("%1 takes exactly one argument").arg(c));
     if (is("backup") && args.size() > 1)
-        return usage(QStringLiteral("backup takes at most one folder"));
+        return usage(tr("backup takes at most one folder"));
     if (is("rename") && args.first().isEmpty())
-        return usage(QStringLiteral("the device name must not be empty"));
+        return usage(tr("the device name must not be empty"));
     if (is("rename") && args.first().size() > maxDeviceName)
-        return usage(QStringLiteral("a device name has at most %1 characters").arg(maxDeviceName));
+        return usage(tr("a device name has at most %1 characters").arg(maxDeviceName));
     if (parser.isSet(toOption) && !is("get"))
-        return usage(QStringLiteral("--to goes with get only"));
+        return usage(tr("--to goes with get only"));
     if (o.allFiles && !is("get") && !is("rm"))
-        return usage(QStringLiteral("--all-files goes with get and rm only"));
+        return usage(tr("--all-files goes with get and rm only"));
     if ((is("ports") || is("watch")) && (o.every || o.hasCalcName || !o.ports.isEmpty()))
-        return usage(QStringLiteral("%1 looks at every port; --port, --calc and --every do not "
-                                    "go with it")
+        return usage(tr("%1 looks at every port; --port, --calc and --every do not "
+                        "go with it")
                          .arg(c));
     if (o.ports.size() > 1 && !o.every)
-        return usage(QStringLiteral("several --port go with --every only"));
+        return usage(tr("several --port go with --every only"));
     if (is("get"))
         o.folder = parser.value(toOption);
     else if (is("backup") || is("restore"))
@@ -252,7 +264,7 @@ int VuveCtl::parse(const QStringList &arguments)
     if (parser.isSet(conflictOption)) {
         const QString policy = parser.value(conflictOption);
         if (!transfers)
-            return usage(QStringLiteral("--on-conflict goes with get, put and restore only"));
+            return usage(tr("--on-conflict goes with get, put and restore only"));
         if (policy == QLatin1String("ask"))
             o.conflict = CtlOptions::Conflict::Ask;
         else if (policy == QLatin1String("replace"))
@@ -262,9 +274,9 @@ int VuveCtl::parse(const QStringList &arguments)
         else if (policy == QLatin1String("fail"))
             o.conflict = CtlOptions::Conflict::Fail;
         else
-            return usage(QStringLiteral("--on-conflict takes ask, replace, skip or fail"));
+            return usage(tr("--on-conflict takes ask, replace, skip or fail"));
         if (o.conflict == CtlOptions::Conflict::Ask && (!m_interactive || o.every))
-            return usage(QStringLiteral("--on-conflict=ask needs a terminal and one calculator"));
+            return usage(tr("--on-conflict=ask needs a terminal and one calculator"));
     } else {
         o.conflict
             = m_interactive && !o.every ? CtlOptions::Conflict::Ask : CtlOptions::Conflict::Fail;
@@ -278,7 +290,7 @@ int VuveCtl::parse(const QStringList &arguments)
         bool ok = false;
         const int ms = parser.value(timeoutOption).toInt(&ok);
         if (!ok || ms <= 0)
-            return usage(QStringLiteral("--timeout takes a positive number of milliseconds"));
+            return usage(tr("--timeout takes a positive number of milliseconds"));
         // A stalled transfer waits no longer than a silent calculator.
         FrameCodec::setWaitLimits(ms, ms);
         FrameCodec::setCommandLimits(qBound(1, ms / 4, FrameCodec::defaultFrameAllowanceMs),
@@ -369,9 +381,9 @@ int VuveCtl::runOn(const QList<PortChooser::Port> &ports)
     for (const auto &reporter : reporters)
         partial += reporter->partial();
     Reporter::print(stderr,
-        partial.isEmpty()
-            ? QStringLiteral("Interrupted; nothing partial was written.")
-            : QStringLiteral("Interrupted; %1.").arg(partial.join(QStringLiteral("; "))));
+        partial.isEmpty() ? tr("Interrupted; nothing partial was written.")
+                          //: %1 lists what was left part-way, separated by semicolons.
+                          : tr("Interrupted; %1.").arg(partial.join(QStringLiteral("; "))));
     return stop.exitCode();
 }
 

@@ -4,6 +4,7 @@
 #include "CtlOptions.h"
 #include "PortChooser.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 class Reporter;
@@ -14,6 +15,8 @@ class Reporter;
 // 128 + the signal's number when interrupted.
 class VuveCtl
 {
+    Q_DECLARE_TR_FUNCTIONS(VuveCtl)
+
 public:
     static QString version();
     int run(const QStringList &arguments);

@@ -1,8 +1,9 @@
 #include "AppShell.h"
+#include "UiLanguage.h"
 
+#include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QApplication>
 
 int main(int argc, char **argv)
 {
@@ -10,9 +11,10 @@ int main(int argc, char **argv)
     // The app has no options of its own but these two.
     if (AppShell::asksHelpOrVersion(argc, argv)) {
         QCoreApplication app(argc, argv);
+        UiLanguage::install();
         QCommandLineParser parser;
-        parser.setApplicationDescription(
-            QStringLiteral("Copies files to and from Vori graphing calculators over USB."));
+        parser.setApplicationDescription(QCoreApplication::translate(
+            "vuve-vudurod", "Copies files to and from Vori graphing calculators over USB."));
         parser.addHelpOption();
         parser.addVersionOption();
         parser.process(app);
@@ -26,5 +28,6 @@ int main(int argc, char **argv)
     // folder than the one they return, and whose parts have no names for
     // screen readers.
     QApplication app(argc, argv);
+    UiLanguage::install();
     return AppShell::run();
 }

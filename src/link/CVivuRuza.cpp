@@ -125,17 +125,17 @@ bool CVivuRuza::matchMarker(char byte)
 void CVivuRuza::onError(QString errorText)
 {
     static const char *const texts[] = {
-        "Unknown error.",
-        "File doesn\u2019t exist.",
-        "Connection error (error code: 423).",
-        "Memory error.",
-        "Unknown error.",
-        "Write error.",
-        "Wrong data size.",
-        "Wrong frame number.",
+        QT_TR_NOOP("Unknown error."),
+        QT_TR_NOOP("File doesn\u2019t exist."),
+        QT_TR_NOOP("Connection error (error code: 423)."),
+        QT_TR_NOOP("Memory error."),
+        QT_TR_NOOP("Unknown error."),
+        QT_TR_NOOP("Write error."),
+        QT_TR_NOOP("Wrong data size."),
+        QT_TR_NOOP("Wrong frame number."),
     };
     if (errorText.isEmpty() && uint(errorCode) <= 7u)
-        errorText = QString::fromUtf8(texts[errorCode]);
+        errorText = tr(texts[errorCode]);
     m_errorString = errorText;
     m_detail = m_nextDetail;
     m_nextDetail.clear();
@@ -179,7 +179,7 @@ void CVivuRuza::reportRefusal(const calcMsg &reply, const QString &fallback)
     // An error class beyond the table has no text of its own, and a refusal
     // must never be told with none.
     if (text.isEmpty() && uint(errorCode) > uint(calcMsg::errType_MAX))
-        text = QStringLiteral("Unknown error.");
+        text = tr("Unknown error.");
     onError(text);
 }
 
@@ -205,7 +205,8 @@ void CVivuRuza::reportWrongReply(const calcMsg &reply, const QString &fallback)
         return;
     }
     reportText(calcMsg::UNSPECIFITED_ERROR,
-        QStringLiteral("The calculator sent an unexpected reply (%1).").arg(m_exchange.asked()));
+        //: %1 is what was asked, such as "file list".
+        tr("The calculator sent an unexpected reply (%1).").arg(m_exchange.asked()));
 }
 
 void CVivuRuza::reportMalformed(int code)
@@ -220,7 +221,8 @@ bool CVivuRuza::getDeviceInf()
     msg.set_type(calcMsg::GET_DEVICE_INF);
     m_answeredLate = false;
     beginAbout(ErrorMeaning::Action::Other, QString());
-    if (!m_exchange.request(msg, buffer, QStringLiteral("device information"), 1))
+    //: What was asked, in "The calculator sent a malformed reply (%1)."
+    if (!m_exchange.request(msg, buffer, tr("device information"), 1))
         return false;
     if (msg.type() != calcMsg::SEND_DEVICE_INF || !msg.has_devinf()) {
         m_answeredLate = ReplyParser::answersAnotherRequest(msg.type());
@@ -255,7 +257,8 @@ bool CVivuRuza::filesNum(qint64 &count)
     QByteArray buffer;
     msg.set_type(calcMsg::GET_FILES_NUM);
     beginAbout(ErrorMeaning::Action::Other, QString());
-    if (!m_exchange.request(msg, buffer, QStringLiteral("number of files"), 1))
+    //: What was asked, in "The calculator sent a malformed reply (%1)."
+    if (!m_exchange.request(msg, buffer, tr("number of files"), 1))
         return false;
     if (msg.type() != calcMsg::SEND_FILES_NUM) {
         reportWrongReply(msg);
@@ -286,8 +289,8 @@ bool CVivuRuza::listFiles(QList<QPair<QString, int>> &list)
         return false;
     if (n < 0 || n > maxListedFiles) {
         reportText(calcMsg::DATASIZE_INVALID,
-            QStringLiteral("The calculator reported %1 files, which no calculator holds; its "
-                           "file list was not read.")
+            tr("The calculator reported %1 files, which no calculator holds; its file list "
+               "was not read.")
                 .arg(n));
         return false;
     }
@@ -296,7 +299,8 @@ bool CVivuRuza::listFiles(QList<QPair<QString, int>> &list)
     calcMsg msg;
     QByteArray buffer;
     msg.set_type(calcMsg::GET_FILES_INF);
-    m_exchange.begin(QStringLiteral("file list"), n);
+    //: What was asked, in "The calculator sent a malformed reply (%1)."
+    m_exchange.begin(tr("file list"), n);
     if (!m_exchange.sendFollowUp(msg, buffer))
         return false;
     calcMsg ack;
@@ -320,8 +324,8 @@ bool CVivuRuza::listFiles(QList<QPair<QString, int>> &list)
             list.append(
                 qMakePair(QString::fromStdString(msg.finf().name()), int(msg.finf().size())));
         else
-            m_skipped.append(QStringLiteral("The calculator sent a malformed entry (%1 of %2) in "
-                                            "its file list; that file is left out.")
+            m_skipped.append(tr("The calculator sent a malformed entry (%1 of %2) in its file "
+                                "list; that file is left out.")
                                  .arg(i + 1)
                                  .arg(n));
         if (i != n - 1 && !m_exchange.sendFollowUp(ack, buffer)) {
@@ -363,8 +367,8 @@ bool CVivuRuza::fetchFile(const VivuRuza::fileInf &file, QByteArray &content)
     msg.set_type(calcMsg::GET_FILE);
     *msg.mutable_finf() = file;
     const int count = int(std::ceil(double(size) / double(chunkSize)));
-    m_exchange.begin(
-        QStringLiteral("content of %1").arg(QString::fromStdString(file.name())), count);
+    //: What was asked, in "The calculator sent a malformed reply (%1)."; %1 is a file name.
+    m_exchange.begin(tr("content of %1").arg(QString::fromStdString(file.name())), count);
     if (!m_exchange.send(msg, buffer))
         return false;
 
@@ -427,8 +431,8 @@ bool CVivuRuza::downloadFile(const QString &name, int size, const QString &destF
     m_cancelled = false;
     if (!DownloadFile::isSafeName(name)) {
         errorCode = calcMsg::NONE_ERROR;
-        onError(QStringLiteral("The calculator's file name \"%1\" is not a safe file name; "
-                               "the file was not copied.")
+        onError(tr("The calculator's file name \"%1\" is not a safe file name; the file was not "
+                   "copied.")
                     .arg(name));
         return false;
     }
@@ -437,8 +441,8 @@ bool CVivuRuza::downloadFile(const QString &name, int size, const QString &destF
         return false;
     if (!DownloadFile::write(destFolder, name, content)) {
         errorCode = calcMsg::WRITE_ERROR;
-        onError(QStringLiteral("File %1 can't be written to %2.")
-                    .arg(name, QDir::toNativeSeparators(destFolder)));
+        onError(
+            tr("File %1 can't be written to %2.").arg(name, QDir::toNativeSeparators(destFolder)));
         return false;
     }
     return true;
@@ -464,7 +468,7 @@ bool CVivuRuza::sendFile(const VivuRuza::fileInf &file, const QByteArray &conten
     calcMsg msg;
     QByteArray buffer;
     m_cancelled = false;
-    if (!accepted(calcMsg::SEND_FILE, file, msg, buffer, QStringLiteral("File can't be sent.")))
+    if (!accepted(calcMsg::SEND_FILE, file, msg, buffer, tr("File can't be sent.")))
         return false;
     if (content.isEmpty())
         return true;
@@ -518,8 +522,8 @@ bool CVivuRuza::uploadFile(const QString &localPath, const QString &calcName, in
     // A file that needs more than one frame of a chunk no frame can hold
     // would reach the calculator in pieces it places elsewhere.
     if (problem.isEmpty() && chunkSize > maxFrameContent && content.size() >= maxFrameContent)
-        problem = QStringLiteral("File %1 can't be sent: this calculator announces chunks "
-                                 "larger than one message can carry.")
+        problem = tr("File %1 can't be sent: this calculator announces chunks larger than one "
+                     "message can carry.")
                       .arg(shown);
     if (!problem.isEmpty()) {
         errorCode = calcMsg::NONE_ERROR;
@@ -561,8 +565,10 @@ bool CVivuRuza::accepted(int type, const VivuRuza::fileInf &file, calcMsg &msg, 
     msg.set_type(calcMsg::msgType(type));
     *msg.mutable_finf() = file;
     const QString name = QString::fromStdString(file.name());
-    const QString asked = type == calcMsg::SEND_FILE ? QStringLiteral("sending %1").arg(name)
-                                                     : QStringLiteral("deleting %1").arg(name);
+    //: What was asked, in "The calculator sent a malformed reply (%1)."; %1 is a file name.
+    const QString asked = type == calcMsg::SEND_FILE ? tr("sending %1").arg(name)
+                                                     //: What was asked; %1 is a file name.
+                                                     : tr("deleting %1").arg(name);
     beginAbout(
         type == calcMsg::SEND_FILE ? ErrorMeaning::Action::Send : ErrorMeaning::Action::Delete,
         name);
@@ -594,8 +600,8 @@ bool CVivuRuza::changeName(const QString &newName)
     msg.set_type(calcMsg::CHANGE_NAME);
     msg.set_devname(newName.toStdString());
     beginAbout(ErrorMeaning::Action::Other, QString());
-    if (!m_exchange.request(msg, buffer, QStringLiteral("renaming"), 1)
-        || msg.type() != calcMsg::SUCCESS)
+    //: What was asked, in "The calculator sent a malformed reply (%1)."
+    if (!m_exchange.request(msg, buffer, tr("renaming"), 1) || msg.type() != calcMsg::SUCCESS)
         return false;
     Name = newName;
     return true;

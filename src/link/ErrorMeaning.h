@@ -1,6 +1,7 @@
 #ifndef ERRORMEANING_H
 #define ERRORMEANING_H
 
+#include <QCoreApplication>
 #include <QString>
 
 // What a failure on the calculator's side means to the person at the computer
@@ -8,6 +9,8 @@
 // own text, which names neither the file nor the way out.
 class ErrorMeaning
 {
+    Q_DECLARE_TR_FUNCTIONS(ErrorMeaning)
+
 public:
     enum class Action { Send, Copy, Delete, Other };
 

@@ -121,5 +121,6 @@ bool MessageExchange::receive(calcMsg &msg, QByteArray &buffer)
 
 QString MessageExchange::malformedText() const
 {
-    return QStringLiteral("The calculator sent a malformed reply (%1).").arg(m_asked);
+    //: %1 is what was asked, such as "file list".
+    return tr("The calculator sent a malformed reply (%1).").arg(m_asked);
 }

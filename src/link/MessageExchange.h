@@ -4,6 +4,7 @@
 #include "FrameCodec.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 class QIODevice;
@@ -18,6 +19,8 @@ class calcMsg;
 // failure met here goes to the error path with its errType and sentence.
 class MessageExchange
 {
+    Q_DECLARE_TR_FUNCTIONS(MessageExchange)
+
 public:
     enum class Reply { Whole, Malformed, Lost };
 

@@ -79,7 +79,8 @@ QString programOf(const QString &pid)
     if (!comm.open(QIODevice::ReadOnly))
         return QString();
     const QString name = QString::fromLocal8Bit(comm.readLine(64)).trimmed();
-    return name.isEmpty() ? QString() : QStringLiteral("%1, process %2").arg(name, pid);
+    //: A program holding a port: its name and process number.
+    return name.isEmpty() ? QString() : PortProblem::tr("%1, process %2").arg(name, pid);
 }
 } // namespace
 
@@ -87,32 +88,31 @@ QString PortProblem::openFailure(const QString &location, QSerialPort::SerialPor
 {
     switch (error) {
     case QSerialPort::DeviceNotFoundError:
-        return QStringLiteral("The port %1 does not exist (any more); the calculator may have "
-                              "been unplugged.")
+        return tr("The port %1 does not exist (any more); the calculator may have been "
+                  "unplugged.")
             .arg(shown(location));
     case QSerialPort::PermissionError: {
         if (!mayOpen(location)) {
-            return QStringLiteral(
-                "You may not open the port %1. Install the udev rule that comes with Vuve "
-                "Vudurod (see /usr/share/doc/vuve-vudurod/troubleshooting.md), or add yourself "
-                "to the dialout group and log in again; then plug the calculator in again.")
+            return tr("You may not open the port %1. Install the udev rule that comes with "
+                      "Vuve Vudurod (see /usr/share/doc/vuve-vudurod/troubleshooting.md), or add "
+                      "yourself to the dialout group and log in again; then plug the calculator "
+                      "in again.")
                 .arg(shown(location));
         }
         const QString holder = holderOf(location);
         if (!holder.isEmpty()) {
-            return QStringLiteral("The port %1 is in use by another program (%2). Close it and "
-                                  "plug the calculator in again.")
+            return tr("The port %1 is in use by another program (%2). Close it and plug the "
+                      "calculator in again.")
                 .arg(shown(location), holder);
         }
-        return QStringLiteral("The port %1 is in use by another program. Close it and plug the "
-                              "calculator in again.")
+        return tr("The port %1 is in use by another program. Close it and plug the calculator "
+                  "in again.")
             .arg(shown(location));
     }
     case QSerialPort::UnsupportedOperationError:
-        return QStringLiteral("%1 is not a serial port, so no calculator can be on it.")
-            .arg(shown(location));
+        return tr("%1 is not a serial port, so no calculator can be on it.").arg(shown(location));
     default:
-        return QStringLiteral("The port %1 cannot be opened.").arg(shown(location));
+        return tr("The port %1 cannot be opened.").arg(shown(location));
     }
 }
 
@@ -120,19 +120,19 @@ QString PortProblem::silent(const QString &location)
 {
     QString advice = ErrorMeaning::wakeUp();
     advice[0] = advice.at(0).toUpper();
-    return QStringLiteral("The calculator at %1 does not answer. %2.").arg(shown(location), advice);
+    //: %2 is the advice "Switch it on, open its home screen and plug it in again".
+    return tr("The calculator at %1 does not answer. %2.").arg(shown(location), advice);
 }
 
 QString PortProblem::notCalculator(const QString &location)
 {
-    return QStringLiteral("The device at %1 answers, but not as a calculator does.")
-        .arg(shown(location));
+    return tr("The device at %1 answers, but not as a calculator does.").arg(shown(location));
 }
 
 QString PortProblem::answeredLate(const QString &location)
 {
-    return QStringLiteral("The calculator at %1 answered late, with its reply to an earlier "
-                          "request; try again.")
+    return tr("The calculator at %1 answered late, with its reply to an earlier request; try "
+              "again.")
         .arg(shown(location));
 }
 

@@ -1,6 +1,7 @@
 #ifndef PORTPROBLEM_H
 #define PORTPROBLEM_H
 
+#include <QCoreApplication>
 #include <QSerialPort>
 #include <QString>
 
@@ -8,6 +9,8 @@
 // calculator, and what to do about it. The window and vuvectl both show these.
 class PortProblem
 {
+    Q_DECLARE_TR_FUNCTIONS(PortProblem)
+
 public:
     // A port that would not open, from the serial port's error.
     static QString openFailure(const QString &location, QSerialPort::SerialPortError error);

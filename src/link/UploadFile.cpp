@@ -50,12 +50,11 @@ QString UploadFile::problemText(Result result, const QString &shown)
     case Result::Ok:
         break;
     case Result::Unreadable:
-        return QStringLiteral("File %1 can't be read.").arg(shown);
+        return tr("File %1 can't be read.").arg(shown);
     case Result::NotRegular:
-        return QStringLiteral("%1 is not a regular file and can't be sent.").arg(shown);
+        return tr("%1 is not a regular file and can't be sent.").arg(shown);
     case Result::TooLarge:
-        return QStringLiteral("File %1 is larger than 1 MiB (1048576 bytes) and can't be sent.")
-            .arg(shown);
+        return tr("File %1 is larger than 1 MiB (1048576 bytes) and can't be sent.").arg(shown);
     }
     return QString();
 }

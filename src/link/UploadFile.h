@@ -2,6 +2,7 @@
 #define UPLOADFILE_H
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 // Reads a local file that is to go to the calculator. Only a regular file
@@ -9,6 +10,8 @@
 // a device swapped in under the name is refused instead of waited on.
 class UploadFile
 {
+    Q_DECLARE_TR_FUNCTIONS(UploadFile)
+
 public:
     enum class Result { Ok, Unreadable, NotRegular, TooLarge };
 

@@ -58,22 +58,22 @@ int FrameCodec::commandCapMs()
 
 QString FrameCodec::silentText()
 {
-    return QStringLiteral("Connection error (error code: 421).");
+    return tr("Connection error (error code: 421).");
 }
 
 QString FrameCodec::closedText()
 {
-    return QStringLiteral("Connection error (error code: 422).");
+    return tr("Connection error (error code: 422).");
 }
 
 QString FrameCodec::timeoutText()
 {
-    return QStringLiteral("The calculator took too long to answer; the command was stopped.");
+    return tr("The calculator took too long to answer; the command was stopped.");
 }
 
 QString FrameCodec::stoppedText()
 {
-    return QStringLiteral("The command was stopped.");
+    return tr("The command was stopped.");
 }
 
 void FrameCodec::startCommand(qint64 expectedFrames)

@@ -2,6 +2,7 @@
 #define FRAMECODEC_H
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QString>
 
@@ -14,6 +15,8 @@ class QIODevice;
 // calculator; the link owns one per port, so each link has its own marker window.
 class FrameCodec
 {
+    Q_DECLARE_TR_FUNCTIONS(FrameCodec)
+
 public:
     // errType value and the finished sentence for the user.
     using ErrorPath = std::function<void(int errorType, const QString &text)>;

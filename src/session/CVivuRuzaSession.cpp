@@ -550,7 +550,7 @@ QString CVivuRuzaSession::newCopyFolder()
 {
     const QString path = m_copyFolder.path();
     if (path.isEmpty())
-        onErrorChange(QStringLiteral("No private folder for the copied files could be made: %1")
+        onErrorChange(tr("No private folder for the copied files could be made: %1")
                           .arg(m_copyFolder.errorString()));
     return path;
 }
@@ -573,8 +573,9 @@ void CVivuRuzaSession::sendFiles()
     worker->toCalcFiles = toCalcFiles;
     m_transferWorker = worker;
     m_transfer->start(TransferProgress::Kind::Send,
-        worker->name.isEmpty() ? QStringLiteral("the calculator") : worker->name,
-        toCalcFiles.size(), m_sendSkipped);
+        //: Stands for a calculator without a name, in "Sent 2 files to %1".
+        worker->name.isEmpty() ? tr("the calculator") : worker->name, toCalcFiles.size(),
+        m_sendSkipped);
     startJob(worker, &CVoriWorker::sendFiles, &CVivuRuzaSession::onFilesListChange);
 }
 

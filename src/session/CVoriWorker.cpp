@@ -63,14 +63,15 @@ CVoriWorker::FirstReading CVoriWorker::readDevice()
         if (!calc->listFiles(reading.files)) {
             reading.files.clear();
             reading.problem
-                = QStringLiteral("The calculator at %1 answered, but its file list "
-                                 "could not be read. %2")
+                //: %2 is the link's own account of what went wrong, or nothing.
+                = tr("The calculator at %1 answered, but its file list could not be read. %2")
                       .arg(QDir::toNativeSeparators(portInfo.systemLocation()), calc->errorString())
                       .trimmed();
         } else if (const int unread = calc->skippedEntries().size()) {
             reading.notice = unreadText(unread,
                 reading.name.isEmpty()
-                    ? QStringLiteral("the calculator at %1")
+                    //: Stands for a calculator without a name; %1 is its port.
+                    ? tr("the calculator at %1")
                           .arg(QDir::toNativeSeparators(portInfo.systemLocation()))
                     : reading.name);
         }
@@ -92,11 +93,9 @@ void CVoriWorker::readFirst()
 
 QString CVoriWorker::unreadText(int count, const QString &calculator)
 {
-    return count == 1
-        ? QStringLiteral("1 file on %1 could not be read and is not shown.").arg(calculator)
-        : QStringLiteral("%1 files on %2 could not be read and are not shown.")
-              .arg(count)
-              .arg(calculator);
+    //: %1 is a calculator's name.
+    return tr("%n files on %1 could not be read and are not shown.", nullptr, count)
+        .arg(calculator);
 }
 
 void CVoriWorker::openLink()
@@ -261,8 +260,7 @@ void CVoriWorker::setDevName()
     forwardErrors();
     const bool opened = calc->portErrorText().isEmpty();
     if (!calc->changeName(newName) && opened && calc->errorString().isEmpty())
-        report(QStringLiteral("The calculator did not accept the name \"%1\".").arg(newName),
-            QString());
+        report(tr("The calculator did not accept the name \"%1\".").arg(newName), QString());
     const QString newDevName = calc->devName();
     closeLink();
     endJob([this, newDevName] { name = newDevName; });

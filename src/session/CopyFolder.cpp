@@ -72,8 +72,7 @@ QString CopyFolder::path()
     m_path.clear();
     for (const Parent &parent : parents()) {
         if (!QDir().mkpath(parent.folder)) {
-            m_error
-                = QStringLiteral("%1 cannot be made").arg(QDir::toNativeSeparators(parent.folder));
+            m_error = tr("%1 cannot be made").arg(QDir::toNativeSeparators(parent.folder));
             continue;
         }
         QTemporaryDir folder(

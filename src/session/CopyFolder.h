@@ -1,6 +1,7 @@
 #ifndef COPYFOLDER_H
 #define COPYFOLDER_H
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -12,6 +13,8 @@
 // removed at the next start instead.
 class CopyFolder
 {
+    Q_DECLARE_TR_FUNCTIONS(CopyFolder)
+
 public:
     // How long a copy is kept.
     static constexpr qint64 keepSeconds = 24 * 60 * 60;

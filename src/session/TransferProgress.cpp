@@ -1,11 +1,15 @@
 #include "TransferProgress.h"
 
 #include <QDir>
+#include <QLocale>
 
 namespace {
-QString filesText(int count)
+// One decimal, in the locale's way ("1.5", "1,5"), without grouping.
+QString oneDecimal(double value)
 {
-    return count == 1 ? QStringLiteral("1 file") : QStringLiteral("%1 files").arg(count);
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(value, 'f', 1);
 }
 } // namespace
 
@@ -17,31 +21,58 @@ TransferProgress::TransferProgress(QObject *parent)
 QString TransferProgress::sizeText(qint64 bytes)
 {
     if (bytes < 1024)
-        return bytes == 1 ? QStringLiteral("1 byte") : QStringLiteral("%1 bytes").arg(bytes);
+        return tr("%n bytes", nullptr, int(bytes));
     if (bytes < 1024 * 1024)
-        return QStringLiteral("%1 KiB").arg(double(bytes) / 1024.0, 0, 'f', 1);
-    return QStringLiteral("%1 MiB").arg(double(bytes) / (1024.0 * 1024.0), 0, 'f', 1);
+        return tr("%1 KiB").arg(oneDecimal(double(bytes) / 1024.0));
+    return tr("%1 MiB").arg(oneDecimal(double(bytes) / (1024.0 * 1024.0)));
 }
 
 QString TransferProgress::text() const
 {
     if (!m_running || m_fileCount == 0)
         return QString();
-    QString verb = m_kind == Kind::Send ? QStringLiteral("Sending") : QStringLiteral("Copying");
-    if (m_kind == Kind::Backup)
-        verb = tr("Backing up");
-    else if (m_kind == Kind::Restore)
-        verb = tr("Restoring");
-    if (m_fileNumber == 0)
-        return QStringLiteral("%1 %2\u2026").arg(verb, filesText(m_fileCount));
-    QString line = QStringLiteral("%1 %2 (%3 of %4)")
-                       .arg(verb, m_fileName)
-                       .arg(m_fileNumber)
-                       .arg(m_fileCount);
+    if (m_fileNumber == 0) {
+        switch (m_kind) {
+        case Kind::Send:
+            return tr("Sending %n files\u2026", nullptr, m_fileCount);
+        case Kind::Backup:
+            return tr("Backing up %n files\u2026", nullptr, m_fileCount);
+        case Kind::Restore:
+            return tr("Restoring %n files\u2026", nullptr, m_fileCount);
+        case Kind::Download:
+        case Kind::Copy:
+            break;
+        }
+        return tr("Copying %n files\u2026", nullptr, m_fileCount);
+    }
+    const QString number = QString::number(m_fileNumber);
+    const QString count = QString::number(m_fileCount);
+    QString line;
+    switch (m_kind) {
+    case Kind::Send:
+        //: %1 is a file name; %2 of %3 count the files.
+        line = tr("Sending %1 (%2 of %3)").arg(m_fileName, number, count);
+        break;
+    case Kind::Backup:
+        //: %1 is a file name; %2 of %3 count the files.
+        line = tr("Backing up %1 (%2 of %3)").arg(m_fileName, number, count);
+        break;
+    case Kind::Restore:
+        //: %1 is a file name; %2 of %3 count the files.
+        line = tr("Restoring %1 (%2 of %3)").arg(m_fileName, number, count);
+        break;
+    case Kind::Download:
+    case Kind::Copy:
+        //: %1 is a file name; %2 of %3 count the files.
+        line = tr("Copying %1 (%2 of %3)").arg(m_fileName, number, count);
+        break;
+    }
     if (m_total >= 0)
-        line += QStringLiteral(": %1 of %2").arg(sizeText(m_done), sizeText(m_total));
+        //: Follows "Sending HELLO.py (1 of 3)": the bytes done of the file's.
+        line += tr(": %1 of %2").arg(sizeText(m_done), sizeText(m_total));
     if (m_rate > 0)
-        line += QStringLiteral(", %1/s").arg(sizeText(qint64(m_rate)));
+        //: Follows the bytes done: the rate, as "1.5 KiB" a second.
+        line += tr(", %1/s").arg(sizeText(qint64(m_rate)));
     return line;
 }
 
@@ -91,21 +122,33 @@ void TransferProgress::finish(int done, int count)
         return;
     m_running = false;
     const bool all = done == count;
-    const QString moved
-        = all ? filesText(done) : QStringLiteral("%1 of %2 files").arg(done).arg(count);
+    const QString moved = QString::number(done);
     switch (m_kind) {
     case Kind::Send:
-        m_outcome = count == 0 ? QStringLiteral("Nothing was sent to %1").arg(m_target)
-                               : QStringLiteral("Sent %1 to %2").arg(moved, m_target);
+        if (count == 0)
+            m_outcome = tr("Nothing was sent to %1").arg(m_target);
+        else if (all)
+            m_outcome = tr("Sent %n files to %1", nullptr, done).arg(m_target);
+        else
+            m_outcome = tr("Sent %1 of %n files to %2", nullptr, count).arg(moved, m_target);
         break;
-    case Kind::Download:
-        m_outcome = count == 0
-            ? QStringLiteral("Nothing was copied")
-            : QStringLiteral("Copied %1 to %2").arg(moved, QDir::toNativeSeparators(m_target));
+    case Kind::Download: {
+        const QString folder = QDir::toNativeSeparators(m_target);
+        if (count == 0)
+            m_outcome = tr("Nothing was copied");
+        else if (all)
+            m_outcome = tr("Copied %n files to %1", nullptr, done).arg(folder);
+        else
+            m_outcome = tr("Copied %1 of %n files to %2", nullptr, count).arg(moved, folder);
         break;
+    }
     case Kind::Copy:
-        m_outcome = count == 0 ? QStringLiteral("Nothing was copied")
-                               : QStringLiteral("Copied %1 to the clipboard").arg(moved);
+        if (count == 0)
+            m_outcome = tr("Nothing was copied");
+        else if (all)
+            m_outcome = tr("Copied %n files to the clipboard", nullptr, done);
+        else
+            m_outcome = tr("Copied %1 of %n files to the clipboard", nullptr, count).arg(moved);
         break;
     case Kind::Backup:
     case Kind::Restore:
@@ -113,7 +156,8 @@ void TransferProgress::finish(int done, int count)
         break;
     }
     if (m_skipped > 0)
-        m_outcome += QStringLiteral("; %1 skipped").arg(m_skipped);
+        //: Follows an outcome such as "Sent 2 files to Vori X1".
+        m_outcome += tr("; %n skipped", nullptr, m_skipped);
     noteCancel();
     emit change();
 }

@@ -72,7 +72,7 @@ bool BackupManifest::save(const QString &folder, QString &error) const
     const QByteArray json = QJsonDocument(toJson()).toJson(QJsonDocument::Indented);
     QString why;
     if (!WholeFile::write(QDir(folder).filePath(QLatin1String(fileName)), json, &why)) {
-        error = QStringLiteral("The manifest of %1 can't be written: %2")
+        error = tr("The manifest of %1 can't be written: %2")
                     .arg(QDir::toNativeSeparators(folder), why);
         return false;
     }
@@ -84,7 +84,8 @@ bool BackupManifest::load(const QString &folder, QString &error)
     const QString shown = QDir::toNativeSeparators(folder);
     QFile in(QDir(folder).filePath(QLatin1String(fileName)));
     if (!QFileInfo(in.fileName()).isFile() || !in.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("%1 holds no complete backup: it has no readable %2.")
+        //: %2 is the manifest's file name, manifest.json.
+        error = tr("%1 holds no complete backup: it has no readable %2.")
                     .arg(shown, QLatin1String(fileName));
         return false;
     }
@@ -94,12 +95,12 @@ bool BackupManifest::load(const QString &folder, QString &error)
     if (parseError.error != QJsonParseError::NoError || !doc.isObject()
         || root.value(QStringLiteral("format")).toString() != QLatin1String(format)
         || !root.value(QStringLiteral("files")).isArray()) {
-        error = QStringLiteral("The %1 of %2 is not a backup manifest.")
-                    .arg(QLatin1String(fileName), shown);
+        //: %1 is the manifest's file name, manifest.json; %2 is a folder.
+        error = tr("The %1 of %2 is not a backup manifest.").arg(QLatin1String(fileName), shown);
         return false;
     }
     if (root.value(QStringLiteral("version")).toInt() > formatVersion) {
-        error = QStringLiteral("The backup in %1 was made by a newer vuvectl.").arg(shown);
+        error = tr("The backup in %1 was made by a newer vuvectl.").arg(shown);
         return false;
     }
     device = root.value(QStringLiteral("device")).toObject();
@@ -116,7 +117,8 @@ bool BackupManifest::load(const QString &folder, QString &error)
         if (!CVivuRuza::isSafeLocalName(e.name)
             || !readSize(o.value(QStringLiteral("size")), e.size)
             || !readDigest(o.value(QStringLiteral("sha256")), e.sha256)) {
-            error = QStringLiteral("The %1 of %2 lists a file it cannot restore (%3).")
+            //: %1 is the manifest's file name, manifest.json; %2 is a folder; %3 a file name.
+            error = tr("The %1 of %2 lists a file it cannot restore (%3).")
                         .arg(QLatin1String(fileName), shown, e.name);
             return false;
         }
@@ -125,7 +127,8 @@ bool BackupManifest::load(const QString &folder, QString &error)
         e.reason = whyNotRestorable(e.name, e.size);
         const QString key = TransferPlan::nameKey(e.name);
         if (e.reason.isEmpty() && names.contains(key))
-            e.reason = QStringLiteral("the backup lists another file of this name (case ignored)");
+            e.reason = QString::fromUtf8(
+                QT_TR_NOOP("the backup lists another file of this name (case ignored)"));
         names.insert(key);
         if (e.reason.isEmpty())
             files.append(e);
@@ -140,7 +143,7 @@ bool BackupManifest::load(const QString &folder, QString &error)
         readSize(o.value(QStringLiteral("size")), e.size);
         e.reason = o.value(QStringLiteral("reason")).toString();
         if (e.reason.isEmpty())
-            e.reason = QStringLiteral("the backup says it can't be sent back");
+            e.reason = QString::fromUtf8(QT_TR_NOOP("the backup says it can't be sent back"));
         unrestorable.append(e);
     }
     return true;
@@ -156,14 +159,12 @@ QStringList BackupManifest::check(const QString &folder) const
         const QFileInfo info(path);
         QByteArray content;
         if (!info.isFile() || info.isSymLink()) {
-            problems.append(QStringLiteral("%1 is missing from the backup.").arg(shown));
+            problems.append(tr("%1 is missing from the backup.").arg(shown));
             continue;
         }
         if (info.size() != e.size) {
-            problems.append(QStringLiteral("%1 has %2 bytes; the manifest says %3.")
-                                .arg(shown)
-                                .arg(info.size())
-                                .arg(e.size));
+            problems.append(tr("%1 has %2 bytes; the manifest says %3.")
+                                .arg(shown, QString::number(info.size()), QString::number(e.size)));
             continue;
         }
         // Opened as an upload is: what was a file a moment ago may be a FIFO now.
@@ -171,18 +172,16 @@ QStringList BackupManifest::check(const QString &folder) const
         case UploadFile::Result::Ok:
             if (content.size() != e.size || sha256(content) != e.sha256)
                 problems.append(
-                    QStringLiteral("%1 differs from what the manifest says was backed up.")
-                        .arg(shown));
+                    tr("%1 differs from what the manifest says was backed up.").arg(shown));
             break;
         case UploadFile::Result::TooLarge:
-            problems.append(
-                QStringLiteral("%1 differs from what the manifest says was backed up.").arg(shown));
+            problems.append(tr("%1 differs from what the manifest says was backed up.").arg(shown));
             break;
         case UploadFile::Result::NotRegular:
-            problems.append(QStringLiteral("%1 is not a regular file.").arg(shown));
+            problems.append(tr("%1 is not a regular file.").arg(shown));
             break;
         case UploadFile::Result::Unreadable:
-            problems.append(QStringLiteral("File %1 can't be read.").arg(shown));
+            problems.append(tr("File %1 can't be read.").arg(shown));
             break;
         }
     }
@@ -192,11 +191,19 @@ QStringList BackupManifest::check(const QString &folder) const
 QString BackupManifest::whyNotRestorable(const QString &name, qint64 size)
 {
     if (TransferPlan::isTooLarge(size))
-        return QStringLiteral("it is larger than 1 MiB (1048576 bytes), the most a file sent to "
-                              "the calculator may have");
+        return QString::fromUtf8(QT_TR_NOOP("it is larger than 1 MiB (1048576 bytes), the most a "
+                                            "file sent to the calculator may have"));
     if (TransferPlan::calcNameOf(name) != name)
-        return QStringLiteral("its name is not one the calculator's 8.3 rule keeps");
+        return QString::fromUtf8(QT_TR_NOOP("its name is not one the calculator's 8.3 rule keeps"));
     return QString();
+}
+
+// The reasons are English sources of this context; one read from a manifest
+// that no translation knows (an edited one, or one naming a file) stays as
+// it is.
+QString BackupManifest::shownReason(const QString &reason)
+{
+    return tr(reason.toUtf8().constData());
 }
 
 QByteArray BackupManifest::sha256(const QByteArray &content)

@@ -2,6 +2,7 @@
 #define BACKUPMANIFEST_H
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QList>
@@ -16,6 +17,8 @@
 // that knows no such list still restores the files.
 class BackupManifest
 {
+    Q_DECLARE_TR_FUNCTIONS(BackupManifest)
+
 public:
     struct Entry
     {
@@ -50,6 +53,9 @@ public:
     // Why a calculator file of this name and size can't be sent back as it
     // was (a clause, such as "its name is ..."); empty when it can.
     static QString whyNotRestorable(const QString &name, qint64 size);
+    // A reason as the person reads it: manifests and --json keep the English
+    // one, whatever language the program speaks.
+    static QString shownReason(const QString &reason);
     static QByteArray sha256(const QByteArray &content);
 };
 

@@ -23,7 +23,7 @@ bool BackupRestorer::load(const QString &folder)
 {
     m_folder = folder;
     if (QFileInfo::exists(QDir(folder).filePath(QLatin1String(BackupWriter::incompleteNote)))) {
-        problem(QStringLiteral("The backup in %1 is not complete; nothing was sent.")
+        problem(tr("The backup in %1 is not complete; nothing was sent.")
                     .arg(QDir::toNativeSeparators(folder)));
         return false;
     }
@@ -36,15 +36,15 @@ bool BackupRestorer::load(const QString &folder)
     if (!problems.isEmpty()) {
         for (const QString &text : problems)
             problem(text);
-        problem(QStringLiteral("Nothing was sent."));
+        problem(tr("Nothing was sent."));
         return false;
     }
     // An entry the calculator garbled was backed up without a name.
     for (const BackupManifest::Entry &e : qAsConst(m_manifest.unrestorable)) {
+        const QString reason = BackupManifest::shownReason(e.reason);
         problem(e.name.isEmpty()
-                ? QStringLiteral("A file the calculator could not list can't be restored: %1.")
-                      .arg(e.reason)
-                : QStringLiteral("%1 can't be restored: %2.").arg(e.name, e.reason));
+                ? tr("A file the calculator could not list can't be restored: %1.").arg(reason)
+                : tr("%1 can't be restored: %2.").arg(e.name, reason));
     }
     return true;
 }
@@ -72,10 +72,8 @@ bool BackupRestorer::verify(const TransferPlan &plan, const QList<TransferOutcom
               });
         if (!there) {
             verified = false;
-            problem(QStringLiteral("After the restore, %1 is not on the calculator with its %2 "
-                                   "bytes.")
-                        .arg(item.calcName)
-                        .arg(item.size));
+            problem(tr("After the restore, %1 is not on the calculator with its %2 bytes.")
+                        .arg(item.calcName, QString::number(item.size)));
         }
     }
     return verified;

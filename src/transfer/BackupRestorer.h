@@ -6,6 +6,7 @@
 #include "TransferOutcome.h"
 #include "TransferPlan.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -18,6 +19,8 @@ class CVivuRuza;
 // own listing afterwards is the proof that the files arrived.
 class BackupRestorer
 {
+    Q_DECLARE_TR_FUNCTIONS(BackupRestorer)
+
 public:
     BackupRestorer(CVivuRuza &link, TransferEvents events = TransferEvents());
 

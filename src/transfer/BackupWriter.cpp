@@ -53,7 +53,7 @@ QString BackupWriter::makeNewFolder(const QString &parentFolder, const QString &
 {
     const QDir parent(parentFolder);
     for (int n = 1; n <= 100; ++n) {
-        const QString name = n == 1 ? base : QStringLiteral("%1-%2").arg(base).arg(n);
+        const QString name = n == 1 ? base : QStringLiteral("%1-%2").arg(base, QString::number(n));
         if (parent.mkdir(name))
             return parent.absoluteFilePath(name);
         if (!parent.exists(name) && !QFileInfo(parent.filePath(name)).isSymLink())
@@ -67,7 +67,7 @@ bool BackupWriter::makeFolder(const QString &parentFolder, const QString &base)
     m_folder = makeNewFolder(parentFolder, base);
     if (!m_folder.isEmpty())
         return true;
-    problem(QStringLiteral("No backup folder can be made in %1.")
+    problem(tr("No backup folder can be made in %1.")
                 .arg(QDir::toNativeSeparators(QDir(parentFolder).absolutePath())));
     return false;
 }
@@ -81,8 +81,7 @@ bool BackupWriter::writeNote(const QString &text)
 bool BackupWriter::run(const QString &parentFolder, const QString &port)
 {
     if (!QFileInfo(parentFolder).isDir()) {
-        problem(QStringLiteral("Folder %1 does not exist.")
-                    .arg(QDir::toNativeSeparators(parentFolder)));
+        problem(tr("Folder %1 does not exist.").arg(QDir::toNativeSeparators(parentFolder)));
         return false;
     }
     const QDateTime now = QDateTime::currentDateTimeUtc();
@@ -97,8 +96,8 @@ bool BackupWriter::run(const QString &parentFolder, const QString &port)
         return false;
     // Said before the first file arrives, so that a backup cut short by a
     // crash or a pulled plug never looks finished.
-    if (!writeNote(QStringLiteral("This backup did not finish; it lacks files.")))
-        return fail(QStringLiteral("the folder can't be written"));
+    if (!writeNote(tr("This backup did not finish; it lacks files.")))
+        return fail(tr("the folder can't be written"));
     if (!copyFiles())
         return false;
     QString error;
@@ -119,37 +118,45 @@ QList<BackupManifest::Entry> BackupWriter::plan(const QList<QPair<QString, int>>
         BackupManifest::Entry e { file.first, file.second, QByteArray(), QString() };
         const QString key = TransferPlan::nameKey(e.name);
         bool held = true;
+        QString shownReason;
         // The note and the manifest are the backup's own; the calculator
         // must not overwrite them with files of those names.
         if (!CVivuRuza::isSafeLocalName(e.name)
             || e.name.compare(QLatin1String(BackupManifest::fileName), Qt::CaseInsensitive) == 0
             || e.name.compare(QLatin1String(incompleteNote), Qt::CaseInsensitive) == 0) {
             held = false;
-            e.reason = QStringLiteral("its name can't be a file name in the backup folder");
+            e.reason = QString::fromUtf8(QT_TRANSLATE_NOOP(
+                "BackupManifest", "its name can't be a file name in the backup folder"));
         } else if (taken.contains(key)) {
             // Two entries of one name would overwrite each other, and so
             // would two names that differ only in case on a disk that
             // ignores it; the calculator's names are compared ignoring case.
             held = false;
             const QString first = taken.value(key);
-            e.reason = first == e.name
-                ? QStringLiteral("the calculator lists it twice, and a backup holds one file "
-                                 "per name")
-                : QStringLiteral("the calculator lists %1 as well, and a backup holds one file "
-                                 "per name, whatever its case")
-                      .arg(first);
+            if (first == e.name) {
+                e.reason = QString::fromUtf8(QT_TRANSLATE_NOOP("BackupManifest",
+                    "the calculator lists it twice, and a backup holds one file per name"));
+            } else {
+                const char *const both = QT_TRANSLATE_NOOP("BackupManifest",
+                    "the calculator lists %1 as well, and a backup holds one file per name, "
+                    "whatever its case");
+                e.reason = QString::fromUtf8(both).arg(first);
+                shownReason = BackupManifest::tr(both).arg(first);
+            }
         } else {
             taken.insert(key, e.name);
             e.reason = BackupManifest::whyNotRestorable(e.name, e.size);
         }
+        if (shownReason.isEmpty())
+            shownReason = BackupManifest::shownReason(e.reason);
         if (!held) {
-            problem(QStringLiteral("%1 is not in the backup: %2.").arg(e.name, e.reason));
+            problem(tr("%1 is not in the backup: %2.").arg(e.name, shownReason));
             m_manifest.unrestorable.append(e);
             continue;
         }
         if (!e.reason.isEmpty())
-            problem(QStringLiteral("%1 is in the backup, but restore can't send it back: %2.")
-                        .arg(e.name, e.reason));
+            problem(tr("%1 is in the backup, but restore can't send it back: %2.")
+                        .arg(e.name, shownReason));
         toCopy.append(e);
     }
     return toCopy;
@@ -160,7 +167,7 @@ bool BackupWriter::copyFiles()
     QList<QPair<QString, int>> files;
     if (!m_link.listFiles(files))
         return fail(m_link.errorString().isEmpty()
-                ? QStringLiteral("the calculator's file list could not be read")
+                ? tr("the calculator's file list could not be read")
                 : lastFailure(m_link));
     // Said at once. Nothing of such an entry, not even its name, can be
     // trusted: the manifest lists it apart without one, so the files that
@@ -169,7 +176,8 @@ bool BackupWriter::copyFiles()
     for (const QString &text : unread) {
         problem(text);
         BackupManifest::Entry e;
-        e.reason = QStringLiteral("the calculator's file list had an entry that could not be read");
+        e.reason = QString::fromUtf8(QT_TRANSLATE_NOOP(
+            "BackupManifest", "the calculator's file list had an entry that could not be read"));
         m_manifest.unrestorable.append(e);
     }
     const QList<BackupManifest::Entry> toCopy = plan(files);
@@ -200,16 +208,13 @@ bool BackupWriter::copyFiles()
         if (m_events.fileDone)
             m_events.fileDone(i, outcome);
         if (outcome.status == TransferOutcome::Status::Failed)
-            return fail(
-                QStringLiteral("%1 could not be copied: %2").arg(e.name, lastFailure(m_link)));
+            return fail(tr("%1 could not be copied: %2").arg(e.name, lastFailure(m_link)));
         if (content.size() != e.size)
-            return fail(QStringLiteral("%1 arrived with %2 bytes; the calculator listed %3")
-                            .arg(e.name)
-                            .arg(content.size())
-                            .arg(e.size));
+            return fail(tr("%1 arrived with %2 bytes; the calculator listed %3")
+                            .arg(e.name, QString::number(content.size()), QString::number(e.size)));
         QString why;
         if (!WholeFile::write(dir.filePath(e.name), content, &why))
-            return fail(QStringLiteral("%1 can't be written: %2")
+            return fail(tr("%1 can't be written: %2")
                             .arg(QDir::toNativeSeparators(dir.filePath(e.name)), why));
         e.sha256 = BackupManifest::sha256(content);
         if (e.reason.isEmpty())
@@ -230,11 +235,11 @@ bool BackupWriter::fail(const QString &why)
     QString reason = why;
     while (reason.endsWith(QLatin1Char('.')))
         reason.chop(1);
-    writeNote(QStringLiteral("This backup is not complete: %1.").arg(reason));
+    writeNote(tr("This backup is not complete: %1.").arg(reason));
     const QString marked = m_folder + QStringLiteral("-incomplete");
     if (!QFileInfo::exists(marked) && QDir().rename(m_folder, marked))
         m_folder = marked;
-    problem(QStringLiteral("The backup in %1 is not complete: %2.")
+    problem(tr("The backup in %1 is not complete: %2.")
                 .arg(QDir::toNativeSeparators(m_folder), reason));
     return false;
 }

@@ -4,6 +4,7 @@
 #include "BackupManifest.h"
 #include "TransferEvents.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QPair>
 #include <QString>
@@ -20,6 +21,8 @@ class CVivuRuza;
 // as unrestorable; the backup still finishes, and restores the rest.
 class BackupWriter
 {
+    Q_DECLARE_TR_FUNCTIONS(BackupWriter)
+
 public:
     static constexpr const char *incompleteNote = "INCOMPLETE.txt";
 

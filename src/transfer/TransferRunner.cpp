@@ -20,19 +20,6 @@ VivuRuza::fileInf fileInfOf(const QString &name, qint64 size)
     inf.set_size(int(size));
     return inf;
 }
-
-QString verbOf(TransferPlan::Direction direction)
-{
-    switch (direction) {
-    case TransferPlan::Direction::Upload:
-        return QStringLiteral("sent");
-    case TransferPlan::Direction::Download:
-        return QStringLiteral("copied");
-    case TransferPlan::Direction::Delete:
-        break;
-    }
-    return QStringLiteral("deleted");
-}
 } // namespace
 
 TransferRunner::TransferRunner(CVivuRuza &link, TransferEvents events)
@@ -126,10 +113,10 @@ TransferOutcome TransferRunner::sendChecked(const TransferPlan &plan, int index)
         = UploadFile::read(item.localPath, CVivuRuza::maxUploadSize, content);
     QString problem;
     if (read == UploadFile::Result::NotRegular)
-        problem = QStringLiteral("%1 is not a regular file any more; it was not sent.");
+        problem = tr("%1 is not a regular file any more; it was not sent.");
     else if (read != UploadFile::Result::Ok || content.size() != item.size
         || BackupManifest::sha256(content) != item.sha256)
-        problem = QStringLiteral("%1 changed since it was checked; it was not sent.");
+        problem = tr("%1 changed since it was checked; it was not sent.");
     if (!problem.isEmpty()) {
         problem = problem.arg(item.shown);
         if (m_events.problem)
@@ -204,8 +191,8 @@ void TransferRunner::giveUp(const TransferPlan &plan, int from, QList<TransferOu
     const bool stopped = interrupted();
     QString text;
     if (!names.isEmpty())
-        text = stopped ? interruptedText(verbOf(plan.direction()), names)
-                       : givenUpText(verbOf(plan.direction()), names);
+        text = stopped ? interruptedText(plan.direction(), names)
+                       : givenUpText(plan.direction(), names);
     for (int i = from; i < plan.size(); ++i) {
         TransferOutcome outcome;
         outcome.status
@@ -236,19 +223,36 @@ QString TransferRunner::label(const TransferPlan &plan, const TransferPlan::Item
         .fileName();
 }
 
-QString TransferRunner::givenUpText(const QString &what, const QStringList &names)
+QString TransferRunner::givenUpText(TransferPlan::Direction direction, const QStringList &names)
 {
-    return QStringLiteral("The calculator stopped answering, so these files were not %1: %2.")
-        .arg(what, names.join(QStringLiteral(", ")));
+    const QString list = names.join(QStringLiteral(", "));
+    switch (direction) {
+    case TransferPlan::Direction::Upload:
+        return tr("The calculator stopped answering, so these files were not sent: %1.").arg(list);
+    case TransferPlan::Direction::Download:
+        return tr("The calculator stopped answering, so these files were not copied: %1.")
+            .arg(list);
+    case TransferPlan::Direction::Delete:
+        break;
+    }
+    return tr("The calculator stopped answering, so these files were not deleted: %1.").arg(list);
 }
 
-QString TransferRunner::interruptedText(const QString &what, const QStringList &names)
+QString TransferRunner::interruptedText(TransferPlan::Direction direction, const QStringList &names)
 {
-    return QStringLiteral("Interrupted, so these files were not %1: %2.")
-        .arg(what, names.join(QStringLiteral(", ")));
+    const QString list = names.join(QStringLiteral(", "));
+    switch (direction) {
+    case TransferPlan::Direction::Upload:
+        return tr("Interrupted, so these files were not sent: %1.").arg(list);
+    case TransferPlan::Direction::Download:
+        return tr("Interrupted, so these files were not copied: %1.").arg(list);
+    case TransferPlan::Direction::Delete:
+        break;
+    }
+    return tr("Interrupted, so these files were not deleted: %1.").arg(list);
 }
 
 QString TransferRunner::cancelledText()
 {
-    return QCoreApplication::translate("TransferRunner", "cancelled");
+    return tr("cancelled");
 }

@@ -5,6 +5,7 @@
 #include "TransferOutcome.h"
 #include "TransferPlan.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -21,6 +22,8 @@ class CVivuRuza;
 // for stops the batch after the frame in transfer, without a report.
 class TransferRunner
 {
+    Q_DECLARE_TR_FUNCTIONS(TransferRunner)
+
 public:
     using Label = std::function<QString(const TransferPlan::Item &)>;
 
@@ -33,9 +36,10 @@ public:
     // One outcome per item of the plan, in its order.
     QList<TransferOutcome> run(const TransferPlan &plan);
 
-    // "copied", "sent" or "deleted", and the names given up.
-    static QString givenUpText(const QString &what, const QStringList &names);
-    static QString interruptedText(const QString &what, const QStringList &names);
+    // The names given up, in a sentence that says they were not copied,
+    // sent or deleted.
+    static QString givenUpText(TransferPlan::Direction direction, const QStringList &names);
+    static QString interruptedText(TransferPlan::Direction direction, const QStringList &names);
     // The outcome text of an item Cancel stopped before it began, or a
     // download it stopped.
     static QString cancelledText();
