@@ -195,7 +195,8 @@ int VuveCtl::parse(const QStringList &arguments)
     parser.addOptions({ helpOption, versionOption, portOption, calcOption, everyOption, jsonOption,
         toOption, allOption, conflictOption, progressOption, timeoutOption, verboseOption });
     parser.addPositionalArgument(QStringLiteral("command"), tr("What to do (see above)."),
-        QStringLiteral("command [args...]"));
+        //: The usage line's words for a command and its arguments.
+        tr("command [args...]"));
     m_usage = parser.helpText();
 
     if (!parser.parse(arguments))
