@@ -1,0 +1,237 @@
+// The window in the language the environment picks: ctest starts this test
+// once with none set, where the window's texts must be the given English
+// ones byte for byte, and once each with LANGUAGE=de and LANGUAGE=fr.
+#include "CalcSimulator.h"
+#include "TransferProgress.h"
+#include "TwoCalculators.h"
+#include "UiLanguage.h"
+#include "WindowDriver.h"
+
+#include <QLocale>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QtTest>
+
+namespace {
+
+const QList<QPair<QString, QByteArray>> calculatorFiles = {
+    { QStringLiteral("MAIN.py"), QByteArray("print('on the calculator')\n") },
+};
+
+// A text in the three languages the test runs in.
+struct Texts
+{
+    QString en;
+    QString de;
+    QString fr;
+};
+
+QString inUse(const Texts &texts)
+{
+    const QString language = UiLanguage::current();
+    if (language == QLatin1String("de"))
+        return texts.de;
+    if (language == QLatin1String("fr"))
+        return texts.fr;
+    return texts.en;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Texts)
+
+class TestWindowLanguage : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void texts_data();
+    void texts();
+    void statusLine();
+    void deleteQuestion();
+    void sizes_data();
+    void sizes();
+
+private:
+    QObject *item(const QByteArray &name) const;
+
+    std::unique_ptr<CalcSimulator> m_calc;
+    std::unique_ptr<CalcSimulator> m_lab;
+    std::unique_ptr<WindowDriver> m_driver;
+};
+
+void TestWindowLanguage::initTestCase()
+{
+    const QByteArray asked = qgetenv("LANGUAGE");
+    QCOMPARE(
+        UiLanguage::current(), asked.isEmpty() ? QStringLiteral("en") : QString::fromLatin1(asked));
+}
+
+void TestWindowLanguage::init()
+{
+    m_driver = std::make_unique<WindowDriver>();
+    QVERIFY(m_driver->start());
+}
+
+void TestWindowLanguage::cleanup()
+{
+    m_driver.reset();
+    m_calc.reset();
+    m_lab.reset();
+}
+
+// An id of the document, or an object name where the part has no id there.
+QObject *TestWindowLanguage::item(const QByteArray &name) const
+{
+    if (name == "nameColumn" || name == "sizeColumn") {
+        QVariant column;
+        QMetaObject::invokeMethod(m_driver->byId("tableView"), "getColumn",
+            Q_RETURN_ARG(QVariant, column), Q_ARG(QVariant, name == "nameColumn" ? 0 : 1));
+        return column.value<QObject *>();
+    }
+    if (QObject *named = m_driver->window()->findChild<QObject *>(QLatin1String(name)))
+        return named;
+    return m_driver->byId(name.constData());
+}
+
+void TestWindowLanguage::texts_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QByteArray>("property");
+    QTest::addColumn<Texts>("expected");
+
+    const auto row
+        = [](const char *tag, const char *name, const char *property, const Texts &texts) {
+              QTest::newRow(tag) << QByteArray(name) << QByteArray(property) << texts;
+          };
+    row("menu", "menuButton", "tip", { "Menu", "Menü", "Menu" });
+    row("download", "downloadButton", "tip",
+        { "Copy and transfer selected files from calculator to PC",
+            "Ausgewählte Dateien vom Taschenrechner auf den PC kopieren",
+            "Copier les fichiers sélectionnés de la calculatrice vers l’ordinateur" });
+    row("send", "sendButton", "tip",
+        { "Send files to calculator...", "Dateien an den Taschenrechner senden …",
+            "Envoyer des fichiers à la calculatrice…" });
+    row("delete", "deleteButton", "tip",
+        { "Delete selected files", "Ausgewählte Dateien löschen",
+            "Supprimer les fichiers sélectionnés" });
+    row("about item", "aboutMenuItem", "text", { "About...", "Über …", "À propos…" });
+    row("rename item", "changeNameMenuItem", "text",
+        { "Change device name...", "Gerätenamen ändern …", "Changer le nom de l’appareil…" });
+    row("close item", "closeMenuItem", "text",
+        { "Close program", "Programm beenden", "Quitter le programme" });
+    row("name column", "nameColumn", "title", { "Name", "Name", "Nom" });
+    row("size column", "sizeColumn", "title", { "Size", "Größe", "Taille" });
+    row("about", "aboutDialog", "title", { "About", "Über", "À propos" });
+    row("language", "aboutLanguage", "text",
+        { "Language: English", "Sprache: Deutsch", "Langue\u00a0: français" });
+    row("error", "errorMessageDialog", "title", { "Error", "Fehler", "Erreur" });
+    row("folder chooser", "choseFolderDialog", "title",
+        { "Please choose a folder to save files",
+            "Bitte einen Ordner zum Speichern der Dateien auswählen",
+            "Choisissez un dossier où enregistrer les fichiers" });
+    row("file chooser", "choseFileDialog", "title",
+        { "Please choose files", "Bitte Dateien auswählen", "Choisissez des fichiers" });
+    row("rename", "changeNameDialog", "title",
+        { "Enter a new device name:", "Neuen Gerätenamen eingeben:",
+            "Saisissez un nouveau nom d’appareil\u00a0:" });
+    row("rename field", "newNameField", "placeholderText",
+        { "Enter a new device name", "Neuen Gerätenamen eingeben",
+            "Saisissez un nouveau nom d’appareil" });
+    row("renaming notice", "fileNameWasChangeDialog", "title",
+        { "Warning", "Hinweis", "Attention" });
+    row("no calculator", "emptyHint", "text",
+        { "Connect a calculator with its USB cable. It shows up here within a few seconds.\n\n"
+          "Nothing appears? Check that the calculator is switched on and shows its home "
+          "screen, and that /dev/ttyACM0 (or a later number) exists. If you may not open it, "
+          "/usr/share/doc/vuve-vudurod/troubleshooting.md tells how to get access.",
+            "Schließen Sie einen Taschenrechner mit seinem USB-Kabel an. Er erscheint hier "
+            "nach wenigen Sekunden.\n\nEs erscheint nichts? Prüfen Sie, ob der Taschenrechner "
+            "eingeschaltet ist und seinen Startbildschirm zeigt und ob /dev/ttyACM0 (oder "
+            "eine höhere Nummer) existiert. Wenn Sie keinen Zugriff darauf haben, steht in "
+            "/usr/share/doc/vuve-vudurod/troubleshooting.md, wie Sie ihn bekommen.",
+            "Branchez une calculatrice avec son câble USB. Elle apparaît ici en quelques "
+            "secondes.\n\nRien n’apparaît\u00a0? Vérifiez que la calculatrice est allumée et "
+            "affiche son écran d’accueil, et que /dev/ttyACM0 (ou un numéro suivant) existe. "
+            "Si vous n’avez pas le droit de l’ouvrir, "
+            "/usr/share/doc/vuve-vudurod/troubleshooting.md explique comment obtenir "
+            "l’accès." });
+}
+
+void TestWindowLanguage::texts()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(QByteArray, property);
+    QFETCH(Texts, expected);
+    QObject *object = item(name);
+    QVERIFY(object);
+    QCOMPARE(m_driver->read(object, property.constData()).toString(), inUse(expected));
+    QCOMPARE(m_driver->window()->title(), QStringLiteral("Vuve Vudurod"));
+}
+
+void TestWindowLanguage::statusLine()
+{
+    m_driver->activate("deleteButton");
+    QCOMPARE(m_driver->statusLine(),
+        inUse({ "No files selected for deleting", "Keine Dateien zum Löschen ausgewählt",
+            "Aucun fichier sélectionné à supprimer" }));
+    m_driver->activate("sendButton");
+    QCOMPARE(m_driver->statusLine(),
+        inUse({ "No calculator is connected", "Kein Taschenrechner angeschlossen",
+            "Aucune calculatrice n’est branchée" }));
+}
+
+// The question's own words and the toolkit's buttons, which come with Qt's
+// translation.
+void TestWindowLanguage::deleteQuestion()
+{
+    QVERIFY(startTwoCalculators(m_calc, m_lab, calculatorFiles));
+    QVERIFY(m_driver->attach({ m_calc->portPath(), m_lab->portPath() }, 1));
+    m_driver->selectRows({ 0 });
+    m_driver->activate("deleteButton");
+    QTRY_VERIFY(m_driver->isOpen("doYouWantDeleteItDialog"));
+    QCOMPARE(m_driver->read(m_driver->byName("doYouWantDeleteItText"), "text").toString(),
+        inUse({ "Do you want to delete next files:\nMAIN.py?",
+            "Möchten Sie diese Dateien löschen?\nMAIN.py",
+            "Voulez-vous supprimer ces fichiers\u00a0?\nMAIN.py" }));
+    QVERIFY(m_driver->dialogButton("doYouWantDeleteItDialog", inUse({ "Yes", "Ja", "Oui" })));
+    QVERIFY(m_driver->dialogButton("doYouWantDeleteItDialog", inUse({ "No", "Nein", "Non" })));
+    m_driver->answer("doYouWantDeleteItDialog", false);
+}
+
+// Sizes and rates the session formats itself follow the locale's numbers.
+void TestWindowLanguage::sizes_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<qint64>("bytes");
+    QTest::addColumn<Texts>("expected");
+    const QLocale c = QLocale::c();
+    const QLocale german(QLocale::German, QLocale::Germany);
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    QTest::newRow("C, bytes") << c << qint64(1023)
+                              << Texts { "1023 bytes", "1023 Byte", "1023 octets" };
+    QTest::newRow("C, KiB") << c << qint64(1536) << Texts { "1.5 KiB", "1.5 KiB", "1.5 Kio" };
+    QTest::newRow("English, KiB") << english << qint64(1536)
+                                  << Texts { "1.5 KiB", "1.5 KiB", "1.5 Kio" };
+    QTest::newRow("German, MiB") << german << qint64(1572864)
+                                 << Texts { "1,5 MiB", "1,5 MiB", "1,5 Mio" };
+    QTest::newRow("German, bytes, no grouping")
+        << german << qint64(1000) << Texts { "1000 bytes", "1000 Byte", "1000 octets" };
+}
+
+void TestWindowLanguage::sizes()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(qint64, bytes);
+    QFETCH(Texts, expected);
+    const QLocale before;
+    QLocale::setDefault(locale);
+    const QString text = TransferProgress::sizeText(bytes);
+    QLocale::setDefault(before);
+    QCOMPARE(text, inUse(expected));
+}
+
+QTEST_MAIN(TestWindowLanguage)
+#include "tst_windowlanguage.moc"

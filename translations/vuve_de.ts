@@ -1,0 +1,1633 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Vuve Vudurod %1</source>
+        <translation>Vuve Vudurod %1</translation>
+    </message>
+    <message>
+        <source>Language: English</source>
+        <extracomment>Which language the window is in, named in that language.</extracomment>
+        <translation>Sprache: Deutsch</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 Vuve Vudurod developers. All rights reserved.
+
+No file or information of this software may be duplicated, copied, modified or adapted without the written permission of the rights holder.
+
+The content of this software is protected by law. Using the software does not make you the owner of the software or of any of its content.</source>
+        <translation>Copyright © 2026 Die Entwickler von Vuve Vudurod. Alle Rechte vorbehalten.
+
+Keine Datei und keine Information dieser Software darf ohne schriftliche Genehmigung des Rechteinhabers vervielfältigt, kopiert, verändert oder bearbeitet werden.
+
+Der Inhalt dieser Software ist gesetzlich geschützt. Wer die Software nutzt, wird dadurch weder Eigentümer der Software noch eines ihrer Inhalte.</translation>
+    </message>
+</context>
+<context>
+    <name>AllAnswersRow</name>
+    <message>
+        <source>Yes to all</source>
+        <translation>Ja für alle</translation>
+    </message>
+    <message>
+        <source>No to all</source>
+        <translation>Nein für alle</translation>
+    </message>
+</context>
+<context>
+    <name>BackupManifest</name>
+    <message>
+        <source>The manifest of %1 can&apos;t be written: %2</source>
+        <translation>Das Manifest von %1 lässt sich nicht schreiben: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds no complete backup: it has no readable %2.</source>
+        <extracomment>%2 is the manifest&apos;s file name, manifest.json.</extracomment>
+        <translation>%1 enthält keine vollständige Sicherung: Es gibt darin keine lesbare %2.</translation>
+    </message>
+    <message>
+        <source>The %1 of %2 is not a backup manifest.</source>
+        <extracomment>%1 is the manifest&apos;s file name, manifest.json; %2 is a folder.</extracomment>
+        <translation>Die Datei %1 in %2 ist kein Sicherungsmanifest.</translation>
+    </message>
+    <message>
+        <source>The backup in %1 was made by a newer vuvectl.</source>
+        <translation>Die Sicherung in %1 stammt von einer neueren Version von vuvectl.</translation>
+    </message>
+    <message>
+        <source>The %1 of %2 lists a file it cannot restore (%3).</source>
+        <extracomment>%1 is the manifest&apos;s file name, manifest.json; %2 is a folder; %3 a file name.</extracomment>
+        <translation>Die Datei %1 in %2 nennt eine Datei, die sich nicht wiederherstellen lässt (%3).</translation>
+    </message>
+    <message>
+        <source>the backup lists another file of this name (case ignored)</source>
+        <translation>die Sicherung enthält eine weitere Datei mit diesem Namen (ohne Beachtung der Groß- und Kleinschreibung)</translation>
+    </message>
+    <message>
+        <source>the backup says it can&apos;t be sent back</source>
+        <translation>laut Sicherung lässt sie sich nicht zurückspielen</translation>
+    </message>
+    <message>
+        <source>%1 is missing from the backup.</source>
+        <translation>%1 fehlt in der Sicherung.</translation>
+    </message>
+    <message>
+        <source>%1 has %2 bytes; the manifest says %3.</source>
+        <translation>%1 hat %2 Byte, laut Manifest sind es %3.</translation>
+    </message>
+    <message>
+        <source>%1 differs from what the manifest says was backed up.</source>
+        <translation>%1 weicht von dem ab, was laut Manifest gesichert wurde.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 ist keine normale Datei.</translation>
+    </message>
+    <message>
+        <source>File %1 can&apos;t be read.</source>
+        <translation>Die Datei %1 lässt sich nicht lesen.</translation>
+    </message>
+    <message>
+        <source>it is larger than 1 MiB (1048576 bytes), the most a file sent to the calculator may have</source>
+        <translation>sie ist größer als 1 MiB (1048576 Byte), die Höchstgröße für Dateien auf dem Taschenrechner</translation>
+    </message>
+    <message>
+        <source>its name is not one the calculator&apos;s 8.3 rule keeps</source>
+        <translation>ihr Name entspricht nicht der 8.3-Regel des Taschenrechners</translation>
+    </message>
+    <message>
+        <source>its name can&apos;t be a file name in the backup folder</source>
+        <translation>ihr Name taugt nicht als Dateiname im Sicherungsordner</translation>
+    </message>
+    <message>
+        <source>the calculator lists it twice, and a backup holds one file per name</source>
+        <translation>der Taschenrechner führt sie doppelt auf, eine Sicherung enthält aber nur eine Datei pro Name</translation>
+    </message>
+    <message>
+        <source>the calculator lists %1 as well, and a backup holds one file per name, whatever its case</source>
+        <translation>der Taschenrechner führt auch %1 auf, eine Sicherung enthält aber nur eine Datei pro Name, gleich in welcher Schreibweise</translation>
+    </message>
+    <message>
+        <source>the calculator&apos;s file list had an entry that could not be read</source>
+        <translation>ein Eintrag in der Dateiliste des Taschenrechners war nicht lesbar</translation>
+    </message>
+</context>
+<context>
+    <name>BackupRestorer</name>
+    <message>
+        <source>The backup in %1 is not complete; nothing was sent.</source>
+        <translation>Die Sicherung in %1 ist unvollständig; es wurde nichts gesendet.</translation>
+    </message>
+    <message>
+        <source>Nothing was sent.</source>
+        <translation>Es wurde nichts gesendet.</translation>
+    </message>
+    <message>
+        <source>A file the calculator could not list can&apos;t be restored: %1.</source>
+        <translation>Eine Datei, die der Taschenrechner nicht auflisten konnte, lässt sich nicht wiederherstellen: %1.</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t be restored: %2.</source>
+        <translation>%1 lässt sich nicht wiederherstellen: %2.</translation>
+    </message>
+    <message>
+        <source>After the restore, %1 is not on the calculator with its %2 bytes.</source>
+        <translation>Nach der Wiederherstellung ist %1 nicht mit seinen %2 Byte auf dem Taschenrechner.</translation>
+    </message>
+</context>
+<context>
+    <name>BackupWriter</name>
+    <message>
+        <source>No backup folder can be made in %1.</source>
+        <translation>In %1 lässt sich kein Sicherungsordner anlegen.</translation>
+    </message>
+    <message>
+        <source>Folder %1 does not exist.</source>
+        <translation>Der Ordner %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>This backup did not finish; it lacks files.</source>
+        <translation>Diese Sicherung wurde nicht abgeschlossen; es fehlen Dateien.</translation>
+    </message>
+    <message>
+        <source>the folder can&apos;t be written</source>
+        <translation>in den Ordner lässt sich nicht schreiben</translation>
+    </message>
+    <message>
+        <source>%1 is not in the backup: %2.</source>
+        <translation>%1 ist nicht in der Sicherung: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is in the backup, but restore can&apos;t send it back: %2.</source>
+        <translation>%1 ist in der Sicherung, lässt sich aber nicht zurückspielen: %2.</translation>
+    </message>
+    <message>
+        <source>the calculator&apos;s file list could not be read</source>
+        <translation>die Dateiliste des Taschenrechners ließ sich nicht lesen</translation>
+    </message>
+    <message>
+        <source>%1 could not be copied: %2</source>
+        <translation>%1 ließ sich nicht kopieren: %2</translation>
+    </message>
+    <message>
+        <source>%1 arrived with %2 bytes; the calculator listed %3</source>
+        <translation>%1 kam mit %2 Byte an, der Taschenrechner nannte %3</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t be written: %2</source>
+        <translation>%1 lässt sich nicht schreiben: %2</translation>
+    </message>
+    <message>
+        <source>This backup is not complete: %1.</source>
+        <translation>Diese Sicherung ist unvollständig: %1.</translation>
+    </message>
+    <message>
+        <source>The backup in %1 is not complete: %2.</source>
+        <translation>Die Sicherung in %1 ist unvollständig: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>BatchPlanner</name>
+    <message>
+        <source>File %1 does not exist.</source>
+        <translation>Die Datei %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>File %1 is zero-length and can&apos;t be sent.</source>
+        <translation>Die Datei %1 ist leer (0 Byte) und kann nicht gesendet werden.</translation>
+    </message>
+    <message>
+        <source>File %1 has no name the calculator can keep.</source>
+        <translation>Für die Datei %1 gibt es keinen Namen, den der Taschenrechner speichern kann.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 would both be %3 on the calculator.</source>
+        <translation>%1 und %2 hießen auf dem Taschenrechner beide %3.</translation>
+    </message>
+    <message>
+        <source>File %1 is not on the calculator.</source>
+        <translation>Die Datei %1 ist nicht auf dem Taschenrechner.</translation>
+    </message>
+    <message>
+        <source>%1 is neither a file on the calculator nor a valid pattern.</source>
+        <translation>%1 ist weder eine Datei auf dem Taschenrechner noch ein gültiges Muster.</translation>
+    </message>
+    <message>
+        <source>No file on the calculator matches %1.</source>
+        <translation>Keine Datei auf dem Taschenrechner passt zu %1.</translation>
+    </message>
+</context>
+<context>
+    <name>BatchRunner</name>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 ist schon vorhanden. Ersetzen?</translation>
+    </message>
+    <message>
+        <source>%1 is already on the calculator. Replace it with %2?</source>
+        <translation>%1 ist schon auf dem Taschenrechner. Durch %2 ersetzen?</translation>
+    </message>
+    <message>
+        <source>Already in %1: %2. Nothing was copied; choose what to do with --on-conflict=replace or --on-conflict=skip.</source>
+        <translation>Schon in %1 vorhanden: %2. Es wurde nichts kopiert; wählen Sie mit --on-conflict=replace oder --on-conflict=skip, was geschehen soll.</translation>
+    </message>
+    <message>
+        <source>Already on the calculator: %1. Nothing was sent; choose what to do with --on-conflict=replace or --on-conflict=skip.</source>
+        <translation>Schon auf dem Taschenrechner: %1. Es wurde nichts gesendet; wählen Sie mit --on-conflict=replace oder --on-conflict=skip, was geschehen soll.</translation>
+    </message>
+    <message>
+        <source>the calculator at %1 may hold part of %2</source>
+        <extracomment>One of the things left part-way, in &quot;Interrupted; %1.&quot;.</extracomment>
+        <translation>der Taschenrechner an %1 enthält womöglich einen Teil von %2</translation>
+    </message>
+    <message>
+        <source>Folder %1 does not exist.</source>
+        <translation>Der Ordner %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>Folder %1 can&apos;t be made.</source>
+        <translation>Der Ordner %1 lässt sich nicht anlegen.</translation>
+    </message>
+    <message>
+        <source>Skipped %1: the file exists.</source>
+        <translation>%1 übersprungen: Die Datei ist schon vorhanden.</translation>
+    </message>
+    <message>
+        <source>copied %1, skipped %2 into %3</source>
+        <translation>%1 kopiert, %2 übersprungen, nach %3</translation>
+    </message>
+    <message>
+        <source>Nothing was sent.</source>
+        <translation>Es wurde nichts gesendet.</translation>
+    </message>
+    <message>
+        <source>Skipped %1: %2 is already on the calculator.</source>
+        <translation>%1 übersprungen: %2 ist schon auf dem Taschenrechner.</translation>
+    </message>
+    <message>
+        <source>File %1 was not sent.</source>
+        <translation>Die Datei %1 wurde nicht gesendet.</translation>
+    </message>
+    <message>
+        <source>sent %1, skipped %2</source>
+        <translation>%1 gesendet, %2 übersprungen</translation>
+    </message>
+    <message>
+        <source>File %1 was not deleted.</source>
+        <translation>Die Datei %1 wurde nicht gelöscht.</translation>
+    </message>
+    <message numerus="yes">
+        <source>deleted %n files</source>
+        <translation>
+            <numerusform>%n Datei gelöscht</numerusform>
+            <numerusform>%n Dateien gelöscht</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Skipped %1: it is already on the calculator.</source>
+        <translation>%1 übersprungen: Sie ist schon auf dem Taschenrechner.</translation>
+    </message>
+    <message>
+        <source>restored %1, skipped %2 from %3</source>
+        <translation>%1 wiederhergestellt, %2 übersprungen, aus %3</translation>
+    </message>
+</context>
+<context>
+    <name>CVivuRuza</name>
+    <message>
+        <source>Unknown error.</source>
+        <translation>Unbekannter Fehler.</translation>
+    </message>
+    <message>
+        <source>File doesn’t exist.</source>
+        <translation>Die Datei existiert nicht.</translation>
+    </message>
+    <message>
+        <source>Connection error (error code: 423).</source>
+        <translation>Verbindungsfehler (Fehlercode: 423).</translation>
+    </message>
+    <message>
+        <source>Memory error.</source>
+        <translation>Speicherfehler.</translation>
+    </message>
+    <message>
+        <source>Write error.</source>
+        <translation>Schreibfehler.</translation>
+    </message>
+    <message>
+        <source>Wrong data size.</source>
+        <translation>Falsche Datengröße.</translation>
+    </message>
+    <message>
+        <source>Wrong frame number.</source>
+        <translation>Falsche Blocknummer.</translation>
+    </message>
+    <message>
+        <source>The calculator sent an unexpected reply (%1).</source>
+        <extracomment>%1 is what was asked, such as &quot;file list&quot;.</extracomment>
+        <translation>Der Taschenrechner hat unerwartet geantwortet (%1).</translation>
+    </message>
+    <message>
+        <source>device information</source>
+        <extracomment>What was asked, in &quot;The calculator sent a malformed reply (%1).&quot;</extracomment>
+        <translation>Geräteinformationen</translation>
+    </message>
+    <message>
+        <source>number of files</source>
+        <extracomment>What was asked, in &quot;The calculator sent a malformed reply (%1).&quot;</extracomment>
+        <translation>Anzahl der Dateien</translation>
+    </message>
+    <message>
+        <source>The calculator reported %1 files, which no calculator holds; its file list was not read.</source>
+        <translation>Der Taschenrechner meldet %1 Dateien – so viele hat kein Taschenrechner; seine Dateiliste wurde nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>file list</source>
+        <extracomment>What was asked, in &quot;The calculator sent a malformed reply (%1).&quot;</extracomment>
+        <translation>Dateiliste</translation>
+    </message>
+    <message>
+        <source>The calculator sent a malformed entry (%1 of %2) in its file list; that file is left out.</source>
+        <translation>Der Taschenrechner hat einen fehlerhaften Eintrag (%1 von %2) in seiner Dateiliste gesendet; diese Datei wird ausgelassen.</translation>
+    </message>
+    <message>
+        <source>content of %1</source>
+        <extracomment>What was asked, in &quot;The calculator sent a malformed reply (%1).&quot;; %1 is a file name.</extracomment>
+        <translation>Inhalt von %1</translation>
+    </message>
+    <message>
+        <source>The calculator&apos;s file name &quot;%1&quot; is not a safe file name; the file was not copied.</source>
+        <translation>Der Dateiname „%1“ vom Taschenrechner ist kein sicherer Dateiname; die Datei wurde nicht kopiert.</translation>
+    </message>
+    <message>
+        <source>File %1 can&apos;t be written to %2.</source>
+        <translation>Die Datei %1 lässt sich nicht in %2 speichern.</translation>
+    </message>
+    <message>
+        <source>File can&apos;t be sent.</source>
+        <translation>Die Datei kann nicht gesendet werden.</translation>
+    </message>
+    <message>
+        <source>File %1 can&apos;t be sent: this calculator announces chunks larger than one message can carry.</source>
+        <translation>Die Datei %1 kann nicht gesendet werden: Dieser Taschenrechner verlangt größere Blöcke, als eine Nachricht fassen kann.</translation>
+    </message>
+    <message>
+        <source>sending %1</source>
+        <extracomment>What was asked, in &quot;The calculator sent a malformed reply (%1).&quot;; %1 is a file name.</extracomment>
+        <translation>Senden von %1</translation>
+    </message>
+    <message>
+        <source>deleting %1</source>
+        <extracomment>What was asked; %1 is a file name.</extracomment>
+        <translation>Löschen von %1</translation>
+    </message>
+    <message>
+        <source>renaming</source>
+        <extracomment>What was asked, in &quot;The calculator sent a malformed reply (%1).&quot;</extracomment>
+        <translation>Umbenennen</translation>
+    </message>
+</context>
+<context>
+    <name>CVivuRuzaSession</name>
+    <message>
+        <source>No private folder for the copied files could be made: %1</source>
+        <translation>Für die kopierten Dateien ließ sich kein privater Ordner anlegen: %1</translation>
+    </message>
+    <message>
+        <source>the calculator</source>
+        <extracomment>Stands for a calculator without a name, in &quot;Sent 2 files to %1&quot;.</extracomment>
+        <translation>den Taschenrechner</translation>
+    </message>
+    <message>
+        <source>Send to 1 calculator</source>
+        <translation>An 1 Taschenrechner senden</translation>
+    </message>
+    <message numerus="yes">
+        <source>Send to %n calculators</source>
+        <translation>
+            <numerusform>An %n Taschenrechner senden</numerusform>
+            <numerusform>An %n Taschenrechner senden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>send</source>
+        <translation>senden</translation>
+    </message>
+    <message>
+        <source>The calculator is no longer attached.</source>
+        <translation>Der Taschenrechner ist nicht mehr angeschlossen.</translation>
+    </message>
+    <message>
+        <source>The calculator was busy with another job; try again.</source>
+        <translation>Der Taschenrechner war mit einer anderen Aufgabe beschäftigt; bitte erneut versuchen.</translation>
+    </message>
+</context>
+<context>
+    <name>CVoriWorker</name>
+    <message>
+        <source>The calculator at %1 answered, but its file list could not be read. %2</source>
+        <translation>Der Taschenrechner an %1 hat geantwortet, aber seine Dateiliste ließ sich nicht lesen. %2</translation>
+    </message>
+    <message>
+        <source>the calculator at %1</source>
+        <translation>dem Taschenrechner an %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files on %1 could not be read and are not shown.</source>
+        <extracomment>%1 is a calculator&apos;s name.</extracomment>
+        <translation>
+            <numerusform>%n Datei auf %1 ließ sich nicht lesen und wird nicht angezeigt.</numerusform>
+            <numerusform>%n Dateien auf %1 ließen sich nicht lesen und werden nicht angezeigt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The calculator did not accept the name &quot;%1&quot;.</source>
+        <translation>Der Taschenrechner hat den Namen „%1“ nicht angenommen.</translation>
+    </message>
+</context>
+<context>
+    <name>CalcRunner</name>
+    <message>
+        <source>name: %1</source>
+        <translation>Name: %1</translation>
+    </message>
+    <message>
+        <source>chunk size: %1</source>
+        <translation>Blockgröße: %1</translation>
+    </message>
+    <message>
+        <source>hardware: %1</source>
+        <translation>Hardware: %1</translation>
+    </message>
+    <message>
+        <source>firmware: %1</source>
+        <translation>Firmware: %1</translation>
+    </message>
+    <message>
+        <source>protocol version: %1</source>
+        <translation>Protokollversion: %1</translation>
+    </message>
+    <message>
+        <source>chunk %1, %2 %3 %4</source>
+        <extracomment>%1 is the chunk size; %2, %3 and %4 the hardware, firmware and protocol versions.</extracomment>
+        <translation>Block %1, %2 %3 %4</translation>
+    </message>
+    <message>
+        <source>The calculator&apos;s file list could not be read.</source>
+        <translation>Die Dateiliste des Taschenrechners ließ sich nicht lesen.</translation>
+    </message>
+    <message>
+        <source>The calculator refused the name %1.</source>
+        <translation>Der Taschenrechner hat den Namen %1 abgelehnt.</translation>
+    </message>
+    <message>
+        <source>renamed to %1</source>
+        <translation>umbenannt in %1</translation>
+    </message>
+    <message>
+        <source>the backup in %1 is marked incomplete</source>
+        <extracomment>One of the things left part-way, in &quot;Interrupted; %1.&quot;.</extracomment>
+        <translation>die Sicherung in %1 ist als unvollständig markiert</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files in %1</source>
+        <translation>
+            <numerusform>%n Datei in %1</numerusform>
+            <numerusform>%n Dateien in %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CalculatorPane</name>
+    <message>
+        <source>Choose %1</source>
+        <translation>%1 auswählen</translation>
+    </message>
+    <message>
+        <source>Calculators</source>
+        <translation>Taschenrechner</translation>
+    </message>
+    <message>
+        <source>Reading the calculator on %1…</source>
+        <extracomment>%1 is the ports being read, separated by commas.</extracomment>
+        <translation>Taschenrechner an %1 wird gelesen …</translation>
+    </message>
+    <message>
+        <source>Connect a calculator with its USB cable. It shows up here within a few seconds.</source>
+        <translation>Schließen Sie einen Taschenrechner mit seinem USB-Kabel an. Er erscheint hier nach wenigen Sekunden.</translation>
+    </message>
+    <message>
+        <source>Nothing appears? Check that the calculator is switched on and shows its home screen, and that /dev/ttyACM0 (or a later number) exists. If you may not open it, /usr/share/doc/vuve-vudurod/troubleshooting.md tells how to get access.</source>
+        <translation>Es erscheint nichts? Prüfen Sie, ob der Taschenrechner eingeschaltet ist und seinen Startbildschirm zeigt und ob /dev/ttyACM0 (oder eine höhere Nummer) existiert. Wenn Sie keinen Zugriff darauf haben, steht in /usr/share/doc/vuve-vudurod/troubleshooting.md, wie Sie ihn bekommen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n devices need attention:</source>
+        <translation>
+            <numerusform>%n Gerät braucht Aufmerksamkeit:</numerusform>
+            <numerusform>%n Geräte brauchen Aufmerksamkeit:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Dismiss</source>
+        <translation>Ausblenden</translation>
+    </message>
+</context>
+<context>
+    <name>ClassJobModel</name>
+    <message>
+        <source>waiting</source>
+        <translation>wartet</translation>
+    </message>
+    <message>
+        <source>sending %1 of %2: %3</source>
+        <translation>sendet %1 von %2: %3</translation>
+    </message>
+    <message>
+        <source>, %1 of %2</source>
+        <translation>, %1 von %2</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>abgebrochen</translation>
+    </message>
+    <message>
+        <source>cancelled after 1 file</source>
+        <translation>nach 1 Datei abgebrochen</translation>
+    </message>
+    <message numerus="yes">
+        <source>cancelled after %n files</source>
+        <translation>
+            <numerusform>nach %n Datei abgebrochen</numerusform>
+            <numerusform>nach %n Dateien abgebrochen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>fertig</translation>
+    </message>
+    <message>
+        <source>1 file sent</source>
+        <translation>1 Datei gesendet</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files sent</source>
+        <translation>
+            <numerusform>%n Datei gesendet</numerusform>
+            <numerusform>%n Dateien gesendet</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files sent</source>
+        <translation>%1 von %2 Dateien gesendet</translation>
+    </message>
+    <message>
+        <source>%1 of %2 calculators finished</source>
+        <translation>%1 von %2 Taschenrechnern fertig</translation>
+    </message>
+    <message>
+        <source>Sent 1 file</source>
+        <translation>1 Datei gesendet</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sent %n files</source>
+        <translation>
+            <numerusform>%n Datei gesendet</numerusform>
+            <numerusform>%n Dateien gesendet</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> to %1 of 1 calculator</source>
+        <translation> – an %1 von 1 Taschenrechner</translation>
+    </message>
+    <message numerus="yes">
+        <source> to %1 of %n calculators</source>
+        <translation>
+            <numerusform> – an %1 von %n Taschenrechner</numerusform>
+            <numerusform> – an %1 von %n Taschenrechnern</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n failed: %1</source>
+        <translation>
+            <numerusform>; %n fehlgeschlagen: %1</numerusform>
+            <numerusform>; %n fehlgeschlagen: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n cancelled</source>
+        <translation>
+            <numerusform>; %n abgebrochen</numerusform>
+            <numerusform>; %n abgebrochen</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ClassPanel</name>
+    <message>
+        <source>Calculators of the job</source>
+        <translation>Taschenrechner dieser Aufgabe</translation>
+    </message>
+    <message>
+        <source>Retry the failed ones</source>
+        <translation>Fehlgeschlagene wiederholen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Cancel the job on every calculator</source>
+        <translation>Aufgabe auf allen Taschenrechnern abbrechen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>ClassSendFlow</name>
+    <message>
+        <source>No calculator is connected</source>
+        <translation>Kein Taschenrechner angeschlossen</translation>
+    </message>
+    <message>
+        <source>No calculator is chosen</source>
+        <translation>Kein Taschenrechner ausgewählt</translation>
+    </message>
+    <message>
+        <source>These files are zero-length and will not be sent: %1</source>
+        <translation>Diese Dateien sind leer (0 Byte) und werden nicht gesendet: %1</translation>
+    </message>
+    <message>
+        <source>These names are too long for a calculator and change: %1</source>
+        <translation>Diese Namen sind für einen Taschenrechner zu lang und werden geändert: %1</translation>
+    </message>
+    <message>
+        <source>Some calculators already hold %1.
+Replace them on every calculator, or skip them?</source>
+        <translation>Auf einigen Taschenrechnern ist schon %1.
+Auf allen Taschenrechnern ersetzen oder überspringen?</translation>
+    </message>
+    <message>
+        <source>Send to several calculators</source>
+        <translation>An mehrere Taschenrechner senden</translation>
+    </message>
+    <message>
+        <source>Files already on calculators</source>
+        <translation>Dateien schon auf Taschenrechnern</translation>
+    </message>
+    <message>
+        <source>Replace all</source>
+        <translation>Alle ersetzen</translation>
+    </message>
+    <message>
+        <source>Skip all</source>
+        <translation>Alle überspringen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Please choose files for the calculators</source>
+        <translation>Bitte Dateien für die Taschenrechner auswählen</translation>
+    </message>
+    <message>
+        <source>Vori calc files (*.py *.bin)</source>
+        <translation>Vori-Rechnerdateien (*.py *.bin)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
+    <name>ConflictAsker</name>
+    <message>
+        <source>[y]es/[n]o/[a]ll/none?</source>
+        <extracomment>Keep the letters in brackets the first ones of the answers below.</extracomment>
+        <translation>[j]a/[n]ein/[a]lle/keine?</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <extracomment>The short answer yes, as the prompt shows it in brackets.</extracomment>
+        <translation>j</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>n</source>
+        <extracomment>The short answer no, as the prompt shows it in brackets.</extracomment>
+        <translation>n</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <source>a</source>
+        <extracomment>The short answer all, as the prompt shows it in brackets.</extracomment>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation>alle</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+</context>
+<context>
+    <name>CopyFolder</name>
+    <message>
+        <source>%1 cannot be made</source>
+        <translation>%1 lässt sich nicht anlegen</translation>
+    </message>
+</context>
+<context>
+    <name>DemoCalculators</name>
+    <message>
+        <source>Could not open a pseudo-terminal for the simulated calculator %1.</source>
+        <translation>Für den simulierten Taschenrechner %1 ließ sich kein Pseudo-Terminal öffnen.</translation>
+    </message>
+    <message>
+        <source>%1 (simulated) on %2</source>
+        <translation>%1 (simuliert) an %2</translation>
+    </message>
+    <message>
+        <source>device on %1</source>
+        <translation>Gerät an %1</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorMeaning</name>
+    <message>
+        <source>send again</source>
+        <extracomment>Ends advice such as &quot;restart it and %1&quot;.</extracomment>
+        <translation>senden Sie erneut</translation>
+    </message>
+    <message>
+        <source>copy again</source>
+        <extracomment>Ends advice such as &quot;restart it and %1&quot;.</extracomment>
+        <translation>kopieren Sie erneut</translation>
+    </message>
+    <message>
+        <source>delete again</source>
+        <extracomment>Ends advice such as &quot;restart it and %1&quot;.</extracomment>
+        <translation>löschen Sie erneut</translation>
+    </message>
+    <message>
+        <source>try again</source>
+        <extracomment>Ends advice such as &quot;restart it and %1&quot;.</extracomment>
+        <translation>versuchen Sie es erneut</translation>
+    </message>
+    <message>
+        <source>the calculator lost the file while storing it; send again</source>
+        <translation>der Taschenrechner hat die Datei beim Speichern verloren; senden Sie erneut</translation>
+    </message>
+    <message>
+        <source>the file is not on the calculator; plug it in again to see the files it holds now</source>
+        <translation>die Datei ist nicht auf dem Taschenrechner; schließen Sie ihn neu an, um seine aktuellen Dateien zu sehen</translation>
+    </message>
+    <message>
+        <source>the calculator reported a connection problem; unplug it, plug it in and %1</source>
+        <translation>der Taschenrechner meldet ein Verbindungsproblem; ziehen Sie ihn ab, schließen Sie ihn wieder an und %1</translation>
+    </message>
+    <message>
+        <source>the calculator&apos;s memory is full; delete files on it and send again</source>
+        <translation>der Speicher des Taschenrechners ist voll; löschen Sie Dateien darauf und senden Sie erneut</translation>
+    </message>
+    <message>
+        <source>the calculator ran out of memory; restart it and %1</source>
+        <translation>dem Taschenrechner ist der Speicher ausgegangen; starten Sie ihn neu und %1</translation>
+    </message>
+    <message>
+        <source>the calculator could not store the file; delete files on it or restart it, then send again</source>
+        <translation>der Taschenrechner konnte die Datei nicht speichern; löschen Sie Dateien darauf oder starten Sie ihn neu, dann senden Sie erneut</translation>
+    </message>
+    <message>
+        <source>the calculator could not read the file; restart it and copy again</source>
+        <translation>der Taschenrechner konnte die Datei nicht lesen; starten Sie ihn neu und kopieren Sie erneut</translation>
+    </message>
+    <message>
+        <source>the calculator could not remove the file; restart it and delete again</source>
+        <translation>der Taschenrechner konnte die Datei nicht entfernen; starten Sie ihn neu und löschen Sie erneut</translation>
+    </message>
+    <message>
+        <source>the calculator could not write; restart it and try again</source>
+        <translation>der Taschenrechner konnte nicht schreiben; starten Sie ihn neu und versuchen Sie es erneut</translation>
+    </message>
+    <message>
+        <source>the calculator did not take the file&apos;s size; check the file and send again</source>
+        <translation>der Taschenrechner hat die Dateigröße nicht angenommen; prüfen Sie die Datei und senden Sie erneut</translation>
+    </message>
+    <message>
+        <source>the calculator&apos;s data did not match its sizes; %1</source>
+        <translation>die Daten des Taschenrechners passten nicht zu ihren Größen; %1</translation>
+    </message>
+    <message>
+        <source>parts of the file came out of order; %1</source>
+        <translation>Teile der Datei kamen in falscher Reihenfolge an; %1</translation>
+    </message>
+    <message>
+        <source>the calculator refused; open its home screen and %1</source>
+        <translation>der Taschenrechner hat abgelehnt; öffnen Sie seinen Startbildschirm und %1</translation>
+    </message>
+    <message>
+        <source>the calculator does not answer; %1</source>
+        <extracomment>%1 is the advice &quot;switch it on, open its home screen and plug it in again&quot;.</extracomment>
+        <translation>der Taschenrechner antwortet nicht; %1</translation>
+    </message>
+    <message>
+        <source>the calculator&apos;s port closed; plug it in again</source>
+        <translation>der Port des Taschenrechners wurde geschlossen; schließen Sie ihn neu an</translation>
+    </message>
+    <message>
+        <source>switch it on, open its home screen and plug it in again</source>
+        <translation>schalten Sie ihn ein, öffnen Sie seinen Startbildschirm und schließen Sie ihn neu an</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 names the file and the calculator (&quot;HELLO.py, Vori X1&quot;), %2 says what it means.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 %2.</source>
+        <extracomment>Two sentences in a row, %1 ending in a full stop, %2 without its own.</extracomment>
+        <translation>%1 %2.</translation>
+    </message>
+    <message>
+        <source>%1. %2.</source>
+        <extracomment>Two sentences in a row, neither with its full stop.</extracomment>
+        <translation>%1. %2.</translation>
+    </message>
+</context>
+<context>
+    <name>FileTablePane</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Dateien</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n bytes</source>
+        <extracomment>The name and size of a file in the table, for a screen reader.</extracomment>
+        <translation>
+            <numerusform>%1, %n Byte</numerusform>
+            <numerusform>%1, %n Byte</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>FrameCodec</name>
+    <message>
+        <source>Connection error (error code: 421).</source>
+        <translation>Verbindungsfehler (Fehlercode: 421).</translation>
+    </message>
+    <message>
+        <source>Connection error (error code: 422).</source>
+        <translation>Verbindungsfehler (Fehlercode: 422).</translation>
+    </message>
+    <message>
+        <source>The calculator took too long to answer; the command was stopped.</source>
+        <translation>Der Taschenrechner hat zu lange für die Antwort gebraucht; der Befehl wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The command was stopped.</source>
+        <translation>Der Befehl wurde abgebrochen.</translation>
+    </message>
+</context>
+<context>
+    <name>JobThreads</name>
+    <message>
+        <source>The calculator at %1 was left out: the system would not start another thread.</source>
+        <translation>Der Taschenrechner an %1 wurde ausgelassen: Das System hat keinen weiteren Thread gestartet.</translation>
+    </message>
+</context>
+<context>
+    <name>MessageExchange</name>
+    <message>
+        <source>The calculator sent a malformed reply (%1).</source>
+        <extracomment>%1 is what was asked, such as &quot;file list&quot;.</extracomment>
+        <translation>Der Taschenrechner hat eine fehlerhafte Antwort gesendet (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>PortChooser</name>
+    <message>
+        <source>No calculator is connected. Plug one in, or name its port with --port PATH (for the simulator, the path vuve-calcsim prints, such as /dev/pts/3).</source>
+        <translation>Kein Taschenrechner angeschlossen. Schließen Sie einen an oder nennen Sie seinen Port mit --port PATH (beim Simulator den Pfad, den vuve-calcsim ausgibt, etwa /dev/pts/3).</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <extracomment>A calculator&apos;s name and its port.</extracomment>
+        <translation>%1 an %2</translation>
+    </message>
+    <message>
+        <source>No calculator named %1 is connected.</source>
+        <translation>Kein Taschenrechner namens %1 ist angeschlossen.</translation>
+    </message>
+    <message>
+        <source>No calculator named %1 is connected (there are %2).</source>
+        <extracomment>%2 lists the calculators that are connected, with their ports.</extracomment>
+        <translation>Kein Taschenrechner namens %1 ist angeschlossen (angeschlossen sind: %2).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n calculators are named %1, on %2; choose one with --port, or all of them with --every.</source>
+        <extracomment>%1 is a calculator&apos;s name, %2 their ports.</extracomment>
+        <translation>
+            <numerusform>%n Taschenrechner heißt %1, an %2; wählen Sie einen mit --port oder alle mit --every.</numerusform>
+            <numerusform>%n Taschenrechner heißen %1, an %2; wählen Sie einen mit --port oder alle mit --every.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n calculators are connected, on %1; choose one with --calc NAME or --port PATH, or all of them with --every.</source>
+        <extracomment>%1 lists their ports.</extracomment>
+        <translation>
+            <numerusform>%n Taschenrechner ist angeschlossen, an %1; wählen Sie einen mit --calc NAME oder --port PATH oder alle mit --every.</numerusform>
+            <numerusform>%n Taschenrechner sind angeschlossen, an %1; wählen Sie einen mit --calc NAME oder --port PATH oder alle mit --every.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PortProblem</name>
+    <message>
+        <source>%1, process %2</source>
+        <extracomment>A program holding a port: its name and process number.</extracomment>
+        <translation>%1, Prozess %2</translation>
+    </message>
+    <message>
+        <source>The port %1 does not exist (any more); the calculator may have been unplugged.</source>
+        <translation>Den Port %1 gibt es nicht (mehr); vielleicht wurde der Taschenrechner abgezogen.</translation>
+    </message>
+    <message>
+        <source>You may not open the port %1. Install the udev rule that comes with Vuve Vudurod (see /usr/share/doc/vuve-vudurod/troubleshooting.md), or add yourself to the dialout group and log in again; then plug the calculator in again.</source>
+        <translation>Sie dürfen den Port %1 nicht öffnen. Installieren Sie die udev-Regel, die Vuve Vudurod mitbringt (siehe /usr/share/doc/vuve-vudurod/troubleshooting.md), oder treten Sie der Gruppe dialout bei und melden Sie sich neu an; schließen Sie dann den Taschenrechner neu an.</translation>
+    </message>
+    <message>
+        <source>The port %1 is in use by another program (%2). Close it and plug the calculator in again.</source>
+        <translation>Der Port %1 wird von einem anderen Programm benutzt (%2). Schließen Sie es und schließen Sie den Taschenrechner neu an.</translation>
+    </message>
+    <message>
+        <source>The port %1 is in use by another program. Close it and plug the calculator in again.</source>
+        <translation>Der Port %1 wird von einem anderen Programm benutzt. Schließen Sie es und schließen Sie den Taschenrechner neu an.</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial port, so no calculator can be on it.</source>
+        <translation>%1 ist kein serieller Port, daran kann also kein Taschenrechner hängen.</translation>
+    </message>
+    <message>
+        <source>The port %1 cannot be opened.</source>
+        <translation>Der Port %1 lässt sich nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>The calculator at %1 does not answer. %2.</source>
+        <extracomment>%2 is the advice &quot;Switch it on, open its home screen and plug it in again&quot;.</extracomment>
+        <translation>Der Taschenrechner an %1 antwortet nicht. %2.</translation>
+    </message>
+    <message>
+        <source>The device at %1 answers, but not as a calculator does.</source>
+        <translation>Das Gerät an %1 antwortet, aber nicht wie ein Taschenrechner.</translation>
+    </message>
+    <message>
+        <source>The calculator at %1 answered late, with its reply to an earlier request; try again.</source>
+        <translation>Der Taschenrechner an %1 hat zu spät geantwortet, mit der Antwort auf eine frühere Anfrage; bitte erneut versuchen.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressLine</name>
+    <message>
+        <source>%1 B</source>
+        <translation>%1 B</translation>
+    </message>
+    <message>
+        <source>%1 KiB</source>
+        <translation>%1 KiB</translation>
+    </message>
+    <message>
+        <source>%1 MiB</source>
+        <translation>%1 MiB</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <extracomment>The time a transfer still needs, as 1:05.</extracomment>
+        <translation>noch %1</translation>
+    </message>
+</context>
+<context>
+    <name>RenameDialog</name>
+    <message>
+        <source>Enter a new device name:</source>
+        <translation>Neuen Gerätenamen eingeben:</translation>
+    </message>
+    <message>
+        <source>Enter a new device name</source>
+        <translation>Neuen Gerätenamen eingeben</translation>
+    </message>
+    <message>
+        <source>A device name has at most %1 characters.</source>
+        <translation>Ein Gerätename hat höchstens %1 Zeichen.</translation>
+    </message>
+</context>
+<context>
+    <name>Reporter</name>
+    <message numerus="yes">
+        <source>%n files</source>
+        <translation>
+            <numerusform>%n Datei</numerusform>
+            <numerusform>%n Dateien</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SendFlow</name>
+    <message>
+        <source>File %1 is zero-length and can&apos;t be sent.</source>
+        <translation>Die Datei %1 ist leer (0 Byte) und kann nicht gesendet werden.</translation>
+    </message>
+    <message>
+        <source>File %1 already exists on your calculator.
+Do you want to replace it?</source>
+        <translation>Die Datei %1 ist schon auf Ihrem Taschenrechner.
+Möchten Sie sie ersetzen?</translation>
+    </message>
+    <message>
+        <source>The file name (%1) exceeds the allowed limit of 8 symbols for a file name and 3 symbols for an extension and will be changed to %2</source>
+        <translation>Der Dateiname (%1) ist länger als erlaubt (8 Zeichen für den Namen und 3 für die Endung) und wird in %2 geändert</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>Please choose files</source>
+        <translation>Bitte Dateien auswählen</translation>
+    </message>
+    <message>
+        <source>Vori calc files (*.py *.bin)</source>
+        <translation>Vori-Rechnerdateien (*.py *.bin)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
+    <name>StatusFooter</name>
+    <message>
+        <source>Transfer progress</source>
+        <translation>Fortschritt der Übertragung</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+</context>
+<context>
+    <name>TransferProgress</name>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n Byte</numerusform>
+            <numerusform>%n Byte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 KiB</source>
+        <translation>%1 KiB</translation>
+    </message>
+    <message>
+        <source>%1 MiB</source>
+        <translation>%1 MiB</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sending %n files…</source>
+        <translation>
+            <numerusform>%n Datei wird gesendet …</numerusform>
+            <numerusform>%n Dateien werden gesendet …</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Copying %n files…</source>
+        <translation>
+            <numerusform>%n Datei wird kopiert …</numerusform>
+            <numerusform>%n Dateien werden kopiert …</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sending %1 (%2 of %3)</source>
+        <extracomment>%1 is a file name; %2 of %3 count the files.</extracomment>
+        <translation>%1 wird gesendet (%2 von %3)</translation>
+    </message>
+    <message>
+        <source>Copying %1 (%2 of %3)</source>
+        <extracomment>%1 is a file name; %2 of %3 count the files.</extracomment>
+        <translation>%1 wird kopiert (%2 von %3)</translation>
+    </message>
+    <message>
+        <source>: %1 of %2</source>
+        <extracomment>Follows &quot;Sending HELLO.py (1 of 3)&quot;: the bytes done of the file&apos;s.</extracomment>
+        <translation>: %1 von %2</translation>
+    </message>
+    <message>
+        <source>, %1/s</source>
+        <extracomment>Follows the bytes done: the rate, as &quot;1.5 KiB&quot; a second.</extracomment>
+        <translation>, %1/s</translation>
+    </message>
+    <message>
+        <source>Nothing was sent to %1</source>
+        <translation>An %1 wurde nichts gesendet</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sent %n files to %1</source>
+        <translation>
+            <numerusform>%n Datei an %1 gesendet</numerusform>
+            <numerusform>%n Dateien an %1 gesendet</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Sent %1 of %n files to %2</source>
+        <translation>
+            <numerusform>%1 von %n Datei an %2 gesendet</numerusform>
+            <numerusform>%1 von %n Dateien an %2 gesendet</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was copied</source>
+        <translation>Es wurde nichts kopiert</translation>
+    </message>
+    <message numerus="yes">
+        <source>Copied %n files to %1</source>
+        <translation>
+            <numerusform>%n Datei nach %1 kopiert</numerusform>
+            <numerusform>%n Dateien nach %1 kopiert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Copied %1 of %n files to %2</source>
+        <translation>
+            <numerusform>%1 von %n Datei nach %2 kopiert</numerusform>
+            <numerusform>%1 von %n Dateien nach %2 kopiert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Copied %n files to the clipboard</source>
+        <translation>
+            <numerusform>%n Datei in die Zwischenablage kopiert</numerusform>
+            <numerusform>%n Dateien in die Zwischenablage kopiert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Copied %1 of %n files to the clipboard</source>
+        <translation>
+            <numerusform>%1 von %n Datei in die Zwischenablage kopiert</numerusform>
+            <numerusform>%1 von %n Dateien in die Zwischenablage kopiert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n skipped</source>
+        <extracomment>Follows an outcome such as &quot;Sent 2 files to Vori X1&quot;.</extracomment>
+        <translation>
+            <numerusform>; %n übersprungen</numerusform>
+            <numerusform>; %n übersprungen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cancelled: %1</source>
+        <translation>Abgebrochen: %1</translation>
+    </message>
+    <message>
+        <source>; the part of %1 sent was deleted from the calculator</source>
+        <translation>; der schon gesendete Teil von %1 wurde vom Taschenrechner gelöscht</translation>
+    </message>
+    <message>
+        <source>; nothing of the file in transfer was written</source>
+        <translation>; von der gerade übertragenen Datei wurde nichts geschrieben</translation>
+    </message>
+</context>
+<context>
+    <name>TransferRunner</name>
+    <message>
+        <source>%1 is not a regular file any more; it was not sent.</source>
+        <translation>%1 ist keine normale Datei mehr; sie wurde nicht gesendet.</translation>
+    </message>
+    <message>
+        <source>%1 changed since it was checked; it was not sent.</source>
+        <translation>%1 hat sich seit der Prüfung geändert; sie wurde nicht gesendet.</translation>
+    </message>
+    <message>
+        <source>cancelled; the part of %1 sent was deleted from the calculator</source>
+        <translation>abgebrochen; der schon gesendete Teil von %1 wurde vom Taschenrechner gelöscht</translation>
+    </message>
+    <message>
+        <source>The calculator stopped answering, so these files were not sent: %1.</source>
+        <translation>Der Taschenrechner antwortet nicht mehr, daher wurden diese Dateien nicht gesendet: %1.</translation>
+    </message>
+    <message>
+        <source>The calculator stopped answering, so these files were not copied: %1.</source>
+        <translation>Der Taschenrechner antwortet nicht mehr, daher wurden diese Dateien nicht kopiert: %1.</translation>
+    </message>
+    <message>
+        <source>The calculator stopped answering, so these files were not deleted: %1.</source>
+        <translation>Der Taschenrechner antwortet nicht mehr, daher wurden diese Dateien nicht gelöscht: %1.</translation>
+    </message>
+    <message>
+        <source>Interrupted, so these files were not sent: %1.</source>
+        <translation>Unterbrochen, daher wurden diese Dateien nicht gesendet: %1.</translation>
+    </message>
+    <message>
+        <source>Interrupted, so these files were not copied: %1.</source>
+        <translation>Unterbrochen, daher wurden diese Dateien nicht kopiert: %1.</translation>
+    </message>
+    <message>
+        <source>Interrupted, so these files were not deleted: %1.</source>
+        <translation>Unterbrochen, daher wurden diese Dateien nicht gelöscht: %1.</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>abgebrochen</translation>
+    </message>
+</context>
+<context>
+    <name>UploadFile</name>
+    <message>
+        <source>File %1 can&apos;t be read.</source>
+        <translation>Die Datei %1 lässt sich nicht lesen.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file and can&apos;t be sent.</source>
+        <translation>%1 ist keine normale Datei und kann nicht gesendet werden.</translation>
+    </message>
+    <message>
+        <source>File %1 is larger than 1 MiB (1048576 bytes) and can&apos;t be sent.</source>
+        <translation>Die Datei %1 ist größer als 1 MiB (1048576 Byte) und kann nicht gesendet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>VuveCtl</name>
+    <message>
+        <source>Talks to calculators over USB.</source>
+        <translation>Spricht über USB mit Taschenrechnern.</translation>
+    </message>
+    <message>
+        <source>Commands:
+  ports                 list the attached calculators (name, port, USB serial number)
+  info                  device name, chunk size and versions
+  ls                    files on the calculator (name, tab, size)
+  get NAME|PATTERN...   copy files from the calculator into the current folder
+                        or --to DIR; shell patterns (&apos;*.py&apos;) match the calculator&apos;s
+                        list; --all-files copies every file
+  put FILE...           send files; names follow the calculator&apos;s 8.3 rule
+  rm NAME|PATTERN...    delete files on the calculator (or --all-files)
+  rename NEWNAME        change the device name (1 to 64 characters)
+  backup [DIR]          copy every file into DIR/&lt;device name&gt;-&lt;UTC time&gt;/
+                        with a manifest.json (DIR: the current folder)
+  restore BACKUP_DIR    send a backup&apos;s files back and check them by listing
+  watch                 print a line per calculator attached or detached,
+                        until interrupted</source>
+        <extracomment>Keep the command words and the first column&apos;s width; translate what each does.</extracomment>
+        <translation>Befehle:
+  ports                 angeschlossene Taschenrechner auflisten (Name, Port,
+                        USB-Seriennummer)
+  info                  Gerätename, Blockgröße und Versionen
+  ls                    Dateien auf dem Taschenrechner (Name, Tab, Größe)
+  get NAME|PATTERN...   Dateien vom Taschenrechner in den aktuellen Ordner kopieren
+                        oder nach --to DIR; Shell-Muster (&apos;*.py&apos;) gelten für die
+                        Liste des Taschenrechners; --all-files kopiert alle Dateien
+  put FILE...           Dateien senden; die Namen folgen der 8.3-Regel
+  rm NAME|PATTERN...    Dateien auf dem Taschenrechner löschen (oder --all-files)
+  rename NEWNAME        Gerätenamen ändern (1 bis 64 Zeichen)
+  backup [DIR]          alle Dateien nach DIR/&lt;Gerätename&gt;-&lt;UTC-Zeit&gt;/ kopieren,
+                        mit einer manifest.json (DIR: der aktuelle Ordner)
+  restore BACKUP_DIR    Dateien einer Sicherung zurückspielen und per Liste prüfen
+  watch                 eine Zeile je an- oder abgestecktem Taschenrechner
+                        ausgeben, bis zur Unterbrechung</translation>
+    </message>
+    <message>
+        <source>Choosing calculators: with one attached, commands run on it. Otherwise name
+it with --calc or --port, or run on all at once with --every (one result line
+each, printed as soon as that calculator is done). A missing --to or backup
+folder is made.</source>
+        <translation>Taschenrechner wählen: Ist einer angeschlossen, laufen die Befehle auf ihm.
+Sonst nennen Sie ihn mit --calc oder --port oder arbeiten mit --every auf allen
+zugleich (je eine Ergebniszeile, sobald der jeweilige Taschenrechner fertig ist).
+Ein fehlender Ordner für --to oder backup wird angelegt.</translation>
+    </message>
+    <message>
+        <source>Collisions: put and get check the whole batch before anything moves. Empty
+files, files over 1 MiB and two files that would get one calculator name stop
+the batch. A name already on the calculator (put, restore) or an existing
+local file (get) is asked about on a terminal: yes, no, all or none.
+Elsewhere --on-conflict decides; without it nothing is transferred.</source>
+        <translation>Konflikte: put und get prüfen alle Dateien, bevor etwas übertragen wird. Leere
+Dateien, Dateien über 1 MiB und zwei Dateien, die auf dem Taschenrechner gleich
+hießen, halten alles an. Nach einem Namen, der schon auf dem Taschenrechner ist
+(put, restore), oder einer vorhandenen lokalen Datei (get) wird im Terminal
+gefragt: ja, nein, alle oder keine. Sonst entscheidet --on-conflict; ohne diese
+Option wird nichts übertragen.</translation>
+    </message>
+    <message>
+        <source>Interrupting (Ctrl+C) stops the transfers at once and says what was left
+part-way (files are only written whole); a second Ctrl+C ends at once.</source>
+        <translation>Unterbrechen (Strg+C) hält die Übertragungen sofort an und nennt, was nur halb
+fertig wurde (Dateien werden nur vollständig geschrieben); ein zweites Strg+C
+beendet sofort.</translation>
+    </message>
+    <message>
+        <source>Exit codes:
+  0    done
+  1    failed (also: any calculator failed with --every)
+  2    usage error
+  3    stopped by a collision (--on-conflict=fail); nothing was transferred
+  130  interrupted (Ctrl+C; 143 for SIGTERM)</source>
+        <extracomment>Keep the numbers and the first column&apos;s width.</extracomment>
+        <translation>Rückgabewerte:
+  0    erledigt
+  1    fehlgeschlagen (auch: ein Taschenrechner mit --every fehlgeschlagen)
+  2    falscher Aufruf
+  3    durch einen Konflikt angehalten (--on-conflict=fail); nichts übertragen
+  130  unterbrochen (Strg+C; 143 bei SIGTERM)</translation>
+    </message>
+    <message>
+        <source>Try &apos;vuvectl --help&apos;.</source>
+        <translation>Mehr dazu mit &apos;vuvectl --help&apos;.</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 ist kein Ordner.</translation>
+    </message>
+    <message>
+        <source>Folder %1 can&apos;t be made: %2.</source>
+        <translation>Der Ordner %1 lässt sich nicht anlegen: %2.</translation>
+    </message>
+    <message>
+        <source>Folder %1 can&apos;t be made.</source>
+        <translation>Der Ordner %1 lässt sich nicht anlegen.</translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation>Diese Hilfe anzeigen.</translation>
+    </message>
+    <message>
+        <source>Show the version.</source>
+        <translation>Die Version anzeigen.</translation>
+    </message>
+    <message>
+        <source>The calculator on this serial device (repeatable with --every).</source>
+        <translation>Der Taschenrechner an diesem seriellen Gerät (mit --every mehrfach möglich).</translation>
+    </message>
+    <message>
+        <source>The calculator with this device name, as ports lists it.</source>
+        <translation>Der Taschenrechner mit diesem Gerätenamen, wie ports ihn auflistet.</translation>
+    </message>
+    <message>
+        <source>Run on every attached calculator at once (or every one that --calc or --port names); one result line per calculator, as each is done.</source>
+        <translation>Auf allen angeschlossenen Taschenrechnern zugleich ausführen (oder auf allen, die --calc oder --port nennt); je Taschenrechner eine Ergebniszeile, sobald er fertig ist.</translation>
+    </message>
+    <message>
+        <source>Print results as JSON: one document, or one line per calculator with --every and per event with watch.</source>
+        <translation>Ergebnisse als JSON ausgeben: ein Dokument, oder eine Zeile je Taschenrechner mit --every und je Ereignis mit watch.</translation>
+    </message>
+    <message>
+        <source>Folder for get (default: the current one).</source>
+        <translation>Ordner für get (Vorgabe: der aktuelle).</translation>
+    </message>
+    <message>
+        <source>get or rm every file on the calculator.</source>
+        <translation>get oder rm für alle Dateien auf dem Taschenrechner.</translation>
+    </message>
+    <message>
+        <source>What to do with a name that is taken: ask (on a terminal, the default there), replace, skip or fail (the default elsewhere).</source>
+        <translation>Was mit einem schon vergebenen Namen geschieht: ask (fragen; im Terminal die Vorgabe), replace (ersetzen), skip (überspringen) oder fail (abbrechen; sonst die Vorgabe).</translation>
+    </message>
+    <message>
+        <source>Show progress also when stderr is not a terminal (one line a second).</source>
+        <translation>Den Fortschritt auch anzeigen, wenn stderr kein Terminal ist (eine Zeile pro Sekunde).</translation>
+    </message>
+    <message>
+        <source>Milliseconds to wait for a reply to begin or to go on, and for each frame of a transfer (default: 10000, 30000 and 1000).</source>
+        <translation>Millisekunden, die auf den Beginn und die Fortsetzung einer Antwort und auf jeden Block einer Übertragung gewartet wird (Vorgabe: 10000, 30000 und 1000).</translation>
+    </message>
+    <message>
+        <source>Trace each request and reply (type and size), each error and each port found or gone on stderr, for a bug report; never file contents.</source>
+        <translation>Jede Anfrage und Antwort (Typ und Größe), jeden Fehler und jeden gefundenen oder verschwundenen Port auf stderr protokollieren, für einen Fehlerbericht; nie Dateiinhalte.</translation>
+    </message>
+    <message>
+        <source>What to do (see above).</source>
+        <translation>Was zu tun ist (siehe oben).</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>kein Befehl angegeben</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;</source>
+        <translation>unbekannter Befehl „%1“</translation>
+    </message>
+    <message>
+        <source>%1 takes no arguments</source>
+        <translation>%1 nimmt keine Argumente</translation>
+    </message>
+    <message>
+        <source>%1 needs an argument</source>
+        <translation>%1 braucht ein Argument</translation>
+    </message>
+    <message>
+        <source>%1 needs names, patterns or --all-files</source>
+        <translation>%1 braucht Namen, Muster oder --all-files</translation>
+    </message>
+    <message>
+        <source>%1 takes exactly one argument</source>
+        <translation>%1 nimmt genau ein Argument</translation>
+    </message>
+    <message>
+        <source>backup takes at most one folder</source>
+        <translation>backup nimmt höchstens einen Ordner</translation>
+    </message>
+    <message>
+        <source>the device name must not be empty</source>
+        <translation>der Gerätename darf nicht leer sein</translation>
+    </message>
+    <message>
+        <source>a device name has at most %1 characters</source>
+        <translation>ein Gerätename hat höchstens %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>--to goes with get only</source>
+        <translation>--to geht nur mit get</translation>
+    </message>
+    <message>
+        <source>--all-files goes with get and rm only</source>
+        <translation>--all-files geht nur mit get und rm</translation>
+    </message>
+    <message>
+        <source>%1 looks at every port; --port, --calc and --every do not go with it</source>
+        <translation>%1 betrachtet alle Ports; --port, --calc und --every gehen damit nicht</translation>
+    </message>
+    <message>
+        <source>several --port go with --every only</source>
+        <translation>mehrere --port gehen nur mit --every</translation>
+    </message>
+    <message>
+        <source>--on-conflict goes with get, put and restore only</source>
+        <translation>--on-conflict geht nur mit get, put und restore</translation>
+    </message>
+    <message>
+        <source>--on-conflict takes ask, replace, skip or fail</source>
+        <translation>--on-conflict nimmt ask, replace, skip oder fail</translation>
+    </message>
+    <message>
+        <source>--on-conflict=ask needs a terminal and one calculator</source>
+        <translation>--on-conflict=ask braucht ein Terminal und einen einzigen Taschenrechner</translation>
+    </message>
+    <message>
+        <source>--timeout takes a positive number of milliseconds</source>
+        <translation>--timeout nimmt eine positive Zahl von Millisekunden</translation>
+    </message>
+    <message>
+        <source>Interrupted; nothing partial was written.</source>
+        <translation>Unterbrochen; es wurde nichts halb geschrieben.</translation>
+    </message>
+    <message>
+        <source>Interrupted; %1.</source>
+        <translation>Unterbrochen; %1.</translation>
+    </message>
+    <message>
+        <source>command [args...]</source>
+        <extracomment>The usage line&apos;s words for a command and its arguments.</extracomment>
+        <translation>Befehl [Argumente...]</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Vuve Vudurod</source>
+        <translation>Vuve Vudurod</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>Über …</translation>
+    </message>
+    <message>
+        <source>Change device name...</source>
+        <translation>Gerätenamen ändern …</translation>
+    </message>
+    <message>
+        <source>No calculator is connected</source>
+        <translation>Kein Taschenrechner angeschlossen</translation>
+    </message>
+    <message>
+        <source>Send to all calculators…</source>
+        <translation>An alle Taschenrechner senden …</translation>
+    </message>
+    <message>
+        <source>Send to the chosen calculators…</source>
+        <translation>An die ausgewählten Taschenrechner senden …</translation>
+    </message>
+    <message>
+        <source>No calculator is chosen; tick the calculators first</source>
+        <translation>Kein Taschenrechner ausgewählt; haken Sie zuerst die Taschenrechner an</translation>
+    </message>
+    <message>
+        <source>Close program</source>
+        <translation>Programm beenden</translation>
+    </message>
+    <message>
+        <source>Copy and transfer selected files from calculator to PC</source>
+        <translation>Ausgewählte Dateien vom Taschenrechner auf den PC kopieren</translation>
+    </message>
+    <message>
+        <source>Yoy must select some files for downloading</source>
+        <translation>Wählen Sie zuerst die Dateien aus, die kopiert werden sollen</translation>
+    </message>
+    <message>
+        <source>Send files to calculator...</source>
+        <translation>Dateien an den Taschenrechner senden …</translation>
+    </message>
+    <message>
+        <source>Delete selected files</source>
+        <translation>Ausgewählte Dateien löschen</translation>
+    </message>
+    <message>
+        <source>No files selected for deleting</source>
+        <translation>Keine Dateien zum Löschen ausgewählt</translation>
+    </message>
+    <message>
+        <source>Do you want to delete next files:%1?</source>
+        <extracomment>%1 is the selected files&apos; names, each on a line of its own.</extracomment>
+        <translation>Möchten Sie diese Dateien löschen?%1</translation>
+    </message>
+    <message>
+        <source>Busy</source>
+        <translation>Beschäftigt</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Please choose a folder to save files</source>
+        <translation>Bitte einen Ordner zum Speichern der Dateien auswählen</translation>
+    </message>
+    <message>
+        <source>Wait until the transfer in progress has finished</source>
+        <translation>Warten Sie, bis die laufende Übertragung fertig ist</translation>
+    </message>
+    <message>
+        <source>File %1 already exists on your PC.
+Do you want to replace it?</source>
+        <translation>Die Datei %1 ist schon auf Ihrem PC.
+Möchten Sie sie ersetzen?</translation>
+    </message>
+</context>
+<context>
+    <name>vuve-vudurod</name>
+    <message>
+        <source>Copies files to and from Vori graphing calculators over USB.</source>
+        <translation>Kopiert über USB Dateien von und zu grafikfähigen Taschenrechnern von Vori.</translation>
+    </message>
+</context>
+<context>
+    <name>vuve-vudurod-demo</name>
+    <message>
+        <source>Also list the serial device or pseudo-terminal at &lt;path&gt; as a calculator (repeatable).</source>
+        <translation>Auch das serielle Gerät oder Pseudo-Terminal unter &lt;path&gt; als Taschenrechner aufführen (mehrfach möglich).</translation>
+    </message>
+    <message>
+        <source>Vuve Vudurod with two simulated calculators, &quot;Vori X1&quot; and &quot;Vori X1 Lab&quot;.</source>
+        <translation>Vuve Vudurod mit zwei simulierten Taschenrechnern, „Vori X1“ und „Vori X1 Lab“.</translation>
+    </message>
+    <message>
+        <source>no such device: %1</source>
+        <translation>kein solches Gerät: %1</translation>
+    </message>
+</context>
+</TS>
