@@ -128,7 +128,7 @@ QStringList tsFiles()
 
 QStringList listedLanguages()
 {
-    QStringList codes = QStringLiteral(VUVE_LANGUAGES).split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    QStringList codes = QStringLiteral(VUVE_LANGUAGES).split(QLatin1Char(' '), Qt::SkipEmptyParts);
     codes.prepend(QStringLiteral("en"));
     return codes;
 }
