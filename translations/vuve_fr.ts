@@ -1,0 +1,1635 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Vuve Vudurod %1</source>
+        <translation>Vuve Vudurod %1</translation>
+    </message>
+    <message>
+        <source>Language: English</source>
+        <extracomment>Which language the window is in, named in that language.</extracomment>
+        <translation>Langue&#xa0;: français</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 Vuve Vudurod developers. All rights reserved.
+
+No file or information of this software may be duplicated, copied, modified or adapted without the written permission of the rights holder.
+
+The content of this software is protected by law. Using the software does not make you the owner of the software or of any of its content.</source>
+        <translation>Copyright © 2026 Les développeurs de Vuve Vudurod. Tous droits réservés.
+
+Aucun fichier ni aucune information de ce logiciel ne peut être reproduit, copié, modifié ou adapté sans l’autorisation écrite du titulaire des droits.
+
+Le contenu de ce logiciel est protégé par la loi. Utiliser le logiciel ne vous rend propriétaire ni du logiciel ni d’aucun de ses contenus.</translation>
+    </message>
+</context>
+<context>
+    <name>AllAnswersRow</name>
+    <message>
+        <source>Yes to all</source>
+        <translation>Oui pour tous</translation>
+    </message>
+    <message>
+        <source>No to all</source>
+        <translation>Non pour tous</translation>
+    </message>
+</context>
+<context>
+    <name>BackupManifest</name>
+    <message>
+        <source>The manifest of %1 can&apos;t be written: %2</source>
+        <translation>Impossible d’écrire le manifeste de %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds no complete backup: it has no readable %2.</source>
+        <extracomment>%2 is the manifest&apos;s file name, manifest.json.</extracomment>
+        <translation>%1 ne contient pas de sauvegarde complète&#xa0;: il n’y a pas de %2 lisible.</translation>
+    </message>
+    <message>
+        <source>The %1 of %2 is not a backup manifest.</source>
+        <extracomment>%1 is the manifest&apos;s file name, manifest.json; %2 is a folder.</extracomment>
+        <translation>Le fichier %1 de %2 n’est pas un manifeste de sauvegarde.</translation>
+    </message>
+    <message>
+        <source>The backup in %1 was made by a newer vuvectl.</source>
+        <translation>La sauvegarde de %1 a été faite par une version plus récente de vuvectl.</translation>
+    </message>
+    <message>
+        <source>The %1 of %2 lists a file it cannot restore (%3).</source>
+        <extracomment>%1 is the manifest&apos;s file name, manifest.json; %2 is a folder; %3 a file name.</extracomment>
+        <translation>Le fichier %1 de %2 mentionne un fichier impossible à restaurer (%3).</translation>
+    </message>
+    <message>
+        <source>the backup lists another file of this name (case ignored)</source>
+        <translation>la sauvegarde contient un autre fichier du même nom (sans tenir compte des majuscules)</translation>
+    </message>
+    <message>
+        <source>the backup says it can&apos;t be sent back</source>
+        <translation>selon la sauvegarde, il ne peut pas être renvoyé</translation>
+    </message>
+    <message>
+        <source>%1 is missing from the backup.</source>
+        <translation>%1 manque dans la sauvegarde.</translation>
+    </message>
+    <message>
+        <source>%1 has %2 bytes; the manifest says %3.</source>
+        <translation>%1 fait %2 octets&#xa0;; le manifeste indique %3.</translation>
+    </message>
+    <message>
+        <source>%1 differs from what the manifest says was backed up.</source>
+        <translation>%1 ne correspond pas à ce que le manifeste dit avoir sauvegardé.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 n’est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>File %1 can&apos;t be read.</source>
+        <translation>Impossible de lire le fichier %1.</translation>
+    </message>
+    <message>
+        <source>it is larger than 1 MiB (1048576 bytes), the most a file sent to the calculator may have</source>
+        <translation>il dépasse 1 Mio (1048576 octets), la taille maximale d’un fichier envoyé à la calculatrice</translation>
+    </message>
+    <message>
+        <source>its name is not one the calculator&apos;s 8.3 rule keeps</source>
+        <translation>son nom ne respecte pas la règle 8.3 de la calculatrice</translation>
+    </message>
+    <message>
+        <source>its name can&apos;t be a file name in the backup folder</source>
+        <translation>son nom ne peut pas servir de nom de fichier dans le dossier de sauvegarde</translation>
+    </message>
+    <message>
+        <source>the calculator lists it twice, and a backup holds one file per name</source>
+        <translation>la calculatrice l’indique deux fois, et une sauvegarde ne garde qu’un fichier par nom</translation>
+    </message>
+    <message>
+        <source>the calculator lists %1 as well, and a backup holds one file per name, whatever its case</source>
+        <translation>la calculatrice indique aussi %1, et une sauvegarde ne garde qu’un fichier par nom, majuscules ou non</translation>
+    </message>
+    <message>
+        <source>the calculator&apos;s file list had an entry that could not be read</source>
+        <translation>une entrée de la liste des fichiers de la calculatrice était illisible</translation>
+    </message>
+</context>
+<context>
+    <name>BackupRestorer</name>
+    <message>
+        <source>The backup in %1 is not complete; nothing was sent.</source>
+        <translation>La sauvegarde de %1 est incomplète&#xa0;; rien n’a été envoyé.</translation>
+    </message>
+    <message>
+        <source>Nothing was sent.</source>
+        <translation>Rien n’a été envoyé.</translation>
+    </message>
+    <message>
+        <source>A file the calculator could not list can&apos;t be restored: %1.</source>
+        <translation>Un fichier que la calculatrice n’a pas pu lister ne peut pas être restauré&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t be restored: %2.</source>
+        <translation>Impossible de restaurer %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>After the restore, %1 is not on the calculator with its %2 bytes.</source>
+        <translation>Après la restauration, %1 n’est pas sur la calculatrice avec ses %2 octets.</translation>
+    </message>
+</context>
+<context>
+    <name>BackupWriter</name>
+    <message>
+        <source>No backup folder can be made in %1.</source>
+        <translation>Impossible de créer un dossier de sauvegarde dans %1.</translation>
+    </message>
+    <message>
+        <source>Folder %1 does not exist.</source>
+        <translation>Le dossier %1 n’existe pas.</translation>
+    </message>
+    <message>
+        <source>This backup did not finish; it lacks files.</source>
+        <translation>Cette sauvegarde ne s’est pas terminée&#xa0;; il manque des fichiers.</translation>
+    </message>
+    <message>
+        <source>the folder can&apos;t be written</source>
+        <translation>impossible d’écrire dans le dossier</translation>
+    </message>
+    <message>
+        <source>%1 is not in the backup: %2.</source>
+        <translation>%1 n’est pas dans la sauvegarde&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is in the backup, but restore can&apos;t send it back: %2.</source>
+        <translation>%1 est dans la sauvegarde, mais la restauration ne pourra pas le renvoyer&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>the calculator&apos;s file list could not be read</source>
+        <translation>impossible de lire la liste des fichiers de la calculatrice</translation>
+    </message>
+    <message>
+        <source>%1 could not be copied: %2</source>
+        <translation>Impossible de copier %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 arrived with %2 bytes; the calculator listed %3</source>
+        <translation>%1 est arrivé avec %2 octets&#xa0;; la calculatrice en indiquait %3</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t be written: %2</source>
+        <translation>Impossible d’écrire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>This backup is not complete: %1.</source>
+        <translation>Cette sauvegarde est incomplète&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>The backup in %1 is not complete: %2.</source>
+        <translation>La sauvegarde de %1 est incomplète&#xa0;: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>BatchPlanner</name>
+    <message>
+        <source>File %1 does not exist.</source>
+        <translation>Le fichier %1 n’existe pas.</translation>
+    </message>
+    <message>
+        <source>File %1 is zero-length and can&apos;t be sent.</source>
+        <translation>Le fichier %1 est vide (0 octet) et ne peut pas être envoyé.</translation>
+    </message>
+    <message>
+        <source>File %1 has no name the calculator can keep.</source>
+        <translation>Le fichier %1 n’a pas de nom que la calculatrice puisse garder.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 would both be %3 on the calculator.</source>
+        <translation>%1 et %2 s’appelleraient tous deux %3 sur la calculatrice.</translation>
+    </message>
+    <message>
+        <source>File %1 is not on the calculator.</source>
+        <translation>Le fichier %1 n’est pas sur la calculatrice.</translation>
+    </message>
+    <message>
+        <source>%1 is neither a file on the calculator nor a valid pattern.</source>
+        <translation>%1 n’est ni un fichier de la calculatrice ni un motif valide.</translation>
+    </message>
+    <message>
+        <source>No file on the calculator matches %1.</source>
+        <translation>Aucun fichier de la calculatrice ne correspond à %1.</translation>
+    </message>
+</context>
+<context>
+    <name>BatchRunner</name>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 existe déjà. Le remplacer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>%1 is already on the calculator. Replace it with %2?</source>
+        <translation>%1 est déjà sur la calculatrice. Le remplacer par %2&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Already in %1: %2. Nothing was copied; choose what to do with --on-conflict=replace or --on-conflict=skip.</source>
+        <translation>Déjà dans %1&#xa0;: %2. Rien n’a été copié&#xa0;; choisissez quoi faire avec --on-conflict=replace ou --on-conflict=skip.</translation>
+    </message>
+    <message>
+        <source>Already on the calculator: %1. Nothing was sent; choose what to do with --on-conflict=replace or --on-conflict=skip.</source>
+        <translation>Déjà sur la calculatrice&#xa0;: %1. Rien n’a été envoyé&#xa0;; choisissez quoi faire avec --on-conflict=replace ou --on-conflict=skip.</translation>
+    </message>
+    <message>
+        <source>the calculator at %1 may hold part of %2</source>
+        <extracomment>One of the things left part-way, in &quot;Interrupted; %1.&quot;.</extracomment>
+        <translation>la calculatrice sur %1 contient peut-être une partie de %2</translation>
+    </message>
+    <message>
+        <source>Folder %1 does not exist.</source>
+        <translation>Le dossier %1 n’existe pas.</translation>
+    </message>
+    <message>
+        <source>Folder %1 can&apos;t be made.</source>
+        <translation>Impossible de créer le dossier %1.</translation>
+    </message>
+    <message>
+        <source>Skipped %1: the file exists.</source>
+        <translation>%1 ignoré&#xa0;: le fichier existe.</translation>
+    </message>
+    <message>
+        <source>copied %1, skipped %2 into %3</source>
+        <translation>copiés&#xa0;: %1, ignorés&#xa0;: %2, dans %3</translation>
+    </message>
+    <message>
+        <source>Nothing was sent.</source>
+        <translation>Rien n’a été envoyé.</translation>
+    </message>
+    <message>
+        <source>Skipped %1: %2 is already on the calculator.</source>
+        <translation>%1 ignoré&#xa0;: %2 est déjà sur la calculatrice.</translation>
+    </message>
+    <message>
+        <source>File %1 was not sent.</source>
+        <translation>Le fichier %1 n’a pas été envoyé.</translation>
+    </message>
+    <message>
+        <source>sent %1, skipped %2</source>
+        <translation>envoyés&#xa0;: %1, ignorés&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>File %1 was not deleted.</source>
+        <translation>Le fichier %1 n’a pas été supprimé.</translation>
+    </message>
+    <message numerus="yes">
+        <source>deleted %n files</source>
+        <translation>
+            <numerusform>%n fichier supprimé</numerusform>
+            <numerusform>%n fichiers supprimés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Skipped %1: it is already on the calculator.</source>
+        <translation>%1 ignoré&#xa0;: il est déjà sur la calculatrice.</translation>
+    </message>
+    <message>
+        <source>restored %1, skipped %2 from %3</source>
+        <translation>restaurés&#xa0;: %1, ignorés&#xa0;: %2, depuis %3</translation>
+    </message>
+</context>
+<context>
+    <name>CVivuRuza</name>
+    <message>
+        <source>Unknown error.</source>
+        <translation>Erreur inconnue.</translation>
+    </message>
+    <message>
+        <source>File doesn’t exist.</source>
+        <translation>Le fichier n’existe pas.</translation>
+    </message>
+    <message>
+        <source>Connection error (error code: 423).</source>
+        <translation>Erreur de connexion (code d’erreur&#xa0;: 423).</translation>
+    </message>
+    <message>
+        <source>Memory error.</source>
+        <translation>Erreur de mémoire.</translation>
+    </message>
+    <message>
+        <source>Write error.</source>
+        <translation>Erreur d’écriture.</translation>
+    </message>
+    <message>
+        <source>Wrong data size.</source>
+        <translation>Taille de données incorrecte.</translation>
+    </message>
+    <message>
+        <source>Wrong frame number.</source>
+        <translation>Numéro de bloc incorrect.</translation>
+    </message>
+    <message>
+        <source>The calculator sent an unexpected reply (%1).</source>
+        <extracomment>%1 is what was asked, such as &quot;file list&quot;.</extracomment>
+        <translation>La calculatrice a envoyé une réponse inattendue (%1).</translation>
+    </message>
+    <message>
+        <source>device information</source>
+        <extracomment>What was asked, in &quot;The calculator sent a malformed reply (%1).&quot;</extracomment>
+        <translation>informations sur l’appareil</translation>
+    </message>
+    <message>
+        <source>number of files</source>
+        <extracomment>What was asked, in &quot;The calculator sent a malformed reply (%1).&quot;</extracomment>
+        <translation>nombre de fichiers</translation>
+    </message>
+    <message>
+        <source>The calculator reported %1 files, which no calculator holds; its file list was not read.</source>
+        <translation>La calculatrice annonce %1 fichiers, ce qu’aucune calculatrice ne contient&#xa0;; sa liste de fichiers n’a pas été lue.</translation>
+    </message>
+    <message>
+        <source>file list</source>
+        <extracomment>What was asked, in &quot;The calculator sent a malformed reply (%1).&quot;</extracomment>
+        <translation>liste des fichiers</translation>
+    </message>
+    <message>
+        <source>The calculator sent a malformed entry (%1 of %2) in its file list; that file is left out.</source>
+        <translation>La calculatrice a envoyé une entrée mal formée (%1 sur %2) dans sa liste de fichiers&#xa0;; ce fichier est laissé de côté.</translation>
+    </message>
+    <message>
+        <source>content of %1</source>
+        <extracomment>What was asked, in &quot;The calculator sent a malformed reply (%1).&quot;; %1 is a file name.</extracomment>
+        <translation>contenu de %1</translation>
+    </message>
+    <message>
+        <source>The calculator&apos;s file name &quot;%1&quot; is not a safe file name; the file was not copied.</source>
+        <translation>Le nom de fichier «&#xa0;%1&#xa0;» venant de la calculatrice n’est pas sûr&#xa0;; le fichier n’a pas été copié.</translation>
+    </message>
+    <message>
+        <source>File %1 can&apos;t be written to %2.</source>
+        <translation>Impossible d’écrire le fichier %1 dans %2.</translation>
+    </message>
+    <message>
+        <source>File can&apos;t be sent.</source>
+        <translation>Le fichier ne peut pas être envoyé.</translation>
+    </message>
+    <message>
+        <source>File %1 can&apos;t be sent: this calculator announces chunks larger than one message can carry.</source>
+        <translation>Le fichier %1 ne peut pas être envoyé&#xa0;: cette calculatrice demande des blocs plus grands qu’un message ne peut en contenir.</translation>
+    </message>
+    <message>
+        <source>sending %1</source>
+        <extracomment>What was asked, in &quot;The calculator sent a malformed reply (%1).&quot;; %1 is a file name.</extracomment>
+        <translation>envoi de %1</translation>
+    </message>
+    <message>
+        <source>deleting %1</source>
+        <extracomment>What was asked; %1 is a file name.</extracomment>
+        <translation>suppression de %1</translation>
+    </message>
+    <message>
+        <source>renaming</source>
+        <extracomment>What was asked, in &quot;The calculator sent a malformed reply (%1).&quot;</extracomment>
+        <translation>changement de nom</translation>
+    </message>
+</context>
+<context>
+    <name>CVivuRuzaSession</name>
+    <message>
+        <source>No private folder for the copied files could be made: %1</source>
+        <translation>Impossible de créer un dossier privé pour les fichiers copiés&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the calculator</source>
+        <extracomment>Stands for a calculator without a name, in &quot;Sent 2 files to %1&quot;.</extracomment>
+        <translation>la calculatrice</translation>
+    </message>
+    <message>
+        <source>Send to 1 calculator</source>
+        <translation>Envoyer à 1 calculatrice</translation>
+    </message>
+    <message numerus="yes">
+        <source>Send to %n calculators</source>
+        <translation>
+            <numerusform>Envoyer à %n calculatrice</numerusform>
+            <numerusform>Envoyer à %n calculatrices</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>send</source>
+        <translation>envoyer</translation>
+    </message>
+    <message>
+        <source>The calculator is no longer attached.</source>
+        <translation>La calculatrice n’est plus branchée.</translation>
+    </message>
+    <message>
+        <source>The calculator was busy with another job; try again.</source>
+        <translation>La calculatrice était occupée par une autre tâche&#xa0;; réessayez.</translation>
+    </message>
+</context>
+<context>
+    <name>CVoriWorker</name>
+    <message>
+        <source>The calculator at %1 answered, but its file list could not be read. %2</source>
+        <translation>La calculatrice sur %1 a répondu, mais sa liste de fichiers n’a pas pu être lue. %2</translation>
+    </message>
+    <message>
+        <source>the calculator at %1</source>
+        <translation>la calculatrice sur %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files on %1 could not be read and are not shown.</source>
+        <extracomment>%1 is a calculator&apos;s name.</extracomment>
+        <translation>
+            <numerusform>%n fichier de %1 n’a pas pu être lu et n’est pas affiché.</numerusform>
+            <numerusform>%n fichiers de %1 n’ont pas pu être lus et ne sont pas affichés.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The calculator did not accept the name &quot;%1&quot;.</source>
+        <translation>La calculatrice n’a pas accepté le nom «&#xa0;%1&#xa0;».</translation>
+    </message>
+</context>
+<context>
+    <name>CalcRunner</name>
+    <message>
+        <source>name: %1</source>
+        <translation>nom&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>chunk size: %1</source>
+        <translation>taille des blocs&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>hardware: %1</source>
+        <translation>matériel&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>firmware: %1</source>
+        <translation>micrologiciel&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>protocol version: %1</source>
+        <translation>version du protocole&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>chunk %1, %2 %3 %4</source>
+        <extracomment>%1 is the chunk size; %2, %3 and %4 the hardware, firmware and protocol versions.</extracomment>
+        <translation>bloc %1, %2 %3 %4</translation>
+    </message>
+    <message>
+        <source>The calculator&apos;s file list could not be read.</source>
+        <translation>Impossible de lire la liste des fichiers de la calculatrice.</translation>
+    </message>
+    <message>
+        <source>The calculator refused the name %1.</source>
+        <translation>La calculatrice a refusé le nom %1.</translation>
+    </message>
+    <message>
+        <source>renamed to %1</source>
+        <translation>renommée en %1</translation>
+    </message>
+    <message>
+        <source>the backup in %1 is marked incomplete</source>
+        <extracomment>One of the things left part-way, in &quot;Interrupted; %1.&quot;.</extracomment>
+        <translation>la sauvegarde de %1 est marquée incomplète</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files in %1</source>
+        <translation>
+            <numerusform>%n fichier dans %1</numerusform>
+            <numerusform>%n fichiers dans %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CalculatorPane</name>
+    <message>
+        <source>Choose %1</source>
+        <translation>Choisir %1</translation>
+    </message>
+    <message>
+        <source>Calculators</source>
+        <translation>Calculatrices</translation>
+    </message>
+    <message>
+        <source>Reading the calculator on %1…</source>
+        <extracomment>%1 is the ports being read, separated by commas.</extracomment>
+        <translation>Lecture de la calculatrice sur %1…</translation>
+    </message>
+    <message>
+        <source>Connect a calculator with its USB cable. It shows up here within a few seconds.</source>
+        <translation>Branchez une calculatrice avec son câble USB. Elle apparaît ici en quelques secondes.</translation>
+    </message>
+    <message>
+        <source>Nothing appears? Check that the calculator is switched on and shows its home screen, and that /dev/ttyACM0 (or a later number) exists. If you may not open it, /usr/share/doc/vuve-vudurod/troubleshooting.md tells how to get access.</source>
+        <translation>Rien n’apparaît&#xa0;? Vérifiez que la calculatrice est allumée et affiche son écran d’accueil, et que /dev/ttyACM0 (ou un numéro suivant) existe. Si vous n’avez pas le droit de l’ouvrir, /usr/share/doc/vuve-vudurod/troubleshooting.md explique comment obtenir l’accès.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n devices need attention:</source>
+        <translation>
+            <numerusform>%n appareil demande votre attention&#xa0;:</numerusform>
+            <numerusform>%n appareils demandent votre attention&#xa0;:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Dismiss</source>
+        <translation>Masquer</translation>
+    </message>
+</context>
+<context>
+    <name>ClassJobModel</name>
+    <message>
+        <source>waiting</source>
+        <translation>en attente</translation>
+    </message>
+    <message>
+        <source>sending %1 of %2: %3</source>
+        <translation>envoi %1 sur %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>, %1 of %2</source>
+        <translation>, %1 sur %2</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>annulé</translation>
+    </message>
+    <message>
+        <source>cancelled after 1 file</source>
+        <translation>annulé après 1 fichier</translation>
+    </message>
+    <message numerus="yes">
+        <source>cancelled after %n files</source>
+        <translation>
+            <numerusform>annulé après %n fichier</numerusform>
+            <numerusform>annulé après %n fichiers</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>terminé</translation>
+    </message>
+    <message>
+        <source>1 file sent</source>
+        <translation>1 fichier envoyé</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files sent</source>
+        <translation>
+            <numerusform>%n fichier envoyé</numerusform>
+            <numerusform>%n fichiers envoyés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>échec</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files sent</source>
+        <translation>fichiers envoyés&#xa0;: %1 sur %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 calculators finished</source>
+        <translation>calculatrices ayant terminé&#xa0;: %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Sent 1 file</source>
+        <translation>1 fichier envoyé</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sent %n files</source>
+        <translation>
+            <numerusform>%n fichier envoyé</numerusform>
+            <numerusform>%n fichiers envoyés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> to %1 of 1 calculator</source>
+        <translation> à %1 sur 1 calculatrice</translation>
+    </message>
+    <message numerus="yes">
+        <source> to %1 of %n calculators</source>
+        <translation>
+            <numerusform> à %1 sur %n calculatrice</numerusform>
+            <numerusform> à %1 sur %n calculatrices</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n failed: %1</source>
+        <translation>
+            <numerusform>&#xa0;; %n échec&#xa0;: %1</numerusform>
+            <numerusform>&#xa0;; %n échecs&#xa0;: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n cancelled</source>
+        <translation>
+            <numerusform>&#xa0;; %n annulée</numerusform>
+            <numerusform>&#xa0;; %n annulées</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ClassPanel</name>
+    <message>
+        <source>Calculators of the job</source>
+        <translation>Calculatrices de la tâche</translation>
+    </message>
+    <message>
+        <source>Retry the failed ones</source>
+        <translation>Réessayer celles en échec</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Cancel the job on every calculator</source>
+        <translation>Annuler la tâche sur toutes les calculatrices</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>ClassSendFlow</name>
+    <message>
+        <source>No calculator is connected</source>
+        <translation>Aucune calculatrice n’est branchée</translation>
+    </message>
+    <message>
+        <source>No calculator is chosen</source>
+        <translation>Aucune calculatrice n’est choisie</translation>
+    </message>
+    <message>
+        <source>These files are zero-length and will not be sent: %1</source>
+        <translation>Ces fichiers sont vides (0 octet) et ne seront pas envoyés&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>These names are too long for a calculator and change: %1</source>
+        <translation>Ces noms sont trop longs pour une calculatrice et vont changer&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Some calculators already hold %1.
+Replace them on every calculator, or skip them?</source>
+        <translation>Certaines calculatrices contiennent déjà %1.
+Les remplacer sur toutes les calculatrices, ou les ignorer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Send to several calculators</source>
+        <translation>Envoyer à plusieurs calculatrices</translation>
+    </message>
+    <message>
+        <source>Files already on calculators</source>
+        <translation>Fichiers déjà sur les calculatrices</translation>
+    </message>
+    <message>
+        <source>Replace all</source>
+        <translation>Tout remplacer</translation>
+    </message>
+    <message>
+        <source>Skip all</source>
+        <translation>Tout ignorer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Please choose files for the calculators</source>
+        <translation>Choisissez les fichiers pour les calculatrices</translation>
+    </message>
+    <message>
+        <source>Vori calc files (*.py *.bin)</source>
+        <translation>Fichiers de calculatrice Vori (*.py *.bin)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+</context>
+<context>
+    <name>ConflictAsker</name>
+    <message>
+        <source>[y]es/[n]o/[a]ll/none?</source>
+        <extracomment>Keep the letters in brackets the first ones of the answers below.</extracomment>
+        <translation>[o]ui/[n]on/[t]ous/aucun&#xa0;?</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <extracomment>The short answer yes, as the prompt shows it in brackets.</extracomment>
+        <translation>o</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <source>n</source>
+        <extracomment>The short answer no, as the prompt shows it in brackets.</extracomment>
+        <translation>n</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>non</translation>
+    </message>
+    <message>
+        <source>a</source>
+        <extracomment>The short answer all, as the prompt shows it in brackets.</extracomment>
+        <translation>t</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation>tous</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+</context>
+<context>
+    <name>CopyFolder</name>
+    <message>
+        <source>%1 cannot be made</source>
+        <translation>impossible de créer %1</translation>
+    </message>
+</context>
+<context>
+    <name>DemoCalculators</name>
+    <message>
+        <source>Could not open a pseudo-terminal for the simulated calculator %1.</source>
+        <translation>Impossible d’ouvrir un pseudo-terminal pour la calculatrice simulée %1.</translation>
+    </message>
+    <message>
+        <source>%1 (simulated) on %2</source>
+        <translation>%1 (simulée) sur %2</translation>
+    </message>
+    <message>
+        <source>device on %1</source>
+        <translation>appareil sur %1</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorMeaning</name>
+    <message>
+        <source>send again</source>
+        <extracomment>Ends advice such as &quot;restart it and %1&quot;.</extracomment>
+        <translation>renvoyez le fichier</translation>
+    </message>
+    <message>
+        <source>copy again</source>
+        <extracomment>Ends advice such as &quot;restart it and %1&quot;.</extracomment>
+        <translation>recommencez la copie</translation>
+    </message>
+    <message>
+        <source>delete again</source>
+        <extracomment>Ends advice such as &quot;restart it and %1&quot;.</extracomment>
+        <translation>recommencez la suppression</translation>
+    </message>
+    <message>
+        <source>try again</source>
+        <extracomment>Ends advice such as &quot;restart it and %1&quot;.</extracomment>
+        <translation>réessayez</translation>
+    </message>
+    <message>
+        <source>the calculator lost the file while storing it; send again</source>
+        <translation>la calculatrice a perdu le fichier en l’enregistrant&#xa0;; renvoyez-le</translation>
+    </message>
+    <message>
+        <source>the file is not on the calculator; plug it in again to see the files it holds now</source>
+        <translation>le fichier n’est pas sur la calculatrice&#xa0;; rebranchez-la pour voir les fichiers qu’elle contient maintenant</translation>
+    </message>
+    <message>
+        <source>the calculator reported a connection problem; unplug it, plug it in and %1</source>
+        <translation>la calculatrice signale un problème de connexion&#xa0;; débranchez-la, rebranchez-la et %1</translation>
+    </message>
+    <message>
+        <source>the calculator&apos;s memory is full; delete files on it and send again</source>
+        <translation>la mémoire de la calculatrice est pleine&#xa0;; supprimez-y des fichiers et renvoyez le fichier</translation>
+    </message>
+    <message>
+        <source>the calculator ran out of memory; restart it and %1</source>
+        <translation>la calculatrice manque de mémoire&#xa0;; redémarrez-la et %1</translation>
+    </message>
+    <message>
+        <source>the calculator could not store the file; delete files on it or restart it, then send again</source>
+        <translation>la calculatrice n’a pas pu enregistrer le fichier&#xa0;; supprimez-y des fichiers ou redémarrez-la, puis renvoyez le fichier</translation>
+    </message>
+    <message>
+        <source>the calculator could not read the file; restart it and copy again</source>
+        <translation>la calculatrice n’a pas pu lire le fichier&#xa0;; redémarrez-la et recommencez la copie</translation>
+    </message>
+    <message>
+        <source>the calculator could not remove the file; restart it and delete again</source>
+        <translation>la calculatrice n’a pas pu supprimer le fichier&#xa0;; redémarrez-la et recommencez la suppression</translation>
+    </message>
+    <message>
+        <source>the calculator could not write; restart it and try again</source>
+        <translation>la calculatrice n’a pas pu écrire&#xa0;; redémarrez-la et réessayez</translation>
+    </message>
+    <message>
+        <source>the calculator did not take the file&apos;s size; check the file and send again</source>
+        <translation>la calculatrice n’a pas accepté la taille du fichier&#xa0;; vérifiez le fichier et renvoyez-le</translation>
+    </message>
+    <message>
+        <source>the calculator&apos;s data did not match its sizes; %1</source>
+        <translation>les données de la calculatrice ne correspondaient pas à leurs tailles&#xa0;; %1</translation>
+    </message>
+    <message>
+        <source>parts of the file came out of order; %1</source>
+        <translation>des parties du fichier sont arrivées dans le désordre&#xa0;; %1</translation>
+    </message>
+    <message>
+        <source>the calculator refused; open its home screen and %1</source>
+        <translation>la calculatrice a refusé&#xa0;; ouvrez son écran d’accueil et %1</translation>
+    </message>
+    <message>
+        <source>the calculator does not answer; %1</source>
+        <extracomment>%1 is the advice &quot;switch it on, open its home screen and plug it in again&quot;.</extracomment>
+        <translation>la calculatrice ne répond pas&#xa0;; %1</translation>
+    </message>
+    <message>
+        <source>the calculator&apos;s port closed; plug it in again</source>
+        <translation>le port de la calculatrice s’est fermé&#xa0;; rebranchez-la</translation>
+    </message>
+    <message>
+        <source>switch it on, open its home screen and plug it in again</source>
+        <translation>allumez-la, ouvrez son écran d’accueil et rebranchez-la</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 names the file and the calculator (&quot;HELLO.py, Vori X1&quot;), %2 says what it means.</extracomment>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 %2.</source>
+        <extracomment>Two sentences in a row, %1 ending in a full stop, %2 without its own.</extracomment>
+        <translation>%1 %2.</translation>
+    </message>
+    <message>
+        <source>%1. %2.</source>
+        <extracomment>Two sentences in a row, neither with its full stop.</extracomment>
+        <translation>%1. %2.</translation>
+    </message>
+</context>
+<context>
+    <name>FileTablePane</name>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Fichiers</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n bytes</source>
+        <extracomment>The name and size of a file in the table, for a screen reader.</extracomment>
+        <translation>
+            <numerusform>%1, %n octet</numerusform>
+            <numerusform>%1, %n octets</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>FrameCodec</name>
+    <message>
+        <source>Connection error (error code: 421).</source>
+        <translation>Erreur de connexion (code d’erreur&#xa0;: 421).</translation>
+    </message>
+    <message>
+        <source>Connection error (error code: 422).</source>
+        <translation>Erreur de connexion (code d’erreur&#xa0;: 422).</translation>
+    </message>
+    <message>
+        <source>The calculator took too long to answer; the command was stopped.</source>
+        <translation>La calculatrice a mis trop de temps à répondre&#xa0;; la commande a été arrêtée.</translation>
+    </message>
+    <message>
+        <source>The command was stopped.</source>
+        <translation>La commande a été arrêtée.</translation>
+    </message>
+</context>
+<context>
+    <name>JobThreads</name>
+    <message>
+        <source>The calculator at %1 was left out: the system would not start another thread.</source>
+        <translation>La calculatrice sur %1 a été laissée de côté&#xa0;: le système n’a pas voulu démarrer un autre thread.</translation>
+    </message>
+</context>
+<context>
+    <name>MessageExchange</name>
+    <message>
+        <source>The calculator sent a malformed reply (%1).</source>
+        <extracomment>%1 is what was asked, such as &quot;file list&quot;.</extracomment>
+        <translation>La calculatrice a envoyé une réponse mal formée (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>PortChooser</name>
+    <message>
+        <source>No calculator is connected. Plug one in, or name its port with --port PATH (for the simulator, the path vuve-calcsim prints, such as /dev/pts/3).</source>
+        <translation>Aucune calculatrice n’est branchée. Branchez-en une, ou indiquez son port avec --port PATH (pour le simulateur, le chemin qu’affiche vuve-calcsim, par exemple /dev/pts/3).</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <extracomment>A calculator&apos;s name and its port.</extracomment>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>No calculator named %1 is connected.</source>
+        <translation>Aucune calculatrice nommée %1 n’est branchée.</translation>
+    </message>
+    <message>
+        <source>No calculator named %1 is connected (there are %2).</source>
+        <extracomment>%2 lists the calculators that are connected, with their ports.</extracomment>
+        <translation>Aucune calculatrice nommée %1 n’est branchée (branchées&#xa0;: %2).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n calculators are named %1, on %2; choose one with --port, or all of them with --every.</source>
+        <extracomment>%1 is a calculator&apos;s name, %2 their ports.</extracomment>
+        <translation>
+            <numerusform>%n calculatrice s’appelle %1, sur %2&#xa0;; choisissez-en une avec --port, ou toutes avec --every.</numerusform>
+            <numerusform>%n calculatrices s’appellent %1, sur %2&#xa0;; choisissez-en une avec --port, ou toutes avec --every.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n calculators are connected, on %1; choose one with --calc NAME or --port PATH, or all of them with --every.</source>
+        <extracomment>%1 lists their ports.</extracomment>
+        <translation>
+            <numerusform>%n calculatrice est branchée, sur %1&#xa0;; choisissez-en une avec --calc NAME ou --port PATH, ou toutes avec --every.</numerusform>
+            <numerusform>%n calculatrices sont branchées, sur %1&#xa0;; choisissez-en une avec --calc NAME ou --port PATH, ou toutes avec --every.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PortProblem</name>
+    <message>
+        <source>%1, process %2</source>
+        <extracomment>A program holding a port: its name and process number.</extracomment>
+        <translation>%1, processus %2</translation>
+    </message>
+    <message>
+        <source>The port %1 does not exist (any more); the calculator may have been unplugged.</source>
+        <translation>Le port %1 n’existe pas (ou plus)&#xa0;; la calculatrice a peut-être été débranchée.</translation>
+    </message>
+    <message>
+        <source>You may not open the port %1. Install the udev rule that comes with Vuve Vudurod (see /usr/share/doc/vuve-vudurod/troubleshooting.md), or add yourself to the dialout group and log in again; then plug the calculator in again.</source>
+        <translation>Vous n’avez pas le droit d’ouvrir le port %1. Installez la règle udev fournie avec Vuve Vudurod (voir /usr/share/doc/vuve-vudurod/troubleshooting.md), ou ajoutez-vous au groupe dialout et reconnectez-vous&#xa0;; puis rebranchez la calculatrice.</translation>
+    </message>
+    <message>
+        <source>The port %1 is in use by another program (%2). Close it and plug the calculator in again.</source>
+        <translation>Le port %1 est utilisé par un autre programme (%2). Fermez-le et rebranchez la calculatrice.</translation>
+    </message>
+    <message>
+        <source>The port %1 is in use by another program. Close it and plug the calculator in again.</source>
+        <translation>Le port %1 est utilisé par un autre programme. Fermez-le et rebranchez la calculatrice.</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial port, so no calculator can be on it.</source>
+        <translation>%1 n’est pas un port série, aucune calculatrice ne peut donc s’y trouver.</translation>
+    </message>
+    <message>
+        <source>The port %1 cannot be opened.</source>
+        <translation>Impossible d’ouvrir le port %1.</translation>
+    </message>
+    <message>
+        <source>The calculator at %1 does not answer. %2.</source>
+        <extracomment>%2 is the advice &quot;Switch it on, open its home screen and plug it in again&quot;.</extracomment>
+        <translation>La calculatrice sur %1 ne répond pas. %2.</translation>
+    </message>
+    <message>
+        <source>The device at %1 answers, but not as a calculator does.</source>
+        <translation>L’appareil sur %1 répond, mais pas comme une calculatrice.</translation>
+    </message>
+    <message>
+        <source>The calculator at %1 answered late, with its reply to an earlier request; try again.</source>
+        <translation>La calculatrice sur %1 a répondu en retard, avec sa réponse à une demande précédente&#xa0;; réessayez.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressLine</name>
+    <message>
+        <source>%1 B</source>
+        <translation>%1 o</translation>
+    </message>
+    <message>
+        <source>%1 KiB</source>
+        <translation>%1 Kio</translation>
+    </message>
+    <message>
+        <source>%1 MiB</source>
+        <translation>%1 Mio</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <extracomment>The time a transfer still needs, as 1:05.</extracomment>
+        <translation>encore %1</translation>
+    </message>
+</context>
+<context>
+    <name>RenameDialog</name>
+    <message>
+        <source>Enter a new device name:</source>
+        <translation>Saisissez un nouveau nom d’appareil&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Enter a new device name</source>
+        <translation>Saisissez un nouveau nom d’appareil</translation>
+    </message>
+    <message>
+        <source>A device name has at most %1 characters.</source>
+        <translation>Un nom d’appareil compte au plus %1 caractères.</translation>
+    </message>
+</context>
+<context>
+    <name>Reporter</name>
+    <message numerus="yes">
+        <source>%n files</source>
+        <translation>
+            <numerusform>%n fichier</numerusform>
+            <numerusform>%n fichiers</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SendFlow</name>
+    <message>
+        <source>File %1 is zero-length and can&apos;t be sent.</source>
+        <translation>Le fichier %1 est vide (0 octet) et ne peut pas être envoyé.</translation>
+    </message>
+    <message>
+        <source>File %1 already exists on your calculator.
+Do you want to replace it?</source>
+        <translation>Le fichier %1 existe déjà sur votre calculatrice.
+Voulez-vous le remplacer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>The file name (%1) exceeds the allowed limit of 8 symbols for a file name and 3 symbols for an extension and will be changed to %2</source>
+        <translation>Le nom de fichier (%1) dépasse la limite autorisée de 8 caractères pour le nom et 3 pour l’extension, et sera changé en %2</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Attention</translation>
+    </message>
+    <message>
+        <source>Please choose files</source>
+        <translation>Choisissez des fichiers</translation>
+    </message>
+    <message>
+        <source>Vori calc files (*.py *.bin)</source>
+        <translation>Fichiers de calculatrice Vori (*.py *.bin)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+</context>
+<context>
+    <name>StatusFooter</name>
+    <message>
+        <source>Transfer progress</source>
+        <translation>Progression du transfert</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Échap</translation>
+    </message>
+</context>
+<context>
+    <name>TransferProgress</name>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n octet</numerusform>
+            <numerusform>%n octets</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 KiB</source>
+        <translation>%1 Kio</translation>
+    </message>
+    <message>
+        <source>%1 MiB</source>
+        <translation>%1 Mio</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sending %n files…</source>
+        <translation>
+            <numerusform>Envoi de %n fichier…</numerusform>
+            <numerusform>Envoi de %n fichiers…</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Copying %n files…</source>
+        <translation>
+            <numerusform>Copie de %n fichier…</numerusform>
+            <numerusform>Copie de %n fichiers…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sending %1 (%2 of %3)</source>
+        <extracomment>%1 is a file name; %2 of %3 count the files.</extracomment>
+        <translation>Envoi de %1 (%2 sur %3)</translation>
+    </message>
+    <message>
+        <source>Copying %1 (%2 of %3)</source>
+        <extracomment>%1 is a file name; %2 of %3 count the files.</extracomment>
+        <translation>Copie de %1 (%2 sur %3)</translation>
+    </message>
+    <message>
+        <source>: %1 of %2</source>
+        <extracomment>Follows &quot;Sending HELLO.py (1 of 3)&quot;: the bytes done of the file&apos;s.</extracomment>
+        <translation>&#xa0;: %1 sur %2</translation>
+    </message>
+    <message>
+        <source>, %1/s</source>
+        <extracomment>Follows the bytes done: the rate, as &quot;1.5 KiB&quot; a second.</extracomment>
+        <translation>, %1/s</translation>
+    </message>
+    <message>
+        <source>Nothing was sent to %1</source>
+        <translation>Rien n’a été envoyé à %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sent %n files to %1</source>
+        <translation>
+            <numerusform>%n fichier envoyé à %1</numerusform>
+            <numerusform>%n fichiers envoyés à %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Sent %1 of %n files to %2</source>
+        <translation>
+            <numerusform>%1 sur %n fichier envoyé à %2</numerusform>
+            <numerusform>%1 sur %n fichiers envoyés à %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was copied</source>
+        <translation>Rien n’a été copié</translation>
+    </message>
+    <message numerus="yes">
+        <source>Copied %n files to %1</source>
+        <translation>
+            <numerusform>%n fichier copié dans %1</numerusform>
+            <numerusform>%n fichiers copiés dans %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Copied %1 of %n files to %2</source>
+        <translation>
+            <numerusform>%1 sur %n fichier copié dans %2</numerusform>
+            <numerusform>%1 sur %n fichiers copiés dans %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Copied %n files to the clipboard</source>
+        <translation>
+            <numerusform>%n fichier copié dans le presse-papiers</numerusform>
+            <numerusform>%n fichiers copiés dans le presse-papiers</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Copied %1 of %n files to the clipboard</source>
+        <translation>
+            <numerusform>%1 sur %n fichier copié dans le presse-papiers</numerusform>
+            <numerusform>%1 sur %n fichiers copiés dans le presse-papiers</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n skipped</source>
+        <extracomment>Follows an outcome such as &quot;Sent 2 files to Vori X1&quot;.</extracomment>
+        <translation>
+            <numerusform>&#xa0;; %n ignoré</numerusform>
+            <numerusform>&#xa0;; %n ignorés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cancelled: %1</source>
+        <translation>Annulé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>; the part of %1 sent was deleted from the calculator</source>
+        <translation>&#xa0;; la partie déjà envoyée de %1 a été supprimée de la calculatrice</translation>
+    </message>
+    <message>
+        <source>; nothing of the file in transfer was written</source>
+        <translation>&#xa0;; rien du fichier en cours de transfert n’a été écrit</translation>
+    </message>
+</context>
+<context>
+    <name>TransferRunner</name>
+    <message>
+        <source>%1 is not a regular file any more; it was not sent.</source>
+        <translation>%1 n’est plus un fichier ordinaire&#xa0;; il n’a pas été envoyé.</translation>
+    </message>
+    <message>
+        <source>%1 changed since it was checked; it was not sent.</source>
+        <translation>%1 a changé depuis sa vérification&#xa0;; il n’a pas été envoyé.</translation>
+    </message>
+    <message>
+        <source>cancelled; the part of %1 sent was deleted from the calculator</source>
+        <translation>annulé&#xa0;; la partie déjà envoyée de %1 a été supprimée de la calculatrice</translation>
+    </message>
+    <message>
+        <source>The calculator stopped answering, so these files were not sent: %1.</source>
+        <translation>La calculatrice ne répond plus, ces fichiers n’ont donc pas été envoyés&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>The calculator stopped answering, so these files were not copied: %1.</source>
+        <translation>La calculatrice ne répond plus, ces fichiers n’ont donc pas été copiés&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>The calculator stopped answering, so these files were not deleted: %1.</source>
+        <translation>La calculatrice ne répond plus, ces fichiers n’ont donc pas été supprimés&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Interrupted, so these files were not sent: %1.</source>
+        <translation>Interrompu, ces fichiers n’ont donc pas été envoyés&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Interrupted, so these files were not copied: %1.</source>
+        <translation>Interrompu, ces fichiers n’ont donc pas été copiés&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Interrupted, so these files were not deleted: %1.</source>
+        <translation>Interrompu, ces fichiers n’ont donc pas été supprimés&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>annulé</translation>
+    </message>
+</context>
+<context>
+    <name>UploadFile</name>
+    <message>
+        <source>File %1 can&apos;t be read.</source>
+        <translation>Impossible de lire le fichier %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file and can&apos;t be sent.</source>
+        <translation>%1 n’est pas un fichier ordinaire et ne peut pas être envoyé.</translation>
+    </message>
+    <message>
+        <source>File %1 is larger than 1 MiB (1048576 bytes) and can&apos;t be sent.</source>
+        <translation>Le fichier %1 dépasse 1 Mio (1048576 octets) et ne peut pas être envoyé.</translation>
+    </message>
+</context>
+<context>
+    <name>VuveCtl</name>
+    <message>
+        <source>Talks to calculators over USB.</source>
+        <translation>Communique avec les calculatrices par USB.</translation>
+    </message>
+    <message>
+        <source>Commands:
+  ports                 list the attached calculators (name, port, USB serial number)
+  info                  device name, chunk size and versions
+  ls                    files on the calculator (name, tab, size)
+  get NAME|PATTERN...   copy files from the calculator into the current folder
+                        or --to DIR; shell patterns (&apos;*.py&apos;) match the calculator&apos;s
+                        list; --all-files copies every file
+  put FILE...           send files; names follow the calculator&apos;s 8.3 rule
+  rm NAME|PATTERN...    delete files on the calculator (or --all-files)
+  rename NEWNAME        change the device name (1 to 64 characters)
+  backup [DIR]          copy every file into DIR/&lt;device name&gt;-&lt;UTC time&gt;/
+                        with a manifest.json (DIR: the current folder)
+  restore BACKUP_DIR    send a backup&apos;s files back and check them by listing
+  watch                 print a line per calculator attached or detached,
+                        until interrupted</source>
+        <extracomment>Keep the command words and the first column&apos;s width; translate what each does.</extracomment>
+        <translation>Commandes&#xa0;:
+  ports                 lister les calculatrices branchées (nom, port, numéro de
+                        série USB)
+  info                  nom de l’appareil, taille des blocs et versions
+  ls                    fichiers de la calculatrice (nom, tabulation, taille)
+  get NAME|PATTERN...   copier des fichiers de la calculatrice dans le dossier
+                        courant ou dans --to DIR&#xa0;; les motifs du shell (&apos;*.py&apos;)
+                        portent sur la liste de la calculatrice&#xa0;; --all-files
+                        copie tous les fichiers
+  put FILE...           envoyer des fichiers&#xa0;; les noms suivent la règle 8.3
+  rm NAME|PATTERN...    supprimer des fichiers de la calculatrice (ou --all-files)
+  rename NEWNAME        changer le nom de l’appareil (1 à 64 caractères)
+  backup [DIR]          copier tous les fichiers dans DIR/&lt;nom&gt;-&lt;heure UTC&gt;/
+                        avec un manifest.json (DIR&#xa0;: le dossier courant)
+  restore BACKUP_DIR    renvoyer les fichiers d’une sauvegarde et les vérifier
+                        d’après la liste
+  watch                 afficher une ligne par calculatrice branchée ou
+                        débranchée, jusqu’à l’interruption</translation>
+    </message>
+    <message>
+        <source>Choosing calculators: with one attached, commands run on it. Otherwise name
+it with --calc or --port, or run on all at once with --every (one result line
+each, printed as soon as that calculator is done). A missing --to or backup
+folder is made.</source>
+        <translation>Choix des calculatrices&#xa0;: s’il n’y en a qu’une, les commandes s’y appliquent.
+Sinon, désignez-la avec --calc ou --port, ou travaillez sur toutes à la fois avec
+--every (une ligne de résultat chacune, dès que cette calculatrice a terminé).
+Un dossier --to ou de sauvegarde manquant est créé.</translation>
+    </message>
+    <message>
+        <source>Collisions: put and get check the whole batch before anything moves. Empty
+files, files over 1 MiB and two files that would get one calculator name stop
+the batch. A name already on the calculator (put, restore) or an existing
+local file (get) is asked about on a terminal: yes, no, all or none.
+Elsewhere --on-conflict decides; without it nothing is transferred.</source>
+        <translation>Conflits&#xa0;: put et get vérifient tout le lot avant le moindre transfert. Les
+fichiers vides, ceux de plus de 1 Mio et deux fichiers qui auraient le même nom
+sur la calculatrice arrêtent le lot. Pour un nom déjà sur la calculatrice (put,
+restore) ou un fichier local existant (get), la question est posée dans le
+terminal&#xa0;: oui, non, tous ou aucun. Ailleurs, --on-conflict décide&#xa0;; sans
+cette option, rien n’est transféré.</translation>
+    </message>
+    <message>
+        <source>Interrupting (Ctrl+C) stops the transfers at once and says what was left
+part-way (files are only written whole); a second Ctrl+C ends at once.</source>
+        <translation>Interrompre (Ctrl+C) arrête aussitôt les transferts et indique ce qui est resté
+inachevé (les fichiers ne sont écrits qu’entiers)&#xa0;; un second Ctrl+C termine
+immédiatement.</translation>
+    </message>
+    <message>
+        <source>Exit codes:
+  0    done
+  1    failed (also: any calculator failed with --every)
+  2    usage error
+  3    stopped by a collision (--on-conflict=fail); nothing was transferred
+  130  interrupted (Ctrl+C; 143 for SIGTERM)</source>
+        <extracomment>Keep the numbers and the first column&apos;s width.</extracomment>
+        <translation>Codes de sortie&#xa0;:
+  0    terminé
+  1    échec (aussi&#xa0;: une calculatrice en échec avec --every)
+  2    erreur d’utilisation
+  3    arrêté par un conflit (--on-conflict=fail)&#xa0;; rien n’a été transféré
+  130  interrompu (Ctrl+C&#xa0;; 143 pour SIGTERM)</translation>
+    </message>
+    <message>
+        <source>Try &apos;vuvectl --help&apos;.</source>
+        <translation>Essayez &apos;vuvectl --help&apos;.</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 n’est pas un dossier.</translation>
+    </message>
+    <message>
+        <source>Folder %1 can&apos;t be made: %2.</source>
+        <translation>Impossible de créer le dossier %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Folder %1 can&apos;t be made.</source>
+        <translation>Impossible de créer le dossier %1.</translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation>Afficher cette aide.</translation>
+    </message>
+    <message>
+        <source>Show the version.</source>
+        <translation>Afficher la version.</translation>
+    </message>
+    <message>
+        <source>The calculator on this serial device (repeatable with --every).</source>
+        <translation>La calculatrice sur ce périphérique série (répétable avec --every).</translation>
+    </message>
+    <message>
+        <source>The calculator with this device name, as ports lists it.</source>
+        <translation>La calculatrice portant ce nom d’appareil, tel que ports l’affiche.</translation>
+    </message>
+    <message>
+        <source>Run on every attached calculator at once (or every one that --calc or --port names); one result line per calculator, as each is done.</source>
+        <translation>Travailler sur toutes les calculatrices branchées à la fois (ou celles que désignent --calc ou --port)&#xa0;; une ligne de résultat par calculatrice, dès qu’elle a terminé.</translation>
+    </message>
+    <message>
+        <source>Print results as JSON: one document, or one line per calculator with --every and per event with watch.</source>
+        <translation>Afficher les résultats en JSON&#xa0;: un document, ou une ligne par calculatrice avec --every et par événement avec watch.</translation>
+    </message>
+    <message>
+        <source>Folder for get (default: the current one).</source>
+        <translation>Dossier pour get (par défaut&#xa0;: le dossier courant).</translation>
+    </message>
+    <message>
+        <source>get or rm every file on the calculator.</source>
+        <translation>get ou rm sur tous les fichiers de la calculatrice.</translation>
+    </message>
+    <message>
+        <source>What to do with a name that is taken: ask (on a terminal, the default there), replace, skip or fail (the default elsewhere).</source>
+        <translation>Que faire d’un nom déjà pris&#xa0;: ask (demander&#xa0;; par défaut dans un terminal), replace (remplacer), skip (ignorer) ou fail (échouer&#xa0;; par défaut ailleurs).</translation>
+    </message>
+    <message>
+        <source>Show progress also when stderr is not a terminal (one line a second).</source>
+        <translation>Afficher la progression même quand stderr n’est pas un terminal (une ligne par seconde).</translation>
+    </message>
+    <message>
+        <source>Milliseconds to wait for a reply to begin or to go on, and for each frame of a transfer (default: 10000, 30000 and 1000).</source>
+        <translation>Millisecondes d’attente pour le début et la suite d’une réponse, et pour chaque bloc d’un transfert (par défaut&#xa0;: 10000, 30000 et 1000).</translation>
+    </message>
+    <message>
+        <source>Trace each request and reply (type and size), each error and each port found or gone on stderr, for a bug report; never file contents.</source>
+        <translation>Tracer sur stderr chaque demande et réponse (type et taille), chaque erreur et chaque port apparu ou disparu, pour un rapport de bogue&#xa0;; jamais le contenu des fichiers.</translation>
+    </message>
+    <message>
+        <source>What to do (see above).</source>
+        <translation>Que faire (voir plus haut).</translation>
+    </message>
+    <message>
+        <source>command [args...]</source>
+        <extracomment>The usage line&apos;s words for a command and its arguments.</extracomment>
+        <translation>commande [arguments...]</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>aucune commande indiquée</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;</source>
+        <translation>commande inconnue «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>%1 takes no arguments</source>
+        <translation>%1 ne prend pas d’argument</translation>
+    </message>
+    <message>
+        <source>%1 needs an argument</source>
+        <translation>%1 demande un argument</translation>
+    </message>
+    <message>
+        <source>%1 needs names, patterns or --all-files</source>
+        <translation>%1 demande des noms, des motifs ou --all-files</translation>
+    </message>
+    <message>
+        <source>%1 takes exactly one argument</source>
+        <translation>%1 prend exactement un argument</translation>
+    </message>
+    <message>
+        <source>backup takes at most one folder</source>
+        <translation>backup prend au plus un dossier</translation>
+    </message>
+    <message>
+        <source>the device name must not be empty</source>
+        <translation>le nom de l’appareil ne doit pas être vide</translation>
+    </message>
+    <message>
+        <source>a device name has at most %1 characters</source>
+        <translation>un nom d’appareil compte au plus %1 caractères</translation>
+    </message>
+    <message>
+        <source>--to goes with get only</source>
+        <translation>--to ne s’emploie qu’avec get</translation>
+    </message>
+    <message>
+        <source>--all-files goes with get and rm only</source>
+        <translation>--all-files ne s’emploie qu’avec get et rm</translation>
+    </message>
+    <message>
+        <source>%1 looks at every port; --port, --calc and --every do not go with it</source>
+        <translation>%1 examine tous les ports&#xa0;; --port, --calc et --every ne s’emploient pas avec</translation>
+    </message>
+    <message>
+        <source>several --port go with --every only</source>
+        <translation>plusieurs --port ne s’emploient qu’avec --every</translation>
+    </message>
+    <message>
+        <source>--on-conflict goes with get, put and restore only</source>
+        <translation>--on-conflict ne s’emploie qu’avec get, put et restore</translation>
+    </message>
+    <message>
+        <source>--on-conflict takes ask, replace, skip or fail</source>
+        <translation>--on-conflict prend ask, replace, skip ou fail</translation>
+    </message>
+    <message>
+        <source>--on-conflict=ask needs a terminal and one calculator</source>
+        <translation>--on-conflict=ask demande un terminal et une seule calculatrice</translation>
+    </message>
+    <message>
+        <source>--timeout takes a positive number of milliseconds</source>
+        <translation>--timeout prend un nombre positif de millisecondes</translation>
+    </message>
+    <message>
+        <source>Interrupted; nothing partial was written.</source>
+        <translation>Interrompu&#xa0;; rien d’incomplet n’a été écrit.</translation>
+    </message>
+    <message>
+        <source>Interrupted; %1.</source>
+        <translation>Interrompu&#xa0;; %1.</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Vuve Vudurod</source>
+        <translation>Vuve Vudurod</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>À propos…</translation>
+    </message>
+    <message>
+        <source>Change device name...</source>
+        <translation>Changer le nom de l’appareil…</translation>
+    </message>
+    <message>
+        <source>No calculator is connected</source>
+        <translation>Aucune calculatrice n’est branchée</translation>
+    </message>
+    <message>
+        <source>Send to all calculators…</source>
+        <translation>Envoyer à toutes les calculatrices…</translation>
+    </message>
+    <message>
+        <source>Send to the chosen calculators…</source>
+        <translation>Envoyer aux calculatrices choisies…</translation>
+    </message>
+    <message>
+        <source>No calculator is chosen; tick the calculators first</source>
+        <translation>Aucune calculatrice n’est choisie&#xa0;; cochez d’abord les calculatrices</translation>
+    </message>
+    <message>
+        <source>Close program</source>
+        <translation>Quitter le programme</translation>
+    </message>
+    <message>
+        <source>Copy and transfer selected files from calculator to PC</source>
+        <translation>Copier les fichiers sélectionnés de la calculatrice vers l’ordinateur</translation>
+    </message>
+    <message>
+        <source>Yoy must select some files for downloading</source>
+        <translation>Sélectionnez d’abord les fichiers à copier</translation>
+    </message>
+    <message>
+        <source>Send files to calculator...</source>
+        <translation>Envoyer des fichiers à la calculatrice…</translation>
+    </message>
+    <message>
+        <source>Delete selected files</source>
+        <translation>Supprimer les fichiers sélectionnés</translation>
+    </message>
+    <message>
+        <source>No files selected for deleting</source>
+        <translation>Aucun fichier sélectionné à supprimer</translation>
+    </message>
+    <message>
+        <source>Do you want to delete next files:%1?</source>
+        <extracomment>%1 is the selected files&apos; names, each on a line of its own.</extracomment>
+        <translation>Voulez-vous supprimer ces fichiers&#xa0;?%1</translation>
+    </message>
+    <message>
+        <source>Busy</source>
+        <translation>Occupé</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Please choose a folder to save files</source>
+        <translation>Choisissez un dossier où enregistrer les fichiers</translation>
+    </message>
+    <message>
+        <source>Wait until the transfer in progress has finished</source>
+        <translation>Attendez la fin du transfert en cours</translation>
+    </message>
+    <message>
+        <source>File %1 already exists on your PC.
+Do you want to replace it?</source>
+        <translation>Le fichier %1 existe déjà sur votre ordinateur.
+Voulez-vous le remplacer&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>vuve-vudurod</name>
+    <message>
+        <source>Copies files to and from Vori graphing calculators over USB.</source>
+        <translation>Copie des fichiers depuis et vers les calculatrices graphiques Vori par USB.</translation>
+    </message>
+</context>
+<context>
+    <name>vuve-vudurod-demo</name>
+    <message>
+        <source>Also list the serial device or pseudo-terminal at &lt;path&gt; as a calculator (repeatable).</source>
+        <translation>Afficher aussi le périphérique série ou le pseudo-terminal &lt;path&gt; comme calculatrice (répétable).</translation>
+    </message>
+    <message>
+        <source>Vuve Vudurod with two simulated calculators, &quot;Vori X1&quot; and &quot;Vori X1 Lab&quot;.</source>
+        <translation>Vuve Vudurod avec deux calculatrices simulées, «&#xa0;Vori X1&#xa0;» et «&#xa0;Vori X1 Lab&#xa0;».</translation>
+    </message>
+    <message>
+        <source>no such device: %1</source>
+        <translation>appareil introuvable&#xa0;: %1</translation>
+    </message>
+</context>
+</TS>
