@@ -1,0 +1,1634 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Vuve Vudurod %1</source>
+        <translation>Vuve Vudurod %1</translation>
+    </message>
+    <message>
+        <source>Language: English</source>
+        <extracomment>Which language the window is in, named in that language.</extracomment>
+        <translation>Idioma: español</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 Vuve Vudurod developers. All rights reserved.
+
+No file or information of this software may be duplicated, copied, modified or adapted without the written permission of the rights holder.
+
+The content of this software is protected by law. Using the software does not make you the owner of the software or of any of its content.</source>
+        <translation>Copyright © 2026 Desarrolladores de Vuve Vudurod. Todos los derechos reservados.
+
+Ningún archivo ni información de este software puede duplicarse, copiarse, modificarse ni adaptarse sin el permiso por escrito del titular de los derechos.
+
+El contenido de este software está protegido por la ley. Usar el software no te convierte en propietario del software ni de ninguno de sus contenidos.</translation>
+    </message>
+</context>
+<context>
+    <name>AllAnswersRow</name>
+    <message>
+        <source>Yes to all</source>
+        <translation>Sí a todo</translation>
+    </message>
+    <message>
+        <source>No to all</source>
+        <translation>No a todo</translation>
+    </message>
+</context>
+<context>
+    <name>BackupManifest</name>
+    <message>
+        <source>The manifest of %1 can&apos;t be written: %2</source>
+        <translation>No se puede escribir el manifiesto de %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds no complete backup: it has no readable %2.</source>
+        <extracomment>%2 is the manifest&apos;s file name, manifest.json.</extracomment>
+        <translation>%1 no contiene una copia de seguridad completa: no tiene un %2 legible.</translation>
+    </message>
+    <message>
+        <source>The %1 of %2 is not a backup manifest.</source>
+        <extracomment>%1 is the manifest&apos;s file name, manifest.json; %2 is a folder.</extracomment>
+        <translation>El archivo %1 de %2 no es un manifiesto de copia de seguridad.</translation>
+    </message>
+    <message>
+        <source>The backup in %1 was made by a newer vuvectl.</source>
+        <translation>La copia de seguridad de %1 se hizo con una versión más reciente de vuvectl.</translation>
+    </message>
+    <message>
+        <source>The %1 of %2 lists a file it cannot restore (%3).</source>
+        <extracomment>%1 is the manifest&apos;s file name, manifest.json; %2 is a folder; %3 a file name.</extracomment>
+        <translation>El archivo %1 de %2 incluye un archivo que no se puede restaurar (%3).</translation>
+    </message>
+    <message>
+        <source>the backup lists another file of this name (case ignored)</source>
+        <translation>la copia de seguridad incluye otro archivo con este nombre (sin distinguir mayúsculas)</translation>
+    </message>
+    <message>
+        <source>the backup says it can&apos;t be sent back</source>
+        <translation>según la copia de seguridad, no se puede devolver</translation>
+    </message>
+    <message>
+        <source>%1 is missing from the backup.</source>
+        <translation>Falta %1 en la copia de seguridad.</translation>
+    </message>
+    <message>
+        <source>%1 has %2 bytes; the manifest says %3.</source>
+        <translation>%1 tiene %2 bytes; el manifiesto indica %3.</translation>
+    </message>
+    <message>
+        <source>%1 differs from what the manifest says was backed up.</source>
+        <translation>%1 no coincide con lo que el manifiesto dice que se guardó.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 no es un archivo normal.</translation>
+    </message>
+    <message>
+        <source>File %1 can&apos;t be read.</source>
+        <translation>No se puede leer el archivo %1.</translation>
+    </message>
+    <message>
+        <source>it is larger than 1 MiB (1048576 bytes), the most a file sent to the calculator may have</source>
+        <translation>ocupa más de 1 MiB (1048576 bytes), el máximo para un archivo enviado a la calculadora</translation>
+    </message>
+    <message>
+        <source>its name is not one the calculator&apos;s 8.3 rule keeps</source>
+        <translation>su nombre no cumple la regla 8.3 de la calculadora</translation>
+    </message>
+    <message>
+        <source>its name can&apos;t be a file name in the backup folder</source>
+        <translation>su nombre no puede ser un nombre de archivo en la carpeta de la copia</translation>
+    </message>
+    <message>
+        <source>the calculator lists it twice, and a backup holds one file per name</source>
+        <translation>la calculadora lo incluye dos veces, y una copia de seguridad guarda un archivo por nombre</translation>
+    </message>
+    <message>
+        <source>the calculator lists %1 as well, and a backup holds one file per name, whatever its case</source>
+        <translation>la calculadora incluye también %1, y una copia de seguridad guarda un archivo por nombre, sin importar mayúsculas</translation>
+    </message>
+    <message>
+        <source>the calculator&apos;s file list had an entry that could not be read</source>
+        <translation>la lista de archivos de la calculadora tenía una entrada ilegible</translation>
+    </message>
+</context>
+<context>
+    <name>BackupRestorer</name>
+    <message>
+        <source>The backup in %1 is not complete; nothing was sent.</source>
+        <translation>La copia de seguridad de %1 está incompleta; no se envió nada.</translation>
+    </message>
+    <message>
+        <source>Nothing was sent.</source>
+        <translation>No se envió nada.</translation>
+    </message>
+    <message>
+        <source>A file the calculator could not list can&apos;t be restored: %1.</source>
+        <translation>Un archivo que la calculadora no pudo listar no se puede restaurar: %1.</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t be restored: %2.</source>
+        <translation>No se puede restaurar %1: %2.</translation>
+    </message>
+    <message>
+        <source>After the restore, %1 is not on the calculator with its %2 bytes.</source>
+        <translation>Tras la restauración, %1 no está en la calculadora con sus %2 bytes.</translation>
+    </message>
+</context>
+<context>
+    <name>BackupWriter</name>
+    <message>
+        <source>No backup folder can be made in %1.</source>
+        <translation>No se puede crear una carpeta de copia de seguridad en %1.</translation>
+    </message>
+    <message>
+        <source>Folder %1 does not exist.</source>
+        <translation>La carpeta %1 no existe.</translation>
+    </message>
+    <message>
+        <source>This backup did not finish; it lacks files.</source>
+        <translation>Esta copia de seguridad no terminó; le faltan archivos.</translation>
+    </message>
+    <message>
+        <source>the folder can&apos;t be written</source>
+        <translation>no se puede escribir en la carpeta</translation>
+    </message>
+    <message>
+        <source>%1 is not in the backup: %2.</source>
+        <translation>%1 no está en la copia de seguridad: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is in the backup, but restore can&apos;t send it back: %2.</source>
+        <translation>%1 está en la copia de seguridad, pero la restauración no podrá devolverlo: %2.</translation>
+    </message>
+    <message>
+        <source>the calculator&apos;s file list could not be read</source>
+        <translation>no se pudo leer la lista de archivos de la calculadora</translation>
+    </message>
+    <message>
+        <source>%1 could not be copied: %2</source>
+        <translation>No se pudo copiar %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 arrived with %2 bytes; the calculator listed %3</source>
+        <translation>%1 llegó con %2 bytes; la calculadora indicaba %3</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t be written: %2</source>
+        <translation>No se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>This backup is not complete: %1.</source>
+        <translation>Esta copia de seguridad está incompleta: %1.</translation>
+    </message>
+    <message>
+        <source>The backup in %1 is not complete: %2.</source>
+        <translation>La copia de seguridad de %1 está incompleta: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>BatchPlanner</name>
+    <message>
+        <source>File %1 does not exist.</source>
+        <translation>El archivo %1 no existe.</translation>
+    </message>
+    <message>
+        <source>File %1 is zero-length and can&apos;t be sent.</source>
+        <translation>El archivo %1 está vacío (0 bytes) y no se puede enviar.</translation>
+    </message>
+    <message>
+        <source>File %1 has no name the calculator can keep.</source>
+        <translation>El archivo %1 no tiene un nombre que la calculadora pueda guardar.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 would both be %3 on the calculator.</source>
+        <translation>%1 y %2 se llamarían los dos %3 en la calculadora.</translation>
+    </message>
+    <message>
+        <source>File %1 is not on the calculator.</source>
+        <translation>El archivo %1 no está en la calculadora.</translation>
+    </message>
+    <message>
+        <source>%1 is neither a file on the calculator nor a valid pattern.</source>
+        <translation>%1 no es un archivo de la calculadora ni un patrón válido.</translation>
+    </message>
+    <message>
+        <source>No file on the calculator matches %1.</source>
+        <translation>Ningún archivo de la calculadora coincide con %1.</translation>
+    </message>
+</context>
+<context>
+    <name>BatchRunner</name>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 ya existe. ¿Reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>%1 is already on the calculator. Replace it with %2?</source>
+        <translation>%1 ya está en la calculadora. ¿Reemplazarlo por %2?</translation>
+    </message>
+    <message>
+        <source>Already in %1: %2. Nothing was copied; choose what to do with --on-conflict=replace or --on-conflict=skip.</source>
+        <translation>Ya están en %1: %2. No se copió nada; elige qué hacer con --on-conflict=replace o --on-conflict=skip.</translation>
+    </message>
+    <message>
+        <source>Already on the calculator: %1. Nothing was sent; choose what to do with --on-conflict=replace or --on-conflict=skip.</source>
+        <translation>Ya están en la calculadora: %1. No se envió nada; elige qué hacer con --on-conflict=replace o --on-conflict=skip.</translation>
+    </message>
+    <message>
+        <source>the calculator at %1 may hold part of %2</source>
+        <extracomment>One of the things left part-way, in &quot;Interrupted; %1.&quot;.</extracomment>
+        <translation>puede que la calculadora en %1 contenga parte de %2</translation>
+    </message>
+    <message>
+        <source>Folder %1 does not exist.</source>
+        <translation>La carpeta %1 no existe.</translation>
+    </message>
+    <message>
+        <source>Folder %1 can&apos;t be made.</source>
+        <translation>No se puede crear la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>Skipped %1: the file exists.</source>
+        <translation>Se omitió %1: el archivo ya existe.</translation>
+    </message>
+    <message>
+        <source>copied %1, skipped %2 into %3</source>
+        <translation>copiados: %1, omitidos: %2, en %3</translation>
+    </message>
+    <message>
+        <source>Nothing was sent.</source>
+        <translation>No se envió nada.</translation>
+    </message>
+    <message>
+        <source>Skipped %1: %2 is already on the calculator.</source>
+        <translation>Se omitió %1: %2 ya está en la calculadora.</translation>
+    </message>
+    <message>
+        <source>File %1 was not sent.</source>
+        <translation>El archivo %1 no se envió.</translation>
+    </message>
+    <message>
+        <source>sent %1, skipped %2</source>
+        <translation>enviados: %1, omitidos: %2</translation>
+    </message>
+    <message>
+        <source>File %1 was not deleted.</source>
+        <translation>El archivo %1 no se eliminó.</translation>
+    </message>
+    <message numerus="yes">
+        <source>deleted %n files</source>
+        <translation>
+            <numerusform>%n archivo eliminado</numerusform>
+            <numerusform>%n archivos eliminados</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Skipped %1: it is already on the calculator.</source>
+        <translation>Se omitió %1: ya está en la calculadora.</translation>
+    </message>
+    <message>
+        <source>restored %1, skipped %2 from %3</source>
+        <translation>restaurados: %1, omitidos: %2, desde %3</translation>
+    </message>
+</context>
+<context>
+    <name>CVivuRuza</name>
+    <message>
+        <source>Unknown error.</source>
+        <translation>Error desconocido.</translation>
+    </message>
+    <message>
+        <source>File doesn’t exist.</source>
+        <translation>El archivo no existe.</translation>
+    </message>
+    <message>
+        <source>Connection error (error code: 423).</source>
+        <translation>Error de conexión (código de error: 423).</translation>
+    </message>
+    <message>
+        <source>Memory error.</source>
+        <translation>Error de memoria.</translation>
+    </message>
+    <message>
+        <source>Write error.</source>
+        <translation>Error de escritura.</translation>
+    </message>
+    <message>
+        <source>Wrong data size.</source>
+        <translation>Tamaño de datos incorrecto.</translation>
+    </message>
+    <message>
+        <source>Wrong frame number.</source>
+        <translation>Número de bloque incorrecto.</translation>
+    </message>
+    <message>
+        <source>The calculator sent an unexpected reply (%1).</source>
+        <extracomment>%1 is what was asked, such as &quot;file list&quot;.</extracomment>
+        <translation>La calculadora envió una respuesta inesperada (%1).</translation>
+    </message>
+    <message>
+        <source>device information</source>
+        <extracomment>What was asked, in &quot;The calculator sent a malformed reply (%1).&quot;</extracomment>
+        <translation>información del dispositivo</translation>
+    </message>
+    <message>
+        <source>number of files</source>
+        <extracomment>What was asked, in &quot;The calculator sent a malformed reply (%1).&quot;</extracomment>
+        <translation>número de archivos</translation>
+    </message>
+    <message>
+        <source>The calculator reported %1 files, which no calculator holds; its file list was not read.</source>
+        <translation>La calculadora indicó %1 archivos, algo que ninguna calculadora contiene; no se leyó su lista de archivos.</translation>
+    </message>
+    <message>
+        <source>file list</source>
+        <extracomment>What was asked, in &quot;The calculator sent a malformed reply (%1).&quot;</extracomment>
+        <translation>lista de archivos</translation>
+    </message>
+    <message>
+        <source>The calculator sent a malformed entry (%1 of %2) in its file list; that file is left out.</source>
+        <translation>La calculadora envió una entrada mal formada (%1 de %2) en su lista de archivos; ese archivo se deja fuera.</translation>
+    </message>
+    <message>
+        <source>content of %1</source>
+        <extracomment>What was asked, in &quot;The calculator sent a malformed reply (%1).&quot;; %1 is a file name.</extracomment>
+        <translation>contenido de %1</translation>
+    </message>
+    <message>
+        <source>The calculator&apos;s file name &quot;%1&quot; is not a safe file name; the file was not copied.</source>
+        <translation>El nombre de archivo «%1» de la calculadora no es seguro; el archivo no se copió.</translation>
+    </message>
+    <message>
+        <source>File %1 can&apos;t be written to %2.</source>
+        <translation>No se puede guardar el archivo %1 en %2.</translation>
+    </message>
+    <message>
+        <source>File can&apos;t be sent.</source>
+        <translation>No se puede enviar el archivo.</translation>
+    </message>
+    <message>
+        <source>File %1 can&apos;t be sent: this calculator announces chunks larger than one message can carry.</source>
+        <translation>No se puede enviar el archivo %1: esta calculadora pide bloques más grandes de lo que cabe en un mensaje.</translation>
+    </message>
+    <message>
+        <source>sending %1</source>
+        <extracomment>What was asked, in &quot;The calculator sent a malformed reply (%1).&quot;; %1 is a file name.</extracomment>
+        <translation>envío de %1</translation>
+    </message>
+    <message>
+        <source>deleting %1</source>
+        <extracomment>What was asked; %1 is a file name.</extracomment>
+        <translation>eliminación de %1</translation>
+    </message>
+    <message>
+        <source>renaming</source>
+        <extracomment>What was asked, in &quot;The calculator sent a malformed reply (%1).&quot;</extracomment>
+        <translation>cambio de nombre</translation>
+    </message>
+</context>
+<context>
+    <name>CVivuRuzaSession</name>
+    <message>
+        <source>No private folder for the copied files could be made: %1</source>
+        <translation>No se pudo crear una carpeta privada para los archivos copiados: %1</translation>
+    </message>
+    <message>
+        <source>the calculator</source>
+        <extracomment>Stands for a calculator without a name, in &quot;Sent 2 files to %1&quot;.</extracomment>
+        <translation>la calculadora</translation>
+    </message>
+    <message>
+        <source>Send to 1 calculator</source>
+        <translation>Enviar a 1 calculadora</translation>
+    </message>
+    <message numerus="yes">
+        <source>Send to %n calculators</source>
+        <translation>
+            <numerusform>Enviar a %n calculadora</numerusform>
+            <numerusform>Enviar a %n calculadoras</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>send</source>
+        <translation>enviar</translation>
+    </message>
+    <message>
+        <source>The calculator is no longer attached.</source>
+        <translation>La calculadora ya no está conectada.</translation>
+    </message>
+    <message>
+        <source>The calculator was busy with another job; try again.</source>
+        <translation>La calculadora estaba ocupada con otra tarea; inténtalo de nuevo.</translation>
+    </message>
+</context>
+<context>
+    <name>CVoriWorker</name>
+    <message>
+        <source>The calculator at %1 answered, but its file list could not be read. %2</source>
+        <translation>La calculadora en %1 respondió, pero no se pudo leer su lista de archivos. %2</translation>
+    </message>
+    <message>
+        <source>the calculator at %1</source>
+        <translation>la calculadora en %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files on %1 could not be read and are not shown.</source>
+        <extracomment>%1 is a calculator&apos;s name.</extracomment>
+        <translation>
+            <numerusform>%n archivo de %1 no se pudo leer y no se muestra.</numerusform>
+            <numerusform>%n archivos de %1 no se pudieron leer y no se muestran.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The calculator did not accept the name &quot;%1&quot;.</source>
+        <translation>La calculadora no aceptó el nombre «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>CalcRunner</name>
+    <message>
+        <source>name: %1</source>
+        <translation>nombre: %1</translation>
+    </message>
+    <message>
+        <source>chunk size: %1</source>
+        <translation>tamaño de bloque: %1</translation>
+    </message>
+    <message>
+        <source>hardware: %1</source>
+        <translation>hardware: %1</translation>
+    </message>
+    <message>
+        <source>firmware: %1</source>
+        <translation>firmware: %1</translation>
+    </message>
+    <message>
+        <source>protocol version: %1</source>
+        <translation>versión del protocolo: %1</translation>
+    </message>
+    <message>
+        <source>chunk %1, %2 %3 %4</source>
+        <extracomment>%1 is the chunk size; %2, %3 and %4 the hardware, firmware and protocol versions.</extracomment>
+        <translation>bloque %1, %2 %3 %4</translation>
+    </message>
+    <message>
+        <source>The calculator&apos;s file list could not be read.</source>
+        <translation>No se pudo leer la lista de archivos de la calculadora.</translation>
+    </message>
+    <message>
+        <source>The calculator refused the name %1.</source>
+        <translation>La calculadora rechazó el nombre %1.</translation>
+    </message>
+    <message>
+        <source>renamed to %1</source>
+        <translation>renombrada como %1</translation>
+    </message>
+    <message>
+        <source>the backup in %1 is marked incomplete</source>
+        <extracomment>One of the things left part-way, in &quot;Interrupted; %1.&quot;.</extracomment>
+        <translation>la copia de seguridad de %1 está marcada como incompleta</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files in %1</source>
+        <translation>
+            <numerusform>%n archivo en %1</numerusform>
+            <numerusform>%n archivos en %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CalculatorPane</name>
+    <message>
+        <source>Choose %1</source>
+        <translation>Elegir %1</translation>
+    </message>
+    <message>
+        <source>Calculators</source>
+        <translation>Calculadoras</translation>
+    </message>
+    <message>
+        <source>Reading the calculator on %1…</source>
+        <extracomment>%1 is the ports being read, separated by commas.</extracomment>
+        <translation>Leyendo la calculadora en %1…</translation>
+    </message>
+    <message>
+        <source>Connect a calculator with its USB cable. It shows up here within a few seconds.</source>
+        <translation>Conecta una calculadora con su cable USB. Aparecerá aquí en unos segundos.</translation>
+    </message>
+    <message>
+        <source>Nothing appears? Check that the calculator is switched on and shows its home screen, and that /dev/ttyACM0 (or a later number) exists. If you may not open it, /usr/share/doc/vuve-vudurod/troubleshooting.md tells how to get access.</source>
+        <translation>¿No aparece nada? Comprueba que la calculadora está encendida y muestra su pantalla de inicio, y que existe /dev/ttyACM0 (o un número posterior). Si no tienes permiso para abrirlo, /usr/share/doc/vuve-vudurod/troubleshooting.md explica cómo conseguir acceso.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n devices need attention:</source>
+        <translation>
+            <numerusform>%n dispositivo necesita atención:</numerusform>
+            <numerusform>%n dispositivos necesitan atención:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Dismiss</source>
+        <translation>Descartar</translation>
+    </message>
+</context>
+<context>
+    <name>ClassJobModel</name>
+    <message>
+        <source>waiting</source>
+        <translation>en espera</translation>
+    </message>
+    <message>
+        <source>sending %1 of %2: %3</source>
+        <translation>enviando %1 de %2: %3</translation>
+    </message>
+    <message>
+        <source>, %1 of %2</source>
+        <translation>, %1 de %2</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>cancelado</translation>
+    </message>
+    <message>
+        <source>cancelled after 1 file</source>
+        <translation>cancelado tras 1 archivo</translation>
+    </message>
+    <message numerus="yes">
+        <source>cancelled after %n files</source>
+        <translation>
+            <numerusform>cancelado tras %n archivo</numerusform>
+            <numerusform>cancelado tras %n archivos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>terminado</translation>
+    </message>
+    <message>
+        <source>1 file sent</source>
+        <translation>1 archivo enviado</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files sent</source>
+        <translation>
+            <numerusform>%n archivo enviado</numerusform>
+            <numerusform>%n archivos enviados</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>error</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files sent</source>
+        <translation>archivos enviados: %1 de %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 calculators finished</source>
+        <translation>calculadoras terminadas: %1 de %2</translation>
+    </message>
+    <message>
+        <source>Sent 1 file</source>
+        <translation>Enviado 1 archivo</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sent %n files</source>
+        <translation>
+            <numerusform>Enviado %n archivo</numerusform>
+            <numerusform>Enviados %n archivos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> to %1 of 1 calculator</source>
+        <translation> a %1 de 1 calculadora</translation>
+    </message>
+    <message numerus="yes">
+        <source> to %1 of %n calculators</source>
+        <translation>
+            <numerusform> a %1 de %n calculadora</numerusform>
+            <numerusform> a %1 de %n calculadoras</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n failed: %1</source>
+        <translation>
+            <numerusform>; %n con error: %1</numerusform>
+            <numerusform>; %n con error: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n cancelled</source>
+        <translation>
+            <numerusform>; %n cancelada</numerusform>
+            <numerusform>; %n canceladas</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ClassPanel</name>
+    <message>
+        <source>Calculators of the job</source>
+        <translation>Calculadoras de la tarea</translation>
+    </message>
+    <message>
+        <source>Retry the failed ones</source>
+        <translation>Reintentar las que fallaron</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Cancel the job on every calculator</source>
+        <translation>Cancelar la tarea en todas las calculadoras</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>ClassSendFlow</name>
+    <message>
+        <source>No calculator is connected</source>
+        <translation>No hay ninguna calculadora conectada</translation>
+    </message>
+    <message>
+        <source>No calculator is chosen</source>
+        <translation>No hay ninguna calculadora elegida</translation>
+    </message>
+    <message>
+        <source>These files are zero-length and will not be sent: %1</source>
+        <translation>Estos archivos están vacíos (0 bytes) y no se enviarán: %1</translation>
+    </message>
+    <message>
+        <source>These names are too long for a calculator and change: %1</source>
+        <translation>Estos nombres son demasiado largos para una calculadora y cambiarán: %1</translation>
+    </message>
+    <message>
+        <source>Some calculators already hold %1.
+Replace them on every calculator, or skip them?</source>
+        <translation>Algunas calculadoras ya tienen %1.
+¿Reemplazarlos en todas las calculadoras u omitirlos?</translation>
+    </message>
+    <message>
+        <source>Send to several calculators</source>
+        <translation>Enviar a varias calculadoras</translation>
+    </message>
+    <message>
+        <source>Files already on calculators</source>
+        <translation>Archivos que ya están en las calculadoras</translation>
+    </message>
+    <message>
+        <source>Replace all</source>
+        <translation>Reemplazar todos</translation>
+    </message>
+    <message>
+        <source>Skip all</source>
+        <translation>Omitir todos</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Please choose files for the calculators</source>
+        <translation>Elige los archivos para las calculadoras</translation>
+    </message>
+    <message>
+        <source>Vori calc files (*.py *.bin)</source>
+        <translation>Archivos de calculadora Vori (*.py *.bin)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+</context>
+<context>
+    <name>ConflictAsker</name>
+    <message>
+        <source>[y]es/[n]o/[a]ll/none?</source>
+        <extracomment>Keep the letters in brackets the first ones of the answers below.</extracomment>
+        <translation>¿[s]í/[n]o/[t]odos/ninguno?</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <extracomment>The short answer yes, as the prompt shows it in brackets.</extracomment>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>sí</translation>
+    </message>
+    <message>
+        <source>n</source>
+        <extracomment>The short answer no, as the prompt shows it in brackets.</extracomment>
+        <translation>n</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>a</source>
+        <extracomment>The short answer all, as the prompt shows it in brackets.</extracomment>
+        <translation>t</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation>todos</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+</context>
+<context>
+    <name>CopyFolder</name>
+    <message>
+        <source>%1 cannot be made</source>
+        <translation>no se puede crear %1</translation>
+    </message>
+</context>
+<context>
+    <name>DemoCalculators</name>
+    <message>
+        <source>Could not open a pseudo-terminal for the simulated calculator %1.</source>
+        <translation>No se pudo abrir un pseudoterminal para la calculadora simulada %1.</translation>
+    </message>
+    <message>
+        <source>%1 (simulated) on %2</source>
+        <translation>%1 (simulada) en %2</translation>
+    </message>
+    <message>
+        <source>device on %1</source>
+        <translation>dispositivo en %1</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorMeaning</name>
+    <message>
+        <source>send again</source>
+        <extracomment>Ends advice such as &quot;restart it and %1&quot;.</extracomment>
+        <translation>vuelve a enviarlo</translation>
+    </message>
+    <message>
+        <source>copy again</source>
+        <extracomment>Ends advice such as &quot;restart it and %1&quot;.</extracomment>
+        <translation>vuelve a copiarlo</translation>
+    </message>
+    <message>
+        <source>delete again</source>
+        <extracomment>Ends advice such as &quot;restart it and %1&quot;.</extracomment>
+        <translation>vuelve a eliminarlo</translation>
+    </message>
+    <message>
+        <source>try again</source>
+        <extracomment>Ends advice such as &quot;restart it and %1&quot;.</extracomment>
+        <translation>vuelve a intentarlo</translation>
+    </message>
+    <message>
+        <source>the calculator lost the file while storing it; send again</source>
+        <translation>la calculadora perdió el archivo al guardarlo; vuelve a enviarlo</translation>
+    </message>
+    <message>
+        <source>the file is not on the calculator; plug it in again to see the files it holds now</source>
+        <translation>el archivo no está en la calculadora; vuelve a conectarla para ver los archivos que tiene ahora</translation>
+    </message>
+    <message>
+        <source>the calculator reported a connection problem; unplug it, plug it in and %1</source>
+        <translation>la calculadora informó de un problema de conexión; desconéctala, vuelve a conectarla y %1</translation>
+    </message>
+    <message>
+        <source>the calculator&apos;s memory is full; delete files on it and send again</source>
+        <translation>la memoria de la calculadora está llena; elimina archivos en ella y vuelve a enviarlo</translation>
+    </message>
+    <message>
+        <source>the calculator ran out of memory; restart it and %1</source>
+        <translation>la calculadora se quedó sin memoria; reiníciala y %1</translation>
+    </message>
+    <message>
+        <source>the calculator could not store the file; delete files on it or restart it, then send again</source>
+        <translation>la calculadora no pudo guardar el archivo; elimina archivos en ella o reiníciala, y vuelve a enviarlo</translation>
+    </message>
+    <message>
+        <source>the calculator could not read the file; restart it and copy again</source>
+        <translation>la calculadora no pudo leer el archivo; reiníciala y vuelve a copiarlo</translation>
+    </message>
+    <message>
+        <source>the calculator could not remove the file; restart it and delete again</source>
+        <translation>la calculadora no pudo eliminar el archivo; reiníciala y vuelve a eliminarlo</translation>
+    </message>
+    <message>
+        <source>the calculator could not write; restart it and try again</source>
+        <translation>la calculadora no pudo escribir; reiníciala e inténtalo de nuevo</translation>
+    </message>
+    <message>
+        <source>the calculator did not take the file&apos;s size; check the file and send again</source>
+        <translation>la calculadora no aceptó el tamaño del archivo; revisa el archivo y vuelve a enviarlo</translation>
+    </message>
+    <message>
+        <source>the calculator&apos;s data did not match its sizes; %1</source>
+        <translation>los datos de la calculadora no coincidían con sus tamaños; %1</translation>
+    </message>
+    <message>
+        <source>parts of the file came out of order; %1</source>
+        <translation>partes del archivo llegaron desordenadas; %1</translation>
+    </message>
+    <message>
+        <source>the calculator refused; open its home screen and %1</source>
+        <translation>la calculadora se negó; abre su pantalla de inicio y %1</translation>
+    </message>
+    <message>
+        <source>the calculator does not answer; %1</source>
+        <extracomment>%1 is the advice &quot;switch it on, open its home screen and plug it in again&quot;.</extracomment>
+        <translation>la calculadora no responde; %1</translation>
+    </message>
+    <message>
+        <source>the calculator&apos;s port closed; plug it in again</source>
+        <translation>el puerto de la calculadora se cerró; vuelve a conectarla</translation>
+    </message>
+    <message>
+        <source>switch it on, open its home screen and plug it in again</source>
+        <translation>enciéndela, abre su pantalla de inicio y vuelve a conectarla</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 names the file and the calculator (&quot;HELLO.py, Vori X1&quot;), %2 says what it means.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 %2.</source>
+        <extracomment>Two sentences in a row, %1 ending in a full stop, %2 without its own.</extracomment>
+        <translation>%1 %2.</translation>
+    </message>
+    <message>
+        <source>%1. %2.</source>
+        <extracomment>Two sentences in a row, neither with its full stop.</extracomment>
+        <translation>%1. %2.</translation>
+    </message>
+</context>
+<context>
+    <name>FileTablePane</name>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Archivos</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n bytes</source>
+        <extracomment>The name and size of a file in the table, for a screen reader.</extracomment>
+        <translation>
+            <numerusform>%1, %n byte</numerusform>
+            <numerusform>%1, %n bytes</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>FrameCodec</name>
+    <message>
+        <source>Connection error (error code: 421).</source>
+        <translation>Error de conexión (código de error: 421).</translation>
+    </message>
+    <message>
+        <source>Connection error (error code: 422).</source>
+        <translation>Error de conexión (código de error: 422).</translation>
+    </message>
+    <message>
+        <source>The calculator took too long to answer; the command was stopped.</source>
+        <translation>La calculadora tardó demasiado en responder; se detuvo la orden.</translation>
+    </message>
+    <message>
+        <source>The command was stopped.</source>
+        <translation>Se detuvo la orden.</translation>
+    </message>
+</context>
+<context>
+    <name>JobThreads</name>
+    <message>
+        <source>The calculator at %1 was left out: the system would not start another thread.</source>
+        <translation>La calculadora en %1 se quedó fuera: el sistema no quiso iniciar otro hilo.</translation>
+    </message>
+</context>
+<context>
+    <name>MessageExchange</name>
+    <message>
+        <source>The calculator sent a malformed reply (%1).</source>
+        <extracomment>%1 is what was asked, such as &quot;file list&quot;.</extracomment>
+        <translation>La calculadora envió una respuesta mal formada (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>PortChooser</name>
+    <message>
+        <source>No calculator is connected. Plug one in, or name its port with --port PATH (for the simulator, the path vuve-calcsim prints, such as /dev/pts/3).</source>
+        <translation>No hay ninguna calculadora conectada. Conecta una o indica su puerto con --port PATH (para el simulador, la ruta que muestra vuve-calcsim, por ejemplo /dev/pts/3).</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <extracomment>A calculator&apos;s name and its port.</extracomment>
+        <translation>%1 en %2</translation>
+    </message>
+    <message>
+        <source>No calculator named %1 is connected.</source>
+        <translation>No hay ninguna calculadora llamada %1 conectada.</translation>
+    </message>
+    <message>
+        <source>No calculator named %1 is connected (there are %2).</source>
+        <extracomment>%2 lists the calculators that are connected, with their ports.</extracomment>
+        <translation>No hay ninguna calculadora llamada %1 conectada (hay: %2).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n calculators are named %1, on %2; choose one with --port, or all of them with --every.</source>
+        <extracomment>%1 is a calculator&apos;s name, %2 their ports.</extracomment>
+        <translation>
+            <numerusform>%n calculadora se llama %1, en %2; elige una con --port, o todas con --every.</numerusform>
+            <numerusform>%n calculadoras se llaman %1, en %2; elige una con --port, o todas con --every.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n calculators are connected, on %1; choose one with --calc NAME or --port PATH, or all of them with --every.</source>
+        <extracomment>%1 lists their ports.</extracomment>
+        <translation>
+            <numerusform>%n calculadora está conectada, en %1; elige una con --calc NAME o --port PATH, o todas con --every.</numerusform>
+            <numerusform>%n calculadoras están conectadas, en %1; elige una con --calc NAME o --port PATH, o todas con --every.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PortProblem</name>
+    <message>
+        <source>%1, process %2</source>
+        <extracomment>A program holding a port: its name and process number.</extracomment>
+        <translation>%1, proceso %2</translation>
+    </message>
+    <message>
+        <source>The port %1 does not exist (any more); the calculator may have been unplugged.</source>
+        <translation>El puerto %1 no existe (ya); puede que se haya desconectado la calculadora.</translation>
+    </message>
+    <message>
+        <source>You may not open the port %1. Install the udev rule that comes with Vuve Vudurod (see /usr/share/doc/vuve-vudurod/troubleshooting.md), or add yourself to the dialout group and log in again; then plug the calculator in again.</source>
+        <translation>No tienes permiso para abrir el puerto %1. Instala la regla de udev que trae Vuve Vudurod (consulta /usr/share/doc/vuve-vudurod/troubleshooting.md), o únete al grupo dialout y vuelve a iniciar sesión; después vuelve a conectar la calculadora.</translation>
+    </message>
+    <message>
+        <source>The port %1 is in use by another program (%2). Close it and plug the calculator in again.</source>
+        <translation>Otro programa está usando el puerto %1 (%2). Ciérralo y vuelve a conectar la calculadora.</translation>
+    </message>
+    <message>
+        <source>The port %1 is in use by another program. Close it and plug the calculator in again.</source>
+        <translation>Otro programa está usando el puerto %1. Ciérralo y vuelve a conectar la calculadora.</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial port, so no calculator can be on it.</source>
+        <translation>%1 no es un puerto serie, así que no puede haber una calculadora en él.</translation>
+    </message>
+    <message>
+        <source>The port %1 cannot be opened.</source>
+        <translation>No se puede abrir el puerto %1.</translation>
+    </message>
+    <message>
+        <source>The calculator at %1 does not answer. %2.</source>
+        <extracomment>%2 is the advice &quot;Switch it on, open its home screen and plug it in again&quot;.</extracomment>
+        <translation>La calculadora en %1 no responde. %2.</translation>
+    </message>
+    <message>
+        <source>The device at %1 answers, but not as a calculator does.</source>
+        <translation>El dispositivo en %1 responde, pero no como una calculadora.</translation>
+    </message>
+    <message>
+        <source>The calculator at %1 answered late, with its reply to an earlier request; try again.</source>
+        <translation>La calculadora en %1 respondió tarde, con la respuesta a una petición anterior; inténtalo de nuevo.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressLine</name>
+    <message>
+        <source>%1 B</source>
+        <translation>%1 B</translation>
+    </message>
+    <message>
+        <source>%1 KiB</source>
+        <translation>%1 KiB</translation>
+    </message>
+    <message>
+        <source>%1 MiB</source>
+        <translation>%1 MiB</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <extracomment>The time a transfer still needs, as 1:05.</extracomment>
+        <translation>faltan %1</translation>
+    </message>
+</context>
+<context>
+    <name>RenameDialog</name>
+    <message>
+        <source>Enter a new device name:</source>
+        <translation>Escribe un nuevo nombre de dispositivo:</translation>
+    </message>
+    <message>
+        <source>Enter a new device name</source>
+        <translation>Escribe un nuevo nombre de dispositivo</translation>
+    </message>
+    <message>
+        <source>A device name has at most %1 characters.</source>
+        <translation>Un nombre de dispositivo tiene como máximo %1 caracteres.</translation>
+    </message>
+</context>
+<context>
+    <name>Reporter</name>
+    <message numerus="yes">
+        <source>%n files</source>
+        <translation>
+            <numerusform>%n archivo</numerusform>
+            <numerusform>%n archivos</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SendFlow</name>
+    <message>
+        <source>File %1 is zero-length and can&apos;t be sent.</source>
+        <translation>El archivo %1 está vacío (0 bytes) y no se puede enviar.</translation>
+    </message>
+    <message>
+        <source>File %1 already exists on your calculator.
+Do you want to replace it?</source>
+        <translation>El archivo %1 ya existe en tu calculadora.
+¿Quieres reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>The file name (%1) exceeds the allowed limit of 8 symbols for a file name and 3 symbols for an extension and will be changed to %2</source>
+        <translation>El nombre de archivo (%1) supera el límite de 8 caracteres para el nombre y 3 para la extensión, y se cambiará a %2</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Please choose files</source>
+        <translation>Elige los archivos</translation>
+    </message>
+    <message>
+        <source>Vori calc files (*.py *.bin)</source>
+        <translation>Archivos de calculadora Vori (*.py *.bin)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+</context>
+<context>
+    <name>StatusFooter</name>
+    <message>
+        <source>Transfer progress</source>
+        <translation>Progreso de la transferencia</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+</context>
+<context>
+    <name>TransferProgress</name>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n bytes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 KiB</source>
+        <translation>%1 KiB</translation>
+    </message>
+    <message>
+        <source>%1 MiB</source>
+        <translation>%1 MiB</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sending %n files…</source>
+        <translation>
+            <numerusform>Enviando %n archivo…</numerusform>
+            <numerusform>Enviando %n archivos…</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Copying %n files…</source>
+        <translation>
+            <numerusform>Copiando %n archivo…</numerusform>
+            <numerusform>Copiando %n archivos…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sending %1 (%2 of %3)</source>
+        <extracomment>%1 is a file name; %2 of %3 count the files.</extracomment>
+        <translation>Enviando %1 (%2 de %3)</translation>
+    </message>
+    <message>
+        <source>Copying %1 (%2 of %3)</source>
+        <extracomment>%1 is a file name; %2 of %3 count the files.</extracomment>
+        <translation>Copiando %1 (%2 de %3)</translation>
+    </message>
+    <message>
+        <source>: %1 of %2</source>
+        <extracomment>Follows &quot;Sending HELLO.py (1 of 3)&quot;: the bytes done of the file&apos;s.</extracomment>
+        <translation>: %1 de %2</translation>
+    </message>
+    <message>
+        <source>, %1/s</source>
+        <extracomment>Follows the bytes done: the rate, as &quot;1.5 KiB&quot; a second.</extracomment>
+        <translation>, %1/s</translation>
+    </message>
+    <message>
+        <source>Nothing was sent to %1</source>
+        <translation>No se envió nada a %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sent %n files to %1</source>
+        <translation>
+            <numerusform>%n archivo enviado a %1</numerusform>
+            <numerusform>%n archivos enviados a %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Sent %1 of %n files to %2</source>
+        <translation>
+            <numerusform>%1 de %n archivo enviado a %2</numerusform>
+            <numerusform>%1 de %n archivos enviados a %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was copied</source>
+        <translation>No se copió nada</translation>
+    </message>
+    <message numerus="yes">
+        <source>Copied %n files to %1</source>
+        <translation>
+            <numerusform>%n archivo copiado en %1</numerusform>
+            <numerusform>%n archivos copiados en %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Copied %1 of %n files to %2</source>
+        <translation>
+            <numerusform>%1 de %n archivo copiado en %2</numerusform>
+            <numerusform>%1 de %n archivos copiados en %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Copied %n files to the clipboard</source>
+        <translation>
+            <numerusform>%n archivo copiado al portapapeles</numerusform>
+            <numerusform>%n archivos copiados al portapapeles</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Copied %1 of %n files to the clipboard</source>
+        <translation>
+            <numerusform>%1 de %n archivo copiado al portapapeles</numerusform>
+            <numerusform>%1 de %n archivos copiados al portapapeles</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n skipped</source>
+        <extracomment>Follows an outcome such as &quot;Sent 2 files to Vori X1&quot;.</extracomment>
+        <translation>
+            <numerusform>; %n omitido</numerusform>
+            <numerusform>; %n omitidos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cancelled: %1</source>
+        <translation>Cancelado: %1</translation>
+    </message>
+    <message>
+        <source>; the part of %1 sent was deleted from the calculator</source>
+        <translation>; la parte ya enviada de %1 se eliminó de la calculadora</translation>
+    </message>
+    <message>
+        <source>; nothing of the file in transfer was written</source>
+        <translation>; no se escribió nada del archivo que se estaba transfiriendo</translation>
+    </message>
+</context>
+<context>
+    <name>TransferRunner</name>
+    <message>
+        <source>%1 is not a regular file any more; it was not sent.</source>
+        <translation>%1 ya no es un archivo normal; no se envió.</translation>
+    </message>
+    <message>
+        <source>%1 changed since it was checked; it was not sent.</source>
+        <translation>%1 cambió después de comprobarlo; no se envió.</translation>
+    </message>
+    <message>
+        <source>cancelled; the part of %1 sent was deleted from the calculator</source>
+        <translation>cancelado; la parte ya enviada de %1 se eliminó de la calculadora</translation>
+    </message>
+    <message>
+        <source>The calculator stopped answering, so these files were not sent: %1.</source>
+        <translation>La calculadora dejó de responder, así que estos archivos no se enviaron: %1.</translation>
+    </message>
+    <message>
+        <source>The calculator stopped answering, so these files were not copied: %1.</source>
+        <translation>La calculadora dejó de responder, así que estos archivos no se copiaron: %1.</translation>
+    </message>
+    <message>
+        <source>The calculator stopped answering, so these files were not deleted: %1.</source>
+        <translation>La calculadora dejó de responder, así que estos archivos no se eliminaron: %1.</translation>
+    </message>
+    <message>
+        <source>Interrupted, so these files were not sent: %1.</source>
+        <translation>Interrumpido, así que estos archivos no se enviaron: %1.</translation>
+    </message>
+    <message>
+        <source>Interrupted, so these files were not copied: %1.</source>
+        <translation>Interrumpido, así que estos archivos no se copiaron: %1.</translation>
+    </message>
+    <message>
+        <source>Interrupted, so these files were not deleted: %1.</source>
+        <translation>Interrumpido, así que estos archivos no se eliminaron: %1.</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>cancelado</translation>
+    </message>
+</context>
+<context>
+    <name>UploadFile</name>
+    <message>
+        <source>File %1 can&apos;t be read.</source>
+        <translation>No se puede leer el archivo %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file and can&apos;t be sent.</source>
+        <translation>%1 no es un archivo normal y no se puede enviar.</translation>
+    </message>
+    <message>
+        <source>File %1 is larger than 1 MiB (1048576 bytes) and can&apos;t be sent.</source>
+        <translation>El archivo %1 ocupa más de 1 MiB (1048576 bytes) y no se puede enviar.</translation>
+    </message>
+</context>
+<context>
+    <name>VuveCtl</name>
+    <message>
+        <source>Talks to calculators over USB.</source>
+        <translation>Se comunica con calculadoras por USB.</translation>
+    </message>
+    <message>
+        <source>Commands:
+  ports                 list the attached calculators (name, port, USB serial number)
+  info                  device name, chunk size and versions
+  ls                    files on the calculator (name, tab, size)
+  get NAME|PATTERN...   copy files from the calculator into the current folder
+                        or --to DIR; shell patterns (&apos;*.py&apos;) match the calculator&apos;s
+                        list; --all-files copies every file
+  put FILE...           send files; names follow the calculator&apos;s 8.3 rule
+  rm NAME|PATTERN...    delete files on the calculator (or --all-files)
+  rename NEWNAME        change the device name (1 to 64 characters)
+  backup [DIR]          copy every file into DIR/&lt;device name&gt;-&lt;UTC time&gt;/
+                        with a manifest.json (DIR: the current folder)
+  restore BACKUP_DIR    send a backup&apos;s files back and check them by listing
+  watch                 print a line per calculator attached or detached,
+                        until interrupted</source>
+        <extracomment>Keep the command words and the first column&apos;s width; translate what each does.</extracomment>
+        <translation>Órdenes:
+  ports                 listar las calculadoras conectadas (nombre, puerto, número
+                        de serie USB)
+  info                  nombre del dispositivo, tamaño de bloque y versiones
+  ls                    archivos de la calculadora (nombre, tabulador, tamaño)
+  get NAME|PATTERN...   copiar archivos de la calculadora a la carpeta actual
+                        o a --to DIR; los patrones del shell (&apos;*.py&apos;) se aplican
+                        a la lista de la calculadora; --all-files copia todos
+  put FILE...           enviar archivos; los nombres siguen la regla 8.3
+  rm NAME|PATTERN...    eliminar archivos de la calculadora (o --all-files)
+  rename NEWNAME        cambiar el nombre del dispositivo (de 1 a 64 caracteres)
+  backup [DIR]          copiar todos los archivos a DIR/&lt;nombre&gt;-&lt;hora UTC&gt;/
+                        con un manifest.json (DIR: la carpeta actual)
+  restore BACKUP_DIR    devolver los archivos de una copia de seguridad y
+                        comprobarlos con la lista
+  watch                 mostrar una línea por cada calculadora que se conecta o
+                        desconecta, hasta que se interrumpa</translation>
+    </message>
+    <message>
+        <source>Choosing calculators: with one attached, commands run on it. Otherwise name
+it with --calc or --port, or run on all at once with --every (one result line
+each, printed as soon as that calculator is done). A missing --to or backup
+folder is made.</source>
+        <translation>Elegir calculadoras: si solo hay una conectada, las órdenes se ejecutan en ella.
+Si no, indícala con --calc o --port, o trabaja con todas a la vez con --every
+(una línea de resultado por calculadora, en cuanto termina). Si falta la carpeta
+de --to o de backup, se crea.</translation>
+    </message>
+    <message>
+        <source>Collisions: put and get check the whole batch before anything moves. Empty
+files, files over 1 MiB and two files that would get one calculator name stop
+the batch. A name already on the calculator (put, restore) or an existing
+local file (get) is asked about on a terminal: yes, no, all or none.
+Elsewhere --on-conflict decides; without it nothing is transferred.</source>
+        <translation>Conflictos: put y get comprueban todo el lote antes de mover nada. Los archivos
+vacíos, los de más de 1 MiB y dos archivos que tendrían el mismo nombre en la
+calculadora detienen el lote. Si un nombre ya está en la calculadora (put,
+restore) o un archivo local ya existe (get), se pregunta en el terminal: sí, no,
+todos o ninguno. En otro caso decide --on-conflict; sin esta opción no se
+transfiere nada.</translation>
+    </message>
+    <message>
+        <source>Interrupting (Ctrl+C) stops the transfers at once and says what was left
+part-way (files are only written whole); a second Ctrl+C ends at once.</source>
+        <translation>Interrumpir (Ctrl+C) detiene las transferencias al momento e indica qué quedó a
+medias (los archivos solo se escriben completos); un segundo Ctrl+C termina al
+instante.</translation>
+    </message>
+    <message>
+        <source>Exit codes:
+  0    done
+  1    failed (also: any calculator failed with --every)
+  2    usage error
+  3    stopped by a collision (--on-conflict=fail); nothing was transferred
+  130  interrupted (Ctrl+C; 143 for SIGTERM)</source>
+        <extracomment>Keep the numbers and the first column&apos;s width.</extracomment>
+        <translation>Códigos de salida:
+  0    hecho
+  1    error (también: alguna calculadora falló con --every)
+  2    error de uso
+  3    detenido por un conflicto (--on-conflict=fail); no se transfirió nada
+  130  interrumpido (Ctrl+C; 143 con SIGTERM)</translation>
+    </message>
+    <message>
+        <source>Try &apos;vuvectl --help&apos;.</source>
+        <translation>Prueba &apos;vuvectl --help&apos;.</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 no es una carpeta.</translation>
+    </message>
+    <message>
+        <source>Folder %1 can&apos;t be made: %2.</source>
+        <translation>No se puede crear la carpeta %1: %2.</translation>
+    </message>
+    <message>
+        <source>Folder %1 can&apos;t be made.</source>
+        <translation>No se puede crear la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation>Mostrar esta ayuda.</translation>
+    </message>
+    <message>
+        <source>Show the version.</source>
+        <translation>Mostrar la versión.</translation>
+    </message>
+    <message>
+        <source>The calculator on this serial device (repeatable with --every).</source>
+        <translation>La calculadora de este dispositivo serie (se puede repetir con --every).</translation>
+    </message>
+    <message>
+        <source>The calculator with this device name, as ports lists it.</source>
+        <translation>La calculadora con este nombre de dispositivo, tal como lo muestra ports.</translation>
+    </message>
+    <message>
+        <source>Run on every attached calculator at once (or every one that --calc or --port names); one result line per calculator, as each is done.</source>
+        <translation>Ejecutar en todas las calculadoras conectadas a la vez (o en todas las que indiquen --calc o --port); una línea de resultado por calculadora, en cuanto termina.</translation>
+    </message>
+    <message>
+        <source>Print results as JSON: one document, or one line per calculator with --every and per event with watch.</source>
+        <translation>Mostrar los resultados en JSON: un documento, o una línea por calculadora con --every y por evento con watch.</translation>
+    </message>
+    <message>
+        <source>Folder for get (default: the current one).</source>
+        <translation>Carpeta para get (por defecto: la actual).</translation>
+    </message>
+    <message>
+        <source>get or rm every file on the calculator.</source>
+        <translation>get o rm con todos los archivos de la calculadora.</translation>
+    </message>
+    <message>
+        <source>What to do with a name that is taken: ask (on a terminal, the default there), replace, skip or fail (the default elsewhere).</source>
+        <translation>Qué hacer con un nombre ya ocupado: ask (preguntar; por defecto en un terminal), replace (reemplazar), skip (omitir) o fail (fallar; por defecto en otro caso).</translation>
+    </message>
+    <message>
+        <source>Show progress also when stderr is not a terminal (one line a second).</source>
+        <translation>Mostrar el progreso también cuando stderr no es un terminal (una línea por segundo).</translation>
+    </message>
+    <message>
+        <source>Milliseconds to wait for a reply to begin or to go on, and for each frame of a transfer (default: 10000, 30000 and 1000).</source>
+        <translation>Milisegundos de espera para que una respuesta empiece o continúe, y para cada bloque de una transferencia (por defecto: 10000, 30000 y 1000).</translation>
+    </message>
+    <message>
+        <source>Trace each request and reply (type and size), each error and each port found or gone on stderr, for a bug report; never file contents.</source>
+        <translation>Registrar en stderr cada petición y respuesta (tipo y tamaño), cada error y cada puerto que aparece o desaparece, para informar de un fallo; nunca el contenido de los archivos.</translation>
+    </message>
+    <message>
+        <source>What to do (see above).</source>
+        <translation>Qué hacer (ver arriba).</translation>
+    </message>
+    <message>
+        <source>command [args...]</source>
+        <extracomment>The usage line&apos;s words for a command and its arguments.</extracomment>
+        <translation>orden [argumentos...]</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>no se indicó ninguna orden</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;</source>
+        <translation>orden desconocida «%1»</translation>
+    </message>
+    <message>
+        <source>%1 takes no arguments</source>
+        <translation>%1 no admite argumentos</translation>
+    </message>
+    <message>
+        <source>%1 needs an argument</source>
+        <translation>%1 necesita un argumento</translation>
+    </message>
+    <message>
+        <source>%1 needs names, patterns or --all-files</source>
+        <translation>%1 necesita nombres, patrones o --all-files</translation>
+    </message>
+    <message>
+        <source>%1 takes exactly one argument</source>
+        <translation>%1 admite exactamente un argumento</translation>
+    </message>
+    <message>
+        <source>backup takes at most one folder</source>
+        <translation>backup admite como máximo una carpeta</translation>
+    </message>
+    <message>
+        <source>the device name must not be empty</source>
+        <translation>el nombre del dispositivo no puede estar vacío</translation>
+    </message>
+    <message>
+        <source>a device name has at most %1 characters</source>
+        <translation>un nombre de dispositivo tiene como máximo %1 caracteres</translation>
+    </message>
+    <message>
+        <source>--to goes with get only</source>
+        <translation>--to solo se usa con get</translation>
+    </message>
+    <message>
+        <source>--all-files goes with get and rm only</source>
+        <translation>--all-files solo se usa con get y rm</translation>
+    </message>
+    <message>
+        <source>%1 looks at every port; --port, --calc and --every do not go with it</source>
+        <translation>%1 examina todos los puertos; --port, --calc y --every no se usan con ella</translation>
+    </message>
+    <message>
+        <source>several --port go with --every only</source>
+        <translation>varios --port solo se usan con --every</translation>
+    </message>
+    <message>
+        <source>--on-conflict goes with get, put and restore only</source>
+        <translation>--on-conflict solo se usa con get, put y restore</translation>
+    </message>
+    <message>
+        <source>--on-conflict takes ask, replace, skip or fail</source>
+        <translation>--on-conflict admite ask, replace, skip o fail</translation>
+    </message>
+    <message>
+        <source>--on-conflict=ask needs a terminal and one calculator</source>
+        <translation>--on-conflict=ask necesita un terminal y una sola calculadora</translation>
+    </message>
+    <message>
+        <source>--timeout takes a positive number of milliseconds</source>
+        <translation>--timeout admite un número positivo de milisegundos</translation>
+    </message>
+    <message>
+        <source>Interrupted; nothing partial was written.</source>
+        <translation>Interrumpido; no se escribió nada a medias.</translation>
+    </message>
+    <message>
+        <source>Interrupted; %1.</source>
+        <translation>Interrumpido; %1.</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Vuve Vudurod</source>
+        <translation>Vuve Vudurod</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menú</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>Acerca de…</translation>
+    </message>
+    <message>
+        <source>Change device name...</source>
+        <translation>Cambiar el nombre del dispositivo…</translation>
+    </message>
+    <message>
+        <source>No calculator is connected</source>
+        <translation>No hay ninguna calculadora conectada</translation>
+    </message>
+    <message>
+        <source>Send to all calculators…</source>
+        <translation>Enviar a todas las calculadoras…</translation>
+    </message>
+    <message>
+        <source>Send to the chosen calculators…</source>
+        <translation>Enviar a las calculadoras elegidas…</translation>
+    </message>
+    <message>
+        <source>No calculator is chosen; tick the calculators first</source>
+        <translation>No hay ninguna calculadora elegida; marca antes las calculadoras</translation>
+    </message>
+    <message>
+        <source>Close program</source>
+        <translation>Cerrar el programa</translation>
+    </message>
+    <message>
+        <source>Copy and transfer selected files from calculator to PC</source>
+        <translation>Copiar los archivos seleccionados de la calculadora al PC</translation>
+    </message>
+    <message>
+        <source>Yoy must select some files for downloading</source>
+        <translation>Primero selecciona los archivos que quieres copiar</translation>
+    </message>
+    <message>
+        <source>Send files to calculator...</source>
+        <translation>Enviar archivos a la calculadora…</translation>
+    </message>
+    <message>
+        <source>Delete selected files</source>
+        <translation>Eliminar los archivos seleccionados</translation>
+    </message>
+    <message>
+        <source>No files selected for deleting</source>
+        <translation>No hay archivos seleccionados para eliminar</translation>
+    </message>
+    <message>
+        <source>Do you want to delete next files:%1?</source>
+        <extracomment>%1 is the selected files&apos; names, each on a line of its own.</extracomment>
+        <translation>¿Quieres eliminar estos archivos?%1</translation>
+    </message>
+    <message>
+        <source>Busy</source>
+        <translation>Ocupado</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Please choose a folder to save files</source>
+        <translation>Elige una carpeta donde guardar los archivos</translation>
+    </message>
+    <message>
+        <source>Wait until the transfer in progress has finished</source>
+        <translation>Espera a que termine la transferencia en curso</translation>
+    </message>
+    <message>
+        <source>File %1 already exists on your PC.
+Do you want to replace it?</source>
+        <translation>El archivo %1 ya existe en tu PC.
+¿Quieres reemplazarlo?</translation>
+    </message>
+</context>
+<context>
+    <name>vuve-vudurod</name>
+    <message>
+        <source>Copies files to and from Vori graphing calculators over USB.</source>
+        <translation>Copia archivos desde y hacia calculadoras gráficas Vori por USB.</translation>
+    </message>
+</context>
+<context>
+    <name>vuve-vudurod-demo</name>
+    <message>
+        <source>Also list the serial device or pseudo-terminal at &lt;path&gt; as a calculator (repeatable).</source>
+        <translation>Mostrar también el dispositivo serie o pseudoterminal de &lt;path&gt; como calculadora (se puede repetir).</translation>
+    </message>
+    <message>
+        <source>Vuve Vudurod with two simulated calculators, &quot;Vori X1&quot; and &quot;Vori X1 Lab&quot;.</source>
+        <translation>Vuve Vudurod con dos calculadoras simuladas, «Vori X1» y «Vori X1 Lab».</translation>
+    </message>
+    <message>
+        <source>no such device: %1</source>
+        <translation>no existe el dispositivo: %1</translation>
+    </message>
+</context>
+</TS>
