@@ -8,6 +8,10 @@ QuestionDialog {
     property int propW: mainWindow ? Math.min(mainWindow.width, mainWindow.height) / 3 * 2 : 0
     width: propW < 300 ? 300 : propW
     contentHeight: aboutColumn.height
+    // A sixth of the way down as the questions, but pushed up where a longer
+    // translation of the notice would reach past the window's bottom.
+    topMargin: 0
+    bottomMargin: 0
     title: qsTr("About")
     // Escape and a press outside close it too, but neither shows.
     standardButtons: Dialog.Close

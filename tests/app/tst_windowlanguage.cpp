@@ -1,6 +1,6 @@
 // The window in the language the environment picks: ctest starts this test
 // once with none set, where the window's texts must be the given English
-// ones byte for byte, and once each with LANGUAGE=de and LANGUAGE=fr.
+// ones byte for byte, and once each with LANGUAGE=de, fr and es.
 #include "CalcSimulator.h"
 #include "TransferProgress.h"
 #include "TwoCalculators.h"
@@ -10,6 +10,7 @@
 #include <QLocale>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QSignalSpy>
 #include <QtTest>
 
 namespace {
@@ -24,6 +25,7 @@ struct Texts
     QString en;
     QString de;
     QString fr;
+    QString es;
 };
 
 QString inUse(const Texts &texts)
@@ -33,6 +35,8 @@ QString inUse(const Texts &texts)
         return texts.de;
     if (language == QLatin1String("fr"))
         return texts.fr;
+    if (language == QLatin1String("es"))
+        return texts.es;
     return texts.en;
 }
 
@@ -51,6 +55,7 @@ private slots:
     void texts();
     void statusLine();
     void deleteQuestion();
+    void aboutFits();
     void sizes_data();
     void sizes();
 
@@ -106,42 +111,47 @@ void TestWindowLanguage::texts_data()
         = [](const char *tag, const char *name, const char *property, const Texts &texts) {
               QTest::newRow(tag) << QByteArray(name) << QByteArray(property) << texts;
           };
-    row("menu", "menuButton", "tip", { "Menu", "Menü", "Menu" });
+    row("menu", "menuButton", "tip", { "Menu", "Menü", "Menu", "Menú" });
     row("download", "downloadButton", "tip",
         { "Copy and transfer selected files from calculator to PC",
             "Ausgewählte Dateien vom Taschenrechner auf den PC kopieren",
-            "Copier les fichiers sélectionnés de la calculatrice vers l’ordinateur" });
+            "Copier les fichiers sélectionnés de la calculatrice vers l’ordinateur",
+            "Copiar los archivos seleccionados de la calculadora al PC" });
     row("send", "sendButton", "tip",
         { "Send files to calculator...", "Dateien an den Taschenrechner senden …",
-            "Envoyer des fichiers à la calculatrice…" });
+            "Envoyer des fichiers à la calculatrice…", "Enviar archivos a la calculadora…" });
     row("delete", "deleteButton", "tip",
         { "Delete selected files", "Ausgewählte Dateien löschen",
-            "Supprimer les fichiers sélectionnés" });
-    row("about item", "aboutMenuItem", "text", { "About...", "Über …", "À propos…" });
+            "Supprimer les fichiers sélectionnés", "Eliminar los archivos seleccionados" });
+    row("about item", "aboutMenuItem", "text", { "About...", "Über …", "À propos…", "Acerca de…" });
     row("rename item", "changeNameMenuItem", "text",
-        { "Change device name...", "Gerätenamen ändern …", "Changer le nom de l’appareil…" });
+        { "Change device name...", "Gerätenamen ändern …", "Changer le nom de l’appareil…",
+            "Cambiar el nombre del dispositivo…" });
     row("close item", "closeMenuItem", "text",
-        { "Close program", "Programm beenden", "Quitter le programme" });
-    row("name column", "nameColumn", "title", { "Name", "Name", "Nom" });
-    row("size column", "sizeColumn", "title", { "Size", "Größe", "Taille" });
-    row("about", "aboutDialog", "title", { "About", "Über", "À propos" });
+        { "Close program", "Programm beenden", "Quitter le programme", "Cerrar el programa" });
+    row("name column", "nameColumn", "title", { "Name", "Name", "Nom", "Nombre" });
+    row("size column", "sizeColumn", "title", { "Size", "Größe", "Taille", "Tamaño" });
+    row("about", "aboutDialog", "title", { "About", "Über", "À propos", "Acerca de" });
     row("language", "aboutLanguage", "text",
-        { "Language: English", "Sprache: Deutsch", "Langue\u00a0: français" });
-    row("error", "errorMessageDialog", "title", { "Error", "Fehler", "Erreur" });
+        { "Language: English", "Sprache: Deutsch", "Langue\u00a0: français", "Idioma: español" });
+    row("error", "errorMessageDialog", "title", { "Error", "Fehler", "Erreur", "Error" });
     row("folder chooser", "choseFolderDialog", "title",
         { "Please choose a folder to save files",
             "Bitte einen Ordner zum Speichern der Dateien auswählen",
-            "Choisissez un dossier où enregistrer les fichiers" });
+            "Choisissez un dossier où enregistrer les fichiers",
+            "Elige una carpeta donde guardar los archivos" });
     row("file chooser", "choseFileDialog", "title",
-        { "Please choose files", "Bitte Dateien auswählen", "Choisissez des fichiers" });
+        { "Please choose files", "Bitte Dateien auswählen", "Choisissez des fichiers",
+            "Elige los archivos" });
     row("rename", "changeNameDialog", "title",
         { "Enter a new device name:", "Neuen Gerätenamen eingeben:",
-            "Saisissez un nouveau nom d’appareil\u00a0:" });
+            "Saisissez un nouveau nom d’appareil\u00a0:",
+            "Escribe un nuevo nombre de dispositivo:" });
     row("rename field", "newNameField", "placeholderText",
         { "Enter a new device name", "Neuen Gerätenamen eingeben",
-            "Saisissez un nouveau nom d’appareil" });
+            "Saisissez un nouveau nom d’appareil", "Escribe un nuevo nombre de dispositivo" });
     row("renaming notice", "fileNameWasChangeDialog", "title",
-        { "Warning", "Hinweis", "Attention" });
+        { "Warning", "Hinweis", "Attention", "Aviso" });
     row("no calculator", "emptyHint", "text",
         { "Connect a calculator with its USB cable. It shows up here within a few seconds.\n\n"
           "Nothing appears? Check that the calculator is switched on and shows its home "
@@ -157,7 +167,12 @@ void TestWindowLanguage::texts_data()
             "affiche son écran d’accueil, et que /dev/ttyACM0 (ou un numéro suivant) existe. "
             "Si vous n’avez pas le droit de l’ouvrir, "
             "/usr/share/doc/vuve-vudurod/troubleshooting.md explique comment obtenir "
-            "l’accès." });
+            "l’accès.",
+            "Conecta una calculadora con su cable USB. Aparecerá aquí en unos segundos.\n\n"
+            "¿No aparece nada? Comprueba que la calculadora está encendida y muestra su pantalla "
+            "de inicio, y que existe /dev/ttyACM0 (o un número posterior). Si no tienes permiso "
+            "para abrirlo, /usr/share/doc/vuve-vudurod/troubleshooting.md explica cómo "
+            "conseguir acceso." });
 }
 
 void TestWindowLanguage::texts()
@@ -176,11 +191,12 @@ void TestWindowLanguage::statusLine()
     m_driver->activate("deleteButton");
     QCOMPARE(m_driver->statusLine(),
         inUse({ "No files selected for deleting", "Keine Dateien zum Löschen ausgewählt",
-            "Aucun fichier sélectionné à supprimer" }));
+            "Aucun fichier sélectionné à supprimer",
+            "No hay archivos seleccionados para eliminar" }));
     m_driver->activate("sendButton");
     QCOMPARE(m_driver->statusLine(),
         inUse({ "No calculator is connected", "Kein Taschenrechner angeschlossen",
-            "Aucune calculatrice n’est branchée" }));
+            "Aucune calculatrice n’est branchée", "No hay ninguna calculadora conectada" }));
 }
 
 // The question's own words and the toolkit's buttons, which come with Qt's
@@ -195,10 +211,39 @@ void TestWindowLanguage::deleteQuestion()
     QCOMPARE(m_driver->read(m_driver->byName("doYouWantDeleteItText"), "text").toString(),
         inUse({ "Do you want to delete next files:\nMAIN.py?",
             "Möchten Sie diese Dateien löschen?\nMAIN.py",
-            "Voulez-vous supprimer ces fichiers\u00a0?\nMAIN.py" }));
-    QVERIFY(m_driver->dialogButton("doYouWantDeleteItDialog", inUse({ "Yes", "Ja", "Oui" })));
-    QVERIFY(m_driver->dialogButton("doYouWantDeleteItDialog", inUse({ "No", "Nein", "Non" })));
+            "Voulez-vous supprimer ces fichiers\u00a0?\nMAIN.py",
+            "¿Quieres eliminar estos archivos?\nMAIN.py" }));
+    QVERIFY(m_driver->dialogButton("doYouWantDeleteItDialog", inUse({ "Yes", "Ja", "Oui", "Sí" })));
+    QVERIFY(
+        m_driver->dialogButton("doYouWantDeleteItDialog", inUse({ "No", "Nein", "Non", "No" })));
     m_driver->answer("doYouWantDeleteItDialog", false);
+}
+
+// However long a translation of the notice, the box shows all of it inside
+// the window at its smallest size.
+void TestWindowLanguage::aboutFits()
+{
+    QSignalSpy frames(m_driver->window(), &QQuickWindow::frameSwapped);
+    m_driver->activate("aboutMenuItem");
+    QTRY_VERIFY(m_driver->read("aboutDialog", "opened").toBool());
+    // The notice's lines are laid out once a frame shows them.
+    frames.clear();
+    m_driver->window()->update();
+    QTRY_VERIFY(frames.count() >= 2);
+    const auto sceneRect = [](QQuickItem *item) {
+        return item->mapRectToScene(QRectF(0, 0, item->width(), item->height()));
+    };
+    auto *column = qobject_cast<QQuickItem *>(m_driver->byName("aboutVersion"))->parentItem();
+    auto *content = m_driver->read("aboutDialog", "contentItem").value<QQuickItem *>();
+    auto *box = m_driver->read("aboutDialog", "background").value<QQuickItem *>();
+    QVERIFY(column && content && box);
+    const QRectF text = sceneRect(column);
+    QVERIFY2(text.height() > 0 && text.bottom() <= sceneRect(content).bottom() + 0.5,
+        qPrintable(QStringLiteral("the notice ends at %1, its place at %2")
+                       .arg(text.bottom())
+                       .arg(sceneRect(content).bottom())));
+    QVERIFY(sceneRect(box).top() >= 0);
+    QVERIFY(sceneRect(box).bottom() <= m_driver->window()->height());
 }
 
 // Sizes and rates the session formats itself follow the locale's numbers.
@@ -211,14 +256,16 @@ void TestWindowLanguage::sizes_data()
     const QLocale german(QLocale::German, QLocale::Germany);
     const QLocale english(QLocale::English, QLocale::UnitedStates);
     QTest::newRow("C, bytes") << c << qint64(1023)
-                              << Texts { "1023 bytes", "1023 Byte", "1023 octets" };
-    QTest::newRow("C, KiB") << c << qint64(1536) << Texts { "1.5 KiB", "1.5 KiB", "1.5 Kio" };
+                              << Texts { "1023 bytes", "1023 Byte", "1023 octets", "1023 bytes" };
+    QTest::newRow("C, KiB") << c << qint64(1536)
+                            << Texts { "1.5 KiB", "1.5 KiB", "1.5 Kio", "1.5 KiB" };
     QTest::newRow("English, KiB") << english << qint64(1536)
-                                  << Texts { "1.5 KiB", "1.5 KiB", "1.5 Kio" };
+                                  << Texts { "1.5 KiB", "1.5 KiB", "1.5 Kio", "1.5 KiB" };
     QTest::newRow("German, MiB") << german << qint64(1572864)
-                                 << Texts { "1,5 MiB", "1,5 MiB", "1,5 Mio" };
+                                 << Texts { "1,5 MiB", "1,5 MiB", "1,5 Mio", "1,5 MiB" };
     QTest::newRow("German, bytes, no grouping")
-        << german << qint64(1000) << Texts { "1000 bytes", "1000 Byte", "1000 octets" };
+        << german << qint64(1000)
+        << Texts { "1000 bytes", "1000 Byte", "1000 octets", "1000 bytes" };
 }
 
 void TestWindowLanguage::sizes()
