@@ -58,6 +58,8 @@ private slots:
     void aboutFits();
     void sizes_data();
     void sizes();
+    void transferLine_data();
+    void transferLine();
 
 private:
     QObject *item(const QByteArray &name) const;
@@ -278,6 +280,46 @@ void TestWindowLanguage::sizes()
     const QString text = TransferProgress::sizeText(bytes);
     QLocale::setDefault(before);
     QCOMPARE(text, inUse(expected));
+}
+
+// What the footer shows of a send: its counts take the language's plural
+// forms, English's included.
+void TestWindowLanguage::transferLine_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("done");
+    QTest::addColumn<Texts>("running");
+    QTest::addColumn<Texts>("outcome");
+    QTest::newRow("one") << 1 << 1
+                         << Texts { "Sending 1 file\u2026", "1 Datei wird gesendet \u2026",
+                                "Envoi de 1 fichier\u2026", "Enviando 1 archivo\u2026" }
+                         << Texts { "Sent 1 file to Vori X1", "1 Datei an Vori X1 gesendet",
+                                "1 fichier envoyé à Vori X1", "1 archivo enviado a Vori X1" };
+    QTest::newRow("two") << 2 << 2
+                         << Texts { "Sending 2 files\u2026", "2 Dateien werden gesendet \u2026",
+                                "Envoi de 2 fichiers\u2026", "Enviando 2 archivos\u2026" }
+                         << Texts { "Sent 2 files to Vori X1", "2 Dateien an Vori X1 gesendet",
+                                "2 fichiers envoyés à Vori X1", "2 archivos enviados a Vori X1" };
+    QTest::newRow("none of one") << 1 << 0
+                                 << Texts { "Sending 1 file\u2026", "1 Datei wird gesendet \u2026",
+                                        "Envoi de 1 fichier\u2026", "Enviando 1 archivo\u2026" }
+                                 << Texts { "Sent 0 of 1 files to Vori X1",
+                                        "0 von 1 Datei an Vori X1 gesendet",
+                                        "0 sur 1 fichier envoyé à Vori X1",
+                                        "0 de 1 archivo enviado a Vori X1" };
+}
+
+void TestWindowLanguage::transferLine()
+{
+    QFETCH(int, count);
+    QFETCH(int, done);
+    QFETCH(Texts, running);
+    QFETCH(Texts, outcome);
+    TransferProgress progress;
+    progress.start(TransferProgress::Kind::Send, QStringLiteral("Vori X1"), count);
+    QCOMPARE(progress.text(), inUse(running));
+    progress.finish(done, count);
+    QCOMPARE(progress.outcome(), inUse(outcome));
 }
 
 QTEST_MAIN(TestWindowLanguage)
