@@ -41,6 +41,33 @@ Der Inhalt dieser Software ist gesetzlich geschützt. Wer die Software nutzt, wi
     </message>
 </context>
 <context>
+    <name>BackupFlow</name>
+    <message>
+        <source>Back up %1</source>
+        <translation>%1 sichern</translation>
+    </message>
+    <message>
+        <source>Every file on %1 is copied into a new folder, named after the calculator and the time, in this folder:</source>
+        <translation>Alle Dateien auf %1 werden in einen neuen Ordner kopiert, der nach dem Taschenrechner und der Uhrzeit benannt ist. Er wird in diesem Ordner angelegt:</translation>
+    </message>
+    <message>
+        <source>Back Up</source>
+        <translation>Sichern</translation>
+    </message>
+    <message>
+        <source>Change Folder…</source>
+        <translation>Ordner ändern …</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Choose the folder for backups</source>
+        <translation>Ordner für Sicherungen auswählen</translation>
+    </message>
+</context>
+<context>
     <name>BackupManifest</name>
     <message>
         <source>The manifest of %1 can&apos;t be written: %2</source>
@@ -190,6 +217,10 @@ Der Inhalt dieser Software ist gesetzlich geschützt. Wer die Software nutzt, wi
     <message>
         <source>The backup in %1 is not complete: %2.</source>
         <translation>Die Sicherung in %1 ist unvollständig: %2.</translation>
+    </message>
+    <message>
+        <source>it was cancelled</source>
+        <translation>sie wurde abgebrochen</translation>
     </message>
 </context>
 <context>
@@ -426,6 +457,122 @@ Der Inhalt dieser Software ist gesetzlich geschützt. Wer die Software nutzt, wi
     <message>
         <source>The calculator was busy with another job; try again.</source>
         <translation>Der Taschenrechner war mit einer anderen Aufgabe beschäftigt; bitte erneut versuchen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <extracomment>%1 lists the first names; %n counts the names left out.</extracomment>
+        <translation>
+            <numerusform>%1 und %n weitere</numerusform>
+            <numerusform>%1 und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was backed up from %1</source>
+        <translation>Von %1 wurde nichts gesichert</translation>
+    </message>
+    <message>
+        <source>The backup of %1 is not complete; %2 is marked so</source>
+        <extracomment>%2 is the backup&apos;s folder, whose manifest says it is incomplete.</extracomment>
+        <translation>Die Sicherung von %1 ist unvollständig; %2 ist entsprechend markiert</translation>
+    </message>
+    <message numerus="yes">
+        <source>Backed up %n files of %1 to %2</source>
+        <extracomment>%1 is the calculator&apos;s name, %2 the backup&apos;s folder.</extracomment>
+        <translation>
+            <numerusform>%n Datei von %1 nach %2 gesichert</numerusform>
+            <numerusform>%n Dateien von %1 nach %2 gesichert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n files can&apos;t be restored from it</source>
+        <extracomment>Follows &quot;Backed up 3 files of Vori X1 to …&quot;: files the backup holds that a restore can&apos;t send back (too large, a name not allowed).</extracomment>
+        <translation>
+            <numerusform>; %n Datei lässt sich daraus nicht wiederherstellen</numerusform>
+            <numerusform>; %n Dateien lassen sich daraus nicht wiederherstellen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>a calculator</source>
+        <extracomment>Stands for the device name of a backup whose manifest gives none.</extracomment>
+        <translation>einem Taschenrechner</translation>
+    </message>
+    <message>
+        <source>Restore to %1 the backup of %2 made on %3 at %4?</source>
+        <translation>Die Sicherung von %2 vom %3 um %4 auf %1 wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>Restore to %1 the backup of %2?</source>
+        <translation>Die Sicherung von %2 auf %1 wiederherstellen?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files will be added: %1.</source>
+        <extracomment>%1 lists the calculator&apos;s file names.</extracomment>
+        <translation>
+            <numerusform>%n Datei wird hinzugefügt: %1.</numerusform>
+            <numerusform>%n Dateien werden hinzugefügt: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files will be replaced: %1.</source>
+        <extracomment>%1 lists the calculator&apos;s file names.</extracomment>
+        <translation>
+            <numerusform>%n Datei wird ersetzt: %1.</numerusform>
+            <numerusform>%n Dateien werden ersetzt: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The backup holds no file to restore.</source>
+        <translation>Die Sicherung enthält keine Datei zum Wiederherstellen.</translation>
+    </message>
+    <message>
+        <source>Nothing is deleted, on the calculator or on this computer.</source>
+        <translation>Es wird nichts gelöscht, weder auf dem Taschenrechner noch auf diesem Computer.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files of the backup can&apos;t be restored: %1.</source>
+        <extracomment>%1 lists the files with the reason for each.</extracomment>
+        <translation>
+            <numerusform>%n Datei der Sicherung lässt sich nicht wiederherstellen: %1.</numerusform>
+            <numerusform>%n Dateien der Sicherung lassen sich nicht wiederherstellen: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was restored to %1</source>
+        <translation>Auf %1 wurde nichts wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>The backup held nothing to restore to %1</source>
+        <translation>Die Sicherung enthielt nichts, was sich auf %1 wiederherstellen ließ</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored %n files to %1 and checked them</source>
+        <extracomment>Checked: the calculator&apos;s listing shows every file with its size.</extracomment>
+        <translation>
+            <numerusform>%n Datei auf %1 wiederhergestellt und geprüft</numerusform>
+            <numerusform>%n Dateien auf %1 wiederhergestellt und geprüft</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored %n files to %1, but the calculator does not list them all as sent</source>
+        <translation>
+            <numerusform>%n Datei auf %1 wiederhergestellt, aber der Taschenrechner führt sie nicht als gesendet auf</numerusform>
+            <numerusform>%n Dateien auf %1 wiederhergestellt, aber der Taschenrechner führt nicht alle als gesendet auf</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n files of the backup can&apos;t be restored</source>
+        <translation>
+            <numerusform>; %n Datei der Sicherung lässt sich nicht wiederherstellen</numerusform>
+            <numerusform>; %n Dateien der Sicherung lassen sich nicht wiederherstellen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored %1 of %n files to %2</source>
+        <extracomment>%1 files of %n were sent; %2 is the calculator&apos;s name.</extracomment>
+        <translation>
+            <numerusform>%1 von %n Datei auf %2 wiederhergestellt</numerusform>
+            <numerusform>%1 von %n Dateien auf %2 wiederhergestellt</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1060,6 +1207,25 @@ Auf allen Taschenrechnern ersetzen oder überspringen?</translation>
     </message>
 </context>
 <context>
+    <name>RestoreFlow</name>
+    <message>
+        <source>Choose the backup to restore</source>
+        <translation>Wiederherzustellende Sicherung auswählen</translation>
+    </message>
+    <message>
+        <source>Restore a backup</source>
+        <translation>Sicherung wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>SendFlow</name>
     <message>
         <source>File %1 is zero-length and can&apos;t be sent.</source>
@@ -1227,6 +1393,30 @@ Möchten Sie sie ersetzen?</translation>
     <message>
         <source>; nothing of the file in transfer was written</source>
         <translation>; von der gerade übertragenen Datei wurde nichts geschrieben</translation>
+    </message>
+    <message numerus="yes">
+        <source>Backing up %n files…</source>
+        <translation>
+            <numerusform>%n Datei wird gesichert …</numerusform>
+            <numerusform>%n Dateien werden gesichert …</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Restoring %n files…</source>
+        <translation>
+            <numerusform>%n Datei wird wiederhergestellt …</numerusform>
+            <numerusform>%n Dateien werden wiederhergestellt …</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Backing up %1 (%2 of %3)</source>
+        <extracomment>%1 is a file name; %2 of %3 count the files.</extracomment>
+        <translation>%1 wird gesichert (%2 von %3)</translation>
+    </message>
+    <message>
+        <source>Restoring %1 (%2 of %3)</source>
+        <extracomment>%1 is a file name; %2 of %3 count the files.</extracomment>
+        <translation>%1 wird wiederhergestellt (%2 von %3)</translation>
     </message>
 </context>
 <context>
@@ -1433,10 +1623,6 @@ beendet sofort.</translation>
         <translation>Millisekunden, die auf den Beginn und die Fortsetzung einer Antwort und auf jeden Block einer Übertragung gewartet wird (Vorgabe: 10000, 30000 und 1000).</translation>
     </message>
     <message>
-        <source>Trace each request and reply (type and size), each error and each port found or gone on stderr, for a bug report; never file contents.</source>
-        <translation>Jede Anfrage und Antwort (Typ und Größe), jeden Fehler und jeden gefundenen oder verschwundenen Port auf stderr protokollieren, für einen Fehlerbericht; nie Dateiinhalte.</translation>
-    </message>
-    <message>
         <source>What to do (see above).</source>
         <translation>Was zu tun ist (siehe oben).</translation>
     </message>
@@ -1520,6 +1706,10 @@ beendet sofort.</translation>
         <source>command [args...]</source>
         <extracomment>The usage line&apos;s words for a command and its arguments.</extracomment>
         <translation>Befehl [Argumente...]</translation>
+    </message>
+    <message>
+        <source>Trace each request and reply (type and size), what was planned for each file and what became of it, each error and each port found or gone on stderr, for a bug report; never file contents.</source>
+        <translation>Jede Anfrage und Antwort (Typ und Größe), was für jede Datei geplant war und was aus ihr wurde, jeden Fehler und jeden gefundenen oder verschwundenen Port auf stderr protokollieren, für einen Fehlerbericht; nie Dateiinhalte.</translation>
     </message>
 </context>
 <context>
@@ -1606,6 +1796,14 @@ beendet sofort.</translation>
 Do you want to replace it?</source>
         <translation>Die Datei %1 ist schon auf Ihrem PC.
 Möchten Sie sie ersetzen?</translation>
+    </message>
+    <message>
+        <source>Back up…</source>
+        <translation>Sichern …</translation>
+    </message>
+    <message>
+        <source>Restore…</source>
+        <translation>Wiederherstellen …</translation>
     </message>
 </context>
 <context>

@@ -20,6 +20,84 @@
             <numerusform>Send to %n calculators</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <extracomment>%1 lists the first names; %n counts the names left out.</extracomment>
+        <translation>
+            <numerusform>%1 and %n more</numerusform>
+            <numerusform>%1 and %n more</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Backed up %n files of %1 to %2</source>
+        <extracomment>%1 is the calculator&apos;s name, %2 the backup&apos;s folder.</extracomment>
+        <translation>
+            <numerusform>Backed up %n file of %1 to %2</numerusform>
+            <numerusform>Backed up %n files of %1 to %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n files can&apos;t be restored from it</source>
+        <extracomment>Follows &quot;Backed up 3 files of Vori X1 to …&quot;: files the backup holds that a restore can&apos;t send back (too large, a name not allowed).</extracomment>
+        <translation>
+            <numerusform>; %n file can&apos;t be restored from it</numerusform>
+            <numerusform>; %n files can&apos;t be restored from it</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files will be added: %1.</source>
+        <extracomment>%1 lists the calculator&apos;s file names.</extracomment>
+        <translation>
+            <numerusform>%n file will be added: %1.</numerusform>
+            <numerusform>%n files will be added: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files will be replaced: %1.</source>
+        <extracomment>%1 lists the calculator&apos;s file names.</extracomment>
+        <translation>
+            <numerusform>%n file will be replaced: %1.</numerusform>
+            <numerusform>%n files will be replaced: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files of the backup can&apos;t be restored: %1.</source>
+        <extracomment>%1 lists the files with the reason for each.</extracomment>
+        <translation>
+            <numerusform>%n file of the backup can&apos;t be restored: %1.</numerusform>
+            <numerusform>%n files of the backup can&apos;t be restored: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored %n files to %1 and checked them</source>
+        <extracomment>Checked: the calculator&apos;s listing shows every file with its size.</extracomment>
+        <translation>
+            <numerusform>Restored %n file to %1 and checked it</numerusform>
+            <numerusform>Restored %n files to %1 and checked them</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored %n files to %1, but the calculator does not list them all as sent</source>
+        <translation>
+            <numerusform>Restored %n file to %1, but the calculator does not list it as sent</numerusform>
+            <numerusform>Restored %n files to %1, but the calculator does not list them all as sent</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n files of the backup can&apos;t be restored</source>
+        <translation>
+            <numerusform>; %n file of the backup can&apos;t be restored</numerusform>
+            <numerusform>; %n files of the backup can&apos;t be restored</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored %1 of %n files to %2</source>
+        <extracomment>%1 files of %n were sent; %2 is the calculator&apos;s name.</extracomment>
+        <translation>
+            <numerusform>Restored %1 of %n files to %2</numerusform>
+            <numerusform>Restored %1 of %n files to %2</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CVoriWorker</name>
@@ -208,6 +286,20 @@
         <translation>
             <numerusform>; %n skipped</numerusform>
             <numerusform>; %n skipped</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Backing up %n files…</source>
+        <translation>
+            <numerusform>Backing up %n file…</numerusform>
+            <numerusform>Backing up %n files…</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Restoring %n files…</source>
+        <translation>
+            <numerusform>Restoring %n file…</numerusform>
+            <numerusform>Restoring %n files…</numerusform>
         </translation>
     </message>
 </context>

@@ -41,6 +41,33 @@ El contenido de este software está protegido por la ley. Usar el software no te
     </message>
 </context>
 <context>
+    <name>BackupFlow</name>
+    <message>
+        <source>Back up %1</source>
+        <translation>Copia de seguridad de %1</translation>
+    </message>
+    <message>
+        <source>Every file on %1 is copied into a new folder, named after the calculator and the time, in this folder:</source>
+        <translation>Todos los archivos de %1 se copian en una carpeta nueva, con el nombre de la calculadora y la hora, dentro de esta carpeta:</translation>
+    </message>
+    <message>
+        <source>Back Up</source>
+        <translation>Hacer copia</translation>
+    </message>
+    <message>
+        <source>Change Folder…</source>
+        <translation>Cambiar carpeta…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Choose the folder for backups</source>
+        <translation>Elegir la carpeta de las copias de seguridad</translation>
+    </message>
+</context>
+<context>
     <name>BackupManifest</name>
     <message>
         <source>The manifest of %1 can&apos;t be written: %2</source>
@@ -190,6 +217,10 @@ El contenido de este software está protegido por la ley. Usar el software no te
     <message>
         <source>The backup in %1 is not complete: %2.</source>
         <translation>La copia de seguridad de %1 está incompleta: %2.</translation>
+    </message>
+    <message>
+        <source>it was cancelled</source>
+        <translation>se canceló</translation>
     </message>
 </context>
 <context>
@@ -426,6 +457,122 @@ El contenido de este software está protegido por la ley. Usar el software no te
     <message>
         <source>The calculator was busy with another job; try again.</source>
         <translation>La calculadora estaba ocupada con otra tarea; inténtalo de nuevo.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <extracomment>%1 lists the first names; %n counts the names left out.</extracomment>
+        <translation>
+            <numerusform>%1 y %n más</numerusform>
+            <numerusform>%1 y %n más</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was backed up from %1</source>
+        <translation>No se copió nada de %1</translation>
+    </message>
+    <message>
+        <source>The backup of %1 is not complete; %2 is marked so</source>
+        <extracomment>%2 is the backup&apos;s folder, whose manifest says it is incomplete.</extracomment>
+        <translation>La copia de seguridad de %1 está incompleta; %2 está marcada como tal</translation>
+    </message>
+    <message numerus="yes">
+        <source>Backed up %n files of %1 to %2</source>
+        <extracomment>%1 is the calculator&apos;s name, %2 the backup&apos;s folder.</extracomment>
+        <translation>
+            <numerusform>Copia de seguridad de %n archivo de %1 guardada en %2</numerusform>
+            <numerusform>Copia de seguridad de %n archivos de %1 guardada en %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n files can&apos;t be restored from it</source>
+        <extracomment>Follows &quot;Backed up 3 files of Vori X1 to …&quot;: files the backup holds that a restore can&apos;t send back (too large, a name not allowed).</extracomment>
+        <translation>
+            <numerusform>; %n archivo no se podrá restaurar desde ella</numerusform>
+            <numerusform>; %n archivos no se podrán restaurar desde ella</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>a calculator</source>
+        <extracomment>Stands for the device name of a backup whose manifest gives none.</extracomment>
+        <translation>una calculadora</translation>
+    </message>
+    <message>
+        <source>Restore to %1 the backup of %2 made on %3 at %4?</source>
+        <translation>¿Restaurar en %1 la copia de seguridad de %2 hecha el %3 a las %4?</translation>
+    </message>
+    <message>
+        <source>Restore to %1 the backup of %2?</source>
+        <translation>¿Restaurar en %1 la copia de seguridad de %2?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files will be added: %1.</source>
+        <extracomment>%1 lists the calculator&apos;s file names.</extracomment>
+        <translation>
+            <numerusform>Se añadirá %n archivo: %1.</numerusform>
+            <numerusform>Se añadirán %n archivos: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files will be replaced: %1.</source>
+        <extracomment>%1 lists the calculator&apos;s file names.</extracomment>
+        <translation>
+            <numerusform>Se reemplazará %n archivo: %1.</numerusform>
+            <numerusform>Se reemplazarán %n archivos: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The backup holds no file to restore.</source>
+        <translation>La copia de seguridad no contiene ningún archivo que restaurar.</translation>
+    </message>
+    <message>
+        <source>Nothing is deleted, on the calculator or on this computer.</source>
+        <translation>No se borra nada, ni en la calculadora ni en este ordenador.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files of the backup can&apos;t be restored: %1.</source>
+        <extracomment>%1 lists the files with the reason for each.</extracomment>
+        <translation>
+            <numerusform>%n archivo de la copia no se puede restaurar: %1.</numerusform>
+            <numerusform>%n archivos de la copia no se pueden restaurar: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was restored to %1</source>
+        <translation>No se restauró nada en %1</translation>
+    </message>
+    <message>
+        <source>The backup held nothing to restore to %1</source>
+        <translation>La copia de seguridad no contenía nada que restaurar en %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored %n files to %1 and checked them</source>
+        <extracomment>Checked: the calculator&apos;s listing shows every file with its size.</extracomment>
+        <translation>
+            <numerusform>%n archivo restaurado en %1 y comprobado</numerusform>
+            <numerusform>%n archivos restaurados en %1 y comprobados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored %n files to %1, but the calculator does not list them all as sent</source>
+        <translation>
+            <numerusform>%n archivo restaurado en %1, pero la calculadora no lo muestra como enviado</numerusform>
+            <numerusform>%n archivos restaurados en %1, pero la calculadora no los muestra todos como enviados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n files of the backup can&apos;t be restored</source>
+        <translation>
+            <numerusform>; %n archivo de la copia no se puede restaurar</numerusform>
+            <numerusform>; %n archivos de la copia no se pueden restaurar</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored %1 of %n files to %2</source>
+        <extracomment>%1 files of %n were sent; %2 is the calculator&apos;s name.</extracomment>
+        <translation>
+            <numerusform>%1 de %n archivo restaurado en %2</numerusform>
+            <numerusform>%1 de %n archivos restaurados en %2</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1060,6 +1207,25 @@ Replace them on every calculator, or skip them?</source>
     </message>
 </context>
 <context>
+    <name>RestoreFlow</name>
+    <message>
+        <source>Choose the backup to restore</source>
+        <translation>Elegir la copia de seguridad que restaurar</translation>
+    </message>
+    <message>
+        <source>Restore a backup</source>
+        <translation>Restaurar una copia de seguridad</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>SendFlow</name>
     <message>
         <source>File %1 is zero-length and can&apos;t be sent.</source>
@@ -1227,6 +1393,30 @@ Do you want to replace it?</source>
     <message>
         <source>; nothing of the file in transfer was written</source>
         <translation>; no se escribió nada del archivo que se estaba transfiriendo</translation>
+    </message>
+    <message numerus="yes">
+        <source>Backing up %n files…</source>
+        <translation>
+            <numerusform>Haciendo copia de seguridad de %n archivo…</numerusform>
+            <numerusform>Haciendo copia de seguridad de %n archivos…</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Restoring %n files…</source>
+        <translation>
+            <numerusform>Restaurando %n archivo…</numerusform>
+            <numerusform>Restaurando %n archivos…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Backing up %1 (%2 of %3)</source>
+        <extracomment>%1 is a file name; %2 of %3 count the files.</extracomment>
+        <translation>Haciendo copia de seguridad de %1 (%2 de %3)</translation>
+    </message>
+    <message>
+        <source>Restoring %1 (%2 of %3)</source>
+        <extracomment>%1 is a file name; %2 of %3 count the files.</extracomment>
+        <translation>Restaurando %1 (%2 de %3)</translation>
     </message>
 </context>
 <context>
@@ -1434,10 +1624,6 @@ instante.</translation>
         <translation>Milisegundos de espera para que una respuesta empiece o continúe, y para cada bloque de una transferencia (por defecto: 10000, 30000 y 1000).</translation>
     </message>
     <message>
-        <source>Trace each request and reply (type and size), each error and each port found or gone on stderr, for a bug report; never file contents.</source>
-        <translation>Registrar en stderr cada petición y respuesta (tipo y tamaño), cada error y cada puerto que aparece o desaparece, para informar de un fallo; nunca el contenido de los archivos.</translation>
-    </message>
-    <message>
         <source>What to do (see above).</source>
         <translation>Qué hacer (ver arriba).</translation>
     </message>
@@ -1521,6 +1707,10 @@ instante.</translation>
     <message>
         <source>Interrupted; %1.</source>
         <translation>Interrumpido; %1.</translation>
+    </message>
+    <message>
+        <source>Trace each request and reply (type and size), what was planned for each file and what became of it, each error and each port found or gone on stderr, for a bug report; never file contents.</source>
+        <translation>Registrar en stderr cada petición y respuesta (tipo y tamaño), lo previsto para cada archivo y lo que pasó con él, cada error y cada puerto que aparece o desaparece, para informar de un fallo; nunca el contenido de los archivos.</translation>
     </message>
 </context>
 <context>
@@ -1607,6 +1797,14 @@ instante.</translation>
 Do you want to replace it?</source>
         <translation>El archivo %1 ya existe en tu PC.
 ¿Quieres reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>Back up…</source>
+        <translation>Hacer copia de seguridad…</translation>
+    </message>
+    <message>
+        <source>Restore…</source>
+        <translation>Restaurar…</translation>
     </message>
 </context>
 <context>

@@ -905,6 +905,7 @@ QString someNames(const QStringList &names)
     if (names.size() <= shown)
         return names.join(QStringLiteral(", "));
     const int more = int(names.size()) - shown;
+    //: %1 lists the first names; %n counts the names left out.
     return CVivuRuzaSession::tr("%1 and %n more", nullptr, more)
         .arg(names.mid(0, shown).join(QStringLiteral(", ")));
 }
@@ -974,14 +975,14 @@ void CVivuRuzaSession::onBackupDone()
     if (!r.finished) {
         outcome = r.folder.isEmpty()
             ? tr("Nothing was backed up from %1").arg(name)
+            //: %2 is the backup's folder, whose manifest says it is incomplete.
             : tr("The backup of %1 is not complete; %2 is marked so").arg(name, folder);
     } else {
-        outcome = r.files == 1
-            ? tr("Backed up 1 file of %1 to %2").arg(name, folder)
-            : tr("Backed up %n files of %1 to %2", nullptr, r.files).arg(name, folder);
-        if (r.unrestorable == 1)
-            outcome += tr("; 1 file can't be restored from it");
-        else if (r.unrestorable > 1)
+        //: %1 is the calculator's name, %2 the backup's folder.
+        outcome = tr("Backed up %n files of %1 to %2", nullptr, r.files).arg(name, folder);
+        if (r.unrestorable > 0)
+            //: Follows "Backed up 3 files of Vori X1 to …": files the backup holds
+            //: that a restore can't send back (too large, a name not allowed).
             outcome += tr("; %n files can't be restored from it", nullptr, r.unrestorable);
     }
     m_transfer->finishWith(outcome);
@@ -1023,23 +1024,23 @@ void CVivuRuzaSession::onRestorePreviewDone()
     m_restoreAdded = int(r.added.size());
     m_restoreReplaced = int(r.replaced.size());
     const QDateTime made = QDateTime::fromString(r.time, Qt::ISODate).toLocalTime();
+    //: Stands for the device name of a backup whose manifest gives none.
     const QString device = r.device.isEmpty() ? tr("a calculator") : r.device;
     QStringList lines;
     lines.append(made.isValid()
+            //: %1 is the calculator restored to, %2 the one backed up, %3 a date, %4 a time.
             ? tr("Restore to %1 the backup of %2 made on %3 at %4?")
                   .arg(calcLabel(worker), device,
                       QLocale().toString(made.date(), QLocale::ShortFormat),
                       QLocale().toString(made.time(), QLocale::ShortFormat))
             : tr("Restore to %1 the backup of %2?").arg(calcLabel(worker), device));
     QStringList counts;
-    if (m_restoreAdded == 1)
-        counts.append(tr("1 file will be added: %1.").arg(someNames(r.added)));
-    else if (m_restoreAdded > 1)
+    if (m_restoreAdded > 0)
+        //: %1 lists the calculator's file names.
         counts.append(
             tr("%n files will be added: %1.", nullptr, m_restoreAdded).arg(someNames(r.added)));
-    if (m_restoreReplaced == 1)
-        counts.append(tr("1 file will be replaced: %1.").arg(someNames(r.replaced)));
-    else if (m_restoreReplaced > 1)
+    if (m_restoreReplaced > 0)
+        //: %1 lists the calculator's file names.
         counts.append(tr("%n files will be replaced: %1.", nullptr, m_restoreReplaced)
                           .arg(someNames(r.replaced)));
     if (counts.isEmpty())
@@ -1053,8 +1054,8 @@ void CVivuRuzaSession::onRestorePreviewDone()
                     ? entry.second
                     : QStringLiteral("%1 (%2)").arg(entry.first, entry.second));
         const int n = int(left.size());
-        lines.append((n == 1 ? tr("1 file of the backup can't be restored: %1.")
-                             : tr("%n files of the backup can't be restored: %1.", nullptr, n))
+        //: %1 lists the files with the reason for each.
+        lines.append(tr("%n files of the backup can't be restored: %1.", nullptr, n)
                          .arg(left.join(QStringLiteral("; "))));
     }
     m_restoreQuestion = lines.join(QStringLiteral("\n\n"));
@@ -1094,21 +1095,19 @@ void CVivuRuzaSession::onRestoreDone()
     else if (count == 0)
         outcome = tr("The backup held nothing to restore to %1").arg(name);
     else if (r.sent == count && r.verified)
-        outcome = count == 1
-            ? tr("Restored 1 file to %1 and checked it").arg(name)
-            : tr("Restored %n files to %1 and checked them", nullptr, count).arg(name);
+        //: Checked: the calculator's listing shows every file with its size.
+        outcome = tr("Restored %n files to %1 and checked them", nullptr, count).arg(name);
     else if (r.sent == count)
-        outcome = count == 1
-            ? tr("Restored 1 file to %1, but the calculator does not list it as sent").arg(name)
-            : tr("Restored %n files to %1, but the calculator does not list them all as sent",
-                nullptr, count)
-                  .arg(name);
+        outcome = tr("Restored %n files to %1, but the calculator does not list them all as sent",
+            nullptr, count)
+                      .arg(name);
     else
-        outcome = tr("Restored %1 of %2 files to %3").arg(r.sent).arg(count).arg(name);
+        //: %1 files of %n were sent; %2 is the calculator's name.
+        outcome = tr("Restored %1 of %n files to %2", nullptr, count)
+                      .arg(QString::number(r.sent), name);
     if (r.ready && !r.unrestorable.isEmpty()) {
         const int n = int(r.unrestorable.size());
-        outcome += n == 1 ? tr("; 1 file of the backup can't be restored")
-                          : tr("; %n files of the backup can't be restored", nullptr, n);
+        outcome += tr("; %n files of the backup can't be restored", nullptr, n);
     }
     m_transfer->finishWith(outcome);
 }

@@ -345,7 +345,8 @@ void CVoriWorker::restore(bool send)
             result.device = manifest.device.value(QStringLiteral("name")).toString();
             result.time = manifest.time;
             for (const BackupManifest::Entry &e : manifest.unrestorable)
-                result.unrestorable.append(qMakePair(e.name, e.reason));
+                result.unrestorable.append(
+                    qMakePair(e.name, BackupManifest::shownReason(e.reason)));
             const TransferPlan plan = restorer.plan(list);
             for (const TransferPlan::Item &item : plan.items()) {
                 if (item.collision == TransferPlan::Reason::TakenOnCalc)
