@@ -56,7 +56,7 @@ El contenido de este software está protegido por la ley. Usar el software no te
     </message>
     <message>
         <source>Change Folder…</source>
-        <translation>Cambiar carpeta…</translation>
+        <translation>Otra carpeta…</translation>
     </message>
     <message>
         <source>Cancel</source>

@@ -56,7 +56,7 @@ Le contenu de ce logiciel est protégé par la loi. Utiliser le logiciel ne vous
     </message>
     <message>
         <source>Change Folder…</source>
-        <translation>Changer de dossier…</translation>
+        <translation>Autre dossier…</translation>
     </message>
     <message>
         <source>Cancel</source>

@@ -1,7 +1,9 @@
 // Pictures of the window in the language LANGUAGE picks, for docs/: no
 // calculator yet, the demo's two calculators during a send, the delete
-// question and the About box, named window-<language>-*.png. Not a test; run under a display
+// question, the About box and a backup's and a restore's questions, named
+// window-<language>-*.png. Not a test; run under a display
 // (xvfb-run) with LANGUAGE set, see docs/window.md.
+#include "CVoriWorker.h"
 #include "CalcSimulator.h"
 #include "ClassroomFiles.h"
 #include "FrameCodec.h"
@@ -9,6 +11,7 @@
 #include "WindowDriver.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLocale>
 #include <QQuickWindow>
 #include <QTemporaryDir>
@@ -16,6 +19,16 @@
 
 int main(int argc, char **argv)
 {
+    // The backup question shows the backup folder: a teacher's, not this
+    // machine's.
+    QTemporaryDir scratch(QDir::tempPath() + QStringLiteral("/vuve-XXXXXX"));
+    if (!scratch.isValid())
+        return 1;
+    const QString home = scratch.filePath(QStringLiteral("home/teacher"));
+    QDir().mkpath(home);
+    qputenv("HOME", QFile::encodeName(home));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home + QStringLiteral("/.config")));
+    qunsetenv("XDG_DOCUMENTS_DIR");
     AppShell::prepareApplication();
     QApplication app(argc, argv);
     const QString language = UiLanguage::install();
@@ -67,6 +80,31 @@ int main(int argc, char **argv)
     driver.activate("aboutMenuItem");
     if (!QTest::qWaitFor([&] { return driver.isOpen("aboutDialog"); })
         || !driver.shoot(out + QStringLiteral("-about.png")))
+        return 1;
+    driver.answer("aboutDialog", false);
+
+    CVivuRuzaSession &session = driver.session();
+    driver.activate("backUpMenuItem");
+    if (!QTest::qWaitFor([&] { return driver.read("backupQuestion", "opened").toBool(); })
+        || !driver.shoot(out + QStringLiteral("-backup-question.png")))
+        return 1;
+    driver.answer("backupQuestion", true);
+    if (!QTest::qWaitFor([&] { return !transfer->running() && session.runningJobs() == 0; }, 60000))
+        return 1;
+    const CVoriWorker *worker = session.workerAt(session.property("currentIndex").toInt());
+    if (!worker)
+        return 1;
+    const QString backup = worker->backupResult.folder;
+    // Since the backup, a student replaced the first file and deleted the last.
+    CalcSimulator &backedUp = worker->name == calc.name() ? calc : lab;
+    QList<QPair<QString, QByteArray>> files = backedUp.files();
+    files.first().second = QByteArray("# mine now\n");
+    files.removeLast();
+    backedUp.setFiles(files);
+    if (!session.previewRestore(QUrl::fromLocalFile(backup))
+        || !QTest::qWaitFor(
+            [&] { return driver.read("restoreQuestion", "opened").toBool(); }, 30000)
+        || !driver.shoot(out + QStringLiteral("-restore-question.png")))
         return 1;
     return 0;
 }

@@ -60,6 +60,8 @@ private slots:
     void sizes();
     void transferLine_data();
     void transferLine();
+    void backupLine_data();
+    void backupLine();
 
 private:
     QObject *item(const QByteArray &name) const;
@@ -131,6 +133,16 @@ void TestWindowLanguage::texts_data()
             "Cambiar el nombre del dispositivo…" });
     row("close item", "closeMenuItem", "text",
         { "Close program", "Programm beenden", "Quitter le programme", "Cerrar el programa" });
+    row("backup item", "backUpMenuItem", "text",
+        { "Back up\u2026", "Sichern \u2026", "Sauvegarder\u2026",
+            "Hacer copia de seguridad\u2026" });
+    row("restore item", "restoreMenuItem", "text",
+        { "Restore\u2026", "Wiederherstellen \u2026", "Restaurer\u2026", "Restaurar\u2026" });
+    row("backup button", "backUpButton", "text",
+        { "Back Up", "Sichern", "Sauvegarder", "Hacer copia" });
+    row("restore question", "restoreQuestion", "title",
+        { "Restore a backup", "Sicherung wiederherstellen", "Restaurer une sauvegarde",
+            "Restaurar una copia de seguridad" });
     row("name column", "nameColumn", "title", { "Name", "Name", "Nom", "Nombre" });
     row("size column", "sizeColumn", "title", { "Size", "Größe", "Taille", "Tamaño" });
     row("about", "aboutDialog", "title", { "About", "Über", "À propos", "Acerca de" });
@@ -307,6 +319,42 @@ void TestWindowLanguage::transferLine_data()
                                         "0 von 1 Datei an Vori X1 gesendet",
                                         "0 sur 1 fichier envoyé à Vori X1",
                                         "0 de 1 archivo enviado a Vori X1" };
+}
+
+// A backup's and a restore's lines count their files the same way.
+void TestWindowLanguage::backupLine_data()
+{
+    QTest::addColumn<bool>("restore");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<Texts>("running");
+    QTest::addColumn<Texts>("file");
+    QTest::newRow("backup of one")
+        << false << 1
+        << Texts { "Backing up 1 file\u2026", "1 Datei wird gesichert \u2026",
+               "Sauvegarde de 1 fichier\u2026", "Haciendo copia de seguridad de 1 archivo\u2026" }
+        << Texts { "Backing up MAIN.py (1 of 1)", "MAIN.py wird gesichert (1 von 1)",
+               "Sauvegarde de MAIN.py (1 sur 1)",
+               "Haciendo copia de seguridad de MAIN.py (1 de 1)" };
+    QTest::newRow("restore of three")
+        << true << 3
+        << Texts { "Restoring 3 files\u2026", "3 Dateien werden wiederhergestellt \u2026",
+               "Restauration de 3 fichiers\u2026", "Restaurando 3 archivos\u2026" }
+        << Texts { "Restoring MAIN.py (1 of 3)", "MAIN.py wird wiederhergestellt (1 von 3)",
+               "Restauration de MAIN.py (1 sur 3)", "Restaurando MAIN.py (1 de 3)" };
+}
+
+void TestWindowLanguage::backupLine()
+{
+    QFETCH(bool, restore);
+    QFETCH(int, count);
+    QFETCH(Texts, running);
+    QFETCH(Texts, file);
+    TransferProgress progress;
+    progress.start(restore ? TransferProgress::Kind::Restore : TransferProgress::Kind::Backup,
+        QStringLiteral("Vori X1"), count);
+    QCOMPARE(progress.text(), inUse(running));
+    progress.update(1, count, QStringLiteral("MAIN.py"), -1, -1);
+    QCOMPARE(progress.text(), inUse(file));
 }
 
 void TestWindowLanguage::transferLine()
