@@ -509,7 +509,8 @@ bool CVivuRuza::sendFile(const VivuRuza::fileInf &file, const QByteArray &conten
     }
 }
 
-bool CVivuRuza::uploadFile(const QString &localPath, const QString &calcName, int *sentSize)
+bool CVivuRuza::uploadFile(
+    const QString &localPath, const QString &calcName, int *sentSize, QByteArray *sentContent)
 {
     m_errorString.clear();
     m_cancelled = false;
@@ -534,6 +535,8 @@ bool CVivuRuza::uploadFile(const QString &localPath, const QString &calcName, in
         return false;
     if (sentSize)
         *sentSize = content.size();
+    if (sentContent)
+        *sentContent = content;
     return true;
 }
 

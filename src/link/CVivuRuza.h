@@ -89,8 +89,10 @@ public:
     void deleteFiles(const QList<QPair<QString, int>> &files);
     bool changeName(const QString &newName);
     // One local file to the calculator under calcName, as it stands (the
-    // name rule is the caller's); a file that cannot go is reported.
-    bool uploadFile(const QString &localPath, const QString &calcName, int *sentSize = nullptr);
+    // name rule is the caller's); a file that cannot go is reported. The
+    // bytes sent, for a caller that checks what arrived, go to sentContent.
+    bool uploadFile(const QString &localPath, const QString &calcName, int *sentSize = nullptr,
+        QByteArray *sentContent = nullptr);
     // One calculator file into destFolder under its own name, replacing a
     // file there only once the whole file has arrived.
     bool downloadFile(const QString &name, int size, const QString &destFolder);

@@ -19,6 +19,8 @@ struct TransferOutcome
     // the sentence that gave it up.
     QString text;
     qint64 size = 0; // bytes moved, once done
+    // Read back from the calculator after it was sent, and found the same.
+    bool verified = false;
 };
 
 #endif // TRANSFEROUTCOME_H

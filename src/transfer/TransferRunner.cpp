@@ -83,9 +83,10 @@ TransferOutcome TransferRunner::move(const TransferPlan &plan, int index)
     begin(plan, index);
     bool done = false;
     int size = int(item.size);
+    QByteArray content;
     switch (plan.direction()) {
     case TransferPlan::Direction::Upload:
-        done = m_link.uploadFile(item.localPath, item.calcName, &size);
+        done = m_link.uploadFile(item.localPath, item.calcName, &size, &content);
         break;
     case TransferPlan::Direction::Download:
         done = m_link.downloadFile(item.calcName, size, plan.folder());
@@ -96,6 +97,8 @@ TransferOutcome TransferRunner::move(const TransferPlan &plan, int index)
     }
     if (!done)
         return failed(m_link.errorString());
+    if (plan.direction() == TransferPlan::Direction::Upload)
+        return sent(item, content);
     TransferOutcome outcome;
     outcome.status = TransferOutcome::Status::Done;
     outcome.size = size;
@@ -126,9 +129,45 @@ TransferOutcome TransferRunner::sendChecked(const TransferPlan &plan, int index)
     begin(plan, index);
     if (!m_link.sendFile(fileInfOf(item.calcName, content.size()), content))
         return failed(m_link.errorString());
+    return sent(item, content);
+}
+
+// Compared with the bytes that went, not with the file as it stands now,
+// which may have changed since. A Cancel during the reading back leaves the
+// file whole on the calculator, unchecked.
+TransferOutcome TransferRunner::sent(const TransferPlan::Item &item, const QByteArray &content)
+{
     TransferOutcome outcome;
     outcome.status = TransferOutcome::Status::Done;
     outcome.size = content.size();
+    if (!m_verify)
+        return outcome;
+    QByteArray arrived;
+    if (!m_link.fetchFile(fileInfOf(item.calcName, content.size()), arrived)) {
+        if (m_link.cancelled()) {
+            outcome.status = TransferOutcome::Status::Cancelled;
+            outcome.text = QCoreApplication::translate(
+                "TransferRunner", "cancelled; %1 was sent whole but not checked")
+                               .arg(item.calcName);
+            return outcome;
+        }
+        QString text = m_link.errorString();
+        if (text.isEmpty()) {
+            text = QCoreApplication::translate(
+                "TransferRunner", "%1 could not be read back from %2 to be checked.")
+                       .arg(item.calcName, m_link.devName());
+            if (m_events.problem)
+                m_events.problem(text, QString());
+        }
+        return failed(text);
+    }
+    if (BackupManifest::sha256(arrived) != BackupManifest::sha256(content)) {
+        const QString text = differentText(item.calcName, m_link.devName());
+        if (m_events.problem)
+            m_events.problem(text, QString());
+        return failed(text);
+    }
+    outcome.verified = true;
     return outcome;
 }
 
@@ -255,4 +294,11 @@ QString TransferRunner::interruptedText(TransferPlan::Direction direction, const
 QString TransferRunner::cancelledText()
 {
     return tr("cancelled");
+}
+
+QString TransferRunner::differentText(const QString &calcName, const QString &device)
+{
+    return QCoreApplication::translate(
+        "TransferRunner", "%1 arrived on %2 different from the computer's file.")
+        .arg(calcName, device);
 }

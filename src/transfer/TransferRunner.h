@@ -32,6 +32,11 @@ public:
     // How the report of files given up names each; by default the local
     // file's name for uploads, the calculator's name otherwise.
     void setLabel(Label label) { m_label = std::move(label); }
+    // Whether each file sent is read back and compared with the bytes that
+    // went; one that arrived different, or can't be read back, fails. Off
+    // by default: it costs a second transfer.
+    void setVerify(bool on) { m_verify = on; }
+    bool verify() const { return m_verify; }
 
     // One outcome per item of the plan, in its order.
     QList<TransferOutcome> run(const TransferPlan &plan);
@@ -43,6 +48,8 @@ public:
     // The outcome text of an item Cancel stopped before it began, or a
     // download it stopped.
     static QString cancelledText();
+    // A file read back from the calculator is not what was sent.
+    static QString differentText(const QString &calcName, const QString &device);
     // The thread was asked to stop (the program or its window is closing).
     static bool interrupted();
 
@@ -50,6 +57,9 @@ private:
     void begin(const TransferPlan &plan, int index);
     TransferOutcome move(const TransferPlan &plan, int index);
     TransferOutcome sendChecked(const TransferPlan &plan, int index);
+    // The outcome of a file sent: done once what the calculator holds under
+    // its name is the bytes sent, where that is asked for.
+    TransferOutcome sent(const TransferPlan::Item &item, const QByteArray &content);
     TransferOutcome failed(const QString &text) const;
     // What the user's Cancel left: the item stopped in its transfer, and
     // every later one.
@@ -62,6 +72,7 @@ private:
     CVivuRuza &m_link;
     TransferEvents m_events;
     Label m_label;
+    bool m_verify = false;
 };
 
 #endif // TRANSFERRUNNER_H

@@ -24,6 +24,7 @@ struct RunRecord
     QStringList started;
     QStringList problems;
     QStringList linkErrors;
+    QList<bool> verified;
 };
 
 QString statusName(Status status)
@@ -43,7 +44,7 @@ QString statusName(Status status)
     return QStringLiteral("given up");
 }
 
-RunRecord runPlan(CVivuRuza &link, const TransferPlan &plan)
+RunRecord runPlan(CVivuRuza &link, const TransferPlan &plan, bool verify = false)
 {
     RunRecord record;
     TransferEvents events;
@@ -58,10 +59,14 @@ RunRecord runPlan(CVivuRuza &link, const TransferPlan &plan)
     QObject scope;
     QObject::connect(&link, &CVivuRuza::errorNotify, &scope,
         [&record](const QString &text) { record.linkErrors.append(text); });
-    const QList<TransferOutcome> outcomes = TransferRunner(link, events).run(plan);
-    for (const TransferOutcome &o : outcomes)
+    TransferRunner runner(link, events);
+    runner.setVerify(verify);
+    const QList<TransferOutcome> outcomes = runner.run(plan);
+    for (const TransferOutcome &o : outcomes) {
         record.outcomes.append(
             QStringLiteral("%1:%2:%3").arg(statusName(o.status)).arg(o.size).arg(o.text));
+        record.verified.append(o.verified);
+    }
     return record;
 }
 } // namespace
@@ -74,6 +79,8 @@ private slots:
     void outcomes();
     void stopsOnLostLine_data();
     void stopsOnLostLine();
+    void verify_data();
+    void verify();
 };
 
 void TestTransferRunner::outcomes_data()
@@ -249,6 +256,99 @@ void TestTransferRunner::stopsOnLostLine()
         QStringList { givenUp + QStringLiteral(" / ")
             + ErrorMeaning::line(QString(), QStringLiteral("Vori X1"), ErrorMeaning::noAnswer()) });
     QCOMPARE(sim.receivedTypes().count(request), 1);
+}
+
+void TestTransferRunner::verify_data()
+{
+    QTest::addColumn<bool>("verify");
+    QTest::addColumn<bool>("checked"); // planned as a restore: checked before it is sent
+    QTest::addColumn<bool>("corrupt");
+    QTest::addColumn<bool>("refuseReading");
+    QTest::addColumn<QString>("outcome"); // of each file; @LINK: what the link told
+    QTest::addColumn<bool>("told"); // the outcome went out as a problem
+    const QString different
+        = QStringLiteral("failed:0:%1 arrived on Vori X1 different from the computer's file.");
+    QTest::newRow("stored right") << true << false << false << false << QStringLiteral("done:3000:")
+                                  << false;
+    QTest::newRow("stored right, checked")
+        << true << true << false << false << QStringLiteral("done:3000:") << false;
+    QTest::newRow("stored wrong") << true << false << true << false << different << true;
+    QTest::newRow("stored wrong, checked") << true << true << true << false << different << true;
+    QTest::newRow("stored wrong, not asked")
+        << false << false << true << false << QStringLiteral("done:3000:") << false;
+    QTest::newRow("reading back refused")
+        << true << false << false << true << QStringLiteral("failed:0:@LINK") << false;
+}
+
+// Each file sent is read back and compared with the bytes that went: one
+// the calculator stored wrong fails with the words naming it and the
+// calculator, and the batch goes on to the next.
+void TestTransferRunner::verify()
+{
+    QFETCH(bool, verify);
+    QFETCH(bool, checked);
+    QFETCH(bool, corrupt);
+    QFETCH(bool, refuseReading);
+    QFETCH(QString, outcome);
+    QFETCH(bool, told);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QDir local(dir.path());
+    CalcSimulator sim;
+    QVERIFY(sim.start());
+    sim.setCorruptStore(corrupt);
+    if (refuseReading)
+        sim.setRefusal(calcMsg::GET_FILE, calcMsg::UNSPECIFITED_ERROR, 0, QStringLiteral("No reading."));
+    CVivuRuza link(sim.portPath());
+    QVERIFY(link.portErrorText().isEmpty());
+    TransferPlan plan(Direction::Upload);
+    QList<QByteArray> contents;
+    for (const char *name : { "one.py", "two.py" }) {
+        const QString path = local.filePath(QLatin1String(name));
+        QByteArray content(3000, Qt::Uninitialized);
+        for (int i = 0; i < content.size(); ++i)
+            content[i] = char((i * 7 + contents.size()) & 0xFF);
+        contents.append(content);
+        QVERIFY(writeLocal(path, content));
+        if (checked)
+            plan.addRestore(path, QString::fromLatin1(name).toUpper(), content.size(),
+                BackupManifest::sha256(content));
+        else
+            plan.addUpload(path);
+    }
+
+    const RunRecord r = runPlan(link, plan, verify);
+
+    QCOMPARE(r.outcomes.size(), 2);
+    QStringList expected;
+    for (int i = 0; i < plan.size(); ++i) {
+        QString text = outcome.arg(plan.at(i).calcName);
+        if (refuseReading) {
+            QCOMPARE(r.linkErrors.size(), 2);
+            QVERIFY(!r.linkErrors.at(i).isEmpty());
+            text.replace(QStringLiteral("@LINK"), r.linkErrors.at(i));
+        }
+        expected.append(text);
+    }
+    QCOMPARE(r.outcomes, expected);
+    const bool done = outcome.startsWith(QLatin1String("done"));
+    QCOMPARE(r.verified, (QList<bool> { done && verify, done && verify }));
+    QStringList problems;
+    if (told) {
+        for (const QString &text : expected)
+            problems.append(text.mid(9));
+    }
+    QCOMPARE(r.problems, problems);
+    // The read back asks for each file by the name and size it was sent with.
+    QCOMPARE(sim.receivedTypes().count(calcMsg::GET_FILE), verify ? 2 : 0);
+    if (verify) {
+        for (const calcMsg &m : sim.received()) {
+            if (m.type() != calcMsg::GET_FILE)
+                continue;
+            QCOMPARE(int(m.finf().size()), 3000);
+        }
+    }
+    QCOMPARE(sim.hasFile(plan.at(0).calcName), true);
 }
 
 QTEST_GUILESS_MAIN(TestTransferRunner)
