@@ -101,6 +101,7 @@ QList<TransferOutcome> BatchRunner::run(
     };
     TransferRunner runner(*m_link, batch);
     runner.setLabel([](const TransferPlan::Item &item) { return item.calcName; });
+    runner.setVerify(m_options.verify);
     const QList<TransferOutcome> outcomes = runner.run(plan);
     for (int i = 0; i < outcomes.size(); ++i) {
         if (outcomes.at(i).status != TransferOutcome::Status::GivenUp)
@@ -214,6 +215,8 @@ int BatchRunner::put()
                     QStringLiteral("%1 -> %2").arg(item.shown, Reporter::printable(item.calcName)));
                 status = QStringLiteral("sent");
                 ++sent;
+                if (m_options.verify)
+                    entry.insert(QStringLiteral("verified"), outcome.verified);
             } else {
                 if (outcome.text.isEmpty())
                     m_reporter.error(tr("File %1 was not sent.").arg(item.shown));
@@ -304,6 +307,8 @@ int BatchRunner::restore()
                         .arg(Reporter::printable(item.shown), Reporter::printable(item.calcName)));
                 status = QStringLiteral("sent");
                 ++sent;
+                if (m_options.verify)
+                    entry.insert(QStringLiteral("verified"), outcome.verified);
             } else if (began) {
                 notePartialUpload(item.calcName);
             }

@@ -21,6 +21,12 @@ struct CtlOptions
     bool allFiles = false;
     Conflict conflict = Conflict::Fail;
     QString folder; // get --to, backup's parent folder, restore's backup
+    bool verify = false; // each file sent is read back and compared
+    // station: --send or --backup, and whether the calculators attached at
+    // the start are served too.
+    enum class Station { None, Send, Backup };
+    Station station = Station::None;
+    bool now = false;
 };
 
 #endif // CTLOPTIONS_H

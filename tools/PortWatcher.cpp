@@ -10,11 +10,6 @@
 #include <QSocketNotifier>
 #include <QTimer>
 
-namespace {
-// The window looks once a second.
-constexpr int pollMs = 1000;
-} // namespace
-
 PortWatcher::PortWatcher(bool json, QObject *parent)
     : QObject(parent)
     , m_json(json)

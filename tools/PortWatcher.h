@@ -19,6 +19,9 @@ public:
     explicit PortWatcher(bool json, QObject *parent = nullptr);
     ~PortWatcher() override;
 
+    // The window looks once a second.
+    static constexpr int pollMs = 1000;
+
     // Runs the event loop; the exit code.
     int run();
 

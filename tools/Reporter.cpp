@@ -57,6 +57,15 @@ void Reporter::finish(bool ok)
                 .trimmed());
 }
 
+QString Reporter::interruptedLine(const QStringList &partial)
+{
+    return partial.isEmpty()
+        ? QCoreApplication::translate("VuveCtl", "Interrupted; nothing partial was written.")
+        //: %1 lists what was left part-way, separated by semicolons.
+        : QCoreApplication::translate("VuveCtl", "Interrupted; %1.")
+              .arg(partial.join(QStringLiteral("; ")));
+}
+
 QJsonObject Reporter::fileJson(const QString &name, qint64 size)
 {
     return QJsonObject { { QStringLiteral("name"), name },

@@ -43,6 +43,8 @@ public:
     // the calculator may hold in part), for the words on an interruption.
     void leftPartial(const QString &what) { m_partial.append(what); }
     QStringList partial() const { return m_partial; }
+    // The last word on an interruption: what the commands left part-way.
+    static QString interruptedLine(const QStringList &partial);
 
     // The whole JSON object: ok, errors and the command's keys.
     QJsonObject document(bool ok) const;

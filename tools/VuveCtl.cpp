@@ -1,5 +1,6 @@
 #include "VuveCtl.h"
 
+#include "BatchPlanner.h"
 #include "CalcRunner.h"
 #include "ConflictAsker.h"
 #include "FrameCodec.h"
@@ -7,9 +8,11 @@
 #include "PortWatcher.h"
 #include "ProgressLine.h"
 #include "Reporter.h"
+#include "Station.h"
 #include "StopSignals.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -49,7 +52,13 @@ QString description()
                     "  restore BACKUP_DIR    send a backup's files back and check them by "
                     "listing\n"
                     "  watch                 print a line per calculator attached or detached,\n"
-                    "                        until interrupted"),
+                    "                        until interrupted\n"
+                    "  station --send FILE...\n"
+                    "                        send the files to each calculator plugged in, "
+                    "until\n"
+                    "                        interrupted; names already on it are replaced\n"
+                    "  station --backup DIR  back up each calculator plugged in into\n"
+                    "                        DIR/<device name>-<UTC time>/, until interrupted"),
         VuveCtl::tr("Choosing calculators: with one attached, commands run on it. Otherwise name\n"
                     "it with --calc or --port, or run on all at once with --every (one result "
                     "line\n"
@@ -63,6 +72,20 @@ QString description()
                     "the batch. A name already on the calculator (put, restore) or an existing\n"
                     "local file (get) is asked about on a terminal: yes, no, all or none.\n"
                     "Elsewhere --on-conflict decides; without it nothing is transferred."),
+        VuveCtl::tr("Verifying: with --verify, put, restore and station --send read each file\n"
+                    "back from the calculator once it is sent and compare it (SHA-256) with "
+                    "the\n"
+                    "bytes the computer sent; a file that arrived different fails."),
+        VuveCtl::tr("Station: each calculator plugged in after the start (with --now, also "
+                    "each\n"
+                    "one attached) is served once per plug-in, in parallel, a name already on "
+                    "it\n"
+                    "replaced; one result line each (device, port, serial, action, outcome and\n"
+                    "summary or errors) or one JSON object a line with --json. A calculator "
+                    "that\n"
+                    "fails is reported and the station goes on. Ctrl+C ends it with 0 once "
+                    "the\n"
+                    "calculators in service have stopped."),
         VuveCtl::tr("Interrupting (Ctrl+C) stops the transfers at once and says what was left\n"
                     "part-way (files are only written whole); a second Ctrl+C ends at once."),
         //: Keep the numbers and the first column's width.
@@ -72,7 +95,7 @@ QString description()
                     "  2    usage error\n"
                     "  3    stopped by a collision (--on-conflict=fail); nothing was "
                     "transferred\n"
-                    "  130  interrupted (Ctrl+C; 143 for SIGTERM)"),
+                    "  130  interrupted (Ctrl+C; 143 for SIGTERM; watch and station end with 0)"),
     };
     return paragraphs.join(QStringLiteral("\n\n"));
 }
@@ -81,7 +104,8 @@ const QStringList withoutArguments { QStringLiteral("ports"), QStringLiteral("in
     QStringLiteral("ls"), QStringLiteral("watch") };
 const QStringList commands = withoutArguments
     + QStringList { QStringLiteral("get"), QStringLiteral("put"), QStringLiteral("rm"),
-          QStringLiteral("rename"), QStringLiteral("backup"), QStringLiteral("restore") };
+          QStringLiteral("rename"), QStringLiteral("backup"), QStringLiteral("restore"),
+          QStringLiteral("station") };
 // The window caps a device name at this many characters.
 constexpr int maxDeviceName = 64;
 } // namespace
@@ -101,13 +125,19 @@ int VuveCtl::usage(const QString &message)
 
 int VuveCtl::failed(const QString &error)
 {
-    Reporter::print(stderr, error);
+    return failed(QStringList { error });
+}
+
+int VuveCtl::failed(const QStringList &errors)
+{
+    for (const QString &error : errors)
+        Reporter::print(stderr, error);
     if (m_options.json)
         Reporter::print(stdout,
-            QString::fromUtf8(
-                QJsonDocument(QJsonObject { { QStringLiteral("ok"), false },
-                                  { QStringLiteral("errors"), QJsonArray { error } } })
-                    .toJson(QJsonDocument::Indented))
+            QString::fromUtf8(QJsonDocument(QJsonObject { { QStringLiteral("ok"), false },
+                                                { QStringLiteral("errors"),
+                                                    QJsonArray::fromStringList(errors) } })
+                                  .toJson(QJsonDocument::Indented))
                 .trimmed());
     return CalcRunner::Failed;
 }
@@ -117,7 +147,9 @@ int VuveCtl::failed(const QString &error)
 bool VuveCtl::makeDestination(QString &error)
 {
     const QString &c = m_options.command;
-    if ((c != QLatin1String("get") && c != QLatin1String("backup")) || m_options.folder.isEmpty())
+    const bool makesFolder = c == QLatin1String("get") || c == QLatin1String("backup")
+        || m_options.station == CtlOptions::Station::Backup;
+    if (!makesFolder || m_options.folder.isEmpty())
         return true;
     const QFileInfo info(m_options.folder);
     const QString shown = QDir::toNativeSeparators(m_options.folder);
@@ -147,6 +179,8 @@ int VuveCtl::run(const QStringList &arguments)
         return ports();
     if (m_options.command == QLatin1String("watch"))
         return PortWatcher(m_options.json).run();
+    if (m_options.command == QLatin1String("station"))
+        return station();
 
     QList<PortChooser::Port> chosen;
     QString error;
@@ -192,8 +226,19 @@ int VuveCtl::parse(const QStringList &arguments)
         tr("Trace each request and reply (type and size), what was planned for each "
            "file and what became of it, each error and each port found or gone on "
            "stderr, for a bug report; never file contents."));
+    const QCommandLineOption verifyOption(QStringLiteral("verify"),
+        tr("Read each file sent back and compare it with the computer's; one that arrived "
+           "different fails (put, restore, station --send)."));
+    const QCommandLineOption sendOption(
+        QStringLiteral("send"), tr("station: send the files given to each calculator plugged in."));
+    const QCommandLineOption backupOption(QStringLiteral("backup"),
+        tr("station: back up each calculator plugged in into a folder of its own in DIR."),
+        QStringLiteral("DIR"));
+    const QCommandLineOption nowOption(
+        QStringLiteral("now"), tr("station: serve the calculators attached at the start too."));
     parser.addOptions({ helpOption, versionOption, portOption, calcOption, everyOption, jsonOption,
-        toOption, allOption, conflictOption, progressOption, timeoutOption, verboseOption });
+        toOption, allOption, conflictOption, progressOption, timeoutOption, verboseOption,
+        verifyOption, sendOption, backupOption, nowOption });
     parser.addPositionalArgument(QStringLiteral("command"), tr("What to do (see above)."),
         //: The usage line's words for a command and its arguments.
         tr("command [args...]"));
@@ -226,6 +271,12 @@ int VuveCtl::parse(const QStringList &arguments)
     o.every = parser.isSet(everyOption);
     o.json = parser.isSet(jsonOption);
     o.allFiles = parser.isSet(allOption);
+    o.verify = parser.isSet(verifyOption);
+    o.now = parser.isSet(nowOption);
+    if (parser.isSet(sendOption) && !parser.isSet(backupOption))
+        o.station = CtlOptions::Station::Send;
+    else if (parser.isSet(backupOption) && !parser.isSet(sendOption))
+        o.station = CtlOptions::Station::Backup;
     const QString &c = o.command;
     const auto is = [&c](const char *name) { return c == QLatin1String(name); };
 
@@ -253,12 +304,37 @@ int VuveCtl::parse(const QStringList &arguments)
         return usage(tr("%1 looks at every port; --port, --calc and --every do not "
                         "go with it")
                          .arg(c));
+    if (is("station")) {
+        if (parser.isSet(sendOption) == parser.isSet(backupOption))
+            return usage(QCoreApplication::translate(
+                "VuveCtl", "station needs --send FILE... or --backup DIR"));
+        if (o.station == CtlOptions::Station::Send && args.isEmpty())
+            return usage(QCoreApplication::translate("VuveCtl", "station --send needs files"));
+        if (o.station == CtlOptions::Station::Backup && !args.isEmpty())
+            return usage(QCoreApplication::translate(
+                "VuveCtl", "station --backup takes no other arguments"));
+        if (o.station == CtlOptions::Station::Backup && parser.value(backupOption).isEmpty())
+            return usage(QCoreApplication::translate("VuveCtl", "station --backup needs a folder"));
+        if (o.every || o.hasCalcName || !o.ports.isEmpty())
+            return usage(QCoreApplication::translate("VuveCtl",
+                "station serves every calculator plugged in; --port, --calc and "
+                "--every do not go with it"));
+    } else if (o.station != CtlOptions::Station::None || parser.isSet(sendOption)
+        || parser.isSet(backupOption) || o.now) {
+        return usage(QCoreApplication::translate(
+            "VuveCtl", "--send, --backup and --now go with station only"));
+    }
+    if (o.verify && !is("put") && !is("restore") && o.station != CtlOptions::Station::Send)
+        return usage(QCoreApplication::translate(
+            "VuveCtl", "--verify goes with put, restore and station --send only"));
     if (o.ports.size() > 1 && !o.every)
         return usage(tr("several --port go with --every only"));
     if (is("get"))
         o.folder = parser.value(toOption);
     else if (is("backup") || is("restore"))
         o.folder = args.value(0);
+    else if (o.station == CtlOptions::Station::Backup)
+        o.folder = parser.value(backupOption);
 
     m_interactive = ::isatty(STDIN_FILENO) == 1 && ::isatty(STDERR_FILENO) == 1;
     const bool transfers = is("get") || is("put") || is("restore");
@@ -331,6 +407,32 @@ int VuveCtl::ports()
     return CalcRunner::Done;
 }
 
+// Each calculator plugged in gets the put or backup command, names already on
+// it replaced. Files that could not go to any calculator stop the station
+// before it starts.
+int VuveCtl::station()
+{
+    QString error;
+    if (!makeDestination(error))
+        return failed(error);
+    CtlOptions work = m_options;
+    work.conflict = CtlOptions::Conflict::Replace;
+    if (m_options.station == CtlOptions::Station::Send) {
+        work.command = QStringLiteral("put");
+        QStringList refusals;
+        BatchPlanner::planUpload(m_options.args, refusals);
+        if (!refusals.isEmpty()) {
+            refusals.append(QStringLiteral("Nothing was sent."));
+            return failed(refusals);
+        }
+    } else {
+        work.command = QStringLiteral("backup");
+        work.args.clear();
+    }
+    Station station(m_options, work);
+    return station.run();
+}
+
 // Each calculator's work runs in a thread of its own, one calculator or many:
 // only a thread other than the main one can be asked to stop, and the main
 // thread stays free to take Ctrl+C.
@@ -381,10 +483,7 @@ int VuveCtl::runOn(const QList<PortChooser::Port> &ports)
     QStringList partial;
     for (const auto &reporter : reporters)
         partial += reporter->partial();
-    Reporter::print(stderr,
-        partial.isEmpty() ? tr("Interrupted; nothing partial was written.")
-                          //: %1 lists what was left part-way, separated by semicolons.
-                          : tr("Interrupted; %1.").arg(partial.join(QStringLiteral("; "))));
+    Reporter::print(stderr, Reporter::interruptedLine(partial));
     return stop.exitCode();
 }
 

@@ -10,7 +10,8 @@
 class Reporter;
 
 // The command-line tool: reads the command line, chooses the calculators and
-// runs the command on each (CalcRunner), or lists and watches ports. Returns
+// runs the command on each (CalcRunner), lists and watches ports, or serves
+// each calculator plugged in (Station). Returns
 // the process exit code: 0 done, 1 failed, 2 usage, 3 stopped by a collision,
 // 128 + the signal's number when interrupted.
 class VuveCtl
@@ -24,9 +25,11 @@ public:
 private:
     int usage(const QString &message);
     int failed(const QString &error);
+    int failed(const QStringList &errors);
     int parse(const QStringList &arguments);
     bool makeDestination(QString &error);
     int ports();
+    int station();
     int runOn(const QList<PortChooser::Port> &ports);
     void printLine(const Reporter &reporter, bool ok) const;
 

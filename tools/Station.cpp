@@ -1,0 +1,194 @@
+#include "Station.h"
+
+#include "CalcRunner.h"
+#include "JobThreads.h"
+#include "PortWatcher.h"
+#include "Reporter.h"
+#include "SessionLog.h"
+#include "StopSignals.h"
+
+#include <QCoreApplication>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSocketNotifier>
+#include <QThread>
+#include <QTimer>
+
+#include <csignal>
+#include <pthread.h>
+
+struct Station::Serving
+{
+    PortChooser::Port port;
+    std::unique_ptr<Reporter> reporter;
+    QThread *thread = nullptr;
+    int code = CalcRunner::Failed; // written by the thread, read once it ended
+};
+
+Station::Station(const CtlOptions &options, const CtlOptions &work, QObject *parent)
+    : QObject(parent)
+    , m_options(options)
+    , m_work(work)
+{
+}
+
+// run() returns only once every calculator's thread has ended.
+Station::~Station() = default;
+
+int Station::run()
+{
+    StopSignals stop;
+    if (!stop.isValid())
+        return CalcRunner::Failed;
+    m_stop = new QSocketNotifier(stop.fd(), QSocketNotifier::Read, this);
+    connect(m_stop, &QSocketNotifier::activated, this, &Station::stop);
+    m_timer = new QTimer(this);
+    connect(m_timer, &QTimer::timeout, this, &Station::poll);
+    QTimer::singleShot(0, this, &Station::poll);
+    m_timer->start(PortWatcher::pollMs);
+    QCoreApplication::exec();
+    delete m_stop;
+    m_stop = nullptr;
+    // Ending the station is what Ctrl+C is for; only work it cut short is
+    // worth a word.
+    if (m_interrupted)
+        Reporter::print(stderr, Reporter::interruptedLine(m_partial));
+    return CalcRunner::Done;
+}
+
+// A port that was not there at the last look is a calculator plugged in;
+// one that went away may come back, and is then served again.
+void Station::poll()
+{
+    if (m_stopping)
+        return;
+    const QList<PortChooser::Port> now = PortChooser::attached();
+    QSet<QString> present;
+    for (const PortChooser::Port &port : now) {
+        present.insert(port.location);
+        if (m_present.contains(port.location))
+            continue;
+        qCDebug(DiscoveryLog, "%s: port found", qUtf8Printable(port.location));
+        if (!m_looked && !m_options.now)
+            continue;
+        if (m_serving.contains(port.location))
+            m_again.insert(port.location);
+        else
+            serve(port);
+    }
+    for (const QString &location : qAsConst(m_present)) {
+        if (present.contains(location))
+            continue;
+        qCDebug(DiscoveryLog, "%s: port gone", qUtf8Printable(location));
+        m_again.remove(location);
+    }
+    m_present = present;
+    if (m_looked)
+        return;
+    m_looked = true;
+    Reporter::print(stderr,
+        m_options.now ? tr("Ready: the calculators attached, and each one plugged in from now on, "
+                           "are served once; Ctrl+C ends.")
+                      : tr("Ready: each calculator plugged in from now on is served once; Ctrl+C "
+                           "ends."));
+}
+
+void Station::serve(const PortChooser::Port &port)
+{
+    auto *serving = new Serving;
+    serving->port = port;
+    serving->reporter = std::make_unique<Reporter>(m_options.json, true);
+    Reporter *reporter = serving->reporter.get();
+    int *code = &serving->code;
+    const CtlOptions &work = m_work;
+    const QString location = port.location;
+    serving->thread = QThread::create([&work, reporter, code, location] {
+        CalcRunner runner(work, *reporter, nullptr, nullptr);
+        *code = runner.run(location);
+    });
+    connect(serving->thread, &QThread::finished, this, [this, serving] { served(serving); });
+    m_serving.insert(location, serving);
+
+    // The stop signals are this thread's to take: the calculator's thread
+    // inherits them blocked, so no blocking call of its is cut short by one.
+    sigset_t stopSet;
+    sigset_t previous;
+    ::sigemptyset(&stopSet);
+    ::sigaddset(&stopSet, SIGINT);
+    ::sigaddset(&stopSet, SIGTERM);
+    ::pthread_sigmask(SIG_BLOCK, &stopSet, &previous);
+    serving->thread->start();
+    ::pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+    if (serving->thread->isRunning() || serving->thread->isFinished())
+        return;
+    // finished never comes for a thread that never ran.
+    serving->reporter->error(JobThreads::notStartedText(location));
+    m_serving.remove(location);
+    print(*serving);
+    delete serving->thread;
+    delete serving;
+}
+
+void Station::served(Serving *serving)
+{
+    serving->thread->wait();
+    const PortChooser::Port port = serving->port;
+    m_serving.remove(port.location);
+    if (m_stopping)
+        m_partial += serving->reporter->partial();
+    print(*serving);
+    delete serving->thread;
+    delete serving;
+    if (m_stopping) {
+        if (m_serving.isEmpty())
+            QCoreApplication::quit();
+        return;
+    }
+    if (m_again.remove(port.location) && m_present.contains(port.location))
+        serve(port);
+}
+
+// Calculators in the middle of being served are asked to stop, and the
+// station ends once each has said what became of it.
+void Station::stop()
+{
+    if (m_stopping)
+        return;
+    m_stopping = true;
+    m_stop->setEnabled(false);
+    m_timer->stop();
+    m_interrupted = !m_serving.isEmpty();
+    for (Serving *serving : qAsConst(m_serving))
+        serving->thread->requestInterruption();
+    if (m_serving.isEmpty())
+        QCoreApplication::quit();
+}
+
+void Station::print(const Serving &serving) const
+{
+    const bool ok = serving.code == CalcRunner::Done;
+    const QString outcome = ok ? QStringLiteral("ok")
+        : m_stopping           ? QStringLiteral("interrupted")
+                               : QStringLiteral("failed");
+    const QString action = m_work.command == QLatin1String("put") ? QStringLiteral("send")
+                                                                  : QStringLiteral("backup");
+    const QString &serial = serving.port.serial;
+    QJsonObject doc = serving.reporter->document(ok);
+    doc.insert(QStringLiteral("serial"), serial.isEmpty() ? QJsonValue() : QJsonValue(serial));
+    doc.insert(QStringLiteral("action"), action);
+    doc.insert(QStringLiteral("outcome"), outcome);
+    if (m_options.json) {
+        Reporter::print(
+            stdout, QString::fromUtf8(QJsonDocument(doc).toJson(QJsonDocument::Compact)));
+        return;
+    }
+    const QString device = doc.value(QStringLiteral("device")).toString();
+    Reporter::print(stdout,
+        QStringLiteral("%1\t%2\t%3\t%4\t%5\t%6")
+            .arg(device.isEmpty() ? QStringLiteral("-") : Reporter::printable(device),
+                serving.port.location,
+                serial.isEmpty() ? QStringLiteral("-") : Reporter::printable(serial), action,
+                outcome,
+                ok ? serving.reporter->summary()
+                   : serving.reporter->errors().join(QLatin1Char(' '))));
+}

@@ -1,0 +1,58 @@
+#ifndef STATION_H
+#define STATION_H
+
+#include "CtlOptions.h"
+#include "PortChooser.h"
+
+#include <QMap>
+#include <QObject>
+#include <QSet>
+#include <QStringList>
+
+#include <memory>
+
+class QSocketNotifier;
+class QThread;
+class QTimer;
+class Reporter;
+
+// A desk where each calculator plugged in is served without a word: the same
+// files sent to it, or a backup of it made, once per plug-in, until SIGINT
+// or SIGTERM. Each calculator is served in a thread of its own by the put or
+// backup command, names already on it replaced; one line (or JSON line) tells
+// what became of it, and a calculator that fails does not stop the others.
+class Station : public QObject
+{
+    Q_OBJECT
+public:
+    // options: the station's; work: the command each calculator gets.
+    Station(const CtlOptions &options, const CtlOptions &work, QObject *parent = nullptr);
+    ~Station() override;
+
+    // Runs the event loop; the exit code.
+    int run();
+
+private:
+    struct Serving;
+
+    void poll();
+    void serve(const PortChooser::Port &port);
+    void served(Serving *serving);
+    void stop();
+    void print(const Serving &serving) const;
+
+    const CtlOptions &m_options;
+    const CtlOptions &m_work;
+    bool m_looked = false;
+    bool m_stopping = false;
+    QSet<QString> m_present; // the ports of the last look
+    QMap<QString, Serving *> m_serving; // by port
+    // Ports unplugged and plugged in again while still served.
+    QSet<QString> m_again;
+    QStringList m_partial; // what the calculators served at the stop left part-way
+    bool m_interrupted = false;
+    QTimer *m_timer = nullptr;
+    QSocketNotifier *m_stop = nullptr;
+};
+
+#endif // STATION_H
