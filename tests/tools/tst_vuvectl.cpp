@@ -1932,8 +1932,8 @@ done
             QVERIFY2(
                 man.contains(roff), qPrintable(o + QStringLiteral(" is not in the manual page")));
         }
-        for (const char *command :
-            { "ports", "info", "ls", "get", "put", "rm", "rename", "backup", "restore", "watch" }) {
+        for (const char *command : { "ports", "info", "ls", "get", "put", "rm", "rename", "backup",
+                 "restore", "watch", "station" }) {
             const QString c = QLatin1String(command);
             QVERIFY2(help.out.contains(QStringLiteral("\n  ") + c + QLatin1Char(' ')), command);
             QVERIFY2(man.contains(QStringLiteral(".B ") + c), command);
