@@ -8,6 +8,7 @@
 #include "StopSignals.h"
 
 #include <QCoreApplication>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSocketNotifier>
@@ -174,6 +175,12 @@ void Station::print(const Serving &serving) const
                                                                   : QStringLiteral("backup");
     const QString &serial = serving.port.serial;
     QJsonObject doc = serving.reporter->document(ok);
+    // Every line carries the same keys, for a calculator that never said
+    // its name or took no file too.
+    if (!doc.contains(QStringLiteral("device")))
+        doc.insert(QStringLiteral("device"), QJsonValue());
+    if (!doc.contains(QStringLiteral("files")))
+        doc.insert(QStringLiteral("files"), QJsonArray());
     doc.insert(QStringLiteral("serial"), serial.isEmpty() ? QJsonValue() : QJsonValue(serial));
     doc.insert(QStringLiteral("action"), action);
     doc.insert(QStringLiteral("outcome"), outcome);
