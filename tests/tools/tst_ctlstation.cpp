@@ -1,0 +1,510 @@
+// vuvectl's station serving calculators as they are plugged in, and --verify
+// catching the calculator that stores a byte wrong, against simulators on
+// real pseudo-terminals; the ports the station sees come from the test seam,
+// rewritten as calculators come and go.
+
+#include "CalcSimulator.h"
+#include "ProcessRun.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QSaveFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+#include <functional>
+#include <random>
+
+namespace {
+
+QByteArray randomBytes(int size, unsigned seed)
+{
+    std::mt19937 gen(seed);
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (char &c : bytes)
+        c = char(gen() & 0xFF);
+    return bytes;
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+bool writeFile(const QString &path, const QByteArray &content)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(content) == content.size();
+}
+
+QJsonObject json(const QString &line)
+{
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(line.toUtf8(), &error);
+    if (error.error != QJsonParseError::NoError)
+        qWarning("not JSON (%s): %s", qPrintable(error.errorString()), qPrintable(line));
+    return doc.object();
+}
+
+// What one station (or a served calculator) printed, taken line by line.
+struct Served
+{
+    QString device;
+    QString port;
+    QString serial; // empty when the port has none
+    QString action;
+    QString outcome;
+    QString rest; // the summary or the errors, or the whole JSON object
+    QJsonObject object;
+};
+
+QList<Served> parseServed(const QString &out, bool asJson)
+{
+    QList<Served> all;
+    for (const QString &line : out.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        Served s;
+        if (asJson) {
+            s.object = json(line);
+            s.device = s.object.value(QStringLiteral("device")).toString();
+            s.port = s.object.value(QStringLiteral("port")).toString();
+            s.serial = s.object.value(QStringLiteral("serial")).toString();
+            s.action = s.object.value(QStringLiteral("action")).toString();
+            s.outcome = s.object.value(QStringLiteral("outcome")).toString();
+            s.rest = line;
+        } else {
+            const QStringList f = line.split(QLatin1Char('\t'));
+            s.device = f.value(0);
+            s.port = f.value(1);
+            s.serial = f.value(2) == QLatin1String("-") ? QString() : f.value(2);
+            s.action = f.value(3);
+            s.outcome = f.value(4);
+            s.rest = f.mid(5).join(QLatin1Char('\t'));
+        }
+        all.append(s);
+    }
+    return all;
+}
+
+// A station running in the background, read as it prints.
+class StationProcess
+{
+public:
+    void start(const QStringList &args, const QProcessEnvironment &env)
+    {
+        m_process.setProcessEnvironment(env);
+        m_process.start(QStringLiteral(VUVECTL_PATH), args);
+    }
+    // Waits (generously: a starved machine is slow, not wrong) until what
+    // was printed satisfies the condition.
+    bool waitFor(const std::function<bool()> &condition)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (!condition()) {
+            if (clock.elapsed() > 90000 || m_process.state() == QProcess::NotRunning)
+                return condition();
+            m_process.waitForReadyRead(200);
+            take();
+        }
+        return true;
+    }
+    bool waitForErr(const QString &text, int count = 1)
+    {
+        return waitFor([&] { return m_err.count(text) >= count; });
+    }
+    bool waitForLines(int count)
+    {
+        return waitFor([&] { return m_out.count(QLatin1Char('\n')) >= count; });
+    }
+    // Ends it as a person does, by a signal; false if it did not end.
+    bool stop(int signal)
+    {
+        ::kill(pid_t(m_process.processId()), signal);
+        const bool ended = m_process.waitForFinished(90000);
+        take();
+        return ended;
+    }
+    int exitCode() const
+    {
+        return m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode() : -1;
+    }
+    QString out() const { return m_out; }
+    QString err() const { return m_err; }
+    ~StationProcess()
+    {
+        if (m_process.state() != QProcess::NotRunning) {
+            m_process.kill();
+            m_process.waitForFinished(30000);
+        }
+    }
+
+private:
+    void take()
+    {
+        m_out += QString::fromUtf8(m_process.readAllStandardOutput());
+        m_err += QString::fromUtf8(m_process.readAllStandardError());
+    }
+    QProcess m_process;
+    QString m_out;
+    QString m_err;
+};
+
+} // namespace
+
+class TestCtlStation : public QObject
+{
+    Q_OBJECT
+
+    QList<CalcSimulator *> m_sims;
+    QProcessEnvironment m_env;
+    QTemporaryDir m_scratch;
+    QString m_portsFile;
+
+    CalcSimulator *calculator(const QString &name)
+    {
+        auto *sim = new CalcSimulator;
+        sim->setName(name);
+        sim->setFiles({ { QStringLiteral("OWN.py"), name.toUtf8() } });
+        m_sims.append(sim);
+        return sim->start() ? sim : nullptr;
+    }
+
+    // The calculators attached from now on, as the station sees them: the
+    // list is replaced whole, so it is never read half-written.
+    void attach(const QList<CalcSimulator *> &sims, const QStringList &serials = {})
+    {
+        QSaveFile list(m_portsFile);
+        QVERIFY(list.open(QIODevice::WriteOnly));
+        // A comment line, so that a list of none is still a list.
+        list.write("# attached\n");
+        for (int i = 0; i < sims.size(); ++i)
+            list.write(
+                (sims.at(i)->portPath() + QLatin1Char('\t') + serials.value(i) + QLatin1Char('\n'))
+                    .toUtf8());
+        QVERIFY(list.commit());
+    }
+
+    Run vuvectl(const QStringList &args)
+    {
+        return runProcess(QStringLiteral(VUVECTL_PATH), args, m_env);
+    }
+
+private slots:
+    void init()
+    {
+        m_env = QProcessEnvironment::systemEnvironment();
+        m_portsFile = m_scratch.filePath(QStringLiteral("ports"));
+        m_env.insert(QStringLiteral("VUVECTL_TEST_PORTS"), m_portsFile);
+        attach({});
+    }
+    void cleanup()
+    {
+        qDeleteAll(m_sims);
+        m_sims.clear();
+    }
+
+    // Two calculators plugged in after the start are served, one of them
+    // again once it is unplugged and plugged in again; the one attached at
+    // the start only with --now. Each served calculator gets one line.
+    void servesEachPlugIn_data()
+    {
+        QTest::addColumn<bool>("backup"); // else send
+        QTest::addColumn<bool>("now");
+        QTest::addColumn<bool>("asJson");
+        QTest::addColumn<int>("signal");
+        QTest::newRow("send") << false << false << false << int(SIGINT);
+        QTest::newRow("send, json, SIGTERM") << false << false << true << int(SIGTERM);
+        QTest::newRow("send, now") << false << true << false << int(SIGINT);
+        QTest::newRow("backup") << true << false << false << int(SIGTERM);
+        QTest::newRow("backup, json, now") << true << true << true << int(SIGINT);
+    }
+    void servesEachPlugIn()
+    {
+        QFETCH(bool, backup);
+        QFETCH(bool, now);
+        QFETCH(bool, asJson);
+        QFETCH(int, signal);
+        CalcSimulator *first = calculator(QStringLiteral("Vori X1"));
+        CalcSimulator *lab7 = calculator(QStringLiteral("Lab 7"));
+        CalcSimulator *lab8 = calculator(QStringLiteral("Lab 8"));
+        QVERIFY(first && lab7 && lab8);
+        const QStringList serials { QString(), QStringLiteral("VX-0007"), QString() };
+        QTemporaryDir dir;
+        const QByteArray main = randomBytes(3000, 1);
+        QVERIFY(writeFile(dir.filePath(QStringLiteral("main.py")), main));
+        QVERIFY(writeFile(dir.filePath(QStringLiteral("OWN.py")), "the computer's"));
+        const QString backups = dir.filePath(QStringLiteral("backups"));
+
+        QStringList args { QStringLiteral("--verbose"), QStringLiteral("station") };
+        if (backup)
+            args << QStringLiteral("--backup") << backups;
+        else
+            args << QStringLiteral("--send") << dir.filePath(QStringLiteral("main.py"))
+                 << dir.filePath(QStringLiteral("OWN.py"));
+        if (now)
+            args << QStringLiteral("--now");
+        if (asJson)
+            args << QStringLiteral("--json");
+        attach({ first }, serials);
+        StationProcess station;
+        station.start(args, m_env);
+        QVERIFY2(station.waitForErr(QStringLiteral("Ready: ")), qPrintable(station.err()));
+        const int atStart = now ? 1 : 0;
+        attach({ first, lab7, lab8 }, serials);
+        QVERIFY2(station.waitForLines(atStart + 2), qPrintable(station.out() + station.err()));
+        // Lab 7 goes away and comes back.
+        attach({ first, lab8 }, { QString(), QString() });
+        QVERIFY2(station.waitForErr(lab7->portPath() + QStringLiteral(": port gone")),
+            qPrintable(station.err()));
+        attach({ first, lab7, lab8 }, serials);
+        QVERIFY2(station.waitForLines(atStart + 3), qPrintable(station.out() + station.err()));
+        QVERIFY(station.stop(signal));
+        QCOMPARE(station.exitCode(), 0);
+        // Ending a station that is idle is nothing to report.
+        QVERIFY2(!station.err().contains(QStringLiteral("Interrupted")), qPrintable(station.err()));
+
+        const QList<Served> served = parseServed(station.out(), asJson);
+        QCOMPARE(served.size(), atStart + 3);
+        QMap<QString, int> times;
+        for (const Served &s : served) {
+            ++times[s.port];
+            int i = 0;
+            while (i < m_sims.size() && m_sims.at(i)->portPath() != s.port)
+                ++i;
+            QVERIFY2(i < m_sims.size(), qPrintable(s.port));
+            QCOMPARE(s.device, m_sims.at(i)->name());
+            QCOMPARE(s.serial, serials.at(i));
+            QCOMPARE(s.action, backup ? QStringLiteral("backup") : QStringLiteral("send"));
+            QCOMPARE(s.outcome, QStringLiteral("ok"));
+            if (asJson) {
+                QCOMPARE(s.object.value(QStringLiteral("ok")).toBool(), true);
+                QVERIFY2(
+                    s.object.value(QStringLiteral("serial")).isNull() == serials.at(i).isEmpty(),
+                    qPrintable(s.rest));
+                QVERIFY2(s.object.value(QStringLiteral("files")).isArray(), qPrintable(s.rest));
+                QVERIFY2(s.object.value(QStringLiteral("errors")).toArray().isEmpty(),
+                    qPrintable(s.rest));
+            } else {
+                QVERIFY2(!s.rest.isEmpty(), qPrintable(s.rest));
+            }
+        }
+        QCOMPARE(times.value(first->portPath()), atStart);
+        QCOMPARE(times.value(lab7->portPath()), 2);
+        QCOMPARE(times.value(lab8->portPath()), 1);
+
+        if (backup) {
+            // One folder for each time a calculator was served, its files in it.
+            QStringList folders = QDir(backups).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+            QCOMPARE(folders.size(), atStart + 3);
+            QCOMPARE(folders.filter(QRegularExpression(QStringLiteral("^Lab 7-"))).size(), 2);
+            QCOMPARE(folders.filter(QRegularExpression(QStringLiteral("^Lab 8-"))).size(), 1);
+            QCOMPARE(
+                folders.filter(QRegularExpression(QStringLiteral("^Vori X1-"))).size(), atStart);
+            for (const QString &folder : qAsConst(folders)) {
+                const QDir d(QDir(backups).filePath(folder));
+                QVERIFY2(d.exists(QStringLiteral("manifest.json")), qPrintable(folder));
+                QCOMPARE(readFile(d.filePath(QStringLiteral("OWN.py"))),
+                    folder.left(folder.indexOf(QRegularExpression(QStringLiteral("-\\d{4}-"))))
+                        .toUtf8());
+            }
+            return;
+        }
+        // A name already on the calculator is replaced.
+        for (CalcSimulator *sim : { lab7, lab8 }) {
+            QCOMPARE(sim->fileContent(QStringLiteral("MAIN.py")), main);
+            QCOMPARE(sim->fileContent(QStringLiteral("OWN.py")), QByteArray("the computer's"));
+        }
+        QCOMPARE(first->hasFile(QStringLiteral("MAIN.py")), now);
+        QCOMPARE(first->fileContent(QStringLiteral("OWN.py")),
+            now ? QByteArray("the computer's") : QByteArray("Vori X1"));
+    }
+
+    // A calculator that fails is reported with what went wrong, and the
+    // station serves the one plugged in next; with --verify that includes the
+    // calculator that stores a byte wrong, which without it passes unseen.
+    void failingCalculatorGoesOn_data()
+    {
+        QTest::addColumn<bool>("silent"); // else it stores a byte wrong
+        QTest::addColumn<bool>("verify");
+        QTest::addColumn<bool>("asJson");
+        QTest::addColumn<QString>("error"); // empty: it does not fail
+        QTest::newRow("does not answer")
+            << true << false << false << QStringLiteral("The calculator at @PORT does not answer.");
+        QTest::newRow("does not answer, json")
+            << true << false << true << QStringLiteral("The calculator at @PORT does not answer.");
+        const QString different
+            = QStringLiteral("MAIN.py arrived on Bad different from the computer's file.");
+        QTest::newRow("stored wrong, verified") << false << true << false << different;
+        QTest::newRow("stored wrong, verified, json") << false << true << true << different;
+        QTest::newRow("stored wrong, not verified") << false << false << false << QString();
+    }
+    void failingCalculatorGoesOn()
+    {
+        QFETCH(bool, silent);
+        QFETCH(bool, verify);
+        QFETCH(bool, asJson);
+        QFETCH(QString, error);
+        CalcSimulator *bad = calculator(QStringLiteral("Bad"));
+        CalcSimulator *good = calculator(QStringLiteral("Good"));
+        CalcSimulator *next = calculator(QStringLiteral("Next"));
+        QVERIFY(bad && good && next);
+        if (silent)
+            bad->setSilent(true);
+        else
+            bad->setCorruptStore(true);
+        error.replace(QStringLiteral("@PORT"), bad->portPath());
+        QTemporaryDir dir;
+        const QByteArray main = randomBytes(3000, 2);
+        QVERIFY(writeFile(dir.filePath(QStringLiteral("MAIN.py")), main));
+        QStringList args { QStringLiteral("--timeout"), QStringLiteral("1000"),
+            QStringLiteral("station"), QStringLiteral("--send"),
+            dir.filePath(QStringLiteral("MAIN.py")) };
+        if (verify)
+            args << QStringLiteral("--verify");
+        if (asJson)
+            args << QStringLiteral("--json");
+        StationProcess station;
+        station.start(args, m_env);
+        QVERIFY2(station.waitForErr(QStringLiteral("Ready: ")), qPrintable(station.err()));
+        attach({ bad, good });
+        QVERIFY2(station.waitForLines(2), qPrintable(station.out() + station.err()));
+        attach({ bad, good, next });
+        QVERIFY2(station.waitForLines(3), qPrintable(station.out() + station.err()));
+        QVERIFY(station.stop(SIGINT));
+        QCOMPARE(station.exitCode(), 0);
+
+        const QList<Served> served = parseServed(station.out(), asJson);
+        QCOMPARE(served.size(), 3);
+        for (const Served &s : served) {
+            if (s.port != bad->portPath()) {
+                QCOMPARE(s.outcome, QStringLiteral("ok"));
+                continue;
+            }
+            QCOMPARE(s.outcome, error.isEmpty() ? QStringLiteral("ok") : QStringLiteral("failed"));
+            if (error.isEmpty())
+                continue;
+            if (asJson) {
+                QCOMPARE(s.object.value(QStringLiteral("ok")).toBool(true), false);
+                const QJsonArray errors = s.object.value(QStringLiteral("errors")).toArray();
+                QVERIFY2(
+                    std::any_of(errors.begin(), errors.end(),
+                        [&error](const QJsonValue &e) { return e.toString().startsWith(error); }),
+                    qPrintable(s.rest));
+                // The same keys as for a calculator served well.
+                QVERIFY2(s.object.contains(QStringLiteral("device")), qPrintable(s.rest));
+                QVERIFY2(s.object.value(QStringLiteral("files")).isArray(), qPrintable(s.rest));
+                QCOMPARE(s.object.value(QStringLiteral("port")).toString(), bad->portPath());
+                QVERIFY2(s.object.value(QStringLiteral("serial")).isNull(), qPrintable(s.rest));
+            } else {
+                QVERIFY2(s.rest.contains(error), qPrintable(s.rest));
+            }
+        }
+        QCOMPARE(served.last().port, next->portPath());
+        QCOMPARE(good->fileContent(QStringLiteral("MAIN.py")), main);
+        QCOMPARE(next->fileContent(QStringLiteral("MAIN.py")), main);
+    }
+
+    // --verify in the commands that send: the calculator that stores a byte
+    // wrong fails with its file named, exit 1, while the others pass.
+    void verifyCatchesStoredWrong_data()
+    {
+        QTest::addColumn<QString>("command"); // put, every put or restore
+        QTest::addColumn<bool>("verify");
+        QTest::addColumn<bool>("asJson");
+        QTest::addColumn<bool>("corrupt"); // the target calculator stores wrong
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("put") << QStringLiteral("put") << true << false << true << 1;
+        QTest::newRow("put, sound") << QStringLiteral("put") << true << true << false << 0;
+        QTest::newRow("every put") << QStringLiteral("every put") << true << false << true << 1;
+        QTest::newRow("every put, json")
+            << QStringLiteral("every put") << true << true << true << 1;
+        QTest::newRow("every put, not verified")
+            << QStringLiteral("every put") << false << false << true << 0;
+        QTest::newRow("restore") << QStringLiteral("restore") << true << false << true << 1;
+        QTest::newRow("restore, json") << QStringLiteral("restore") << true << true << true << 1;
+        QTest::newRow("restore, sound") << QStringLiteral("restore") << true << false << false << 0;
+    }
+    void verifyCatchesStoredWrong()
+    {
+        QFETCH(QString, command);
+        QFETCH(bool, verify);
+        QFETCH(bool, asJson);
+        QFETCH(bool, corrupt);
+        QFETCH(int, exitCode);
+        CalcSimulator *target = calculator(QStringLiteral("Bad"));
+        CalcSimulator *other = calculator(QStringLiteral("Good"));
+        QVERIFY(target && other);
+        QTemporaryDir dir;
+        const QByteArray main = randomBytes(3000, 3);
+        QVERIFY(writeFile(dir.filePath(QStringLiteral("MAIN.py")), main));
+        QStringList args;
+        if (command == QLatin1String("restore")) {
+            // A backup of Good, restored onto the calculator under test.
+            other->setFiles({ { QStringLiteral("MAIN.py"), main } });
+            Run made = vuvectl({ QStringLiteral("--port"), other->portPath(),
+                QStringLiteral("backup"), dir.path() });
+            QVERIFY2(made.exitCode == 0, qPrintable(made.err));
+            const QStringList folders
+                = QDir(dir.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+            QCOMPARE(folders.size(), 1);
+            args << QStringLiteral("--port") << target->portPath() << QStringLiteral("restore")
+                 << dir.filePath(folders.first());
+        } else if (command == QLatin1String("every put")) {
+            attach({ other, target });
+            args << QStringLiteral("--every") << QStringLiteral("put")
+                 << dir.filePath(QStringLiteral("MAIN.py"));
+        } else {
+            args << QStringLiteral("--port") << target->portPath() << QStringLiteral("put")
+                 << dir.filePath(QStringLiteral("MAIN.py"));
+        }
+        if (verify)
+            args << QStringLiteral("--verify");
+        if (asJson)
+            args << QStringLiteral("--json");
+        target->setCorruptStore(corrupt);
+
+        const Run r = vuvectl(args);
+        QVERIFY2(r.exitCode == exitCode, qPrintable(QString::number(r.exitCode) + r.out + r.err));
+        const QString different
+            = QStringLiteral("MAIN.py arrived on Bad different from the computer's file.");
+        const bool fails = exitCode != 0;
+        if (command == QLatin1String("every put")) {
+            // Good passes, whatever Bad did.
+            QCOMPARE(other->fileContent(QStringLiteral("MAIN.py")), main);
+            const QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+            QCOMPARE(lines.size(), 2);
+            for (const QString &line : lines) {
+                const bool isBad = line.contains(target->portPath());
+                if (asJson) {
+                    const QJsonObject o = json(line);
+                    QCOMPARE(o.value(QStringLiteral("ok")).toBool(), !(isBad && fails));
+                    QCOMPARE(o.value(QStringLiteral("errors")).toArray().contains(different),
+                        isBad && fails);
+                } else {
+                    QCOMPARE(line.section(QLatin1Char('\t'), 2, 2),
+                        isBad && fails ? QStringLiteral("failed") : QStringLiteral("ok"));
+                    QCOMPARE(line.contains(different), isBad && fails);
+                }
+            }
+        } else if (asJson) {
+            const QJsonObject o = json(r.out);
+            QCOMPARE(o.value(QStringLiteral("ok")).toBool(), !fails);
+            QCOMPARE(o.value(QStringLiteral("errors")).toArray().contains(different), fails);
+        }
+        if (command != QLatin1String("every put"))
+            QCOMPARE(r.err.contains(different), fails);
+        // The wrong byte is on the calculator: the check reads, it never mends.
+        QCOMPARE(target->fileContent(QStringLiteral("MAIN.py")) == main, !corrupt);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCtlStation)
+#include "tst_ctlstation.moc"
