@@ -1852,6 +1852,25 @@ private slots:
             QStringLiteral("'L") } << QStringList { calc };
         QTest::newRow("calc, double quote") << QStringList { QStringLiteral("--calc"),
             QStringLiteral("\"L") } << QStringList { calc };
+        // Local names are offered as bash offers them; "local file" comes
+        // back here in two words, as the read-back does not quote it.
+        const QStringList local { QStringLiteral("local"), QStringLiteral("file") };
+        QTest::newRow("station") << QStringList { QStringLiteral("sta") }
+                                 << QStringList { QStringLiteral("station") };
+        QTest::newRow("station, its options") << QStringList { QStringLiteral("station"),
+            QStringLiteral("--n") } << QStringList { QStringLiteral("--now") };
+        QTest::newRow("verify") << QStringList { QStringLiteral("put"), QStringLiteral("--veri") }
+                                << QStringList { QStringLiteral("--verify") };
+        QTest::newRow("station --send, files")
+            << QStringList { QStringLiteral("station"), QStringLiteral("--send"), QString() }
+            << local + QStringList { QStringLiteral("classes") };
+        QTest::newRow("station --backup, a folder") << QStringList { QStringLiteral("station"),
+            QStringLiteral("--backup"), QString() } << QStringList { QStringLiteral("classes") };
+        QTest::newRow("station, no files before --send")
+            << QStringList { QStringLiteral("station"), QString() } << QStringList();
+        QTest::newRow("station after a folder") << QStringList { QStringLiteral("--backup"),
+            QStringLiteral("classes"), QStringLiteral("sta") }
+                                                << QStringList { QStringLiteral("station") };
     }
     void completionTakesNamesAsData()
     {
@@ -1869,6 +1888,7 @@ private slots:
         QTemporaryDir bin, work;
         QVERIFY(QFile::link(QStringLiteral(VUVECTL_PATH), bin.filePath(QStringLiteral("vuvectl"))));
         writeFile(work.filePath(QStringLiteral("local file")), "a glob would find me");
+        QVERIFY(QDir(work.path()).mkdir(QStringLiteral("classes")));
         QProcessEnvironment env = m_env;
         env.insert(QStringLiteral("PATH"),
             bin.path() + QLatin1Char(':') + env.value(QStringLiteral("PATH")));
@@ -1900,7 +1920,7 @@ done
             env);
         QCOMPARE(r.exitCode, 0);
         QCOMPARE(QDir(work.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-            QStringList { QStringLiteral("local file") });
+            (QStringList { QStringLiteral("classes"), QStringLiteral("local file") }));
         QStringList got = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         got.sort();
         offered.sort();
