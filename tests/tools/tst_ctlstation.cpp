@@ -327,6 +327,47 @@ private slots:
             now ? QByteArray("the computer's") : QByteArray("Vori X1"));
     }
 
+    // Stopped while a calculator is in the middle of being served, the
+    // station ends with 0 all the same, once that calculator has said it was
+    // cut short and what it may hold in part.
+    void stoppedWhileServing_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::addColumn<bool>("asJson");
+        QTest::newRow("SIGINT") << int(SIGINT) << false;
+        QTest::newRow("SIGTERM, json") << int(SIGTERM) << true;
+    }
+    void stoppedWhileServing()
+    {
+        QFETCH(int, signal);
+        QFETCH(bool, asJson);
+        CalcSimulator *sim = calculator(QStringLiteral("Lab 7"));
+        QVERIFY(sim);
+        // The second frame of the file never gets an answer.
+        sim->setUnplugDuring(int(VivuRuza::calcMsg::SEND_FILE), 1);
+        QTemporaryDir dir;
+        QVERIFY(writeFile(dir.filePath(QStringLiteral("MAIN.py")), randomBytes(3000, 4)));
+        QStringList args { QStringLiteral("--timeout"), QStringLiteral("600000"),
+            QStringLiteral("station"), QStringLiteral("--send"),
+            dir.filePath(QStringLiteral("MAIN.py")) };
+        if (asJson)
+            args << QStringLiteral("--json");
+        StationProcess station;
+        station.start(args, m_env);
+        QVERIFY2(station.waitForErr(QStringLiteral("Ready: ")), qPrintable(station.err()));
+        attach({ sim });
+        QTRY_VERIFY_WITH_TIMEOUT(sim->isUnplugged(), 90000);
+        QVERIFY(station.stop(signal));
+        QCOMPARE(station.exitCode(), 0);
+        const QList<Served> served = parseServed(station.out(), asJson);
+        QCOMPARE(served.size(), 1);
+        QCOMPARE(served.first().port, sim->portPath());
+        QCOMPARE(served.first().outcome, QStringLiteral("interrupted"));
+        QCOMPARE(station.err().split(QLatin1Char('\n'), Qt::SkipEmptyParts).last(),
+            QStringLiteral("Interrupted; the calculator at %1 may hold part of MAIN.py.")
+                .arg(sim->portPath()));
+    }
+
     // A calculator that fails is reported with what went wrong, and the
     // station serves the one plugged in next; with --verify that includes the
     // calculator that stores a byte wrong, which without it passes unseen.
