@@ -2,6 +2,7 @@
 
 #include "ProgressLine.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 

@@ -1259,6 +1259,17 @@ Möchten Sie sie ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>Station</name>
+    <message>
+        <source>Ready: the calculators attached, and each one plugged in from now on, are served once; Ctrl+C ends.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ready: each calculator plugged in from now on is served once; Ctrl+C ends.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>StatusFooter</name>
     <message>
         <source>Transfer progress</source>
@@ -1461,6 +1472,18 @@ Möchten Sie sie ersetzen?</translation>
         <source>cancelled</source>
         <translation>abgebrochen</translation>
     </message>
+    <message>
+        <source>cancelled; %1 was sent whole but not checked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be read back from %2 to be checked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 arrived on %2 different from the computer&apos;s file.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>UploadFile</name>
@@ -1482,40 +1505,6 @@ Möchten Sie sie ersetzen?</translation>
     <message>
         <source>Talks to calculators over USB.</source>
         <translation>Spricht über USB mit Taschenrechnern.</translation>
-    </message>
-    <message>
-        <source>Commands:
-  ports                 list the attached calculators (name, port, USB serial number)
-  info                  device name, chunk size and versions
-  ls                    files on the calculator (name, tab, size)
-  get NAME|PATTERN...   copy files from the calculator into the current folder
-                        or --to DIR; shell patterns (&apos;*.py&apos;) match the calculator&apos;s
-                        list; --all-files copies every file
-  put FILE...           send files; names follow the calculator&apos;s 8.3 rule
-  rm NAME|PATTERN...    delete files on the calculator (or --all-files)
-  rename NEWNAME        change the device name (1 to 64 characters)
-  backup [DIR]          copy every file into DIR/&lt;device name&gt;-&lt;UTC time&gt;/
-                        with a manifest.json (DIR: the current folder)
-  restore BACKUP_DIR    send a backup&apos;s files back and check them by listing
-  watch                 print a line per calculator attached or detached,
-                        until interrupted</source>
-        <extracomment>Keep the command words and the first column&apos;s width; translate what each does.</extracomment>
-        <translation>Befehle:
-  ports                 angeschlossene Taschenrechner auflisten (Name, Port,
-                        USB-Seriennummer)
-  info                  Gerätename, Blockgröße und Versionen
-  ls                    Dateien auf dem Taschenrechner (Name, Tab, Größe)
-  get NAME|PATTERN...   Dateien vom Taschenrechner in den aktuellen Ordner kopieren
-                        oder nach --to DIR; Shell-Muster (&apos;*.py&apos;) gelten für die
-                        Liste des Taschenrechners; --all-files kopiert alle Dateien
-  put FILE...           Dateien senden; die Namen folgen der 8.3-Regel
-  rm NAME|PATTERN...    Dateien auf dem Taschenrechner löschen (oder --all-files)
-  rename NEWNAME        Gerätenamen ändern (1 bis 64 Zeichen)
-  backup [DIR]          alle Dateien nach DIR/&lt;Gerätename&gt;-&lt;UTC-Zeit&gt;/ kopieren,
-                        mit einer manifest.json (DIR: der aktuelle Ordner)
-  restore BACKUP_DIR    Dateien einer Sicherung zurückspielen und per Liste prüfen
-  watch                 eine Zeile je an- oder abgestecktem Taschenrechner
-                        ausgeben, bis zur Unterbrechung</translation>
     </message>
     <message>
         <source>Choosing calculators: with one attached, commands run on it. Otherwise name
@@ -1546,21 +1535,6 @@ part-way (files are only written whole); a second Ctrl+C ends at once.</source>
         <translation>Unterbrechen (Strg+C) hält die Übertragungen sofort an und nennt, was nur halb
 fertig wurde (Dateien werden nur vollständig geschrieben); ein zweites Strg+C
 beendet sofort.</translation>
-    </message>
-    <message>
-        <source>Exit codes:
-  0    done
-  1    failed (also: any calculator failed with --every)
-  2    usage error
-  3    stopped by a collision (--on-conflict=fail); nothing was transferred
-  130  interrupted (Ctrl+C; 143 for SIGTERM)</source>
-        <extracomment>Keep the numbers and the first column&apos;s width.</extracomment>
-        <translation>Rückgabewerte:
-  0    erledigt
-  1    fehlgeschlagen (auch: ein Taschenrechner mit --every fehlgeschlagen)
-  2    falscher Aufruf
-  3    durch einen Konflikt angehalten (--on-conflict=fail); nichts übertragen
-  130  unterbrochen (Strg+C; 143 bei SIGTERM)</translation>
     </message>
     <message>
         <source>Try &apos;vuvectl --help&apos;.</source>
@@ -1710,6 +1684,99 @@ beendet sofort.</translation>
     <message>
         <source>Trace each request and reply (type and size), what was planned for each file and what became of it, each error and each port found or gone on stderr, for a bug report; never file contents.</source>
         <translation>Jede Anfrage und Antwort (Typ und Größe), was für jede Datei geplant war und was aus ihr wurde, jeden Fehler und jeden gefundenen oder verschwundenen Port auf stderr protokollieren, für einen Fehlerbericht; nie Dateiinhalte.</translation>
+    </message>
+    <message>
+        <source>Commands:
+  ports                 list the attached calculators (name, port, USB serial number)
+  info                  device name, chunk size and versions
+  ls                    files on the calculator (name, tab, size)
+  get NAME|PATTERN...   copy files from the calculator into the current folder
+                        or --to DIR; shell patterns (&apos;*.py&apos;) match the calculator&apos;s
+                        list; --all-files copies every file
+  put FILE...           send files; names follow the calculator&apos;s 8.3 rule
+  rm NAME|PATTERN...    delete files on the calculator (or --all-files)
+  rename NEWNAME        change the device name (1 to 64 characters)
+  backup [DIR]          copy every file into DIR/&lt;device name&gt;-&lt;UTC time&gt;/
+                        with a manifest.json (DIR: the current folder)
+  restore BACKUP_DIR    send a backup&apos;s files back and check them by listing
+  watch                 print a line per calculator attached or detached,
+                        until interrupted
+  station --send FILE...
+                        send the files to each calculator plugged in, until
+                        interrupted; names already on it are replaced
+  station --backup DIR  back up each calculator plugged in into
+                        DIR/&lt;device name&gt;-&lt;UTC time&gt;/, until interrupted</source>
+        <extracomment>Keep the command words and the first column&apos;s width; translate what each does.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verifying: with --verify, put, restore and station --send read each file
+back from the calculator once it is sent and compare it (SHA-256) with the
+bytes the computer sent; a file that arrived different fails.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Station: each calculator plugged in after the start (with --now, also each
+one attached) is served once per plug-in, in parallel, a name already on it
+replaced; one result line each (device, port, serial, action, outcome and
+summary or errors) or one JSON object a line with --json. A calculator that
+fails is reported and the station goes on. Ctrl+C ends it with 0 once the
+calculators in service have stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit codes:
+  0    done
+  1    failed (also: any calculator failed with --every)
+  2    usage error
+  3    stopped by a collision (--on-conflict=fail); nothing was transferred
+  130  interrupted (Ctrl+C; 143 for SIGTERM; watch and station end with 0)</source>
+        <extracomment>Keep the numbers and the first column&apos;s width.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read each file sent back and compare it with the computer&apos;s; one that arrived different fails (put, restore, station --send).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>station: send the files given to each calculator plugged in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>station: back up each calculator plugged in into a folder of its own in DIR.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>station: serve the calculators attached at the start too.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>station needs --send FILE... or --backup DIR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>station --send needs files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>station --backup takes no other arguments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>station --backup needs a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>station serves every calculator plugged in; --port, --calc and --every do not go with it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--send, --backup and --now go with station only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--verify goes with put, restore and station --send only</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

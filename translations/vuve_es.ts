@@ -1259,6 +1259,17 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>Station</name>
+    <message>
+        <source>Ready: the calculators attached, and each one plugged in from now on, are served once; Ctrl+C ends.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ready: each calculator plugged in from now on is served once; Ctrl+C ends.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>StatusFooter</name>
     <message>
         <source>Transfer progress</source>
@@ -1461,6 +1472,18 @@ Do you want to replace it?</source>
         <source>cancelled</source>
         <translation>cancelado</translation>
     </message>
+    <message>
+        <source>cancelled; %1 was sent whole but not checked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be read back from %2 to be checked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 arrived on %2 different from the computer&apos;s file.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>UploadFile</name>
@@ -1482,41 +1505,6 @@ Do you want to replace it?</source>
     <message>
         <source>Talks to calculators over USB.</source>
         <translation>Se comunica con calculadoras por USB.</translation>
-    </message>
-    <message>
-        <source>Commands:
-  ports                 list the attached calculators (name, port, USB serial number)
-  info                  device name, chunk size and versions
-  ls                    files on the calculator (name, tab, size)
-  get NAME|PATTERN...   copy files from the calculator into the current folder
-                        or --to DIR; shell patterns (&apos;*.py&apos;) match the calculator&apos;s
-                        list; --all-files copies every file
-  put FILE...           send files; names follow the calculator&apos;s 8.3 rule
-  rm NAME|PATTERN...    delete files on the calculator (or --all-files)
-  rename NEWNAME        change the device name (1 to 64 characters)
-  backup [DIR]          copy every file into DIR/&lt;device name&gt;-&lt;UTC time&gt;/
-                        with a manifest.json (DIR: the current folder)
-  restore BACKUP_DIR    send a backup&apos;s files back and check them by listing
-  watch                 print a line per calculator attached or detached,
-                        until interrupted</source>
-        <extracomment>Keep the command words and the first column&apos;s width; translate what each does.</extracomment>
-        <translation>Órdenes:
-  ports                 listar las calculadoras conectadas (nombre, puerto, número
-                        de serie USB)
-  info                  nombre del dispositivo, tamaño de bloque y versiones
-  ls                    archivos de la calculadora (nombre, tabulador, tamaño)
-  get NAME|PATTERN...   copiar archivos de la calculadora a la carpeta actual
-                        o a --to DIR; los patrones del shell (&apos;*.py&apos;) se aplican
-                        a la lista de la calculadora; --all-files copia todos
-  put FILE...           enviar archivos; los nombres siguen la regla 8.3
-  rm NAME|PATTERN...    eliminar archivos de la calculadora (o --all-files)
-  rename NEWNAME        cambiar el nombre del dispositivo (de 1 a 64 caracteres)
-  backup [DIR]          copiar todos los archivos a DIR/&lt;nombre&gt;-&lt;hora UTC&gt;/
-                        con un manifest.json (DIR: la carpeta actual)
-  restore BACKUP_DIR    devolver los archivos de una copia de seguridad y
-                        comprobarlos con la lista
-  watch                 mostrar una línea por cada calculadora que se conecta o
-                        desconecta, hasta que se interrumpa</translation>
     </message>
     <message>
         <source>Choosing calculators: with one attached, commands run on it. Otherwise name
@@ -1547,21 +1535,6 @@ part-way (files are only written whole); a second Ctrl+C ends at once.</source>
         <translation>Interrumpir (Ctrl+C) detiene las transferencias al momento e indica qué quedó a
 medias (los archivos solo se escriben completos); un segundo Ctrl+C termina al
 instante.</translation>
-    </message>
-    <message>
-        <source>Exit codes:
-  0    done
-  1    failed (also: any calculator failed with --every)
-  2    usage error
-  3    stopped by a collision (--on-conflict=fail); nothing was transferred
-  130  interrupted (Ctrl+C; 143 for SIGTERM)</source>
-        <extracomment>Keep the numbers and the first column&apos;s width.</extracomment>
-        <translation>Códigos de salida:
-  0    hecho
-  1    error (también: alguna calculadora falló con --every)
-  2    error de uso
-  3    detenido por un conflicto (--on-conflict=fail); no se transfirió nada
-  130  interrumpido (Ctrl+C; 143 con SIGTERM)</translation>
     </message>
     <message>
         <source>Try &apos;vuvectl --help&apos;.</source>
@@ -1711,6 +1684,99 @@ instante.</translation>
     <message>
         <source>Trace each request and reply (type and size), what was planned for each file and what became of it, each error and each port found or gone on stderr, for a bug report; never file contents.</source>
         <translation>Registrar en stderr cada petición y respuesta (tipo y tamaño), lo previsto para cada archivo y lo que pasó con él, cada error y cada puerto que aparece o desaparece, para informar de un fallo; nunca el contenido de los archivos.</translation>
+    </message>
+    <message>
+        <source>Commands:
+  ports                 list the attached calculators (name, port, USB serial number)
+  info                  device name, chunk size and versions
+  ls                    files on the calculator (name, tab, size)
+  get NAME|PATTERN...   copy files from the calculator into the current folder
+                        or --to DIR; shell patterns (&apos;*.py&apos;) match the calculator&apos;s
+                        list; --all-files copies every file
+  put FILE...           send files; names follow the calculator&apos;s 8.3 rule
+  rm NAME|PATTERN...    delete files on the calculator (or --all-files)
+  rename NEWNAME        change the device name (1 to 64 characters)
+  backup [DIR]          copy every file into DIR/&lt;device name&gt;-&lt;UTC time&gt;/
+                        with a manifest.json (DIR: the current folder)
+  restore BACKUP_DIR    send a backup&apos;s files back and check them by listing
+  watch                 print a line per calculator attached or detached,
+                        until interrupted
+  station --send FILE...
+                        send the files to each calculator plugged in, until
+                        interrupted; names already on it are replaced
+  station --backup DIR  back up each calculator plugged in into
+                        DIR/&lt;device name&gt;-&lt;UTC time&gt;/, until interrupted</source>
+        <extracomment>Keep the command words and the first column&apos;s width; translate what each does.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verifying: with --verify, put, restore and station --send read each file
+back from the calculator once it is sent and compare it (SHA-256) with the
+bytes the computer sent; a file that arrived different fails.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Station: each calculator plugged in after the start (with --now, also each
+one attached) is served once per plug-in, in parallel, a name already on it
+replaced; one result line each (device, port, serial, action, outcome and
+summary or errors) or one JSON object a line with --json. A calculator that
+fails is reported and the station goes on. Ctrl+C ends it with 0 once the
+calculators in service have stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit codes:
+  0    done
+  1    failed (also: any calculator failed with --every)
+  2    usage error
+  3    stopped by a collision (--on-conflict=fail); nothing was transferred
+  130  interrupted (Ctrl+C; 143 for SIGTERM; watch and station end with 0)</source>
+        <extracomment>Keep the numbers and the first column&apos;s width.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read each file sent back and compare it with the computer&apos;s; one that arrived different fails (put, restore, station --send).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>station: send the files given to each calculator plugged in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>station: back up each calculator plugged in into a folder of its own in DIR.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>station: serve the calculators attached at the start too.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>station needs --send FILE... or --backup DIR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>station --send needs files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>station --backup takes no other arguments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>station --backup needs a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>station serves every calculator plugged in; --port, --calc and --every do not go with it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--send, --backup and --now go with station only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--verify goes with put, restore and station --send only</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
