@@ -422,7 +422,7 @@ int VuveCtl::station()
         QStringList refusals;
         BatchPlanner::planUpload(m_options.args, refusals);
         if (!refusals.isEmpty()) {
-            refusals.append(QStringLiteral("Nothing was sent."));
+            refusals.append(tr("Nothing was sent."));
             return failed(refusals);
         }
     } else {

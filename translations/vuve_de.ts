@@ -1262,11 +1262,11 @@ Möchten Sie sie ersetzen?</translation>
     <name>Station</name>
     <message>
         <source>Ready: the calculators attached, and each one plugged in from now on, are served once; Ctrl+C ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereit: Die angeschlossenen Taschenrechner und jeder, der ab jetzt angesteckt wird, werden je einmal bedient; Strg+C beendet.</translation>
     </message>
     <message>
         <source>Ready: each calculator plugged in from now on is served once; Ctrl+C ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereit: Jeder Taschenrechner, der ab jetzt angesteckt wird, wird einmal bedient; Strg+C beendet.</translation>
     </message>
 </context>
 <context>
@@ -1474,15 +1474,15 @@ Möchten Sie sie ersetzen?</translation>
     </message>
     <message>
         <source>cancelled; %1 was sent whole but not checked</source>
-        <translation type="unfinished"></translation>
+        <translation>abgebrochen; %1 wurde vollständig gesendet, aber nicht geprüft</translation>
     </message>
     <message>
         <source>%1 could not be read back from %2 to be checked.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ließ sich zur Prüfung nicht von %2 zurücklesen.</translation>
     </message>
     <message>
         <source>%1 arrived on %2 different from the computer&apos;s file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist auf %2 anders angekommen als die Datei auf dem Computer.</translation>
     </message>
 </context>
 <context>
@@ -1707,13 +1707,36 @@ beendet sofort.</translation>
   station --backup DIR  back up each calculator plugged in into
                         DIR/&lt;device name&gt;-&lt;UTC time&gt;/, until interrupted</source>
         <extracomment>Keep the command words and the first column&apos;s width; translate what each does.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Befehle:
+  ports                 angeschlossene Taschenrechner auflisten (Name, Port,
+                        USB-Seriennummer)
+  info                  Gerätename, Blockgröße und Versionen
+  ls                    Dateien auf dem Taschenrechner (Name, Tab, Größe)
+  get NAME|PATTERN...   Dateien vom Taschenrechner in den aktuellen Ordner kopieren
+                        oder nach --to DIR; Shell-Muster (&apos;*.py&apos;) gelten für die
+                        Liste des Taschenrechners; --all-files kopiert alle Dateien
+  put FILE...           Dateien senden; die Namen folgen der 8.3-Regel
+  rm NAME|PATTERN...    Dateien auf dem Taschenrechner löschen (oder --all-files)
+  rename NEWNAME        Gerätenamen ändern (1 bis 64 Zeichen)
+  backup [DIR]          alle Dateien nach DIR/&lt;Gerätename&gt;-&lt;UTC-Zeit&gt;/ kopieren,
+                        mit einer manifest.json (DIR: der aktuelle Ordner)
+  restore BACKUP_DIR    Dateien einer Sicherung zurückspielen und per Liste prüfen
+  watch                 eine Zeile je an- oder abgestecktem Taschenrechner
+                        ausgeben, bis zur Unterbrechung
+  station --send FILE...
+                        die Dateien an jeden angesteckten Taschenrechner senden,
+                        bis zur Unterbrechung; vorhandene Namen werden ersetzt
+  station --backup DIR  jeden angesteckten Taschenrechner nach
+                        DIR/&lt;Gerätename&gt;-&lt;UTC-Zeit&gt;/ sichern, bis zur Unterbrechung</translation>
     </message>
     <message>
         <source>Verifying: with --verify, put, restore and station --send read each file
 back from the calculator once it is sent and compare it (SHA-256) with the
 bytes the computer sent; a file that arrived different fails.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfen: Mit --verify lesen put, restore und station --send jede Datei nach dem
+Senden vom Taschenrechner zurück und vergleichen sie (SHA-256) mit den Bytes,
+die der Computer gesendet hat; eine Datei, die anders angekommen ist, schlägt
+fehl.</translation>
     </message>
     <message>
         <source>Station: each calculator plugged in after the start (with --now, also each
@@ -1722,7 +1745,13 @@ replaced; one result line each (device, port, serial, action, outcome and
 summary or errors) or one JSON object a line with --json. A calculator that
 fails is reported and the station goes on. Ctrl+C ends it with 0 once the
 calculators in service have stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Station: Jeder Taschenrechner, der nach dem Start angesteckt wird (mit --now
+auch jeder schon angeschlossene), wird je Anstecken einmal bedient, parallel,
+ein schon vorhandener Name wird ersetzt; je eine Ergebniszeile (Gerät, Port,
+Seriennummer, Aktion, Ergebnis und Zusammenfassung oder Fehler) oder mit --json
+ein JSON-Objekt pro Zeile. Ein Taschenrechner, bei dem etwas fehlschlägt, wird
+gemeldet, und die Station macht weiter. Strg+C beendet sie mit 0, sobald die
+gerade bedienten Taschenrechner angehalten haben.</translation>
     </message>
     <message>
         <source>Exit codes:
@@ -1732,51 +1761,60 @@ calculators in service have stopped.</source>
   3    stopped by a collision (--on-conflict=fail); nothing was transferred
   130  interrupted (Ctrl+C; 143 for SIGTERM; watch and station end with 0)</source>
         <extracomment>Keep the numbers and the first column&apos;s width.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rückgabewerte:
+  0    erledigt
+  1    fehlgeschlagen (auch: ein Taschenrechner mit --every fehlgeschlagen)
+  2    falscher Aufruf
+  3    durch einen Konflikt angehalten (--on-conflict=fail); nichts übertragen
+  130  unterbrochen (Strg+C; 143 bei SIGTERM; watch und station enden mit 0)</translation>
     </message>
     <message>
         <source>Read each file sent back and compare it with the computer&apos;s; one that arrived different fails (put, restore, station --send).</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede gesendete Datei zurücklesen und mit der des Computers vergleichen; eine, die anders angekommen ist, schlägt fehl (put, restore, station --send).</translation>
     </message>
     <message>
         <source>station: send the files given to each calculator plugged in.</source>
-        <translation type="unfinished"></translation>
+        <translation>station: die angegebenen Dateien an jeden angesteckten Taschenrechner senden.</translation>
     </message>
     <message>
         <source>station: back up each calculator plugged in into a folder of its own in DIR.</source>
-        <translation type="unfinished"></translation>
+        <translation>station: jeden angesteckten Taschenrechner in einen eigenen Ordner in DIR sichern.</translation>
     </message>
     <message>
         <source>station: serve the calculators attached at the start too.</source>
-        <translation type="unfinished"></translation>
+        <translation>station: auch die beim Start schon angeschlossenen Taschenrechner bedienen.</translation>
     </message>
     <message>
         <source>station needs --send FILE... or --backup DIR</source>
-        <translation type="unfinished"></translation>
+        <translation>station braucht --send FILE... oder --backup DIR</translation>
     </message>
     <message>
         <source>station --send needs files</source>
-        <translation type="unfinished"></translation>
+        <translation>station --send braucht Dateien</translation>
     </message>
     <message>
         <source>station --backup takes no other arguments</source>
-        <translation type="unfinished"></translation>
+        <translation>station --backup nimmt keine weiteren Argumente</translation>
     </message>
     <message>
         <source>station --backup needs a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>station --backup braucht einen Ordner</translation>
     </message>
     <message>
         <source>station serves every calculator plugged in; --port, --calc and --every do not go with it</source>
-        <translation type="unfinished"></translation>
+        <translation>station bedient jeden angesteckten Taschenrechner; --port, --calc und --every gehen damit nicht</translation>
     </message>
     <message>
         <source>--send, --backup and --now go with station only</source>
-        <translation type="unfinished"></translation>
+        <translation>--send, --backup und --now gehen nur mit station</translation>
     </message>
     <message>
         <source>--verify goes with put, restore and station --send only</source>
-        <translation type="unfinished"></translation>
+        <translation>--verify geht nur mit put, restore und station --send</translation>
+    </message>
+    <message>
+        <source>Nothing was sent.</source>
+        <translation>Es wurde nichts gesendet.</translation>
     </message>
 </context>
 <context>

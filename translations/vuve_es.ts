@@ -1262,11 +1262,11 @@ Do you want to replace it?</source>
     <name>Station</name>
     <message>
         <source>Ready: the calculators attached, and each one plugged in from now on, are served once; Ctrl+C ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo: las calculadoras conectadas, y cada una que se conecte a partir de ahora, se atienden una vez; Ctrl+C termina.</translation>
     </message>
     <message>
         <source>Ready: each calculator plugged in from now on is served once; Ctrl+C ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo: cada calculadora que se conecte a partir de ahora se atiende una vez; Ctrl+C termina.</translation>
     </message>
 </context>
 <context>
@@ -1474,15 +1474,15 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>cancelled; %1 was sent whole but not checked</source>
-        <translation type="unfinished"></translation>
+        <translation>cancelado; %1 se envió completo pero no se comprobó</translation>
     </message>
     <message>
         <source>%1 could not be read back from %2 to be checked.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo volver a leer %1 de %2 para comprobarlo.</translation>
     </message>
     <message>
         <source>%1 arrived on %2 different from the computer&apos;s file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 llegó a %2 distinto del archivo del ordenador.</translation>
     </message>
 </context>
 <context>
@@ -1707,13 +1707,38 @@ instante.</translation>
   station --backup DIR  back up each calculator plugged in into
                         DIR/&lt;device name&gt;-&lt;UTC time&gt;/, until interrupted</source>
         <extracomment>Keep the command words and the first column&apos;s width; translate what each does.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Órdenes:
+  ports                 listar las calculadoras conectadas (nombre, puerto, número
+                        de serie USB)
+  info                  nombre del dispositivo, tamaño de bloque y versiones
+  ls                    archivos de la calculadora (nombre, tabulador, tamaño)
+  get NAME|PATTERN...   copiar archivos de la calculadora a la carpeta actual
+                        o a --to DIR; los patrones del shell (&apos;*.py&apos;) se aplican
+                        a la lista de la calculadora; --all-files copia todos
+  put FILE...           enviar archivos; los nombres siguen la regla 8.3
+  rm NAME|PATTERN...    eliminar archivos de la calculadora (o --all-files)
+  rename NEWNAME        cambiar el nombre del dispositivo (de 1 a 64 caracteres)
+  backup [DIR]          copiar todos los archivos a DIR/&lt;nombre&gt;-&lt;hora UTC&gt;/
+                        con un manifest.json (DIR: la carpeta actual)
+  restore BACKUP_DIR    devolver los archivos de una copia de seguridad y
+                        comprobarlos con la lista
+  watch                 mostrar una línea por cada calculadora que se conecta o
+                        desconecta, hasta que se interrumpa
+  station --send FILE...
+                        enviar los archivos a cada calculadora que se conecte,
+                        hasta que se interrumpa; los nombres que ya estén en
+                        ella se reemplazan
+  station --backup DIR  hacer copia de seguridad de cada calculadora que se
+                        conecte en DIR/&lt;nombre&gt;-&lt;hora UTC&gt;/, hasta que se
+                        interrumpa</translation>
     </message>
     <message>
         <source>Verifying: with --verify, put, restore and station --send read each file
 back from the calculator once it is sent and compare it (SHA-256) with the
 bytes the computer sent; a file that arrived different fails.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobación: con --verify, put, restore y station --send vuelven a leer cada
+archivo de la calculadora una vez enviado y lo comparan (SHA-256) con los bytes
+que envió el ordenador; un archivo que llegó distinto falla.</translation>
     </message>
     <message>
         <source>Station: each calculator plugged in after the start (with --now, also each
@@ -1722,7 +1747,13 @@ replaced; one result line each (device, port, serial, action, outcome and
 summary or errors) or one JSON object a line with --json. A calculator that
 fails is reported and the station goes on. Ctrl+C ends it with 0 once the
 calculators in service have stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Estación: cada calculadora que se conecta después del inicio (con --now,
+también las ya conectadas) se atiende una vez por conexión, en paralelo, y se
+reemplaza un nombre que ya esté en ella; una línea de resultado por calculadora
+(dispositivo, puerto, número de serie, acción, resultado y resumen o errores)
+o, con --json, un objeto JSON por línea. Si una calculadora falla, se avisa y
+la estación sigue. Ctrl+C la termina con 0 cuando se han detenido las
+calculadoras que se estaban atendiendo.</translation>
     </message>
     <message>
         <source>Exit codes:
@@ -1732,51 +1763,60 @@ calculators in service have stopped.</source>
   3    stopped by a collision (--on-conflict=fail); nothing was transferred
   130  interrupted (Ctrl+C; 143 for SIGTERM; watch and station end with 0)</source>
         <extracomment>Keep the numbers and the first column&apos;s width.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Códigos de salida:
+  0    hecho
+  1    error (también: alguna calculadora falló con --every)
+  2    error de uso
+  3    detenido por un conflicto (--on-conflict=fail); no se transfirió nada
+  130  interrumpido (Ctrl+C; 143 con SIGTERM; watch y station terminan con 0)</translation>
     </message>
     <message>
         <source>Read each file sent back and compare it with the computer&apos;s; one that arrived different fails (put, restore, station --send).</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a leer cada archivo enviado y compararlo con el del ordenador; el que llegó distinto falla (put, restore, station --send).</translation>
     </message>
     <message>
         <source>station: send the files given to each calculator plugged in.</source>
-        <translation type="unfinished"></translation>
+        <translation>station: enviar los archivos indicados a cada calculadora que se conecte.</translation>
     </message>
     <message>
         <source>station: back up each calculator plugged in into a folder of its own in DIR.</source>
-        <translation type="unfinished"></translation>
+        <translation>station: hacer copia de seguridad de cada calculadora que se conecte en una carpeta propia dentro de DIR.</translation>
     </message>
     <message>
         <source>station: serve the calculators attached at the start too.</source>
-        <translation type="unfinished"></translation>
+        <translation>station: atender también las calculadoras ya conectadas al inicio.</translation>
     </message>
     <message>
         <source>station needs --send FILE... or --backup DIR</source>
-        <translation type="unfinished"></translation>
+        <translation>station necesita --send FILE... o --backup DIR</translation>
     </message>
     <message>
         <source>station --send needs files</source>
-        <translation type="unfinished"></translation>
+        <translation>station --send necesita archivos</translation>
     </message>
     <message>
         <source>station --backup takes no other arguments</source>
-        <translation type="unfinished"></translation>
+        <translation>station --backup no admite otros argumentos</translation>
     </message>
     <message>
         <source>station --backup needs a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>station --backup necesita una carpeta</translation>
     </message>
     <message>
         <source>station serves every calculator plugged in; --port, --calc and --every do not go with it</source>
-        <translation type="unfinished"></translation>
+        <translation>station atiende cada calculadora que se conecta; --port, --calc y --every no se usan con ella</translation>
     </message>
     <message>
         <source>--send, --backup and --now go with station only</source>
-        <translation type="unfinished"></translation>
+        <translation>--send, --backup y --now solo se usan con station</translation>
     </message>
     <message>
         <source>--verify goes with put, restore and station --send only</source>
-        <translation type="unfinished"></translation>
+        <translation>--verify solo se usa con put, restore y station --send</translation>
+    </message>
+    <message>
+        <source>Nothing was sent.</source>
+        <translation>No se envió nada.</translation>
     </message>
 </context>
 <context>

@@ -1262,11 +1262,11 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <name>Station</name>
     <message>
         <source>Ready: the calculators attached, and each one plugged in from now on, are served once; Ctrl+C ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêt&#xa0;: les calculatrices branchées, et chacune de celles qu’on branchera désormais, sont traitées une fois&#xa0;; Ctrl+C pour terminer.</translation>
     </message>
     <message>
         <source>Ready: each calculator plugged in from now on is served once; Ctrl+C ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêt&#xa0;: chaque calculatrice branchée à partir de maintenant est traitée une fois&#xa0;; Ctrl+C pour terminer.</translation>
     </message>
 </context>
 <context>
@@ -1474,15 +1474,15 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>cancelled; %1 was sent whole but not checked</source>
-        <translation type="unfinished"></translation>
+        <translation>annulé&#xa0;; %1 a été envoyé en entier mais n’a pas été vérifié</translation>
     </message>
     <message>
         <source>%1 could not be read back from %2 to be checked.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’a pas pu être relu sur %2 pour être vérifié.</translation>
     </message>
     <message>
         <source>%1 arrived on %2 different from the computer&apos;s file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est arrivé sur %2 différent du fichier de l’ordinateur.</translation>
     </message>
 </context>
 <context>
@@ -1707,13 +1707,38 @@ immédiatement.</translation>
   station --backup DIR  back up each calculator plugged in into
                         DIR/&lt;device name&gt;-&lt;UTC time&gt;/, until interrupted</source>
         <extracomment>Keep the command words and the first column&apos;s width; translate what each does.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Commandes&#xa0;:
+  ports                 lister les calculatrices branchées (nom, port, numéro de
+                        série USB)
+  info                  nom de l’appareil, taille des blocs et versions
+  ls                    fichiers de la calculatrice (nom, tabulation, taille)
+  get NAME|PATTERN...   copier des fichiers de la calculatrice dans le dossier
+                        courant ou dans --to DIR&#xa0;; les motifs du shell (&apos;*.py&apos;)
+                        portent sur la liste de la calculatrice&#xa0;; --all-files
+                        copie tous les fichiers
+  put FILE...           envoyer des fichiers&#xa0;; les noms suivent la règle 8.3
+  rm NAME|PATTERN...    supprimer des fichiers de la calculatrice (ou --all-files)
+  rename NEWNAME        changer le nom de l’appareil (1 à 64 caractères)
+  backup [DIR]          copier tous les fichiers dans DIR/&lt;nom&gt;-&lt;heure UTC&gt;/
+                        avec un manifest.json (DIR&#xa0;: le dossier courant)
+  restore BACKUP_DIR    renvoyer les fichiers d’une sauvegarde et les vérifier
+                        d’après la liste
+  watch                 afficher une ligne par calculatrice branchée ou
+                        débranchée, jusqu’à l’interruption
+  station --send FILE...
+                        envoyer les fichiers à chaque calculatrice branchée,
+                        jusqu’à l’interruption&#xa0;; les noms déjà présents sont
+                        remplacés
+  station --backup DIR  sauvegarder chaque calculatrice branchée dans
+                        DIR/&lt;nom&gt;-&lt;heure UTC&gt;/, jusqu’à l’interruption</translation>
     </message>
     <message>
         <source>Verifying: with --verify, put, restore and station --send read each file
 back from the calculator once it is sent and compare it (SHA-256) with the
 bytes the computer sent; a file that arrived different fails.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérification&#xa0;: avec --verify, put, restore et station --send relisent chaque
+fichier sur la calculatrice une fois envoyé et le comparent (SHA-256) aux
+octets envoyés par l’ordinateur&#xa0;; un fichier arrivé différent est en échec.</translation>
     </message>
     <message>
         <source>Station: each calculator plugged in after the start (with --now, also each
@@ -1722,7 +1747,13 @@ replaced; one result line each (device, port, serial, action, outcome and
 summary or errors) or one JSON object a line with --json. A calculator that
 fails is reported and the station goes on. Ctrl+C ends it with 0 once the
 calculators in service have stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Station&#xa0;: chaque calculatrice branchée après le démarrage (avec --now, aussi
+celles déjà branchées) est traitée une fois par branchement, en parallèle, un
+nom déjà présent étant remplacé&#xa0;; une ligne de résultat chacune (appareil,
+port, numéro de série, action, issue et résumé ou erreurs) ou, avec --json, un
+objet JSON par ligne. Une calculatrice en échec est signalée et la station
+continue. Ctrl+C l’arrête avec 0 une fois que les calculatrices en cours se
+sont arrêtées.</translation>
     </message>
     <message>
         <source>Exit codes:
@@ -1732,51 +1763,60 @@ calculators in service have stopped.</source>
   3    stopped by a collision (--on-conflict=fail); nothing was transferred
   130  interrupted (Ctrl+C; 143 for SIGTERM; watch and station end with 0)</source>
         <extracomment>Keep the numbers and the first column&apos;s width.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Codes de sortie&#xa0;:
+  0    terminé
+  1    échec (aussi&#xa0;: une calculatrice en échec avec --every)
+  2    erreur d’utilisation
+  3    arrêté par un conflit (--on-conflict=fail)&#xa0;; rien n’a été transféré
+  130  interrompu (Ctrl+C&#xa0;; 143 pour SIGTERM&#xa0;; 0 pour watch et station)</translation>
     </message>
     <message>
         <source>Read each file sent back and compare it with the computer&apos;s; one that arrived different fails (put, restore, station --send).</source>
-        <translation type="unfinished"></translation>
+        <translation>Relire chaque fichier envoyé et le comparer à celui de l’ordinateur&#xa0;; un fichier arrivé différent est en échec (put, restore, station --send).</translation>
     </message>
     <message>
         <source>station: send the files given to each calculator plugged in.</source>
-        <translation type="unfinished"></translation>
+        <translation>station&#xa0;: envoyer les fichiers indiqués à chaque calculatrice branchée.</translation>
     </message>
     <message>
         <source>station: back up each calculator plugged in into a folder of its own in DIR.</source>
-        <translation type="unfinished"></translation>
+        <translation>station&#xa0;: sauvegarder chaque calculatrice branchée dans son propre dossier dans DIR.</translation>
     </message>
     <message>
         <source>station: serve the calculators attached at the start too.</source>
-        <translation type="unfinished"></translation>
+        <translation>station&#xa0;: traiter aussi les calculatrices déjà branchées au démarrage.</translation>
     </message>
     <message>
         <source>station needs --send FILE... or --backup DIR</source>
-        <translation type="unfinished"></translation>
+        <translation>station demande --send FILE... ou --backup DIR</translation>
     </message>
     <message>
         <source>station --send needs files</source>
-        <translation type="unfinished"></translation>
+        <translation>station --send demande des fichiers</translation>
     </message>
     <message>
         <source>station --backup takes no other arguments</source>
-        <translation type="unfinished"></translation>
+        <translation>station --backup ne prend pas d’autre argument</translation>
     </message>
     <message>
         <source>station --backup needs a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>station --backup demande un dossier</translation>
     </message>
     <message>
         <source>station serves every calculator plugged in; --port, --calc and --every do not go with it</source>
-        <translation type="unfinished"></translation>
+        <translation>station traite chaque calculatrice branchée&#xa0;; --port, --calc et --every ne s’emploient pas avec</translation>
     </message>
     <message>
         <source>--send, --backup and --now go with station only</source>
-        <translation type="unfinished"></translation>
+        <translation>--send, --backup et --now ne s’emploient qu’avec station</translation>
     </message>
     <message>
         <source>--verify goes with put, restore and station --send only</source>
-        <translation type="unfinished"></translation>
+        <translation>--verify ne s’emploie qu’avec put, restore et station --send</translation>
+    </message>
+    <message>
+        <source>Nothing was sent.</source>
+        <translation>Rien n’a été envoyé.</translation>
     </message>
 </context>
 <context>
