@@ -3,8 +3,9 @@ import QtQuick.Controls 2.5
 
 // The same files to several calculators: chosen once, planned once per
 // calculator by the session, and what the plans found told once for the
-// whole class (zero-length files and name changes in one notice, names taken
-// on any calculator in one question), then every calculator sends at once.
+// whole class (zero-length files, files none can take and name changes in
+// one notice, names taken on any calculator in one question), then every
+// calculator sends at once.
 Item {
     id: flow
 
@@ -26,6 +27,9 @@ Item {
         var empty = calcSession.classEmptyFiles()
         if (empty.length > 0)
             notes.push(qsTr("These files are zero-length and will not be sent: %1").arg(empty.join(", ")))
+        var refused = calcSession.classRefusedFiles()
+        if (refused.length > 0)
+            notes.push(qsTr("These files can't be sent to any calculator and are left out: %1").arg(refused.join(", ")))
         var changes = calcSession.classNameChanges()
         if (changes.length > 0)
             notes.push(qsTr("These names are too long for a calculator and change: %1").arg(changes.join(", ")))

@@ -43,6 +43,27 @@ const char *jobName(void (CVoriWorker::*job)())
         return "restore";
     return job == &CVoriWorker::setDevName ? "rename" : "job";
 }
+
+// Why a file of a class send is left out, short enough for a list of them;
+// empty for a file that may go (zero-length files are told apart).
+QString classRefusal(TransferPlan::Reason problem)
+{
+    switch (problem) {
+    case TransferPlan::Reason::Missing:
+        return CVivuRuzaSession::tr("not found");
+    case TransferPlan::Reason::NotRegular:
+        return CVivuRuzaSession::tr("not a regular file");
+    case TransferPlan::Reason::Unreadable:
+        return CVivuRuzaSession::tr("can't be read");
+    case TransferPlan::Reason::TooLarge:
+        return CVivuRuzaSession::tr("larger than 1 MiB");
+    case TransferPlan::Reason::NoName:
+        return CVivuRuzaSession::tr("no name a calculator can keep");
+    default:
+        break;
+    }
+    return QString();
+}
 } // namespace
 
 CVivuRuzaSession::CVivuRuzaSession(QObject *parent)
@@ -760,6 +781,7 @@ bool CVivuRuzaSession::planClassSend(QList<QUrl> urls, bool all)
     m_classTaken.clear();
     m_classNameChanges.clear();
     m_classEmpty.clear();
+    m_classRefused.clear();
     for (CVoriWorker *worker : qAsConst(workers)) {
         if (!all && !m_chosenPorts.contains(worker->portInfo.portName()))
             continue;
@@ -772,6 +794,14 @@ bool CVivuRuzaSession::planClassSend(QList<QUrl> urls, bool all)
         for (int i = 0; i < plan.size(); ++i) {
             const TransferPlan::Item &item = plan.at(i);
             const QString given = urls.at(i).fileName(QUrl::FullyDecoded);
+            // A file no calculator can take would fail on every row alike.
+            const QString refusal = classRefusal(item.problem);
+            if (!refusal.isEmpty()) {
+                const QString entry = QStringLiteral("%1 (%2)").arg(given, refusal);
+                if (!m_classRefused.contains(entry))
+                    m_classRefused.append(entry);
+                continue;
+            }
             if (item.empty) {
                 if (!m_classEmpty.contains(given))
                     m_classEmpty.append(given);
@@ -810,6 +840,11 @@ QStringList CVivuRuzaSession::classNameChanges() const
 QStringList CVivuRuzaSession::classEmptyFiles() const
 {
     return m_classEmpty;
+}
+
+QStringList CVivuRuzaSession::classRefusedFiles() const
+{
+    return m_classRefused;
 }
 
 void CVivuRuzaSession::startClassSend(bool replace)

@@ -143,6 +143,9 @@ public:
     Q_INVOKABLE QStringList classTakenNames() const;
     Q_INVOKABLE QStringList classNameChanges() const;
     Q_INVOKABLE QStringList classEmptyFiles() const;
+    // Files no calculator can take (missing, not a regular file, unreadable,
+    // too large, no name left), each "name (why)": left out of every batch.
+    Q_INVOKABLE QStringList classRefusedFiles() const;
     // One answer for every taken name on every calculator, then each
     // calculator's send starts in its own worker.
     Q_INVOKABLE void startClassSend(bool replace);
@@ -251,6 +254,7 @@ private:
     QStringList m_classTaken;
     QStringList m_classNameChanges;
     QStringList m_classEmpty;
+    QStringList m_classRefused;
 
     // Backups of one calculator and their restores, with the folders and the
     // manifest of vuvectl's: each restores what the other backed up. Each

@@ -2,10 +2,13 @@
 #include "ClassJobModel.h"
 #include "SessionRig.h"
 
+#include <QDir>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
+
+#include <sys/stat.h>
 
 using VivuRuza::calcMsg;
 
@@ -43,6 +46,8 @@ private slots:
     void collisionsSettledOnce_data();
     void collisionsSettledOnce();
     void cancelAll();
+    void problemsToldOnce_data();
+    void problemsToldOnce();
 
 private:
     QList<QUrl> files(const QTemporaryDir &dir, const QStringList &names);
@@ -212,6 +217,62 @@ void TestClassSend::cancelAll()
                      ->hasFile(QStringLiteral("BIG.PY")));
     }
     QVERIFY2(job->summary().contains(QStringLiteral("2 cancelled")), qPrintable(job->summary()));
+}
+
+void TestClassSend::problemsToldOnce_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("too large") << "large"
+                               << "BIG.PY (larger than 1 MiB)";
+    QTest::newRow("a folder") << "folder"
+                              << "BIG.PY (not a regular file)";
+    QTest::newRow("a FIFO") << "fifo"
+                            << "BIG.PY (not a regular file)";
+    QTest::newRow("missing") << "missing"
+                             << "BIG.PY (not found)";
+}
+
+// A file no calculator can take is left out of every batch and told once
+// for the class, not as a failure on each calculator's row; the others go.
+void TestClassSend::problemsToldOnce()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, told);
+    SessionRig rig;
+    QVERIFY(rig.plug({ QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C") }));
+    QTemporaryDir dir;
+    QList<QUrl> urls = files(dir, { QStringLiteral("GOOD.PY") });
+    QCOMPARE(urls.size(), 1);
+    const QString bad = dir.filePath(QStringLiteral("BIG.PY"));
+    if (kind == QLatin1String("large"))
+        QVERIFY(writeLocalFile(bad, QByteArray(1024 * 1024 + 1, 'x')));
+    else if (kind == QLatin1String("folder"))
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("BIG.PY")));
+    else if (kind == QLatin1String("fifo"))
+        QVERIFY(::mkfifo(QFile::encodeName(bad).constData(), 0600) == 0);
+    urls.prepend(QUrl::fromLocalFile(bad));
+
+    ClassJobModel *job = rig.session.classJob();
+    QSignalSpy states(job, &ClassJobModel::stateChange);
+    QSignalSpy errors(&rig.session, &CVivuRuzaSession::errorChange);
+    QVERIFY(rig.session.planClassSend(urls, true));
+    QCOMPARE(rig.session.classRefusedFiles(), QStringList { told });
+    QCOMPARE(rig.session.classEmptyFiles(), QStringList());
+    rig.session.startClassSend(false);
+    QVERIFY(waitEnded(rig));
+
+    QCOMPARE(errors.count(), 0);
+    QCOMPARE(job->failedCount(), 0);
+    QVERIFY2(job->summary() == QStringLiteral("Sent 1 file to 3 of 3 calculators"),
+        qPrintable(job->summary()));
+    const QHash<int, QList<int>> byRow = statesByRow(states);
+    for (int row = 0; row < 3; ++row) {
+        const QString letter = QString(QLatin1Char(char('A' + row)));
+        QCOMPARE(byRow.value(row), (QList<int> { working, done }));
+        QVERIFY(rig.sim(letter)->hasFile(QStringLiteral("GOOD.PY")));
+        QVERIFY(!rig.sim(letter)->hasFile(QStringLiteral("BIG.PY")));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestClassSend)

@@ -209,6 +209,7 @@ void TestSession::interfaceForTheWindow()
         QStringLiteral("classTakenNames()"),
         QStringLiteral("classNameChanges()"),
         QStringLiteral("classEmptyFiles()"),
+        QStringLiteral("classRefusedFiles()"),
         QStringLiteral("startClassSend(bool)"),
         QStringLiteral("retryClassFailed()"),
         QStringLiteral("cancelClassJob()"),
