@@ -341,13 +341,14 @@ ApplicationWindow {
         onActivated: backUpMenuItem.triggered()
     }
 
-    // Cancel of the job the progress line shows; dialogs open take Esc first.
+    // Cancel of the job the progress line shows, or of the whole class job
+    // while the class panel shows it running; dialogs open take Esc first.
     Shortcut {
         id: cancelKey
         objectName: "cancelKey"
         sequence: "Esc"
-        enabled: calcSession.transfer.running
-        onActivated: calcSession.cancelTransfer()
+        enabled: calcSession.transfer.running || calcSession.classJob.running
+        onActivated: calcSession.classJob.running ? calcSession.cancelClassJob() : calcSession.cancelTransfer()
     }
 
     // The desktop's colours, light or dark, wherever the window gives none;

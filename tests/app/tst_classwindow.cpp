@@ -22,6 +22,8 @@ private slots:
     void cleanup();
     void sendToAllFromTheMenu();
     void escCancelsWhileAnotherIsUsed();
+    void cancelTheClassJob_data();
+    void cancelTheClassJob();
 
 private:
     std::unique_ptr<CalcSimulator> m_calc;
@@ -141,6 +143,54 @@ void TestClassWindow::escCancelsWhileAnotherIsUsed()
         qPrintable(transfer->outcome()));
     QVERIFY(!m_calc->hasFile(QStringLiteral("WAVE.bin")));
     m_calc->setByteRate(0);
+}
+
+void TestClassWindow::cancelTheClassJob_data()
+{
+    QTest::addColumn<bool>("byEsc");
+    QTest::newRow("Esc") << true;
+    QTest::newRow("the panel's Cancel") << false;
+}
+
+// While the panel shows a class job running, Esc stops it on every
+// calculator, as the panel's Cancel does; the progress line has no job.
+void TestClassWindow::cancelTheClassJob()
+{
+    QFETCH(bool, byEsc);
+    QTemporaryDir local;
+    QVERIFY(local.isValid());
+    QFile big(local.filePath(QStringLiteral("WAVE.bin")));
+    QVERIFY(big.open(QIODevice::WriteOnly));
+    big.write(QByteArray(256 * 1024, 'w'));
+    big.close();
+    m_calc->setByteRate(16 * 1024);
+    m_lab->setByteRate(16 * 1024);
+    ClassJobModel *job = m_driver->session().classJob();
+    QSignalSpy states(job, &ClassJobModel::stateChange);
+    QVERIFY(m_driver->session().planClassSend({ QUrl::fromLocalFile(big.fileName()) }, true));
+    m_driver->session().startClassSend(false);
+    QObject *panel = m_driver->byName("classPanel");
+    QVERIFY(panel);
+    QTRY_VERIFY(panel->property("visible").toBool());
+    QTRY_COMPARE_WITH_TIMEOUT(states.count(), 2, 20000);
+    QVERIFY(!m_driver->session().transfer()->running());
+
+    if (byEsc) {
+        QVERIFY(m_driver->activateWindow());
+        QTest::keyClick(m_driver->window(), Qt::Key_Escape);
+    } else {
+        auto *cancel = qobject_cast<QQuickItem *>(m_driver->byName("classCancelJob"));
+        QVERIFY(cancel && cancel->isVisible());
+        m_driver->click(cancel);
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(!job->running(), 30000);
+    for (int row = 0; row < 2; ++row)
+        QCOMPARE(job->state(row), ClassJobModel::State::Cancelled);
+    QVERIFY(!m_calc->hasFile(QStringLiteral("WAVE.bin")));
+    QVERIFY(!m_lab->hasFile(QStringLiteral("WAVE.bin")));
+    QVERIFY(panel->property("visible").toBool());
+    m_calc->setByteRate(0);
+    m_lab->setByteRate(0);
 }
 
 QTEST_MAIN(TestClassWindow)
