@@ -8,10 +8,22 @@ import QtQuick.Controls 2.5
 Item {
     id: flow
 
+    // true: every calculator listed, each in a folder of its own, shown in
+    // the class panel rather than on the progress line.
+    property bool all: false
+
     function start() {
+        all = false
         var name = calcModel.getName()
         backupQuestion.title = qsTr("Back up %1").arg(name)
         backupQuestion.text = qsTr("Every file on %1 is copied into a new folder, named after the calculator and the time, in this folder:").arg(name)
+        backupQuestion.open()
+    }
+
+    function startAll() {
+        all = true
+        backupQuestion.title = qsTr("Back up all calculators")
+        backupQuestion.text = qsTr("Every file on each calculator is copied into a new folder of its own, named after the calculator and the time, in this folder:")
         backupQuestion.open()
     }
 
@@ -21,7 +33,7 @@ Item {
         message.objectName: "backupQuestionText"
         // Wide enough for its three buttons and a folder's path.
         width: 440
-        onAccepted: calcSession.backUp()
+        onAccepted: flow.all ? calcSession.backUpAll() : calcSession.backUp()
         onOpened: backUpButton.forceActiveFocus()
 
         // The folder is the user's own words, never markup.

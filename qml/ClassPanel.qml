@@ -31,6 +31,8 @@ Popup {
 
         Label {
             objectName: "classTitle"
+            Layout.fillWidth: true
+            wrapMode: Text.Wrap
             text: panel.job.title
             textFormat: Text.PlainText
             font.bold: true

@@ -73,6 +73,14 @@ ApplicationWindow {
                         onTriggered: openOr(fileListView.count !== 0, backupFlow.start, qsTr("No calculator is connected"))
                     }
                     MenuItem {
+                        id: backUpAllMenuItem
+                        objectName: "backUpAllMenuItem"
+                        text: qsTr("Back up all calculators\u2026")
+                        Accessible.name: text
+                        Accessible.description: backUpAllKey.nativeText
+                        onTriggered: openOr(fileListView.count !== 0, backupFlow.startAll, qsTr("No calculator is connected"))
+                    }
+                    MenuItem {
                         objectName: "restoreMenuItem"
                         text: qsTr("Restore\u2026")
                         Accessible.name: text
@@ -326,7 +334,7 @@ ApplicationWindow {
                             qsTr("No calculator is connected"))
     }
 
-    // Backups of the current calculator and their restores.
+    // Backups of the current calculator or of all, and their restores.
     BackupFlow {
         id: backupFlow
     }
@@ -339,6 +347,13 @@ ApplicationWindow {
         sequence: "Ctrl+B"
         enabled: !calcSession.isBusy
         onActivated: backUpMenuItem.triggered()
+    }
+    Shortcut {
+        id: backUpAllKey
+        objectName: "backUpAllKey"
+        sequence: "Ctrl+Shift+B"
+        enabled: !calcSession.isBusy
+        onActivated: backUpAllMenuItem.triggered()
     }
 
     // Cancel of the job the progress line shows, or of the whole class job

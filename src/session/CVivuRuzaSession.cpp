@@ -853,7 +853,6 @@ void CVivuRuzaSession::startClassSend(bool replace)
         return;
     for (const QString &name : qAsConst(m_classTaken))
         TransferTrace::settled("class", name, TransferPlan::Reason::TakenOnCalc, replace);
-    QStringList names;
     int fileCount = 0;
     for (ClassTarget &target : m_classTargets) {
         if (!replace) {
@@ -864,12 +863,20 @@ void CVivuRuzaSession::startClassSend(bool replace)
         }
         target.taken.clear();
         fileCount = qMax(fileCount, int(target.files.size()));
-        names.append(target.worker ? target.worker->name : QString());
     }
     const int count = int(m_classTargets.size());
-    m_classJob->begin(
+    beginClassJob(
         count == 1 ? tr("Send to 1 calculator") : tr("Send to %n calculators", nullptr, count),
-        names, tr("send"), fileCount);
+        tr("send"), fileCount, ClassJobModel::Kind::Send);
+}
+
+void CVivuRuzaSession::beginClassJob(
+    const QString &title, const QString &action, int fileCount, ClassJobModel::Kind kind)
+{
+    QStringList names;
+    for (const ClassTarget &target : qAsConst(m_classTargets))
+        names.append(target.worker ? target.worker->name : QString());
+    m_classJob->begin(title, names, action, fileCount, kind);
     for (int row = 0; row < m_classTargets.size(); ++row)
         startClassTarget(row);
 }
@@ -882,17 +889,23 @@ void CVivuRuzaSession::startClassTarget(int row)
     target.failure.clear();
     target.cancelled = false;
     CVoriWorker *worker = target.worker.data();
+    const int count
+        = worker && target.backup ? int(worker->filesList.size()) : int(target.files.size());
     if (!worker || !workers.contains(worker)) {
-        m_classJob->finish(
-            row, 0, int(target.files.size()), tr("The calculator is no longer attached."), false);
+        m_classJob->finish(row, 0, count, tr("The calculator is no longer attached."), false);
         return;
     }
     if (m_jobs.contains(worker)) {
-        m_classJob->finish(row, 0, int(target.files.size()),
-            tr("The calculator was busy with another job; try again."), false);
+        m_classJob->finish(
+            row, 0, count, tr("The calculator was busy with another job; try again."), false);
         return;
     }
     target.running = true;
+    if (target.backup) {
+        worker->backupParent = m_classBackupParent;
+        startJob(worker, &CVoriWorker::backUp, &CVivuRuzaSession::onClassBackupDone);
+        return;
+    }
     worker->toCalcFiles = target.files;
     startJob(worker, &CVoriWorker::sendFiles, &CVivuRuzaSession::onFilesListChange);
 }
@@ -978,17 +991,22 @@ void CVivuRuzaSession::setBackupFolder(const QUrl &folder)
     emit backupFolderChange();
 }
 
+// The default is ours to make; a folder the user chose that has gone (a
+// stick pulled out) is reported, not made again somewhere else.
+QString CVivuRuzaSession::prepareBackupFolder() const
+{
+    const QString parent = backupFolder();
+    if (parent == defaultBackupFolder())
+        QDir().mkpath(parent);
+    return parent;
+}
+
 bool CVivuRuzaSession::backUp()
 {
     CVoriWorker *worker = idleCurrentWorker();
     if (!worker)
         return false;
-    // The default is ours to make; a folder the user chose that has gone
-    // (a stick pulled out) is reported, not made again somewhere else.
-    const QString parent = backupFolder();
-    if (parent == defaultBackupFolder())
-        QDir().mkpath(parent);
-    worker->backupParent = parent;
+    worker->backupParent = prepareBackupFolder();
     m_transferWorker = worker;
     m_transfer->start(
         TransferProgress::Kind::Backup, calcLabel(worker), int(worker->filesList.size()));
@@ -1003,6 +1021,11 @@ void CVivuRuzaSession::onBackupDone()
     auto *worker = qobject_cast<CVoriWorker *>(sender());
     if (!worker || m_transferWorker != worker)
         return;
+    m_transfer->finishWith(backupOutcome(worker));
+}
+
+QString CVivuRuzaSession::backupOutcome(const CVoriWorker *worker) const
+{
     const CVoriWorker::BackupResult &r = worker->backupResult;
     const QString name = calcLabel(worker);
     const QString folder = QDir::toNativeSeparators(r.folder);
@@ -1020,7 +1043,46 @@ void CVivuRuzaSession::onBackupDone()
             //: that a restore can't send back (too large, a name not allowed).
             outcome += tr("; %n files can't be restored from it", nullptr, r.unrestorable);
     }
-    m_transfer->finishWith(outcome);
+    return outcome;
+}
+
+bool CVivuRuzaSession::backUpAll()
+{
+    if (m_classJob->running() || workers.isEmpty())
+        return false;
+    m_classBackupParent = prepareBackupFolder();
+    m_classTargets.clear();
+    for (CVoriWorker *worker : qAsConst(workers)) {
+        ClassTarget target;
+        target.worker = worker;
+        target.backup = true;
+        m_classTargets.append(target);
+    }
+    const int count = int(m_classTargets.size());
+    const QString folder = QDir::toNativeSeparators(m_classBackupParent);
+    beginClassJob(count == 1 ? tr("Back up 1 calculator into %1").arg(folder)
+                             : tr("Back up %n calculators into %1", nullptr, count).arg(folder),
+        tr("back up"), 0, ClassJobModel::Kind::Backup);
+    return true;
+}
+
+// A row fails with the calculator's own words where it gave some, else with
+// what the single backup's outcome line would say.
+void CVivuRuzaSession::onClassBackupDone()
+{
+    auto *worker = qobject_cast<CVoriWorker *>(sender());
+    const int row = classRowOf(worker);
+    if (row < 0)
+        return;
+    ClassTarget &target = m_classTargets[row];
+    target.running = false;
+    const CVoriWorker::BackupResult &r = worker->backupResult;
+    const int count = r.files + r.unrestorable;
+    QString failure;
+    if (!r.finished && !r.cancelled)
+        failure = target.failure.isEmpty() ? backupOutcome(worker) : target.failure;
+    m_classJob->finish(
+        row, r.finished ? count : 0, count, failure, target.cancelled || r.cancelled);
 }
 
 bool CVivuRuzaSession::previewRestore(const QUrl &folder)

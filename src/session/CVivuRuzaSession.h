@@ -242,11 +242,15 @@ private:
         QString failure;
         bool cancelled = false;
         bool running = false;
+        bool backup = false; // a backup into m_classBackupParent, not a send
     };
     void watchClass(CVoriWorker *worker);
     int classRowOf(CVoriWorker *worker) const;
     void startClassTarget(int row);
     void endClassTarget(CVoriWorker *worker, int moved, int count);
+    // The panel's rows for m_classTargets, then every calculator starts.
+    void beginClassJob(
+        const QString &title, const QString &action, int fileCount, ClassJobModel::Kind kind);
 
     ClassJobModel *m_classJob;
     QSet<QString> m_chosenPorts;
@@ -290,10 +294,22 @@ signals:
     void backupFolderChange();
     void restorePreviewReady();
 
+public:
+    // Every listed calculator backed up at once as a class job, each by its
+    // own worker into a new folder of its own in backupFolder; false when
+    // there is none to back up or a class job runs.
+    Q_INVOKABLE bool backUpAll();
+
 private:
     void onBackupDone();
     void onRestorePreviewDone();
     void onRestoreDone();
+    void onClassBackupDone();
+    QString backupOutcome(const CVoriWorker *worker) const;
+    // Made once for a backup of all, so each calculator's folder, and a
+    // retry's, goes where the question said.
+    QString prepareBackupFolder() const;
+    QString m_classBackupParent;
 
     QPointer<CVoriWorker> m_restoreWorker;
     QString m_restoreFolder;

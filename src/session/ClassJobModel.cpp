@@ -49,10 +49,11 @@ QHash<int, QByteArray> ClassJobModel::roleNames() const
     };
 }
 
-void ClassJobModel::begin(
-    const QString &title, const QStringList &calculators, const QString &action, int fileCount)
+void ClassJobModel::begin(const QString &title, const QStringList &calculators,
+    const QString &action, int fileCount, Kind kind)
 {
     m_fileCount = fileCount;
+    m_kind = kind;
     beginResetModel();
     m_rows.clear();
     for (const QString &calculator : calculators) {
@@ -89,7 +90,11 @@ void ClassJobModel::working(
     Row &r = m_rows[row];
     const bool first = r.state != State::Working;
     r.state = State::Working;
-    r.stateText = tr("sending %1 of %2: %3").arg(fileNumber).arg(fileCount).arg(fileName);
+    r.stateText
+        = (m_kind == Kind::Backup ? tr("backing up %1 of %2: %3") : tr("sending %1 of %2: %3"))
+              .arg(fileNumber)
+              .arg(fileCount)
+              .arg(fileName);
     if (total >= 0)
         r.stateText
             += tr(", %1 of %2")
@@ -113,11 +118,20 @@ void ClassJobModel::finish(int row, int moved, int count, const QString &failure
     } else if (moved == count && failure.isEmpty()) {
         r.state = State::Done;
         r.stateText = tr("done");
-        r.outcome = moved == 1 ? tr("1 file sent") : tr("%n files sent", nullptr, moved);
+        if (m_kind == Kind::Backup)
+            r.outcome
+                = moved == 1 ? tr("1 file backed up") : tr("%n files backed up", nullptr, moved);
+        else
+            r.outcome = moved == 1 ? tr("1 file sent") : tr("%n files sent", nullptr, moved);
     } else {
         r.state = State::Failed;
         r.stateText = tr("failed");
-        r.outcome = failure.isEmpty() ? tr("%1 of %2 files sent").arg(moved).arg(count) : failure;
+        if (!failure.isEmpty())
+            r.outcome = failure;
+        else if (m_kind == Kind::Backup)
+            r.outcome = tr("%1 of %2 files backed up").arg(moved).arg(count);
+        else
+            r.outcome = tr("%1 of %2 files sent").arg(moved).arg(count);
     }
     changed(row, true);
 }
@@ -172,9 +186,15 @@ QString ClassJobModel::summary() const
         return tr("%1 of %2 calculators finished").arg(ended).arg(all);
     // The English singular is spelled out: without a translation loaded, a
     // plural form would read "file(s)".
-    QString text = m_fileCount == 1 ? tr("Sent 1 file") : tr("Sent %n files", nullptr, m_fileCount);
-    text += all == 1 ? tr(" to %1 of 1 calculator").arg(done)
-                     : tr(" to %1 of %n calculators", nullptr, all).arg(done);
+    QString text;
+    if (m_kind == Kind::Backup) {
+        text = all == 1 ? tr("Backed up %1 of 1 calculator").arg(done)
+                        : tr("Backed up %1 of %n calculators", nullptr, all).arg(done);
+    } else {
+        text = m_fileCount == 1 ? tr("Sent 1 file") : tr("Sent %n files", nullptr, m_fileCount);
+        text += all == 1 ? tr(" to %1 of 1 calculator").arg(done)
+                         : tr(" to %1 of %n calculators", nullptr, all).arg(done);
+    }
     const int failed = failedCount();
     if (failed > 0)
         text += tr("; %n failed: %1", nullptr, failed).arg(firstFailure);

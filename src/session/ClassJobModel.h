@@ -30,6 +30,10 @@ public:
         OutcomeRole,
     };
 
+    // What the job does on each calculator, for the words of its rows and summary.
+    enum class Kind { Send, Backup };
+    Q_ENUM(Kind)
+
     explicit ClassJobModel(QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -37,8 +41,8 @@ public:
     QHash<int, QByteArray> roleNames() const override;
 
     // A new job: every calculator waits. title: what the panel heads it with.
-    void begin(
-        const QString &title, const QStringList &calculators, const QString &action, int fileCount);
+    void begin(const QString &title, const QStringList &calculators, const QString &action,
+        int fileCount, Kind kind = Kind::Send);
     // The rows again, as at begin, for a retry of some of them.
     void restart(int row);
     void working(
@@ -79,6 +83,7 @@ private:
     QString m_title;
     bool m_active = false;
     int m_fileCount = 0;
+    Kind m_kind = Kind::Send;
 };
 
 #endif // CLASSJOBMODEL_H

@@ -158,8 +158,9 @@ void TestAccessibility::everyActionableElementNamed_data()
                                          "MenuItem:Change device name...",
                                          "MenuItem:Send to all calculators\u2026",
                                          "MenuItem:Send to the chosen calculators\u2026",
-                                         "MenuItem:Back up\u2026", "MenuItem:Restore\u2026",
-                                         "MenuItem:Close program" };
+                                         "MenuItem:Back up\u2026",
+                                         "MenuItem:Back up all calculators\u2026",
+                                         "MenuItem:Restore\u2026", "MenuItem:Close program" };
     QTest::newRow("class replace question")
         << "classReplaceQuestion"
         << QStringList { "Button:Replace all", "Button:Skip all", "Button:Cancel" };

@@ -5,6 +5,7 @@
 // line; Ctrl+B and the menu by keyboard get there too. The real document and
 // session, on simulated calculators.
 #include "CalcSimulator.h"
+#include "ClassJobModel.h"
 #include "TwoCalculators.h"
 #include "WindowDriver.h"
 
@@ -46,6 +47,7 @@ private slots:
     void changeFolderKept();
     void keyboardReachesBoth_data();
     void keyboardReachesBoth();
+    void backUpAllFromTheMenu();
     void refusedWithoutCalculator_data();
     void refusedWithoutCalculator();
 
@@ -167,8 +169,11 @@ void TestBackupWindow::changeFolderKept()
 void TestBackupWindow::keyboardReachesBoth_data()
 {
     QTest::addColumn<bool>("byMenu");
-    QTest::newRow("Ctrl+B") << false;
-    QTest::newRow("menu, arrows, Enter") << true;
+    QTest::addColumn<bool>("all"); // Back up all calculators rather than Back up
+    QTest::newRow("Ctrl+B") << false << false;
+    QTest::newRow("menu, arrows, Enter") << true << false;
+    QTest::newRow("Ctrl+Shift+B") << false << true;
+    QTest::newRow("menu, arrows, Enter, all") << true << true;
 }
 
 // Ctrl+B, or the menu walked with the arrows, opens the question with Back
@@ -176,6 +181,7 @@ void TestBackupWindow::keyboardReachesBoth_data()
 void TestBackupWindow::keyboardReachesBoth()
 {
     QFETCH(bool, byMenu);
+    QFETCH(bool, all);
     QVERIFY(m_driver->start());
     QVERIFY(m_driver->attach({ m_calc->portPath() }, calculatorFiles.size()));
     QVERIFY(m_driver->activateWindow());
@@ -192,30 +198,85 @@ void TestBackupWindow::keyboardReachesBoth()
     };
 
     if (byMenu)
-        openMenuAt(5);
+        openMenuAt(all ? 6 : 5);
     else
-        QTest::keySequence(m_driver->window(), QKeySequence(QStringLiteral("Ctrl+B")));
+        QTest::keySequence(m_driver->window(),
+            QKeySequence(all ? QStringLiteral("Ctrl+Shift+B") : QStringLiteral("Ctrl+B")));
     QTRY_VERIFY(m_driver->read("backupQuestion", "opened").toBool());
+    QCOMPARE(m_driver->read("backupQuestion", "title").toString(),
+        all ? QStringLiteral("Back up all calculators") : QStringLiteral("Back up Vori X1"));
     QQuickItem *backUp = m_driver->dialogButton("backupQuestion", QStringLiteral("Back Up"));
     QTRY_VERIFY(backUp->hasActiveFocus());
     QTest::keyClick(m_driver->window(), Qt::Key_Space);
     QTRY_VERIFY(!m_driver->isOpen("backupQuestion"));
     QVERIFY(idle());
     QCOMPARE(QDir(m_backups.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 1);
+    QCOMPARE(m_driver->session().classJob()->active(), all);
 
-    if (byMenu) {
+    if (byMenu && !all) {
         QVERIFY(m_driver->activateWindow());
-        openMenuAt(6);
+        openMenuAt(7);
         QTRY_VERIFY(m_driver->isOpen("restoreChooser"));
         QVERIFY(QTest::qWaitFor([this] { return m_driver->foldersShown() == 1; }));
         QMetaObject::invokeMethod(m_driver->byId("restoreChooser"), "close");
     }
 }
 
+// Every calculator at once, one refusing its files: the class panel's rows
+// and summary say which failed and why, and its Retry backs that one up.
+void TestBackupWindow::backUpAllFromTheMenu()
+{
+    QVERIFY(m_driver->start());
+    QVERIFY(m_driver->attach({ m_calc->portPath(), m_lab->portPath() }, calculatorFiles.size()));
+    m_driver->session().setBackupFolder(QUrl::fromLocalFile(m_backups.path()));
+    m_lab->setRefusal(VivuRuza::calcMsg::GET_FILE, VivuRuza::calcMsg::FILE_NOT_EXIST, 0,
+        QStringLiteral("Storage is locked"));
+
+    m_driver->activate("backUpAllMenuItem");
+    QTRY_VERIFY(m_driver->read("backupQuestion", "opened").toBool());
+    QCOMPARE(m_driver->read("backupQuestion", "title").toString(),
+        QStringLiteral("Back up all calculators"));
+    QCOMPARE(
+        m_driver->read(m_driver->byName("backupFolderLine"), "text").toString(), m_backups.path());
+    m_driver->click(m_driver->dialogButton("backupQuestion", QStringLiteral("Back Up")));
+    QObject *panel = m_driver->byName("classPanel");
+    QTRY_VERIFY(panel->property("visible").toBool());
+    QCOMPARE(m_driver->read(m_driver->byName("classTitle"), "text").toString(),
+        QStringLiteral("Back up 2 calculators into %1").arg(m_backups.path()));
+    QVERIFY(idle());
+    ClassJobModel *job = m_driver->session().classJob();
+    QTRY_VERIFY(!job->running());
+    const QString summary = m_driver->read(m_driver->byName("classSummary"), "text").toString();
+    QVERIFY2(
+        summary.startsWith(QStringLiteral("Backed up 1 of 2 calculators; 1 failed: Vori X1 Lab: ")),
+        qPrintable(summary));
+    QCOMPARE(job->outcome(0), QStringLiteral("3 files backed up"));
+    QCOMPARE(transferLine(), QString());
+
+    m_lab->clearRefusals();
+    auto *retry = qobject_cast<QQuickItem *>(m_driver->byName("classRetry"));
+    QTRY_VERIFY(retry && retry->isVisible());
+    m_driver->click(retry);
+    QTRY_VERIFY_WITH_TIMEOUT(m_driver->read(m_driver->byName("classSummary"), "text").toString()
+            == QStringLiteral("Backed up 2 of 2 calculators"),
+        30000);
+    QStringList complete;
+    for (const QFileInfo &made :
+        QDir(m_backups.path()).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        if (QFileInfo::exists(made.filePath() + QStringLiteral("/manifest.json")))
+            complete.append(made.fileName().section(QLatin1Char('-'), 0, 0));
+    }
+    complete.sort();
+    QCOMPARE(complete, (QStringList { QStringLiteral("Vori X1"), QStringLiteral("Vori X1 Lab") }));
+    m_driver->activate("classClose");
+    QTRY_VERIFY(!panel->property("visible").toBool());
+}
+
 void TestBackupWindow::refusedWithoutCalculator_data()
 {
     QTest::addColumn<QByteArray>("entry");
     QTest::newRow("Back up") << QByteArray("backUpMenuItem");
+    QTest::newRow("Back up all") << QByteArray("backUpAllMenuItem");
     QTest::newRow("Restore") << QByteArray("restoreMenuItem");
 }
 

@@ -256,6 +256,11 @@ void TestKeyboard::actionKeys_data()
                             << "backupQuestion" << QString();
     QTest::newRow("Ctrl+B, no calculator")
         << false << QKeySequence(QStringLiteral("Ctrl+B")) << none << QString() << noCalculator;
+    QTest::newRow("Ctrl+Shift+B") << true << QKeySequence(QStringLiteral("Ctrl+Shift+B")) << none
+                                  << "backupQuestion" << QString();
+    QTest::newRow("Ctrl+Shift+B, no calculator")
+        << false << QKeySequence(QStringLiteral("Ctrl+Shift+B")) << none << QString()
+        << noCalculator;
     QTest::newRow("Ctrl+S, nothing selected")
         << true << QKeySequence(QKeySequence::Save) << none << QString()
         << "Yoy must select some files for downloading";
@@ -457,7 +462,8 @@ void TestKeyboard::keysOffWhileBusy()
 
     for (const QKeySequence &keys :
         { QKeySequence(Qt::Key_Delete), QKeySequence(Qt::Key_F2), QKeySequence(QKeySequence::Open),
-            QKeySequence(QKeySequence::Save), QKeySequence(QStringLiteral("Ctrl+B")) }) {
+            QKeySequence(QKeySequence::Save), QKeySequence(QStringLiteral("Ctrl+B")),
+            QKeySequence(QStringLiteral("Ctrl+Shift+B")) }) {
         press(keys);
         QVERIFY2(m_driver->session().property("isBusy").toBool(), "the job ended too early");
         for (const char *id : { "doYouWantDeleteItDialog", "changeNameDialog", "choseFileDialog",
@@ -527,7 +533,7 @@ void TestKeyboard::copyAndPasteKeepTheirKeys()
         }
         taken.append(own.values());
     }
-    QCOMPARE(shortcuts, 10);
+    QCOMPARE(shortcuts, 11);
     for (auto standard : { QKeySequence::Copy, QKeySequence::Paste }) {
         for (const QKeySequence &keys : QKeySequence::keyBindings(standard))
             QVERIFY2(taken.count(keys) == 1, qPrintable(keys.toString()));

@@ -5,6 +5,7 @@
 // matches its manifest is refused, Cancel marks a backup incomplete, and the
 // backup folder is remembered.
 #include "CVivuRuzaSession.h"
+#include "ClassJobModel.h"
 #include "SessionRig.h"
 #include "TransferProgress.h"
 #include "tools/ProcessRun.h"
@@ -105,6 +106,9 @@ private:
     // Backs calculator A of the rig up from the window, into the remembered
     // folder; the backup's folder, or empty.
     QString backUpInWindow(SessionRig &rig);
+    // Backs up A, B and C at once, B refusing its files: each row's states
+    // in order, the summary and the Retry; A's backup folder, or empty.
+    QString backUpAllInWindow(SessionRig &rig);
     // Previews and restores the backup from the window once the preview has
     // come; false when no preview came.
     bool previewInWindow(SessionRig &rig, const QString &folder);
@@ -138,6 +142,61 @@ QString TestBackupFlow::backUpInWindow(SessionRig &rig)
     return rig.session.workerAt(0)->backupResult.folder;
 }
 
+QString TestBackupFlow::backUpAllInWindow(SessionRig &rig)
+{
+    const int working = int(ClassJobModel::State::Working);
+    const int done = int(ClassJobModel::State::Done);
+    const int failed = int(ClassJobModel::State::Failed);
+    CalcSimulator *b = rig.sim(QStringLiteral("B"));
+    b->setRefusal(
+        calcMsg::GET_FILE, calcMsg::FILE_NOT_EXIST, 0, QStringLiteral("Storage is locked"));
+    ClassJobModel *job = rig.session.classJob();
+    QSignalSpy states(job, &ClassJobModel::stateChange);
+    QSignalSpy errors(&rig.session, &CVivuRuzaSession::errorChange);
+    if (!rig.session.backUpAll())
+        return QString();
+    [&] {
+        QVERIFY(job->active());
+        QCOMPARE(job->rowCount(), 3);
+        QVERIFY(job->title().startsWith(QStringLiteral("Back up 3 calculators into ")));
+        // The window never waits: every row is still to come back.
+        QVERIFY(job->running());
+        QVERIFY(idle(rig) && !job->running());
+        QCOMPARE(errors.count(), 0);
+        QHash<int, QList<int>> byRow;
+        for (const QList<QVariant> &args : qAsConst(states))
+            byRow[args.at(0).toInt()].append(args.at(1).toInt());
+        QCOMPARE(byRow.value(0), (QList<int> { working, done }));
+        QCOMPARE(byRow.value(1), (QList<int> { working, failed }));
+        QCOMPARE(byRow.value(2), (QList<int> { working, done }));
+        QCOMPARE(job->outcome(0), QStringLiteral("4 files backed up"));
+        QVERIFY2(job->outcome(1).contains(QStringLiteral("Storage is locked")),
+            qPrintable(job->outcome(1)));
+        QVERIFY2(job->summary().startsWith(
+                     QStringLiteral("Backed up 2 of 3 calculators; 1 failed: Calc B: ")),
+            qPrintable(job->summary()));
+        QCOMPARE(job->failedCount(), 1);
+        // The progress line is the current calculator's own.
+        QVERIFY(!rig.session.transfer()->running());
+
+        // Retry backs up the failed calculator only, into a new folder.
+        b->clearRefusals();
+        states.clear();
+        rig.session.retryClassFailed();
+        QVERIFY(idle(rig) && !job->running());
+        QList<QList<int>> again;
+        for (const QList<QVariant> &args : qAsConst(states)) {
+            QCOMPARE(args.at(0).toInt(), 1);
+            again.append({ args.at(1).toInt() });
+        }
+        QCOMPARE(again, (QList<QList<int>> { { 0 }, { working }, { done } }));
+        QCOMPARE(job->summary(), QStringLiteral("Backed up 3 of 3 calculators"));
+    }();
+    if (QTest::currentTestFailed())
+        return QString();
+    return rig.session.workerAt(0)->backupResult.folder;
+}
+
 bool TestBackupFlow::previewInWindow(SessionRig &rig, const QString &folder)
 {
     QSignalSpy ready(&rig.session, &CVivuRuzaSession::restorePreviewReady);
@@ -154,8 +213,10 @@ bool TestBackupFlow::restoreInWindow(SessionRig &rig, const QString &folder)
 void TestBackupFlow::backupRestoresWithOther_data()
 {
     QTest::addColumn<bool>("windowBacksUp");
-    QTest::newRow("window backs up, vuvectl restores") << true;
-    QTest::newRow("vuvectl backs up, window restores") << false;
+    QTest::addColumn<bool>("all"); // the window backs up all of A, B (refusing) and C
+    QTest::newRow("window backs up, vuvectl restores") << true << false;
+    QTest::newRow("vuvectl backs up, window restores") << false << false;
+    QTest::newRow("window backs up all, vuvectl restores") << true << true;
 }
 
 // The calculator meanwhile has one file changed, one deleted and one new: the
@@ -163,26 +224,37 @@ void TestBackupFlow::backupRestoresWithOther_data()
 void TestBackupFlow::backupRestoresWithOther()
 {
     QFETCH(bool, windowBacksUp);
+    QFETCH(bool, all);
     QTemporaryDir parent;
     QVERIFY(parent.isValid());
     SessionRig rig;
     CalcSimulator *a = rig.sim(QStringLiteral("A"));
     QVERIFY(a);
     a->setFiles(original);
-    QVERIFY(rig.plug({ QStringLiteral("A") }));
+    QVERIFY(
+        rig.plug(all ? QStringList { QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C") }
+                     : QStringList { QStringLiteral("A") }));
     rig.session.setBackupFolder(QUrl::fromLocalFile(parent.path()));
 
     QString folder;
-    if (windowBacksUp) {
+    if (all) {
+        folder = backUpAllInWindow(rig);
+        QVERIFY(!folder.isEmpty());
+        const QStringList made = QDir(parent.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        QCOMPARE(made.size(), 4); // A, C, and B's incomplete one and its retry
+        QVERIFY2(
+            made.filter(QStringLiteral("-incomplete")).size() == 1, qPrintable(made.join(' ')));
+    } else if (windowBacksUp) {
         folder = backUpInWindow(rig);
         QCOMPARE(rig.session.transfer()->outcome(),
             QStringLiteral("Backed up 4 files of Calc A to %1").arg(folder));
+        QCOMPARE(folder, onlyFolderIn(parent.path()));
     } else {
         const Run backup = vuvectl(a, { QStringLiteral("backup"), parent.path() });
         QCOMPARE(backup.exitCode, 0);
         folder = backup.out.trimmed();
+        QCOMPARE(folder, onlyFolderIn(parent.path()));
     }
-    QCOMPARE(folder, onlyFolderIn(parent.path()));
     QVERIFY2(QRegularExpression(QStringLiteral("/Calc A-\\d{4}-\\d\\d-\\d\\dT\\d{6}Z$"))
                  .match(folder)
                  .hasMatch(),

@@ -218,6 +218,7 @@ void TestSession::interfaceForTheWindow()
         QStringLiteral("backUp()"),
         QStringLiteral("previewRestore(QUrl)"),
         QStringLiteral("restoreBackup()"),
+        QStringLiteral("backUpAll()"),
     };
     QCOMPARE(methods, expected);
     QStringList properties;
