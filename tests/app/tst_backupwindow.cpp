@@ -48,6 +48,8 @@ private slots:
     void keyboardReachesBoth_data();
     void keyboardReachesBoth();
     void backUpAllFromTheMenu();
+    void cancelBackUpAll_data();
+    void cancelBackUpAll();
     void refusedWithoutCalculator_data();
     void refusedWithoutCalculator();
 
@@ -270,6 +272,48 @@ void TestBackupWindow::backUpAllFromTheMenu()
     QCOMPARE(complete, (QStringList { QStringLiteral("Vori X1"), QStringLiteral("Vori X1 Lab") }));
     m_driver->activate("classClose");
     QTRY_VERIFY(!panel->property("visible").toBool());
+}
+
+void TestBackupWindow::cancelBackUpAll_data()
+{
+    QTest::addColumn<bool>("byEsc");
+    QTest::newRow("Esc") << true;
+    QTest::newRow("the panel's Cancel") << false;
+}
+
+// Both calculators back up slowly; Esc, or the panel's Cancel, stops both,
+// and each folder is marked incomplete.
+void TestBackupWindow::cancelBackUpAll()
+{
+    QFETCH(bool, byEsc);
+    QVERIFY(m_driver->start());
+    QVERIFY(m_driver->attach({ m_calc->portPath(), m_lab->portPath() }, calculatorFiles.size()));
+    m_driver->session().setBackupFolder(QUrl::fromLocalFile(m_backups.path()));
+    for (CalcSimulator *calc : { m_calc.get(), m_lab.get() }) {
+        calc->setFiles({ { QStringLiteral("WAVE.bin"), QByteArray(256 * 1024, 'w') } });
+        calc->setByteRate(16 * 1024);
+    }
+    ClassJobModel *job = m_driver->session().classJob();
+    QSignalSpy states(job, &ClassJobModel::stateChange);
+    QVERIFY(m_driver->session().backUpAll());
+    QTRY_VERIFY(m_driver->byName("classPanel")->property("visible").toBool());
+    QTRY_COMPARE_WITH_TIMEOUT(states.count(), 2, 20000);
+
+    if (byEsc) {
+        QVERIFY(m_driver->activateWindow());
+        QTest::keyClick(m_driver->window(), Qt::Key_Escape);
+    } else {
+        m_driver->click(qobject_cast<QQuickItem *>(m_driver->byName("classCancelJob")));
+    }
+    QVERIFY(idle());
+    QTRY_VERIFY(!job->running());
+    for (int row = 0; row < 2; ++row)
+        QCOMPARE(job->state(row), ClassJobModel::State::Cancelled);
+    const QStringList made = QDir(m_backups.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    QCOMPARE(made.size(), 2);
+    QCOMPARE(made.filter(QStringLiteral("-incomplete")).size(), 2);
+    m_calc->setByteRate(0);
+    m_lab->setByteRate(0);
 }
 
 void TestBackupWindow::refusedWithoutCalculator_data()
