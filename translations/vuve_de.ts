@@ -66,6 +66,14 @@ Der Inhalt dieser Software ist gesetzlich geschützt. Wer die Software nutzt, wi
         <source>Choose the folder for backups</source>
         <translation>Ordner für Sicherungen auswählen</translation>
     </message>
+    <message>
+        <source>Back up all calculators</source>
+        <translation>Alle Taschenrechner sichern</translation>
+    </message>
+    <message>
+        <source>Every file on each calculator is copied into a new folder of its own, named after the calculator and the time, in this folder:</source>
+        <translation>Alle Dateien jedes Taschenrechners werden in einen eigenen neuen Ordner kopiert, der nach dem Taschenrechner und der Uhrzeit benannt ist. Er wird in diesem Ordner angelegt:</translation>
+    </message>
 </context>
 <context>
     <name>BackupManifest</name>
@@ -574,6 +582,41 @@ Der Inhalt dieser Software ist gesetzlich geschützt. Wer die Software nutzt, wi
             <numerusform>%1 von %n Dateien auf %2 wiederhergestellt</numerusform>
         </translation>
     </message>
+    <message>
+        <source>not found</source>
+        <translation>nicht gefunden</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine normale Datei</translation>
+    </message>
+    <message>
+        <source>can&apos;t be read</source>
+        <translation>nicht lesbar</translation>
+    </message>
+    <message>
+        <source>larger than 1 MiB</source>
+        <translation>größer als 1 MiB</translation>
+    </message>
+    <message>
+        <source>no name a calculator can keep</source>
+        <translation>kein Name, den ein Taschenrechner behalten kann</translation>
+    </message>
+    <message>
+        <source>Back up 1 calculator into %1</source>
+        <translation>1 Taschenrechner in %1 sichern</translation>
+    </message>
+    <message numerus="yes">
+        <source>Back up %n calculators into %1</source>
+        <translation>
+            <numerusform>%n Taschenrechner in %1 sichern</numerusform>
+            <numerusform>%n Taschenrechner in %1 sichern</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>back up</source>
+        <translation>sichern</translation>
+    </message>
 </context>
 <context>
     <name>CVoriWorker</name>
@@ -777,6 +820,36 @@ Der Inhalt dieser Software ist gesetzlich geschützt. Wer die Software nutzt, wi
             <numerusform>; %n abgebrochen</numerusform>
         </translation>
     </message>
+    <message>
+        <source>backing up %1 of %2: %3</source>
+        <translation>sichert %1 von %2: %3</translation>
+    </message>
+    <message>
+        <source>1 file backed up</source>
+        <translation>1 Datei gesichert</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files backed up</source>
+        <translation>
+            <numerusform>%n Datei gesichert</numerusform>
+            <numerusform>%n Dateien gesichert</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 of %2 files backed up</source>
+        <translation>%1 von %2 Dateien gesichert</translation>
+    </message>
+    <message>
+        <source>Backed up %1 of 1 calculator</source>
+        <translation>%1 von 1 Taschenrechner gesichert</translation>
+    </message>
+    <message numerus="yes">
+        <source>Backed up %1 of %n calculators</source>
+        <translation>
+            <numerusform>%1 von %n Taschenrechner gesichert</numerusform>
+            <numerusform>%1 von %n Taschenrechnern gesichert</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ClassPanel</name>
@@ -856,6 +929,10 @@ Auf allen Taschenrechnern ersetzen oder überspringen?</translation>
     <message>
         <source>All files (*)</source>
         <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>These files can&apos;t be sent to any calculator and are left out: %1</source>
+        <translation>Diese Dateien kann kein Taschenrechner annehmen; sie werden weggelassen: %1</translation>
     </message>
 </context>
 <context>
@@ -1909,6 +1986,10 @@ Möchten Sie sie ersetzen?</translation>
     <message>
         <source>Restore…</source>
         <translation>Wiederherstellen …</translation>
+    </message>
+    <message>
+        <source>Back up all calculators…</source>
+        <translation>Alle Taschenrechner sichern …</translation>
     </message>
 </context>
 <context>

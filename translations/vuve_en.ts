@@ -98,6 +98,13 @@
             <numerusform>Restored %1 of %n files to %2</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Back up %n calculators into %1</source>
+        <translation>
+            <numerusform>Back up %n calculator into %1</numerusform>
+            <numerusform>Back up %n calculators into %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CVoriWorker</name>
@@ -172,6 +179,20 @@
         <translation>
             <numerusform>; %n cancelled</numerusform>
             <numerusform>; %n cancelled</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files backed up</source>
+        <translation>
+            <numerusform>%n file backed up</numerusform>
+            <numerusform>%n files backed up</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Backed up %1 of %n calculators</source>
+        <translation>
+            <numerusform>Backed up %1 of %n calculator</numerusform>
+            <numerusform>Backed up %1 of %n calculators</numerusform>
         </translation>
     </message>
 </context>

@@ -66,6 +66,14 @@ El contenido de este software está protegido por la ley. Usar el software no te
         <source>Choose the folder for backups</source>
         <translation>Elegir la carpeta de las copias de seguridad</translation>
     </message>
+    <message>
+        <source>Back up all calculators</source>
+        <translation>Copia de seguridad de todas las calculadoras</translation>
+    </message>
+    <message>
+        <source>Every file on each calculator is copied into a new folder of its own, named after the calculator and the time, in this folder:</source>
+        <translation>Todos los archivos de cada calculadora se copian en una carpeta nueva propia, con el nombre de la calculadora y la hora, dentro de esta carpeta:</translation>
+    </message>
 </context>
 <context>
     <name>BackupManifest</name>
@@ -574,6 +582,41 @@ El contenido de este software está protegido por la ley. Usar el software no te
             <numerusform>%1 de %n archivos restaurados en %2</numerusform>
         </translation>
     </message>
+    <message>
+        <source>not found</source>
+        <translation>no encontrado</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>can&apos;t be read</source>
+        <translation>no se puede leer</translation>
+    </message>
+    <message>
+        <source>larger than 1 MiB</source>
+        <translation>más de 1 MiB</translation>
+    </message>
+    <message>
+        <source>no name a calculator can keep</source>
+        <translation>ningún nombre que una calculadora pueda conservar</translation>
+    </message>
+    <message>
+        <source>Back up 1 calculator into %1</source>
+        <translation>Copia de seguridad de 1 calculadora en %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Back up %n calculators into %1</source>
+        <translation>
+            <numerusform>Copia de seguridad de %n calculadora en %1</numerusform>
+            <numerusform>Copia de seguridad de %n calculadoras en %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>back up</source>
+        <translation>copia de seguridad</translation>
+    </message>
 </context>
 <context>
     <name>CVoriWorker</name>
@@ -777,6 +820,36 @@ El contenido de este software está protegido por la ley. Usar el software no te
             <numerusform>; %n canceladas</numerusform>
         </translation>
     </message>
+    <message>
+        <source>backing up %1 of %2: %3</source>
+        <translation>copiando %1 de %2: %3</translation>
+    </message>
+    <message>
+        <source>1 file backed up</source>
+        <translation>1 archivo copiado</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files backed up</source>
+        <translation>
+            <numerusform>%n archivo copiado</numerusform>
+            <numerusform>%n archivos copiados</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 of %2 files backed up</source>
+        <translation>archivos copiados: %1 de %2</translation>
+    </message>
+    <message>
+        <source>Backed up %1 of 1 calculator</source>
+        <translation>Copias de seguridad hechas: %1 de 1 calculadora</translation>
+    </message>
+    <message numerus="yes">
+        <source>Backed up %1 of %n calculators</source>
+        <translation>
+            <numerusform>Copias de seguridad hechas: %1 de %n calculadora</numerusform>
+            <numerusform>Copias de seguridad hechas: %1 de %n calculadoras</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ClassPanel</name>
@@ -856,6 +929,10 @@ Replace them on every calculator, or skip them?</source>
     <message>
         <source>All files (*)</source>
         <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>These files can&apos;t be sent to any calculator and are left out: %1</source>
+        <translation>Ninguna calculadora puede recibir estos archivos y se dejan fuera: %1</translation>
     </message>
 </context>
 <context>
@@ -1911,6 +1988,10 @@ Do you want to replace it?</source>
     <message>
         <source>Restore…</source>
         <translation>Restaurar…</translation>
+    </message>
+    <message>
+        <source>Back up all calculators…</source>
+        <translation>Copia de seguridad de todas las calculadoras…</translation>
     </message>
 </context>
 <context>

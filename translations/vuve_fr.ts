@@ -66,6 +66,14 @@ Le contenu de ce logiciel est protégé par la loi. Utiliser le logiciel ne vous
         <source>Choose the folder for backups</source>
         <translation>Choisir le dossier des sauvegardes</translation>
     </message>
+    <message>
+        <source>Back up all calculators</source>
+        <translation>Sauvegarder toutes les calculatrices</translation>
+    </message>
+    <message>
+        <source>Every file on each calculator is copied into a new folder of its own, named after the calculator and the time, in this folder:</source>
+        <translation>Tous les fichiers de chaque calculatrice sont copiés dans un nouveau dossier qui lui est propre, nommé d’après la calculatrice et l’heure, dans ce dossier&#xa0;:</translation>
+    </message>
 </context>
 <context>
     <name>BackupManifest</name>
@@ -574,6 +582,41 @@ Le contenu de ce logiciel est protégé par la loi. Utiliser le logiciel ne vous
             <numerusform>%1 sur %n fichiers restaurés sur %2</numerusform>
         </translation>
     </message>
+    <message>
+        <source>not found</source>
+        <translation>introuvable</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>can&apos;t be read</source>
+        <translation>illisible</translation>
+    </message>
+    <message>
+        <source>larger than 1 MiB</source>
+        <translation>plus de 1 Mio</translation>
+    </message>
+    <message>
+        <source>no name a calculator can keep</source>
+        <translation>aucun nom qu’une calculatrice puisse garder</translation>
+    </message>
+    <message>
+        <source>Back up 1 calculator into %1</source>
+        <translation>Sauvegarder 1 calculatrice dans %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Back up %n calculators into %1</source>
+        <translation>
+            <numerusform>Sauvegarder %n calculatrice dans %1</numerusform>
+            <numerusform>Sauvegarder %n calculatrices dans %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>back up</source>
+        <translation>sauvegarder</translation>
+    </message>
 </context>
 <context>
     <name>CVoriWorker</name>
@@ -777,6 +820,36 @@ Le contenu de ce logiciel est protégé par la loi. Utiliser le logiciel ne vous
             <numerusform>&#xa0;; %n annulées</numerusform>
         </translation>
     </message>
+    <message>
+        <source>backing up %1 of %2: %3</source>
+        <translation>sauvegarde %1 sur %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>1 file backed up</source>
+        <translation>1 fichier sauvegardé</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files backed up</source>
+        <translation>
+            <numerusform>%n fichier sauvegardé</numerusform>
+            <numerusform>%n fichiers sauvegardés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 of %2 files backed up</source>
+        <translation>fichiers sauvegardés&#xa0;: %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Backed up %1 of 1 calculator</source>
+        <translation>Calculatrices sauvegardées&#xa0;: %1 sur 1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Backed up %1 of %n calculators</source>
+        <translation>
+            <numerusform>Calculatrices sauvegardées&#xa0;: %1 sur %n</numerusform>
+            <numerusform>Calculatrices sauvegardées&#xa0;: %1 sur %n</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ClassPanel</name>
@@ -856,6 +929,10 @@ Les remplacer sur toutes les calculatrices, ou les ignorer&#xa0;?</translation>
     <message>
         <source>All files (*)</source>
         <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>These files can&apos;t be sent to any calculator and are left out: %1</source>
+        <translation>Aucune calculatrice ne peut recevoir ces fichiers, ils sont laissés de côté&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1911,6 +1988,10 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source>Restore…</source>
         <translation>Restaurer…</translation>
+    </message>
+    <message>
+        <source>Back up all calculators…</source>
+        <translation>Sauvegarder toutes les calculatrices…</translation>
     </message>
 </context>
 <context>
