@@ -9,8 +9,10 @@
 #include "CVivuRuza.h"
 #include "CVivuRuzaSession.h"
 #include "CalcSimulator.h"
+#include "ClassSendBench.h"
 #include "CtlBackupBench.h"
 #include "Figures.h"
+#include "MainThreadStall.h"
 #include "VivuRuzaModel.h"
 #include "VoriFileModel.h"
 #include "serializeData.pb.h"
@@ -18,17 +20,14 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
-#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
 #include <fcntl.h>
-#include <functional>
 #include <pty.h>
 #include <random>
 #include <signal.h>
@@ -347,38 +346,6 @@ void idle(const QString &app, int seconds)
         QStringLiteral("idle_cpu_%1s").arg(seconds), (after - before) / wall * 100.0, "%core");
 }
 
-// The longest the main thread went without turning its event loop, measured
-// as the largest gap between the firings of a 1 ms timer, until done() holds
-// or the time is up. start() runs once the timer ticks.
-double longestGapMs(
-    const std::function<void()> &start, const std::function<bool()> &done, int timeoutMs)
-{
-    QElapsedTimer clock;
-    clock.start();
-    qint64 last = clock.nsecsElapsed();
-    qint64 worst = 0;
-    QTimer tick;
-    tick.setTimerType(Qt::PreciseTimer);
-    tick.setInterval(1);
-    QObject::connect(&tick, &QTimer::timeout, [&] {
-        const qint64 now = clock.nsecsElapsed();
-        worst = std::max(worst, now - last);
-        last = now;
-    });
-    QEventLoop loop;
-    QTimer check;
-    QObject::connect(&check, &QTimer::timeout, [&] {
-        if (done() || clock.elapsed() > timeoutMs)
-            loop.quit();
-    });
-    tick.start();
-    check.start(10);
-    QTimer::singleShot(0, start);
-    loop.exec();
-    worst = std::max(worst, clock.nsecsElapsed() - last);
-    return worst / 1e6;
-}
-
 // A newly attached calculator with 100 files, from the poll that finds it
 // until its files are listed: its first reading runs in a job thread, so the
 // main thread only polls and fills the models.
@@ -399,7 +366,7 @@ void discovery(int runs)
         session.setModels(&calcModel, &fileModel);
         const QList<CalcPort> ports { CalcPort(QStringLiteral("ttyACM0"), sim.portPath()) };
         session.setPortSource([&ports] { return ports; });
-        const double ms = longestGapMs([&session] { session.update(); },
+        const double ms = MainThreadStall::longestGapMs([&session] { session.update(); },
             [&] { return fileModel.rowCount() == files.size(); }, 20000);
         if (fileModel.rowCount() != files.size())
             std::fprintf(stderr, "discovery listed %d files\n", fileModel.rowCount());
@@ -429,7 +396,8 @@ void deviceStalls(int seconds)
         const QList<CalcPort> ports { CalcPort(QStringLiteral("ttyACM0"), sim.portPath()) };
         session.setPortSource([&ports] { return ports; });
         session.setModels(&calcModel, &fileModel);
-        const double ms = longestGapMs([] {}, [] { return false; }, seconds * 1000);
+        const double ms
+            = MainThreadStall::longestGapMs([] {}, [] { return false; }, seconds * 1000);
         Figures::print(
             QStringLiteral("main_thread_stall_%1_%2s")
                 .arg(endless ? QStringLiteral("endless_listing") : QStringLiteral("silent"))
@@ -463,12 +431,29 @@ int main(int argc, char **argv)
     const QCommandLineOption stallSeconds(QStringLiteral("stall-seconds"),
         QStringLiteral("How long to watch the main thread beside each faulty device."),
         QStringLiteral("S"), QStringLiteral("30"));
-    parser.addOptions({ runs, vuvectl, appPath, idleSeconds, chunks, noListing, stallSeconds });
+    const QCommandLineOption classOnly(QStringLiteral("class-only"),
+        QStringLiteral("Only the figures of a send to a class of calculators."));
+    QCommandLineOption serve(QString::fromLatin1(ClassSendBench::serveOption()),
+        QStringLiteral("Serve N paced simulated calculators (the bench's own use)."),
+        QStringLiteral("N"));
+    serve.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOptions(
+        { runs, vuvectl, appPath, idleSeconds, chunks, noListing, stallSeconds, classOnly, serve });
     parser.process(app);
     ::signal(SIGPIPE, SIG_IGN);
+    if (parser.isSet(serve))
+        return ClassSendBench::serveCalculators(parser.value(serve).toInt());
 
     std::printf("cores %d count\n", QThread::idealThreadCount());
     const int n = std::max(1, parser.value(runs).toInt());
+    // The window's memory is read by a program of its own, beside this one.
+    const QString window
+        = QCoreApplication::applicationDirPath() + QStringLiteral("/vuve-bench-window");
+    ClassSendBench classBench(QFile::exists(window) ? window : QString());
+    if (parser.isSet(classOnly)) {
+        classBench.run(n);
+        return 0;
+    }
     QList<int> chunkSizes;
     for (const QString &c : parser.value(chunks).split(QLatin1Char(','), Qt::SkipEmptyParts))
         chunkSizes.append(c.toInt());
@@ -481,6 +466,7 @@ int main(int argc, char **argv)
         memory(parser.value(vuvectl));
     if (parser.isSet(vuvectl))
         CtlBackupBench(parser.value(vuvectl)).run(n);
+    classBench.run(n);
     if (parser.isSet(appPath))
         idle(parser.value(appPath), std::max(1, parser.value(idleSeconds).toInt()));
     return 0;
