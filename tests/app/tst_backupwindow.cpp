@@ -106,6 +106,7 @@ void TestBackupWindow::backUpAndRestoreFromTheMenu()
     QVERIFY(backUp);
     m_driver->click(backUp);
     QTRY_VERIFY(!m_driver->isOpen("backupQuestion"));
+    QTRY_VERIFY_WITH_TIMEOUT(transferLine().startsWith(QStringLiteral("Backed up ")), 30000);
     QVERIFY(idle());
     const QStringList made = QDir(m_backups.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     QCOMPARE(made.size(), 1);
@@ -129,8 +130,11 @@ void TestBackupWindow::backUpAndRestoreFromTheMenu()
     QVERIFY(restore);
     m_driver->click(restore);
     QTRY_VERIFY(!m_driver->isOpen("restoreQuestion"));
+    // The restore's job may not have begun when the question closes, so
+    // idle alone can come before it: wait for its outcome.
+    QTRY_COMPARE_WITH_TIMEOUT(
+        transferLine(), QStringLiteral("Restored 3 files to Vori X1 and checked them"), 30000);
     QVERIFY(idle());
-    QCOMPARE(transferLine(), QStringLiteral("Restored 3 files to Vori X1 and checked them"));
     QCOMPARE(sorted(m_calc->files()), sorted(calculatorFiles));
     QTRY_COMPARE(m_driver->read("tableView", "rowCount").toInt(), 3);
 }
@@ -164,8 +168,9 @@ void TestBackupWindow::changeFolderKept()
     m_driver->activate("backUpMenuItem");
     QTRY_VERIFY(m_driver->read("backupQuestion", "opened").toBool());
     m_driver->answer("backupQuestion", true);
+    QTRY_COMPARE_WITH_TIMEOUT(
+        QDir(m_backups.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 1, 30000);
     QVERIFY(idle());
-    QCOMPARE(QDir(m_backups.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 1);
 }
 
 void TestBackupWindow::keyboardReachesBoth_data()
@@ -211,8 +216,9 @@ void TestBackupWindow::keyboardReachesBoth()
     QTRY_VERIFY(backUp->hasActiveFocus());
     QTest::keyClick(m_driver->window(), Qt::Key_Space);
     QTRY_VERIFY(!m_driver->isOpen("backupQuestion"));
+    QTRY_COMPARE_WITH_TIMEOUT(
+        QDir(m_backups.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 1, 30000);
     QVERIFY(idle());
-    QCOMPARE(QDir(m_backups.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 1);
     QCOMPARE(m_driver->session().classJob()->active(), all);
 
     if (byMenu && !all) {
