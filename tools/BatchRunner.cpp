@@ -136,14 +136,10 @@ int BatchRunner::get()
         dest = made;
     }
     m_reporter.result().insert(QStringLiteral("folder"), dest);
-    Listing files;
-    if (!CalcRunner::listing(*m_link, m_reporter, files))
-        return CalcRunner::Failed;
+    Listing chosen;
     QStringList problems;
-    const Listing chosen
-        = BatchPlanner::select(m_options.args, m_options.allFiles, files, problems);
-    for (const QString &problem : qAsConst(problems))
-        m_reporter.error(problem);
+    if (!chosenFiles(chosen, problems))
+        return CalcRunner::Failed;
     TransferPlan plan(TransferPlan::Direction::Download, dest);
     for (const auto &file : chosen)
         plan.addDownload(file.first, file.second);
@@ -234,14 +230,10 @@ int BatchRunner::put()
 
 int BatchRunner::remove()
 {
-    Listing files;
-    if (!CalcRunner::listing(*m_link, m_reporter, files))
-        return CalcRunner::Failed;
+    Listing chosen;
     QStringList problems;
-    const Listing chosen
-        = BatchPlanner::select(m_options.args, m_options.allFiles, files, problems);
-    for (const QString &problem : qAsConst(problems))
-        m_reporter.error(problem);
+    if (!chosenFiles(chosen, problems))
+        return CalcRunner::Failed;
     TransferPlan plan(TransferPlan::Direction::Delete);
     for (const auto &file : chosen)
         plan.addDeletion(file.first, file.second);
@@ -328,4 +320,15 @@ int BatchRunner::restore()
                               .arg(QString::number(sent), QString::number(skipped),
                                   QDir::toNativeSeparators(folder)));
     return verified ? CalcRunner::Done : CalcRunner::Failed;
+}
+
+bool BatchRunner::chosenFiles(Listing &chosen, QStringList &problems)
+{
+    Listing files;
+    if (!CalcRunner::listing(*m_link, m_reporter, files))
+        return false;
+    chosen = BatchPlanner::select(m_options.args, m_options.allFiles, files, problems);
+    for (const QString &problem : qAsConst(problems))
+        m_reporter.error(problem);
+    return true;
 }

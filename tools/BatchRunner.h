@@ -53,6 +53,9 @@ private:
     QList<TransferOutcome> run(
         const TransferPlan &plan, bool showProgress, const Teller &tell, QJsonArray &json);
     QJsonObject entryOf(const TransferPlan::Item &item) const;
+    // The calculator's files the arguments name, each problem reported and
+    // kept in problems; false when the calculator could not be listed.
+    bool chosenFiles(Listing &chosen, QStringList &problems);
     void notePartialUpload(const QString &calcName);
 
     const CtlOptions &m_options;
