@@ -225,6 +225,8 @@ void CVivuRuzaSession::addWorker(CVoriWorker *worker)
     workers.insert(row, worker);
     if (calcModel)
         calcModel->insertCalc(row, worker->name);
+    if (m_classJob->stationOn())
+        serveAtStation(worker);
 }
 
 // The first reading is a job like the others, without the busy flag: the
@@ -648,6 +650,7 @@ void CVivuRuzaSession::startJob(CVoriWorker *worker, JobSlot job, RefreshSlot re
         jobName(job),
         int(job == &CVoriWorker::sendFiles ? worker->toCalcFiles.size() : worker->files.size()));
     worker->clearCancel();
+    worker->verify = verifySends();
     auto *thread = new QThread;
     worker->moveToThread(thread);
 
@@ -922,7 +925,7 @@ void CVivuRuzaSession::endClassTarget(CVoriWorker *worker, int moved, int count)
 
 void CVivuRuzaSession::retryClassFailed()
 {
-    if (m_classJob->running())
+    if (m_classJob->running() || m_classJob->station())
         return;
     QList<int> failed;
     for (int row = 0; row < m_classTargets.size(); ++row) {
@@ -945,6 +948,7 @@ void CVivuRuzaSession::cancelClassJob()
 
 namespace {
 const char backupFolderKey[] = "backup/folder";
+const char verifyKey[] = "transfer/verify";
 
 // Names in a question, as many as read well in one line.
 QString someNames(const QStringList &names)
@@ -1207,4 +1211,106 @@ void CVivuRuzaSession::onRestoreDone()
         outcome += tr("; %n files of the backup can't be restored", nullptr, n);
     }
     m_transfer->finishWith(outcome);
+}
+
+bool CVivuRuzaSession::verifySends() const
+{
+    return QSettings().value(QLatin1String(verifyKey), false).toBool();
+}
+
+void CVivuRuzaSession::setVerifySends(bool on)
+{
+    if (on == verifySends())
+        return;
+    QSettings().setValue(QLatin1String(verifyKey), on);
+    emit verifySendsChange();
+}
+
+// Names the calculator holds are replaced: nobody is there to be asked.
+bool CVivuRuzaSession::startStationSend(const QList<QUrl> &urls)
+{
+    TransferPlan plan(TransferPlan::Direction::Upload);
+    for (const QUrl &url : urls)
+        plan.addUpload(url.toLocalFile(), url.fileName(QUrl::FullyDecoded));
+    QList<QPair<QString, QString>> files;
+    QStringList names;
+    for (const TransferPlan::Item &item : plan.items()) {
+        if (item.empty || item.collision == TransferPlan::Reason::SameFile
+            || item.collision == TransferPlan::Reason::SameName)
+            continue;
+        files.append(qMakePair(item.localPath, item.calcName));
+        names.append(item.calcName);
+    }
+    if (files.isEmpty())
+        return false;
+    const int n = int(files.size());
+    const QString doing = (n == 1
+            ? tr("each calculator plugged in is sent 1 file, %1, which replaces one of its name.")
+            : tr("each calculator plugged in is sent %n files, %1, which replace those of their "
+                 "names.",
+                nullptr, n))
+                              .arg(someNames(names));
+    if (!startStation(
+            n == 1 ? tr("Station: send 1 file") : tr("Station: send %n files", nullptr, n), doing,
+            ClassJobModel::Kind::Send))
+        return false;
+    m_stationFiles = files;
+    return true;
+}
+
+bool CVivuRuzaSession::startStationBackup(const QUrl &folder)
+{
+    const QString path = QDir::cleanPath(folder.toLocalFile());
+    if (!folder.isLocalFile() || path.isEmpty())
+        return false;
+    if (!startStation(tr("Station: back up"),
+            tr("each calculator plugged in is backed up into a folder of its own in %1.")
+                .arg(QDir::toNativeSeparators(path)),
+            ClassJobModel::Kind::Backup))
+        return false;
+    m_stationFiles.clear();
+    m_classBackupParent = path;
+    // The default is ours to make, as for any backup.
+    if (path == defaultBackupFolder())
+        QDir().mkpath(path);
+    return true;
+}
+
+// Those listed or being read now were plugged in before the start.
+bool CVivuRuzaSession::startStation(
+    const QString &title, const QString &doing, ClassJobModel::Kind kind)
+{
+    if (m_classJob->running())
+        return false;
+    m_classTargets.clear();
+    m_stationBefore.clear();
+    for (CVoriWorker *worker : qAsConst(m_reading))
+        m_stationBefore.append(worker);
+    qCDebug(SessionLog, "station on");
+    m_classJob->beginStation(title, doing, kind);
+    return true;
+}
+
+void CVivuRuzaSession::stopStation()
+{
+    if (!m_classJob->stationOn())
+        return;
+    qCDebug(SessionLog, "station off");
+    m_stationBefore.clear();
+    m_classJob->endStation();
+}
+
+// A calculator is listed once per plug-in, so it is served once per plug-in.
+void CVivuRuzaSession::serveAtStation(CVoriWorker *worker)
+{
+    if (m_stationBefore.removeAll(worker) > 0)
+        return;
+    ClassTarget target;
+    target.worker = worker;
+    target.files = m_stationFiles;
+    target.backup = m_stationFiles.isEmpty();
+    m_classTargets.append(target);
+    const int row
+        = m_classJob->addRow(calcLabel(worker), target.backup ? tr("back up") : tr("send"));
+    startClassTarget(row);
 }

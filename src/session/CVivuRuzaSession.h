@@ -316,6 +316,37 @@ private:
     QString m_restoreQuestion;
     int m_restoreAdded = 0;
     int m_restoreReplaced = 0;
+
+    // Whether every file the window sends or restores is read back and
+    // compared with what went; remembered with the backup folder, off until
+    // switched on, since it costs a second transfer.
+    Q_PROPERTY(bool verifySends READ verifySends WRITE setVerifySends NOTIFY verifySendsChange)
+
+public:
+    bool verifySends() const;
+    void setVerifySends(bool on);
+
+    // A station: each calculator plugged in after its start is sent the same
+    // files, names it holds replaced, or backed up into a folder, once per
+    // plug-in, until switched off. It shows as the class job, a row for each
+    // calculator served; false when the class job still runs or there is
+    // nothing to send.
+    Q_INVOKABLE bool startStationSend(const QList<QUrl> &urls);
+    Q_INVOKABLE bool startStationBackup(const QUrl &folder);
+    // No calculator is served any more; those being served go on.
+    Q_INVOKABLE void stopStation();
+
+signals:
+    void verifySendsChange();
+
+private:
+    bool startStation(const QString &title, const QString &doing, ClassJobModel::Kind kind);
+    void serveAtStation(CVoriWorker *worker);
+
+    // What a station sends; none when it backs up into m_classBackupParent.
+    QList<QPair<QString, QString>> m_stationFiles; // local path, calculator name
+    // Calculators being read at the start were plugged in before it.
+    QList<QPointer<CVoriWorker>> m_stationBefore;
 };
 
 #endif // CVIVURUZASESSION_H

@@ -193,7 +193,9 @@ QList<TransferOutcome> CVoriWorker::run(const TransferPlan &plan, bool showProgr
     events.fileDone = [this](int index, const TransferOutcome &outcome) {
         emit fileOutcome(index, int(outcome.status), outcome.text, outcome.size);
     };
-    const QList<TransferOutcome> outcomes = TransferRunner(*calc, std::move(events)).run(plan);
+    TransferRunner runner(*calc, std::move(events));
+    runner.setVerify(verify);
+    const QList<TransferOutcome> outcomes = runner.run(plan);
     // Only the first cancelled item can have been in transfer; it left a
     // part on the calculator only in an upload and only once a frame went.
     for (int i = 0; i < outcomes.size(); ++i) {

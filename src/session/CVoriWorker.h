@@ -157,6 +157,11 @@ public slots:
 
 private:
     void restore(bool send);
+
+public:
+    // Each file a send or a restore puts on the calculator is read back and
+    // compared with what went; written before the job, as its files are.
+    bool verify = false;
 };
 
 #endif // CVORIWORKER_H

@@ -65,6 +65,8 @@ void ClassJobModel::begin(const QString &title, const QStringList &calculators,
     }
     m_title = title;
     m_active = true;
+    m_station = false;
+    m_stationOn = false;
     endResetModel();
     emit summaryChange();
 }
@@ -146,6 +148,8 @@ void ClassJobModel::close()
 
 bool ClassJobModel::running() const
 {
+    if (m_stationOn)
+        return true;
     for (const Row &row : m_rows) {
         if (row.state == State::Waiting || row.state == State::Working)
             return true;
@@ -165,6 +169,8 @@ int ClassJobModel::failedCount() const
 // 1 failed: Calc B: …". Only the first failure is told; the rows tell all.
 QString ClassJobModel::summary() const
 {
+    if (m_station)
+        return stationSummary();
     if (m_rows.isEmpty())
         return QString();
     int done = 0;
@@ -211,4 +217,68 @@ void ClassJobModel::changed(int row, bool stateChanged)
         emit stateChange(row, int(m_rows.at(row).state));
         emit summaryChange();
     }
+}
+
+void ClassJobModel::beginStation(const QString &title, const QString &doing, Kind kind)
+{
+    m_kind = kind;
+    beginResetModel();
+    m_rows.clear();
+    m_title = title;
+    m_doing = doing;
+    m_fileCount = 0;
+    m_active = true;
+    m_station = true;
+    m_stationOn = true;
+    endResetModel();
+    emit summaryChange();
+}
+
+void ClassJobModel::endStation()
+{
+    if (!m_stationOn)
+        return;
+    m_stationOn = false;
+    emit summaryChange();
+}
+
+int ClassJobModel::addRow(const QString &calculator, const QString &action)
+{
+    const int row = m_rows.size();
+    beginInsertRows(QModelIndex(), row, row);
+    Row r;
+    r.calculator = calculator;
+    r.action = action;
+    r.stateText = tr("waiting");
+    m_rows.append(r);
+    endInsertRows();
+    emit stateChange(row, int(State::Waiting));
+    emit summaryChange();
+    return row;
+}
+
+// What the station does while it is on, then what it has served so far,
+// the first failure named: the rows tell all.
+QString ClassJobModel::stationSummary() const
+{
+    int ended = 0;
+    int failed = 0;
+    QString firstFailure;
+    for (const Row &row : m_rows) {
+        if (row.state != State::Waiting && row.state != State::Working)
+            ++ended;
+        if (row.state == State::Failed && ++failed == 1)
+            firstFailure = row.calculator + QStringLiteral(": ") + row.outcome;
+    }
+    QString text
+        = m_stationOn ? tr("The station is on: %1").arg(m_doing) : tr("The station is off.");
+    if (m_rows.isEmpty())
+        return m_stationOn ? text + QLatin1Char(' ') + tr("Plug in a calculator.") : text;
+    text += QLatin1Char(' ');
+    text += ended == 1 ? tr("1 calculator served") : tr("%n calculators served", nullptr, ended);
+    if (ended < m_rows.size())
+        text += tr(", %n in progress", nullptr, int(m_rows.size()) - ended);
+    if (failed > 0)
+        text += tr("; %n failed: %1", nullptr, failed).arg(firstFailure);
+    return text + QLatin1Char('.');
 }

@@ -84,6 +84,27 @@ private:
     bool m_active = false;
     int m_fileCount = 0;
     Kind m_kind = Kind::Send;
+
+    // A station's job: no rows at its start, one added for each calculator
+    // it serves, and running while it is on.
+    Q_PROPERTY(bool station READ station NOTIFY summaryChange)
+    Q_PROPERTY(bool stationOn READ stationOn NOTIFY summaryChange)
+
+public:
+    // doing: what the station does to each calculator, for the summary.
+    void beginStation(const QString &title, const QString &doing, Kind kind);
+    void endStation();
+    // A waiting row at the end.
+    int addRow(const QString &calculator, const QString &action);
+    bool station() const { return m_station; }
+    bool stationOn() const { return m_stationOn; }
+
+private:
+    QString stationSummary() const;
+
+    bool m_station = false;
+    bool m_stationOn = false;
+    QString m_doing;
 };
 
 #endif // CLASSJOBMODEL_H

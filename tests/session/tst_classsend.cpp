@@ -3,6 +3,7 @@
 #include "SessionRig.h"
 
 #include <QDir>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -41,6 +42,8 @@ class TestClassSend : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase();
+    void init();
     void sendToSeveral_data();
     void sendToSeveral();
     void collisionsSettledOnce_data();
@@ -48,10 +51,32 @@ private slots:
     void cancelAll();
     void problemsToldOnce_data();
     void problemsToldOnce();
+    void verifyCatchesStoredWrong_data();
+    void verifyCatchesStoredWrong();
+    void verifySettingRemembered();
 
 private:
     QList<QUrl> files(const QTemporaryDir &dir, const QStringList &names);
+
+    QTemporaryDir m_home;
 };
+
+// Settings of a home of the test's own: the verify setting it remembers is
+// never the user's.
+void TestClassSend::initTestCase()
+{
+    QVERIFY(m_home.isValid());
+    qputenv("HOME", QFile::encodeName(m_home.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_home.filePath(QStringLiteral(".config"))));
+    QCoreApplication::setOrganizationName(QStringLiteral("Vuve Vudurod"));
+    QCoreApplication::setApplicationName(QStringLiteral("tst_classsend"));
+}
+
+void TestClassSend::init()
+{
+    QSettings().clear();
+    QSettings().sync();
+}
 
 QList<QUrl> TestClassSend::files(const QTemporaryDir &dir, const QStringList &names)
 {
@@ -273,7 +298,60 @@ void TestClassSend::problemsToldOnce()
         QVERIFY(rig.sim(letter)->hasFile(QStringLiteral("GOOD.PY")));
         QVERIFY(!rig.sim(letter)->hasFile(QStringLiteral("BIG.PY")));
     }
-}
+    void TestClassSend::verifyCatchesStoredWrong_data()
+    {
+        QTest::addColumn<bool>("verify");
+        QTest::newRow("verified") << true;
+        QTest::newRow("not verified") << false;
+    }
 
-QTEST_GUILESS_MAIN(TestClassSend)
+    // B stores a byte of each file wrong. Verified, its row fails with the file
+    // and the calculator named while A's passes; unverified, both look sent.
+    void TestClassSend::verifyCatchesStoredWrong()
+    {
+        QFETCH(bool, verify);
+        SessionRig rig;
+        QVERIFY(rig.plug({ QStringLiteral("A"), QStringLiteral("B") }));
+        rig.sim(QStringLiteral("B"))->setCorruptStore(true);
+        rig.session.setVerifySends(verify);
+        QTemporaryDir dir;
+        const QList<QUrl> urls = files(dir, { QStringLiteral("ONE.PY") });
+        QCOMPARE(urls.size(), 1);
+        ClassJobModel *job = rig.session.classJob();
+        QSignalSpy errors(&rig.session, &CVivuRuzaSession::errorChange);
+
+        QVERIFY(rig.session.planClassSend(urls, true));
+        rig.session.startClassSend(false);
+        QVERIFY(waitEnded(rig));
+
+        QCOMPARE(job->state(0), ClassJobModel::State::Done);
+        QCOMPARE(job->state(1), verify ? ClassJobModel::State::Failed : ClassJobModel::State::Done);
+        if (verify)
+            QCOMPARE(job->outcome(1),
+                QStringLiteral("ONE.PY arrived on Calc B different from the computer's file."));
+        QCOMPARE(errors.count(), 0);
+        // Reading back is a second transfer, asked for only when verifying.
+        QCOMPARE(rig.sim(QStringLiteral("A"))->receivedTypes().contains(calcMsg::GET_FILE), verify);
+    }
+
+    // Off until switched on; a later run finds it as it was left.
+    void TestClassSend::verifySettingRemembered()
+    {
+        {
+            CVivuRuzaSession session;
+            QVERIFY(!session.verifySends());
+            QSignalSpy changes(&session, &CVivuRuzaSession::verifySendsChange);
+            QVERIFY(session.setProperty("verifySends", true));
+            QCOMPARE(changes.count(), 1);
+            session.setVerifySends(true);
+            QCOMPARE(changes.count(), 1);
+        }
+        QSettings().sync();
+        CVivuRuzaSession again;
+        QVERIFY(again.verifySends());
+        again.setVerifySends(false);
+        QVERIFY(!CVivuRuzaSession().verifySends());
+    }
+
+    QTEST_GUILESS_MAIN(TestClassSend)
 #include "tst_classsend.moc"
