@@ -107,15 +107,22 @@ Popup {
                 objectName: "classRetry"
                 text: qsTr("Retry the failed ones")
                 Accessible.name: text
-                visible: !panel.job.running && panel.job.failedCount > 0
+                visible: !panel.job.running && panel.job.failedCount > 0 && !panel.job.station
                 onClicked: calcSession.retryClassFailed()
             }
             Button {
                 objectName: "classCancelJob"
                 text: qsTr("Cancel")
                 Accessible.name: qsTr("Cancel the job on every calculator")
-                visible: panel.job.running
+                visible: panel.job.running && !panel.job.stationOn
                 onClicked: calcSession.cancelClassJob()
+            }
+            Button {
+                objectName: "stationOffButton"
+                text: qsTr("Switch the Station Off")
+                Accessible.name: text
+                visible: panel.job.stationOn
+                onClicked: calcSession.stopStation()
             }
             Button {
                 objectName: "classClose"

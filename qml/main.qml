@@ -87,6 +87,23 @@ ApplicationWindow {
                         onTriggered: openOr(fileListView.count !== 0, restoreFlow.start, qsTr("No calculator is connected"))
                     }
                     MenuItem {
+                        objectName: "verifyMenuItem"
+                        text: qsTr("Verify files after sending")
+                        checkable: true
+                        checked: calcSession.verifySends
+                        Accessible.name: text
+                        onToggled: calcSession.verifySends = checked
+                    }
+                    MenuItem {
+                        id: stationMenuItem
+                        objectName: "stationMenuItem"
+                        text: qsTr("Station\u2026")
+                        Accessible.name: text
+                        Accessible.description: stationKey.nativeText
+                        onTriggered: openOr(!calcSession.classJob.running, stationFlow.start,
+                                            qsTr("Wait until the job on several calculators has ended"))
+                    }
+                    MenuItem {
                         objectName: "closeMenuItem"
                         text: qsTr("Close program")
                         Accessible.name: text
@@ -356,14 +373,29 @@ ApplicationWindow {
         onActivated: backUpAllMenuItem.triggered()
     }
 
+    // Each calculator plugged in served without a click, shown in the class
+    // panel until switched off.
+    StationFlow {
+        id: stationFlow
+    }
+    Shortcut {
+        id: stationKey
+        objectName: "stationKey"
+        sequence: "Ctrl+T"
+        enabled: !calcSession.isBusy
+        onActivated: stationMenuItem.triggered()
+    }
+
     // Cancel of the job the progress line shows, or of the whole class job
     // while the class panel shows it running; dialogs open take Esc first.
+    // A station on is switched off instead.
     Shortcut {
         id: cancelKey
         objectName: "cancelKey"
         sequence: "Esc"
         enabled: calcSession.transfer.running || calcSession.classJob.running
-        onActivated: calcSession.classJob.running ? calcSession.cancelClassJob() : calcSession.cancelTransfer()
+        onActivated: calcSession.classJob.stationOn ? calcSession.stopStation()
+                     : calcSession.classJob.running ? calcSession.cancelClassJob() : calcSession.cancelTransfer()
     }
 
     // The desktop's colours, light or dark, wherever the window gives none;

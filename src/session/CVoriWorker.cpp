@@ -198,11 +198,13 @@ QList<TransferOutcome> CVoriWorker::run(const TransferPlan &plan, bool showProgr
     const QList<TransferOutcome> outcomes = runner.run(plan);
     // Only the first cancelled item can have been in transfer; it left a
     // part on the calculator only in an upload and only once a frame went.
+    // One stopped while it was read back went whole (its size says so) and
+    // stays.
     for (int i = 0; i < outcomes.size(); ++i) {
         if (outcomes.at(i).status != TransferOutcome::Status::Cancelled)
             continue;
         const bool partial = plan.direction() == TransferPlan::Direction::Upload
-            && outcomes.at(i).text != TransferRunner::cancelledText();
+            && outcomes.at(i).text != TransferRunner::cancelledText() && outcomes.at(i).size == 0;
         emit jobCancelled(partial ? plan.at(i).calcName : QString());
         break;
     }

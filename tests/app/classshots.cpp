@@ -1,5 +1,7 @@
 // Pictures of the class panel for docs/: the same files going to six
-// calculators at once, one of which refuses them, mid-send and at the end.
+// calculators at once, one of which refuses them, mid-send and at the end;
+// then the Station dialog, and the panel showing a station that has served
+// three calculators plugged in after its start, one stored a file wrong.
 // Not a test; run under a display (xvfb-run), see docs/window.md.
 #include "CalcSimulator.h"
 #include "ClassJobModel.h"
@@ -84,5 +86,47 @@ int main(int argc, char **argv)
     QTest::qWait(300);
     if (!driver.shoot(out + QStringLiteral("/window-class-done.png")))
         return 1;
+    job->close();
+
+    // The dialog as the user leaves it, with the files chosen.
+    QObject *stationFlow = driver.byId("stationFlow");
+    QMetaObject::invokeMethod(stationFlow, "start");
+    driver.write(stationFlow, "files", QVariant::fromValue(urls));
+    if (!QTest::qWaitFor([&] { return driver.isOpen("stationDialog"); }))
+        return 1;
+    if (!driver.shoot(out + QStringLiteral("/window-station-dialog.png")))
+        return 1;
+    driver.answer("stationDialog", true);
+    if (!QTest::qWaitFor([&] { return job->stationOn(); }))
+        return 1;
+
+    // Verifying catches desk 8, which stores a byte wrong; desk 9 is slow.
+    session.setVerifySends(true);
+    const QStringList late { QStringLiteral("Vori X1 Desk 7"), QStringLiteral("Vori X1 Desk 8"),
+        QStringLiteral("Vori X1 Desk 9") };
+    for (int i = 0; i < late.size(); ++i) {
+        auto calc = std::make_unique<CalcSimulator>();
+        calc->setName(late.at(i));
+        calc->setFiles({ { QStringLiteral("QUIZ.py"), QByteArray("old = 1\n") } });
+        calc->setCorruptStore(i == 1);
+        calc->setByteRate(i == 2 ? 6000 : 0);
+        if (!calc->start() || !driver.attach({ calc->portPath() }))
+            return 1;
+        calcs.push_back(std::move(calc));
+    }
+    if (!QTest::qWaitFor(
+            [&] {
+                return job->rowCount() == 3 && job->failedCount() == 1
+                    && job->state(0) == ClassJobModel::State::Done
+                    && job->state(2) == ClassJobModel::State::Working;
+            },
+            60000))
+        return 1;
+    QTest::qWait(1500);
+    if (!driver.shoot(out + QStringLiteral("/window-station.png")))
+        return 1;
+    session.stopStation();
+    calcs.back()->setByteRate(0);
+    QTest::qWaitFor([&] { return !job->running(); }, 60000);
     return 0;
 }

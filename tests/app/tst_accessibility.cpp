@@ -160,7 +160,9 @@ void TestAccessibility::everyActionableElementNamed_data()
                                          "MenuItem:Send to the chosen calculators\u2026",
                                          "MenuItem:Back up\u2026",
                                          "MenuItem:Back up all calculators\u2026",
-                                         "MenuItem:Restore\u2026", "MenuItem:Close program" };
+                                         "MenuItem:Restore\u2026",
+                                         "MenuItem:Verify files after sending",
+                                         "MenuItem:Station\u2026", "MenuItem:Close program" };
     QTest::newRow("class replace question")
         << "classReplaceQuestion"
         << QStringList { "Button:Replace all", "Button:Skip all", "Button:Cancel" };
@@ -168,6 +170,11 @@ void TestAccessibility::everyActionableElementNamed_data()
     QTest::newRow("backup question")
         << "backupQuestion"
         << QStringList { "Button:Back Up", "Button:Change Folder\u2026", "Button:Cancel" };
+    QTest::newRow("station dialog")
+        << "stationDialog"
+        << QStringList { "RadioButton:Send these files to each calculator",
+               "RadioButton:Back up each calculator into this folder", "Button:Choose Files\u2026",
+               "Button:Change Folder\u2026", "Button:Start", "Button:Cancel" };
     QTest::newRow("restore question")
         << "restoreQuestion" << QStringList { "Button:Restore", "Button:Cancel" };
     QTest::newRow("rename") << "changeNameDialog"

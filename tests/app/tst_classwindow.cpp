@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -24,6 +25,8 @@ private slots:
     void escCancelsWhileAnotherIsUsed();
     void cancelTheClassJob_data();
     void cancelTheClassJob();
+    void verifyFromTheMenu();
+    void stationFromTheMenu();
 
 private:
     std::unique_ptr<CalcSimulator> m_calc;
@@ -33,6 +36,7 @@ private:
 
 void TestClassWindow::init()
 {
+    QSettings().clear();
     QVERIFY(startTwoCalculators(
         m_calc, m_lab, { { QStringLiteral("MAIN.py"), QByteArray("print(1)\n") } }));
     m_driver = std::make_unique<WindowDriver>();
@@ -192,6 +196,104 @@ void TestClassWindow::cancelTheClassJob()
     m_calc->setByteRate(0);
     m_lab->setByteRate(0);
 }
+
+// The menu's check switches verifying on and is remembered; a file the
+// calculator stores wrong is then an error like any other.
+void TestClassWindow::verifyFromTheMenu()
+{
+    QObject *item = m_driver->byName("verifyMenuItem");
+    QVERIFY(item);
+    QVERIFY(!item->property("checked").toBool());
+    m_driver->activate("menuButton");
+    QTRY_VERIFY(m_driver->read("optionsMenu", "opened").toBool());
+    m_driver->click(qobject_cast<QQuickItem *>(item));
+    QTRY_VERIFY(m_driver->session().verifySends());
+    QVERIFY(item->property("checked").toBool());
+    QVERIFY(QSettings().value(QStringLiteral("transfer/verify")).toBool());
+
+    QTemporaryDir local;
+    QVERIFY(local.isValid());
+    QFile file(local.filePath(QStringLiteral("WRONG.py")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("print(3)\n");
+    file.close();
+    m_calc->setCorruptStore(true);
+    m_driver->drop({ QUrl::fromLocalFile(file.fileName()) });
+    QTRY_COMPARE_WITH_TIMEOUT(m_driver->session().property("error").toString(),
+        QStringLiteral("WRONG.py arrived on Vori X1 different from the computer's file."), 20000);
+    QTRY_VERIFY(!m_driver->session().property("isBusy").toBool());
+    m_calc->setCorruptStore(false);
+}
+
+// Station… chooses the files; the panel shows the station, the calculator
+// plugged in after the start is served, and Esc switches it off.
+void TestClassWindow::stationFromTheMenu()
+{
+    m_driver->ports().removeLast();
+    m_driver->session().update();
+    QTRY_COMPARE(m_driver->read("fileListView", "count").toInt(), 1);
+
+    QTemporaryDir local;
+    QVERIFY(local.isValid());
+    QFile file(local.filePath(QStringLiteral("DESK.py")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("print(4)\n");
+    file.close();
+    m_driver->activate("stationMenuItem");
+    QTRY_VERIFY(m_driver->isOpen("stationDialog"));
+    QQuickItem *start = m_driver->dialogButton("stationDialog", QStringLiteral("Start"));
+    QVERIFY(start);
+    QVERIFY(!start->isEnabled());
+    m_driver->activate("stationChooseFiles");
+    QTRY_VERIFY(m_driver->isOpen("stationFileDialog"));
+    m_driver->choose("stationFileDialog", { QUrl::fromLocalFile(file.fileName()) });
+    QTRY_VERIFY(m_driver->isOpen("stationDialog"));
+    QCOMPARE(m_driver->read(m_driver->byName("stationFilesLine"), "text").toString(),
+        QStringLiteral("DESK.py"));
+    QTRY_VERIFY(start->isEnabled());
+    QTRY_VERIFY(m_driver->read("stationDialog", "opened").toBool());
+    m_driver->answer("stationDialog", true);
+
+    QObject *panel = m_driver->byName("classPanel");
+    ClassJobModel *job = m_driver->session().classJob();
+    QTRY_VERIFY(panel->property("visible").toBool());
+    QVERIFY(job->stationOn());
+    QObject *summary = m_driver->byName("classSummary");
+    QCOMPARE(m_driver->read(summary, "text").toString(),
+        QStringLiteral("The station is on: each calculator plugged in is sent 1 file, DESK.py, "
+                       "which replaces one of its name. Plug in a calculator."));
+    QVERIFY(m_driver->read(m_driver->byName("stationOffButton"), "visible").toBool());
+    QVERIFY(!m_driver->read(m_driver->byName("classClose"), "enabled").toBool());
+
+    QVERIFY(m_driver->attach({ m_lab->portPath() }));
+    QTRY_VERIFY_WITH_TIMEOUT(m_lab->hasFile(QStringLiteral("DESK.py")), 20000);
+    QTRY_COMPARE(job->rowCount(), 1);
+    QTRY_COMPARE(job->state(0), ClassJobModel::State::Done);
+    QVERIFY(!m_calc->hasFile(QStringLiteral("DESK.py")));
+    QTRY_VERIFY(
+        m_driver->read(summary, "text").toString().contains(QStringLiteral("1 calculator served")));
+
+    QVERIFY(m_driver->activateWindow());
+    QTest::keyClick(m_driver->window(), Qt::Key_Escape);
+    QTRY_VERIFY(!job->stationOn());
+    QVERIFY(m_driver->read(summary, "text")
+                .toString()
+                .startsWith(QStringLiteral("The station is off.")));
+    QTRY_VERIFY(m_driver->read(m_driver->byName("classClose"), "enabled").toBool());
+    m_driver->activate("classClose");
+    QTRY_VERIFY(!panel->property("visible").toBool());
+}
+
+// A home and settings of the test's own, before the application reads
+// either: the setting it remembers is never the user's.
+static void prepare()
+{
+    static QTemporaryDir home;
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral(".config"))));
+    AppShell::prepareApplication();
+}
+Q_CONSTRUCTOR_FUNCTION(prepare)
 
 QTEST_MAIN(TestClassWindow)
 #include "tst_classwindow.moc"

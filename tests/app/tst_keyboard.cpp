@@ -261,6 +261,10 @@ void TestKeyboard::actionKeys_data()
     QTest::newRow("Ctrl+Shift+B, no calculator")
         << false << QKeySequence(QStringLiteral("Ctrl+Shift+B")) << none << QString()
         << noCalculator;
+    QTest::newRow("Ctrl+T") << true << QKeySequence(QStringLiteral("Ctrl+T")) << none
+                            << "stationDialog" << QString();
+    QTest::newRow("Ctrl+T, no calculator")
+        << false << QKeySequence(QStringLiteral("Ctrl+T")) << none << "stationDialog" << QString();
     QTest::newRow("Ctrl+S, nothing selected")
         << true << QKeySequence(QKeySequence::Save) << none << QString()
         << "Yoy must select some files for downloading";
@@ -286,7 +290,7 @@ void TestKeyboard::actionKeys()
 
     QCOMPARE(m_driver->statusLine(), status);
     for (const char *id : { "doYouWantDeleteItDialog", "changeNameDialog", "choseFileDialog",
-             "choseFolderDialog", "backupQuestion" })
+             "choseFolderDialog", "backupQuestion", "stationDialog" })
         QCOMPARE(m_driver->isOpen(id), dialog == QLatin1String(id));
     if (dialog == QLatin1String("doYouWantDeleteItDialog")) {
         QCOMPARE(m_driver->read("doYouWantDeleteItText", "text").toString(),
@@ -460,14 +464,14 @@ void TestKeyboard::keysOffWhileBusy()
     QTRY_VERIFY(!m_driver->isOpen("changeNameDialog"));
     QVERIFY(m_driver->activateWindow());
 
-    for (const QKeySequence &keys :
-        { QKeySequence(Qt::Key_Delete), QKeySequence(Qt::Key_F2), QKeySequence(QKeySequence::Open),
-            QKeySequence(QKeySequence::Save), QKeySequence(QStringLiteral("Ctrl+B")),
-            QKeySequence(QStringLiteral("Ctrl+Shift+B")) }) {
+    for (const QKeySequence &keys : { QKeySequence(Qt::Key_Delete), QKeySequence(Qt::Key_F2),
+             QKeySequence(QKeySequence::Open), QKeySequence(QKeySequence::Save),
+             QKeySequence(QStringLiteral("Ctrl+B")), QKeySequence(QStringLiteral("Ctrl+Shift+B")),
+             QKeySequence(QStringLiteral("Ctrl+T")) }) {
         press(keys);
         QVERIFY2(m_driver->session().property("isBusy").toBool(), "the job ended too early");
         for (const char *id : { "doYouWantDeleteItDialog", "changeNameDialog", "choseFileDialog",
-                 "choseFolderDialog", "backupQuestion" })
+                 "choseFolderDialog", "backupQuestion", "stationDialog" })
             QVERIFY2(!m_driver->isOpen(id), qPrintable(keys.toString() + QLatin1Char(' ') + id));
     }
     QTRY_VERIFY_WITH_TIMEOUT(!m_driver->session().property("isBusy").toBool(), 20000);
@@ -533,7 +537,7 @@ void TestKeyboard::copyAndPasteKeepTheirKeys()
         }
         taken.append(own.values());
     }
-    QCOMPARE(shortcuts, 11);
+    QCOMPARE(shortcuts, 12);
     for (auto standard : { QKeySequence::Copy, QKeySequence::Paste }) {
         for (const QKeySequence &keys : QKeySequence::keyBindings(standard))
             QVERIFY2(taken.count(keys) == 1, qPrintable(keys.toString()));

@@ -1,6 +1,7 @@
 #include "CVivuRuzaSession.h"
 #include "ClassJobModel.h"
 #include "SessionRig.h"
+#include "TransferProgress.h"
 
 #include <QDir>
 #include <QSettings>
@@ -54,6 +55,7 @@ private slots:
     void verifyCatchesStoredWrong_data();
     void verifyCatchesStoredWrong();
     void verifySettingRemembered();
+    void cancelWhileReadBack();
 
 private:
     QList<QUrl> files(const QTemporaryDir &dir, const QStringList &names);
@@ -298,60 +300,91 @@ void TestClassSend::problemsToldOnce()
         QVERIFY(rig.sim(letter)->hasFile(QStringLiteral("GOOD.PY")));
         QVERIFY(!rig.sim(letter)->hasFile(QStringLiteral("BIG.PY")));
     }
-    void TestClassSend::verifyCatchesStoredWrong_data()
+}
+
+void TestClassSend::verifyCatchesStoredWrong_data()
+{
+    QTest::addColumn<bool>("verify");
+    QTest::newRow("verified") << true;
+    QTest::newRow("not verified") << false;
+}
+
+// B stores a byte of each file wrong. Verified, its row fails with the file
+// and the calculator named while A's passes; unverified, both look sent.
+void TestClassSend::verifyCatchesStoredWrong()
+{
+    QFETCH(bool, verify);
+    SessionRig rig;
+    QVERIFY(rig.plug({ QStringLiteral("A"), QStringLiteral("B") }));
+    rig.sim(QStringLiteral("B"))->setCorruptStore(true);
+    rig.session.setVerifySends(verify);
+    QTemporaryDir dir;
+    const QList<QUrl> urls = files(dir, { QStringLiteral("ONE.PY") });
+    QCOMPARE(urls.size(), 1);
+    ClassJobModel *job = rig.session.classJob();
+    QSignalSpy errors(&rig.session, &CVivuRuzaSession::errorChange);
+
+    QVERIFY(rig.session.planClassSend(urls, true));
+    rig.session.startClassSend(false);
+    QVERIFY(waitEnded(rig));
+
+    QCOMPARE(job->state(0), ClassJobModel::State::Done);
+    QCOMPARE(job->state(1), verify ? ClassJobModel::State::Failed : ClassJobModel::State::Done);
+    if (verify)
+        QCOMPARE(job->outcome(1),
+            QStringLiteral("ONE.PY arrived on Calc B different from the computer's file."));
+    QCOMPARE(errors.count(), 0);
+    // Reading back is a second transfer, asked for only when verifying.
+    QCOMPARE(rig.sim(QStringLiteral("A"))->receivedTypes().contains(calcMsg::GET_FILE), verify);
+}
+
+// Off until switched on; a later run finds it as it was left.
+void TestClassSend::verifySettingRemembered()
+{
     {
-        QTest::addColumn<bool>("verify");
-        QTest::newRow("verified") << true;
-        QTest::newRow("not verified") << false;
+        CVivuRuzaSession session;
+        QVERIFY(!session.verifySends());
+        QSignalSpy changes(&session, &CVivuRuzaSession::verifySendsChange);
+        QVERIFY(session.setProperty("verifySends", true));
+        QCOMPARE(changes.count(), 1);
+        session.setVerifySends(true);
+        QCOMPARE(changes.count(), 1);
     }
+    QSettings().sync();
+    CVivuRuzaSession again;
+    QVERIFY(again.verifySends());
+    again.setVerifySends(false);
+    QVERIFY(!CVivuRuzaSession().verifySends());
+}
 
-    // B stores a byte of each file wrong. Verified, its row fails with the file
-    // and the calculator named while A's passes; unverified, both look sent.
-    void TestClassSend::verifyCatchesStoredWrong()
-    {
-        QFETCH(bool, verify);
-        SessionRig rig;
-        QVERIFY(rig.plug({ QStringLiteral("A"), QStringLiteral("B") }));
-        rig.sim(QStringLiteral("B"))->setCorruptStore(true);
-        rig.session.setVerifySends(verify);
-        QTemporaryDir dir;
-        const QList<QUrl> urls = files(dir, { QStringLiteral("ONE.PY") });
-        QCOMPARE(urls.size(), 1);
-        ClassJobModel *job = rig.session.classJob();
-        QSignalSpy errors(&rig.session, &CVivuRuzaSession::errorChange);
+// A Cancel while a file is read back leaves it whole on the calculator,
+// unchecked: nothing is deleted, and the outcome does not say so.
+void TestClassSend::cancelWhileReadBack()
+{
+    SessionRig rig;
+    QVERIFY(rig.plug({ QStringLiteral("A") }));
+    CalcSimulator *a = rig.sim(QStringLiteral("A"));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("BACK.PY"));
+    const QByteArray content(48 * 1024, 'k');
+    QVERIFY(writeLocalFile(path, content));
+    rig.session.setVerifySends(true);
+    a->setByteRate(16 * 1024);
+    a->clearReceived();
+    TransferProgress *transfer = rig.session.transfer();
+    rig.session.toCalcUrls({ QUrl::fromLocalFile(path) });
+    rig.session.sendFiles();
+    QTRY_VERIFY_WITH_TIMEOUT(a->receivedTypes().contains(calcMsg::GET_FILE), 30000);
+    rig.session.cancelTransfer();
+    QTRY_VERIFY_WITH_TIMEOUT(rig.session.runningJobs() == 0, 30000);
+    a->setByteRate(0);
+    QVERIFY2(transfer->outcome().startsWith(QStringLiteral("Cancelled: ")),
+        qPrintable(transfer->outcome()));
+    QVERIFY2(
+        !transfer->outcome().contains(QStringLiteral("deleted")), qPrintable(transfer->outcome()));
+    QVERIFY(!a->receivedTypes().contains(calcMsg::DELETE_FILE));
+    QCOMPARE(a->fileContent(QStringLiteral("BACK.PY")), content);
+}
 
-        QVERIFY(rig.session.planClassSend(urls, true));
-        rig.session.startClassSend(false);
-        QVERIFY(waitEnded(rig));
-
-        QCOMPARE(job->state(0), ClassJobModel::State::Done);
-        QCOMPARE(job->state(1), verify ? ClassJobModel::State::Failed : ClassJobModel::State::Done);
-        if (verify)
-            QCOMPARE(job->outcome(1),
-                QStringLiteral("ONE.PY arrived on Calc B different from the computer's file."));
-        QCOMPARE(errors.count(), 0);
-        // Reading back is a second transfer, asked for only when verifying.
-        QCOMPARE(rig.sim(QStringLiteral("A"))->receivedTypes().contains(calcMsg::GET_FILE), verify);
-    }
-
-    // Off until switched on; a later run finds it as it was left.
-    void TestClassSend::verifySettingRemembered()
-    {
-        {
-            CVivuRuzaSession session;
-            QVERIFY(!session.verifySends());
-            QSignalSpy changes(&session, &CVivuRuzaSession::verifySendsChange);
-            QVERIFY(session.setProperty("verifySends", true));
-            QCOMPARE(changes.count(), 1);
-            session.setVerifySends(true);
-            QCOMPARE(changes.count(), 1);
-        }
-        QSettings().sync();
-        CVivuRuzaSession again;
-        QVERIFY(again.verifySends());
-        again.setVerifySends(false);
-        QVERIFY(!CVivuRuzaSession().verifySends());
-    }
-
-    QTEST_GUILESS_MAIN(TestClassSend)
+QTEST_GUILESS_MAIN(TestClassSend)
 #include "tst_classsend.moc"

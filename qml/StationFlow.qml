@@ -1,0 +1,173 @@
+import QtQuick 2.12
+import QtQuick.Controls 2.5
+import QtQuick.Layouts 1.3
+
+// A desk where each calculator plugged in is served without a click: the
+// same files sent to it, or a backup made of it into a folder. Chosen here;
+// the class panel shows the station from its start until it is switched off.
+Item {
+    id: flow
+
+    property var files: []
+    property url folder
+
+    function start() {
+        files = []
+        folder = calcSession.backupFolderUrl()
+        sendChoice.checked = true
+        stationDialog.open()
+    }
+
+    function begin() {
+        var started = sendChoice.checked ? calcSession.startStationSend(files)
+                                         : calcSession.startStationBackup(folder)
+        if (!started)
+            calcSession.statusLineText = sendChoice.checked
+                    ? qsTr("The station did not start: no file it could send was chosen")
+                    : qsTr("The station did not start: choose a folder on this computer")
+    }
+
+    function localPath(url) {
+        return decodeURIComponent(url.toString().replace(/^file:\/\//, ""))
+    }
+
+    function fileNames() {
+        var names = []
+        for (var i = 0; i < files.length; ++i) {
+            var path = localPath(files[i])
+            names.push(path.substring(path.lastIndexOf("/") + 1))
+        }
+        return names
+    }
+
+    QuestionDialog {
+        id: stationDialog
+        objectName: "stationDialog"
+        message.objectName: "stationDialogText"
+        title: qsTr("Station")
+        // Wide enough for a folder's path; higher up than the questions, so
+        // that its choices fit in the smallest window.
+        width: 520
+        y: mainWindow ? Math.max(0, (mainWindow.height - height) / 3) : 0
+        text: qsTr("Each calculator plugged in from now on is served once, without a question; a file of the same name on it is replaced. Plugged in again, it is served again.")
+        onAccepted: flow.begin()
+        onOpened: startButton.forceActiveFocus()
+
+        ColumnLayout {
+            id: choices
+            y: stationDialog.message.height + 8
+            width: stationDialog.availableWidth
+            spacing: 2
+
+            ButtonGroup { id: choiceGroup }
+            RadioButton {
+                id: sendChoice
+                objectName: "stationSendChoice"
+                text: qsTr("Send these files to each calculator")
+                Accessible.name: text
+                ButtonGroup.group: choiceGroup
+            }
+            RowLayout {
+                Layout.leftMargin: 28
+                Layout.fillWidth: true
+                // File names are the user's own words, never markup.
+                Label {
+                    objectName: "stationFilesLine"
+                    Layout.fillWidth: true
+                    text: flow.files.length === 0 ? qsTr("No files chosen yet") : flow.fileNames().join(", ")
+                    textFormat: Text.PlainText
+                    wrapMode: Label.WrapAtWordBoundaryOrAnywhere
+                    font.bold: flow.files.length > 0
+                    Accessible.role: Accessible.StaticText
+                    Accessible.name: text
+                }
+                Button {
+                    objectName: "stationChooseFiles"
+                    text: qsTr("Choose Files\u2026")
+                    Accessible.name: text
+                    onClicked: {
+                        stationDialog.close()
+                        fileChooser.open()
+                    }
+                }
+            }
+            RadioButton {
+                id: backupChoice
+                objectName: "stationBackupChoice"
+                text: qsTr("Back up each calculator into this folder")
+                Accessible.name: text
+                ButtonGroup.group: choiceGroup
+            }
+            RowLayout {
+                Layout.leftMargin: 28
+                Layout.fillWidth: true
+                Label {
+                    objectName: "stationFolderLine"
+                    Layout.fillWidth: true
+                    text: flow.localPath(flow.folder)
+                    textFormat: Text.PlainText
+                    wrapMode: Label.WrapAtWordBoundaryOrAnywhere
+                    font.bold: true
+                    Accessible.role: Accessible.StaticText
+                    Accessible.name: text
+                }
+                Button {
+                    objectName: "stationChangeFolder"
+                    text: qsTr("Change Folder\u2026")
+                    Accessible.name: text
+                    onClicked: {
+                        stationDialog.close()
+                        folderChooser.startFolder = flow.folder
+                        folderChooser.open()
+                    }
+                }
+            }
+        }
+        contentHeight: choices.y + choices.height
+
+        footer: DialogButtonBox {
+            Button {
+                id: startButton
+                objectName: "stationStartButton"
+                text: qsTr("Start")
+                Accessible.name: text
+                enabled: backupChoice.checked || flow.files.length > 0
+                DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole
+            }
+            Button {
+                objectName: "stationCancelButton"
+                text: qsTr("Cancel")
+                Accessible.name: text
+                DialogButtonBox.buttonRole: DialogButtonBox.RejectRole
+            }
+        }
+    }
+
+    // Back to the dialog either way, which shows what was chosen.
+    Chooser {
+        id: fileChooser
+        objectName: "stationFileDialog"
+        title: qsTr("Choose the files the station sends")
+        selectMultiple: true
+        nameFilters: [qsTr("Vori calc files (*.py *.bin)"), qsTr("All files (*)")]
+        selectedNameFilter: nameFilters[1]
+        onAccepted: {
+            flow.files = fileUrls
+            sendChoice.checked = true
+            stationDialog.open()
+        }
+        onRejected: stationDialog.open()
+    }
+    Chooser {
+        id: folderChooser
+        objectName: "stationFolderDialog"
+        title: qsTr("Choose the folder for the station's backups")
+        selectFolder: true
+        onAccepted: {
+            flow.folder = fileUrl
+            backupChoice.checked = true
+            stationDialog.open()
+        }
+        onRejected: stationDialog.open()
+    }
+}
