@@ -280,5 +280,6 @@ QString ClassJobModel::stationSummary() const
         text += tr(", %n in progress", nullptr, int(m_rows.size()) - ended);
     if (failed > 0)
         text += tr("; %n failed: %1", nullptr, failed).arg(firstFailure);
-    return text + QLatin1Char('.');
+    // A failure's own text may end the sentence already.
+    return text.endsWith(QLatin1Char('.')) ? text : text + QLatin1Char('.');
 }
