@@ -617,6 +617,36 @@ Der Inhalt dieser Software ist gesetzlich geschützt. Wer die Software nutzt, wi
         <source>back up</source>
         <translation>sichern</translation>
     </message>
+    <message>
+        <source>each calculator plugged in is sent 1 file, %1, which replaces one of its name.</source>
+        <translation>jeder angeschlossene Taschenrechner erhält 1 Datei, %1, die eine gleichnamige ersetzt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>each calculator plugged in is sent %n files, %1, which replace those of their names.</source>
+        <translation>
+            <numerusform>jeder angeschlossene Taschenrechner erhält %n Datei, %1, die eine gleichnamige ersetzt.</numerusform>
+            <numerusform>jeder angeschlossene Taschenrechner erhält %n Dateien, %1, die gleichnamige ersetzen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Station: send 1 file</source>
+        <translation>Station: 1 Datei senden</translation>
+    </message>
+    <message numerus="yes">
+        <source>Station: send %n files</source>
+        <translation>
+            <numerusform>Station: %n Datei senden</numerusform>
+            <numerusform>Station: %n Dateien senden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Station: back up</source>
+        <translation>Station: sichern</translation>
+    </message>
+    <message>
+        <source>each calculator plugged in is backed up into a folder of its own in %1.</source>
+        <translation>jeder angeschlossene Taschenrechner wird in einen eigenen Ordner in %1 gesichert.</translation>
+    </message>
 </context>
 <context>
     <name>CVoriWorker</name>
@@ -850,6 +880,36 @@ Der Inhalt dieser Software ist gesetzlich geschützt. Wer die Software nutzt, wi
             <numerusform>%1 von %n Taschenrechnern gesichert</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The station is on: %1</source>
+        <translation>Die Station ist eingeschaltet: %1</translation>
+    </message>
+    <message>
+        <source>The station is off.</source>
+        <translation>Die Station ist ausgeschaltet.</translation>
+    </message>
+    <message>
+        <source>Plug in a calculator.</source>
+        <translation>Schließen Sie einen Taschenrechner an.</translation>
+    </message>
+    <message>
+        <source>1 calculator served</source>
+        <translation>1 Taschenrechner bedient</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n calculators served</source>
+        <translation>
+            <numerusform>%n Taschenrechner bedient</numerusform>
+            <numerusform>%n Taschenrechner bedient</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n in progress</source>
+        <translation>
+            <numerusform>, %n in Arbeit</numerusform>
+            <numerusform>, %n in Arbeit</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ClassPanel</name>
@@ -872,6 +932,10 @@ Der Inhalt dieser Software ist gesetzlich geschützt. Wer die Software nutzt, wi
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Switch the Station Off</source>
+        <translation>Station ausschalten</translation>
     </message>
 </context>
 <context>
@@ -1344,6 +1408,69 @@ Möchten Sie sie ersetzen?</translation>
     <message>
         <source>Ready: each calculator plugged in from now on is served once; Ctrl+C ends.</source>
         <translation>Bereit: Jeder Taschenrechner, der ab jetzt angesteckt wird, wird einmal bedient; Strg+C beendet.</translation>
+    </message>
+</context>
+<context>
+    <name>StationFlow</name>
+    <message>
+        <source>The station did not start: no file it could send was chosen</source>
+        <translation>Die Station wurde nicht gestartet: Es wurde keine Datei gewählt, die sie senden kann</translation>
+    </message>
+    <message>
+        <source>The station did not start: choose a folder on this computer</source>
+        <translation>Die Station wurde nicht gestartet: Wählen Sie einen Ordner auf diesem Computer</translation>
+    </message>
+    <message>
+        <source>Station</source>
+        <translation>Station</translation>
+    </message>
+    <message>
+        <source>Each calculator plugged in from now on is served once, without a question; a file of the same name on it is replaced. Plugged in again, it is served again.</source>
+        <translation>Jeder ab jetzt angeschlossene Taschenrechner wird einmal bedient, ohne Rückfrage; eine gleichnamige Datei darauf wird ersetzt. Wird er erneut angeschlossen, wird er erneut bedient.</translation>
+    </message>
+    <message>
+        <source>Send these files to each calculator</source>
+        <translation>Diese Dateien an jeden Taschenrechner senden</translation>
+    </message>
+    <message>
+        <source>No files chosen yet</source>
+        <translation>Noch keine Dateien ausgewählt</translation>
+    </message>
+    <message>
+        <source>Choose Files…</source>
+        <translation>Dateien auswählen …</translation>
+    </message>
+    <message>
+        <source>Back up each calculator into this folder</source>
+        <translation>Jeden Taschenrechner in diesen Ordner sichern</translation>
+    </message>
+    <message>
+        <source>Change Folder…</source>
+        <translation>Ordner ändern …</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Starten</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Choose the files the station sends</source>
+        <translation>Dateien auswählen, die die Station sendet</translation>
+    </message>
+    <message>
+        <source>Vori calc files (*.py *.bin)</source>
+        <translation>Vori-Rechnerdateien (*.py *.bin)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Choose the folder for the station&apos;s backups</source>
+        <translation>Ordner für die Sicherungen der Station auswählen</translation>
     </message>
 </context>
 <context>
@@ -1990,6 +2117,18 @@ Möchten Sie sie ersetzen?</translation>
     <message>
         <source>Back up all calculators…</source>
         <translation>Alle Taschenrechner sichern …</translation>
+    </message>
+    <message>
+        <source>Verify files after sending</source>
+        <translation>Dateien nach dem Senden prüfen</translation>
+    </message>
+    <message>
+        <source>Station…</source>
+        <translation>Station …</translation>
+    </message>
+    <message>
+        <source>Wait until the job on several calculators has ended</source>
+        <translation>Warten Sie, bis die Aufgabe auf mehreren Taschenrechnern beendet ist</translation>
     </message>
 </context>
 <context>

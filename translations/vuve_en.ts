@@ -105,6 +105,20 @@
             <numerusform>Back up %n calculators into %1</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>each calculator plugged in is sent %n files, %1, which replace those of their names.</source>
+        <translation>
+            <numerusform>each calculator plugged in is sent %n file, %1, which replaces one of its name.</numerusform>
+            <numerusform>each calculator plugged in is sent %n files, %1, which replace those of their names.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Station: send %n files</source>
+        <translation>
+            <numerusform>Station: send %n file</numerusform>
+            <numerusform>Station: send %n files</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CVoriWorker</name>
@@ -193,6 +207,20 @@
         <translation>
             <numerusform>Backed up %1 of %n calculator</numerusform>
             <numerusform>Backed up %1 of %n calculators</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n calculators served</source>
+        <translation>
+            <numerusform>%n calculator served</numerusform>
+            <numerusform>%n calculators served</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n in progress</source>
+        <translation>
+            <numerusform>, %n in progress</numerusform>
+            <numerusform>, %n in progress</numerusform>
         </translation>
     </message>
 </context>

@@ -617,6 +617,36 @@ El contenido de este software está protegido por la ley. Usar el software no te
         <source>back up</source>
         <translation>copia de seguridad</translation>
     </message>
+    <message>
+        <source>each calculator plugged in is sent 1 file, %1, which replaces one of its name.</source>
+        <translation>cada calculadora conectada recibe 1 archivo, %1, que sustituye al del mismo nombre.</translation>
+    </message>
+    <message numerus="yes">
+        <source>each calculator plugged in is sent %n files, %1, which replace those of their names.</source>
+        <translation>
+            <numerusform>cada calculadora conectada recibe %n archivo, %1, que sustituye al del mismo nombre.</numerusform>
+            <numerusform>cada calculadora conectada recibe %n archivos, %1, que sustituyen a los de los mismos nombres.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Station: send 1 file</source>
+        <translation>Estación: enviar 1 archivo</translation>
+    </message>
+    <message numerus="yes">
+        <source>Station: send %n files</source>
+        <translation>
+            <numerusform>Estación: enviar %n archivo</numerusform>
+            <numerusform>Estación: enviar %n archivos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Station: back up</source>
+        <translation>Estación: copia de seguridad</translation>
+    </message>
+    <message>
+        <source>each calculator plugged in is backed up into a folder of its own in %1.</source>
+        <translation>de cada calculadora conectada se hace una copia de seguridad en una carpeta propia dentro de %1.</translation>
+    </message>
 </context>
 <context>
     <name>CVoriWorker</name>
@@ -850,6 +880,36 @@ El contenido de este software está protegido por la ley. Usar el software no te
             <numerusform>Copias de seguridad hechas: %1 de %n calculadoras</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The station is on: %1</source>
+        <translation>La estación está activa: %1</translation>
+    </message>
+    <message>
+        <source>The station is off.</source>
+        <translation>La estación está desactivada.</translation>
+    </message>
+    <message>
+        <source>Plug in a calculator.</source>
+        <translation>Conecta una calculadora.</translation>
+    </message>
+    <message>
+        <source>1 calculator served</source>
+        <translation>1 calculadora atendida</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n calculators served</source>
+        <translation>
+            <numerusform>%n calculadora atendida</numerusform>
+            <numerusform>%n calculadoras atendidas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n in progress</source>
+        <translation>
+            <numerusform>, %n en curso</numerusform>
+            <numerusform>, %n en curso</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ClassPanel</name>
@@ -872,6 +932,10 @@ El contenido de este software está protegido por la ley. Usar el software no te
     <message>
         <source>Close</source>
         <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Switch the Station Off</source>
+        <translation>Desactivar la estación</translation>
     </message>
 </context>
 <context>
@@ -1344,6 +1408,69 @@ Do you want to replace it?</source>
     <message>
         <source>Ready: each calculator plugged in from now on is served once; Ctrl+C ends.</source>
         <translation>Listo: cada calculadora que se conecte a partir de ahora se atiende una vez; Ctrl+C termina.</translation>
+    </message>
+</context>
+<context>
+    <name>StationFlow</name>
+    <message>
+        <source>The station did not start: no file it could send was chosen</source>
+        <translation>La estación no se inició: no se eligió ningún archivo que pueda enviar</translation>
+    </message>
+    <message>
+        <source>The station did not start: choose a folder on this computer</source>
+        <translation>La estación no se inició: elige una carpeta de este ordenador</translation>
+    </message>
+    <message>
+        <source>Station</source>
+        <translation>Estación</translation>
+    </message>
+    <message>
+        <source>Each calculator plugged in from now on is served once, without a question; a file of the same name on it is replaced. Plugged in again, it is served again.</source>
+        <translation>Cada calculadora que se conecte a partir de ahora se atiende una vez, sin preguntas; un archivo del mismo nombre en ella se sustituye. Si se vuelve a conectar, se atiende de nuevo.</translation>
+    </message>
+    <message>
+        <source>Send these files to each calculator</source>
+        <translation>Enviar estos archivos a cada calculadora</translation>
+    </message>
+    <message>
+        <source>No files chosen yet</source>
+        <translation>Aún no se eligió ningún archivo</translation>
+    </message>
+    <message>
+        <source>Choose Files…</source>
+        <translation>Elegir archivos…</translation>
+    </message>
+    <message>
+        <source>Back up each calculator into this folder</source>
+        <translation>Hacer copia de seguridad de cada calculadora en esta carpeta</translation>
+    </message>
+    <message>
+        <source>Change Folder…</source>
+        <translation>Otra carpeta…</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Iniciar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Choose the files the station sends</source>
+        <translation>Elegir los archivos que envía la estación</translation>
+    </message>
+    <message>
+        <source>Vori calc files (*.py *.bin)</source>
+        <translation>Archivos de calculadora Vori (*.py *.bin)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Choose the folder for the station&apos;s backups</source>
+        <translation>Elegir la carpeta de las copias de seguridad de la estación</translation>
     </message>
 </context>
 <context>
@@ -1992,6 +2119,18 @@ Do you want to replace it?</source>
     <message>
         <source>Back up all calculators…</source>
         <translation>Copia de seguridad de todas las calculadoras…</translation>
+    </message>
+    <message>
+        <source>Verify files after sending</source>
+        <translation>Verificar los archivos tras enviarlos</translation>
+    </message>
+    <message>
+        <source>Station…</source>
+        <translation>Estación…</translation>
+    </message>
+    <message>
+        <source>Wait until the job on several calculators has ended</source>
+        <translation>Espera a que termine la tarea en varias calculadoras</translation>
     </message>
 </context>
 <context>

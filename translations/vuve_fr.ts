@@ -617,6 +617,36 @@ Le contenu de ce logiciel est protégé par la loi. Utiliser le logiciel ne vous
         <source>back up</source>
         <translation>sauvegarder</translation>
     </message>
+    <message>
+        <source>each calculator plugged in is sent 1 file, %1, which replaces one of its name.</source>
+        <translation>chaque calculatrice branchée reçoit 1 fichier, %1, qui remplace celui du même nom.</translation>
+    </message>
+    <message numerus="yes">
+        <source>each calculator plugged in is sent %n files, %1, which replace those of their names.</source>
+        <translation>
+            <numerusform>chaque calculatrice branchée reçoit %n fichier, %1, qui remplace celui du même nom.</numerusform>
+            <numerusform>chaque calculatrice branchée reçoit %n fichiers, %1, qui remplacent ceux des mêmes noms.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Station: send 1 file</source>
+        <translation>Station&#xa0;: envoyer 1 fichier</translation>
+    </message>
+    <message numerus="yes">
+        <source>Station: send %n files</source>
+        <translation>
+            <numerusform>Station&#xa0;: envoyer %n fichier</numerusform>
+            <numerusform>Station&#xa0;: envoyer %n fichiers</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Station: back up</source>
+        <translation>Station&#xa0;: sauvegarder</translation>
+    </message>
+    <message>
+        <source>each calculator plugged in is backed up into a folder of its own in %1.</source>
+        <translation>chaque calculatrice branchée est sauvegardée dans un dossier qui lui est propre dans %1.</translation>
+    </message>
 </context>
 <context>
     <name>CVoriWorker</name>
@@ -850,6 +880,36 @@ Le contenu de ce logiciel est protégé par la loi. Utiliser le logiciel ne vous
             <numerusform>Calculatrices sauvegardées&#xa0;: %1 sur %n</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The station is on: %1</source>
+        <translation>La station est en marche&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The station is off.</source>
+        <translation>La station est arrêtée.</translation>
+    </message>
+    <message>
+        <source>Plug in a calculator.</source>
+        <translation>Branchez une calculatrice.</translation>
+    </message>
+    <message>
+        <source>1 calculator served</source>
+        <translation>1 calculatrice servie</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n calculators served</source>
+        <translation>
+            <numerusform>%n calculatrice servie</numerusform>
+            <numerusform>%n calculatrices servies</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n in progress</source>
+        <translation>
+            <numerusform>, %n en cours</numerusform>
+            <numerusform>, %n en cours</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ClassPanel</name>
@@ -872,6 +932,10 @@ Le contenu de ce logiciel est protégé par la loi. Utiliser le logiciel ne vous
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Switch the Station Off</source>
+        <translation>Arrêter la station</translation>
     </message>
 </context>
 <context>
@@ -1344,6 +1408,69 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source>Ready: each calculator plugged in from now on is served once; Ctrl+C ends.</source>
         <translation>Prêt&#xa0;: chaque calculatrice branchée à partir de maintenant est traitée une fois&#xa0;; Ctrl+C pour terminer.</translation>
+    </message>
+</context>
+<context>
+    <name>StationFlow</name>
+    <message>
+        <source>The station did not start: no file it could send was chosen</source>
+        <translation>La station n’a pas démarré&#xa0;: aucun fichier qu’elle puisse envoyer n’a été choisi</translation>
+    </message>
+    <message>
+        <source>The station did not start: choose a folder on this computer</source>
+        <translation>La station n’a pas démarré&#xa0;: choisissez un dossier sur cet ordinateur</translation>
+    </message>
+    <message>
+        <source>Station</source>
+        <translation>Station</translation>
+    </message>
+    <message>
+        <source>Each calculator plugged in from now on is served once, without a question; a file of the same name on it is replaced. Plugged in again, it is served again.</source>
+        <translation>Chaque calculatrice branchée à partir de maintenant est servie une fois, sans question&#xa0;; un fichier du même nom sur elle est remplacé. Rebranchée, elle est servie de nouveau.</translation>
+    </message>
+    <message>
+        <source>Send these files to each calculator</source>
+        <translation>Envoyer ces fichiers à chaque calculatrice</translation>
+    </message>
+    <message>
+        <source>No files chosen yet</source>
+        <translation>Aucun fichier choisi pour l’instant</translation>
+    </message>
+    <message>
+        <source>Choose Files…</source>
+        <translation>Choisir les fichiers…</translation>
+    </message>
+    <message>
+        <source>Back up each calculator into this folder</source>
+        <translation>Sauvegarder chaque calculatrice dans ce dossier</translation>
+    </message>
+    <message>
+        <source>Change Folder…</source>
+        <translation>Autre dossier…</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Démarrer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Choose the files the station sends</source>
+        <translation>Choisir les fichiers que la station envoie</translation>
+    </message>
+    <message>
+        <source>Vori calc files (*.py *.bin)</source>
+        <translation>Fichiers de calculatrice Vori (*.py *.bin)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Choose the folder for the station&apos;s backups</source>
+        <translation>Choisir le dossier des sauvegardes de la station</translation>
     </message>
 </context>
 <context>
@@ -1992,6 +2119,18 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source>Back up all calculators…</source>
         <translation>Sauvegarder toutes les calculatrices…</translation>
+    </message>
+    <message>
+        <source>Verify files after sending</source>
+        <translation>Vérifier les fichiers après l’envoi</translation>
+    </message>
+    <message>
+        <source>Station…</source>
+        <translation>Station…</translation>
+    </message>
+    <message>
+        <source>Wait until the job on several calculators has ended</source>
+        <translation>Attendez la fin de la tâche sur plusieurs calculatrices</translation>
     </message>
 </context>
 <context>
