@@ -127,6 +127,5 @@ int main(int argc, char **argv)
         return 1;
     session.stopStation();
     calcs.back()->setByteRate(0);
-    QTest::qWaitFor([&] { return !job->running(); }, 60000);
-    return 0;
+    return QTest::qWaitFor([&] { return !job->running(); }, 60000) ? 0 : 1;
 }

@@ -169,6 +169,7 @@ void TestSession::interfaceForTheWindow()
         QStringLiteral("chosenChange()"),
         QStringLiteral("backupFolderChange()"),
         QStringLiteral("restorePreviewReady()"),
+        QStringLiteral("verifySendsChange()"),
         QStringLiteral("onIndexChange(int)"),
         QStringLiteral("update()"),
         QStringLiteral("onErrorChange(QString)"),
@@ -219,6 +220,9 @@ void TestSession::interfaceForTheWindow()
         QStringLiteral("previewRestore(QUrl)"),
         QStringLiteral("restoreBackup()"),
         QStringLiteral("backUpAll()"),
+        QStringLiteral("startStationSend(QList<QUrl>)"),
+        QStringLiteral("startStationBackup(QUrl)"),
+        QStringLiteral("stopStation()"),
     };
     QCOMPARE(methods, expected);
     QStringList properties;
@@ -234,7 +238,8 @@ void TestSession::interfaceForTheWindow()
             QStringLiteral("backupFolder:backupFolderChange"),
             QStringLiteral("restoreQuestion:restorePreviewReady"),
             QStringLiteral("restoreAdded:restorePreviewReady"),
-            QStringLiteral("restoreReplaced:restorePreviewReady") }));
+            QStringLiteral("restoreReplaced:restorePreviewReady"),
+            QStringLiteral("verifySends:verifySendsChange") }));
 
     // The window may call fromCalcUrls with no arguments.
     SessionRig rig;
