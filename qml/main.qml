@@ -54,14 +54,14 @@ ApplicationWindow {
                         text: qsTr("Send to all calculators\u2026")
                         Accessible.name: text
                         Accessible.description: sendToAllKey.nativeText
-                        onTriggered: openOr(fileListView.count !== 0, function () { classSendFlow.choose(true) },
+                        onTriggered: classOpenOr(fileListView.count !== 0, function () { classSendFlow.choose(true) },
                                             qsTr("No calculator is connected"))
                     }
                     MenuItem {
                         objectName: "sendToChosenMenuItem"
                         text: qsTr("Send to the chosen calculators\u2026")
                         Accessible.name: text
-                        onTriggered: openOr(calcSession.chosenCount !== 0, function () { classSendFlow.choose(false) },
+                        onTriggered: classOpenOr(calcSession.chosenCount !== 0, function () { classSendFlow.choose(false) },
                                             qsTr("No calculator is chosen; tick the calculators first"))
                     }
                     MenuItem {
@@ -78,7 +78,7 @@ ApplicationWindow {
                         text: qsTr("Back up all calculators\u2026")
                         Accessible.name: text
                         Accessible.description: backUpAllKey.nativeText
-                        onTriggered: openOr(fileListView.count !== 0, backupFlow.startAll, qsTr("No calculator is connected"))
+                        onTriggered: classOpenOr(fileListView.count !== 0, backupFlow.startAll, qsTr("No calculator is connected"))
                     }
                     MenuItem {
                         objectName: "restoreMenuItem"
@@ -100,8 +100,7 @@ ApplicationWindow {
                         text: qsTr("Station\u2026")
                         Accessible.name: text
                         Accessible.description: stationKey.nativeText
-                        onTriggered: openOr(!calcSession.classJob.running, stationFlow.start,
-                                            qsTr("Wait until the job on several calculators has ended"))
+                        onTriggered: classOpenOr(true, stationFlow.start, "")
                     }
                     MenuItem {
                         objectName: "closeMenuItem"
@@ -347,7 +346,7 @@ ApplicationWindow {
         id: sendToAllKey
         objectName: "sendToAllKey"
         sequence: "Ctrl+Shift+O"
-        onActivated: openOr(fileListView.count !== 0, function () { classSendFlow.choose(true) },
+        onActivated: classOpenOr(fileListView.count !== 0, function () { classSendFlow.choose(true) },
                             qsTr("No calculator is connected"))
     }
 
@@ -433,6 +432,17 @@ ApplicationWindow {
 
     // An entry that opens a dialog clears the status line first; one that
     // may not says why there instead.
+    // A job on several calculators (or the station) holds the class panel:
+    // another must wait for it, and the user is told which holds it.
+    function classOpenOr(allowed, open, refusal) {
+        if (calcSession.classJob.stationOn)
+            calcSession.statusLineText = qsTr("The station is on; switch it off first")
+        else if (calcSession.classJob.running)
+            calcSession.statusLineText = qsTr("Wait until the job on several calculators has ended")
+        else
+            openOr(allowed, open, refusal)
+    }
+
     function openOr(allowed, open, refusal) {
         if (allowed) {
             calcSession.statusLineText = ""

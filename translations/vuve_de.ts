@@ -2130,6 +2130,10 @@ Möchten Sie sie ersetzen?</translation>
         <source>Wait until the job on several calculators has ended</source>
         <translation>Warten Sie, bis die Aufgabe auf mehreren Taschenrechnern beendet ist</translation>
     </message>
+    <message>
+        <source>The station is on; switch it off first</source>
+        <translation>Die Station ist eingeschaltet; schalten Sie sie zuerst aus</translation>
+    </message>
 </context>
 <context>
     <name>vuve-vudurod</name>

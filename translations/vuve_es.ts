@@ -2132,6 +2132,10 @@ Do you want to replace it?</source>
         <source>Wait until the job on several calculators has ended</source>
         <translation>Espera a que termine la tarea en varias calculadoras</translation>
     </message>
+    <message>
+        <source>The station is on; switch it off first</source>
+        <translation>La estación está activada; desactívala primero</translation>
+    </message>
 </context>
 <context>
     <name>vuve-vudurod</name>

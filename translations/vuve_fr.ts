@@ -2132,6 +2132,10 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <source>Wait until the job on several calculators has ended</source>
         <translation>Attendez la fin de la tâche sur plusieurs calculatrices</translation>
     </message>
+    <message>
+        <source>The station is on; switch it off first</source>
+        <translation>La station est en marche&#xa0;; arrêtez-la d’abord</translation>
+    </message>
 </context>
 <context>
     <name>vuve-vudurod</name>

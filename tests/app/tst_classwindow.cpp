@@ -273,6 +273,18 @@ void TestClassWindow::stationFromTheMenu()
     QTRY_VERIFY(
         m_driver->read(summary, "text").toString().contains(QStringLiteral("1 calculator served")));
 
+    // The station holds the panel: another class job says why it can't begin.
+    for (const char *item : { "sendToAllMenuItem", "backUpAllMenuItem", "stationMenuItem" }) {
+        m_driver->session().setProperty("statusLineText", QString());
+        m_driver->activate(item);
+        QTRY_COMPARE(m_driver->session().property("statusLineText").toString(),
+            QStringLiteral("The station is on; switch it off first"));
+        QVERIFY(!m_driver->isOpen("classFileDialog"));
+        QVERIFY(!m_driver->isOpen("backupQuestion"));
+        QVERIFY(!m_driver->isOpen("stationDialog"));
+    }
+    QVERIFY(job->stationOn());
+
     QVERIFY(m_driver->activateWindow());
     QTest::keyClick(m_driver->window(), Qt::Key_Escape);
     QTRY_VERIFY(!job->stationOn());
