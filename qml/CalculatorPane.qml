@@ -52,6 +52,10 @@ Rectangle {
                     // Short of the tick at the row's end.
                     width: parent.width - 60
                     elide: Text.ElideRight
+                    // A class set's names differ at their ends ("… Desk 4"):
+                    // a long name gets smaller before it loses its end.
+                    fontSizeMode: Text.HorizontalFit
+                    minimumPixelSize: 14
                 }
 
                 MouseArea {
