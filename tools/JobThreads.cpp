@@ -6,7 +6,6 @@
 #include <QThread>
 
 #include <cerrno>
-#include <csignal>
 #include <fcntl.h>
 #include <mutex>
 #include <poll.h>
@@ -96,23 +95,17 @@ void JobThreads::run(const QList<Job> &jobs, const Ended &ended, const StopSigna
     for (int i = 0; i < count; ++i)
         starts.push_back({ &shared, &jobs.at(i), i });
 
-    // The stop signals are this thread's to take: the jobs' threads inherit
-    // them blocked, so no blocking call of theirs is cut short by one.
-    sigset_t stopSet;
-    sigset_t previous;
-    ::sigemptyset(&stopSet);
-    ::sigaddset(&stopSet, SIGINT);
-    ::sigaddset(&stopSet, SIGTERM);
-    ::pthread_sigmask(SIG_BLOCK, &stopSet, &previous);
     std::vector<pthread_t> threads(static_cast<size_t>(count));
     std::vector<bool> started(static_cast<size_t>(count), false);
     int left = 0;
-    for (int i = 0; i < count; ++i) {
-        started[size_t(i)]
-            = ::pthread_create(&threads[size_t(i)], nullptr, runJob, &starts[size_t(i)]) == 0;
-        left += started[size_t(i)] ? 1 : 0;
+    {
+        const StopSignals::Blocked blocked;
+        for (int i = 0; i < count; ++i) {
+            started[size_t(i)]
+                = ::pthread_create(&threads[size_t(i)], nullptr, runJob, &starts[size_t(i)]) == 0;
+            left += started[size_t(i)] ? 1 : 0;
+        }
     }
-    ::pthread_sigmask(SIG_SETMASK, &previous, nullptr);
     for (int i = 0; i < count; ++i) {
         if (!started[size_t(i)])
             ended(i, notStarted);

@@ -15,8 +15,6 @@
 #include <QThread>
 #include <QTimer>
 
-#include <csignal>
-#include <pthread.h>
 
 struct Station::Serving
 {
@@ -110,16 +108,10 @@ void Station::serve(const PortChooser::Port &port)
     connect(serving->thread, &QThread::finished, this, [this, serving] { served(serving); });
     m_serving.insert(location, serving);
 
-    // The stop signals are this thread's to take: the calculator's thread
-    // inherits them blocked, so no blocking call of its is cut short by one.
-    sigset_t stopSet;
-    sigset_t previous;
-    ::sigemptyset(&stopSet);
-    ::sigaddset(&stopSet, SIGINT);
-    ::sigaddset(&stopSet, SIGTERM);
-    ::pthread_sigmask(SIG_BLOCK, &stopSet, &previous);
-    serving->thread->start();
-    ::pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+    {
+        const StopSignals::Blocked blocked;
+        serving->thread->start();
+    }
     if (serving->thread->isRunning() || serving->thread->isFinished())
         return;
     // finished never comes for a thread that never ran.

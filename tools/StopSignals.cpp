@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
+#include <pthread.h>
 #include <unistd.h>
 
 namespace {
@@ -60,4 +61,18 @@ int StopSignals::fd() const
 int StopSignals::received() const
 {
     return firstSignal;
+}
+
+StopSignals::Blocked::Blocked()
+{
+    sigset_t stopSet;
+    ::sigemptyset(&stopSet);
+    ::sigaddset(&stopSet, SIGINT);
+    ::sigaddset(&stopSet, SIGTERM);
+    ::pthread_sigmask(SIG_BLOCK, &stopSet, &m_previous);
+}
+
+StopSignals::Blocked::~Blocked()
+{
+    ::pthread_sigmask(SIG_SETMASK, &m_previous, nullptr);
 }
