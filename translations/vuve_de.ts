@@ -443,10 +443,6 @@ Der Inhalt dieser Software ist gesetzlich geschützt. Wer die Software nutzt, wi
         <extracomment>Stands for a calculator without a name, in &quot;Sent 2 files to %1&quot;.</extracomment>
         <translation>den Taschenrechner</translation>
     </message>
-    <message>
-        <source>Send to 1 calculator</source>
-        <translation>An 1 Taschenrechner senden</translation>
-    </message>
     <message numerus="yes">
         <source>Send to %n calculators</source>
         <translation>
@@ -602,10 +598,6 @@ Der Inhalt dieser Software ist gesetzlich geschützt. Wer die Software nutzt, wi
         <source>no name a calculator can keep</source>
         <translation>kein Name, den ein Taschenrechner behalten kann</translation>
     </message>
-    <message>
-        <source>Back up 1 calculator into %1</source>
-        <translation>1 Taschenrechner in %1 sichern</translation>
-    </message>
     <message numerus="yes">
         <source>Back up %n calculators into %1</source>
         <translation>
@@ -627,10 +619,6 @@ Der Inhalt dieser Software ist gesetzlich geschützt. Wer die Software nutzt, wi
             <numerusform>jeder angeschlossene Taschenrechner erhält %n Datei, %1, die eine gleichnamige ersetzt.</numerusform>
             <numerusform>jeder angeschlossene Taschenrechner erhält %n Dateien, %1, die gleichnamige ersetzen.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Station: send 1 file</source>
-        <translation>Station: 1 Datei senden</translation>
     </message>
     <message numerus="yes">
         <source>Station: send %n files</source>
@@ -776,10 +764,6 @@ Der Inhalt dieser Software ist gesetzlich geschützt. Wer die Software nutzt, wi
         <source>cancelled</source>
         <translation>abgebrochen</translation>
     </message>
-    <message>
-        <source>cancelled after 1 file</source>
-        <translation>nach 1 Datei abgebrochen</translation>
-    </message>
     <message numerus="yes">
         <source>cancelled after %n files</source>
         <translation>
@@ -790,10 +774,6 @@ Der Inhalt dieser Software ist gesetzlich geschützt. Wer die Software nutzt, wi
     <message>
         <source>done</source>
         <translation>fertig</translation>
-    </message>
-    <message>
-        <source>1 file sent</source>
-        <translation>1 Datei gesendet</translation>
     </message>
     <message numerus="yes">
         <source>%n files sent</source>
@@ -814,20 +794,12 @@ Der Inhalt dieser Software ist gesetzlich geschützt. Wer die Software nutzt, wi
         <source>%1 of %2 calculators finished</source>
         <translation>%1 von %2 Taschenrechnern fertig</translation>
     </message>
-    <message>
-        <source>Sent 1 file</source>
-        <translation>1 Datei gesendet</translation>
-    </message>
     <message numerus="yes">
         <source>Sent %n files</source>
         <translation>
             <numerusform>%n Datei gesendet</numerusform>
             <numerusform>%n Dateien gesendet</numerusform>
         </translation>
-    </message>
-    <message>
-        <source> to %1 of 1 calculator</source>
-        <translation> – an %1 von 1 Taschenrechner</translation>
     </message>
     <message numerus="yes">
         <source> to %1 of %n calculators</source>
@@ -854,10 +826,6 @@ Der Inhalt dieser Software ist gesetzlich geschützt. Wer die Software nutzt, wi
         <source>backing up %1 of %2: %3</source>
         <translation>sichert %1 von %2: %3</translation>
     </message>
-    <message>
-        <source>1 file backed up</source>
-        <translation>1 Datei gesichert</translation>
-    </message>
     <message numerus="yes">
         <source>%n files backed up</source>
         <translation>
@@ -868,10 +836,6 @@ Der Inhalt dieser Software ist gesetzlich geschützt. Wer die Software nutzt, wi
     <message>
         <source>%1 of %2 files backed up</source>
         <translation>%1 von %2 Dateien gesichert</translation>
-    </message>
-    <message>
-        <source>Backed up %1 of 1 calculator</source>
-        <translation>%1 von 1 Taschenrechner gesichert</translation>
     </message>
     <message numerus="yes">
         <source>Backed up %1 of %n calculators</source>
@@ -891,10 +855,6 @@ Der Inhalt dieser Software ist gesetzlich geschützt. Wer die Software nutzt, wi
     <message>
         <source>Plug in a calculator.</source>
         <translation>Schließen Sie einen Taschenrechner an.</translation>
-    </message>
-    <message>
-        <source>1 calculator served</source>
-        <translation>1 Taschenrechner bedient</translation>
     </message>
     <message numerus="yes">
         <source>%n calculators served</source>

@@ -443,10 +443,6 @@ El contenido de este software está protegido por la ley. Usar el software no te
         <extracomment>Stands for a calculator without a name, in &quot;Sent 2 files to %1&quot;.</extracomment>
         <translation>la calculadora</translation>
     </message>
-    <message>
-        <source>Send to 1 calculator</source>
-        <translation>Enviar a 1 calculadora</translation>
-    </message>
     <message numerus="yes">
         <source>Send to %n calculators</source>
         <translation>
@@ -602,10 +598,6 @@ El contenido de este software está protegido por la ley. Usar el software no te
         <source>no name a calculator can keep</source>
         <translation>ningún nombre que una calculadora pueda conservar</translation>
     </message>
-    <message>
-        <source>Back up 1 calculator into %1</source>
-        <translation>Copia de seguridad de 1 calculadora en %1</translation>
-    </message>
     <message numerus="yes">
         <source>Back up %n calculators into %1</source>
         <translation>
@@ -627,10 +619,6 @@ El contenido de este software está protegido por la ley. Usar el software no te
             <numerusform>cada calculadora conectada recibe %n archivo, %1, que sustituye al del mismo nombre.</numerusform>
             <numerusform>cada calculadora conectada recibe %n archivos, %1, que sustituyen a los de los mismos nombres.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Station: send 1 file</source>
-        <translation>Estación: enviar 1 archivo</translation>
     </message>
     <message numerus="yes">
         <source>Station: send %n files</source>
@@ -776,10 +764,6 @@ El contenido de este software está protegido por la ley. Usar el software no te
         <source>cancelled</source>
         <translation>cancelado</translation>
     </message>
-    <message>
-        <source>cancelled after 1 file</source>
-        <translation>cancelado tras 1 archivo</translation>
-    </message>
     <message numerus="yes">
         <source>cancelled after %n files</source>
         <translation>
@@ -790,10 +774,6 @@ El contenido de este software está protegido por la ley. Usar el software no te
     <message>
         <source>done</source>
         <translation>terminado</translation>
-    </message>
-    <message>
-        <source>1 file sent</source>
-        <translation>1 archivo enviado</translation>
     </message>
     <message numerus="yes">
         <source>%n files sent</source>
@@ -814,20 +794,12 @@ El contenido de este software está protegido por la ley. Usar el software no te
         <source>%1 of %2 calculators finished</source>
         <translation>calculadoras terminadas: %1 de %2</translation>
     </message>
-    <message>
-        <source>Sent 1 file</source>
-        <translation>Enviado 1 archivo</translation>
-    </message>
     <message numerus="yes">
         <source>Sent %n files</source>
         <translation>
             <numerusform>Enviado %n archivo</numerusform>
             <numerusform>Enviados %n archivos</numerusform>
         </translation>
-    </message>
-    <message>
-        <source> to %1 of 1 calculator</source>
-        <translation> a %1 de 1 calculadora</translation>
     </message>
     <message numerus="yes">
         <source> to %1 of %n calculators</source>
@@ -854,10 +826,6 @@ El contenido de este software está protegido por la ley. Usar el software no te
         <source>backing up %1 of %2: %3</source>
         <translation>copiando %1 de %2: %3</translation>
     </message>
-    <message>
-        <source>1 file backed up</source>
-        <translation>1 archivo copiado</translation>
-    </message>
     <message numerus="yes">
         <source>%n files backed up</source>
         <translation>
@@ -868,10 +836,6 @@ El contenido de este software está protegido por la ley. Usar el software no te
     <message>
         <source>%1 of %2 files backed up</source>
         <translation>archivos copiados: %1 de %2</translation>
-    </message>
-    <message>
-        <source>Backed up %1 of 1 calculator</source>
-        <translation>Copias de seguridad hechas: %1 de 1 calculadora</translation>
     </message>
     <message numerus="yes">
         <source>Backed up %1 of %n calculators</source>
@@ -891,10 +855,6 @@ El contenido de este software está protegido por la ley. Usar el software no te
     <message>
         <source>Plug in a calculator.</source>
         <translation>Conecta una calculadora.</translation>
-    </message>
-    <message>
-        <source>1 calculator served</source>
-        <translation>1 calculadora atendida</translation>
     </message>
     <message numerus="yes">
         <source>%n calculators served</source>

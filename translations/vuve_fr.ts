@@ -443,10 +443,6 @@ Le contenu de ce logiciel est protégé par la loi. Utiliser le logiciel ne vous
         <extracomment>Stands for a calculator without a name, in &quot;Sent 2 files to %1&quot;.</extracomment>
         <translation>la calculatrice</translation>
     </message>
-    <message>
-        <source>Send to 1 calculator</source>
-        <translation>Envoyer à 1 calculatrice</translation>
-    </message>
     <message numerus="yes">
         <source>Send to %n calculators</source>
         <translation>
@@ -602,10 +598,6 @@ Le contenu de ce logiciel est protégé par la loi. Utiliser le logiciel ne vous
         <source>no name a calculator can keep</source>
         <translation>aucun nom qu’une calculatrice puisse garder</translation>
     </message>
-    <message>
-        <source>Back up 1 calculator into %1</source>
-        <translation>Sauvegarder 1 calculatrice dans %1</translation>
-    </message>
     <message numerus="yes">
         <source>Back up %n calculators into %1</source>
         <translation>
@@ -627,10 +619,6 @@ Le contenu de ce logiciel est protégé par la loi. Utiliser le logiciel ne vous
             <numerusform>chaque calculatrice branchée reçoit %n fichier, %1, qui remplace celui du même nom.</numerusform>
             <numerusform>chaque calculatrice branchée reçoit %n fichiers, %1, qui remplacent ceux des mêmes noms.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Station: send 1 file</source>
-        <translation>Station&#xa0;: envoyer 1 fichier</translation>
     </message>
     <message numerus="yes">
         <source>Station: send %n files</source>
@@ -776,10 +764,6 @@ Le contenu de ce logiciel est protégé par la loi. Utiliser le logiciel ne vous
         <source>cancelled</source>
         <translation>annulé</translation>
     </message>
-    <message>
-        <source>cancelled after 1 file</source>
-        <translation>annulé après 1 fichier</translation>
-    </message>
     <message numerus="yes">
         <source>cancelled after %n files</source>
         <translation>
@@ -790,10 +774,6 @@ Le contenu de ce logiciel est protégé par la loi. Utiliser le logiciel ne vous
     <message>
         <source>done</source>
         <translation>terminé</translation>
-    </message>
-    <message>
-        <source>1 file sent</source>
-        <translation>1 fichier envoyé</translation>
     </message>
     <message numerus="yes">
         <source>%n files sent</source>
@@ -814,20 +794,12 @@ Le contenu de ce logiciel est protégé par la loi. Utiliser le logiciel ne vous
         <source>%1 of %2 calculators finished</source>
         <translation>calculatrices ayant terminé&#xa0;: %1 sur %2</translation>
     </message>
-    <message>
-        <source>Sent 1 file</source>
-        <translation>1 fichier envoyé</translation>
-    </message>
     <message numerus="yes">
         <source>Sent %n files</source>
         <translation>
             <numerusform>%n fichier envoyé</numerusform>
             <numerusform>%n fichiers envoyés</numerusform>
         </translation>
-    </message>
-    <message>
-        <source> to %1 of 1 calculator</source>
-        <translation> à %1 sur 1 calculatrice</translation>
     </message>
     <message numerus="yes">
         <source> to %1 of %n calculators</source>
@@ -854,10 +826,6 @@ Le contenu de ce logiciel est protégé par la loi. Utiliser le logiciel ne vous
         <source>backing up %1 of %2: %3</source>
         <translation>sauvegarde %1 sur %2&#xa0;: %3</translation>
     </message>
-    <message>
-        <source>1 file backed up</source>
-        <translation>1 fichier sauvegardé</translation>
-    </message>
     <message numerus="yes">
         <source>%n files backed up</source>
         <translation>
@@ -868,10 +836,6 @@ Le contenu de ce logiciel est protégé par la loi. Utiliser le logiciel ne vous
     <message>
         <source>%1 of %2 files backed up</source>
         <translation>fichiers sauvegardés&#xa0;: %1 sur %2</translation>
-    </message>
-    <message>
-        <source>Backed up %1 of 1 calculator</source>
-        <translation>Calculatrices sauvegardées&#xa0;: %1 sur 1</translation>
     </message>
     <message numerus="yes">
         <source>Backed up %1 of %n calculators</source>
@@ -891,10 +855,6 @@ Le contenu de ce logiciel est protégé par la loi. Utiliser le logiciel ne vous
     <message>
         <source>Plug in a calculator.</source>
         <translation>Branchez une calculatrice.</translation>
-    </message>
-    <message>
-        <source>1 calculator served</source>
-        <translation>1 calculatrice servie</translation>
     </message>
     <message numerus="yes">
         <source>%n calculators served</source>

@@ -868,9 +868,8 @@ void CVivuRuzaSession::startClassSend(bool replace)
         fileCount = qMax(fileCount, int(target.files.size()));
     }
     const int count = int(m_classTargets.size());
-    beginClassJob(
-        count == 1 ? tr("Send to 1 calculator") : tr("Send to %n calculators", nullptr, count),
-        tr("send"), fileCount, ClassJobModel::Kind::Send);
+    beginClassJob(tr("Send to %n calculators", nullptr, count), tr("send"), fileCount,
+        ClassJobModel::Kind::Send);
 }
 
 void CVivuRuzaSession::beginClassJob(
@@ -1064,9 +1063,8 @@ bool CVivuRuzaSession::backUpAll()
     }
     const int count = int(m_classTargets.size());
     const QString folder = QDir::toNativeSeparators(m_classBackupParent);
-    beginClassJob(count == 1 ? tr("Back up 1 calculator into %1").arg(folder)
-                             : tr("Back up %n calculators into %1", nullptr, count).arg(folder),
-        tr("back up"), 0, ClassJobModel::Kind::Backup);
+    beginClassJob(tr("Back up %n calculators into %1", nullptr, count).arg(folder), tr("back up"),
+        0, ClassJobModel::Kind::Backup);
     return true;
 }
 
@@ -1250,9 +1248,7 @@ bool CVivuRuzaSession::startStationSend(const QList<QUrl> &urls)
                  "names.",
                 nullptr, n))
                               .arg(someNames(names));
-    if (!startStation(
-            n == 1 ? tr("Station: send 1 file") : tr("Station: send %n files", nullptr, n), doing,
-            ClassJobModel::Kind::Send))
+    if (!startStation(tr("Station: send %n files", nullptr, n), doing, ClassJobModel::Kind::Send))
         return false;
     m_stationFiles = files;
     return true;

@@ -115,16 +115,14 @@ void ClassJobModel::finish(int row, int moved, int count, const QString &failure
     if (cancelled) {
         r.state = State::Cancelled;
         r.stateText = tr("cancelled");
-        r.outcome = moved == 1 ? tr("cancelled after 1 file")
-                               : tr("cancelled after %n files", nullptr, moved);
+        r.outcome = tr("cancelled after %n files", nullptr, moved);
     } else if (moved == count && failure.isEmpty()) {
         r.state = State::Done;
         r.stateText = tr("done");
         if (m_kind == Kind::Backup)
-            r.outcome
-                = moved == 1 ? tr("1 file backed up") : tr("%n files backed up", nullptr, moved);
+            r.outcome = tr("%n files backed up", nullptr, moved);
         else
-            r.outcome = moved == 1 ? tr("1 file sent") : tr("%n files sent", nullptr, moved);
+            r.outcome = tr("%n files sent", nullptr, moved);
     } else {
         r.state = State::Failed;
         r.stateText = tr("failed");
@@ -190,16 +188,12 @@ QString ClassJobModel::summary() const
     const int all = m_rows.size();
     if (ended < all)
         return tr("%1 of %2 calculators finished").arg(ended).arg(all);
-    // The English singular is spelled out: without a translation loaded, a
-    // plural form would read "file(s)".
     QString text;
     if (m_kind == Kind::Backup) {
-        text = all == 1 ? tr("Backed up %1 of 1 calculator").arg(done)
-                        : tr("Backed up %1 of %n calculators", nullptr, all).arg(done);
+        text = tr("Backed up %1 of %n calculators", nullptr, all).arg(done);
     } else {
-        text = m_fileCount == 1 ? tr("Sent 1 file") : tr("Sent %n files", nullptr, m_fileCount);
-        text += all == 1 ? tr(" to %1 of 1 calculator").arg(done)
-                         : tr(" to %1 of %n calculators", nullptr, all).arg(done);
+        text = tr("Sent %n files", nullptr, m_fileCount);
+        text += tr(" to %1 of %n calculators", nullptr, all).arg(done);
     }
     const int failed = failedCount();
     if (failed > 0)
@@ -275,7 +269,7 @@ QString ClassJobModel::stationSummary() const
     if (m_rows.isEmpty())
         return m_stationOn ? text + QLatin1Char(' ') + tr("Plug in a calculator.") : text;
     text += QLatin1Char(' ');
-    text += ended == 1 ? tr("1 calculator served") : tr("%n calculators served", nullptr, ended);
+    text += tr("%n calculators served", nullptr, ended);
     if (ended < m_rows.size())
         text += tr(", %n in progress", nullptr, int(m_rows.size()) - ended);
     if (failed > 0)
