@@ -2,6 +2,7 @@
 
 #include "CalcFileName.h"
 #include "DownloadFile.h"
+#include "FolderHandle.h"
 #include "LinkLog.h"
 #include "MessageExchange.h"
 #include "PortProblem.h"
@@ -427,6 +428,19 @@ bool CVivuRuza::fetchFile(const VivuRuza::fileInf &file, QByteArray &content)
 // file that was there.
 bool CVivuRuza::downloadFile(const QString &name, int size, const QString &destFolder)
 {
+    return downloadInto(name, size, FolderHandle(), destFolder);
+}
+
+bool CVivuRuza::downloadFile(const QString &name, int size, const FolderHandle &dest)
+{
+    return downloadInto(name, size, dest, dest.path());
+}
+
+// Without a folder held open, the folder is opened by its path once the file
+// has arrived.
+bool CVivuRuza::downloadInto(
+    const QString &name, int size, const FolderHandle &dest, const QString &shownFolder)
+{
     m_errorString.clear();
     m_cancelled = false;
     if (!DownloadFile::isSafeName(name)) {
@@ -439,10 +453,12 @@ bool CVivuRuza::downloadFile(const QString &name, int size, const QString &destF
     QByteArray content;
     if (!fetchFile(fileInfOf(name, size), content))
         return false;
-    if (!DownloadFile::write(destFolder, name, content)) {
+    const bool written = dest.isValid() ? DownloadFile::write(dest, name, content)
+                                        : DownloadFile::write(shownFolder, name, content);
+    if (!written) {
         errorCode = calcMsg::WRITE_ERROR;
         onError(
-            tr("File %1 can't be written to %2.").arg(name, QDir::toNativeSeparators(destFolder)));
+            tr("File %1 can't be written to %2.").arg(name, QDir::toNativeSeparators(shownFolder)));
         return false;
     }
     return true;

@@ -18,6 +18,7 @@
 #include <functional>
 
 class QSerialPort;
+class FolderHandle;
 class QIODevice;
 class QSerialPortInfo;
 
@@ -161,8 +162,13 @@ public slots:
 public:
     // How the trace names this link's port.
     QByteArray traceLabel() const { return m_exchange.label(); }
+    // One calculator file into a folder held open, which another user may
+    // have renamed since it was made: the file lands in that folder only.
+    bool downloadFile(const QString &name, int size, const FolderHandle &dest);
 
 private:
+    bool downloadInto(
+        const QString &name, int size, const FolderHandle &dest, const QString &shownFolder);
     void reportWrongReply(const VivuRuza::calcMsg &reply, const QString &fallback = QString());
     void reportText(int code, const QString &text);
     void reportMalformed(int code);
