@@ -11,6 +11,9 @@ Item {
     // true: every calculator listed, each in a folder of its own, shown in
     // the class panel rather than on the progress line.
     property bool all: false
+    // Why the folder shown can't take backups now (replaced since it was
+    // chosen, or another owner's); Back Up waits for a folder chosen again.
+    property string folderProblem: ""
 
     function start() {
         all = false
@@ -34,7 +37,9 @@ Item {
         // Wide enough for its three buttons and a folder's path.
         width: 440
         onAccepted: flow.all ? calcSession.backUpAll() : calcSession.backUp()
-        onOpened: backUpButton.forceActiveFocus()
+        onAboutToShow: flow.folderProblem = calcSession.backupFolderProblem()
+        onOpened: flow.folderProblem === "" ? backUpButton.forceActiveFocus()
+                                            : changeFolderButton.forceActiveFocus()
 
         // The folder is the user's own words, never markup.
         Label {
@@ -50,17 +55,34 @@ Item {
             Accessible.role: Accessible.StaticText
             Accessible.name: text
         }
-        contentHeight: folderLine.y + folderLine.height
+        Label {
+            id: folderProblemLine
+            objectName: "backupFolderProblem"
+            y: folderLine.y + folderLine.height + 8
+            width: backupQuestion.availableWidth
+            visible: text !== ""
+            wrapMode: Label.Wrap
+            font.pixelSize: 12
+            textFormat: Text.PlainText
+            text: flow.folderProblem
+            Accessible.role: Accessible.AlertMessage
+            Accessible.name: text
+            Accessible.ignored: !visible
+        }
+        contentHeight: folderProblemLine.visible ? folderProblemLine.y + folderProblemLine.height
+                                                 : folderLine.y + folderLine.height
 
         footer: DialogButtonBox {
             Button {
                 id: backUpButton
                 objectName: "backUpButton"
                 text: qsTr("Back Up")
+                enabled: flow.folderProblem === ""
                 Accessible.name: text
                 DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole
             }
             Button {
+                id: changeFolderButton
                 objectName: "changeBackupFolderButton"
                 text: qsTr("Change Folder\u2026")
                 Accessible.name: text

@@ -5,6 +5,7 @@
 #include "CVivuRuza.h"
 #include "CalcRunner.h"
 #include "ConflictAsker.h"
+#include "FolderHandle.h"
 #include "ProgressLine.h"
 #include "Reporter.h"
 #include "TransferRunner.h"
@@ -123,17 +124,20 @@ int BatchRunner::get()
     QString dest = QDir(folder).absolutePath();
     // Calculators of a class hold files of the same names: each one's go into
     // a folder of its own, named after it and its port. The name is easy to
-    // guess, so in a shared folder it may already be taken by someone else's.
+    // guess, so in a shared folder it may already be taken by someone else's;
+    // and once made, another user may swap it for a link, so its files are
+    // written through the folder made.
+    FolderHandle made;
     if (m_options.every) {
         const QString own = QStringLiteral("%1 (%2)").arg(
             BackupWriter::folderNameOf(m_link->devName()), QFileInfo(m_port).fileName());
-        const QString made = BackupWriter::makeNewFolder(dest, own);
-        if (made.isEmpty()) {
+        made = FolderHandle::makeNew(dest, own);
+        if (!made.isValid()) {
             m_reporter.error(tr("Folder %1 can't be made.")
                                  .arg(QDir::toNativeSeparators(QDir(dest).filePath(own))));
             return CalcRunner::Failed;
         }
-        dest = made;
+        dest = made.path();
     }
     m_reporter.result().insert(QStringLiteral("folder"), dest);
     Listing chosen;
@@ -141,6 +145,7 @@ int BatchRunner::get()
     if (!chosenFiles(chosen, problems))
         return CalcRunner::Failed;
     TransferPlan plan(TransferPlan::Direction::Download, dest);
+    plan.setFolderHandle(made);
     for (const auto &file : chosen)
         plan.addDownload(file.first, file.second);
     if (!settle(plan, QDir::toNativeSeparators(dest)))
@@ -169,6 +174,14 @@ int BatchRunner::get()
         },
         json);
     m_reporter.result().insert(QStringLiteral("files"), json);
+    // The files went into the folder made, wherever it is now: a summary
+    // naming the path would send the user to whatever took the name.
+    if (made.isValid() && !made.isStillAt()) {
+        m_reporter.error(tr("The folder %1 was moved or replaced while files were copied into "
+                            "it, so they are not in it.")
+                             .arg(QDir::toNativeSeparators(dest)));
+        return CalcRunner::Failed;
+    }
     m_reporter.setSummary(tr("copied %1, skipped %2 into %3")
                               .arg(QString::number(copied), QString::number(skipped),
                                   QDir::toNativeSeparators(dest)));

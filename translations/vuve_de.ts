@@ -230,6 +230,14 @@ Der Inhalt dieser Software ist gesetzlich geschützt. Wer die Software nutzt, wi
         <source>it was cancelled</source>
         <translation>sie wurde abgebrochen</translation>
     </message>
+    <message>
+        <source>The folder %1 is no longer the one chosen for backups: it was replaced, or belongs to someone else now. Nothing was written into it; choose the folder for backups again.</source>
+        <translation>Der Ordner %1 ist nicht mehr der für Sicherungen gewählte: Er wurde ersetzt oder gehört jetzt jemand anderem. Es wurde nichts hineingeschrieben; wählen Sie den Ordner für Sicherungen erneut.</translation>
+    </message>
+    <message>
+        <source>The backup folder %1 was moved or replaced while the backup was written, so the backup is not in it.</source>
+        <translation>Der Sicherungsordner %1 wurde verschoben oder ersetzt, während die Sicherung geschrieben wurde; die Sicherung ist also nicht darin.</translation>
+    </message>
 </context>
 <context>
     <name>BatchPlanner</name>
@@ -335,6 +343,10 @@ Der Inhalt dieser Software ist gesetzlich geschützt. Wer die Software nutzt, wi
     <message>
         <source>restored %1, skipped %2 from %3</source>
         <translation>%1 wiederhergestellt, %2 übersprungen, aus %3</translation>
+    </message>
+    <message>
+        <source>The folder %1 was moved or replaced while files were copied into it, so they are not in it.</source>
+        <translation>Der Ordner %1 wurde verschoben oder ersetzt, während Dateien hineinkopiert wurden; sie sind also nicht darin.</translation>
     </message>
 </context>
 <context>

@@ -230,6 +230,14 @@ El contenido de este software está protegido por la ley. Usar el software no te
         <source>it was cancelled</source>
         <translation>se canceló</translation>
     </message>
+    <message>
+        <source>The folder %1 is no longer the one chosen for backups: it was replaced, or belongs to someone else now. Nothing was written into it; choose the folder for backups again.</source>
+        <translation>La carpeta %1 ya no es la elegida para las copias de seguridad: se sustituyó o ahora pertenece a otra persona. No se escribió nada en ella; vuelva a elegir la carpeta para las copias de seguridad.</translation>
+    </message>
+    <message>
+        <source>The backup folder %1 was moved or replaced while the backup was written, so the backup is not in it.</source>
+        <translation>La carpeta de la copia de seguridad %1 se movió o se sustituyó mientras se escribía la copia, así que la copia no está en ella.</translation>
+    </message>
 </context>
 <context>
     <name>BatchPlanner</name>
@@ -335,6 +343,10 @@ El contenido de este software está protegido por la ley. Usar el software no te
     <message>
         <source>restored %1, skipped %2 from %3</source>
         <translation>restaurados: %1, omitidos: %2, desde %3</translation>
+    </message>
+    <message>
+        <source>The folder %1 was moved or replaced while files were copied into it, so they are not in it.</source>
+        <translation>La carpeta %1 se movió o se sustituyó mientras se copiaban archivos en ella, así que no están en ella.</translation>
     </message>
 </context>
 <context>

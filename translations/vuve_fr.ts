@@ -230,6 +230,14 @@ Le contenu de ce logiciel est protégé par la loi. Utiliser le logiciel ne vous
         <source>it was cancelled</source>
         <translation>elle a été annulée</translation>
     </message>
+    <message>
+        <source>The folder %1 is no longer the one chosen for backups: it was replaced, or belongs to someone else now. Nothing was written into it; choose the folder for backups again.</source>
+        <translation>Le dossier %1 n’est plus celui choisi pour les sauvegardes : il a été remplacé, ou appartient maintenant à quelqu’un d’autre. Rien n’y a été écrit ; choisissez de nouveau le dossier des sauvegardes.</translation>
+    </message>
+    <message>
+        <source>The backup folder %1 was moved or replaced while the backup was written, so the backup is not in it.</source>
+        <translation>Le dossier de sauvegarde %1 a été déplacé ou remplacé pendant l’écriture de la sauvegarde ; elle ne s’y trouve donc pas.</translation>
+    </message>
 </context>
 <context>
     <name>BatchPlanner</name>
@@ -335,6 +343,10 @@ Le contenu de ce logiciel est protégé par la loi. Utiliser le logiciel ne vous
     <message>
         <source>restored %1, skipped %2 from %3</source>
         <translation>restaurés&#xa0;: %1, ignorés&#xa0;: %2, depuis %3</translation>
+    </message>
+    <message>
+        <source>The folder %1 was moved or replaced while files were copied into it, so they are not in it.</source>
+        <translation>Le dossier %1 a été déplacé ou remplacé pendant que des fichiers y étaient copiés ; ils ne s’y trouvent donc pas.</translation>
     </message>
 </context>
 <context>

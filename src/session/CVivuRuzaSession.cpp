@@ -1,7 +1,9 @@
 #include "CVivuRuzaSession.h"
 
+#include "BackupWriter.h"
 #include "CVivuRuza.h"
 #include "CVoriWorker.h"
+#include "FolderHandle.h"
 #include "SessionLog.h"
 #include "TransferLog.h"
 #include "TransferPlan.h"
@@ -905,6 +907,7 @@ void CVivuRuzaSession::startClassTarget(int row)
     target.running = true;
     if (target.backup) {
         worker->backupParent = m_classBackupParent;
+        worker->backupParentIdentity = m_classBackupIdentity;
         startJob(worker, &CVoriWorker::backUp, &CVivuRuzaSession::onClassBackupDone);
         return;
     }
@@ -947,6 +950,7 @@ void CVivuRuzaSession::cancelClassJob()
 
 namespace {
 const char backupFolderKey[] = "backup/folder";
+const char backupIdentityKey[] = "backup/folderIdentity";
 const char verifyKey[] = "transfer/verify";
 
 // Names in a question, as many as read well in one line.
@@ -985,13 +989,48 @@ QUrl CVivuRuzaSession::backupFolderUrl() const
     return QUrl::fromLocalFile(backupFolder());
 }
 
+// Chosen again, even under the same path, the folder is what the user
+// chose now.
 void CVivuRuzaSession::setBackupFolder(const QUrl &folder)
 {
     const QString path = QDir::cleanPath(folder.toLocalFile());
-    if (!folder.isLocalFile() || path.isEmpty() || path == backupFolder())
+    if (!folder.isLocalFile() || path.isEmpty())
         return;
-    QSettings().setValue(QLatin1String(backupFolderKey), path);
+    QSettings settings;
+    settings.setValue(QLatin1String(backupIdentityKey), FolderHandle::identityOf(path));
+    if (path == backupFolder())
+        return;
+    settings.setValue(QLatin1String(backupFolderKey), path);
     emit backupFolderChange();
+}
+
+QString CVivuRuzaSession::backupFolderIdentity()
+{
+    QSettings settings;
+    const QString chosen = settings.value(QLatin1String(backupFolderKey)).toString();
+    if (chosen.isEmpty() || chosen == defaultBackupFolder())
+        return QString();
+    QString identity = settings.value(QLatin1String(backupIdentityKey)).toString();
+    // Chosen before folders were told apart: the folder there now is the one
+    // the user knows.
+    if (identity.isEmpty()) {
+        identity = FolderHandle::identityOf(chosen);
+        settings.setValue(QLatin1String(backupIdentityKey), identity);
+    }
+    return identity;
+}
+
+QString CVivuRuzaSession::backupFolderProblem() const
+{
+    QSettings settings;
+    const QString chosen = settings.value(QLatin1String(backupFolderKey)).toString();
+    const QString remembered = settings.value(QLatin1String(backupIdentityKey)).toString();
+    if (chosen.isEmpty() || chosen == defaultBackupFolder() || remembered.isEmpty())
+        return QString();
+    // A folder that is gone is told by the backup itself, as before.
+    const QString now = FolderHandle::identityOf(chosen);
+    return now.isEmpty() || now == remembered ? QString()
+                                              : BackupWriter::replacedParentText(chosen);
 }
 
 // The default is ours to make; a folder the user chose that has gone (a
@@ -1010,6 +1049,7 @@ bool CVivuRuzaSession::backUp()
     if (!worker)
         return false;
     worker->backupParent = prepareBackupFolder();
+    worker->backupParentIdentity = backupFolderIdentity();
     m_transferWorker = worker;
     m_transfer->start(
         TransferProgress::Kind::Backup, calcLabel(worker), int(worker->filesList.size()));
@@ -1054,6 +1094,7 @@ bool CVivuRuzaSession::backUpAll()
     if (m_classJob->running() || workers.isEmpty())
         return false;
     m_classBackupParent = prepareBackupFolder();
+    m_classBackupIdentity = backupFolderIdentity();
     m_classTargets.clear();
     for (CVoriWorker *worker : qAsConst(workers)) {
         ClassTarget target;
@@ -1269,6 +1310,8 @@ bool CVivuRuzaSession::startStationBackup(const QUrl &folder)
     // The default is ours to make, as for any backup.
     if (path == defaultBackupFolder())
         QDir().mkpath(path);
+    // Every calculator plugged in later goes into the folder chosen now.
+    m_classBackupIdentity = FolderHandle::identityOf(path);
     return true;
 }
 

@@ -347,6 +347,19 @@ private:
     QList<QPair<QString, QString>> m_stationFiles; // local path, calculator name
     // Calculators being read at the start were plugged in before it.
     QList<QPointer<CVoriWorker>> m_stationBefore;
+
+public:
+    // Why backups can't go into backupFolder as it is now: it is no longer
+    // the folder the user chose (replaced, or another owner); empty when
+    // they can. The question says it before anything is written.
+    Q_INVOKABLE QString backupFolderProblem() const;
+
+private:
+    // What backupFolder was when chosen, for each backup's worker to check
+    // before it writes; empty for the default folder, ours to make.
+    QString backupFolderIdentity();
+    // What m_classBackupParent was when a backup of all or a station began.
+    QString m_classBackupIdentity;
 };
 
 #endif // CVIVURUZASESSION_H

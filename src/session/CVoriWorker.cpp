@@ -290,6 +290,7 @@ void CVoriWorker::backUp()
                 report(text, detail);
         };
         BackupWriter writer(*calc, std::move(events));
+        writer.setExpectedParent(backupParentIdentity);
         result.finished = writer.run(backupParent, portInfo.systemLocation());
         result.folder = writer.folder();
         result.files = int(writer.manifest().files.size());

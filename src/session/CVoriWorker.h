@@ -162,6 +162,10 @@ public:
     // Each file a send or a restore puts on the calculator is read back and
     // compared with what went; written before the job, as its files are.
     bool verify = false;
+
+    // What backupParent was when the user chose it (FolderHandle::identity());
+    // a backup writes nothing into a folder that changed since. Empty: any.
+    QString backupParentIdentity;
 };
 
 #endif // CVORIWORKER_H

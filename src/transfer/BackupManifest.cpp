@@ -1,6 +1,7 @@
 #include "BackupManifest.h"
 
 #include "CVivuRuza.h"
+#include "FolderHandle.h"
 #include "TransferPlan.h"
 #include "UploadFile.h"
 #include "WholeFile.h"
@@ -65,6 +66,18 @@ QJsonObject BackupManifest::toJson() const
     if (!unrestorable.isEmpty())
         root.insert(QStringLiteral("unrestorable"), toJson(unrestorable));
     return root;
+}
+
+bool BackupManifest::save(const FolderHandle &folder, QString &error) const
+{
+    const QByteArray json = QJsonDocument(toJson()).toJson(QJsonDocument::Indented);
+    QString why;
+    if (!folder.writeFile(QLatin1String(fileName), json, &why)) {
+        error = tr("The manifest of %1 can't be written: %2")
+                    .arg(QDir::toNativeSeparators(folder.path()), why);
+        return false;
+    }
+    return true;
 }
 
 bool BackupManifest::save(const QString &folder, QString &error) const

@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 
+class FolderHandle;
+
 // manifest.json of a backup folder: which calculator, when, and every file
 // with its size and SHA-256. Its presence is the backup's claim to hold every
 // file it lists, so it is written last, and only after every file was
@@ -40,6 +42,8 @@ public:
     QJsonObject toJson() const;
     static QJsonArray toJson(const QList<Entry> &entries);
     bool save(const QString &folder, QString &error) const;
+    // Written through the folder held open, wherever it is now.
+    bool save(const FolderHandle &folder, QString &error) const;
     // False with a sentence for the user when the folder holds no complete
     // backup or its manifest cannot be read. Files that restore can't send
     // (too large, or a name the calculator would not keep, as a backup made

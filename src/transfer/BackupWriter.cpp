@@ -2,8 +2,8 @@
 
 #include "CVivuRuza.h"
 #include "ErrorMeaning.h"
+#include "FolderHandle.h"
 #include "TransferPlan.h"
-#include "WholeFile.h"
 #include "serializeData.pb.h"
 
 #include <QCoreApplication>
@@ -51,21 +51,17 @@ QString BackupWriter::folderNameOf(const QString &deviceName)
 // under the name, is never written into.
 QString BackupWriter::makeNewFolder(const QString &parentFolder, const QString &base)
 {
-    const QDir parent(parentFolder);
-    for (int n = 1; n <= 100; ++n) {
-        const QString name = n == 1 ? base : QStringLiteral("%1-%2").arg(base, QString::number(n));
-        if (parent.mkdir(name))
-            return parent.absoluteFilePath(name);
-        if (!parent.exists(name) && !QFileInfo(parent.filePath(name)).isSymLink())
-            break;
-    }
-    return QString();
+    return FolderHandle::makeNew(parentFolder, base).path();
 }
 
-bool BackupWriter::makeFolder(const QString &parentFolder, const QString &base)
+// Everything the backup writes goes through the folder made, held open: in a
+// shared folder another user may rename it and put a link under its name.
+bool BackupWriter::makeFolder(const FolderHandle &parent, const QString &base)
 {
-    m_folder = makeNewFolder(parentFolder, base);
-    if (!m_folder.isEmpty())
+    const QString parentFolder = parent.path();
+    m_dir = FolderHandle::makeNew(parent, base);
+    m_folder = m_dir.path();
+    if (m_dir.isValid())
         return true;
     problem(tr("No backup folder can be made in %1.")
                 .arg(QDir::toNativeSeparators(QDir(parentFolder).absolutePath())));
@@ -74,8 +70,7 @@ bool BackupWriter::makeFolder(const QString &parentFolder, const QString &base)
 
 bool BackupWriter::writeNote(const QString &text)
 {
-    return WholeFile::write(
-        QDir(m_folder).filePath(QLatin1String(incompleteNote)), text.toUtf8() + '\n');
+    return m_dir.writeFile(QLatin1String(incompleteNote), text.toUtf8() + '\n');
 }
 
 bool BackupWriter::run(const QString &parentFolder, const QString &port)
@@ -92,7 +87,18 @@ bool BackupWriter::run(const QString &parentFolder, const QString &port)
         { QStringLiteral("pv"), m_link.PV } };
     const QString base = folderNameOf(m_link.devName()) + QLatin1Char('-')
         + now.toString(QStringLiteral("yyyy-MM-dd'T'HHmmss'Z'"));
-    if (!makeFolder(parentFolder, base))
+    // Opened once, so the folder compared is the folder written into.
+    const FolderHandle parent = FolderHandle::open(parentFolder);
+    if (!m_expectedParent.isEmpty() && parent.identity() != m_expectedParent) {
+        problem(replacedParentText(parentFolder));
+        return false;
+    }
+    if (!parent.isValid()) {
+        problem(tr("No backup folder can be made in %1.")
+                    .arg(QDir::toNativeSeparators(QDir(parentFolder).absolutePath())));
+        return false;
+    }
+    if (!makeFolder(parent, base))
         return false;
     // Said before the first file arrives, so that a backup cut short by a
     // crash or a pulled plug never looks finished.
@@ -101,10 +107,10 @@ bool BackupWriter::run(const QString &parentFolder, const QString &port)
     if (!copyFiles())
         return false;
     QString error;
-    if (!m_manifest.save(m_folder, error))
+    if (!m_manifest.save(m_dir, error))
         return fail(error);
-    QFile::remove(QDir(m_folder).filePath(QLatin1String(incompleteNote)));
-    return true;
+    m_dir.removeFile(QLatin1String(incompleteNote));
+    return !movedAway();
 }
 
 // Settled from the list before the first file is copied, so that what the
@@ -213,7 +219,7 @@ bool BackupWriter::copyFiles()
             return fail(tr("%1 arrived with %2 bytes; the calculator listed %3")
                             .arg(e.name, QString::number(content.size()), QString::number(e.size)));
         QString why;
-        if (!WholeFile::write(dir.filePath(e.name), content, &why))
+        if (!m_dir.writeFile(e.name, content, &why))
             return fail(tr("%1 can't be written: %2")
                             .arg(QDir::toNativeSeparators(dir.filePath(e.name)), why));
         e.sha256 = BackupManifest::sha256(content);
@@ -223,6 +229,14 @@ bool BackupWriter::copyFiles()
             m_manifest.unrestorable.append(e);
     }
     return true;
+}
+
+QString BackupWriter::replacedParentText(const QString &parentFolder)
+{
+    return QCoreApplication::translate("BackupWriter",
+        "The folder %1 is no longer the one chosen for backups: it was replaced, or belongs to "
+        "someone else now. Nothing was written into it; choose the folder for backups again.")
+        .arg(QDir::toNativeSeparators(parentFolder));
 }
 
 QString BackupWriter::cancelledReason()
@@ -236,10 +250,26 @@ bool BackupWriter::fail(const QString &why)
     while (reason.endsWith(QLatin1Char('.')))
         reason.chop(1);
     writeNote(tr("This backup is not complete: %1.").arg(reason));
-    const QString marked = m_folder + QStringLiteral("-incomplete");
-    if (!QFileInfo::exists(marked) && QDir().rename(m_folder, marked))
-        m_folder = marked;
+    if (movedAway())
+        return false;
+    // Renamed only while the name is still this folder; an -incomplete
+    // folder that is already there is not replaced.
+    if (m_dir.renameTo(m_dir.name() + QStringLiteral("-incomplete")))
+        m_folder = m_dir.path();
     problem(tr("The backup in %1 is not complete: %2.")
                 .arg(QDir::toNativeSeparators(m_folder), reason));
     return false;
+}
+
+// The files went into the folder made, wherever it is now; a sentence that
+// named the path would send the user to whatever took the name.
+bool BackupWriter::movedAway()
+{
+    if (m_dir.isStillAt())
+        return false;
+    problem(tr("The backup folder %1 was moved or replaced while the backup was written, so "
+               "the backup is not in it.")
+                .arg(QDir::toNativeSeparators(m_folder)));
+    m_folder.clear();
+    return true;
 }

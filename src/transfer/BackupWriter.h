@@ -2,6 +2,7 @@
 #define BACKUPWRITER_H
 
 #include "BackupManifest.h"
+#include "FolderHandle.h"
 #include "TransferEvents.h"
 
 #include <QCoreApplication>
@@ -43,11 +44,18 @@ public:
     // Why a backup the link was told to stop is not complete.
     static QString cancelledReason();
 
+    // The folder run() is given must still be the one identified so
+    // (FolderHandle::identity()) when the folder was chosen; empty: any.
+    void setExpectedParent(const QString &identity) { m_expectedParent = identity; }
+    // Why nothing is written into a chosen folder that changed since.
+    static QString replacedParentText(const QString &parentFolder);
+
 private:
-    bool makeFolder(const QString &parentFolder, const QString &base);
+    bool makeFolder(const FolderHandle &parent, const QString &base);
     QList<BackupManifest::Entry> plan(const QList<QPair<QString, int>> &files);
     bool copyFiles();
     bool fail(const QString &reason);
+    bool movedAway();
     bool writeNote(const QString &text);
     void problem(const QString &text);
 
@@ -55,6 +63,8 @@ private:
     TransferEvents m_events;
     QString m_folder;
     BackupManifest m_manifest;
+    FolderHandle m_dir;
+    QString m_expectedParent;
 };
 
 #endif // BACKUPWRITER_H

@@ -1,6 +1,8 @@
 #ifndef TRANSFERPLAN_H
 #define TRANSFERPLAN_H
 
+#include "FolderHandle.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QList>
@@ -106,6 +108,11 @@ public:
     // More than a file sent to the calculator may have.
     static bool isTooLarge(qint64 size);
 
+    // A download into a folder this program made and holds open: the files
+    // are written through it, never through folder()'s path again.
+    void setFolderHandle(const FolderHandle &folder) { m_folderHandle = folder; }
+    FolderHandle folderHandle() const { return m_folderHandle; }
+
 private:
     Direction m_direction;
     QString m_folder;
@@ -113,6 +120,7 @@ private:
     // Of uploads that may go so far: their files, and the items per name.
     QHash<QString, int> m_seenFiles;
     QList<int> m_accepted;
+    FolderHandle m_folderHandle;
 };
 
 #endif // TRANSFERPLAN_H

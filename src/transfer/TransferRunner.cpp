@@ -89,7 +89,9 @@ TransferOutcome TransferRunner::move(const TransferPlan &plan, int index)
         done = m_link.uploadFile(item.localPath, item.calcName, &size, &content);
         break;
     case TransferPlan::Direction::Download:
-        done = m_link.downloadFile(item.calcName, size, plan.folder());
+        done = plan.folderHandle().isValid()
+            ? m_link.downloadFile(item.calcName, size, plan.folderHandle())
+            : m_link.downloadFile(item.calcName, size, plan.folder());
         break;
     case TransferPlan::Direction::Delete:
         done = m_link.deleteFile(fileInfOf(item.calcName, item.size));

@@ -460,6 +460,66 @@ private slots:
             QStringList());
     }
 
+    // Once made, a folder in a shared folder may be renamed by another user
+    // and a link to the first user's home put in its place while the
+    // calculator still sends: the rest goes into the folder made, nothing
+    // into the home, and the outcome does not send the user to the link.
+    void sharedFolderSwappedWhileWriting_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("errHas");
+        QTest::newRow("backup") << QStringList { QStringLiteral("--port"), QStringLiteral("@PORT"),
+            QStringLiteral("backup"), QStringLiteral("@DIR") }
+                                << QStringLiteral(
+                                       "was moved or replaced while the backup was written");
+        QTest::newRow("every get")
+            << QStringList { QStringLiteral("--every"), QStringLiteral("get"),
+                   QStringLiteral("--to"), QStringLiteral("@DIR"), QStringLiteral("--all-files"),
+                   QStringLiteral("--on-conflict=replace") }
+            << QStringLiteral("was moved or replaced while files were copied");
+    }
+    void sharedFolderSwappedWhileWriting()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, errHas);
+        Files files;
+        for (const char *name : { "A.py", ".bashrc", "C.py", "D.py", "E.py" })
+            files.append({ QString::fromLatin1(name), randomBytes(700, int(files.size())) });
+        m_sim->setFiles(files);
+        // A calculator that answers slowly leaves the other user the time.
+        m_sim->setLatency(150);
+        attach({ m_sim });
+        QTemporaryDir shared, home;
+        args.replaceInStrings(QStringLiteral("@DIR"), shared.path());
+        args.replaceInStrings(QStringLiteral("@PORT"), m_sim->portPath());
+        QProcess p;
+        p.setProcessEnvironment(m_env);
+        p.start(QStringLiteral(VUVECTL_PATH), args);
+        QString made;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            [&] {
+                const QStringList found
+                    = QDir(shared.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+                made = found.isEmpty() ? QString() : shared.filePath(found.first());
+                return !made.isEmpty() && QFileInfo::exists(made + QStringLiteral("/A.py"));
+            }(),
+            60000);
+        const QString aside = shared.filePath(QStringLiteral("moved"));
+        QVERIFY(QDir().rename(made, aside));
+        QVERIFY(QFile::link(home.path(), made));
+        QVERIFY(p.waitForFinished(120000));
+        const QString err = QString::fromUtf8(p.readAllStandardError());
+        m_sim->setLatency(0);
+
+        QCOMPARE(p.exitCode(), 1);
+        QVERIFY2(err.contains(errHas), qPrintable(err));
+        QCOMPARE(
+            QDir(home.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            QStringList());
+        for (const auto &file : qAsConst(files))
+            QCOMPARE(readFile(aside + QLatin1Char('/') + file.first), file.second);
+    }
+
     // The whole batch is checked before anything is sent.
     void putRefusals_data()
     {
