@@ -4,6 +4,7 @@
 // and replaces before anything moves, and the outcome stays on the progress
 // line; Ctrl+B and the menu by keyboard get there too. The real document and
 // session, on simulated calculators.
+#include "BackupWriter.h"
 #include "CalcSimulator.h"
 #include "ClassJobModel.h"
 #include "TwoCalculators.h"
@@ -52,6 +53,7 @@ private slots:
     void cancelBackUpAll();
     void refusedWithoutCalculator_data();
     void refusedWithoutCalculator();
+    void replacedFolderAskedAgain();
 
 private:
     bool idle() const;
@@ -350,6 +352,41 @@ static void prepare()
     AppShell::prepareApplication();
 }
 Q_CONSTRUCTOR_FUNCTION(prepare)
+
+// The folder chosen for backups was made anew since (another user may have
+// put one of theirs under its path): the question says so, Back Up waits,
+// and Change Folder chooses it again.
+void TestBackupWindow::replacedFolderAskedAgain()
+{
+    const QString chosen = m_backups.filePath(QStringLiteral("class"));
+    QVERIFY(QDir().mkdir(chosen));
+    QVERIFY(m_driver->start());
+    QVERIFY(m_driver->attach({ m_calc->portPath() }, calculatorFiles.size()));
+    m_driver->session().setBackupFolder(QUrl::fromLocalFile(chosen));
+    QVERIFY(QDir().rename(chosen, m_backups.filePath(QStringLiteral("aside"))));
+    QVERIFY(QDir().mkdir(chosen));
+
+    m_driver->activate("backUpMenuItem");
+    QTRY_VERIFY(m_driver->read("backupQuestion", "opened").toBool());
+    QCOMPARE(m_driver->read(m_driver->byName("backupFolderProblem"), "text").toString(),
+        BackupWriter::replacedParentText(chosen));
+    QVERIFY(m_driver->read(m_driver->byName("backupFolderProblem"), "visible").toBool());
+    QQuickItem *backUp = m_driver->dialogButton("backupQuestion", QStringLiteral("Back Up"));
+    QVERIFY(backUp);
+    QVERIFY(!backUp->isEnabled());
+
+    m_driver->click(
+        m_driver->dialogButton("backupQuestion", QStringLiteral("Change Folder\u2026")));
+    QTRY_VERIFY(m_driver->isOpen("backupFolderDialog"));
+    m_driver->choose("backupFolderDialog", { QUrl::fromLocalFile(chosen) });
+    QTRY_VERIFY(m_driver->read("backupQuestion", "opened").toBool());
+    QVERIFY(!m_driver->read(m_driver->byName("backupFolderProblem"), "visible").toBool());
+    QVERIFY(backUp->isEnabled());
+    m_driver->click(backUp);
+    QTRY_COMPARE_WITH_TIMEOUT(
+        QDir(chosen).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 1, 30000);
+    QVERIFY(idle());
+}
 
 QTEST_MAIN(TestBackupWindow)
 #include "tst_backupwindow.moc"
