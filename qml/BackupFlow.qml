@@ -78,6 +78,8 @@ Item {
                 objectName: "backUpButton"
                 text: qsTr("Back Up")
                 enabled: flow.folderProblem === ""
+                // Drawn faint while it waits for a folder chosen again.
+                opacity: enabled ? 1 : 0.45
                 Accessible.name: text
                 DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole
             }
