@@ -4,6 +4,7 @@
 #include "CVivuRuza.h"
 #include "CVoriWorker.h"
 #include "FolderHandle.h"
+#include "LinkLog.h"
 #include "SessionLog.h"
 #include "TransferLog.h"
 #include "TransferPlan.h"
@@ -290,7 +291,7 @@ void CVivuRuzaSession::endReading(CVoriWorker *worker)
     if (!worker->problem.isEmpty()) {
         m_foundOrder.remove(port);
         qCDebug(DiscoveryLog, "%s: reading failed: %s", qUtf8Printable(port),
-            qUtf8Printable(worker->problem));
+            traced(worker->problem).constData());
         m_failed.insert(port);
         m_doctor->report(port, worker->problem);
         delete worker;
@@ -298,7 +299,7 @@ void CVivuRuzaSession::endReading(CVoriWorker *worker)
     }
     qCDebug(DiscoveryLog, "%s: reading ended, %d files%s%s", qUtf8Printable(port),
         int(worker->filesList.size()), worker->notice.isEmpty() ? "" : "; ",
-        qUtf8Printable(worker->notice));
+        traced(worker->notice).constData());
     addWorker(worker);
     if (!worker->notice.isEmpty())
         m_doctor->report(port, worker->notice);
