@@ -17,7 +17,7 @@ Item {
 
     function start() {
         all = false
-        var name = calcModel.getName()
+        var name = calcSession.isolated(calcModel.getName())
         backupQuestion.title = qsTr("Back up %1").arg(name)
         backupQuestion.text = qsTr("Every file on %1 is copied into a new folder, named after the calculator and the time, in this folder:").arg(name)
         backupQuestion.open()

@@ -143,7 +143,7 @@ ApplicationWindow {
                         calcSession.statusLineText = ""
                         var names = ""
                         tableView.selection.forEach(function (rowIndex) {
-                            names += "\n" + fileModel.getName(rowIndex)
+                            names += "\n" + calcSession.isolated(fileModel.getName(rowIndex))
                         })
                         //: %1 is the selected files' names, each on a line of its own.
                         doYouWantDeleteItDialog.text = qsTr("Do you want to delete next files:%1?").arg(names)
@@ -475,7 +475,7 @@ ApplicationWindow {
 
     function processDownloadCollision() {
         if (calcSession.isFromCalcCollision()) {
-            doYouWantDownloadFile.title = qsTr("File %1 already exists on your PC.\nDo you want to replace it?").arg(calcSession.collisionFromCalcFileName())
+            doYouWantDownloadFile.title = qsTr("File %1 already exists on your PC.\nDo you want to replace it?").arg(calcSession.isolated(calcSession.collisionFromCalcFileName()))
             doYouWantDownloadFile.open()
         } else {
             calcSession.downloadsFiles()

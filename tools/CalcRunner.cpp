@@ -148,8 +148,8 @@ int CalcRunner::list()
     QJsonArray json;
     qint64 total = 0;
     for (const auto &file : qAsConst(files)) {
-        m_reporter.line(
-            QStringLiteral("%1\t%2").arg(Reporter::printable(file.first)).arg(file.second));
+        m_reporter.line(QStringLiteral("%1\t%2").arg(
+            Reporter::printable(file.first), QString::number(file.second)));
         json.append(Reporter::fileJson(file.first, file.second));
         total += file.second;
     }

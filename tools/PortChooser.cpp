@@ -2,6 +2,7 @@
 
 #include "CVivuRuza.h"
 #include "JobThreads.h"
+#include "LinkLog.h"
 #include "PortProblem.h"
 #include "Reporter.h"
 #include "SessionLog.h"
@@ -51,7 +52,7 @@ QList<PortChooser::Probe> PortChooser::probe(const QList<Port> &ports)
                 if (probe->problem.isEmpty())
                     probe->problem = PortProblem::silent(probe->port.location);
                 qCDebug(DiscoveryLog, "%s: reading failed: %s", where.constData(),
-                    qUtf8Printable(probe->problem));
+                    traced(probe->problem).constData());
             } else {
                 qCDebug(DiscoveryLog, "%s: reading ended", where.constData());
             }

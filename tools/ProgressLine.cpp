@@ -96,9 +96,8 @@ void ProgressLine::clear()
 QString ProgressLine::text(qint64 done, qint64 total) const
 {
     QString line = QStringLiteral("[%1/%2] %3  %4 / %5")
-                       .arg(m_index)
-                       .arg(m_count)
-                       .arg(m_name, bytes(done), bytes(total));
+                       .arg(QString::number(m_index), QString::number(m_count), m_name, bytes(done),
+                           bytes(total));
     const qint64 ms = m_started.elapsed();
     if (ms >= rateAfterMs && done > 0) {
         const double perSecond = done * 1000.0 / double(ms);

@@ -1,5 +1,6 @@
 #include "Reporter.h"
 
+#include "DeviceText.h"
 #include "ProgressLine.h"
 
 #include <QCoreApplication>
@@ -94,6 +95,10 @@ QString Reporter::printable(const QString &text)
             out += QLatin1String("\\r");
         else if (u < 0x20 || (u >= 0x7F && u < 0xA0))
             out += QStringLiteral("\\x%1").arg(u, 2, 16, QLatin1Char('0'));
+        // A terminal that lays out right-to-left text would turn the rest
+        // of the line around an override.
+        else if (DeviceText::isBidiControl(u))
+            continue;
         else
             out += c;
     }

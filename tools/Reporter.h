@@ -55,7 +55,8 @@ public:
     static QJsonObject fileJson(const QString &name, qint64 size);
     // "1 file", "2 files".
     static QString filesText(int n);
-    // Text from the device must not reach a terminal as control characters.
+    // Text from the device must not reach a terminal as control characters,
+    // nor with bidi controls, which are left out.
     static QString printable(const QString &text);
     // One whole line to a stream, flushed at once so that stdout and stderr
     // keep their order on a terminal.

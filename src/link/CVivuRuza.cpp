@@ -1,6 +1,7 @@
 #include "CVivuRuza.h"
 
 #include "CalcFileName.h"
+#include "DeviceText.h"
 #include "DownloadFile.h"
 #include "FolderHandle.h"
 #include "LinkLog.h"
@@ -172,7 +173,7 @@ void CVivuRuza::reportRefusal(const calcMsg &reply, const QString &fallback)
 {
     errorCode = reply.error();
     explainCode(errorCode);
-    QString text = QString::fromStdString(reply.errorstr());
+    QString text = DeviceText::isolated(QString::fromStdString(reply.errorstr()));
     if (reply.errornum() != 0)
         text += QString::number(reply.errornum());
     if (text.isEmpty())
@@ -369,7 +370,8 @@ bool CVivuRuza::fetchFile(const VivuRuza::fileInf &file, QByteArray &content)
     *msg.mutable_finf() = file;
     const int count = int(std::ceil(double(size) / double(chunkSize)));
     //: What was asked, in "The calculator sent a malformed reply (%1)."; %1 is a file name.
-    m_exchange.begin(tr("content of %1").arg(QString::fromStdString(file.name())), count);
+    m_exchange.begin(
+        tr("content of %1").arg(DeviceText::isolated(QString::fromStdString(file.name()))), count);
     if (!m_exchange.send(msg, buffer))
         return false;
 
@@ -447,7 +449,7 @@ bool CVivuRuza::downloadInto(
         errorCode = calcMsg::NONE_ERROR;
         onError(tr("The calculator's file name \"%1\" is not a safe file name; the file was not "
                    "copied.")
-                    .arg(name));
+                    .arg(DeviceText::isolated(name)));
         return false;
     }
     QByteArray content;
@@ -457,8 +459,8 @@ bool CVivuRuza::downloadInto(
                                         : DownloadFile::write(shownFolder, name, content);
     if (!written) {
         errorCode = calcMsg::WRITE_ERROR;
-        onError(
-            tr("File %1 can't be written to %2.").arg(name, QDir::toNativeSeparators(shownFolder)));
+        onError(tr("File %1 can't be written to %2.")
+                    .arg(DeviceText::isolated(name), QDir::toNativeSeparators(shownFolder)));
         return false;
     }
     return true;
@@ -585,9 +587,10 @@ bool CVivuRuza::accepted(int type, const VivuRuza::fileInf &file, calcMsg &msg, 
     *msg.mutable_finf() = file;
     const QString name = QString::fromStdString(file.name());
     //: What was asked, in "The calculator sent a malformed reply (%1)."; %1 is a file name.
-    const QString asked = type == calcMsg::SEND_FILE ? tr("sending %1").arg(name)
+    const QString shown = DeviceText::isolated(name);
+    const QString asked = type == calcMsg::SEND_FILE ? tr("sending %1").arg(shown)
                                                      //: What was asked; %1 is a file name.
-                                                     : tr("deleting %1").arg(name);
+                                                     : tr("deleting %1").arg(shown);
     beginAbout(
         type == calcMsg::SEND_FILE ? ErrorMeaning::Action::Send : ErrorMeaning::Action::Delete,
         name);

@@ -1,5 +1,6 @@
 #include "ErrorMeaning.h"
 
+#include "DeviceText.h"
 #include "serializeData.pb.h"
 
 #include <QStringList>
@@ -89,9 +90,9 @@ QString ErrorMeaning::line(const QString &file, const QString &calculator, const
 {
     QStringList who;
     if (!file.isEmpty())
-        who.append(file);
+        who.append(DeviceText::isolated(file));
     if (!calculator.isEmpty())
-        who.append(calculator);
+        who.append(DeviceText::isolated(calculator));
     if (who.isEmpty())
         return meaning;
     //: %1 names the file and the calculator ("HELLO.py, Vori X1"), %2 says what it means.

@@ -12,7 +12,8 @@ class QByteArray;
 class QString;
 
 // A text for a trace line: names and texts from the device may hold line
-// breaks, which would forge lines of their own.
+// breaks, which would forge lines of their own, and bidi controls, which
+// would turn the rest of the line around (DeviceText::forTrace).
 QByteArray traced(const QString &text);
 
 #endif // LINKLOG_H

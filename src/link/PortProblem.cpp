@@ -1,5 +1,6 @@
 #include "PortProblem.h"
 
+#include "DeviceText.h"
 #include "ErrorMeaning.h"
 
 #include <QDir>
@@ -15,9 +16,10 @@
 #endif
 
 namespace {
+// A port's path may carry what the device calls itself (/dev/serial/by-id).
 QString shown(const QString &location)
 {
-    return QDir::toNativeSeparators(location);
+    return DeviceText::isolated(QDir::toNativeSeparators(location));
 }
 
 // Qt reports a port held by another program and a port we may not open with
@@ -80,7 +82,8 @@ QString programOf(const QString &pid)
         return QString();
     const QString name = QString::fromLocal8Bit(comm.readLine(64)).trimmed();
     //: A program holding a port: its name and process number.
-    return name.isEmpty() ? QString() : PortProblem::tr("%1, process %2").arg(name, pid);
+    return name.isEmpty() ? QString()
+                          : PortProblem::tr("%1, process %2").arg(DeviceText::isolated(name), pid);
 }
 } // namespace
 

@@ -3,7 +3,9 @@
 #include "BackupWriter.h"
 #include "CVivuRuza.h"
 #include "CVoriWorker.h"
+#include "DeviceText.h"
 #include "FolderHandle.h"
+#include "LinkLog.h"
 #include "SessionLog.h"
 #include "TransferLog.h"
 #include "TransferPlan.h"
@@ -290,7 +292,7 @@ void CVivuRuzaSession::endReading(CVoriWorker *worker)
     if (!worker->problem.isEmpty()) {
         m_foundOrder.remove(port);
         qCDebug(DiscoveryLog, "%s: reading failed: %s", qUtf8Printable(port),
-            qUtf8Printable(worker->problem));
+            traced(worker->problem).constData());
         m_failed.insert(port);
         m_doctor->report(port, worker->problem);
         delete worker;
@@ -298,7 +300,7 @@ void CVivuRuzaSession::endReading(CVoriWorker *worker)
     }
     qCDebug(DiscoveryLog, "%s: reading ended, %d files%s%s", qUtf8Printable(port),
         int(worker->filesList.size()), worker->notice.isEmpty() ? "" : "; ",
-        qUtf8Printable(worker->notice));
+        traced(worker->notice).constData());
     addWorker(worker);
     if (!worker->notice.isEmpty())
         m_doctor->report(port, worker->notice);
@@ -958,16 +960,18 @@ QString someNames(const QStringList &names)
 {
     constexpr int shown = 8;
     if (names.size() <= shown)
-        return names.join(QStringLiteral(", "));
+        return DeviceText::isolated(names).join(QStringLiteral(", "));
     const int more = int(names.size()) - shown;
     //: %1 lists the first names; %n counts the names left out.
     return CVivuRuzaSession::tr("%1 and %n more", nullptr, more)
-        .arg(names.mid(0, shown).join(QStringLiteral(", ")));
+        .arg(DeviceText::isolated(names.mid(0, shown)).join(QStringLiteral(", ")));
 }
 
+// For the window's sentences: the name as the calculator gives it, set apart
+// where it could turn the words around it.
 QString calcLabel(const CVoriWorker *worker)
 {
-    return worker && !worker->name.isEmpty() ? worker->name
+    return worker && !worker->name.isEmpty() ? DeviceText::isolated(worker->name)
                                              : CVivuRuzaSession::tr("the calculator");
 }
 } // namespace
@@ -1071,7 +1075,7 @@ QString CVivuRuzaSession::backupOutcome(const CVoriWorker *worker) const
 {
     const CVoriWorker::BackupResult &r = worker->backupResult;
     const QString name = calcLabel(worker);
-    const QString folder = QDir::toNativeSeparators(r.folder);
+    const QString folder = DeviceText::isolated(QDir::toNativeSeparators(r.folder));
     QString outcome;
     if (!r.finished) {
         outcome = r.folder.isEmpty()
@@ -1165,7 +1169,7 @@ void CVivuRuzaSession::onRestorePreviewDone()
     m_restoreReplaced = int(r.replaced.size());
     const QDateTime made = QDateTime::fromString(r.time, Qt::ISODate).toLocalTime();
     //: Stands for the device name of a backup whose manifest gives none.
-    const QString device = r.device.isEmpty() ? tr("a calculator") : r.device;
+    const QString device = r.device.isEmpty() ? tr("a calculator") : DeviceText::isolated(r.device);
     QStringList lines;
     lines.append(made.isValid()
             //: %1 is the calculator restored to, %2 the one backed up, %3 a date, %4 a time.
@@ -1191,8 +1195,9 @@ void CVivuRuzaSession::onRestorePreviewDone()
         QStringList left;
         for (const auto &entry : r.unrestorable)
             left.append(entry.first.isEmpty()
-                    ? entry.second
-                    : QStringLiteral("%1 (%2)").arg(entry.first, entry.second));
+                    ? DeviceText::isolated(entry.second)
+                    : QStringLiteral("%1 (%2)").arg(
+                        DeviceText::isolated(entry.first), DeviceText::isolated(entry.second)));
         const int n = int(left.size());
         //: %1 lists the files with the reason for each.
         lines.append(tr("%n files of the backup can't be restored: %1.", nullptr, n)
@@ -1352,4 +1357,9 @@ void CVivuRuzaSession::serveAtStation(CVoriWorker *worker)
     const int row
         = m_classJob->addRow(calcLabel(worker), target.backup ? tr("back up") : tr("send"));
     startClassTarget(row);
+}
+
+QString CVivuRuzaSession::isolated(const QString &deviceText) const
+{
+    return DeviceText::isolated(deviceText);
 }

@@ -360,6 +360,11 @@ private:
     QString backupFolderIdentity();
     // What m_classBackupParent was when a backup of all or a station began.
     QString m_classBackupIdentity;
+
+public:
+    // A name or text from a device for one of the window's sentences: set
+    // apart where it could turn the words around it (DeviceText::isolated).
+    Q_INVOKABLE QString isolated(const QString &deviceText) const;
 };
 
 #endif // CVIVURUZASESSION_H

@@ -3,6 +3,7 @@
 #include "BackupRestorer.h"
 #include "BackupWriter.h"
 #include "CVivuRuza.h"
+#include "DeviceText.h"
 #include "TransferRunner.h"
 
 #include <QDir>
@@ -95,7 +96,7 @@ QString CVoriWorker::unreadText(int count, const QString &calculator)
 {
     //: %1 is a calculator's name.
     return tr("%n files on %1 could not be read and are not shown.", nullptr, count)
-        .arg(calculator);
+        .arg(DeviceText::isolated(calculator));
 }
 
 void CVoriWorker::openLink()

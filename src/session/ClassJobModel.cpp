@@ -1,5 +1,6 @@
 #include "ClassJobModel.h"
 
+#include "DeviceText.h"
 #include "TransferProgress.h"
 
 ClassJobModel::ClassJobModel(QObject *parent)
@@ -94,9 +95,8 @@ void ClassJobModel::working(
     r.state = State::Working;
     r.stateText
         = (m_kind == Kind::Backup ? tr("backing up %1 of %2: %3") : tr("sending %1 of %2: %3"))
-              .arg(fileNumber)
-              .arg(fileCount)
-              .arg(fileName);
+              .arg(QString::number(fileNumber), QString::number(fileCount),
+                  DeviceText::isolated(fileName));
     if (total >= 0)
         r.stateText
             += tr(", %1 of %2")
@@ -181,7 +181,8 @@ QString ClassJobModel::summary() const
         if (row.state == State::Cancelled)
             ++cancelled;
         if (row.state == State::Failed && firstFailure.isEmpty())
-            firstFailure = row.calculator + QStringLiteral(": ") + row.outcome;
+            firstFailure
+                = DeviceText::isolated(row.calculator) + QStringLiteral(": ") + row.outcome;
         if (row.state != State::Waiting && row.state != State::Working)
             ++ended;
     }
@@ -262,7 +263,8 @@ QString ClassJobModel::stationSummary() const
         if (row.state != State::Waiting && row.state != State::Working)
             ++ended;
         if (row.state == State::Failed && ++failed == 1)
-            firstFailure = row.calculator + QStringLiteral(": ") + row.outcome;
+            firstFailure
+                = DeviceText::isolated(row.calculator) + QStringLiteral(": ") + row.outcome;
     }
     QString text
         = m_stationOn ? tr("The station is on: %1").arg(m_doing) : tr("The station is off.");

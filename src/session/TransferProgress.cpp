@@ -1,5 +1,7 @@
 #include "TransferProgress.h"
 
+#include "DeviceText.h"
+
 #include <QDir>
 #include <QLocale>
 
@@ -47,24 +49,25 @@ QString TransferProgress::text() const
     }
     const QString number = QString::number(m_fileNumber);
     const QString count = QString::number(m_fileCount);
+    const QString name = DeviceText::isolated(m_fileName);
     QString line;
     switch (m_kind) {
     case Kind::Send:
         //: %1 is a file name; %2 of %3 count the files.
-        line = tr("Sending %1 (%2 of %3)").arg(m_fileName, number, count);
+        line = tr("Sending %1 (%2 of %3)").arg(name, number, count);
         break;
     case Kind::Backup:
         //: %1 is a file name; %2 of %3 count the files.
-        line = tr("Backing up %1 (%2 of %3)").arg(m_fileName, number, count);
+        line = tr("Backing up %1 (%2 of %3)").arg(name, number, count);
         break;
     case Kind::Restore:
         //: %1 is a file name; %2 of %3 count the files.
-        line = tr("Restoring %1 (%2 of %3)").arg(m_fileName, number, count);
+        line = tr("Restoring %1 (%2 of %3)").arg(name, number, count);
         break;
     case Kind::Download:
     case Kind::Copy:
         //: %1 is a file name; %2 of %3 count the files.
-        line = tr("Copying %1 (%2 of %3)").arg(m_fileName, number, count);
+        line = tr("Copying %1 (%2 of %3)").arg(name, number, count);
         break;
     }
     if (m_total >= 0)
@@ -123,14 +126,15 @@ void TransferProgress::finish(int done, int count)
     m_running = false;
     const bool all = done == count;
     const QString moved = QString::number(done);
+    const QString target = DeviceText::isolated(m_target);
     switch (m_kind) {
     case Kind::Send:
         if (count == 0)
-            m_outcome = tr("Nothing was sent to %1").arg(m_target);
+            m_outcome = tr("Nothing was sent to %1").arg(target);
         else if (all)
-            m_outcome = tr("Sent %n files to %1", nullptr, done).arg(m_target);
+            m_outcome = tr("Sent %n files to %1", nullptr, done).arg(target);
         else
-            m_outcome = tr("Sent %1 of %n files to %2", nullptr, count).arg(moved, m_target);
+            m_outcome = tr("Sent %1 of %n files to %2", nullptr, count).arg(moved, target);
         break;
     case Kind::Download: {
         const QString folder = QDir::toNativeSeparators(m_target);
@@ -179,7 +183,8 @@ void TransferProgress::noteCancel()
     m_outcome = tr("Cancelled: %1").arg(m_outcome);
     // A send or a restore stopped between files left nothing on the calculator.
     if (!m_partial.isEmpty())
-        m_outcome += tr("; the part of %1 sent was deleted from the calculator").arg(m_partial);
+        m_outcome += tr("; the part of %1 sent was deleted from the calculator")
+                         .arg(DeviceText::isolated(m_partial));
     else if (m_kind != Kind::Send && m_kind != Kind::Restore)
         m_outcome += tr("; nothing of the file in transfer was written");
 }

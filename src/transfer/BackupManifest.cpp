@@ -1,6 +1,7 @@
 #include "BackupManifest.h"
 
 #include "CVivuRuza.h"
+#include "DeviceText.h"
 #include "FolderHandle.h"
 #include "TransferPlan.h"
 #include "UploadFile.h"
@@ -132,7 +133,7 @@ bool BackupManifest::load(const QString &folder, QString &error)
             || !readDigest(o.value(QStringLiteral("sha256")), e.sha256)) {
             //: %1 is the manifest's file name, manifest.json; %2 is a folder; %3 a file name.
             error = tr("The %1 of %2 lists a file it cannot restore (%3).")
-                        .arg(QLatin1String(fileName), shown, e.name);
+                        .arg(QLatin1String(fileName), shown, DeviceText::isolated(e.name));
             return false;
         }
         // The name goes to the calculator as it stands, so it must be one
@@ -168,7 +169,7 @@ QStringList BackupManifest::check(const QString &folder) const
     const QDir dir(folder);
     for (const Entry &e : files) {
         const QString path = dir.filePath(e.name);
-        const QString shown = QDir::toNativeSeparators(path);
+        const QString shown = DeviceText::isolated(QDir::toNativeSeparators(path));
         const QFileInfo info(path);
         QByteArray content;
         if (!info.isFile() || info.isSymLink()) {

@@ -1,6 +1,7 @@
 #include "BackupRestorer.h"
 
 #include "BackupWriter.h"
+#include "DeviceText.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -41,10 +42,10 @@ bool BackupRestorer::load(const QString &folder)
     }
     // An entry the calculator garbled was backed up without a name.
     for (const BackupManifest::Entry &e : qAsConst(m_manifest.unrestorable)) {
-        const QString reason = BackupManifest::shownReason(e.reason);
+        const QString reason = DeviceText::isolated(BackupManifest::shownReason(e.reason));
         problem(e.name.isEmpty()
                 ? tr("A file the calculator could not list can't be restored: %1.").arg(reason)
-                : tr("%1 can't be restored: %2.").arg(e.name, reason));
+                : tr("%1 can't be restored: %2.").arg(DeviceText::isolated(e.name), reason));
     }
     return true;
 }
@@ -73,7 +74,7 @@ bool BackupRestorer::verify(const TransferPlan &plan, const QList<TransferOutcom
         if (!there) {
             verified = false;
             problem(tr("After the restore, %1 is not on the calculator with its %2 bytes.")
-                        .arg(item.calcName, QString::number(item.size)));
+                        .arg(DeviceText::isolated(item.calcName), QString::number(item.size)));
         }
     }
     return verified;

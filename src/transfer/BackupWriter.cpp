@@ -1,6 +1,7 @@
 #include "BackupWriter.h"
 
 #include "CVivuRuza.h"
+#include "DeviceText.h"
 #include "ErrorMeaning.h"
 #include "FolderHandle.h"
 #include "TransferPlan.h"
@@ -36,6 +37,9 @@ QString BackupWriter::folderNameOf(const QString &deviceName)
     QString name;
     for (const QChar c : deviceName.left(64)) {
         const ushort u = c.unicode();
+        // An override in a folder's name turns it around in every listing.
+        if (DeviceText::isBidiControl(u))
+            continue;
         name += (u < 0x20 || (u >= 0x7F && u < 0xA0) || c == QLatin1Char('/')
                     || c == QLatin1Char('\\') || c == QLatin1Char(':'))
             ? QLatin1Char('_')

@@ -75,11 +75,10 @@ void plan(const QByteArray &who, const TransferPlan &plan)
         plan.size());
     for (int i = 0; i < plan.size(); ++i) {
         const TransferPlan::Item &item = plan.at(i);
-        QString line = QStringLiteral("%1: %2 as %3, %4 bytes")
-                           .arg(i + 1)
-                           .arg(QString::fromUtf8(traced(item.shown)),
-                               QString::fromUtf8(traced(item.calcName)))
-                           .arg(item.size);
+        QString line
+            = QStringLiteral("%1: %2 as %3, %4 bytes")
+                  .arg(QString::number(i + 1), QString::fromUtf8(traced(item.shown)),
+                      QString::fromUtf8(traced(item.calcName)), QString::number(item.size));
         if (item.problem != TransferPlan::Reason::None)
             line += QStringLiteral(", problem: ") + QLatin1String(reasonName(item.problem));
         if (item.collision != TransferPlan::Reason::None)
@@ -109,10 +108,10 @@ void outcomes(
         return;
     for (int i = 0; i < outcomes.size() && i < plan.size(); ++i) {
         const TransferOutcome &outcome = outcomes.at(i);
-        QString line = QStringLiteral("%1: %2 %3")
-                           .arg(i + 1)
-                           .arg(QString::fromUtf8(traced(plan.at(i).calcName)),
-                               QLatin1String(statusName(outcome.status)));
+        QString line
+            = QStringLiteral("%1: %2 %3")
+                  .arg(QString::number(i + 1), QString::fromUtf8(traced(plan.at(i).calcName)),
+                      QLatin1String(statusName(outcome.status)));
         if (outcome.status == TransferOutcome::Status::Done)
             line += QStringLiteral(", %1 bytes").arg(outcome.size);
         if (!outcome.text.isEmpty())

@@ -2,6 +2,7 @@
 
 #include "BackupManifest.h"
 #include "CVivuRuza.h"
+#include "DeviceText.h"
 #include "ErrorMeaning.h"
 #include "TransferLog.h"
 #include "UploadFile.h"
@@ -150,14 +151,15 @@ TransferOutcome TransferRunner::sent(const TransferPlan::Item &item, const QByte
             outcome.status = TransferOutcome::Status::Cancelled;
             outcome.text = QCoreApplication::translate(
                 "TransferRunner", "cancelled; %1 was sent whole but not checked")
-                               .arg(item.calcName);
+                               .arg(DeviceText::isolated(item.calcName));
             return outcome;
         }
         QString text = m_link.errorString();
         if (text.isEmpty()) {
             text = QCoreApplication::translate(
                 "TransferRunner", "%1 could not be read back from %2 to be checked.")
-                       .arg(item.calcName, m_link.devName());
+                       .arg(DeviceText::isolated(item.calcName),
+                           DeviceText::isolated(m_link.devName()));
             if (m_events.problem)
                 m_events.problem(text, QString());
         }
@@ -193,7 +195,7 @@ TransferOutcome TransferRunner::cancelled(const TransferPlan &plan, int index)
     }
     outcome.text = QCoreApplication::translate(
         "TransferRunner", "cancelled; the part of %1 sent was deleted from the calculator")
-                       .arg(item.calcName);
+                       .arg(DeviceText::isolated(item.calcName));
     return outcome;
 }
 
@@ -266,7 +268,7 @@ QString TransferRunner::label(const TransferPlan &plan, const TransferPlan::Item
 
 QString TransferRunner::givenUpText(TransferPlan::Direction direction, const QStringList &names)
 {
-    const QString list = names.join(QStringLiteral(", "));
+    const QString list = DeviceText::isolated(names).join(QStringLiteral(", "));
     switch (direction) {
     case TransferPlan::Direction::Upload:
         return tr("The calculator stopped answering, so these files were not sent: %1.").arg(list);
@@ -281,7 +283,7 @@ QString TransferRunner::givenUpText(TransferPlan::Direction direction, const QSt
 
 QString TransferRunner::interruptedText(TransferPlan::Direction direction, const QStringList &names)
 {
-    const QString list = names.join(QStringLiteral(", "));
+    const QString list = DeviceText::isolated(names).join(QStringLiteral(", "));
     switch (direction) {
     case TransferPlan::Direction::Upload:
         return tr("Interrupted, so these files were not sent: %1.").arg(list);
@@ -302,5 +304,5 @@ QString TransferRunner::differentText(const QString &calcName, const QString &de
 {
     return QCoreApplication::translate(
         "TransferRunner", "%1 arrived on %2 different from the computer's file.")
-        .arg(calcName, device);
+        .arg(DeviceText::isolated(calcName), DeviceText::isolated(device));
 }

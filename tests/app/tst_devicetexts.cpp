@@ -101,6 +101,8 @@ private slots:
     void cleanup();
     void shownAsTheyAre_data();
     void shownAsTheyAre();
+    void overridesSetApart_data();
+    void overridesSetApart();
 
 private:
     std::unique_ptr<QTemporaryDir> m_local;
@@ -225,6 +227,58 @@ void TestDeviceTexts::shownAsTheyAre()
                            .arg(QLatin1String(text->metaObject()->className()), shownText(text),
                                text->property("text").toString())));
     }
+}
+
+void TestDeviceTexts::overridesSetApart_data()
+{
+    const QChar fsi(0x2068);
+    const QChar pdi(0x2069);
+    // The question, its text and what it must hold: the device's words
+    // without their override, set apart from ours.
+    QTest::addColumn<QString>("place");
+    QTest::addColumn<QString>("property");
+    QTest::addColumn<QString>("words");
+    QTest::newRow("backup question, title")
+        << "backupQuestion"
+        << "title" << QStringLiteral("Back up ") + fsi + QStringLiteral("Calc X") + pdi;
+    QTest::newRow("backup question") << "backupQuestion"
+                                     << "text"
+                                     << QStringLiteral("Every file on ") + fsi
+            + QStringLiteral("Calc X") + pdi + QStringLiteral(" is copied into a new folder");
+    QTest::newRow("download question") << "doYouWantDownloadFile"
+                                       << "title"
+                                       << QStringLiteral("File ") + fsi + QStringLiteral("ABCD.py")
+            + pdi + QStringLiteral(" already exists on your PC.");
+}
+
+// An override in a calculator's name or a file's would turn the rest of the
+// question around.
+void TestDeviceTexts::overridesSetApart()
+{
+    QFETCH(QString, place);
+    QFETCH(QString, property);
+    QFETCH(QString, words);
+    const QString file = QStringLiteral("AB\u202ECD.py");
+    m_calc->setName(QStringLiteral("Calc\u202E X"));
+    m_calc->setFiles({ { file, QByteArray("x = 1\n") } });
+    QVERIFY(m_driver->start());
+    m_driver->ports().append(CalcPort(m_calc->portPath(), m_calc->portPath()));
+    m_driver->session().update();
+    QTRY_COMPARE_WITH_TIMEOUT(m_driver->read("tableView", "rowCount").toInt(), 1, 20000);
+    if (place == QLatin1String("backupQuestion")) {
+        m_driver->activate("backUpMenuItem");
+    } else {
+        QFile existing(m_local->filePath(file));
+        QVERIFY(existing.open(QIODevice::WriteOnly));
+        existing.close();
+        m_driver->selectRows({ 0 });
+        m_driver->activate("downloadButton");
+        m_driver->choose("choseFolderDialog", { QUrl::fromLocalFile(m_local->path()) });
+    }
+    QTRY_VERIFY(m_driver->isOpen(place.toLatin1().constData()));
+    const QString text
+        = m_driver->read(place.toLatin1().constData(), property.toLatin1().constData()).toString();
+    QVERIFY2(text.contains(words), qPrintable(text));
 }
 
 static void prepare()

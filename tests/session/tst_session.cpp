@@ -223,6 +223,8 @@ void TestSession::interfaceForTheWindow()
         QStringLiteral("startStationSend(QList<QUrl>)"),
         QStringLiteral("startStationBackup(QUrl)"),
         QStringLiteral("stopStation()"),
+        QStringLiteral("backupFolderProblem()"),
+        QStringLiteral("isolated(QString)"),
     };
     QCOMPARE(methods, expected);
     QStringList properties;
