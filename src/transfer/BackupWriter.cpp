@@ -151,7 +151,7 @@ QList<BackupManifest::Entry> BackupWriter::plan(const QList<QPair<QString, int>>
                     "the calculator lists %1 as well, and a backup holds one file per name, "
                     "whatever its case");
                 e.reason = QString::fromUtf8(both).arg(first);
-                shownReason = BackupManifest::tr(both).arg(first);
+                shownReason = BackupManifest::tr(both).arg(DeviceText::isolated(first));
             }
         } else {
             taken.insert(key, e.name);
@@ -160,13 +160,14 @@ QList<BackupManifest::Entry> BackupWriter::plan(const QList<QPair<QString, int>>
         if (shownReason.isEmpty())
             shownReason = BackupManifest::shownReason(e.reason);
         if (!held) {
-            problem(tr("%1 is not in the backup: %2.").arg(e.name, shownReason));
+            problem(
+                tr("%1 is not in the backup: %2.").arg(DeviceText::isolated(e.name), shownReason));
             m_manifest.unrestorable.append(e);
             continue;
         }
         if (!e.reason.isEmpty())
             problem(tr("%1 is in the backup, but restore can't send it back: %2.")
-                        .arg(e.name, shownReason));
+                        .arg(DeviceText::isolated(e.name), shownReason));
         toCopy.append(e);
     }
     return toCopy;
@@ -218,14 +219,18 @@ bool BackupWriter::copyFiles()
         if (m_events.fileDone)
             m_events.fileDone(i, outcome);
         if (outcome.status == TransferOutcome::Status::Failed)
-            return fail(tr("%1 could not be copied: %2").arg(e.name, lastFailure(m_link)));
+            return fail(tr("%1 could not be copied: %2")
+                            .arg(DeviceText::isolated(e.name), lastFailure(m_link)));
         if (content.size() != e.size)
             return fail(tr("%1 arrived with %2 bytes; the calculator listed %3")
-                            .arg(e.name, QString::number(content.size()), QString::number(e.size)));
+                            .arg(DeviceText::isolated(e.name), QString::number(content.size()),
+                                QString::number(e.size)));
         QString why;
         if (!m_dir.writeFile(e.name, content, &why))
-            return fail(tr("%1 can't be written: %2")
-                            .arg(QDir::toNativeSeparators(dir.filePath(e.name)), why));
+            return fail(
+                tr("%1 can't be written: %2")
+                    .arg(
+                        DeviceText::isolated(QDir::toNativeSeparators(dir.filePath(e.name))), why));
         e.sha256 = BackupManifest::sha256(content);
         if (e.reason.isEmpty())
             m_manifest.files.append(e);
