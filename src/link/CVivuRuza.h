@@ -161,6 +161,10 @@ public slots:
 public:
     // How the trace names this link's port.
     QByteArray traceLabel() const { return m_exchange.label(); }
+    // The last sendFile asked the calculator to take its file: from then
+    // on, until the file is whole, the calculator may hold any part of it
+    // under its name. False when a Cancel came first.
+    bool uploadRequested() const { return m_uploadRequested; }
 
 private:
     void reportWrongReply(const VivuRuza::calcMsg &reply, const QString &fallback = QString());
@@ -192,6 +196,7 @@ private:
     std::function<void(qint64, qint64)> m_progress;
     std::function<bool()> m_cancelCheck;
     bool m_cancelled = false;
+    bool m_uploadRequested = false;
     QString m_portError;
     QStringList m_skipped;
     // The device information was answered with another request's reply.

@@ -55,6 +55,9 @@ public:
         QByteArray sha256;
         // Settled by the caller: this file is not to be transferred.
         bool skip = false;
+        // An upload's name the calculator listed before the batch, whatever
+        // other collision the item has (see noteListing).
+        bool onCalc = false;
     };
 
     struct Collision
@@ -88,6 +91,11 @@ public:
     // Uploads whose name the calculator already lists; only items without
     // another collision are marked, and downloads and deletions not at all.
     void markTaken(const Listing &onCalc);
+    // What the calculator listed before the batch, for each upload's onCalc;
+    // markTaken notes it too. Without it, every name counts as one the
+    // calculator may have held: a Cancel then deletes nothing.
+    void noteListing(const Listing &onCalc);
+    bool listingNoted() const { return m_listingNoted; }
 
     // Every item with a collision, in the batch's order.
     QList<Collision> collisions() const;
@@ -113,6 +121,7 @@ private:
     // Of uploads that may go so far: their files, and the items per name.
     QHash<QString, int> m_seenFiles;
     QList<int> m_accepted;
+    bool m_listingNoted = false;
 };
 
 #endif // TRANSFERPLAN_H
