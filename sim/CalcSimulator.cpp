@@ -338,6 +338,12 @@ void CalcSimulator::setCorruptStore(bool on)
     d->faults.setCorruptStore(on);
 }
 
+void CalcSimulator::setStoreWhileReceiving(bool on)
+{
+    std::lock_guard<std::mutex> lock(d->mutex);
+    d->faults.setStoreWhileReceiving(on);
+}
+
 void CalcSimulator::clearFaults()
 {
     std::lock_guard<std::mutex> lock(d->mutex);

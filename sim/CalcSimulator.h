@@ -131,6 +131,12 @@ public:
     // (the middle one, one bit flipped), in memory and in the backing folder
     // alike; an empty file is stored as it is.
     void setCorruptStore(bool on);
+    // Every upload is stored as its frames arrive, as calculators that write
+    // in place do: from the accepted SEND_FILE on, the name is listed at the
+    // announced size (a file of that name replaced at once), the bytes not
+    // yet received zeros. An upload stopped midway leaves it so. Off: the
+    // old file stays whole until the last frame has come.
+    void setStoreWhileReceiving(bool on);
     void clearFaults(); // all of the above off, and plugged in
 
 private:

@@ -273,6 +273,10 @@ void DeviceService::startUpload(const VivuRuza::fileInf &inf, WritePlan &out)
         m_upload = QByteArray(size, '\0');
         m_uploadExpected = size / servingChunk() + 1;
         m_uploadReceived = 0;
+        if (m_faults.storesWhileReceiving() && !storeFile(fileName, m_upload)) {
+            refuse(calcMsg::WRITE_ERROR, 0, QString(), out);
+            return;
+        }
         m_series = Series::Upload;
     }
     calcMsg answer;
@@ -303,7 +307,13 @@ void DeviceService::takeUploadFrame(const calcMsg &msg, WritePlan &out)
     }
     if (frame.size() > 0)
         std::memcpy(m_upload.data() + offset, frame.data(0).data(), size_t(frame.size()));
-    if (++m_uploadReceived >= m_uploadExpected) {
+    const bool whole = ++m_uploadReceived >= m_uploadExpected;
+    if (!whole && m_faults.storesWhileReceiving() && !storeFile(m_uploadName, m_upload)) {
+        endSeries();
+        refuse(calcMsg::WRITE_ERROR, 0, QString(), out, Role::FrameAnswer);
+        return;
+    }
+    if (whole) {
         endSeries();
         m_faults.spoilStoredFile(m_upload);
         if (!storeFile(m_uploadName, m_upload)) {

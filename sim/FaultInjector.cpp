@@ -134,6 +134,7 @@ void FaultInjector::clear()
     m_listingType = calcMsg::SEND_FILE_INF;
     m_frameReply = calcMsg::SUCCESS;
     m_corruptStore = false;
+    m_storeWhileReceiving = false;
 }
 
 void FaultInjector::checkReplug()

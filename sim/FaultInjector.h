@@ -53,6 +53,7 @@ public:
     void setListingEntryType(int type) { m_listingType = type; }
     void setFrameReply(int type) { m_frameReply = type; }
     void setCorruptStore(bool on) { m_corruptStore = on; }
+    void setStoreWhileReceiving(bool on) { m_storeWhileReceiving = on; }
     // All faults off and plugged in; the replug delay stays as it is.
     void clear();
 
@@ -70,6 +71,8 @@ public:
     bool endlessListing() const { return m_endless; }
     // What an upload that arrived whole leaves in the device's storage.
     void spoilStoredFile(QByteArray &content) const;
+    // An upload lands in the device's storage frame by frame, not once whole.
+    bool storesWhileReceiving() const { return m_storeWhileReceiving; }
     // The index-th entry of an endless listing of these files.
     static QPair<QString, int> endlessEntry(const QList<QPair<QString, int>> &listing, int index);
     // Adds the bytes of this reply to the plan; true when that pulled the
@@ -109,6 +112,7 @@ private:
     int m_listingType = VivuRuza::calcMsg::SEND_FILE_INF;
     int m_frameReply = VivuRuza::calcMsg::SUCCESS;
     bool m_corruptStore = false;
+    bool m_storeWhileReceiving = false;
 
     // The exchange in progress
     int m_messageType = VivuRuza::calcMsg::NONE; // of the message being served

@@ -152,6 +152,7 @@ bool configureReplyFaults(const QCommandLineParser &parser, CalcSimulator &sim)
         sim.setFrameReply(type);
     }
     sim.setCorruptStore(parser.isSet(QStringLiteral("corrupt-store")));
+    sim.setStoreWhileReceiving(parser.isSet(QStringLiteral("store-while-receiving")));
     return true;
 }
 
@@ -380,6 +381,10 @@ int main(int argc, char *argv[])
             QStringLiteral("TYPE|empty") },
         { QStringLiteral("corrupt-store"),
             QStringLiteral("Acknowledge every upload as usual but store it with one byte wrong.") },
+        { QStringLiteral("store-while-receiving"),
+            QStringLiteral("Store every upload as its frames arrive, as a calculator that writes "
+                           "in place does: the file is listed at its full size from the start, "
+                           "and an upload stopped midway leaves it part-written.") },
     });
     parser.process(app);
 

@@ -70,6 +70,17 @@ void BatchRunner::notePartialUpload(const QString &calcName)
                                    .arg(m_port, Reporter::printable(calcName)));
 }
 
+// A file that arrived different failed its check; whether its bad copy is
+// still on the calculator is for a script to know.
+void BatchRunner::noteDifferent(const TransferOutcome &outcome, QJsonObject &entry)
+{
+    const bool deleted = outcome.left == TransferOutcome::Left::BadCopyDeleted;
+    if (!deleted && outcome.left != TransferOutcome::Left::BadCopyKept)
+        return;
+    entry.insert(QStringLiteral("verified"), false);
+    entry.insert(QStringLiteral("deleted"), deleted);
+}
+
 QJsonObject BatchRunner::entryOf(const TransferPlan::Item &item) const
 {
     QJsonObject entry = Reporter::fileJson(item.calcName, item.size);
@@ -231,6 +242,7 @@ int BatchRunner::put()
                     m_reporter.error(tr("File %1 was not sent.").arg(item.shown));
                 if (began)
                     notePartialUpload(item.calcName);
+                noteDifferent(outcome, entry);
             }
             entry.insert(QStringLiteral("status"), status);
             return entry;
@@ -314,8 +326,10 @@ int BatchRunner::restore()
                 ++sent;
                 if (m_options.verify)
                     entry.insert(QStringLiteral("verified"), outcome.verified);
-            } else if (began) {
-                notePartialUpload(item.calcName);
+            } else {
+                if (began)
+                    notePartialUpload(item.calcName);
+                noteDifferent(outcome, entry);
             }
             entry.insert(QStringLiteral("status"), status);
             return entry;

@@ -57,6 +57,7 @@ private:
     // kept in problems; false when the calculator could not be listed.
     bool chosenFiles(Listing &chosen, QStringList &problems);
     void notePartialUpload(const QString &calcName);
+    static void noteDifferent(const TransferOutcome &outcome, QJsonObject &entry);
 
     const CtlOptions &m_options;
     Reporter &m_reporter;

@@ -1605,6 +1605,22 @@ Möchten Sie sie ersetzen?</translation>
         <extracomment>%1 is a file name; %2 of %3 count the files.</extracomment>
         <translation>%1 wird wiederhergestellt (%2 von %3)</translation>
     </message>
+    <message>
+        <source>; the part of %1 sent could not be deleted from the calculator: delete it there</source>
+        <translation>; der schon gesendete Teil von %1 konnte nicht vom Taschenrechner gelöscht werden: löschen Sie ihn dort</translation>
+    </message>
+    <message>
+        <source>; the part of %1 sent may still be on the calculator: delete it there if it is listed</source>
+        <translation>; der schon gesendete Teil von %1 ist vielleicht noch auf dem Taschenrechner: löschen Sie ihn dort, wenn er aufgeführt ist</translation>
+    </message>
+    <message>
+        <source>; %1 on the calculator may be incomplete: send it again or delete it</source>
+        <translation>; %1 auf dem Taschenrechner ist vielleicht unvollständig: senden Sie die Datei erneut oder löschen Sie sie</translation>
+    </message>
+    <message>
+        <source>; %1 was sent whole but not checked</source>
+        <translation>; %1 wurde vollständig gesendet, aber nicht geprüft</translation>
+    </message>
 </context>
 <context>
     <name>TransferRunner</name>
@@ -1659,6 +1675,48 @@ Möchten Sie sie ersetzen?</translation>
     <message>
         <source>%1 arrived on %2 different from the computer&apos;s file.</source>
         <translation>%1 ist auf %2 anders angekommen als die Datei auf dem Computer.</translation>
+    </message>
+    <message>
+        <source>The calculator&apos;s copy was deleted.</source>
+        <translation>Die Kopie auf dem Taschenrechner wurde gelöscht.</translation>
+    </message>
+    <message>
+        <source>The calculator&apos;s copy could not be deleted: delete it there before anyone uses it.</source>
+        <translation>Die Kopie auf dem Taschenrechner konnte nicht gelöscht werden: löschen Sie sie dort, bevor jemand sie verwendet.</translation>
+    </message>
+    <message>
+        <source>These files arrived on %1 different from the computer&apos;s files: %2.</source>
+        <extracomment>%1 is a calculator&apos;s name, %2 the list of files.</extracomment>
+        <translation>Diese Dateien sind auf %1 anders angekommen als die Dateien auf dem Computer: %2.</translation>
+    </message>
+    <message>
+        <source>The calculator&apos;s copies were deleted.</source>
+        <translation>Die Kopien auf dem Taschenrechner wurden gelöscht.</translation>
+    </message>
+    <message>
+        <source>The calculator&apos;s copies could not be deleted: delete them there before anyone uses them.</source>
+        <translation>Die Kopien auf dem Taschenrechner konnten nicht gelöscht werden: löschen Sie sie dort, bevor jemand sie verwendet.</translation>
+    </message>
+    <message>
+        <source>The calculator&apos;s copies were deleted but for %1: delete those there before anyone uses them.</source>
+        <extracomment>%1 is the list of files whose copies are still on the calculator.</extracomment>
+        <translation>Die Kopien auf dem Taschenrechner wurden gelöscht, außer denen von %1: löschen Sie diese dort, bevor jemand sie verwendet.</translation>
+    </message>
+    <message>
+        <source>the files on this computer are unchanged; send again, and if a file arrives different again, see the troubleshooting guide</source>
+        <translation>die Dateien auf diesem Computer sind unverändert; senden Sie erneut, und wenn eine Datei wieder anders ankommt, lesen Sie die Hilfe bei Problemen</translation>
+    </message>
+    <message>
+        <source>cancelled; %1 on the calculator may be incomplete: send it again or delete it</source>
+        <translation>abgebrochen; %1 auf dem Taschenrechner ist vielleicht unvollständig: senden Sie die Datei erneut oder löschen Sie sie</translation>
+    </message>
+    <message>
+        <source>cancelled; the part of %1 sent could not be deleted from the calculator: delete it there</source>
+        <translation>abgebrochen; der schon gesendete Teil von %1 konnte nicht vom Taschenrechner gelöscht werden: löschen Sie ihn dort</translation>
+    </message>
+    <message>
+        <source>cancelled; the part of %1 sent may still be on the calculator: delete it there if it is listed</source>
+        <translation>abgebrochen; der schon gesendete Teil von %1 ist vielleicht noch auf dem Taschenrechner: löschen Sie ihn dort, wenn er aufgeführt ist</translation>
     </message>
 </context>
 <context>

@@ -1605,6 +1605,22 @@ Do you want to replace it?</source>
         <extracomment>%1 is a file name; %2 of %3 count the files.</extracomment>
         <translation>Restaurando %1 (%2 de %3)</translation>
     </message>
+    <message>
+        <source>; the part of %1 sent could not be deleted from the calculator: delete it there</source>
+        <translation>; la parte ya enviada de %1 no se pudo eliminar de la calculadora: elimínala allí</translation>
+    </message>
+    <message>
+        <source>; the part of %1 sent may still be on the calculator: delete it there if it is listed</source>
+        <translation>; puede que la parte ya enviada de %1 siga en la calculadora: elimínala allí si aparece en la lista</translation>
+    </message>
+    <message>
+        <source>; %1 on the calculator may be incomplete: send it again or delete it</source>
+        <translation>; puede que %1 esté incompleto en la calculadora: vuelve a enviarlo o elimínalo</translation>
+    </message>
+    <message>
+        <source>; %1 was sent whole but not checked</source>
+        <translation>; %1 se envió completo pero no se comprobó</translation>
+    </message>
 </context>
 <context>
     <name>TransferRunner</name>
@@ -1659,6 +1675,48 @@ Do you want to replace it?</source>
     <message>
         <source>%1 arrived on %2 different from the computer&apos;s file.</source>
         <translation>%1 llegó a %2 distinto del archivo del ordenador.</translation>
+    </message>
+    <message>
+        <source>The calculator&apos;s copy was deleted.</source>
+        <translation>La copia de la calculadora se eliminó.</translation>
+    </message>
+    <message>
+        <source>The calculator&apos;s copy could not be deleted: delete it there before anyone uses it.</source>
+        <translation>La copia de la calculadora no se pudo eliminar: elimínala allí antes de que alguien la use.</translation>
+    </message>
+    <message>
+        <source>These files arrived on %1 different from the computer&apos;s files: %2.</source>
+        <extracomment>%1 is a calculator&apos;s name, %2 the list of files.</extracomment>
+        <translation>Estos archivos llegaron a %1 distintos de los archivos del ordenador: %2.</translation>
+    </message>
+    <message>
+        <source>The calculator&apos;s copies were deleted.</source>
+        <translation>Las copias de la calculadora se eliminaron.</translation>
+    </message>
+    <message>
+        <source>The calculator&apos;s copies could not be deleted: delete them there before anyone uses them.</source>
+        <translation>Las copias de la calculadora no se pudieron eliminar: elimínalas allí antes de que alguien las use.</translation>
+    </message>
+    <message>
+        <source>The calculator&apos;s copies were deleted but for %1: delete those there before anyone uses them.</source>
+        <extracomment>%1 is the list of files whose copies are still on the calculator.</extracomment>
+        <translation>Las copias de la calculadora se eliminaron, salvo las de %1: elimínalas allí antes de que alguien las use.</translation>
+    </message>
+    <message>
+        <source>the files on this computer are unchanged; send again, and if a file arrives different again, see the troubleshooting guide</source>
+        <translation>los archivos de este ordenador no han cambiado; vuelve a enviarlos y, si un archivo vuelve a llegar distinto, consulta la guía de solución de problemas</translation>
+    </message>
+    <message>
+        <source>cancelled; %1 on the calculator may be incomplete: send it again or delete it</source>
+        <translation>cancelado; puede que %1 esté incompleto en la calculadora: vuelve a enviarlo o elimínalo</translation>
+    </message>
+    <message>
+        <source>cancelled; the part of %1 sent could not be deleted from the calculator: delete it there</source>
+        <translation>cancelado; la parte ya enviada de %1 no se pudo eliminar de la calculadora: elimínala allí</translation>
+    </message>
+    <message>
+        <source>cancelled; the part of %1 sent may still be on the calculator: delete it there if it is listed</source>
+        <translation>cancelado; puede que la parte ya enviada de %1 siga en la calculadora: elimínala allí si aparece en la lista</translation>
     </message>
 </context>
 <context>

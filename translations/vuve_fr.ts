@@ -1605,6 +1605,22 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <extracomment>%1 is a file name; %2 of %3 count the files.</extracomment>
         <translation>Restauration de %1 (%2 sur %3)</translation>
     </message>
+    <message>
+        <source>; the part of %1 sent could not be deleted from the calculator: delete it there</source>
+        <translation>&#xa0;; la partie déjà envoyée de %1 n’a pas pu être supprimée de la calculatrice&#xa0;: supprimez-la sur celle-ci</translation>
+    </message>
+    <message>
+        <source>; the part of %1 sent may still be on the calculator: delete it there if it is listed</source>
+        <translation>&#xa0;; la partie déjà envoyée de %1 est peut-être encore sur la calculatrice&#xa0;: supprimez-la si elle y figure</translation>
+    </message>
+    <message>
+        <source>; %1 on the calculator may be incomplete: send it again or delete it</source>
+        <translation>&#xa0;; %1 sur la calculatrice est peut-être incomplet&#xa0;: renvoyez-le ou supprimez-le</translation>
+    </message>
+    <message>
+        <source>; %1 was sent whole but not checked</source>
+        <translation>&#xa0;; %1 a été envoyé en entier mais n’a pas été vérifié</translation>
+    </message>
 </context>
 <context>
     <name>TransferRunner</name>
@@ -1659,6 +1675,48 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source>%1 arrived on %2 different from the computer&apos;s file.</source>
         <translation>%1 est arrivé sur %2 différent du fichier de l’ordinateur.</translation>
+    </message>
+    <message>
+        <source>The calculator&apos;s copy was deleted.</source>
+        <translation>La copie sur la calculatrice a été supprimée.</translation>
+    </message>
+    <message>
+        <source>The calculator&apos;s copy could not be deleted: delete it there before anyone uses it.</source>
+        <translation>La copie sur la calculatrice n’a pas pu être supprimée&#xa0;: supprimez-la sur celle-ci avant que quelqu’un l’utilise.</translation>
+    </message>
+    <message>
+        <source>These files arrived on %1 different from the computer&apos;s files: %2.</source>
+        <extracomment>%1 is a calculator&apos;s name, %2 the list of files.</extracomment>
+        <translation>Ces fichiers sont arrivés sur %1 différents des fichiers de l’ordinateur&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>The calculator&apos;s copies were deleted.</source>
+        <translation>Les copies sur la calculatrice ont été supprimées.</translation>
+    </message>
+    <message>
+        <source>The calculator&apos;s copies could not be deleted: delete them there before anyone uses them.</source>
+        <translation>Les copies sur la calculatrice n’ont pas pu être supprimées&#xa0;: supprimez-les sur celle-ci avant que quelqu’un les utilise.</translation>
+    </message>
+    <message>
+        <source>The calculator&apos;s copies were deleted but for %1: delete those there before anyone uses them.</source>
+        <extracomment>%1 is the list of files whose copies are still on the calculator.</extracomment>
+        <translation>Les copies sur la calculatrice ont été supprimées, sauf celles de %1&#xa0;: supprimez-les sur celle-ci avant que quelqu’un les utilise.</translation>
+    </message>
+    <message>
+        <source>the files on this computer are unchanged; send again, and if a file arrives different again, see the troubleshooting guide</source>
+        <translation>les fichiers de cet ordinateur n’ont pas changé&#xa0;; renvoyez-les, et si un fichier arrive encore différent, consultez le guide de dépannage</translation>
+    </message>
+    <message>
+        <source>cancelled; %1 on the calculator may be incomplete: send it again or delete it</source>
+        <translation>annulé&#xa0;; %1 sur la calculatrice est peut-être incomplet&#xa0;: renvoyez-le ou supprimez-le</translation>
+    </message>
+    <message>
+        <source>cancelled; the part of %1 sent could not be deleted from the calculator: delete it there</source>
+        <translation>annulé&#xa0;; la partie déjà envoyée de %1 n’a pas pu être supprimée de la calculatrice&#xa0;: supprimez-la sur celle-ci</translation>
+    </message>
+    <message>
+        <source>cancelled; the part of %1 sent may still be on the calculator: delete it there if it is listed</source>
+        <translation>annulé&#xa0;; la partie déjà envoyée de %1 est peut-être encore sur la calculatrice&#xa0;: supprimez-la si elle y figure</translation>
     </message>
 </context>
 <context>

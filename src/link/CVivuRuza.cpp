@@ -486,10 +486,22 @@ bool CVivuRuza::sendFile(const VivuRuza::fileInf &file, const QByteArray &conten
     calcMsg msg;
     QByteArray buffer;
     m_cancelled = false;
+    m_uploadRequested = false;
+    // Nothing goes once the user has cancelled: not the request, and not
+    // the first frame after a reply that came while the Cancel was pressed.
+    if (cancelAsked()) {
+        m_cancelled = true;
+        return false;
+    }
+    m_uploadRequested = true;
     if (!accepted(calcMsg::SEND_FILE, file, msg, buffer, tr("File can't be sent.")))
         return false;
     if (content.isEmpty())
         return true;
+    if (cancelAsked()) {
+        m_cancelled = true;
+        return false;
+    }
 
     // Frames are cut at the chunk the calculator announced, which is where it
     // places them; a chunk too large for one frame is cut to what fits only
@@ -532,6 +544,7 @@ bool CVivuRuza::uploadFile(
 {
     m_errorString.clear();
     m_cancelled = false;
+    m_uploadRequested = false;
     if (sentSize)
         *sentSize = 0;
     const QString shown = QDir::toNativeSeparators(localPath);

@@ -165,6 +165,10 @@ public:
     // One calculator file into a folder held open, which another user may
     // have renamed since it was made: the file lands in that folder only.
     bool downloadFile(const QString &name, int size, const FolderHandle &dest);
+    // The last sendFile asked the calculator to take its file: from then
+    // on, until the file is whole, the calculator may hold any part of it
+    // under its name. False when a Cancel came first.
+    bool uploadRequested() const { return m_uploadRequested; }
 
 private:
     bool downloadInto(
@@ -198,6 +202,7 @@ private:
     std::function<void(qint64, qint64)> m_progress;
     std::function<bool()> m_cancelCheck;
     bool m_cancelled = false;
+    bool m_uploadRequested = false;
     QString m_portError;
     QStringList m_skipped;
     // The device information was answered with another request's reply.

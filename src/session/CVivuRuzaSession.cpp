@@ -315,10 +315,11 @@ void CVivuRuzaSession::watchTransfers(CVoriWorker *worker)
             if (m_transferWorker == worker)
                 m_transfer->update(number, count, name, done, total);
         });
-    connect(worker, &CVoriWorker::jobCancelled, m_transfer, [this, worker](const QString &partial) {
-        if (m_transferWorker == worker)
-            m_transfer->cancelled(partial);
-    });
+    connect(worker, &CVoriWorker::jobCancelled, m_transfer,
+        [this, worker](const QString &calcName, int left) {
+            if (m_transferWorker == worker)
+                m_transfer->cancelled(calcName, TransferOutcome::Left(left));
+        });
     connect(worker, &CVoriWorker::transferred, m_transfer, [this, worker](int done, int count) {
         if (m_transferWorker == worker)
             m_transfer->finish(done, count);
@@ -739,7 +740,7 @@ void CVivuRuzaSession::watchClass(CVoriWorker *worker)
             if (row >= 0)
                 m_classJob->working(row, number, count, name, done, total);
         });
-    connect(worker, &CVoriWorker::jobCancelled, m_classJob, [this, worker](const QString &) {
+    connect(worker, &CVoriWorker::jobCancelled, m_classJob, [this, worker](const QString &, int) {
         const int row = classRowOf(worker);
         if (row >= 0)
             m_classTargets[row].cancelled = true;

@@ -197,16 +197,16 @@ QList<TransferOutcome> CVoriWorker::run(const TransferPlan &plan, bool showProgr
     TransferRunner runner(*calc, std::move(events));
     runner.setVerify(verify);
     const QList<TransferOutcome> outcomes = runner.run(plan);
-    // Only the first cancelled item can have been in transfer; it left a
-    // part on the calculator only in an upload and only once a frame went.
-    // One stopped while it was read back went whole (its size says so) and
-    // stays.
+    // Only the first item the Cancel reached can have been in transfer: one
+    // it stopped, or one sent whole whose reading back it stopped. What that
+    // left on the calculator is the runner's to say.
     for (int i = 0; i < outcomes.size(); ++i) {
-        if (outcomes.at(i).status != TransferOutcome::Status::Cancelled)
+        const TransferOutcome &outcome = outcomes.at(i);
+        if (outcome.status != TransferOutcome::Status::Cancelled
+            && outcome.left != TransferOutcome::Left::SentUnchecked)
             continue;
-        const bool partial = plan.direction() == TransferPlan::Direction::Upload
-            && outcomes.at(i).text != TransferRunner::cancelledText() && outcomes.at(i).size == 0;
-        emit jobCancelled(partial ? plan.at(i).calcName : QString());
+        const bool told = outcome.left != TransferOutcome::Left::Nothing;
+        emit jobCancelled(told ? plan.at(i).calcName : QString(), int(outcome.left));
         break;
     }
     return outcomes;
@@ -231,6 +231,9 @@ void CVoriWorker::sendFiles()
     TransferPlan plan(TransferPlan::Direction::Upload);
     for (const auto &pair : qAsConst(toCalcFiles))
         plan.addUpload(pair.first, pair.second);
+    // What the last job found on the calculator: a Cancel must know which
+    // names held a file of the user's before this send.
+    plan.noteListing(filesList);
     changeFiles(plan);
 }
 
@@ -298,7 +301,7 @@ void CVoriWorker::backUp()
         result.unrestorable = int(writer.manifest().unrestorable.size());
         result.cancelled = !result.finished && cancelRequested();
         if (result.cancelled)
-            emit jobCancelled(QString());
+            emit jobCancelled(QString(), int(TransferOutcome::Left::Nothing));
     }
     closeLink();
     endJob([this, result] { backupResult = result; });
@@ -364,7 +367,8 @@ void CVoriWorker::restore(bool send)
                 const QList<TransferOutcome> outcomes = run(plan, true);
                 for (int i = 0; i < outcomes.size(); ++i) {
                     const TransferOutcome &outcome = outcomes.at(i);
-                    if (outcome.status == TransferOutcome::Status::Cancelled)
+                    if (outcome.status == TransferOutcome::Status::Cancelled
+                        || outcome.left == TransferOutcome::Left::SentUnchecked)
                         result.cancelled = true;
                     if (outcome.status != TransferOutcome::Status::Done)
                         continue;

@@ -75,9 +75,11 @@ signals:
     // Each errorNotify again, with the link's line on which file, which
     // calculator and what to do (empty where the text says all).
     void errorExplained(QString errorText, QString detail);
-    // Before transferred(): the job was cancelled; for an upload stopped in
-    // a file's transfer, the calculator name whose part was deleted.
-    void jobCancelled(QString partial);
+    // Before transferred(): the job was cancelled. For the file the Cancel
+    // found in transfer, its calculator name and what the calculator was
+    // left holding of it (a TransferOutcome::Left); an empty name where
+    // there is nothing to tell.
+    void jobCancelled(QString calcName, int left);
     // Each file's outcome as the runner gives it, before transferred().
     void fileOutcome(int index, int status, QString text, qint64 size);
 

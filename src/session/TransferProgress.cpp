@@ -95,6 +95,7 @@ void TransferProgress::start(Kind kind, const QString &target, int fileCount, in
     m_outcome.clear();
     m_cancelled = false;
     m_partial.clear();
+    m_left = TransferOutcome::Left::Nothing;
     m_clock.start();
     emit change();
 }
@@ -181,20 +182,55 @@ void TransferProgress::noteCancel()
     if (!m_cancelled)
         return;
     m_outcome = tr("Cancelled: %1").arg(m_outcome);
+    using Left = TransferOutcome::Left;
     // A send or a restore stopped between files left nothing on the calculator.
-    if (!m_partial.isEmpty())
+    if (m_partial.isEmpty() || m_left == Left::Nothing) {
+        if (m_kind != Kind::Send && m_kind != Kind::Restore)
+            m_outcome += tr("; nothing of the file in transfer was written");
+        return;
+    }
+    switch (m_left) {
+    case Left::PartDeleted:
         m_outcome += tr("; the part of %1 sent was deleted from the calculator")
                          .arg(DeviceText::isolated(m_partial));
-    else if (m_kind != Kind::Send && m_kind != Kind::Restore)
-        m_outcome += tr("; nothing of the file in transfer was written");
+        break;
+    case Left::PartKept:
+        m_outcome += tr("; the part of %1 sent could not be deleted from the calculator: delete "
+                        "it there")
+                         .arg(DeviceText::isolated(m_partial));
+        break;
+    case Left::PartUnconfirmed:
+        m_outcome += tr("; the part of %1 sent may still be on the calculator: delete it there "
+                        "if it is listed")
+                         .arg(DeviceText::isolated(m_partial));
+        break;
+    case Left::MayBeIncomplete:
+        m_outcome += tr("; %1 on the calculator may be incomplete: send it again or delete it")
+                         .arg(DeviceText::isolated(m_partial));
+        break;
+    case Left::SentUnchecked:
+        m_outcome += tr("; %1 was sent whole but not checked").arg(DeviceText::isolated(m_partial));
+        break;
+    case Left::Nothing:
+    case Left::BadCopyDeleted:
+    case Left::BadCopyKept:
+        break;
+    }
 }
 
 void TransferProgress::cancelled(const QString &partial)
 {
+    cancelled(partial,
+        partial.isEmpty() ? TransferOutcome::Left::Nothing : TransferOutcome::Left::PartDeleted);
+}
+
+void TransferProgress::cancelled(const QString &calcName, TransferOutcome::Left left)
+{
     if (!m_running)
         return;
     m_cancelled = true;
-    m_partial = partial;
+    m_partial = calcName;
+    m_left = left;
 }
 
 void TransferProgress::clearOutcome()

@@ -1,6 +1,8 @@
 #ifndef TRANSFERPROGRESS_H
 #define TRANSFERPROGRESS_H
 
+#include "TransferOutcome.h"
+
 #include <QElapsedTimer>
 #include <QObject>
 #include <QString>
@@ -56,6 +58,11 @@ public:
     // folder, a restore its check); a Cancel is told as for finish().
     void finishWith(const QString &outcome);
 
+    // The job was cancelled: the outcome of the next finish() says so, and
+    // what the calculator was left holding under calcName, the file the
+    // Cancel found in transfer (none: empty).
+    void cancelled(const QString &calcName, TransferOutcome::Left left);
+
 signals:
     void change();
 
@@ -75,6 +82,7 @@ private:
     QElapsedTimer m_clock;
     bool m_cancelled = false;
     QString m_partial;
+    TransferOutcome::Left m_left = TransferOutcome::Left::Nothing;
 
     void noteCancel();
 };

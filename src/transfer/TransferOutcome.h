@@ -21,6 +21,21 @@ struct TransferOutcome
     qint64 size = 0; // bytes moved, once done
     // Read back from the calculator after it was sent, and found the same.
     bool verified = false;
+
+    // What the calculator holds under an upload's name after a Cancel or a
+    // failed check, where the user must hear of it: the program alone can
+    // tell which it is.
+    enum class Left {
+        Nothing, // nothing to tell: no part of it went, or all went well
+        PartDeleted, // a new name's part was deleted, and the listing shows it gone
+        PartKept, // a new name's part could not be deleted, or is still listed
+        PartUnconfirmed, // a new name's part was deleted, but no listing confirms it
+        MayBeIncomplete, // a name the calculator held before: never deleted
+        SentUnchecked, // sent whole; the Cancel came while it was read back
+        BadCopyDeleted, // it arrived different and was deleted
+        BadCopyKept, // it arrived different and could not be deleted
+    };
+    Left left = Left::Nothing;
 };
 
 #endif // TRANSFEROUTCOME_H

@@ -136,10 +136,20 @@ void TransferPlan::markTaken(const Listing &onCalc)
 {
     if (m_direction != Direction::Upload)
         return;
+    noteListing(onCalc);
     for (Item &item : m_items) {
         if (item.collision == Reason::None && isTaken(item.calcName, onCalc))
             item.collision = Reason::TakenOnCalc;
     }
+}
+
+void TransferPlan::noteListing(const Listing &onCalc)
+{
+    if (m_direction != Direction::Upload)
+        return;
+    m_listingNoted = true;
+    for (Item &item : m_items)
+        item.onCalc = isTaken(item.calcName, onCalc);
 }
 
 QList<TransferPlan::Collision> TransferPlan::collisions() const

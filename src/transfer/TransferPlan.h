@@ -57,6 +57,9 @@ public:
         QByteArray sha256;
         // Settled by the caller: this file is not to be transferred.
         bool skip = false;
+        // An upload's name the calculator listed before the batch, whatever
+        // other collision the item has (see noteListing).
+        bool onCalc = false;
     };
 
     struct Collision
@@ -90,6 +93,11 @@ public:
     // Uploads whose name the calculator already lists; only items without
     // another collision are marked, and downloads and deletions not at all.
     void markTaken(const Listing &onCalc);
+    // What the calculator listed before the batch, for each upload's onCalc;
+    // markTaken notes it too. Without it, every name counts as one the
+    // calculator may have held: a Cancel then deletes nothing.
+    void noteListing(const Listing &onCalc);
+    bool listingNoted() const { return m_listingNoted; }
 
     // Every item with a collision, in the batch's order.
     QList<Collision> collisions() const;
@@ -121,6 +129,7 @@ private:
     QHash<QString, int> m_seenFiles;
     QList<int> m_accepted;
     FolderHandle m_folderHandle;
+    bool m_listingNoted = false;
 };
 
 #endif // TRANSFERPLAN_H

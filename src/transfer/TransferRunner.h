@@ -7,6 +7,8 @@
 
 #include <QCoreApplication>
 #include <QList>
+#include <QPair>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -19,7 +21,9 @@ class CVivuRuza;
 // link last told. A calculator that stopped answering is not asked for the
 // next file, nothing more starts once the thread is asked to stop, and the
 // rest of the batch is given up in one report. A Cancel the link was asked
-// for stops the batch after the frame in transfer, without a report.
+// for stops the batch after the frame in transfer, without a report. Files
+// that arrived different from what was sent are told in one report at the
+// end of the batch, each named.
 class TransferRunner
 {
     Q_DECLARE_TR_FUNCTIONS(TransferRunner)
@@ -68,11 +72,26 @@ private:
     // Every item from this one on, but the skipped ones, is given up.
     void giveUp(const TransferPlan &plan, int from, QList<TransferOutcome> &outcomes);
     QString label(const TransferPlan &plan, const TransferPlan::Item &item) const;
+    // A file sent whole that the Cancel kept from being read back.
+    static TransferOutcome unchecked(const TransferPlan::Item &item, TransferOutcome outcome);
+    // The calculator's copy of a file that arrived different is deleted.
+    TransferOutcome different(const TransferPlan::Item &item, qint64 size);
+    // The one report of every file of the batch that arrived different.
+    void tellDifferent();
+    // The item just moved was an upload whose request went to the calculator.
+    bool requested() const;
 
     CVivuRuza &m_link;
     TransferEvents m_events;
     Label m_label;
     bool m_verify = false;
+    // Of the batch in progress: the names (their nameKey) whose upload was
+    // asked for, so a later file under the same name counts as replacing
+    // what the calculator holds; and the files that arrived different, each
+    // with whether its copy on the calculator was deleted.
+    QSet<QString> m_requested;
+    bool m_sending = false; // the item in hand was handed to the link to send
+    QList<QPair<QString, bool>> m_different;
 };
 
 #endif // TRANSFERRUNNER_H

@@ -220,7 +220,9 @@ void TestClassWindow::verifyFromTheMenu()
     m_calc->setCorruptStore(true);
     m_driver->drop({ QUrl::fromLocalFile(file.fileName()) });
     QTRY_COMPARE_WITH_TIMEOUT(m_driver->session().property("error").toString(),
-        QStringLiteral("WRONG.py arrived on Vori X1 different from the computer's file."), 20000);
+        QStringLiteral("WRONG.py arrived on Vori X1 different from the computer's file. The "
+                       "calculator's copy was deleted."),
+        20000);
     QTRY_VERIFY(!m_driver->session().property("isBusy").toBool());
     m_calc->setCorruptStore(false);
 }

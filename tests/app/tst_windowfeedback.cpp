@@ -69,6 +69,7 @@ private slots:
     void unplugKeepsCurrentShown();
     void refusedWhileBusy_data();
     void refusedWhileBusy();
+    void verifyFailureNamesEveryFile();
 
 private:
     QUrl writeLocal(const QString &name, const QByteArray &content);
@@ -620,8 +621,41 @@ void TestWindowFeedback::refusedWhileBusy()
     QCOMPARE(m_driver->session().transfer()->outcome(), QString());
 }
 
+// Verifying, on a calculator that stores every file a byte wrong: one error
+// names both files and says that their copies were deleted, the line under
+// it what to do next, and the table no longer lists the bad copies.
+void TestWindowFeedback::verifyFailureNamesEveryFile()
+{
+    QVERIFY(m_driver->start());
+    QVERIFY(m_driver->attach({ m_calc->portPath() }, calculatorFiles.size()));
+    m_driver->session().setVerifySends(true);
+    m_calc->setCorruptStore(true);
+    m_driver->drop({ writeLocal(QStringLiteral("HOMEWORK.py"), QByteArray(2000, 'h')),
+        writeLocal(QStringLiteral("RULES.txt"), QByteArray(700, 'r')) });
+    QTRY_VERIFY_WITH_TIMEOUT(m_driver->isOpen("errorMessageDialog"), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(!m_driver->session().property("isBusy").toBool(), 20000);
+    m_driver->session().setVerifySends(false);
+
+    QCOMPARE(m_driver->read("errorMessageDialog", "text").toString(),
+        QStringLiteral("These files arrived on Vori X1 different from the computer's files: "
+                       "HOMEWORK.py, RULES.txt. The calculator's copies were deleted."));
+    QCOMPARE(m_driver->read("errorMessageDialog", "informativeText").toString(),
+        QStringLiteral("Vori X1: the files on this computer are unchanged; send again, and if a "
+                       "file arrives different again, see the troubleshooting guide"));
+    QCOMPARE(transferLine(), QStringLiteral("Sent 0 of 2 files to Vori X1"));
+    QVERIFY(!m_calc->hasFile(QStringLiteral("HOMEWORK.py")));
+    QVERIFY(!m_calc->hasFile(QStringLiteral("RULES.txt")));
+    QTRY_COMPARE(m_driver->read("tableView", "rowCount").toInt(), calculatorFiles.size());
+    QMetaObject::invokeMethod(m_driver->byId("errorMessageDialog"), "close");
+}
+
+// A home and settings of the test's own, before the application reads
+// either: the verify setting it turns on is never the user's.
 static void prepare()
 {
+    static QTemporaryDir home;
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral(".config"))));
     AppShell::prepareApplication();
 }
 Q_CONSTRUCTOR_FUNCTION(prepare)

@@ -310,7 +310,8 @@ void TestClassSend::verifyCatchesStoredWrong_data()
 }
 
 // B stores a byte of each file wrong. Verified, its row fails with the file
-// and the calculator named while A's passes; unverified, both look sent.
+// and the calculator named while A's passes, and the bad copy is deleted
+// from B; unverified, both look sent.
 void TestClassSend::verifyCatchesStoredWrong()
 {
     QFETCH(bool, verify);
@@ -332,8 +333,11 @@ void TestClassSend::verifyCatchesStoredWrong()
     QCOMPARE(job->state(1), verify ? ClassJobModel::State::Failed : ClassJobModel::State::Done);
     if (verify)
         QCOMPARE(job->outcome(1),
-            QStringLiteral("ONE.PY arrived on Calc B different from the computer's file."));
+            QStringLiteral("ONE.PY arrived on Calc B different from the computer's file. The "
+                           "calculator's copy was deleted."));
     QCOMPARE(errors.count(), 0);
+    QCOMPARE(rig.sim(QStringLiteral("B"))->hasFile(QStringLiteral("ONE.PY")), !verify);
+    QVERIFY(rig.sim(QStringLiteral("A"))->hasFile(QStringLiteral("ONE.PY")));
     // Reading back is a second transfer, asked for only when verifying.
     QCOMPARE(rig.sim(QStringLiteral("A"))->receivedTypes().contains(calcMsg::GET_FILE), verify);
 }

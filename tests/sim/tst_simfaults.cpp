@@ -762,6 +762,66 @@ private slots:
         QCOMPARE(readBack, stored);
     }
 
+    void storeWhileReceiving_data()
+    {
+        QTest::addColumn<bool>("held"); // U.BIN was there before the upload
+        QTest::addColumn<bool>("folder");
+        QTest::newRow("new name") << false << false;
+        QTest::newRow("name held") << true << false;
+        QTest::newRow("backing folder too") << true << true;
+    }
+
+    // A calculator that writes in place: the name is listed at the announced
+    // size from the accepted request on, each frame lands as it comes, and
+    // an upload stopped midway leaves the part; the old file is gone at once.
+    void storeWhileReceiving()
+    {
+        QFETCH(bool, held);
+        QFETCH(bool, folder);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString name = QStringLiteral("U.BIN");
+        if (held)
+            m_sim->setFiles({ twoFiles.at(0), { name, QByteArray("old") } });
+        if (folder) {
+            QFile old(dir.filePath(name));
+            QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+            old.close();
+            m_sim->setBackingFolder(dir.path());
+        }
+        const int before = m_sim->files().size();
+        m_sim->setMaxChunkSize(4);
+        m_sim->setStoreWhileReceiving(true);
+        const QByteArray sent = pattern(10);
+
+        QByteArray reply;
+        QVERIFY(exchange(request(calcMsg::SEND_FILE, name, sent.size()), reply));
+        QCOMPARE(reply, PtyClient::payloadOf(ack()));
+        QCOMPARE(m_sim->fileContent(name), QByteArray(10, '\0'));
+        QVERIFY(exchange(uploadFrame(0, sent.left(4)), reply));
+        QCOMPARE(reply, PtyClient::payloadOf(ack()));
+        const QByteArray part = sent.left(4) + QByteArray(6, '\0');
+        QCOMPARE(m_sim->fileContent(name), part);
+        if (folder) {
+            QFile onDisk(dir.filePath(name));
+            QVERIFY(onDisk.open(QIODevice::ReadOnly));
+            QCOMPARE(onDisk.readAll(), part);
+        }
+        // Stopped there: the next request ends the upload and leaves the part.
+        QVERIFY(exchange(request(calcMsg::GET_FILES_NUM), reply));
+        QCOMPARE(typeOf(reply), int(calcMsg::SEND_FILES_NUM));
+        QCOMPARE(m_sim->files().size(), held ? before : before + 1);
+        QCOMPARE(m_sim->fileContent(name), part);
+
+        // Sent whole, it is what was sent.
+        QVERIFY(exchange(request(calcMsg::SEND_FILE, name, sent.size()), reply));
+        for (int k = 0; k <= sent.size() / 4; ++k) {
+            QVERIFY(exchange(uploadFrame(k, sent.mid(k * 4, 4)), reply));
+            QCOMPARE(reply, PtyClient::payloadOf(ack()));
+        }
+        QCOMPARE(m_sim->fileContent(name), sent);
+    }
+
     void pace_data()
     {
         QTest::addColumn<int>("latencyMs");
@@ -886,6 +946,8 @@ private slots:
             << FaultSetter([](CalcSimulator &s) { s.setFrameReply(calcMsg::NONE); });
         QTest::newRow("corrupt store")
             << FaultSetter([](CalcSimulator &s) { s.setCorruptStore(true); });
+        QTest::newRow("store while receiving")
+            << FaultSetter([](CalcSimulator &s) { s.setStoreWhileReceiving(true); });
     }
 
     void clearFaults()

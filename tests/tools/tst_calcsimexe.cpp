@@ -169,6 +169,7 @@ private slots:
         row("pace of a calculator's USB", QStringLiteral("--latency 1 --byte-rate 1000000"), true);
         row("pace off", QStringLiteral("--latency 0 --byte-rate 0"), true);
         row("corrupt store", QStringLiteral("--corrupt-store"), true);
+        row("store while receiving", QStringLiteral("--store-while-receiving"), true);
         row("negative latency", QStringLiteral("--latency -1"), false);
         row("latency of words", QStringLiteral("--latency soon"), false);
         row("negative byte rate", QStringLiteral("--byte-rate -1000"), false);

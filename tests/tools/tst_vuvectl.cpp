@@ -1684,6 +1684,67 @@ private slots:
         }
     }
 
+    void verifyNamesEveryBadFile_data()
+    {
+        QTest::addColumn<bool>("asJson");
+        QTest::addColumn<bool>("refuseDelete");
+        QTest::newRow("text") << false << false;
+        QTest::newRow("json") << true << false;
+        QTest::newRow("json, deletion refused") << true << true;
+    }
+
+    // put --verify to a calculator that stores a byte wrong: one report names
+    // every file that arrived different and says whether their bad copies
+    // were deleted, and what to do next; the bad copies go, unless refused.
+    void verifyNamesEveryBadFile()
+    {
+        QFETCH(bool, asJson);
+        QFETCH(bool, refuseDelete);
+        m_sim->setFiles({ { QStringLiteral("A.py"), "aaa" } });
+        m_sim->setCorruptStore(true);
+        if (refuseDelete)
+            m_sim->setRefusal(
+                calcMsg::DELETE_FILE, calcMsg::UNSPECIFITED_ERROR, 0, QStringLiteral("Busy"));
+        QTemporaryDir dir;
+        writeFile(dir.filePath(QStringLiteral("HOMEWORK.py")), randomBytes(2000, 1));
+        writeFile(dir.filePath(QStringLiteral("RULES.txt")), randomBytes(700, 2));
+        QStringList args { QStringLiteral("put"), QStringLiteral("--verify"),
+            dir.filePath(QStringLiteral("HOMEWORK.py")),
+            dir.filePath(QStringLiteral("RULES.txt")) };
+        if (asJson)
+            args.prepend(QStringLiteral("--json"));
+        const Run r = vuvectl(args);
+        QCOMPARE(r.exitCode, 1);
+
+        const QString report
+            = QStringLiteral("These files arrived on Vori X1 different from the computer's files: "
+                             "HOMEWORK.py, RULES.txt. %1 Vori X1: the files on this computer are "
+                             "unchanged; send again, and if a file arrives different again, see "
+                             "the troubleshooting guide.")
+                  .arg(refuseDelete ? QStringLiteral("The calculator's copies could not be "
+                                                     "deleted: delete them there before anyone "
+                                                     "uses them.")
+                                    : QStringLiteral("The calculator's copies were deleted."));
+        if (asJson) {
+            const QJsonObject doc = json(r.out);
+            QCOMPARE(doc.value(QStringLiteral("ok")).toBool(), false);
+            QCOMPARE(doc.value(QStringLiteral("errors")).toArray(), QJsonArray { report });
+            const QJsonArray files = doc.value(QStringLiteral("files")).toArray();
+            QCOMPARE(files.size(), 2);
+            for (const QJsonValue &file : files) {
+                const QJsonObject o = file.toObject();
+                QCOMPARE(o.value(QStringLiteral("status")).toString(), QStringLiteral("failed"));
+                QCOMPARE(o.value(QStringLiteral("verified")), QJsonValue(false));
+                QCOMPARE(o.value(QStringLiteral("deleted")), QJsonValue(!refuseDelete));
+            }
+        } else {
+            QCOMPARE(r.err, report + QLatin1Char('\n'));
+        }
+        QCOMPARE(m_sim->hasFile(QStringLiteral("HOMEWORK.py")), refuseDelete);
+        QCOMPARE(m_sim->hasFile(QStringLiteral("RULES.txt")), refuseDelete);
+        QCOMPARE(m_sim->fileContent(QStringLiteral("A.py")), QByteArray("aaa"));
+    }
+
     void watchSeesPlugAndUnplug()
     {
         attach({ m_sim });

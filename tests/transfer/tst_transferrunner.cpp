@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <functional>
+
 using VivuRuza::calcMsg;
 using Status = TransferOutcome::Status;
 using Direction = TransferPlan::Direction;
@@ -44,15 +46,20 @@ QString statusName(Status status)
     return QStringLiteral("given up");
 }
 
-RunRecord runPlan(CVivuRuza &link, const TransferPlan &plan, bool verify = false)
+// afterFile: called once each file the run reached is done, by its index.
+RunRecord runPlan(CVivuRuza &link, const TransferPlan &plan, bool verify = false,
+    const std::function<void(int)> &afterFile = {})
 {
     RunRecord record;
     TransferEvents events;
     events.fileStarted = [&record](const QString &name, int number, int count) {
         record.started.append(QStringLiteral("%1 %2/%3").arg(name).arg(number).arg(count));
     };
-    events.fileDone
-        = [&record](int index, const TransferOutcome &) { record.reached.append(index); };
+    events.fileDone = [&record, &afterFile](int index, const TransferOutcome &) {
+        record.reached.append(index);
+        if (afterFile)
+            afterFile(index);
+    };
     events.problem = [&record](const QString &text, const QString &detail) {
         record.problems.append(detail.isEmpty() ? text : text + QStringLiteral(" / ") + detail);
     };
@@ -81,6 +88,8 @@ private slots:
     void stopsOnLostLine();
     void verify_data();
     void verify();
+    void cancelLeaves_data();
+    void cancelLeaves();
 };
 
 void TestTransferRunner::outcomes_data()
@@ -264,33 +273,60 @@ void TestTransferRunner::verify_data()
     QTest::addColumn<bool>("checked"); // planned as a restore: checked before it is sent
     QTest::addColumn<bool>("corrupt");
     QTest::addColumn<bool>("refuseReading");
-    QTest::addColumn<QString>("outcome"); // of each file; @LINK: what the link told
-    QTest::addColumn<bool>("told"); // the outcome went out as a problem
-    const QString different
-        = QStringLiteral("failed:0:%1 arrived on Vori X1 different from the computer's file.");
-    QTest::newRow("stored right") << true << false << false << false << QStringLiteral("done:3000:")
-                                  << false;
+    QTest::addColumn<int>("refuseDelete"); // from this file on (0 or 1); 2: never
+    // Of each file; @LINK: what the link told; @EACH: each says what became of its copy.
+    QTest::addColumn<QString>("outcome");
+    // The one report of the batch, if any, naming the files as %1 and %2.
+    QTest::addColumn<QString>("problem");
+    const QString deleted = QStringLiteral(
+        "failed:0:%1 arrived on Vori X1 different from the computer's file. The calculator's "
+        "copy was deleted.");
+    const QString advice = QStringLiteral(
+        " / Vori X1: the files on this computer are unchanged; send again, and if a file "
+        "arrives different again, see the troubleshooting guide");
+    const QString arrived = QStringLiteral(
+        "These files arrived on Vori X1 different from the computer's files: %1, %2. ");
+    const QString done = QStringLiteral("done:3000:");
+    QTest::newRow("stored right") << true << false << false << false << 2 << done << QString();
     QTest::newRow("stored right, checked")
-        << true << true << false << false << QStringLiteral("done:3000:") << false;
-    QTest::newRow("stored wrong") << true << false << true << false << different << true;
-    QTest::newRow("stored wrong, checked") << true << true << true << false << different << true;
+        << true << true << false << false << 2 << done << QString();
+    QTest::newRow("stored wrong") << true << false << true << false << 2 << deleted
+                                  << arrived
+            + QStringLiteral("The calculator's copies were deleted.") + advice;
+    QTest::newRow("stored wrong, checked")
+        << true << true << true << false << 2 << deleted
+        << arrived + QStringLiteral("The calculator's copies were deleted.") + advice;
+    QTest::newRow("stored wrong, deletion refused")
+        << true << false << true << false << 0 << QStringLiteral("@EACH")
+        << arrived
+            + QStringLiteral("The calculator's copies could not be deleted: delete them there "
+                             "before anyone uses them.")
+            + advice;
+    QTest::newRow("stored wrong, second deletion refused")
+        << true << false << true << false << 1 << QStringLiteral("@EACH")
+        << arrived
+            + QStringLiteral("The calculator's copies were deleted but for %2: delete those "
+                             "there before anyone uses them.")
+            + advice;
     QTest::newRow("stored wrong, not asked")
-        << false << false << true << false << QStringLiteral("done:3000:") << false;
+        << false << false << true << false << 2 << done << QString();
     QTest::newRow("reading back refused")
-        << true << false << false << true << QStringLiteral("failed:0:@LINK") << false;
+        << true << false << false << true << 2 << QStringLiteral("failed:0:@LINK") << QString();
 }
 
 // Each file sent is read back and compared with the bytes that went: one
 // the calculator stored wrong fails with the words naming it and the
-// calculator, and the batch goes on to the next.
+// calculator, its bad copy is deleted from the calculator, and the batch
+// goes on to the next. One report names every file that arrived different.
 void TestTransferRunner::verify()
 {
     QFETCH(bool, verify);
     QFETCH(bool, checked);
     QFETCH(bool, corrupt);
     QFETCH(bool, refuseReading);
+    QFETCH(int, refuseDelete);
     QFETCH(QString, outcome);
-    QFETCH(bool, told);
+    QFETCH(QString, problem);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QDir local(dir.path());
@@ -298,7 +334,13 @@ void TestTransferRunner::verify()
     QVERIFY(sim.start());
     sim.setCorruptStore(corrupt);
     if (refuseReading)
-        sim.setRefusal(calcMsg::GET_FILE, calcMsg::UNSPECIFITED_ERROR, 0, QStringLiteral("No reading."));
+        sim.setRefusal(
+            calcMsg::GET_FILE, calcMsg::UNSPECIFITED_ERROR, 0, QStringLiteral("No reading."));
+    const auto refuseDeleting = [&sim] {
+        sim.setRefusal(calcMsg::DELETE_FILE, calcMsg::UNSPECIFITED_ERROR, 0, QStringLiteral("No."));
+    };
+    if (refuseDelete == 0)
+        refuseDeleting();
     CVivuRuza link(sim.portPath());
     QVERIFY(link.portErrorText().isEmpty());
     TransferPlan plan(Direction::Upload);
@@ -317,12 +359,22 @@ void TestTransferRunner::verify()
             plan.addUpload(path);
     }
 
-    const RunRecord r = runPlan(link, plan, verify);
+    const RunRecord r = runPlan(link, plan, verify, [&](int index) {
+        if (index + 1 == refuseDelete)
+            refuseDeleting();
+    });
 
     QCOMPARE(r.outcomes.size(), 2);
     QStringList expected;
     for (int i = 0; i < plan.size(); ++i) {
-        QString text = outcome.arg(plan.at(i).calcName);
+        const QString refused = i >= refuseDelete
+            ? QStringLiteral("could not be deleted: delete it there before anyone uses it.")
+            : QStringLiteral("was deleted.");
+        QString text = outcome == QLatin1String("@EACH")
+            ? QStringLiteral("failed:0:%1 arrived on Vori X1 different from the computer's file. "
+                             "The calculator's copy %2")
+                  .arg(plan.at(i).calcName, refused)
+            : outcome.arg(plan.at(i).calcName);
         if (refuseReading) {
             QCOMPARE(r.linkErrors.size(), 2);
             QVERIFY(!r.linkErrors.at(i).isEmpty());
@@ -333,12 +385,12 @@ void TestTransferRunner::verify()
     QCOMPARE(r.outcomes, expected);
     const bool done = outcome.startsWith(QLatin1String("done"));
     QCOMPARE(r.verified, (QList<bool> { done && verify, done && verify }));
-    QStringList problems;
-    if (told) {
-        for (const QString &text : expected)
-            problems.append(text.mid(9));
-    }
-    QCOMPARE(r.problems, problems);
+    QCOMPARE(r.problems,
+        problem.isEmpty() ? QStringList()
+                          : QStringList { problem.arg(plan.at(0).calcName, plan.at(1).calcName) });
+    // A refused deletion is told by the report, not as an error of its own.
+    if (!refuseReading)
+        QCOMPARE(r.linkErrors, QStringList());
     // The read back asks for each file by the name and size it was sent with.
     QCOMPARE(sim.receivedTypes().count(calcMsg::GET_FILE), verify ? 2 : 0);
     if (verify) {
@@ -348,7 +400,182 @@ void TestTransferRunner::verify()
             QCOMPARE(int(m.finf().size()), 3000);
         }
     }
-    QCOMPARE(sim.hasFile(plan.at(0).calcName), true);
+    // A bad copy goes, unless the calculator refuses; a good one stays.
+    const bool bad = verify && corrupt;
+    QCOMPARE(sim.receivedTypes().count(calcMsg::DELETE_FILE), bad ? 2 : 0);
+    for (int i = 0; i < plan.size(); ++i)
+        QCOMPARE(sim.hasFile(plan.at(i).calcName), !bad || i >= refuseDelete);
+}
+
+namespace {
+// What the calculator knew of the name before the file was sent.
+enum class Before {
+    Free, // the listing noted with the plan does not hold it
+    Held, // the listing holds it
+    Unknown, // no listing was noted
+    Earlier, // free, but an earlier file of the batch went under it
+};
+// When the Cancel comes.
+enum class When { AfterFrame, BeforeAnswer };
+} // namespace
+Q_DECLARE_METATYPE(Before)
+Q_DECLARE_METATYPE(When)
+Q_DECLARE_METATYPE(TransferOutcome::Left)
+
+void TestTransferRunner::cancelLeaves_data()
+{
+    using Left = TransferOutcome::Left;
+    QTest::addColumn<Before>("before");
+    QTest::addColumn<bool>("inPlace"); // the calculator writes an upload as it comes
+    QTest::addColumn<int>("refused"); // the request type the calculator refuses, or NONE
+    QTest::addColumn<When>("when");
+    QTest::addColumn<Left>("left");
+    QTest::addColumn<bool>("deleteAsked");
+    QTest::addColumn<QByteArray>("after"); // SLOW.PY on the calculator: "" none, "part"
+    const int none = calcMsg::NONE;
+    const QByteArray gone;
+    const QByteArray part("part");
+    const QByteArray old("old");
+    QTest::newRow("new name") << Before::Free << false << none << When::AfterFrame
+                              << Left::PartDeleted << true << gone;
+    QTest::newRow("new name, delete refused, never stored")
+        << Before::Free << false << int(calcMsg::DELETE_FILE) << When::AfterFrame
+        << Left::PartDeleted << true << gone;
+    QTest::newRow("new name, written in place")
+        << Before::Free << true << none << When::AfterFrame << Left::PartDeleted << true << gone;
+    QTest::newRow("new name, written in place, delete refused")
+        << Before::Free << true << int(calcMsg::DELETE_FILE) << When::AfterFrame << Left::PartKept
+        << true << part;
+    QTest::newRow("new name, written in place, listing refused")
+        << Before::Free << true << int(calcMsg::GET_FILES_NUM) << When::AfterFrame
+        << Left::PartUnconfirmed << true << gone;
+    QTest::newRow("held name") << Before::Held << false << none << When::AfterFrame
+                               << Left::MayBeIncomplete << false << old;
+    QTest::newRow("held name, written in place") << Before::Held << true << none << When::AfterFrame
+                                                 << Left::MayBeIncomplete << false << part;
+    QTest::newRow("name not known to be free")
+        << Before::Unknown << false << none << When::AfterFrame << Left::MayBeIncomplete << false
+        << gone;
+    QTest::newRow("name of an earlier file")
+        << Before::Earlier << false << none << When::AfterFrame << Left::MayBeIncomplete << false
+        << QByteArray("first");
+    QTest::newRow("held name, before the answer")
+        << Before::Held << false << none << When::BeforeAnswer << Left::MayBeIncomplete << false
+        << old;
+    QTest::newRow("new name, before the answer")
+        << Before::Free << false << none << When::BeforeAnswer << Left::PartDeleted << true << gone;
+}
+
+// A Cancel deletes only what this send put under a name the calculator did
+// not hold, and the listing must show it gone; a name it held is never
+// deleted, whatever the calculator does with an upload in progress. Nothing
+// more of the file goes once the Cancel came.
+void TestTransferRunner::cancelLeaves()
+{
+    using Left = TransferOutcome::Left;
+    QFETCH(Before, before);
+    QFETCH(bool, inPlace);
+    QFETCH(int, refused);
+    QFETCH(When, when);
+    QFETCH(Left, left);
+    QFETCH(bool, deleteAsked);
+    QFETCH(QByteArray, after);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QDir local(dir.path());
+    const QString name = QStringLiteral("SLOW.PY");
+    const QByteArray content(512 * 3 + 100, 'n');
+    QVERIFY(writeLocal(local.filePath(name), content));
+    QVERIFY(writeLocal(local.filePath(QStringLiteral("first")), "first"));
+    CalcSimulator sim;
+    QList<QPair<QString, QByteArray>> files { { QStringLiteral("KEEP.PY"), "keep" } };
+    if (before == Before::Held)
+        files.append({ name, "old" });
+    sim.setFiles(files);
+    sim.setStoreWhileReceiving(inPlace);
+    if (refused != calcMsg::NONE)
+        sim.setRefusal(refused, calcMsg::UNSPECIFITED_ERROR, 0, QStringLiteral("No."));
+    QVERIFY(sim.start());
+    CVivuRuza link(sim.portPath());
+    QVERIFY(link.portErrorText().isEmpty());
+
+    TransferPlan plan(Direction::Upload);
+    if (before == Before::Earlier)
+        plan.addUpload(local.filePath(QStringLiteral("first")), name);
+    plan.addUpload(local.filePath(name));
+    if (before == Before::Held)
+        plan.noteListing({ { QStringLiteral("KEEP.PY"), 4 }, { name, 3 } });
+    else if (before != Before::Unknown)
+        plan.noteListing({ { QStringLiteral("KEEP.PY"), 4 } });
+    bool cancel = false;
+    if (when == When::AfterFrame) {
+        link.setProgressHandler([&cancel, &content](qint64 done, qint64 total) {
+            cancel = cancel || (total == content.size() && done > 0);
+        });
+        link.setCancelCheck([&cancel] { return cancel; });
+    } else {
+        // The request went, its answer has come: the first frame is next.
+        link.setCancelCheck([&sim] { return sim.receivedTypes().contains(calcMsg::SEND_FILE); });
+    }
+    sim.clearReceived();
+
+    TransferEvents events;
+    QStringList problems;
+    events.problem = [&problems](const QString &text, const QString &) { problems.append(text); };
+    QStringList linkErrors;
+    QObject scope;
+    QObject::connect(&link, &CVivuRuza::errorNotify, &scope,
+        [&linkErrors](const QString &text) { linkErrors.append(text); });
+    TransferRunner runner(link, events);
+    const QList<TransferOutcome> outcomes = runner.run(plan);
+
+    QCOMPARE(outcomes.size(), plan.size());
+    const TransferOutcome &o = outcomes.last();
+    QCOMPARE(int(o.status), int(Status::Cancelled));
+    QCOMPARE(int(o.left), int(left));
+    const QMap<int, QString> texts {
+        { int(Left::PartDeleted),
+            QStringLiteral("cancelled; the part of %1 sent was deleted from the calculator") },
+        { int(Left::PartKept),
+            QStringLiteral("cancelled; the part of %1 sent could not be deleted from the "
+                           "calculator: delete it there") },
+        { int(Left::PartUnconfirmed),
+            QStringLiteral("cancelled; the part of %1 sent may still be on the calculator: "
+                           "delete it there if it is listed") },
+        { int(Left::MayBeIncomplete),
+            QStringLiteral("cancelled; %1 on the calculator may be incomplete: send it again or "
+                           "delete it") },
+    };
+    QCOMPARE(o.text, texts.value(int(left)).arg(name));
+    // What the Cancel found is told by the outcome alone.
+    QCOMPARE(problems, QStringList());
+    QCOMPARE(linkErrors, QStringList());
+
+    // From the request of the file cancelled on; an earlier one went whole.
+    QList<int> types;
+    for (const calcMsg &m : sim.received()) {
+        if (m.type() == calcMsg::SEND_FILE && int(m.finf().size()) == content.size())
+            types.clear();
+        types.append(m.type());
+    }
+    QCOMPARE(types.value(0), int(calcMsg::SEND_FILE));
+    const int frames = int(types.count(calcMsg::FRAME));
+    if (when == When::BeforeAnswer)
+        QCOMPARE(frames, 0);
+    else
+        QVERIFY2(frames >= 1 && frames < 4, qPrintable(QString::number(frames)));
+    QCOMPARE(types.contains(calcMsg::DELETE_FILE), deleteAsked);
+    if (deleteAsked) // and the listing after it confirms
+        QVERIFY(types.lastIndexOf(calcMsg::GET_FILES_NUM) > types.indexOf(calcMsg::DELETE_FILE));
+    if (after.isEmpty()) {
+        QVERIFY(!sim.hasFile(name));
+    } else if (after == "part") {
+        QCOMPARE(sim.fileContent(name).size(), content.size());
+        QVERIFY(sim.fileContent(name) != content);
+    } else {
+        QCOMPARE(sim.fileContent(name), after);
+    }
+    QCOMPARE(sim.fileContent(QStringLiteral("KEEP.PY")), QByteArray("keep"));
 }
 
 QTEST_GUILESS_MAIN(TestTransferRunner)
