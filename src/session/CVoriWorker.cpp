@@ -380,7 +380,8 @@ void CVoriWorker::restore(bool send)
                 QList<QPair<QString, int>> after;
                 if (calc->listFiles(after)) {
                     list = after;
-                    result.verified = restorer.verify(plan, outcomes, after);
+                    // Nothing sent is nothing checked.
+                    result.verified = restorer.verify(plan, outcomes, after) && result.sent > 0;
                 }
             }
         }

@@ -137,7 +137,8 @@ public:
         // What the backup holds or lists but can't send back, each with why.
         QList<QPair<QString, QString>> unrestorable;
         int sent = 0;
-        bool verified = false; // the calculator lists every file sent, with its size
+        // Files were sent, and the calculator lists every one, with its size.
+        bool verified = false;
         bool cancelled = false;
     };
 

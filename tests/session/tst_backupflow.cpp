@@ -398,6 +398,8 @@ void TestBackupFlow::restoreRefusedByCalculator()
 
     QVERIFY(restoreInWindow(rig, folder));
     QCOMPARE(rig.session.transfer()->outcome(), QStringLiteral("Restored 0 of 4 files to Calc A"));
+    // Nothing arrived, so nothing was checked.
+    QVERIFY(!rig.session.workerAt(0)->restoreResult.verified);
     QStringList expected;
     for (const auto &file : original)
         expected.append(QStringLiteral("File can't be sent. | %1, Calc A: the calculator's memory "

@@ -754,6 +754,33 @@ private slots:
         QCOMPARE(countSent(calcMsg::SEND_FILE), 0);
     }
 
+    // "verified" says that what was sent is on the calculator: with nothing
+    // sent it is false, whatever else went right.
+    void restoreVerifiedOnlyWhatArrived_data()
+    {
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("every file refused") << true;
+        QTest::newRow("every file sent") << false;
+    }
+    void restoreVerifiedOnlyWhatArrived()
+    {
+        QFETCH(bool, refused);
+        m_sim->setFiles({ { QStringLiteral("MAIN.py"), "main" }, { QStringLiteral("B.py"), "b" } });
+        QTemporaryDir dir;
+        Run backup = vuvectl({ QStringLiteral("backup"), dir.path() });
+        QCOMPARE(backup.exitCode, 0);
+        m_sim->setFiles({});
+        if (refused)
+            m_sim->setRefusal(calcMsg::SEND_FILE, calcMsg::MEMORY_ERROR, 0, QString());
+        Run restore = vuvectl(
+            { QStringLiteral("--json"), QStringLiteral("restore"), backup.out.trimmed() });
+        QCOMPARE(restore.exitCode, refused ? 1 : 0);
+        const QJsonObject result = json(restore.out);
+        QCOMPARE(result.value(QStringLiteral("ok")).toBool(refused), !refused);
+        QCOMPARE(result.value(QStringLiteral("verified")).toBool(refused), !refused);
+        QCOMPARE(m_sim->files().size(), refused ? 0 : 2);
+    }
+
     static QJsonObject readJsonFile(const QString &path)
     {
         return QJsonDocument::fromJson(readFile(path)).object();
