@@ -1,6 +1,7 @@
 #ifndef CVORIWORKER_H
 #define CVORIWORKER_H
 
+#include "BackupManifest.h"
 #include "CalcPort.h"
 #include "TransferOutcome.h"
 #include "TransferPlan.h"
@@ -163,6 +164,11 @@ public:
     // Each file a send or a restore puts on the calculator is read back and
     // compared with what went; written before the job, as its files are.
     bool verify = false;
+    // The backup as the last preview read and checked it, delivered as
+    // restoreResult is: the restore sends what it lists and nothing the
+    // folder holds by then, so that the question binds the restore. Empty
+    // once restored, and after a preview that found nothing to restore.
+    BackupManifest previewedBackup;
 };
 
 #endif // CVORIWORKER_H

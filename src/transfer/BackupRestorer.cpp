@@ -49,6 +49,12 @@ bool BackupRestorer::load(const QString &folder)
     return true;
 }
 
+void BackupRestorer::use(const QString &folder, const BackupManifest &manifest)
+{
+    m_folder = folder;
+    m_manifest = manifest;
+}
+
 TransferPlan BackupRestorer::plan(const TransferPlan::Listing &onCalc) const
 {
     TransferPlan plan(TransferPlan::Direction::Upload);

@@ -95,6 +95,8 @@ private slots:
     void preview();
     void restoreRefusedByCalculator();
     void unrestorableTold();
+    void previewBindsRestore_data();
+    void previewBindsRestore();
     void backupNoLongerMatching_data();
     void backupNoLongerMatching();
     void cancelledBackupMarkedIncomplete();
@@ -455,6 +457,77 @@ void TestBackupFlow::unrestorableTold()
                        "restored"));
     QCOMPARE(told, QStringList());
     QCOMPARE(a->files(), (Files { { QStringLiteral("MAIN.PY"), "main" } }));
+}
+
+void TestBackupFlow::previewBindsRestore_data()
+{
+    QTest::addColumn<QByteArray>("swappedContent");
+    QTest::addColumn<bool>("sent");
+    QTest::newRow("the file shown changed") << QByteArray("other bytes") << false;
+    QTest::newRow("the file shown the same") << QByteArray("added") << true;
+}
+
+// The backup's folder swapped for another between the question and Restore:
+// what goes is what the question showed, as the preview read it. A file of
+// it whose bytes are not what the preview's manifest says is refused.
+void TestBackupFlow::previewBindsRestore()
+{
+    QFETCH(QByteArray, swappedContent);
+    QFETCH(bool, sent);
+    QTemporaryDir parent;
+    QTemporaryDir other;
+    QVERIFY(parent.isValid() && other.isValid());
+    SessionRig rig;
+    CalcSimulator *a = rig.sim(QStringLiteral("A"));
+    QVERIFY(a);
+    const QPair<QString, QByteArray> main { QStringLiteral("MAIN.PY"), "main" };
+    a->setFiles({ main, { QStringLiteral("ONE.PY"), "1" }, { QStringLiteral("TWO.PY"), "2" },
+        { QStringLiteral("THREE.PY"), "3" }, { QStringLiteral("ADDED.TXT"), swappedContent } });
+    const Run swapped = vuvectl(a, { QStringLiteral("backup"), other.path() });
+    QCOMPARE(swapped.exitCode, 0);
+    a->setFiles({ { QStringLiteral("ADDED.TXT"), "added" } });
+    const Run shown = vuvectl(a, { QStringLiteral("backup"), parent.path() });
+    QCOMPARE(shown.exitCode, 0);
+    const QString folder = shown.out.trimmed();
+    a->setFiles({ { main.first, "kept" } });
+    QVERIFY(rig.plug({ QStringLiteral("A") }));
+
+    QVERIFY(previewInWindow(rig, folder));
+    QVERIFY2(rig.session.restoreQuestion().contains(
+                 QStringLiteral("?\n\n1 file will be added: ADDED.TXT.\nNothing is deleted")),
+        qPrintable(rig.session.restoreQuestion()));
+    QVERIFY(QDir(folder).removeRecursively());
+    QVERIFY(QDir().rename(swapped.out.trimmed(), folder));
+    a->clearReceived();
+    QStringList told;
+    QObject::connect(&rig.session, &CVivuRuzaSession::errorChange, &rig.session,
+        [&] { told.append(rig.session.property("error").toString()); });
+
+    QVERIFY(rig.session.restoreBackup());
+    QVERIFY(idle(rig));
+    const CVoriWorker::RestoreResult &r = rig.session.workerAt(0)->restoreResult;
+    QCOMPARE(r.added, QStringList { QStringLiteral("ADDED.TXT") });
+    QCOMPARE(r.replaced, QStringList());
+    QCOMPARE(countOf(a->receivedTypes(), calcMsg::SEND_FILE), sent ? 1 : 0);
+    QCOMPARE(a->fileContent(main.first), QByteArray("kept"));
+    if (sent) {
+        QCOMPARE(rig.session.transfer()->outcome(),
+            QStringLiteral("Restored 1 file to Calc A and checked it"));
+        QCOMPARE(told, QStringList());
+        QCOMPARE(sorted(a->files()),
+            sorted({ { main.first, "kept" }, { QStringLiteral("ADDED.TXT"), "added" } }));
+        QVERIFY(r.verified);
+    } else {
+        QCOMPARE(
+            rig.session.transfer()->outcome(), QStringLiteral("Restored 0 of 1 files to Calc A"));
+        QCOMPARE(told,
+            QStringList { QStringLiteral("%1 changed since it was checked; it was not sent.")
+                              .arg(QDir::toNativeSeparators(
+                                  QDir(folder).filePath(QStringLiteral("ADDED.TXT")))) });
+        QCOMPARE(a->files(), (Files { { main.first, "kept" } }));
+        // Nothing arrived, so nothing was checked.
+        QVERIFY(!r.verified);
+    }
 }
 
 void TestBackupFlow::backupNoLongerMatching_data()
