@@ -1,5 +1,6 @@
 #include "CVivuRuzaSession.h"
 
+#include "BackupManifest.h"
 #include "CVivuRuza.h"
 #include "CVoriWorker.h"
 #include "SessionLog.h"
@@ -1146,16 +1147,24 @@ void CVivuRuzaSession::onRestorePreviewDone()
         counts.append(tr("The backup holds no file to restore."));
     counts.append(tr("Nothing is deleted, on the calculator or on this computer."));
     lines.append(counts.join(QLatin1Char('\n')));
+    // An edited manifest may list thousands, with names of any length: the
+    // first few are named, cut short, and the rest counted, so the question
+    // stays one the window can show.
     if (!r.unrestorable.isEmpty()) {
+        constexpr int shown = 3;
         QStringList left;
-        for (const auto &entry : r.unrestorable)
+        for (const auto &entry : r.unrestorable.mid(0, shown)) {
+            const QString reason = BackupManifest::clipped(entry.second, 200);
             left.append(entry.first.isEmpty()
-                    ? entry.second
-                    : QStringLiteral("%1 (%2)").arg(entry.first, entry.second));
-        const int n = int(left.size());
+                    ? reason
+                    : QStringLiteral("%1 (%2)").arg(BackupManifest::clipped(entry.first), reason));
+        }
+        const int n = int(r.unrestorable.size());
+        QString listed = left.join(QStringLiteral("; "));
+        if (n > shown)
+            listed = tr("%1 and %n more", nullptr, n - shown).arg(listed);
         //: %1 lists the files with the reason for each.
-        lines.append(tr("%n files of the backup can't be restored: %1.", nullptr, n)
-                         .arg(left.join(QStringLiteral("; "))));
+        lines.append(tr("%n files of the backup can't be restored: %1.", nullptr, n).arg(listed));
     }
     m_restoreQuestion = lines.join(QStringLiteral("\n\n"));
     emit restorePreviewReady();

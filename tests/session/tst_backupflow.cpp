@@ -13,6 +13,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
@@ -74,6 +75,29 @@ bool idle(SessionRig &rig)
         jobTimeoutMs);
 }
 
+// Adds count entries to the unrestorable list of folder's manifest, each
+// named after its number and padded to nameLength, as an edited one may.
+bool crowd(const QString &folder, int count, int nameLength)
+{
+    QFile file(QDir(folder).filePath(QStringLiteral("manifest.json")));
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    QJsonObject manifest = QJsonDocument::fromJson(file.readAll()).object();
+    file.close();
+    QJsonArray left;
+    for (int i = 0; i < count; ++i) {
+        const QString name = QStringLiteral("N%1").arg(i, 5, 10, QLatin1Char('0'));
+        left.append(QJsonObject {
+            { QStringLiteral("name"),
+                name.leftJustified(nameLength - 3, QLatin1Char('x')) + QStringLiteral(".py") },
+            { QStringLiteral("size"), 10 },
+            { QStringLiteral("reason"),
+                QStringLiteral("its name is not one the calculator's 8.3 rule keeps") } });
+    }
+    manifest.insert(QStringLiteral("unrestorable"), left);
+    return writeLocalFile(file.fileName(), QJsonDocument(manifest).toJson(QJsonDocument::Compact));
+}
+
 // The one folder a backup made in parent.
 QString onlyFolderIn(const QString &parent)
 {
@@ -95,6 +119,8 @@ private slots:
     void preview();
     void restoreRefusedByCalculator();
     void unrestorableTold();
+    void crowdedManifest_data();
+    void crowdedManifest();
     void previewBindsRestore_data();
     void previewBindsRestore();
     void backupNoLongerMatching_data();
@@ -457,6 +483,89 @@ void TestBackupFlow::unrestorableTold()
                        "restored"));
     QCOMPARE(told, QStringList());
     QCOMPARE(a->files(), (Files { { QStringLiteral("MAIN.PY"), "main" } }));
+}
+
+void TestBackupFlow::crowdedManifest_data()
+{
+    QTest::addColumn<int>("entries");
+    QTest::addColumn<int>("nameLength");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("2000 entries") << 2000 << 12 << false;
+    // With the backup's four files, as many as a calculator lists.
+    QTest::newRow("as many as a calculator holds") << 9996 << 12 << false;
+    QTest::newRow("more than a calculator holds") << 20000 << 270 << true;
+    QTest::newRow("a name of a megabyte") << 1 << 1024 * 1024 << false;
+}
+
+// A manifest edited to list a crowd of files it can't send back, or names
+// of any length: the preview reads it in the worker, the question names a
+// few and counts the rest, and the files the backup holds still restore.
+// One listing more files than a calculator holds is no backup of ours.
+void TestBackupFlow::crowdedManifest()
+{
+    QFETCH(int, entries);
+    QFETCH(int, nameLength);
+    QFETCH(bool, refused);
+    QTemporaryDir parent;
+    QVERIFY(parent.isValid());
+    SessionRig rig;
+    CalcSimulator *a = rig.sim(QStringLiteral("A"));
+    QVERIFY(a);
+    a->setFiles(original);
+    QVERIFY(rig.plug({ QStringLiteral("A") }));
+    rig.session.setBackupFolder(QUrl::fromLocalFile(parent.path()));
+    const QString folder = backUpInWindow(rig);
+    QVERIFY(!folder.isEmpty());
+    QVERIFY(crowd(folder, entries, nameLength));
+    a->setFiles({});
+    QStringList told;
+    QObject::connect(&rig.session, &CVivuRuzaSession::errorChange, &rig.session,
+        [&] { told.append(rig.session.property("error").toString()); });
+
+    QSignalSpy ready(&rig.session, &CVivuRuzaSession::restorePreviewReady);
+    QVERIFY(rig.session.previewRestore(QUrl::fromLocalFile(folder)));
+    // The window never waits: the manifest is read in the job.
+    QCOMPARE(rig.session.runningJobs(), 1);
+    QCOMPARE(ready.count(), 0);
+    QVERIFY(idle(rig));
+    if (refused) {
+        QCOMPARE(ready.count(), 0);
+        QCOMPARE(told,
+            QStringList { QStringLiteral("The manifest.json of %1 lists more files than a "
+                                         "calculator holds.")
+                              .arg(QDir::toNativeSeparators(folder)) });
+        QVERIFY(!rig.session.restoreBackup());
+        return;
+    }
+    QCOMPARE(ready.count(), 1);
+    QCOMPARE(told, QStringList());
+    const QString question = rig.session.restoreQuestion();
+    QVERIFY2(question.size() < 1500, qPrintable(question.left(3000)));
+    const QString why = QStringLiteral("its name is not one the calculator's 8.3 rule keeps");
+    const QString first = QStringLiteral("N00000").leftJustified(nameLength - 3, QLatin1Char('x'))
+        + QStringLiteral(".py");
+    QString shownFirst = first;
+    if (first.size() > 100)
+        shownFirst = first.left(99) + QChar(0x2026);
+    const QString listed = entries == 1
+        ? QStringLiteral("1 file of the backup can't be restored: %1 (%2).").arg(shownFirst, why)
+        : QStringLiteral("%1 files of the backup can't be restored: %2 (%3); ")
+              .arg(QString::number(entries), shownFirst, why);
+    QVERIFY2(question.contains(listed), qPrintable(question));
+    if (entries > 3)
+        QVERIFY2(question.endsWith(
+                     QStringLiteral("(%1) and %2 more.").arg(why, QString::number(entries - 3))),
+            qPrintable(question));
+
+    QVERIFY(rig.session.restoreBackup());
+    QVERIFY(idle(rig));
+    QCOMPARE(rig.session.transfer()->outcome(),
+        QStringLiteral("Restored 4 files to Calc A and checked them; %1 of the backup can't be "
+                       "restored")
+            .arg(
+                entries == 1 ? QStringLiteral("1 file") : QStringLiteral("%1 files").arg(entries)));
+    QCOMPARE(sorted(a->files()), sorted(original));
+    QCOMPARE(told, QStringList());
 }
 
 void TestBackupFlow::previewBindsRestore_data()
