@@ -1167,7 +1167,16 @@ void CVivuRuzaSession::onRestorePreviewDone()
         lines.append(tr("%n files of the backup can't be restored: %1.", nullptr, n).arg(listed));
     }
     m_restoreQuestion = lines.join(QStringLiteral("\n\n"));
-    emit restorePreviewReady();
+    // Asked once the preview's thread has ended and the calculator is idle
+    // again: a Restore pressed the moment the question shows would
+    // otherwise find it busy and do nothing. The thread quits only after
+    // this slot (its quit() is queued behind it), and endJob() is connected
+    // first, so the question comes after it.
+    const QThread *thread = m_jobs.value(worker).thread;
+    if (thread)
+        connect(thread, &QThread::finished, this, &CVivuRuzaSession::restorePreviewReady);
+    else
+        emit restorePreviewReady();
 }
 
 bool CVivuRuzaSession::restoreBackup()

@@ -117,6 +117,7 @@ private slots:
     void backupRestoresWithOther();
     void preview_data();
     void preview();
+    void restoreAnsweredAtOnce();
     void restoreRefusedByCalculator();
     void unrestorableTold();
     void crowdedManifest_data();
@@ -400,6 +401,34 @@ void TestBackupFlow::preview()
         QCOMPARE(a->fileContent(file.first), file.second);
     // A second restore needs a preview of its own.
     QVERIFY(!rig.session.restoreBackup());
+}
+
+// The question comes once the preview's job is over: a Restore pressed the
+// moment it shows is taken, not refused for a calculator still busy.
+void TestBackupFlow::restoreAnsweredAtOnce()
+{
+    QTemporaryDir parent;
+    QVERIFY(parent.isValid());
+    SessionRig rig;
+    CalcSimulator *a = rig.sim(QStringLiteral("A"));
+    QVERIFY(a);
+    a->setFiles(original);
+    QVERIFY(rig.plug({ QStringLiteral("A") }));
+    rig.session.setBackupFolder(QUrl::fromLocalFile(parent.path()));
+    const QString folder = backUpInWindow(rig);
+    QVERIFY(!folder.isEmpty());
+    a->setFiles({});
+    QList<bool> taken;
+    QObject::connect(&rig.session, &CVivuRuzaSession::restorePreviewReady, &rig.session,
+        [&] { taken.append(rig.session.restoreBackup()); });
+
+    QVERIFY(rig.session.previewRestore(QUrl::fromLocalFile(folder)));
+    QTRY_COMPARE_WITH_TIMEOUT(taken.size(), 1, jobTimeoutMs);
+    QVERIFY(taken.first());
+    QVERIFY(idle(rig));
+    QCOMPARE(rig.session.transfer()->outcome(),
+        QStringLiteral("Restored 4 files to Calc A and checked them"));
+    QCOMPARE(sorted(a->files()), sorted(original));
 }
 
 // A calculator whose memory is full refuses every file: the error says why
