@@ -338,11 +338,12 @@ int BatchRunner::restore()
     m_reporter.result().insert(QStringLiteral("files"), json);
 
     // The calculator's own listing is the proof that the files arrived; an
-    // interrupted command asks nothing more.
+    // interrupted command asks nothing more. Nothing sent is nothing
+    // verified, though a restore with nothing to send has not failed.
     const bool verified = !TransferRunner::interrupted()
         && CalcRunner::listing(*m_link, m_reporter, files)
         && restorer.verify(plan, outcomes, files);
-    m_reporter.result().insert(QStringLiteral("verified"), verified);
+    m_reporter.result().insert(QStringLiteral("verified"), verified && sent > 0);
     m_reporter.setSummary(tr("restored %1, skipped %2 from %3")
                               .arg(QString::number(sent), QString::number(skipped),
                                   QDir::toNativeSeparators(folder)));

@@ -152,6 +152,11 @@ Der Inhalt dieser Software ist gesetzlich geschützt. Wer die Software nutzt, wi
         <source>the calculator&apos;s file list had an entry that could not be read</source>
         <translation>ein Eintrag in der Dateiliste des Taschenrechners war nicht lesbar</translation>
     </message>
+    <message>
+        <source>The %1 of %2 lists more files than a calculator holds.</source>
+        <extracomment>%1 is the manifest&apos;s file name, manifest.json; %2 is a folder.</extracomment>
+        <translation>Die Datei %1 in %2 führt mehr Dateien auf, als ein Taschenrechner enthält.</translation>
+    </message>
 </context>
 <context>
     <name>BackupRestorer</name>
@@ -174,6 +179,20 @@ Der Inhalt dieser Software ist gesetzlich geschützt. Wer die Software nutzt, wi
     <message>
         <source>After the restore, %1 is not on the calculator with its %2 bytes.</source>
         <translation>Nach der Wiederherstellung ist %1 nicht mit seinen %2 Byte auf dem Taschenrechner.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more files of the backup do not match its manifest.</source>
+        <translation>
+            <numerusform>%n weitere Datei der Sicherung stimmt nicht mit ihrem Manifest überein.</numerusform>
+            <numerusform>%n weitere Dateien der Sicherung stimmen nicht mit ihrem Manifest überein.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more files of the backup can&apos;t be restored.</source>
+        <translation>
+            <numerusform>%n weitere Datei der Sicherung lässt sich nicht wiederherstellen.</numerusform>
+            <numerusform>%n weitere Dateien der Sicherung lassen sich nicht wiederherstellen.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

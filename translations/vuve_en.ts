@@ -2,6 +2,23 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>BackupRestorer</name>
+    <message numerus="yes">
+        <source>%n more files of the backup do not match its manifest.</source>
+        <translation>
+            <numerusform>%n more file of the backup does not match its manifest.</numerusform>
+            <numerusform>%n more files of the backup do not match its manifest.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more files of the backup can&apos;t be restored.</source>
+        <translation>
+            <numerusform>%n more file of the backup can&apos;t be restored.</numerusform>
+            <numerusform>%n more files of the backup can&apos;t be restored.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>BatchRunner</name>
     <message numerus="yes">
         <source>deleted %n files</source>

@@ -152,6 +152,11 @@ El contenido de este software está protegido por la ley. Usar el software no te
         <source>the calculator&apos;s file list had an entry that could not be read</source>
         <translation>la lista de archivos de la calculadora tenía una entrada ilegible</translation>
     </message>
+    <message>
+        <source>The %1 of %2 lists more files than a calculator holds.</source>
+        <extracomment>%1 is the manifest&apos;s file name, manifest.json; %2 is a folder.</extracomment>
+        <translation>El archivo %1 de %2 enumera más archivos de los que caben en una calculadora.</translation>
+    </message>
 </context>
 <context>
     <name>BackupRestorer</name>
@@ -174,6 +179,20 @@ El contenido de este software está protegido por la ley. Usar el software no te
     <message>
         <source>After the restore, %1 is not on the calculator with its %2 bytes.</source>
         <translation>Tras la restauración, %1 no está en la calculadora con sus %2 bytes.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more files of the backup do not match its manifest.</source>
+        <translation>
+            <numerusform>%n archivo más de la copia no coincide con su manifiesto.</numerusform>
+            <numerusform>%n archivos más de la copia no coinciden con su manifiesto.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more files of the backup can&apos;t be restored.</source>
+        <translation>
+            <numerusform>%n archivo más de la copia no se puede restaurar.</numerusform>
+            <numerusform>%n archivos más de la copia no se pueden restaurar.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -152,6 +152,11 @@ Le contenu de ce logiciel est protégé par la loi. Utiliser le logiciel ne vous
         <source>the calculator&apos;s file list had an entry that could not be read</source>
         <translation>une entrée de la liste des fichiers de la calculatrice était illisible</translation>
     </message>
+    <message>
+        <source>The %1 of %2 lists more files than a calculator holds.</source>
+        <extracomment>%1 is the manifest&apos;s file name, manifest.json; %2 is a folder.</extracomment>
+        <translation>Le fichier %1 de %2 liste plus de fichiers qu’une calculatrice n’en contient.</translation>
+    </message>
 </context>
 <context>
     <name>BackupRestorer</name>
@@ -174,6 +179,20 @@ Le contenu de ce logiciel est protégé par la loi. Utiliser le logiciel ne vous
     <message>
         <source>After the restore, %1 is not on the calculator with its %2 bytes.</source>
         <translation>Après la restauration, %1 n’est pas sur la calculatrice avec ses %2 octets.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more files of the backup do not match its manifest.</source>
+        <translation>
+            <numerusform>%n autre fichier de la sauvegarde ne correspond pas à son manifeste.</numerusform>
+            <numerusform>%n autres fichiers de la sauvegarde ne correspondent pas à son manifeste.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more files of the backup can&apos;t be restored.</source>
+        <translation>
+            <numerusform>%n autre fichier de la sauvegarde ne peut pas être restauré.</numerusform>
+            <numerusform>%n autres fichiers de la sauvegarde ne peuvent pas être restaurés.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "CVivuRuzaSession.h"
 
+#include "BackupManifest.h"
 #include "BackupWriter.h"
 #include "CVivuRuza.h"
 #include "CVoriWorker.h"
@@ -1192,20 +1193,38 @@ void CVivuRuzaSession::onRestorePreviewDone()
         counts.append(tr("The backup holds no file to restore."));
     counts.append(tr("Nothing is deleted, on the calculator or on this computer."));
     lines.append(counts.join(QLatin1Char('\n')));
+    // An edited manifest may list thousands, with names of any length: the
+    // first few are named, cut short, and the rest counted, so the question
+    // stays one the window can show.
     if (!r.unrestorable.isEmpty()) {
+        constexpr int shown = 3;
         QStringList left;
-        for (const auto &entry : r.unrestorable)
+        for (const auto &entry : r.unrestorable.mid(0, shown)) {
+            const QString reason = BackupManifest::clipped(entry.second, 200);
             left.append(entry.first.isEmpty()
-                    ? DeviceText::isolated(entry.second)
+                    ? DeviceText::isolated(reason)
                     : QStringLiteral("%1 (%2)").arg(
-                        DeviceText::isolated(entry.first), DeviceText::isolated(entry.second)));
-        const int n = int(left.size());
+                        DeviceText::isolated(BackupManifest::clipped(entry.first)),
+                        DeviceText::isolated(reason)));
+        }
+        const int n = int(r.unrestorable.size());
+        QString listed = left.join(QStringLiteral("; "));
+        if (n > shown)
+            listed = tr("%1 and %n more", nullptr, n - shown).arg(listed);
         //: %1 lists the files with the reason for each.
-        lines.append(tr("%n files of the backup can't be restored: %1.", nullptr, n)
-                         .arg(left.join(QStringLiteral("; "))));
+        lines.append(tr("%n files of the backup can't be restored: %1.", nullptr, n).arg(listed));
     }
     m_restoreQuestion = lines.join(QStringLiteral("\n\n"));
-    emit restorePreviewReady();
+    // Asked once the preview's thread has ended and the calculator is idle
+    // again: a Restore pressed the moment the question shows would
+    // otherwise find it busy and do nothing. The thread quits only after
+    // this slot (its quit() is queued behind it), and endJob() is connected
+    // first, so the question comes after it.
+    const QThread *thread = m_jobs.value(worker).thread;
+    if (thread)
+        connect(thread, &QThread::finished, this, &CVivuRuzaSession::restorePreviewReady);
+    else
+        emit restorePreviewReady();
 }
 
 bool CVivuRuzaSession::restoreBackup()

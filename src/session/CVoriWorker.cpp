@@ -317,13 +317,16 @@ void CVoriWorker::restoreBackup()
     restore(true);
 }
 
-// The preview and the restore read the backup and the calculator alike, so
-// that what the question said is what the restore does.
+// The preview reads and checks the backup; the restore sends what that
+// reading listed, with the digests read then, rather than what the folder's
+// manifest says by now. Both read the calculator, so that a file the
+// question said is added but that arrived meanwhile is replaced.
 void CVoriWorker::restore(bool send)
 {
     openLink();
     forwardErrors();
     RestoreResult result;
+    BackupManifest kept;
     QList<QPair<QString, int>> list = filesList;
     bool listed = false;
     if (!calc->portErrorText().isEmpty()) {
@@ -342,7 +345,11 @@ void CVoriWorker::restore(bool send)
                 report(text, detail);
         };
         BackupRestorer restorer(*calc, events);
-        const bool loaded = restorer.load(restoreFolder);
+        bool loaded = true;
+        if (send)
+            restorer.use(restoreFolder, previewedBackup);
+        else
+            loaded = restorer.load(restoreFolder);
         holding = false;
         if (!loaded) {
             for (const QString &text : qAsConst(held))
@@ -350,6 +357,8 @@ void CVoriWorker::restore(bool send)
         } else if (calc->listFiles(list)) {
             listed = true;
             const BackupManifest &manifest = restorer.manifest();
+            if (!send)
+                kept = manifest;
             result.ready = true;
             result.device = manifest.device.value(QStringLiteral("name")).toString();
             result.time = manifest.time;
@@ -386,14 +395,16 @@ void CVoriWorker::restore(bool send)
                 QList<QPair<QString, int>> after;
                 if (calc->listFiles(after)) {
                     list = after;
-                    result.verified = restorer.verify(plan, outcomes, after);
+                    // Nothing sent is nothing checked.
+                    result.verified = restorer.verify(plan, outcomes, after) && result.sent > 0;
                 }
             }
         }
     }
     closeLink();
-    endJob([this, result, list, listed] {
+    endJob([this, result, kept, list, listed] {
         restoreResult = result;
+        previewedBackup = kept;
         if (listed)
             filesList = list;
     });

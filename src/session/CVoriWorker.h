@@ -1,6 +1,7 @@
 #ifndef CVORIWORKER_H
 #define CVORIWORKER_H
 
+#include "BackupManifest.h"
 #include "CalcPort.h"
 #include "TransferOutcome.h"
 #include "TransferPlan.h"
@@ -139,7 +140,8 @@ public:
         // What the backup holds or lists but can't send back, each with why.
         QList<QPair<QString, QString>> unrestorable;
         int sent = 0;
-        bool verified = false; // the calculator lists every file sent, with its size
+        // Files were sent, and the calculator lists every one, with its size.
+        bool verified = false;
         bool cancelled = false;
     };
 
@@ -164,6 +166,11 @@ public:
     // Each file a send or a restore puts on the calculator is read back and
     // compared with what went; written before the job, as its files are.
     bool verify = false;
+    // The backup as the last preview read and checked it, delivered as
+    // restoreResult is: the restore sends what it lists and nothing the
+    // folder holds by then, so that the question binds the restore. Empty
+    // once restored, and after a preview that found nothing to restore.
+    BackupManifest previewedBackup;
 
     // What backupParent was when the user chose it (FolderHandle::identity());
     // a backup writes nothing into a folder that changed since. Empty: any.

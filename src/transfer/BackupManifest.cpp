@@ -117,12 +117,21 @@ bool BackupManifest::load(const QString &folder, QString &error)
         error = tr("The backup in %1 was made by a newer vuvectl.").arg(shown);
         return false;
     }
+    const QJsonArray list = root.value(QStringLiteral("files")).toArray();
+    const QJsonArray left = root.value(QStringLiteral("unrestorable")).toArray();
+    // A backup lists what one calculator listed; a manifest listing more is
+    // not ours, and reading it on would only cost time and memory.
+    if (list.size() + left.size() > CVivuRuza::maxListedFiles) {
+        //: %1 is the manifest's file name, manifest.json; %2 is a folder.
+        error = tr("The %1 of %2 lists more files than a calculator holds.")
+                    .arg(QLatin1String(fileName), shown);
+        return false;
+    }
     device = root.value(QStringLiteral("device")).toObject();
     time = root.value(QStringLiteral("time")).toString();
     files.clear();
     unrestorable.clear();
     QSet<QString> names;
-    const QJsonArray list = root.value(QStringLiteral("files")).toArray();
     for (const QJsonValue &v : list) {
         const QJsonObject o = v.toObject();
         Entry e;
@@ -149,7 +158,6 @@ bool BackupManifest::load(const QString &folder, QString &error)
         else
             unrestorable.append(e);
     }
-    const QJsonArray left = root.value(QStringLiteral("unrestorable")).toArray();
     for (const QJsonValue &v : left) {
         const QJsonObject o = v.toObject();
         Entry e;
@@ -223,4 +231,15 @@ QString BackupManifest::shownReason(const QString &reason)
 QByteArray BackupManifest::sha256(const QByteArray &content)
 {
     return QCryptographicHash::hash(content, QCryptographicHash::Sha256).toHex();
+}
+
+QString BackupManifest::clipped(const QString &text, int most)
+{
+    if (text.size() <= most)
+        return text;
+    int cut = most - 1;
+    // Never half a character.
+    if (text.at(cut - 1).isHighSurrogate())
+        --cut;
+    return text.left(cut) + QChar(0x2026);
 }

@@ -61,6 +61,10 @@ public:
     // one, whatever language the program speaks.
     static QString shownReason(const QString &reason);
     static QByteArray sha256(const QByteArray &content);
+    // A name or a reason read from a manifest, cut to at most `most`
+    // characters for a sentence to quote: an edited manifest's may run to
+    // megabytes.
+    static QString clipped(const QString &text, int most = 100);
 };
 
 #endif // BACKUPMANIFEST_H

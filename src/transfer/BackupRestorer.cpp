@@ -8,6 +8,12 @@
 
 #include <algorithm>
 
+namespace {
+// A manifest may list thousands of files that don't match or can't be sent
+// back; this many are told by name, and the rest counted.
+constexpr int toldByName = 5;
+} // namespace
+
 BackupRestorer::BackupRestorer(CVivuRuza &link, TransferEvents events)
     : m_link(link)
     , m_events(std::move(events))
@@ -35,19 +41,34 @@ bool BackupRestorer::load(const QString &folder)
     }
     const QStringList problems = m_manifest.check(folder);
     if (!problems.isEmpty()) {
-        for (const QString &text : problems)
+        for (const QString &text : problems.mid(0, toldByName))
             problem(text);
+        if (problems.size() > toldByName)
+            problem(tr("%n more files of the backup do not match its manifest.", nullptr,
+                int(problems.size()) - toldByName));
         problem(tr("Nothing was sent."));
         return false;
     }
     // An entry the calculator garbled was backed up without a name.
-    for (const BackupManifest::Entry &e : qAsConst(m_manifest.unrestorable)) {
-        const QString reason = DeviceText::isolated(BackupManifest::shownReason(e.reason));
+    const QList<BackupManifest::Entry> &left = m_manifest.unrestorable;
+    for (const BackupManifest::Entry &e : left.mid(0, toldByName)) {
+        const QString reason = DeviceText::isolated(
+            BackupManifest::clipped(BackupManifest::shownReason(e.reason), 200));
         problem(e.name.isEmpty()
                 ? tr("A file the calculator could not list can't be restored: %1.").arg(reason)
-                : tr("%1 can't be restored: %2.").arg(DeviceText::isolated(e.name), reason));
+                : tr("%1 can't be restored: %2.")
+                      .arg(DeviceText::isolated(BackupManifest::clipped(e.name)), reason));
     }
+    if (left.size() > toldByName)
+        problem(tr("%n more files of the backup can't be restored.", nullptr,
+            int(left.size()) - toldByName));
     return true;
+}
+
+void BackupRestorer::use(const QString &folder, const BackupManifest &manifest)
+{
+    m_folder = folder;
+    m_manifest = manifest;
 }
 
 TransferPlan BackupRestorer::plan(const TransferPlan::Listing &onCalc) const

@@ -28,6 +28,10 @@ public:
     // holds but can't send back is told here, before anything moves; the
     // rest is still restored.
     bool load(const QString &folder);
+    // A manifest load() accepted earlier (for a question asked meanwhile),
+    // in place of the folder's: what it lists is what is sent, each file
+    // only while it has the digest read then. Tells nothing.
+    void use(const QString &folder, const BackupManifest &manifest);
     const BackupManifest &manifest() const { return m_manifest; }
     // The files to send back, those whose names the calculator lists marked;
     // a TransferRunner sends them.

@@ -147,8 +147,13 @@ QQuickItem *WindowDriver::dialogButton(const char *dialogId, const QString &text
     return button ? button : buttonIn(read(dialogId, "contentItem").value<QQuickItem *>(), text);
 }
 
+// Clicked where the next frame shows the item: a dialog that has just opened
+// may still move its buttons once its text is laid out.
 void WindowDriver::click(QQuickItem *item)
 {
+    QSignalSpy swapped(m_window, &QQuickWindow::frameSwapped);
+    m_window->update();
+    swapped.wait(1000);
     QTest::mouseClick(m_window, Qt::LeftButton, Qt::NoModifier,
         item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint());
 }

@@ -12,6 +12,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QSettings>
@@ -46,6 +49,7 @@ private slots:
     void cleanup();
     void backUpAndRestoreFromTheMenu();
     void changeFolderKept();
+    void crowdedBackupAsksInBounds();
     void keyboardReachesBoth_data();
     void keyboardReachesBoth();
     void backUpAllFromTheMenu();
@@ -139,6 +143,54 @@ void TestBackupWindow::backUpAndRestoreFromTheMenu()
     QVERIFY(idle());
     QCOMPARE(sorted(m_calc->files()), sorted(calculatorFiles));
     QTRY_COMPARE(m_driver->read("tableView", "rowCount").toInt(), 3);
+}
+
+// A backup whose manifest was edited to list 2000 files it can't send back:
+// the question names a few and counts the rest, and fits in the window.
+void TestBackupWindow::crowdedBackupAsksInBounds()
+{
+    QVERIFY(m_driver->start());
+    QVERIFY(m_driver->attach({ m_calc->portPath() }, calculatorFiles.size()));
+    m_driver->session().setBackupFolder(QUrl::fromLocalFile(m_backups.path()));
+    QVERIFY(m_driver->session().backUp());
+    QVERIFY(idle());
+    const QStringList made = QDir(m_backups.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    QCOMPARE(made.size(), 1);
+    const QString folder = QDir(m_backups.path()).filePath(made.first());
+    QFile file(QDir(folder).filePath(QStringLiteral("manifest.json")));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QJsonObject manifest = QJsonDocument::fromJson(file.readAll()).object();
+    file.close();
+    QJsonArray left;
+    for (int i = 0; i < 2000; ++i)
+        left.append(
+            QJsonObject { { QStringLiteral("name"), QStringLiteral("Long name %1.py").arg(i) },
+                { QStringLiteral("size"), 10 },
+                { QStringLiteral("reason"),
+                    QStringLiteral("its name is not one the calculator's 8.3 rule keeps") } });
+    manifest.insert(QStringLiteral("unrestorable"), left);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QVERIFY(file.write(QJsonDocument(manifest).toJson()) > 0);
+    file.close();
+
+    m_driver->activate("restoreMenuItem");
+    QTRY_VERIFY(m_driver->isOpen("restoreChooser"));
+    m_driver->choose("restoreChooser", { QUrl::fromLocalFile(folder) });
+    QTRY_VERIFY_WITH_TIMEOUT(m_driver->read("restoreQuestion", "opened").toBool(), 20000);
+    const QString question = m_driver->read("restoreQuestionText", "text").toString();
+    QVERIFY2(question.endsWith(QStringLiteral("2000 files of the backup can't be restored: Long "
+                                              "name 0.py (its name is not one the calculator's "
+                                              "8.3 rule keeps); Long name 1.py (its name is not "
+                                              "one the calculator's 8.3 rule keeps); Long name "
+                                              "2.py (its name is not one the calculator's 8.3 "
+                                              "rule keeps) and 1997 more.")),
+        qPrintable(question.left(2000)));
+    // What it asks for, as the window may cut the dialog to its own height.
+    const qreal height = m_driver->read("restoreQuestion", "implicitHeight").toReal();
+    QVERIFY2(height <= m_driver->window()->height(),
+        qPrintable(QStringLiteral("%1 > %2").arg(height).arg(m_driver->window()->height())));
+    m_driver->click(m_driver->dialogButton("restoreQuestion", QStringLiteral("Cancel")));
+    QTRY_VERIFY(!m_driver->isOpen("restoreQuestion"));
 }
 
 // The folder chosen shows in the question at once and stays the backup

@@ -13,6 +13,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
@@ -74,6 +75,29 @@ bool idle(SessionRig &rig)
         jobTimeoutMs);
 }
 
+// Adds count entries to the unrestorable list of folder's manifest, each
+// named after its number and padded to nameLength, as an edited one may.
+bool crowd(const QString &folder, int count, int nameLength)
+{
+    QFile file(QDir(folder).filePath(QStringLiteral("manifest.json")));
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    QJsonObject manifest = QJsonDocument::fromJson(file.readAll()).object();
+    file.close();
+    QJsonArray left;
+    for (int i = 0; i < count; ++i) {
+        const QString name = QStringLiteral("N%1").arg(i, 5, 10, QLatin1Char('0'));
+        left.append(QJsonObject {
+            { QStringLiteral("name"),
+                name.leftJustified(nameLength - 3, QLatin1Char('x')) + QStringLiteral(".py") },
+            { QStringLiteral("size"), 10 },
+            { QStringLiteral("reason"),
+                QStringLiteral("its name is not one the calculator's 8.3 rule keeps") } });
+    }
+    manifest.insert(QStringLiteral("unrestorable"), left);
+    return writeLocalFile(file.fileName(), QJsonDocument(manifest).toJson(QJsonDocument::Compact));
+}
+
 // The one folder a backup made in parent.
 QString onlyFolderIn(const QString &parent)
 {
@@ -93,8 +117,13 @@ private slots:
     void backupRestoresWithOther();
     void preview_data();
     void preview();
+    void restoreAnsweredAtOnce();
     void restoreRefusedByCalculator();
     void unrestorableTold();
+    void crowdedManifest_data();
+    void crowdedManifest();
+    void previewBindsRestore_data();
+    void previewBindsRestore();
     void backupNoLongerMatching_data();
     void backupNoLongerMatching();
     void cancelledBackupMarkedIncomplete();
@@ -374,6 +403,34 @@ void TestBackupFlow::preview()
     QVERIFY(!rig.session.restoreBackup());
 }
 
+// The question comes once the preview's job is over: a Restore pressed the
+// moment it shows is taken, not refused for a calculator still busy.
+void TestBackupFlow::restoreAnsweredAtOnce()
+{
+    QTemporaryDir parent;
+    QVERIFY(parent.isValid());
+    SessionRig rig;
+    CalcSimulator *a = rig.sim(QStringLiteral("A"));
+    QVERIFY(a);
+    a->setFiles(original);
+    QVERIFY(rig.plug({ QStringLiteral("A") }));
+    rig.session.setBackupFolder(QUrl::fromLocalFile(parent.path()));
+    const QString folder = backUpInWindow(rig);
+    QVERIFY(!folder.isEmpty());
+    a->setFiles({});
+    QList<bool> taken;
+    QObject::connect(&rig.session, &CVivuRuzaSession::restorePreviewReady, &rig.session,
+        [&] { taken.append(rig.session.restoreBackup()); });
+
+    QVERIFY(rig.session.previewRestore(QUrl::fromLocalFile(folder)));
+    QTRY_COMPARE_WITH_TIMEOUT(taken.size(), 1, jobTimeoutMs);
+    QVERIFY(taken.first());
+    QVERIFY(idle(rig));
+    QCOMPARE(rig.session.transfer()->outcome(),
+        QStringLiteral("Restored 4 files to Calc A and checked them"));
+    QCOMPARE(sorted(a->files()), sorted(original));
+}
+
 // A calculator whose memory is full refuses every file: the error says why
 // and names the file, and the outcome what arrived.
 void TestBackupFlow::restoreRefusedByCalculator()
@@ -398,6 +455,8 @@ void TestBackupFlow::restoreRefusedByCalculator()
 
     QVERIFY(restoreInWindow(rig, folder));
     QCOMPARE(rig.session.transfer()->outcome(), QStringLiteral("Restored 0 of 4 files to Calc A"));
+    // Nothing arrived, so nothing was checked.
+    QVERIFY(!rig.session.workerAt(0)->restoreResult.verified);
     QStringList expected;
     for (const auto &file : original)
         expected.append(QStringLiteral("File can't be sent. | %1, Calc A: the calculator's memory "
@@ -453,6 +512,160 @@ void TestBackupFlow::unrestorableTold()
                        "restored"));
     QCOMPARE(told, QStringList());
     QCOMPARE(a->files(), (Files { { QStringLiteral("MAIN.PY"), "main" } }));
+}
+
+void TestBackupFlow::crowdedManifest_data()
+{
+    QTest::addColumn<int>("entries");
+    QTest::addColumn<int>("nameLength");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("2000 entries") << 2000 << 12 << false;
+    // With the backup's four files, as many as a calculator lists.
+    QTest::newRow("as many as a calculator holds") << 9996 << 12 << false;
+    QTest::newRow("more than a calculator holds") << 20000 << 270 << true;
+    QTest::newRow("a name of a megabyte") << 1 << 1024 * 1024 << false;
+}
+
+// A manifest edited to list a crowd of files it can't send back, or names
+// of any length: the preview reads it in the worker, the question names a
+// few and counts the rest, and the files the backup holds still restore.
+// One listing more files than a calculator holds is no backup of ours.
+void TestBackupFlow::crowdedManifest()
+{
+    QFETCH(int, entries);
+    QFETCH(int, nameLength);
+    QFETCH(bool, refused);
+    QTemporaryDir parent;
+    QVERIFY(parent.isValid());
+    SessionRig rig;
+    CalcSimulator *a = rig.sim(QStringLiteral("A"));
+    QVERIFY(a);
+    a->setFiles(original);
+    QVERIFY(rig.plug({ QStringLiteral("A") }));
+    rig.session.setBackupFolder(QUrl::fromLocalFile(parent.path()));
+    const QString folder = backUpInWindow(rig);
+    QVERIFY(!folder.isEmpty());
+    QVERIFY(crowd(folder, entries, nameLength));
+    a->setFiles({});
+    QStringList told;
+    QObject::connect(&rig.session, &CVivuRuzaSession::errorChange, &rig.session,
+        [&] { told.append(rig.session.property("error").toString()); });
+
+    QSignalSpy ready(&rig.session, &CVivuRuzaSession::restorePreviewReady);
+    QVERIFY(rig.session.previewRestore(QUrl::fromLocalFile(folder)));
+    // The window never waits: the manifest is read in the job.
+    QCOMPARE(rig.session.runningJobs(), 1);
+    QCOMPARE(ready.count(), 0);
+    QVERIFY(idle(rig));
+    if (refused) {
+        QCOMPARE(ready.count(), 0);
+        QCOMPARE(told,
+            QStringList { QStringLiteral("The manifest.json of %1 lists more files than a "
+                                         "calculator holds.")
+                              .arg(QDir::toNativeSeparators(folder)) });
+        QVERIFY(!rig.session.restoreBackup());
+        return;
+    }
+    QCOMPARE(ready.count(), 1);
+    QCOMPARE(told, QStringList());
+    const QString question = rig.session.restoreQuestion();
+    QVERIFY2(question.size() < 1500, qPrintable(question.left(3000)));
+    const QString why = QStringLiteral("its name is not one the calculator's 8.3 rule keeps");
+    const QString first = QStringLiteral("N00000").leftJustified(nameLength - 3, QLatin1Char('x'))
+        + QStringLiteral(".py");
+    QString shownFirst = first;
+    if (first.size() > 100)
+        shownFirst = first.left(99) + QChar(0x2026);
+    const QString listed = entries == 1
+        ? QStringLiteral("1 file of the backup can't be restored: %1 (%2).").arg(shownFirst, why)
+        : QStringLiteral("%1 files of the backup can't be restored: %2 (%3); ")
+              .arg(QString::number(entries), shownFirst, why);
+    QVERIFY2(question.contains(listed), qPrintable(question));
+    if (entries > 3)
+        QVERIFY2(question.endsWith(
+                     QStringLiteral("(%1) and %2 more.").arg(why, QString::number(entries - 3))),
+            qPrintable(question));
+
+    QVERIFY(rig.session.restoreBackup());
+    QVERIFY(idle(rig));
+    QCOMPARE(rig.session.transfer()->outcome(),
+        QStringLiteral("Restored 4 files to Calc A and checked them; %1 of the backup can't be "
+                       "restored")
+            .arg(
+                entries == 1 ? QStringLiteral("1 file") : QStringLiteral("%1 files").arg(entries)));
+    QCOMPARE(sorted(a->files()), sorted(original));
+    QCOMPARE(told, QStringList());
+}
+
+void TestBackupFlow::previewBindsRestore_data()
+{
+    QTest::addColumn<QByteArray>("swappedContent");
+    QTest::addColumn<bool>("sent");
+    QTest::newRow("the file shown changed") << QByteArray("other bytes") << false;
+    QTest::newRow("the file shown the same") << QByteArray("added") << true;
+}
+
+// The backup's folder swapped for another between the question and Restore:
+// what goes is what the question showed, as the preview read it. A file of
+// it whose bytes are not what the preview's manifest says is refused.
+void TestBackupFlow::previewBindsRestore()
+{
+    QFETCH(QByteArray, swappedContent);
+    QFETCH(bool, sent);
+    QTemporaryDir parent;
+    QTemporaryDir other;
+    QVERIFY(parent.isValid() && other.isValid());
+    SessionRig rig;
+    CalcSimulator *a = rig.sim(QStringLiteral("A"));
+    QVERIFY(a);
+    const QPair<QString, QByteArray> main { QStringLiteral("MAIN.PY"), "main" };
+    a->setFiles({ main, { QStringLiteral("ONE.PY"), "1" }, { QStringLiteral("TWO.PY"), "2" },
+        { QStringLiteral("THREE.PY"), "3" }, { QStringLiteral("ADDED.TXT"), swappedContent } });
+    const Run swapped = vuvectl(a, { QStringLiteral("backup"), other.path() });
+    QCOMPARE(swapped.exitCode, 0);
+    a->setFiles({ { QStringLiteral("ADDED.TXT"), "added" } });
+    const Run shown = vuvectl(a, { QStringLiteral("backup"), parent.path() });
+    QCOMPARE(shown.exitCode, 0);
+    const QString folder = shown.out.trimmed();
+    a->setFiles({ { main.first, "kept" } });
+    QVERIFY(rig.plug({ QStringLiteral("A") }));
+
+    QVERIFY(previewInWindow(rig, folder));
+    QVERIFY2(rig.session.restoreQuestion().contains(
+                 QStringLiteral("?\n\n1 file will be added: ADDED.TXT.\nNothing is deleted")),
+        qPrintable(rig.session.restoreQuestion()));
+    QVERIFY(QDir(folder).removeRecursively());
+    QVERIFY(QDir().rename(swapped.out.trimmed(), folder));
+    a->clearReceived();
+    QStringList told;
+    QObject::connect(&rig.session, &CVivuRuzaSession::errorChange, &rig.session,
+        [&] { told.append(rig.session.property("error").toString()); });
+
+    QVERIFY(rig.session.restoreBackup());
+    QVERIFY(idle(rig));
+    const CVoriWorker::RestoreResult &r = rig.session.workerAt(0)->restoreResult;
+    QCOMPARE(r.added, QStringList { QStringLiteral("ADDED.TXT") });
+    QCOMPARE(r.replaced, QStringList());
+    QCOMPARE(countOf(a->receivedTypes(), calcMsg::SEND_FILE), sent ? 1 : 0);
+    QCOMPARE(a->fileContent(main.first), QByteArray("kept"));
+    if (sent) {
+        QCOMPARE(rig.session.transfer()->outcome(),
+            QStringLiteral("Restored 1 file to Calc A and checked it"));
+        QCOMPARE(told, QStringList());
+        QCOMPARE(sorted(a->files()),
+            sorted({ { main.first, "kept" }, { QStringLiteral("ADDED.TXT"), "added" } }));
+        QVERIFY(r.verified);
+    } else {
+        QCOMPARE(
+            rig.session.transfer()->outcome(), QStringLiteral("Restored 0 of 1 files to Calc A"));
+        QCOMPARE(told,
+            QStringList { QStringLiteral("%1 changed since it was checked; it was not sent.")
+                              .arg(QDir::toNativeSeparators(
+                                  QDir(folder).filePath(QStringLiteral("ADDED.TXT")))) });
+        QCOMPARE(a->files(), (Files { { main.first, "kept" } }));
+        // Nothing arrived, so nothing was checked.
+        QVERIFY(!r.verified);
+    }
 }
 
 void TestBackupFlow::backupNoLongerMatching_data()

@@ -816,6 +816,97 @@ private slots:
         QCOMPARE(countSent(calcMsg::SEND_FILE), 0);
     }
 
+    // "verified" says that what was sent is on the calculator: with nothing
+    // sent it is false, whatever else went right.
+    void restoreVerifiedOnlyWhatArrived_data()
+    {
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("every file refused") << true;
+        QTest::newRow("every file sent") << false;
+    }
+    void restoreVerifiedOnlyWhatArrived()
+    {
+        QFETCH(bool, refused);
+        m_sim->setFiles({ { QStringLiteral("MAIN.py"), "main" }, { QStringLiteral("B.py"), "b" } });
+        QTemporaryDir dir;
+        Run backup = vuvectl({ QStringLiteral("backup"), dir.path() });
+        QCOMPARE(backup.exitCode, 0);
+        m_sim->setFiles({});
+        if (refused)
+            m_sim->setRefusal(calcMsg::SEND_FILE, calcMsg::MEMORY_ERROR, 0, QString());
+        Run restore = vuvectl(
+            { QStringLiteral("--json"), QStringLiteral("restore"), backup.out.trimmed() });
+        QCOMPARE(restore.exitCode, refused ? 1 : 0);
+        const QJsonObject result = json(restore.out);
+        QCOMPARE(result.value(QStringLiteral("ok")).toBool(refused), !refused);
+        QCOMPARE(result.value(QStringLiteral("verified")).toBool(refused), !refused);
+        QCOMPARE(m_sim->files().size(), refused ? 0 : 2);
+    }
+
+    // A manifest edited to list thousands of files it can't send back, or
+    // that are not in the folder: a few are told by name and the rest
+    // counted. One listing more files than a calculator holds is refused.
+    void restoreCrowdedManifest_data()
+    {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<int>("entries");
+        QTest::addColumn<QString>("lastLine");
+        QTest::addColumn<int>("sent");
+        QTest::newRow("can't be sent back")
+            << QStringLiteral("unrestorable") << 2000
+            << QStringLiteral("1995 more files of the backup can't be restored.") << 2;
+        QTest::newRow("missing from the folder")
+            << QStringLiteral("files") << 2000 << QStringLiteral("Nothing was sent.") << 0;
+        QTest::newRow("more than a calculator holds")
+            << QStringLiteral("unrestorable") << 20000
+            << QStringLiteral("The manifest.json of @FOLDER lists more files than a calculator "
+                              "holds.")
+            << 0;
+    }
+    void restoreCrowdedManifest()
+    {
+        QFETCH(QString, list);
+        QFETCH(int, entries);
+        QFETCH(QString, lastLine);
+        QFETCH(int, sent);
+        m_sim->setFiles({ { QStringLiteral("MAIN.py"), "main" }, { QStringLiteral("B.py"), "b" } });
+        QTemporaryDir dir;
+        Run backup = vuvectl({ QStringLiteral("backup"), dir.path() });
+        QCOMPARE(backup.exitCode, 0);
+        const QString folder = backup.out.trimmed();
+        const QString manifestPath = QDir(folder).filePath(QStringLiteral("manifest.json"));
+        QJsonObject manifest = readJsonFile(manifestPath);
+        QJsonArray crowd = manifest.value(list).toArray();
+        const QString digest = QString::fromLatin1(
+            QCryptographicHash::hash("x", QCryptographicHash::Sha256).toHex());
+        for (int i = 0; i < entries; ++i)
+            crowd.append(
+                QJsonObject { { QStringLiteral("name"),
+                                  QStringLiteral("F%1.PY").arg(i, 5, 10, QLatin1Char('0')) },
+                    { QStringLiteral("size"), 1 }, { QStringLiteral("sha256"), digest },
+                    { QStringLiteral("reason"), QStringLiteral("edited out") } });
+        manifest.insert(list, crowd);
+        writeFile(manifestPath, QJsonDocument(manifest).toJson());
+        m_sim->setFiles({});
+
+        Run restore = vuvectl({ QStringLiteral("restore"), folder });
+        QCOMPARE(restore.exitCode, 1);
+        QStringList lines = restore.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QVERIFY2(lines.size() <= 7, qPrintable(restore.err));
+        QCOMPARE(lines.last(), QString(lastLine).replace(QStringLiteral("@FOLDER"), folder));
+        if (entries < 10000) {
+            const QString first = list == QLatin1String("files")
+                ? QStringLiteral("%1 is missing from the backup.")
+                      .arg(QDir(folder).filePath(QStringLiteral("F00000.PY")))
+                : QStringLiteral("F00000.PY can't be restored: edited out.");
+            QCOMPARE(lines.first(), first);
+        }
+        if (list == QLatin1String("files"))
+            QCOMPARE(lines.at(lines.size() - 2),
+                QStringLiteral("1995 more files of the backup do not match its manifest."));
+        QCOMPARE(m_sim->files().size(), sent);
+    }
+
     static QJsonObject readJsonFile(const QString &path)
     {
         return QJsonDocument::fromJson(readFile(path)).object();
