@@ -102,7 +102,7 @@ Item {
         title: qsTr("Please choose files for the calculators")
         selectMultiple: true
         nameFilters: [qsTr("Vori calc files (*.py *.bin)"), qsTr("All files (*)")]
-        selectedNameFilter: nameFilters[1]
+        selectedNameFilter: nameFilters[0]
         onAccepted: flow.plan(fileUrls)
     }
 }

@@ -75,10 +75,10 @@ Item {
         objectName: "choseFileDialog"
         title: qsTr("Please choose files")
         selectMultiple: true
+        // Calculators hold .csv and .txt files too: all files are one
+        // choice away.
         nameFilters: [qsTr("Vori calc files (*.py *.bin)"), qsTr("All files (*)")]
-        // Calculators hold .csv and .txt files too; the narrower filter
-        // stays one choice away.
-        selectedNameFilter: nameFilters[1]
+        selectedNameFilter: nameFilters[0]
         onAccepted: flow.send(fileUrls)
     }
 }

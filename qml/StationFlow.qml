@@ -150,7 +150,7 @@ Item {
         title: qsTr("Choose the files the station sends")
         selectMultiple: true
         nameFilters: [qsTr("Vori calc files (*.py *.bin)"), qsTr("All files (*)")]
-        selectedNameFilter: nameFilters[1]
+        selectedNameFilter: nameFilters[0]
         onAccepted: {
             flow.files = fileUrls
             sendChoice.checked = true

@@ -210,8 +210,8 @@ void TestMainWindow::withoutCalculator()
         QStringLiteral("File EMPTY.py is zero-length and can't be sent."));
 }
 
-// Calculators hold .csv and .txt files as well: the file chooser opens on
-// all files, and the given filter stays a choice.
+// The file chooser opens on the calculator's own files; calculators hold
+// .csv and .txt files as well, so all files are the second choice.
 void TestMainWindow::sendChooserShowsAllFiles()
 {
     writeLocal(QStringLiteral("TEMPS.csv"), "t,1\n");
@@ -226,13 +226,14 @@ void TestMainWindow::sendChooserShowsAllFiles()
     QCOMPARE(m_driver->read(chooser, "nameFilters").toStringList(),
         QStringList(
             { QStringLiteral("Vori calc files (*.py *.bin)"), QStringLiteral("All files (*)") }));
-    QCOMPARE(
-        m_driver->read(chooser, "selectedNameFilter").toString(), QStringLiteral("All files (*)"));
+    QCOMPARE(m_driver->read(chooser, "selectedNameFilter").toString(),
+        QStringLiteral("Vori calc files (*.py *.bin)"));
     // The names the widget chooser lists as choosable, once it has read the
-    // folder.
+    // folder: under the given filter, then under all files.
     QFileDialog *dialog = WindowDriver::openChooser();
     QVERIFY(dialog);
     QCOMPARE(dialog->directory().absolutePath(), m_local->path());
+    QCOMPARE(dialog->selectedNameFilter(), QStringLiteral("Vori calc files (*.py *.bin)"));
     auto *view = dialog->findChild<QAbstractItemView *>(QStringLiteral("listView"));
     QVERIFY(view);
     const auto shown = [view] {
@@ -246,6 +247,8 @@ void TestMainWindow::sendChooserShowsAllFiles()
         names.sort();
         return names;
     };
+    QTRY_COMPARE(shown(), QStringList({ QStringLiteral("MAIN.py") }));
+    dialog->selectNameFilter(QStringLiteral("All files (*)"));
     QTRY_COMPARE(shown(), QStringList({ QStringLiteral("MAIN.py"), QStringLiteral("TEMPS.csv") }));
     QMetaObject::invokeMethod(chooser, "close");
 }
