@@ -62,6 +62,7 @@ private slots:
     void copy();
     void deleteFiles_data();
     void deleteFiles();
+    void rename_data();
     void rename();
     void aboutBox();
     void errorDialog();
@@ -618,14 +619,30 @@ void TestMainWindow::deleteFiles()
     }
 }
 
+void TestMainWindow::rename_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("short name") << QStringLiteral("Vori X1");
+    QTest::newRow("longer than the field takes")
+        << QStringLiteral("Vori X1 of the second class, third row, by the window, left of the "
+                          "door");
+}
+
+// OK with the text as it opened renames nothing, even where the field shows
+// a long name cut; a new name is sent once.
 void TestMainWindow::rename()
 {
+    QFETCH(QString, name);
+    m_calc->setName(name);
     QVERIFY(startWithCalculators());
     QSignalSpy busy(&m_driver->session(), &CVivuRuzaSession::isBusyChange);
 
     m_driver->activate("changeNameMenuItem");
     QVERIFY(m_driver->isOpen("changeNameDialog"));
+    QCOMPARE(m_driver->read("newNameField", "text").toString(), name.left(64));
     m_driver->answer("changeNameDialog", true);
+    QCOMPARE(m_driver->session().runningJobs(), 0);
+    QCOMPARE(m_calc->name(), name);
 
     m_driver->activate("changeNameMenuItem");
     m_driver->write(m_driver->byId("newNameField"), "text", QStringLiteral("Lab bench"));
