@@ -218,6 +218,10 @@ void CVivuRuzaSession::addWorker(CVoriWorker *worker)
 {
     watchTransfers(worker);
     watchClass(worker);
+    // Each later listing that leaves files out says so again, as the first did.
+    connect(worker, &CVoriWorker::unreadListed, m_doctor, [this, worker](const QString &text) {
+        m_doctor->tellAgain(worker->portInfo.portName(), text);
+    });
     const quint64 found = m_foundOrder.value(worker->portInfo.portName());
     int row = workers.size();
     while (row > 0 && m_foundOrder.value(workers.at(row - 1)->portInfo.portName()) > found)

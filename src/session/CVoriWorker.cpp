@@ -67,13 +67,8 @@ CVoriWorker::FirstReading CVoriWorker::readDevice()
                 = tr("The calculator at %1 answered, but its file list could not be read. %2")
                       .arg(QDir::toNativeSeparators(portInfo.systemLocation()), calc->errorString())
                       .trimmed();
-        } else if (const int unread = calc->skippedEntries().size()) {
-            reading.notice = unreadText(unread,
-                reading.name.isEmpty()
-                    //: Stands for a calculator without a name; %1 is its port.
-                    ? tr("the calculator at %1")
-                          .arg(QDir::toNativeSeparators(portInfo.systemLocation()))
-                    : reading.name);
+        } else {
+            reading.notice = unreadNotice(calc->skippedEntries().size(), reading.name);
         }
     }
     closeLink();
@@ -96,6 +91,25 @@ QString CVoriWorker::unreadText(int count, const QString &calculator)
     //: %1 is a calculator's name.
     return tr("%n files on %1 could not be read and are not shown.", nullptr, count)
         .arg(calculator);
+}
+
+QString CVoriWorker::unreadNotice(int count, const QString &deviceName) const
+{
+    if (count == 0)
+        return QString();
+    return unreadText(count,
+        deviceName.isEmpty()
+            //: Stands for a calculator without a name; %1 is its port.
+            ? tr("the calculator at %1").arg(QDir::toNativeSeparators(portInfo.systemLocation()))
+            : deviceName);
+}
+
+// In the home thread, with the list the job delivers.
+void CVoriWorker::tellUnread(int count)
+{
+    notice = unreadNotice(count, name);
+    if (!notice.isEmpty())
+        emit unreadListed(notice);
 }
 
 void CVoriWorker::openLink()
@@ -174,10 +188,16 @@ void CVoriWorker::changeFiles(const TransferPlan &plan)
     if (upload)
         emit transferred(done, plan.size());
     QList<QPair<QString, int>> list;
-    if (!calc->listFiles(list))
+    int unread = 0;
+    if (calc->listFiles(list))
+        unread = calc->skippedEntries().size();
+    else
         list = known;
     closeLink();
-    endJob([this, list] { filesList = list; });
+    endJob([this, list, unread] {
+        filesList = list;
+        tellUnread(unread);
+    });
 }
 
 // The runner's own reports (a file that changed, the files given up) go
@@ -321,6 +341,7 @@ void CVoriWorker::restore(bool send)
     RestoreResult result;
     QList<QPair<QString, int>> list = filesList;
     bool listed = false;
+    int unread = 0;
     if (!calc->portErrorText().isEmpty()) {
         report(calc->portErrorText(), QString());
     } else {
@@ -344,6 +365,7 @@ void CVoriWorker::restore(bool send)
                 report(text, QString());
         } else if (calc->listFiles(list)) {
             listed = true;
+            unread = calc->skippedEntries().size();
             const BackupManifest &manifest = restorer.manifest();
             result.ready = true;
             result.device = manifest.device.value(QStringLiteral("name")).toString();
@@ -380,15 +402,18 @@ void CVoriWorker::restore(bool send)
                 QList<QPair<QString, int>> after;
                 if (calc->listFiles(after)) {
                     list = after;
+                    unread = calc->skippedEntries().size();
                     result.verified = restorer.verify(plan, outcomes, after);
                 }
             }
         }
     }
     closeLink();
-    endJob([this, result, list, listed] {
+    endJob([this, result, list, listed, unread] {
         restoreResult = result;
-        if (listed)
+        if (listed) {
             filesList = list;
+            tellUnread(unread);
+        }
     });
 }
