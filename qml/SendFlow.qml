@@ -33,7 +33,10 @@ Item {
             // marker ("%2"): both go in at once.
             var oldName = calcSession.getNameToCalcCollisionOld()
             var newName = calcSession.getNameToCalcCollisionNew()
-            fileNameWasChangeDialog.text = Texts.fill(qsTr("The file name (%1) exceeds the allowed limit of 8 symbols for a file name and 3 symbols for an extension and will be changed to %2"), [oldName, newName])
+            // A name short enough already only changes case.
+            fileNameWasChangeDialog.text = calcSession.isNameCollisionCaseOnly()
+                    ? Texts.fill(qsTr("The file name (%1) will be changed to %2: names on the calculator are upper case."), [oldName, newName])
+                    : Texts.fill(qsTr("The file name (%1) exceeds the allowed limit of 8 symbols for a file name and 3 symbols for an extension and will be changed to %2"), [oldName, newName])
             fileNameWasChangeDialog.open()
         } else {
             calcSession.sendFiles()

@@ -23,7 +23,8 @@ Item {
                                          : calcSession.startStationBackup(folder)
         if (!started)
             calcSession.statusLineText = sendChoice.checked
-                    ? qsTr("The station did not start: no file it could send was chosen")
+                    ? [qsTr("The station did not start: no file it could send was chosen")]
+                          .concat(calcSession.classSameNames()).join("; ")
                     : qsTr("The station did not start: choose a folder on this computer")
     }
 

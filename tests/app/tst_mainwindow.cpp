@@ -285,6 +285,8 @@ void TestMainWindow::send()
     const QString renamed = QStringLiteral("The file name (%1) exceeds the allowed limit of 8 "
                                            "symbols for a file name and 3 symbols for an "
                                            "extension and will be changed to %2");
+    const QString upperCase = QStringLiteral(
+        "The file name (%1) will be changed to %2: names on the calculator are upper case.");
     const QString exists
         = QStringLiteral("File %1 already exists on your calculator.\nDo you want to replace it?");
     const QList<Step> steps = {
@@ -297,7 +299,7 @@ void TestMainWindow::send()
         { "fileNameWasChangeDialog", "fileNameWasChangeDialogText",
             renamed.arg(QStringLiteral("longfilename.py"), QStringLiteral("LONGFILE.py")), true },
         { "fileNameWasChangeDialog", "fileNameWasChangeDialogText",
-            renamed.arg(QStringLiteral("notes.txt"), QStringLiteral("NOTES.txt")), true },
+            upperCase.arg(QStringLiteral("notes.txt"), QStringLiteral("NOTES.txt")), true },
         { "doYouWantSendFile", "doYouWantSendFileText", exists.arg(QStringLiteral("NOTES.txt")),
             true },
     };

@@ -225,6 +225,9 @@ void TestSession::interfaceForTheWindow()
         QStringLiteral("startStationSend(QList<QUrl>)"),
         QStringLiteral("startStationBackup(QUrl)"),
         QStringLiteral("stopStation()"),
+        QStringLiteral("classSameNames()"),
+        QStringLiteral("classCaseChanges()"),
+        QStringLiteral("isNameCollisionCaseOnly()"),
     };
     QCOMPARE(methods, expected);
     QStringList properties;
