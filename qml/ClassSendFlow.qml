@@ -3,9 +3,9 @@ import QtQuick.Controls 2.5
 
 // The same files to several calculators: chosen once, planned once per
 // calculator by the session, and what the plans found told once for the
-// whole class (zero-length files, files none can take and name changes in
-// one notice, names taken on any calculator in one question), then every
-// calculator sends at once.
+// whole class (zero-length files, files none can take, files that would
+// share a name and name changes in one notice, names taken on any
+// calculator in one question), then every calculator sends at once.
 Item {
     id: flow
 
@@ -30,9 +30,15 @@ Item {
         var refused = calcSession.classRefusedFiles()
         if (refused.length > 0)
             notes.push(qsTr("These files can't be sent to any calculator and are left out: %1").arg(refused.join(", ")))
+        var sameNames = calcSession.classSameNames()
+        if (sameNames.length > 0)
+            notes.push(qsTr("These files are left out: %1").arg(sameNames.join(" ")))
         var changes = calcSession.classNameChanges()
         if (changes.length > 0)
             notes.push(qsTr("These names are too long for a calculator and change: %1").arg(changes.join(", ")))
+        var caseChanges = calcSession.classCaseChanges()
+        if (caseChanges.length > 0)
+            notes.push(qsTr("Names on the calculator are upper case, so these change: %1").arg(caseChanges.join(", ")))
         if (notes.length > 0) {
             classNotice.text = notes.join("\n\n")
             classNotice.open()
@@ -102,7 +108,7 @@ Item {
         title: qsTr("Please choose files for the calculators")
         selectMultiple: true
         nameFilters: [qsTr("Vori calc files (*.py *.bin)"), qsTr("All files (*)")]
-        selectedNameFilter: nameFilters[1]
+        selectedNameFilter: nameFilters[0]
         onAccepted: flow.plan(fileUrls)
     }
 }

@@ -9,6 +9,10 @@ QuestionDialog {
     title: qsTr("Enter a new device name:")
     standardButtons: Dialog.Ok | Dialog.Cancel
 
+    // The field's text as the dialog opened: a device name longer than the
+    // field takes shows cut, and that is no name the user chose.
+    property string openedWith
+
     TextField {
         id: newNameField
         objectName: "newNameField"
@@ -47,12 +51,14 @@ QuestionDialog {
     // closing.
     onAboutToShow: {
         newNameField.text = calcModel.getName()
+        openedWith = newNameField.text
         newNameField.selectAll()
         newNameField.focus = true
     }
 
     onAccepted: {
-        if (newNameField.text !== "" && newNameField.text !== calcModel.getName())
+        if (newNameField.text !== "" && newNameField.text !== openedWith
+                && newNameField.text !== calcModel.getName())
             calcSession.changeCalcName(newNameField.text)
     }
 }

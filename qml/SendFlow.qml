@@ -33,7 +33,10 @@ Item {
             // marker ("%2"): both go in at once.
             var oldName = calcSession.getNameToCalcCollisionOld()
             var newName = calcSession.getNameToCalcCollisionNew()
-            fileNameWasChangeDialog.text = Texts.fill(qsTr("The file name (%1) exceeds the allowed limit of 8 symbols for a file name and 3 symbols for an extension and will be changed to %2"), [oldName, newName])
+            // A name short enough already only changes case.
+            fileNameWasChangeDialog.text = calcSession.isNameCollisionCaseOnly()
+                    ? Texts.fill(qsTr("The file name (%1) will be changed to %2: names on the calculator are upper case."), [oldName, newName])
+                    : Texts.fill(qsTr("The file name (%1) exceeds the allowed limit of 8 symbols for a file name and 3 symbols for an extension and will be changed to %2"), [oldName, newName])
             fileNameWasChangeDialog.open()
         } else {
             calcSession.sendFiles()
@@ -75,10 +78,10 @@ Item {
         objectName: "choseFileDialog"
         title: qsTr("Please choose files")
         selectMultiple: true
+        // Calculators hold .csv and .txt files too: all files are one
+        // choice away.
         nameFilters: [qsTr("Vori calc files (*.py *.bin)"), qsTr("All files (*)")]
-        // Calculators hold .csv and .txt files too; the narrower filter
-        // stays one choice away.
-        selectedNameFilter: nameFilters[1]
+        selectedNameFilter: nameFilters[0]
         onAccepted: flow.send(fileUrls)
     }
 }

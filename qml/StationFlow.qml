@@ -23,7 +23,8 @@ Item {
                                          : calcSession.startStationBackup(folder)
         if (!started)
             calcSession.statusLineText = sendChoice.checked
-                    ? qsTr("The station did not start: no file it could send was chosen")
+                    ? [qsTr("The station did not start: no file it could send was chosen")]
+                          .concat(calcSession.classSameNames()).join("; ")
                     : qsTr("The station did not start: choose a folder on this computer")
     }
 
@@ -150,7 +151,7 @@ Item {
         title: qsTr("Choose the files the station sends")
         selectMultiple: true
         nameFilters: [qsTr("Vori calc files (*.py *.bin)"), qsTr("All files (*)")]
-        selectedNameFilter: nameFilters[1]
+        selectedNameFilter: nameFilters[0]
         onAccepted: {
             flow.files = fileUrls
             sendChoice.checked = true

@@ -666,6 +666,15 @@ Der Inhalt dieser Software ist gesetzlich geschützt. Wer die Software nutzt, wi
         <source>each calculator plugged in is backed up into a folder of its own in %1.</source>
         <translation>jeder angeschlossene Taschenrechner wird in einen eigenen Ordner in %1 gesichert.</translation>
     </message>
+    <message>
+        <source>%1 and %2 would both be %3 on the calculator.</source>
+        <translation>%1 und %2 hießen auf dem Taschenrechner beide %3.</translation>
+    </message>
+    <message>
+        <source>These files are left out: %1</source>
+        <extracomment>Follows what the station sends; %1 tells each pair of files left out.</extracomment>
+        <translation>Diese Dateien werden weggelassen: %1</translation>
+    </message>
 </context>
 <context>
     <name>CVoriWorker</name>
@@ -988,6 +997,14 @@ Auf allen Taschenrechnern ersetzen oder überspringen?</translation>
     <message>
         <source>These files can&apos;t be sent to any calculator and are left out: %1</source>
         <translation>Diese Dateien kann kein Taschenrechner annehmen; sie werden weggelassen: %1</translation>
+    </message>
+    <message>
+        <source>These files are left out: %1</source>
+        <translation>Diese Dateien werden weggelassen: %1</translation>
+    </message>
+    <message>
+        <source>Names on the calculator are upper case, so these change: %1</source>
+        <translation>Namen auf dem Taschenrechner sind in Großbuchstaben, daher ändern sich diese: %1</translation>
     </message>
 </context>
 <context>
@@ -1388,6 +1405,10 @@ Möchten Sie sie ersetzen?</translation>
     <message>
         <source>All files (*)</source>
         <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>The file name (%1) will be changed to %2: names on the calculator are upper case.</source>
+        <translation>Der Dateiname (%1) wird in %2 geändert: Namen auf dem Taschenrechner sind in Großbuchstaben.</translation>
     </message>
 </context>
 <context>

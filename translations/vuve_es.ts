@@ -666,6 +666,15 @@ El contenido de este software está protegido por la ley. Usar el software no te
         <source>each calculator plugged in is backed up into a folder of its own in %1.</source>
         <translation>de cada calculadora conectada se hace una copia de seguridad en una carpeta propia dentro de %1.</translation>
     </message>
+    <message>
+        <source>%1 and %2 would both be %3 on the calculator.</source>
+        <translation>%1 y %2 se llamarían los dos %3 en la calculadora.</translation>
+    </message>
+    <message>
+        <source>These files are left out: %1</source>
+        <extracomment>Follows what the station sends; %1 tells each pair of files left out.</extracomment>
+        <translation>Estos archivos se dejan fuera: %1</translation>
+    </message>
 </context>
 <context>
     <name>CVoriWorker</name>
@@ -988,6 +997,14 @@ Replace them on every calculator, or skip them?</source>
     <message>
         <source>These files can&apos;t be sent to any calculator and are left out: %1</source>
         <translation>Ninguna calculadora puede recibir estos archivos y se dejan fuera: %1</translation>
+    </message>
+    <message>
+        <source>These files are left out: %1</source>
+        <translation>Estos archivos se dejan fuera: %1</translation>
+    </message>
+    <message>
+        <source>Names on the calculator are upper case, so these change: %1</source>
+        <translation>Los nombres en la calculadora van en mayúsculas, así que estos cambian: %1</translation>
     </message>
 </context>
 <context>
@@ -1388,6 +1405,10 @@ Do you want to replace it?</source>
     <message>
         <source>All files (*)</source>
         <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>The file name (%1) will be changed to %2: names on the calculator are upper case.</source>
+        <translation>El nombre de archivo (%1) se cambiará a %2: los nombres en la calculadora van en mayúsculas.</translation>
     </message>
 </context>
 <context>

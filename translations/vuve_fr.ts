@@ -666,6 +666,15 @@ Le contenu de ce logiciel est protégé par la loi. Utiliser le logiciel ne vous
         <source>each calculator plugged in is backed up into a folder of its own in %1.</source>
         <translation>chaque calculatrice branchée est sauvegardée dans un dossier qui lui est propre dans %1.</translation>
     </message>
+    <message>
+        <source>%1 and %2 would both be %3 on the calculator.</source>
+        <translation>%1 et %2 s’appelleraient tous deux %3 sur la calculatrice.</translation>
+    </message>
+    <message>
+        <source>These files are left out: %1</source>
+        <extracomment>Follows what the station sends; %1 tells each pair of files left out.</extracomment>
+        <translation>Ces fichiers sont laissés de côté&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>CVoriWorker</name>
@@ -988,6 +997,14 @@ Les remplacer sur toutes les calculatrices, ou les ignorer&#xa0;?</translation>
     <message>
         <source>These files can&apos;t be sent to any calculator and are left out: %1</source>
         <translation>Aucune calculatrice ne peut recevoir ces fichiers, ils sont laissés de côté&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>These files are left out: %1</source>
+        <translation>Ces fichiers sont laissés de côté&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Names on the calculator are upper case, so these change: %1</source>
+        <translation>Les noms sur la calculatrice sont en majuscules, ces noms changent donc&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1388,6 +1405,10 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source>All files (*)</source>
         <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>The file name (%1) will be changed to %2: names on the calculator are upper case.</source>
+        <translation>Le nom de fichier (%1) sera changé en %2&#xa0;: les noms sur la calculatrice sont en majuscules.</translation>
     </message>
 </context>
 <context>

@@ -69,6 +69,37 @@ QString classRefusal(TransferPlan::Reason problem)
     }
     return QString();
 }
+
+// The rule changed nothing but the case: the name was short enough and held
+// nothing a calculator can't keep.
+bool onlyCaseChanged(const QString &given, const QString &calcName)
+{
+    return given != calcName && given.compare(calcName, Qt::CaseInsensitive) == 0;
+}
+
+// Two files of a batch that would get one calculator name: neither is sent,
+// since either would replace the other, and each pair is told in vuvectl's
+// words. Files of one name from two folders are told by their paths.
+QStringList sameNames(const TransferPlan &plan, const QList<QUrl> &urls, QSet<int> &leftOut)
+{
+    QStringList texts;
+    for (int i = 0; i < plan.size(); ++i) {
+        const TransferPlan::Item &item = plan.at(i);
+        if (item.collision != TransferPlan::Reason::SameName)
+            continue;
+        leftOut.insert(i);
+        leftOut.insert(item.other);
+        QString first = urls.at(item.other).fileName(QUrl::FullyDecoded);
+        QString second = urls.at(i).fileName(QUrl::FullyDecoded);
+        if (first == second) {
+            first = plan.at(item.other).shown;
+            second = item.shown;
+        }
+        texts.append(CVivuRuzaSession::tr("%1 and %2 would both be %3 on the calculator.")
+                         .arg(first, second, item.calcName));
+    }
+    return texts;
+}
 } // namespace
 
 CVivuRuzaSession::CVivuRuzaSession(QObject *parent)
@@ -223,6 +254,10 @@ void CVivuRuzaSession::addWorker(CVoriWorker *worker)
 {
     watchTransfers(worker);
     watchClass(worker);
+    // Each later listing that leaves files out says so again, as the first did.
+    connect(worker, &CVoriWorker::unreadListed, m_doctor, [this, worker](const QString &text) {
+        m_doctor->tellAgain(worker->portInfo.portName(), text);
+    });
     const quint64 found = m_foundOrder.value(worker->portInfo.portName());
     int row = workers.size();
     while (row > 0 && m_foundOrder.value(workers.at(row - 1)->portInfo.portName()) > found)
@@ -791,6 +826,8 @@ bool CVivuRuzaSession::planClassSend(QList<QUrl> urls, bool all)
     m_classNameChanges.clear();
     m_classEmpty.clear();
     m_classRefused.clear();
+    m_classSameNames.clear();
+    m_classCaseChanges.clear();
     for (CVoriWorker *worker : qAsConst(workers)) {
         if (!all && !m_chosenPorts.contains(worker->portInfo.portName()))
             continue;
@@ -798,6 +835,12 @@ bool CVivuRuzaSession::planClassSend(QList<QUrl> urls, bool all)
         for (const QUrl &url : qAsConst(urls))
             plan.addUpload(url.toLocalFile(), url.fileName(QUrl::FullyDecoded));
         plan.markTaken(worker->filesList);
+        QSet<int> leftOut;
+        const QStringList clashes = sameNames(plan, urls, leftOut);
+        for (const QString &text : clashes) {
+            if (!m_classSameNames.contains(text))
+                m_classSameNames.append(text);
+        }
         ClassTarget target;
         target.worker = worker;
         for (int i = 0; i < plan.size(); ++i) {
@@ -816,13 +859,14 @@ bool CVivuRuzaSession::planClassSend(QList<QUrl> urls, bool all)
                     m_classEmpty.append(given);
                 continue;
             }
-            if (item.collision == TransferPlan::Reason::SameFile
-                || item.collision == TransferPlan::Reason::SameName)
+            if (item.collision == TransferPlan::Reason::SameFile || leftOut.contains(i))
                 continue;
             if (item.renamed) {
                 const QString change = QStringLiteral("%1 \u2192 %2").arg(given, item.calcName);
-                if (!m_classNameChanges.contains(change))
-                    m_classNameChanges.append(change);
+                QStringList &changes = onlyCaseChanged(given, item.calcName) ? m_classCaseChanges
+                                                                             : m_classNameChanges;
+                if (!changes.contains(change))
+                    changes.append(change);
             }
             if (item.collision == TransferPlan::Reason::TakenOnCalc) {
                 target.taken.append(item.calcName);
@@ -1296,11 +1340,13 @@ bool CVivuRuzaSession::startStationSend(const QList<QUrl> &urls)
     TransferPlan plan(TransferPlan::Direction::Upload);
     for (const QUrl &url : urls)
         plan.addUpload(url.toLocalFile(), url.fileName(QUrl::FullyDecoded));
+    QSet<int> leftOut;
+    m_classSameNames = sameNames(plan, urls, leftOut);
     QList<QPair<QString, QString>> files;
     QStringList names;
-    for (const TransferPlan::Item &item : plan.items()) {
-        if (item.empty || item.collision == TransferPlan::Reason::SameFile
-            || item.collision == TransferPlan::Reason::SameName)
+    for (int i = 0; i < plan.size(); ++i) {
+        const TransferPlan::Item &item = plan.at(i);
+        if (item.empty || item.collision == TransferPlan::Reason::SameFile || leftOut.contains(i))
             continue;
         files.append(qMakePair(item.localPath, item.calcName));
         names.append(item.calcName);
@@ -1308,12 +1354,17 @@ bool CVivuRuzaSession::startStationSend(const QList<QUrl> &urls)
     if (files.isEmpty())
         return false;
     const int n = int(files.size());
-    const QString doing = (n == 1
+    QString doing = (n == 1
             ? tr("each calculator plugged in is sent 1 file, %1, which replaces one of its name.")
             : tr("each calculator plugged in is sent %n files, %1, which replace those of their "
                  "names.",
                 nullptr, n))
-                              .arg(someNames(names));
+                        .arg(someNames(names));
+    // Said for as long as the station is on, as a send to several says it once.
+    if (!m_classSameNames.isEmpty())
+        //: Follows what the station sends; %1 tells each pair of files left out.
+        doing += QLatin1Char(' ')
+            + tr("These files are left out: %1").arg(m_classSameNames.join(QLatin1Char(' ')));
     if (!startStation(tr("Station: send %n files", nullptr, n), doing, ClassJobModel::Kind::Send))
         return false;
     m_stationFiles = files;
@@ -1382,4 +1433,19 @@ void CVivuRuzaSession::serveAtStation(CVoriWorker *worker)
 QString CVivuRuzaSession::isolated(const QString &deviceText) const
 {
     return DeviceText::isolated(deviceText);
+}
+
+QStringList CVivuRuzaSession::classSameNames() const
+{
+    return m_classSameNames;
+}
+
+QStringList CVivuRuzaSession::classCaseChanges() const
+{
+    return m_classCaseChanges;
+}
+
+bool CVivuRuzaSession::isNameCollisionCaseOnly() const
+{
+    return onlyCaseChanged(nameCollisionOld, nameCollisionNew);
 }

@@ -365,6 +365,21 @@ public:
     // A name or text from a device for one of the window's sentences: set
     // apart where it could turn the words around it (DeviceText::isolated).
     Q_INVOKABLE QString isolated(const QString &deviceText) const;
+
+public:
+    // Files of the last send to several or station that would get one
+    // calculator name, a sentence for each pair: neither file of it is sent.
+    Q_INVOKABLE QStringList classSameNames() const;
+    // Name changes of the last send to several that put a name in upper case
+    // and nothing else; classNameChanges() holds the others.
+    Q_INVOKABLE QStringList classCaseChanges() const;
+    // Whether the name change the single send tells of now changes the case
+    // and nothing else.
+    Q_INVOKABLE bool isNameCollisionCaseOnly() const;
+
+private:
+    QStringList m_classSameNames;
+    QStringList m_classCaseChanges;
 };
 
 #endif // CVIVURUZASESSION_H

@@ -68,13 +68,8 @@ CVoriWorker::FirstReading CVoriWorker::readDevice()
                 = tr("The calculator at %1 answered, but its file list could not be read. %2")
                       .arg(QDir::toNativeSeparators(portInfo.systemLocation()), calc->errorString())
                       .trimmed();
-        } else if (const int unread = calc->skippedEntries().size()) {
-            reading.notice = unreadText(unread,
-                reading.name.isEmpty()
-                    //: Stands for a calculator without a name; %1 is its port.
-                    ? tr("the calculator at %1")
-                          .arg(QDir::toNativeSeparators(portInfo.systemLocation()))
-                    : reading.name);
+        } else {
+            reading.notice = unreadNotice(calc->skippedEntries().size(), reading.name);
         }
     }
     closeLink();
@@ -97,6 +92,25 @@ QString CVoriWorker::unreadText(int count, const QString &calculator)
     //: %1 is a calculator's name.
     return tr("%n files on %1 could not be read and are not shown.", nullptr, count)
         .arg(DeviceText::isolated(calculator));
+}
+
+QString CVoriWorker::unreadNotice(int count, const QString &deviceName) const
+{
+    if (count == 0)
+        return QString();
+    return unreadText(count,
+        deviceName.isEmpty()
+            //: Stands for a calculator without a name; %1 is its port.
+            ? tr("the calculator at %1").arg(QDir::toNativeSeparators(portInfo.systemLocation()))
+            : deviceName);
+}
+
+// In the home thread, with the list the job delivers.
+void CVoriWorker::tellUnread(int count)
+{
+    notice = unreadNotice(count, name);
+    if (!notice.isEmpty())
+        emit unreadListed(notice);
 }
 
 void CVoriWorker::openLink()
@@ -175,10 +189,16 @@ void CVoriWorker::changeFiles(const TransferPlan &plan)
     if (upload)
         emit transferred(done, plan.size());
     QList<QPair<QString, int>> list;
-    if (!calc->listFiles(list))
+    int unread = 0;
+    if (calc->listFiles(list))
+        unread = calc->skippedEntries().size();
+    else
         list = known;
     closeLink();
-    endJob([this, list] { filesList = list; });
+    endJob([this, list, unread] {
+        filesList = list;
+        tellUnread(unread);
+    });
 }
 
 // The runner's own reports (a file that changed, the files given up) go
@@ -329,6 +349,7 @@ void CVoriWorker::restore(bool send)
     BackupManifest kept;
     QList<QPair<QString, int>> list = filesList;
     bool listed = false;
+    int unread = 0;
     if (!calc->portErrorText().isEmpty()) {
         report(calc->portErrorText(), QString());
     } else {
@@ -356,6 +377,7 @@ void CVoriWorker::restore(bool send)
                 report(text, QString());
         } else if (calc->listFiles(list)) {
             listed = true;
+            unread = calc->skippedEntries().size();
             const BackupManifest &manifest = restorer.manifest();
             if (!send)
                 kept = manifest;
@@ -395,6 +417,7 @@ void CVoriWorker::restore(bool send)
                 QList<QPair<QString, int>> after;
                 if (calc->listFiles(after)) {
                     list = after;
+                    unread = calc->skippedEntries().size();
                     // Nothing sent is nothing checked.
                     result.verified = restorer.verify(plan, outcomes, after) && result.sent > 0;
                 }
@@ -402,10 +425,12 @@ void CVoriWorker::restore(bool send)
         }
     }
     closeLink();
-    endJob([this, result, kept, list, listed] {
+    endJob([this, result, kept, list, listed, unread] {
         restoreResult = result;
         previewedBackup = kept;
-        if (listed)
+        if (listed) {
             filesList = list;
+            tellUnread(unread);
+        }
     });
 }

@@ -47,9 +47,11 @@ public:
     QList<QPair<QString, int>> filesList;
     // Why the first reading found no calculator to list; empty once it has.
     QString problem;
-    // What the first reading could not show of a calculator it lists (files
+    // What the last listing could not show of a calculator it lists (files
     // whose listing entries did not parse); empty when it showed everything.
     // With problem, the first reading's only report: it sends no errorNotify.
+    // Later listings (after a send, a delete or a restore) tell it by
+    // unreadListed().
     QString notice;
 
     // The notice for files of a calculator that could not be read.
@@ -161,6 +163,17 @@ public slots:
 
 private:
     void restore(bool send);
+
+signals:
+    // A listing after the first left files out again: notice, told in the
+    // home thread before finished().
+    void unreadListed(QString notice);
+
+private:
+    // The notice for count files left out, naming the calculator by
+    // deviceName or else by its port; empty for none.
+    QString unreadNotice(int count, const QString &deviceName) const;
+    void tellUnread(int count);
 
 public:
     // Each file a send or a restore puts on the calculator is read back and

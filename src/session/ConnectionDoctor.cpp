@@ -25,6 +25,22 @@ void ConnectionDoctor::report(const QString &port, const QString &text)
     emit noticesChange();
 }
 
+void ConnectionDoctor::tellAgain(const QString &port, const QString &text)
+{
+    for (Notice &notice : m_notices) {
+        if (notice.port != port)
+            continue;
+        if (!notice.dismissed && notice.text == text)
+            return;
+        notice.text = text;
+        notice.dismissed = false;
+        emit noticesChange();
+        return;
+    }
+    m_notices.append({ port, text, false });
+    emit noticesChange();
+}
+
 void ConnectionDoctor::forget(const QString &port)
 {
     for (int i = 0; i < m_notices.size(); ++i) {

@@ -25,6 +25,9 @@ public:
     // A port's reading failed or left files out; a second report while it stays attached is
     // ignored, so a notice the user dismissed does not come back.
     void report(const QString &port, const QString &text);
+    // A later reading of the port's calculator left files out again: its
+    // notice says so anew, shown again even where it was dismissed.
+    void tellAgain(const QString &port, const QString &text);
     // The port is gone: its notice goes, and its next plug-in may report again.
     void forget(const QString &port);
     void setReading(const QString &port, bool reading);

@@ -147,13 +147,15 @@ QQuickItem *WindowDriver::dialogButton(const char *dialogId, const QString &text
     return button ? button : buttonIn(read(dialogId, "contentItem").value<QQuickItem *>(), text);
 }
 
-// Clicked where the next frame shows the item: a dialog that has just opened
-// may still move its buttons once its text is laid out.
+// Aimed where the window shows the item: a dialog just opened lays its
+// buttons out as the window draws it, and a click aimed before that can land
+// on the neighbour the button still overlaps (Cancel for Restore).
 void WindowDriver::click(QQuickItem *item)
 {
-    QSignalSpy swapped(m_window, &QQuickWindow::frameSwapped);
+    QSignalSpy frames(m_window, &QQuickWindow::frameSwapped);
     m_window->update();
-    swapped.wait(1000);
+    if (!QTest::qWaitFor([&frames] { return frames.count() >= 1; }, 5000))
+        qWarning() << "no frame drawn before the click on" << item;
     QTest::mouseClick(m_window, Qt::LeftButton, Qt::NoModifier,
         item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint());
 }

@@ -56,7 +56,7 @@ public:
     void answer(const char *dialogId, bool accept);
     // The button with this text among a dialog's own, or null.
     QQuickItem *dialogButton(const char *dialogId, const QString &text) const;
-    // A left click in the middle of the item.
+    // A left click in the middle of the item, as the window shows it.
     void click(QQuickItem *item);
     // Accepts a file chooser with the given selection.
     void choose(const char *dialogId, const QList<QUrl> &urls);

@@ -22,6 +22,7 @@ private slots:
     void init();
     void cleanup();
     void sendToAllFromTheMenu();
+    void noticeTellsNames();
     void escCancelsWhileAnotherIsUsed();
     void cancelTheClassJob_data();
     void cancelTheClassJob();
@@ -113,6 +114,48 @@ void TestClassWindow::sendToAllFromTheMenu()
     QVERIFY(m_lab->hasFile(QStringLiteral("NEW.py")));
     m_driver->activate("classClose");
     QTRY_VERIFY(!panel->property("visible").toBool());
+}
+
+// The notice tells once, for the class, the pair of files that would share
+// a name (neither goes), the name too long and the name only put in upper
+// case, each in words of its own.
+void TestClassWindow::noticeTellsNames()
+{
+    QTemporaryDir local;
+    QVERIFY(local.isValid());
+    QList<QUrl> urls;
+    for (const QString &name : { QStringLiteral("prog.py"), QStringLiteral("PROG.py"),
+             QStringLiteral("longername.py"), QStringLiteral("data.csv") }) {
+        QFile file(local.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(name.toUtf8());
+        urls.append(QUrl::fromLocalFile(file.fileName()));
+    }
+    m_driver->activate("sendToAllMenuItem");
+    QTRY_VERIFY(m_driver->isOpen("classFileDialog"));
+    QCOMPARE(m_driver->read("classFileDialog", "selectedNameFilter").toString(),
+        QStringLiteral("Vori calc files (*.py *.bin)"));
+    m_driver->choose("classFileDialog", urls);
+    QTRY_VERIFY(m_driver->isOpen("classNotice"));
+    QCOMPARE(m_driver->read("classNoticeText", "text").toString(),
+        QStringLiteral("These files are left out: prog.py and PROG.py would both be PROG.py on "
+                       "the calculator.\n\n"
+                       "These names are too long for a calculator and change: longername.py "
+                       "\u2192 LONGERNA.py\n\n"
+                       "Names on the calculator are upper case, so these change: data.csv "
+                       "\u2192 DATA.csv"));
+    m_driver->answer("classNotice", true);
+
+    ClassJobModel *job = m_driver->session().classJob();
+    QTRY_VERIFY(job->active());
+    QTRY_VERIFY_WITH_TIMEOUT(!job->running(), 30000);
+    QCOMPARE(job->failedCount(), 0);
+    for (CalcSimulator *calc : { m_calc.get(), m_lab.get() }) {
+        QCOMPARE(calc->fileContent(QStringLiteral("DATA.csv")), QByteArray("data.csv"));
+        QCOMPARE(calc->fileContent(QStringLiteral("LONGERNA.py")), QByteArray("longername.py"));
+        QVERIFY(!calc->hasFile(QStringLiteral("PROG.py")));
+    }
+    m_driver->activate("classClose");
 }
 
 // The first calculator works slowly; the second is picked and its toolbar

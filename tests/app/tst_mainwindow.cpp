@@ -62,6 +62,7 @@ private slots:
     void copy();
     void deleteFiles_data();
     void deleteFiles();
+    void rename_data();
     void rename();
     void aboutBox();
     void errorDialog();
@@ -210,8 +211,8 @@ void TestMainWindow::withoutCalculator()
         QStringLiteral("File EMPTY.py is zero-length and can't be sent."));
 }
 
-// Calculators hold .csv and .txt files as well: the file chooser opens on
-// all files, and the given filter stays a choice.
+// The file chooser opens on the calculator's own files; calculators hold
+// .csv and .txt files as well, so all files are the second choice.
 void TestMainWindow::sendChooserShowsAllFiles()
 {
     writeLocal(QStringLiteral("TEMPS.csv"), "t,1\n");
@@ -226,13 +227,14 @@ void TestMainWindow::sendChooserShowsAllFiles()
     QCOMPARE(m_driver->read(chooser, "nameFilters").toStringList(),
         QStringList(
             { QStringLiteral("Vori calc files (*.py *.bin)"), QStringLiteral("All files (*)") }));
-    QCOMPARE(
-        m_driver->read(chooser, "selectedNameFilter").toString(), QStringLiteral("All files (*)"));
+    QCOMPARE(m_driver->read(chooser, "selectedNameFilter").toString(),
+        QStringLiteral("Vori calc files (*.py *.bin)"));
     // The names the widget chooser lists as choosable, once it has read the
-    // folder.
+    // folder: under the given filter, then under all files.
     QFileDialog *dialog = WindowDriver::openChooser();
     QVERIFY(dialog);
     QCOMPARE(dialog->directory().absolutePath(), m_local->path());
+    QCOMPARE(dialog->selectedNameFilter(), QStringLiteral("Vori calc files (*.py *.bin)"));
     auto *view = dialog->findChild<QAbstractItemView *>(QStringLiteral("listView"));
     QVERIFY(view);
     const auto shown = [view] {
@@ -246,6 +248,8 @@ void TestMainWindow::sendChooserShowsAllFiles()
         names.sort();
         return names;
     };
+    QTRY_COMPARE(shown(), QStringList({ QStringLiteral("MAIN.py") }));
+    dialog->selectNameFilter(QStringLiteral("All files (*)"));
     QTRY_COMPARE(shown(), QStringList({ QStringLiteral("MAIN.py"), QStringLiteral("TEMPS.csv") }));
     QMetaObject::invokeMethod(chooser, "close");
 }
@@ -281,6 +285,8 @@ void TestMainWindow::send()
     const QString renamed = QStringLiteral("The file name (%1) exceeds the allowed limit of 8 "
                                            "symbols for a file name and 3 symbols for an "
                                            "extension and will be changed to %2");
+    const QString upperCase = QStringLiteral(
+        "The file name (%1) will be changed to %2: names on the calculator are upper case.");
     const QString exists
         = QStringLiteral("File %1 already exists on your calculator.\nDo you want to replace it?");
     const QList<Step> steps = {
@@ -293,7 +299,7 @@ void TestMainWindow::send()
         { "fileNameWasChangeDialog", "fileNameWasChangeDialogText",
             renamed.arg(QStringLiteral("longfilename.py"), QStringLiteral("LONGFILE.py")), true },
         { "fileNameWasChangeDialog", "fileNameWasChangeDialogText",
-            renamed.arg(QStringLiteral("notes.txt"), QStringLiteral("NOTES.txt")), true },
+            upperCase.arg(QStringLiteral("notes.txt"), QStringLiteral("NOTES.txt")), true },
         { "doYouWantSendFile", "doYouWantSendFileText", exists.arg(QStringLiteral("NOTES.txt")),
             true },
     };
@@ -615,14 +621,30 @@ void TestMainWindow::deleteFiles()
     }
 }
 
+void TestMainWindow::rename_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("short name") << QStringLiteral("Vori X1");
+    QTest::newRow("longer than the field takes")
+        << QStringLiteral("Vori X1 of the second class, third row, by the window, left of the "
+                          "door");
+}
+
+// OK with the text as it opened renames nothing, even where the field shows
+// a long name cut; a new name is sent once.
 void TestMainWindow::rename()
 {
+    QFETCH(QString, name);
+    m_calc->setName(name);
     QVERIFY(startWithCalculators());
     QSignalSpy busy(&m_driver->session(), &CVivuRuzaSession::isBusyChange);
 
     m_driver->activate("changeNameMenuItem");
     QVERIFY(m_driver->isOpen("changeNameDialog"));
+    QCOMPARE(m_driver->read("newNameField", "text").toString(), name.left(64));
     m_driver->answer("changeNameDialog", true);
+    QCOMPARE(m_driver->session().runningJobs(), 0);
+    QCOMPARE(m_calc->name(), name);
 
     m_driver->activate("changeNameMenuItem");
     m_driver->write(m_driver->byId("newNameField"), "text", QStringLiteral("Lab bench"));

@@ -130,6 +130,7 @@ private slots:
     void cancelledRestoreLeavesNoPart();
     void folderRemembered();
     void defaultFolderMade();
+    void restoreTellsUnread();
 
 private:
     // Backs calculator A of the rig up from the window, into the remembered
@@ -854,6 +855,35 @@ void TestBackupFlow::defaultFolderMade()
     const QString folder = backUpInWindow(rig);
     QCOMPARE(QFileInfo(folder).absolutePath(), expected);
     QVERIFY(QFileInfo::exists(QDir(folder).filePath(QStringLiteral("A.PY"))));
+}
+
+// A restore's readings of the calculator's listing tell the files they could
+// not show, as a send's do, though the notice was dismissed meanwhile.
+void TestBackupFlow::restoreTellsUnread()
+{
+    QTemporaryDir parent;
+    QVERIFY(parent.isValid());
+    SessionRig rig;
+    CalcSimulator *a = rig.sim(QStringLiteral("A"));
+    QVERIFY(a);
+    a->setFiles(original);
+    QVERIFY(rig.plug({ QStringLiteral("A") }));
+    const Run backup = vuvectl(a, { QStringLiteral("backup"), parent.path() });
+    QCOMPARE(backup.exitCode, 0);
+    const QString folder = backup.out.trimmed();
+    a->setFiles(original + Files { { QStringLiteral("ODD.PY"), "odd" } });
+    a->setBrokenUtf8FileName(QStringLiteral("ODD.PY"));
+    ConnectionDoctor *doctor = rig.session.doctor();
+    QCOMPARE(doctor->notices(), QStringList());
+
+    const QStringList notice { QStringLiteral(
+        "1 file on Calc A could not be read and is not shown.") };
+    QVERIFY(previewInWindow(rig, folder));
+    QCOMPARE(doctor->notices(), notice);
+    doctor->dismiss(0);
+    QVERIFY(rig.session.restoreBackup());
+    QVERIFY(idle(rig));
+    QCOMPARE(doctor->notices(), notice);
 }
 
 QTEST_GUILESS_MAIN(TestBackupFlow)

@@ -4,6 +4,7 @@
 #include "TransferProgress.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -52,6 +53,8 @@ private slots:
     void cancelAll();
     void problemsToldOnce_data();
     void problemsToldOnce();
+    void namesToldOnce_data();
+    void namesToldOnce();
     void verifyCatchesStoredWrong_data();
     void verifyCatchesStoredWrong();
     void verifySettingRemembered();
@@ -299,6 +302,80 @@ void TestClassSend::problemsToldOnce()
         QCOMPARE(byRow.value(row), (QList<int> { working, done }));
         QVERIFY(rig.sim(letter)->hasFile(QStringLiteral("GOOD.PY")));
         QVERIFY(!rig.sim(letter)->hasFile(QStringLiteral("BIG.PY")));
+    }
+}
+
+void TestClassSend::namesToldOnce_data()
+{
+    QTest::addColumn<QStringList>("local"); // paths under the test's folder
+    QTest::addColumn<QStringList>("sameNames"); // "%DIR%" stands for the folder
+    QTest::addColumn<QStringList>("tooLong");
+    QTest::addColumn<QStringList>("caseOnly");
+    QTest::addColumn<QStringList>("sent"); // on every calculator, beside its own file
+
+    QTest::newRow("two files to one name")
+        << QStringList { QStringLiteral("prog.py"), QStringLiteral("PROG.py"),
+               QStringLiteral("data.csv") }
+        << QStringList { QStringLiteral("prog.py and PROG.py would both be PROG.py on the "
+                                        "calculator.") }
+        << QStringList() << QStringList { QStringLiteral("data.csv \u2192 DATA.csv") }
+        << QStringList { QStringLiteral("DATA.csv") };
+    QTest::newRow("one name from two folders")
+        << QStringList { QStringLiteral("a/MAIN.PY"), QStringLiteral("b/MAIN.PY"),
+               QStringLiteral("NOTE.PY") }
+        << QStringList { QStringLiteral("%DIR%/a/MAIN.PY and %DIR%/b/MAIN.PY would both be "
+                                        "MAIN.PY on the calculator.") }
+        << QStringList() << QStringList() << QStringList { QStringLiteral("NOTE.PY") };
+    QTest::newRow("three files to one name")
+        << QStringList { QStringLiteral("main.py"), QStringLiteral("MAIN.py"),
+               QStringLiteral("Main.py") }
+        << QStringList { QStringLiteral("main.py and MAIN.py would both be MAIN.py on the "
+                                        "calculator."),
+               QStringLiteral("main.py and Main.py would both be MAIN.py on the calculator.") }
+        << QStringList() << QStringList() << QStringList();
+    QTest::newRow("shortened and upper-cased")
+        << QStringList { QStringLiteral("longername.py"), QStringLiteral("rules.txt") }
+        << QStringList() << QStringList { QStringLiteral("longername.py \u2192 LONGERNA.py") }
+        << QStringList { QStringLiteral("rules.txt \u2192 RULES.txt") }
+        << QStringList { QStringLiteral("LONGERNA.py"), QStringLiteral("RULES.txt") };
+}
+
+// Two files the rule gives one name would replace each other on every
+// calculator: neither goes, and the pair is told once for the class. A name
+// only put in upper case is told apart from one that was too long.
+void TestClassSend::namesToldOnce()
+{
+    QFETCH(QStringList, local);
+    QFETCH(QStringList, sameNames);
+    QFETCH(QStringList, tooLong);
+    QFETCH(QStringList, caseOnly);
+    QFETCH(QStringList, sent);
+    SessionRig rig;
+    QVERIFY(rig.plug({ QStringLiteral("A"), QStringLiteral("B") }));
+    QTemporaryDir dir;
+    for (const QString &path : qAsConst(local))
+        QVERIFY(QDir(dir.path()).mkpath(QFileInfo(path).path()));
+    const QList<QUrl> urls = files(dir, local);
+    QCOMPARE(urls.size(), local.size());
+    sameNames.replaceInStrings(QStringLiteral("%DIR%"), QDir::toNativeSeparators(dir.path()));
+
+    QVERIFY(rig.session.planClassSend(urls, true));
+    QCOMPARE(rig.session.classSameNames(), sameNames);
+    QCOMPARE(rig.session.classNameChanges(), tooLong);
+    QCOMPARE(rig.session.classCaseChanges(), caseOnly);
+    QCOMPARE(rig.session.classRefusedFiles(), QStringList());
+    rig.session.startClassSend(false);
+    QVERIFY(waitEnded(rig));
+
+    QCOMPARE(rig.session.classJob()->failedCount(), 0);
+    for (const QString &letter : { QStringLiteral("A"), QStringLiteral("B") }) {
+        QStringList names;
+        for (const auto &file : rig.sim(letter)->files()) {
+            if (file.first != letter + QStringLiteral(".PY"))
+                names.append(file.first);
+        }
+        names.sort();
+        QCOMPARE(names, sent);
     }
 }
 

@@ -120,17 +120,24 @@ void TestCollisions::sendWalk_data()
         << l({}) << l({ "hello world.py=hw" }) << QString()
         << l({ "rename:hello world.py>HELLOWOR.py" }) << l({ "HELLOWOR.py=hw" })
         << l({ "HELLOWOR.py" }) << QStringLiteral("Sent 1 file to Calc A");
+    QTest::newRow("upper case only, and too long")
+        << l({}) << l({ "rules.txt=r", "rulebook.text=rb", "Longrules.txt=lr" }) << QString()
+        << l({ "case:rules.txt>RULES.txt", "rename:rulebook.text>RULEBOOK.tex",
+               "rename:Longrules.txt>LONGRULE.txt" })
+        << l({ "RULES.txt=r", "RULEBOOK.tex=rb", "LONGRULE.txt=lr" })
+        << l({ "RULES.txt", "RULEBOOK.tex", "LONGRULE.txt" })
+        << QStringLiteral("Sent 3 files to Calc A");
     QTest::newRow("renamed, new name taken on the calculator")
         << l({ "MAIN.py=old" }) << l({ "main.py=new" }) << QStringLiteral("y")
-        << l({ "rename:main.py>MAIN.py", "taken:MAIN.py" }) << l({ "MAIN.py=new" })
+        << l({ "case:main.py>MAIN.py", "taken:MAIN.py" }) << l({ "MAIN.py=new" })
         << l({ "MAIN.py" }) << QStringLiteral("Sent 1 file to Calc A");
     QTest::newRow("renamed onto a file cleared in the same send")
         << l({}) << l({ "MAIN.py=first", "x/main.py=second" }) << QStringLiteral("y")
-        << l({ "rename:main.py>MAIN.py", "taken:MAIN.py" }) << l({ "MAIN.py=second" })
+        << l({ "case:main.py>MAIN.py", "taken:MAIN.py" }) << l({ "MAIN.py=second" })
         << l({ "MAIN.py" }) << QStringLiteral("Sent 1 file to Calc A");
     QTest::newRow("two renamed onto one name, skip the second")
         << l({}) << l({ "a/main.py=first", "b/main.py=second" }) << QStringLiteral("n")
-        << l({ "rename:main.py>MAIN.py", "rename:main.py>MAIN.py", "taken:MAIN.py" })
+        << l({ "case:main.py>MAIN.py", "case:main.py>MAIN.py", "taken:MAIN.py" })
         << l({ "MAIN.py=first" }) << l({ "MAIN.py" })
         << QStringLiteral("Sent 1 file to Calc A; 1 skipped");
     QTest::newRow("every kind at once")
@@ -153,12 +160,12 @@ void TestCollisions::sendWalk_data()
     // A renamed file found taken after the answer gets it without a question.
     QTest::newRow("yes to all reaches a name change")
         << l({ "MAIN.py=old", "NOTE.PY=old note" }) << l({ "NOTE.PY=new note", "main.py=new" })
-        << QStringLiteral("Y") << l({ "taken:NOTE.PY", "rename:main.py>MAIN.py" })
+        << QStringLiteral("Y") << l({ "taken:NOTE.PY", "case:main.py>MAIN.py" })
         << l({ "MAIN.py=new", "NOTE.PY=new note" }) << l({ "NOTE.PY", "MAIN.py" })
         << QStringLiteral("Sent 2 files to Calc A");
     QTest::newRow("no to all reaches a name change")
         << l({ "MAIN.py=old", "NOTE.PY=old note" }) << l({ "NOTE.PY=new note", "main.py=new" })
-        << QStringLiteral("N") << l({ "taken:NOTE.PY", "rename:main.py>MAIN.py" })
+        << QStringLiteral("N") << l({ "taken:NOTE.PY", "case:main.py>MAIN.py" })
         << l({ "MAIN.py=old", "NOTE.PY=old note" }) << l({})
         << QStringLiteral("Nothing was sent to Calc A; 2 skipped");
 }
@@ -202,8 +209,10 @@ void TestCollisions::sendWalk()
                 s.releaseToCalcCollision(answer == QLatin1Char('y'));
             answers.remove(0, 1);
         } else if (s.isToCalcNameCollision()) {
-            log.append(QStringLiteral("rename:") + s.getNameToCalcCollisionOld() + QLatin1Char('>')
-                + s.getNameToCalcCollisionNew());
+            // A name short enough is only put in upper case, told apart.
+            log.append(
+                (s.isNameCollisionCaseOnly() ? QStringLiteral("case:") : QStringLiteral("rename:"))
+                + s.getNameToCalcCollisionOld() + QLatin1Char('>') + s.getNameToCalcCollisionNew());
         } else {
             s.sendFiles();
             break;

@@ -116,6 +116,8 @@ private slots:
     void failedReadingNotListed();
     void unreadFilesNoticed_data();
     void unreadFilesNoticed();
+    void unreadToldAtEachListing_data();
+    void unreadToldAtEachListing();
     void listedWhileAnotherIsRead();
     void unpluggedWhileRead();
     void rowsInPortOrder();
@@ -225,6 +227,9 @@ void TestSession::interfaceForTheWindow()
         QStringLiteral("stopStation()"),
         QStringLiteral("backupFolderProblem()"),
         QStringLiteral("isolated(QString)"),
+        QStringLiteral("classSameNames()"),
+        QStringLiteral("classCaseChanges()"),
+        QStringLiteral("isNameCollisionCaseOnly()"),
     };
     QCOMPARE(methods, expected);
     QStringList properties;
@@ -506,6 +511,57 @@ void TestSession::unreadFilesNoticed()
     QVERIFY(rig.plug({}));
     QCOMPARE(rig.rowNames(), QStringList());
     QCOMPARE(rig.session.doctor()->notices(), QStringList());
+}
+
+void TestSession::unreadToldAtEachListing_data()
+{
+    QTest::addColumn<int>("job");
+    QTest::addColumn<QStringList>("files"); // the list after the job
+    QTest::newRow("send") << int(Send)
+                          << QStringList { QStringLiteral("A.PY"), QStringLiteral("NEW.PY") };
+    QTest::newRow("delete") << int(Delete) << QStringList();
+}
+
+// Each reading of the listing tells the files it could not show, not the
+// first alone: after a send or a delete the notice is there again, though
+// the user dismissed it, and still as a notice, not an error.
+void TestSession::unreadToldAtEachListing()
+{
+    QFETCH(int, job);
+    QFETCH(QStringList, files);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString local = dir.filePath(QStringLiteral("NEW.PY"));
+    QVERIFY(writeLocalFile(local, "new"));
+    SessionRig rig;
+    CalcSimulator *a = rig.sim(QStringLiteral("A"));
+    a->setFiles({ { QStringLiteral("A.PY"), QByteArray("a") },
+        { QStringLiteral("B.PY"), QByteArray("bb") } });
+    a->setBrokenUtf8FileName(QStringLiteral("B.PY"));
+    QVERIFY(rig.plug({ QStringLiteral("A") }));
+    const QStringList notice { QStringLiteral(
+        "1 file on Calc A could not be read and is not shown.") };
+    ConnectionDoctor *doctor = rig.session.doctor();
+    QCOMPARE(doctor->notices(), notice);
+    doctor->dismiss(0);
+    QCOMPARE(doctor->notices(), QStringList());
+
+    QSignalSpy errors(&rig.session, &CVivuRuzaSession::errorChange);
+    QSignalSpy notices(doctor, &ConnectionDoctor::noticesChange);
+    JobWatch watch(rig);
+    startJob(rig, Job(job), local, QString());
+    QVERIFY(watch.waitIdle());
+    QCOMPARE(rig.fileNames(), files);
+    QCOMPARE(doctor->notices(), notice);
+    QCOMPARE(notices.count(), 1);
+    QCOMPARE(errors.count(), 0);
+
+    // Still shown, it is not told twice.
+    JobWatch again(rig);
+    startJob(rig, Send, local, QString());
+    QVERIFY(again.waitIdle());
+    QCOMPARE(doctor->notices(), notice);
+    QCOMPARE(notices.count(), 1);
 }
 
 // The poll does not wait for a device: a calculator behind a silent one is

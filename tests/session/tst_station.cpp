@@ -49,6 +49,7 @@ private slots:
     void failureShownAndNextServed_data();
     void failureShownAndNextServed();
     void switchedOff();
+    void sameNameLeftOut();
     void backsUpEachIntoItsOwnFolder();
 
 private:
@@ -210,6 +211,39 @@ void TestStation::switchedOff()
     job->close();
     QVERIFY(!job->active());
     QVERIFY(rig.session.planClassSend(urls, true));
+}
+
+// Two files the rule gives one name would replace each other on every
+// calculator: neither is sent, and the station says so for as long as it is
+// on. With nothing else to send it does not start, and says why.
+void TestStation::sameNameLeftOut()
+{
+    SessionRig rig;
+    QVERIFY(rig.plug({}));
+    ClassJobModel *job = rig.session.classJob();
+    const QList<QUrl> pair = files({ QStringLiteral("prog.py"), QStringLiteral("PROG.py") });
+    QCOMPARE(pair.size(), 2);
+    const QString told
+        = QStringLiteral("prog.py and PROG.py would both be PROG.py on the calculator.");
+    QVERIFY(!rig.session.startStationSend(pair));
+    QCOMPARE(rig.session.classSameNames(), QStringList { told });
+    QVERIFY(!job->active());
+
+    const QList<QUrl> urls = pair + files({ QStringLiteral("DATA.CSV") });
+    QCOMPARE(urls.size(), 3);
+    QVERIFY(rig.session.startStationSend(urls));
+    QCOMPARE(rig.session.classSameNames(), QStringList { told });
+    QCOMPARE(job->summary(),
+        QStringLiteral("The station is on: each calculator plugged in is sent 1 file, DATA.CSV, "
+                       "which replaces one of its name. These files are left out: ")
+            + told + QStringLiteral(" Plug in a calculator."));
+    QVERIFY(rig.plug({ QStringLiteral("A") }));
+    QVERIFY(waitServed(rig, 1));
+    QCOMPARE(job->state(0), ClassJobModel::State::Done);
+    QVERIFY(rig.sim(QStringLiteral("A"))->hasFile(QStringLiteral("DATA.CSV")));
+    QVERIFY(!rig.sim(QStringLiteral("A"))->hasFile(QStringLiteral("PROG.py")));
+    QVERIFY2(job->summary().contains(told), qPrintable(job->summary()));
+    rig.session.stopStation();
 }
 
 // Each calculator gets a backup folder of its own in the station's folder,
