@@ -599,8 +599,8 @@ bool CVivuRuza::accepted(int type, const VivuRuza::fileInf &file, calcMsg &msg, 
     msg.set_type(calcMsg::msgType(type));
     *msg.mutable_finf() = file;
     const QString name = QString::fromStdString(file.name());
-    //: What was asked, in "The calculator sent a malformed reply (%1)."; %1 is a file name.
     const QString shown = DeviceText::isolated(name);
+    //: What was asked, in "The calculator sent a malformed reply (%1)."; %1 is a file name.
     const QString asked = type == calcMsg::SEND_FILE ? tr("sending %1").arg(shown)
                                                      //: What was asked; %1 is a file name.
                                                      : tr("deleting %1").arg(shown);
