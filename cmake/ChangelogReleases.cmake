@@ -30,12 +30,13 @@ endmacro()
 
 function(vuve_changelog_releases changelog out_xml out_first_version out_first_date)
     file(READ "${changelog}" text)
-    # Escaped for XML first; ';' becomes a character reference so that it
-    # survives CMake's list splitting below.
-    string(REPLACE "&" "&amp;" text "${text}")
-    string(REPLACE "<" "&lt;" text "${text}")
-    string(REPLACE ">" "&gt;" text "${text}")
-    string(REPLACE ";" "&#59;" text "${text}")
+    # Every ';' (the text's own, and those that end the references made
+    # here) is held by a mark without one, so that the lines survive CMake's
+    # list splitting below; the marks become ';' again at the end.
+    string(REPLACE ";" "@VUVE_SEMICOLON@" text "${text}")
+    string(REPLACE "&" "&amp@VUVE_SEMICOLON@" text "${text}")
+    string(REPLACE "<" "&lt@VUVE_SEMICOLON@" text "${text}")
+    string(REPLACE ">" "&gt@VUVE_SEMICOLON@" text "${text}")
     string(REPLACE "`" "" text "${text}")
     string(REPLACE "\n" ";" lines "${text}")
 
@@ -80,6 +81,7 @@ function(vuve_changelog_releases changelog out_xml out_first_version out_first_d
     _vuve_close_release()
     # Link definitions such as "[1.0.0]: https://..." are not list items and
     # fall through above.
+    string(REPLACE "@VUVE_SEMICOLON@" ";" xml "${xml}")
     set(${out_xml} "${xml}" PARENT_SCOPE)
     set(${out_first_version} "${first}" PARENT_SCOPE)
     set(${out_first_date} "${first_date}" PARENT_SCOPE)

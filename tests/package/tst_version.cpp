@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QVersionNumber>
 
@@ -23,6 +24,7 @@ private slots:
     void changelogStartsWithVersion();
     void metainfoReleasesAreChangelogs();
     void qtMinimumServesTheWindow();
+    void changelogTextBecomesXmlText();
 
 private:
     static QProcessEnvironment withoutDisplay();
@@ -165,6 +167,30 @@ void tst_version::metainfoReleasesAreChangelogs()
 // The oldest Qt the build accepts must read the window: handlers written as
 // functions inside Connections are read from Qt 5.15 on, and older ones
 // refuse the document.
+// A changelog's words are text in the metainfo, whatever they hold: a ';'
+// (which CMake splits lists at) and the characters XML escapes among them.
+void tst_version::changelogTextBecomesXmlText()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(writeLocal(dir.filePath(QStringLiteral("CHANGELOG.md")),
+        "## [9.9.9] - 2026-12-11\n\n### Fixed\n\n- One; two & three <four>.\n  And five; six.\n"));
+    QVERIFY(writeLocal(dir.filePath(QStringLiteral("releases.cmake")),
+        "include(" VUVE_SOURCE_DIR "/cmake/ChangelogReleases.cmake)\n"
+        "vuve_changelog_releases(${CHANGELOG} xml version date)\n"
+        "file(WRITE ${OUT} \"${xml}\")\n"));
+    const QString out = dir.filePath(QStringLiteral("releases.xml"));
+    const Run run = runProcess(QStringLiteral(VUVE_CMAKE_COMMAND),
+        { QStringLiteral("-DCHANGELOG=") + dir.filePath(QStringLiteral("CHANGELOG.md")),
+            QStringLiteral("-DOUT=") + out, QStringLiteral("-P"),
+            dir.filePath(QStringLiteral("releases.cmake")) });
+    QCOMPARE(run.exitCode, 0);
+    const QString xml = QString::fromUtf8(readLocal(out));
+    QVERIFY2(
+        xml.contains(QStringLiteral("<li>One; two &amp; three &lt;four&gt;. And five; six.</li>")),
+        qPrintable(xml));
+}
+
 void tst_version::qtMinimumServesTheWindow()
 {
     // The window is main.qml and the components it is made of.
