@@ -23,14 +23,6 @@
 using VivuRuza::calcMsg;
 
 namespace {
-VivuRuza::fileInf fileInfOf(const QString &name, int size)
-{
-    VivuRuza::fileInf inf;
-    inf.set_name(name.toStdString());
-    inf.set_size(size);
-    return inf;
-}
-
 // Once per process; cheap to call again.
 void registerTypes()
 {
@@ -431,6 +423,14 @@ bool CVivuRuza::fetchFile(const VivuRuza::fileInf &file, QByteArray &content)
 bool CVivuRuza::downloadFile(const QString &name, int size, const QString &destFolder)
 {
     return downloadInto(name, size, FolderHandle(), destFolder);
+}
+
+VivuRuza::fileInf CVivuRuza::fileInfOf(const QString &name, qint64 size)
+{
+    VivuRuza::fileInf inf;
+    inf.set_name(name.toStdString());
+    inf.set_size(int(size));
+    return inf;
 }
 
 bool CVivuRuza::downloadFile(const QString &name, int size, const FolderHandle &dest)

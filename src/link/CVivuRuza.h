@@ -165,6 +165,9 @@ public:
     // One calculator file into a folder held open, which another user may
     // have renamed since it was made: the file lands in that folder only.
     bool downloadFile(const QString &name, int size, const FolderHandle &dest);
+    // A file's name and size as requests carry them; the one place they are
+    // built, for the link and for whoever asks it about one file.
+    static VivuRuza::fileInf fileInfOf(const QString &name, qint64 size);
     // The last sendFile asked the calculator to take its file: from then
     // on, until the file is whole, the calculator may hold any part of it
     // under its name. False when a Cancel came first.

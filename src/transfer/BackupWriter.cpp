@@ -201,10 +201,7 @@ bool BackupWriter::copyFiles()
             return fail(cancelledReason());
         if (m_events.fileStarted)
             m_events.fileStarted(e.name, i + 1, toCopy.size());
-        VivuRuza::fileInf inf;
-        inf.set_name(e.name.toStdString());
-        inf.set_size(int(e.size));
-        const QByteArray content = m_link.getFile(inf);
+        const QByteArray content = m_link.getFile(CVivuRuza::fileInfOf(e.name, e.size));
         // Stopped without a word from the link, and short of its bytes: not
         // a file that arrived with the wrong size.
         if (m_link.cancelled())

@@ -13,16 +13,6 @@
 #include <QSignalBlocker>
 #include <QThread>
 
-namespace {
-VivuRuza::fileInf fileInfOf(const QString &name, qint64 size)
-{
-    VivuRuza::fileInf inf;
-    inf.set_name(name.toStdString());
-    inf.set_size(int(size));
-    return inf;
-}
-} // namespace
-
 TransferRunner::TransferRunner(CVivuRuza &link, TransferEvents events)
     : m_link(link)
     , m_events(std::move(events))
@@ -102,7 +92,7 @@ TransferOutcome TransferRunner::move(const TransferPlan &plan, int index)
             : m_link.downloadFile(item.calcName, size, plan.folder());
         break;
     case TransferPlan::Direction::Delete:
-        done = m_link.deleteFile(fileInfOf(item.calcName, item.size));
+        done = m_link.deleteFile(CVivuRuza::fileInfOf(item.calcName, item.size));
         break;
     }
     if (!done)
@@ -138,7 +128,7 @@ TransferOutcome TransferRunner::sendChecked(const TransferPlan &plan, int index)
     }
     begin(plan, index);
     m_sending = true;
-    if (!m_link.sendFile(fileInfOf(item.calcName, content.size()), content))
+    if (!m_link.sendFile(CVivuRuza::fileInfOf(item.calcName, content.size()), content))
         return failed(m_link.errorString());
     return sent(item, content);
 }
@@ -156,7 +146,7 @@ TransferOutcome TransferRunner::sent(const TransferPlan::Item &item, const QByte
     if (m_link.cancelAsked())
         return unchecked(item, outcome);
     QByteArray arrived;
-    if (!m_link.fetchFile(fileInfOf(item.calcName, content.size()), arrived)) {
+    if (!m_link.fetchFile(CVivuRuza::fileInfOf(item.calcName, content.size()), arrived)) {
         if (m_link.cancelled())
             return unchecked(item, outcome);
         QString text = m_link.errorString();
@@ -193,7 +183,7 @@ TransferOutcome TransferRunner::different(const TransferPlan::Item &item, qint64
     bool removed = false;
     {
         const QSignalBlocker quiet(&m_link);
-        removed = m_link.deleteFile(fileInfOf(item.calcName, size));
+        removed = m_link.deleteFile(CVivuRuza::fileInfOf(item.calcName, size));
     }
     m_different.append(qMakePair(item.calcName, removed));
     TransferOutcome outcome
@@ -274,7 +264,7 @@ TransferOutcome TransferRunner::cancelled(const TransferPlan &plan, int index)
     }
     // Told by the outcome, not as errors of their own.
     const QSignalBlocker quiet(&m_link);
-    const bool deleted = m_link.deleteFile(fileInfOf(name, 0));
+    const bool deleted = m_link.deleteFile(CVivuRuza::fileInfOf(name, 0));
     TransferPlan::Listing listing;
     const bool listed = !m_link.lineLost() && m_link.listFiles(listing);
     if (listed && !TransferPlan::isTaken(name, listing)) {
