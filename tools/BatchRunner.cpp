@@ -249,7 +249,8 @@ int BatchRunner::put()
         },
         json);
     m_reporter.result().insert(QStringLiteral("files"), json);
-    m_reporter.setSummary(tr("sent %1, skipped %2").arg(sent).arg(skipped));
+    m_reporter.setSummary(
+        tr("sent %1, skipped %2").arg(QString::number(sent), QString::number(skipped)));
     return CalcRunner::Done;
 }
 

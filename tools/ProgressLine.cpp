@@ -12,12 +12,13 @@ constexpr qint64 logLineMs = 1000;
 
 QString duration(qint64 seconds)
 {
+    const auto twoDigits
+        = [](qint64 n) { return QString::number(n).rightJustified(2, QLatin1Char('0')); };
     if (seconds >= 3600)
         return QStringLiteral("%1:%2:%3")
-            .arg(seconds / 3600)
-            .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
-            .arg(seconds % 60, 2, 10, QLatin1Char('0'));
-    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+            .arg(QString::number(seconds / 3600), twoDigits(seconds / 60 % 60),
+                twoDigits(seconds % 60));
+    return QStringLiteral("%1:%2").arg(QString::number(seconds / 60), twoDigits(seconds % 60));
 }
 } // namespace
 

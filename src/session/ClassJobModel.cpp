@@ -129,9 +129,11 @@ void ClassJobModel::finish(int row, int moved, int count, const QString &failure
         if (!failure.isEmpty())
             r.outcome = failure;
         else if (m_kind == Kind::Backup)
-            r.outcome = tr("%1 of %2 files backed up").arg(moved).arg(count);
+            r.outcome = tr("%1 of %2 files backed up")
+                            .arg(QString::number(moved), QString::number(count));
         else
-            r.outcome = tr("%1 of %2 files sent").arg(moved).arg(count);
+            r.outcome
+                = tr("%1 of %2 files sent").arg(QString::number(moved), QString::number(count));
     }
     changed(row, true);
 }
@@ -188,7 +190,8 @@ QString ClassJobModel::summary() const
     }
     const int all = m_rows.size();
     if (ended < all)
-        return tr("%1 of %2 calculators finished").arg(ended).arg(all);
+        return tr("%1 of %2 calculators finished")
+            .arg(QString::number(ended), QString::number(all));
     QString text;
     if (m_kind == Kind::Backup) {
         text = tr("Backed up %1 of %n calculators", nullptr, all).arg(done);
