@@ -22,10 +22,6 @@ bool swapForLink(const QString &folder, const QString &aside, const QString &vic
     return QDir().rename(folder, aside) && QFile::link(victim, folder);
 }
 
-QStringList entriesOf(const QString &folder)
-{
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-}
 } // namespace
 
 class TestFolderHandle : public QObject

@@ -5,6 +5,7 @@
 #include "BackupWriter.h"
 #include "CVivuRuzaSession.h"
 #include "ClassJobModel.h"
+#include "LocalFiles.h"
 #include "SessionRig.h"
 #include "TransferProgress.h"
 
@@ -30,10 +31,6 @@ bool idle(SessionRig &rig)
         jobTimeoutMs);
 }
 
-QStringList entriesOf(const QString &folder)
-{
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-}
 } // namespace
 
 class TestBackupFolder : public QObject

