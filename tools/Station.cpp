@@ -4,7 +4,7 @@
 #include "JobThreads.h"
 #include "PortWatcher.h"
 #include "Reporter.h"
-#include "SessionLog.h"
+#include "JobLog.h"
 #include "StopSignals.h"
 
 #include <QCoreApplication>

@@ -1,13 +1,21 @@
 #include "CVivuRuzaSession.h"
 
+#include "BackupJob.h"
 #include "BackupManifest.h"
 #include "BackupWriter.h"
 #include "CVivuRuza.h"
 #include "CVoriWorker.h"
+#include "ClassRun.h"
+#include "DeleteJob.h"
 #include "DeviceText.h"
+#include "DownloadJob.h"
 #include "FolderHandle.h"
+#include "JobLog.h"
 #include "LinkLog.h"
-#include "SessionLog.h"
+#include "ReadJob.h"
+#include "RenameJob.h"
+#include "RestoreJob.h"
+#include "SendJob.h"
 #include "TransferLog.h"
 #include "TransferPlan.h"
 #include "VivuRuzaModel.h"
@@ -30,23 +38,6 @@ QList<CalcPort> serialCalcPorts()
     for (const QSerialPortInfo &info : infos)
         ports.append(CalcPort(info));
     return ports;
-}
-
-const char *jobName(void (CVoriWorker::*job)())
-{
-    if (job == &CVoriWorker::sendFiles)
-        return "send";
-    if (job == &CVoriWorker::getFiles)
-        return "copy";
-    if (job == &CVoriWorker::delFiles)
-        return "delete";
-    if (job == &CVoriWorker::backUp)
-        return "backup";
-    if (job == &CVoriWorker::previewRestore)
-        return "restore preview";
-    if (job == &CVoriWorker::restoreBackup)
-        return "restore";
-    return job == &CVoriWorker::setDevName ? "rename" : "job";
 }
 
 // Why a file of a class send is left out, short enough for a list of them;
@@ -108,31 +99,41 @@ CVivuRuzaSession::CVivuRuzaSession(QObject *parent)
     , m_doctor(new ConnectionDoctor(this))
     , m_transfer(new TransferProgress(this))
     , m_classJob(new ClassJobModel(this))
+    , m_classRun(new ClassRun(this))
 {
     qRegisterMetaType<QList<QUrl>>("QList<QUrl>");
     qRegisterMetaType<QPair<QString, int>>("QPair<QString,int>");
+    m_classRun->setListed([this](const CVoriWorker *worker) {
+        return workers.contains(const_cast<CVoriWorker *>(worker));
+    });
+    // A backup's row fails with the calculator's own words where it gave
+    // some, else with what the single backup's outcome line would say.
+    m_classRun->setFailureText([this](const CalcJob &job) {
+        const auto *backup = qobject_cast<const BackupJob *>(&job);
+        if (!backup)
+            return job.result().failure;
+        const CVoriWorker::BackupResult &r = backup->backup();
+        if (r.finished || r.cancelled)
+            return QString();
+        return job.result().failure.isEmpty() ? backupOutcome(job.worker(), r)
+                                              : job.result().failure;
+    });
+    m_classJob->follow(m_classRun);
 }
 
+// Every job still running is asked to end and waited for, side by side;
+// a worker dropped from the list while its job ran goes with it.
 CVivuRuzaSession::~CVivuRuzaSession()
 {
-    // The event loop may be gone, so the queued quit() of a job may never
-    // arrive: ask each thread to quit itself; it does once its job slot returns.
-    for (const Job &job : qAsConst(m_jobs)) {
-        if (job.thread)
-            job.thread->requestInterruption();
+    const QList<CalcJob *> jobs = findChildren<CalcJob *>();
+    CalcJob::interruptAll(jobs);
+    for (CalcJob *job : jobs) {
+        CVoriWorker *worker = job->worker();
+        if (worker && !workers.contains(worker))
+            delete worker;
     }
-    for (const Job &job : qAsConst(m_jobs)) {
-        if (!job.thread)
-            continue;
-        job.thread->quit();
-        job.thread->wait();
-        delete job.thread;
-    }
-    for (auto it = m_jobs.cbegin(); it != m_jobs.cend(); ++it) {
-        if (!workers.contains(it.key()))
-            delete it.key();
-    }
-    m_jobs.clear();
+    qDeleteAll(jobs);
+    m_readJobs.clear();
     qDeleteAll(workers);
     workers.clear();
 }
@@ -173,7 +174,7 @@ CVoriWorker *CVivuRuzaSession::currentWorker() const
 CVoriWorker *CVivuRuzaSession::idleCurrentWorker() const
 {
     CVoriWorker *worker = currentWorker();
-    return worker && !m_jobs.contains(worker) ? worker : nullptr;
+    return worker && !CalcJob::runningOn(worker) ? worker : nullptr;
 }
 
 void CVivuRuzaSession::onIndexChange(int newIndex)
@@ -238,7 +239,7 @@ void CVivuRuzaSession::update()
         if (calcModel)
             calcModel->removeCalc(i);
         m_doctor->forget(portName);
-        if (!m_jobs.contains(gone))
+        if (!CalcJob::runningOn(gone))
             delete gone;
     }
     for (const CalcPort &port : qAsConst(ports)) {
@@ -252,8 +253,6 @@ void CVivuRuzaSession::update()
 // polls. It is listed as soon as its own reading ends.
 void CVivuRuzaSession::addWorker(CVoriWorker *worker)
 {
-    watchTransfers(worker);
-    watchClass(worker);
     // Each later listing that leaves files out says so again, as the first did.
     connect(worker, &CVoriWorker::unreadListed, m_doctor, [this, worker](const QString &text) {
         m_doctor->tellAgain(worker->portInfo.portName(), text);
@@ -275,44 +274,20 @@ void CVivuRuzaSession::startReading(const CalcPort &port)
 {
     qCDebug(DiscoveryLog, "%s: port found, reading started", qUtf8Printable(port.portName()));
     auto *worker = new CVoriWorker(port, CVoriWorker::Reading::InJob);
-    // The text and its detail travel together: another calculator's report
-    // may come between two signals.
-    connect(worker, &CVoriWorker::errorExplained, this,
-        [this, worker](const QString &text, const QString &detail) {
-            // A class job tells its failures in its rows: one dialog per
-            // calculator would bury the window.
-            const int row = classRowOf(worker);
-            if (row < 0) {
-                showError(text, detail);
-            } else if (m_classTargets.at(row).failure.isEmpty()) {
-                m_classTargets[row].failure = text;
-            }
-        });
-    auto *thread = new QThread;
-    worker->moveToThread(thread);
-
-    Job record;
-    record.thread = thread;
-    connect(thread, &QThread::started, worker, &CVoriWorker::readFirst);
-    record.quit = connect(worker, &CVoriWorker::finished, thread, &QThread::quit);
-    connect(thread, &QThread::finished, this, [this, worker] { endReading(worker); });
-    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
-    m_jobs.insert(worker, record);
+    auto *job = new ReadJob(worker, this);
+    connect(job, &CalcJob::ended, this, [this, worker] { endReading(worker); });
+    m_readJobs.insert(worker, job);
     m_reading.insert(port.portName(), worker);
     m_foundOrder.insert(port.portName(), m_nextFound++);
     m_doctor->setReading(port.portName(), true);
-
-    thread->start(QThread::InheritPriority);
+    job->start();
 }
 
 // The reading's results were delivered before its thread finished.
 void CVivuRuzaSession::endReading(CVoriWorker *worker)
 {
-    auto it = m_jobs.find(worker);
-    if (it != m_jobs.end()) {
-        disconnect(it->quit);
-        m_jobs.erase(it);
-    }
+    if (CalcJob *job = m_readJobs.take(worker))
+        job->deleteLater();
     const QString port = worker->portInfo.portName();
     if (m_reading.value(port) == worker) {
         m_reading.remove(port);
@@ -342,30 +317,10 @@ void CVivuRuzaSession::endReading(CVoriWorker *worker)
         m_doctor->report(port, worker->notice);
 }
 
-// Connected once per worker. Calculators work side by side; the progress
-// line follows the send or download started last.
-void CVivuRuzaSession::watchTransfers(CVoriWorker *worker)
-{
-    connect(worker, &CVoriWorker::progress, m_transfer,
-        [this, worker](int number, int count, const QString &name, qint64 done, qint64 total) {
-            if (m_transferWorker == worker)
-                m_transfer->update(number, count, name, done, total);
-        });
-    connect(worker, &CVoriWorker::jobCancelled, m_transfer,
-        [this, worker](const QString &calcName, int left) {
-            if (m_transferWorker == worker)
-                m_transfer->cancelled(calcName, TransferOutcome::Left(left));
-        });
-    connect(worker, &CVoriWorker::transferred, m_transfer, [this, worker](int done, int count) {
-        if (m_transferWorker == worker)
-            m_transfer->finish(done, count);
-    });
-}
-
 bool CVivuRuzaSession::isCurrentCalcBusy() const
 {
     CVoriWorker *worker = currentWorker();
-    return worker && m_jobs.contains(worker);
+    return worker && CalcJob::runningOn(worker);
 }
 
 void CVivuRuzaSession::onErrorChange(QString errorText)
@@ -634,13 +589,14 @@ void CVivuRuzaSession::sendFiles()
     CVoriWorker *worker = idleCurrentWorker();
     if (!worker)
         return;
-    worker->toCalcFiles = toCalcFiles;
-    m_transferWorker = worker;
+    auto *job = new SendJob(worker, toCalcFiles, verifySends(), this);
+    connect(job, &CalcJob::delivered, this, [this, worker] { showListingOf(worker); });
+    showOnProgressLine(job);
     m_transfer->start(TransferProgress::Kind::Send,
         //: Stands for a calculator without a name, in "Sent 2 files to %1".
         worker->name.isEmpty() ? tr("the calculator") : worker->name, toCalcFiles.size(),
         m_sendSkipped);
-    startJob(worker, &CVoriWorker::sendFiles, &CVivuRuzaSession::onFilesListChange);
+    startJob(job);
 }
 
 QList<QUrl> CVivuRuzaSession::downloadsFiles()
@@ -652,12 +608,11 @@ QList<QUrl> CVivuRuzaSession::downloadsFiles()
     // A Copy whose folder could not be made has nowhere to go.
     if (destFolder.isEmpty())
         return urls;
-    worker->files = fromCalcFiles;
-    worker->destFolder = destFolder;
-    m_transferWorker = worker;
+    auto *job = new DownloadJob(worker, fromCalcFiles, destFolder, this);
+    showOnProgressLine(job);
     m_transfer->start(m_copying ? TransferProgress::Kind::Copy : TransferProgress::Kind::Download,
         destFolder, fromCalcFiles.size(), m_downloadSkipped);
-    startJob(worker, &CVoriWorker::getFiles, nullptr);
+    startJob(job);
     for (const auto &pair : qAsConst(fromCalcFiles))
         urls.append(QUrl::fromLocalFile(destFolder + QLatin1Char('/') + pair.first));
     return urls;
@@ -669,8 +624,9 @@ void CVivuRuzaSession::deleteSelected()
 {
     if (CVoriWorker *worker = idleCurrentWorker()) {
         m_transfer->clearOutcome();
-        worker->files = selectedFiles;
-        startJob(worker, &CVoriWorker::delFiles, &CVivuRuzaSession::onFilesListChange);
+        auto *job = new DeleteJob(worker, selectedFiles, this);
+        connect(job, &CalcJob::delivered, this, [this, worker] { showListingOf(worker); });
+        startJob(job);
     }
     selectedFiles.clear();
 }
@@ -680,49 +636,62 @@ void CVivuRuzaSession::changeCalcName(QString newName)
     CVoriWorker *worker = idleCurrentWorker();
     if (!worker)
         return;
-    worker->newName = newName;
     m_transfer->clearOutcome();
-    startJob(worker, &CVoriWorker::setDevName, &CVivuRuzaSession::onDevNameChange);
+    auto *job = new RenameJob(worker, newName, this);
+    // The calculator renamed need not be the current one any more.
+    connect(job, &CalcJob::delivered, this, [this, worker] {
+        if (calcModel)
+            calcModel->setNameAt(workers.indexOf(worker), worker->name);
+    });
+    startJob(job);
 }
 
-void CVivuRuzaSession::startJob(CVoriWorker *worker, JobSlot job, RefreshSlot refresh)
+// Told at its start and its end, whichever calculator it runs on, so a
+// watcher of isBusyChange learns of each; its end is told once the worker
+// takes a new job.
+bool CVivuRuzaSession::startJob(CalcJob *job)
 {
-    qCDebug(SessionLog, "%s: %s started, %d files", qUtf8Printable(worker->portInfo.portName()),
-        jobName(job),
-        int(job == &CVoriWorker::sendFiles ? worker->toCalcFiles.size() : worker->files.size()));
-    worker->clearCancel();
-    worker->verify = verifySends();
-    auto *thread = new QThread;
-    worker->moveToThread(thread);
-
-    Job record;
-    record.thread = thread;
-    connect(thread, &QThread::started, this, &CVivuRuzaSession::jobStateChange);
-    connect(thread, &QThread::started, worker, job);
-    if (refresh)
-        record.refresh = connect(worker, &CVoriWorker::finished, this, refresh);
-    record.quit = connect(worker, &CVoriWorker::finished, thread, &QThread::quit);
-    // Ahead of the busy change: once isBusy turns false the worker takes a new job.
-    connect(thread, &QThread::finished, this, [this, worker] { endJob(worker); });
-    connect(thread, &QThread::finished, this, &CVivuRuzaSession::jobStateChange);
-    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
-    m_jobs.insert(worker, record);
-
-    thread->start(QThread::InheritPriority);
+    connect(job, &CalcJob::started, this, &CVivuRuzaSession::jobStateChange);
+    connect(job, &CalcJob::problem, this, &CVivuRuzaSession::showError);
+    connect(job, &CalcJob::ended, this, [this, job] { endJob(job); });
+    connect(job, &CalcJob::ended, this, &CVivuRuzaSession::jobStateChange);
+    if (job->start())
+        return true;
+    delete job;
+    return false;
 }
 
 // The thread has finished, so nothing runs on the worker any more.
-void CVivuRuzaSession::endJob(CVoriWorker *worker)
+void CVivuRuzaSession::endJob(CalcJob *job)
 {
-    auto it = m_jobs.find(worker);
-    if (it == m_jobs.end())
-        return;
-    disconnect(it->refresh);
-    disconnect(it->quit);
-    m_jobs.erase(it);
-    qCDebug(SessionLog, "%s: job ended", qUtf8Printable(worker->portInfo.portName()));
-    if (!workers.contains(worker))
+    CVoriWorker *worker = job->worker();
+    job->deleteLater();
+    if (worker && !workers.contains(worker))
         delete worker;
+}
+
+void CVivuRuzaSession::showOnProgressLine(CalcJob *job)
+{
+    m_shownJob = job;
+    connect(job, &CalcJob::progress, m_transfer,
+        [this, job](int number, int count, const QString &name, qint64 done, qint64 total) {
+            if (m_shownJob == job)
+                m_transfer->update(number, count, name, done, total);
+        });
+    connect(job, &CalcJob::cancelledAt, m_transfer, [this, job](const QString &calcName, int left) {
+        if (m_shownJob == job)
+            m_transfer->cancelled(calcName, TransferOutcome::Left(left));
+    });
+    connect(job, &CalcJob::transferred, m_transfer, [this, job](int done, int count) {
+        if (m_shownJob == job)
+            m_transfer->finish(done, count);
+    });
+}
+
+void CVivuRuzaSession::showListingOf(const CVoriWorker *worker)
+{
+    if (worker && worker == currentWorker())
+        onFilesListChange();
 }
 
 void CVivuRuzaSession::refreshBusy()
@@ -736,16 +705,17 @@ void CVivuRuzaSession::refreshBusy()
 
 bool CVivuRuzaSession::canCancelTransfer() const
 {
-    CVoriWorker *worker = m_transferWorker.data();
-    return worker && m_jobs.contains(worker) && m_transfer->running() && !worker->cancelRequested();
+    CalcJob *job = m_shownJob.data();
+    return job && job->isRunning() && m_transfer->running() && !job->cancelRequested();
 }
 
 void CVivuRuzaSession::cancelTransfer()
 {
     if (!canCancelTransfer())
         return;
-    qCDebug(SessionLog, "%s: cancel asked", qUtf8Printable(m_transferWorker->portInfo.portName()));
-    m_transferWorker->cancel();
+    qCDebug(
+        SessionLog, "%s: cancel asked", qUtf8Printable(m_shownJob->worker()->portInfo.portName()));
+    m_shownJob->cancel();
 }
 
 // Told at every job's start and end, whichever calculator it runs on, so a
@@ -759,39 +729,12 @@ void CVivuRuzaSession::jobStateChange()
 int CVivuRuzaSession::runningJobs() const
 {
     int count = 0;
-    for (auto it = m_jobs.cbegin(); it != m_jobs.cend(); ++it) {
-        if (!m_reading.values().contains(it.key()))
+    const QList<CalcJob *> jobs = findChildren<CalcJob *>();
+    for (const CalcJob *job : jobs) {
+        if (job->isRunning() && !qobject_cast<const ReadJob *>(job))
             ++count;
     }
     return count;
-}
-
-// Each worker's reports reach its row while it works for a class job; its
-// own sends and copies go to the progress line as before.
-void CVivuRuzaSession::watchClass(CVoriWorker *worker)
-{
-    connect(worker, &CVoriWorker::progress, m_classJob,
-        [this, worker](int number, int count, const QString &name, qint64 done, qint64 total) {
-            const int row = classRowOf(worker);
-            if (row >= 0)
-                m_classJob->working(row, number, count, name, done, total);
-        });
-    connect(worker, &CVoriWorker::jobCancelled, m_classJob, [this, worker](const QString &, int) {
-        const int row = classRowOf(worker);
-        if (row >= 0)
-            m_classTargets[row].cancelled = true;
-    });
-    connect(worker, &CVoriWorker::transferred, m_classJob,
-        [this, worker](int done, int count) { endClassTarget(worker, done, count); });
-}
-
-int CVivuRuzaSession::classRowOf(CVoriWorker *worker) const
-{
-    for (int row = 0; row < m_classTargets.size(); ++row) {
-        if (m_classTargets.at(row).running && m_classTargets.at(row).worker == worker)
-            return row;
-    }
-    return -1;
 }
 
 void CVivuRuzaSession::setChosen(int row, bool chosen)
@@ -907,6 +850,8 @@ void CVivuRuzaSession::startClassSend(bool replace)
     for (const QString &name : qAsConst(m_classTaken))
         TransferTrace::settled("class", name, TransferPlan::Reason::TakenOnCalc, replace);
     int fileCount = 0;
+    QList<QPair<CVoriWorker *, int>> calculators;
+    QHash<CVoriWorker *, QList<QPair<QString, QString>>> files;
     for (ClassTarget &target : m_classTargets) {
         if (!replace) {
             for (int i = target.files.size() - 1; i >= 0; --i) {
@@ -916,84 +861,56 @@ void CVivuRuzaSession::startClassSend(bool replace)
         }
         target.taken.clear();
         fileCount = qMax(fileCount, int(target.files.size()));
+        calculators.append(qMakePair(target.worker.data(), int(target.files.size())));
+        files.insert(target.worker.data(), target.files);
     }
     const int count = int(m_classTargets.size());
     beginClassJob(tr("Send to %n calculators", nullptr, count), tr("send"), fileCount,
-        ClassJobModel::Kind::Send);
+        ClassJobModel::Kind::Send, calculators,
+        [this, files](CVoriWorker *worker, QObject *parent) {
+            return makeClassSend(worker, files.value(worker), parent);
+        });
 }
 
-void CVivuRuzaSession::beginClassJob(
-    const QString &title, const QString &action, int fileCount, ClassJobModel::Kind kind)
+void CVivuRuzaSession::beginClassJob(const QString &title, const QString &action, int fileCount,
+    ClassJobModel::Kind kind, const QList<QPair<CVoriWorker *, int>> &calculators,
+    const std::function<CalcJob *(CVoriWorker *, QObject *)> &make)
 {
     QStringList names;
-    for (const ClassTarget &target : qAsConst(m_classTargets))
-        names.append(target.worker ? target.worker->name : QString());
+    m_classRun->clear();
+    for (const auto &calculator : calculators) {
+        names.append(calculator.first ? calculator.first->name : QString());
+        m_classRun->add(calculator.first, make, calculator.second);
+    }
     m_classJob->begin(title, names, action, fileCount, kind);
-    for (int row = 0; row < m_classTargets.size(); ++row)
-        startClassTarget(row);
+    m_classRun->startAll();
 }
 
-// A calculator busy with a job of its own, or gone, fails at once; Retry
-// tries it again.
-void CVivuRuzaSession::startClassTarget(int row)
+// The list of the current calculator shows what the send left, as for a
+// send to it alone.
+CalcJob *CVivuRuzaSession::makeClassSend(
+    CVoriWorker *worker, const QList<QPair<QString, QString>> &files, QObject *parent)
 {
-    ClassTarget &target = m_classTargets[row];
-    target.failure.clear();
-    target.cancelled = false;
-    CVoriWorker *worker = target.worker.data();
-    const int count
-        = worker && target.backup ? int(worker->filesList.size()) : int(target.files.size());
-    if (!worker || !workers.contains(worker)) {
-        m_classJob->finish(row, 0, count, tr("The calculator is no longer attached."), false);
-        return;
-    }
-    if (m_jobs.contains(worker)) {
-        m_classJob->finish(
-            row, 0, count, tr("The calculator was busy with another job; try again."), false);
-        return;
-    }
-    target.running = true;
-    if (target.backup) {
-        worker->backupParent = m_classBackupParent;
-        worker->backupParentIdentity = m_classBackupIdentity;
-        startJob(worker, &CVoriWorker::backUp, &CVivuRuzaSession::onClassBackupDone);
-        return;
-    }
-    worker->toCalcFiles = target.files;
-    startJob(worker, &CVoriWorker::sendFiles, &CVivuRuzaSession::onFilesListChange);
+    auto *job = new SendJob(worker, files, verifySends(), parent);
+    connect(job, &CalcJob::delivered, this, [this, worker] { showListingOf(worker); });
+    return job;
 }
 
-void CVivuRuzaSession::endClassTarget(CVoriWorker *worker, int moved, int count)
+CalcJob *CVivuRuzaSession::makeClassBackup(CVoriWorker *worker, QObject *parent)
 {
-    const int row = classRowOf(worker);
-    if (row < 0)
-        return;
-    ClassTarget &target = m_classTargets[row];
-    target.running = false;
-    m_classJob->finish(row, moved, count, target.failure, target.cancelled);
+    return new BackupJob(worker, m_classBackupParent, m_classBackupIdentity, parent);
 }
 
 void CVivuRuzaSession::retryClassFailed()
 {
     if (m_classJob->running() || m_classJob->station())
         return;
-    QList<int> failed;
-    for (int row = 0; row < m_classTargets.size(); ++row) {
-        if (m_classJob->state(row) == ClassJobModel::State::Failed)
-            failed.append(row);
-    }
-    for (int row : qAsConst(failed))
-        m_classJob->restart(row);
-    for (int row : qAsConst(failed))
-        startClassTarget(row);
+    m_classRun->retryFailed();
 }
 
 void CVivuRuzaSession::cancelClassJob()
 {
-    for (const ClassTarget &target : qAsConst(m_classTargets)) {
-        if (target.running && target.worker)
-            target.worker->cancel();
-    }
+    m_classRun->cancel();
 }
 
 namespace {
@@ -1098,28 +1015,21 @@ bool CVivuRuzaSession::backUp()
     CVoriWorker *worker = idleCurrentWorker();
     if (!worker)
         return false;
-    worker->backupParent = prepareBackupFolder();
-    worker->backupParentIdentity = backupFolderIdentity();
-    m_transferWorker = worker;
+    auto *job = new BackupJob(worker, prepareBackupFolder(), backupFolderIdentity(), this);
+    // Told of the calculator backed up: the current one may have changed meanwhile.
+    connect(job, &CalcJob::delivered, this, [this, job] {
+        if (m_shownJob == job)
+            m_transfer->finishWith(backupOutcome(job->worker(), job->backup()));
+    });
+    showOnProgressLine(job);
     m_transfer->start(
         TransferProgress::Kind::Backup, calcLabel(worker), int(worker->filesList.size()));
-    startJob(worker, &CVoriWorker::backUp, &CVivuRuzaSession::onBackupDone);
-    return true;
+    return startJob(job);
 }
 
-// The worker whose job ended is the sender: the current calculator may have
-// changed meanwhile.
-void CVivuRuzaSession::onBackupDone()
+QString CVivuRuzaSession::backupOutcome(
+    const CVoriWorker *worker, const CVoriWorker::BackupResult &r) const
 {
-    auto *worker = qobject_cast<CVoriWorker *>(sender());
-    if (!worker || m_transferWorker != worker)
-        return;
-    m_transfer->finishWith(backupOutcome(worker));
-}
-
-QString CVivuRuzaSession::backupOutcome(const CVoriWorker *worker) const
-{
-    const CVoriWorker::BackupResult &r = worker->backupResult;
     const QString name = calcLabel(worker);
     const QString folder = DeviceText::isolated(QDir::toNativeSeparators(r.folder));
     QString outcome;
@@ -1146,36 +1056,15 @@ bool CVivuRuzaSession::backUpAll()
     m_classBackupParent = prepareBackupFolder();
     m_classBackupIdentity = backupFolderIdentity();
     m_classTargets.clear();
-    for (CVoriWorker *worker : qAsConst(workers)) {
-        ClassTarget target;
-        target.worker = worker;
-        target.backup = true;
-        m_classTargets.append(target);
-    }
-    const int count = int(m_classTargets.size());
+    QList<QPair<CVoriWorker *, int>> calculators;
+    for (CVoriWorker *worker : qAsConst(workers))
+        calculators.append(qMakePair(worker, int(worker->filesList.size())));
+    const int count = int(calculators.size());
     const QString folder = QDir::toNativeSeparators(m_classBackupParent);
     beginClassJob(tr("Back up %n calculators into %1", nullptr, count).arg(folder), tr("back up"),
-        0, ClassJobModel::Kind::Backup);
+        0, ClassJobModel::Kind::Backup, calculators,
+        [this](CVoriWorker *worker, QObject *parent) { return makeClassBackup(worker, parent); });
     return true;
-}
-
-// A row fails with the calculator's own words where it gave some, else with
-// what the single backup's outcome line would say.
-void CVivuRuzaSession::onClassBackupDone()
-{
-    auto *worker = qobject_cast<CVoriWorker *>(sender());
-    const int row = classRowOf(worker);
-    if (row < 0)
-        return;
-    ClassTarget &target = m_classTargets[row];
-    target.running = false;
-    const CVoriWorker::BackupResult &r = worker->backupResult;
-    const int count = r.files + r.unrestorable;
-    QString failure;
-    if (!r.finished && !r.cancelled)
-        failure = target.failure.isEmpty() ? backupOutcome(worker) : target.failure;
-    m_classJob->finish(
-        row, r.finished ? count : 0, count, failure, target.cancelled || r.cancelled);
 }
 
 bool CVivuRuzaSession::previewRestore(const QUrl &folder)
@@ -1188,17 +1077,21 @@ bool CVivuRuzaSession::previewRestore(const QUrl &folder)
     m_restoreQuestion.clear();
     m_restoreAdded = 0;
     m_restoreReplaced = 0;
-    worker->restoreFolder = m_restoreFolder;
     m_transfer->clearOutcome();
-    startJob(worker, &CVoriWorker::previewRestore, &CVivuRuzaSession::onRestorePreviewDone);
+    auto *job
+        = new RestoreJob(worker, m_restoreFolder, RestoreJob::Mode::Preview, verifySends(), this);
+    // After the job's own end: the question comes once the calculator is idle.
+    if (!startJob(job))
+        return false;
+    connect(job, &CalcJob::ended, this, [this, job] { onRestorePreviewDone(job); });
     return true;
 }
 
 // The question names what changes: every file added, every file replaced,
 // and what the backup holds that stays where it is.
-void CVivuRuzaSession::onRestorePreviewDone()
+void CVivuRuzaSession::onRestorePreviewDone(CalcJob *job)
 {
-    auto *worker = qobject_cast<CVoriWorker *>(sender());
+    CVoriWorker *worker = job->worker();
     if (!worker)
         return;
     // The preview listed the calculator: the table shows what it compared.
@@ -1206,7 +1099,7 @@ void CVivuRuzaSession::onRestorePreviewDone()
         onFilesListChange();
     if (m_restoreWorker != worker)
         return;
-    const CVoriWorker::RestoreResult &r = worker->restoreResult;
+    const CVoriWorker::RestoreResult &r = static_cast<RestoreJob *>(job)->restore();
     if (!r.ready) {
         m_restoreWorker.clear();
         return;
@@ -1259,43 +1152,37 @@ void CVivuRuzaSession::onRestorePreviewDone()
         lines.append(tr("%n files of the backup can't be restored: %1.", nullptr, n).arg(listed));
     }
     m_restoreQuestion = lines.join(QStringLiteral("\n\n"));
-    // Asked once the preview's thread has ended and the calculator is idle
+    // Asked once the preview's job has ended and the calculator is idle
     // again: a Restore pressed the moment the question shows would
-    // otherwise find it busy and do nothing. The thread quits only after
-    // this slot (its quit() is queued behind it), and endJob() is connected
-    // first, so the question comes after it.
-    const QThread *thread = m_jobs.value(worker).thread;
-    if (thread)
-        connect(thread, &QThread::finished, this, &CVivuRuzaSession::restorePreviewReady);
-    else
-        emit restorePreviewReady();
+    // otherwise find it busy and do nothing.
+    emit restorePreviewReady();
 }
 
 bool CVivuRuzaSession::restoreBackup()
 {
     CVoriWorker *worker = m_restoreWorker.data();
-    if (!worker || !workers.contains(worker) || m_jobs.contains(worker)
+    if (!worker || !workers.contains(worker) || CalcJob::runningOn(worker)
         || m_restoreFolder.isEmpty())
         return false;
-    worker->restoreFolder = m_restoreFolder;
+    auto *job
+        = new RestoreJob(worker, m_restoreFolder, RestoreJob::Mode::Restore, verifySends(), this);
     m_restoreFolder.clear();
-    m_transferWorker = worker;
+    connect(job, &CalcJob::delivered, this, [this, job] { onRestoreDone(job); });
+    showOnProgressLine(job);
     m_transfer->start(
         TransferProgress::Kind::Restore, calcLabel(worker), m_restoreAdded + m_restoreReplaced);
-    startJob(worker, &CVoriWorker::restoreBackup, &CVivuRuzaSession::onRestoreDone);
-    return true;
+    return startJob(job);
 }
 
-void CVivuRuzaSession::onRestoreDone()
+void CVivuRuzaSession::onRestoreDone(CalcJob *job)
 {
-    auto *worker = qobject_cast<CVoriWorker *>(sender());
+    CVoriWorker *worker = job->worker();
     if (!worker)
         return;
-    if (worker == currentWorker())
-        onFilesListChange();
-    if (m_transferWorker != worker)
+    showListingOf(worker);
+    if (m_shownJob != job)
         return;
-    const CVoriWorker::RestoreResult &r = worker->restoreResult;
+    const CVoriWorker::RestoreResult &r = static_cast<RestoreJob *>(job)->restore();
     const QString name = calcLabel(worker);
     const int count = int(r.added.size() + r.replaced.size());
     QString outcome;
@@ -1398,6 +1285,7 @@ bool CVivuRuzaSession::startStation(
     if (m_classJob->running())
         return false;
     m_classTargets.clear();
+    m_classRun->clear();
     m_stationBefore.clear();
     for (CVoriWorker *worker : qAsConst(m_reading))
         m_stationBefore.append(worker);
@@ -1420,14 +1308,16 @@ void CVivuRuzaSession::serveAtStation(CVoriWorker *worker)
 {
     if (m_stationBefore.removeAll(worker) > 0)
         return;
-    ClassTarget target;
-    target.worker = worker;
-    target.files = m_stationFiles;
-    target.backup = m_stationFiles.isEmpty();
-    m_classTargets.append(target);
-    const int row
-        = m_classJob->addRow(calcLabel(worker), target.backup ? tr("back up") : tr("send"));
-    startClassTarget(row);
+    const bool backup = m_stationFiles.isEmpty();
+    const QList<QPair<QString, QString>> files = m_stationFiles;
+    const int row = m_classRun->add(
+        worker,
+        [this, files, backup](CVoriWorker *worker, QObject *parent) {
+            return backup ? makeClassBackup(worker, parent) : makeClassSend(worker, files, parent);
+        },
+        backup ? int(worker->filesList.size()) : int(files.size()));
+    m_classJob->addRow(calcLabel(worker), backup ? tr("back up") : tr("send"));
+    m_classRun->start(row);
 }
 
 QString CVivuRuzaSession::isolated(const QString &deviceText) const
