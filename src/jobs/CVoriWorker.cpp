@@ -59,8 +59,9 @@ CVoriWorker::FirstReading CVoriWorker::readDevice()
     FirstReading reading;
     openLink();
     reading.problem = calc->portErrorText();
-    if (reading.problem.isEmpty()) {
+    if (reading.problem.isEmpty())
         reading.name = calc->devName();
+    if (reading.problem.isEmpty() && firstReadingLists) {
         if (!calc->listFiles(reading.files)) {
             reading.files.clear();
             reading.problem

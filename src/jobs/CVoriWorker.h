@@ -188,6 +188,10 @@ public:
     // What backupParent was when the user chose it (FolderHandle::identity());
     // a backup writes nothing into a folder that changed since. Empty: any.
     QString backupParentIdentity;
+
+    // Whether the first reading lists the calculator's files after its name;
+    // without, it reads the name alone. Written before the job.
+    bool firstReadingLists = true;
 };
 
 #endif // CVORIWORKER_H

@@ -5,6 +5,17 @@ ReadJob::ReadJob(CVoriWorker *worker, QObject *parent)
 {
 }
 
+ReadJob::ReadJob(CVoriWorker *worker, What what, QObject *parent)
+    : CalcJob(worker, parent)
+    , m_what(what)
+{
+}
+
+void ReadJob::fill(CVoriWorker &worker)
+{
+    worker.firstReadingLists = m_what == What::NameAndFiles;
+}
+
 void ReadJob::collect(CVoriWorker &worker)
 {
     m_name = worker.name;

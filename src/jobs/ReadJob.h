@@ -10,7 +10,12 @@ class ReadJob : public CalcJob
 {
     Q_OBJECT
 public:
+    // What a reading reads: the window lists a calculator's files with its
+    // name; a look at what answers on a port wants the name alone.
+    enum class What { NameAndFiles, Name };
+
     explicit ReadJob(CVoriWorker *worker, QObject *parent = nullptr);
+    ReadJob(CVoriWorker *worker, What what, QObject *parent = nullptr);
 
     const char *kind() const override { return nullptr; }
 
@@ -22,10 +27,11 @@ public:
 
 protected:
     Slot slot() const override { return &CVoriWorker::readFirst; }
-    void fill(CVoriWorker &) override { }
+    void fill(CVoriWorker &worker) override;
     void collect(CVoriWorker &worker) override;
 
 private:
+    What m_what = What::NameAndFiles;
     QString m_name;
     QString m_problem;
     QString m_notice;

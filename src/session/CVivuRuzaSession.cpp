@@ -3,15 +3,14 @@
 #include "BackupJob.h"
 #include "BackupManifest.h"
 #include "BackupWriter.h"
-#include "CVivuRuza.h"
 #include "CVoriWorker.h"
+#include "CalcWatcher.h"
 #include "ClassRun.h"
 #include "DeleteJob.h"
 #include "DeviceText.h"
 #include "DownloadJob.h"
 #include "FolderHandle.h"
 #include "JobLog.h"
-#include "LinkLog.h"
 #include "ReadJob.h"
 #include "RenameJob.h"
 #include "RestoreJob.h"
@@ -24,22 +23,12 @@
 #include <QDateTime>
 #include <QLocale>
 #include <QMetaType>
-#include <QSerialPortInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
 
 namespace {
-QList<CalcPort> serialCalcPorts()
-{
-    QList<CalcPort> ports;
-    const auto infos = CVivuRuza::calcPorts();
-    for (const QSerialPortInfo &info : infos)
-        ports.append(CalcPort(info));
-    return ports;
-}
-
 // Why a file of a class send is left out, short enough for a list of them;
 // empty for a file that may go (zero-length files are told apart).
 QString classRefusal(TransferPlan::Reason problem)
@@ -95,7 +84,7 @@ QStringList sameNames(const TransferPlan &plan, const QList<QUrl> &urls, QSet<in
 
 CVivuRuzaSession::CVivuRuzaSession(QObject *parent)
     : QObject(parent)
-    , m_portSource(serialCalcPorts)
+    , m_watcher(new CalcWatcher(CalcWatcher::Reading::Listing, this))
     , m_doctor(new ConnectionDoctor(this))
     , m_transfer(new TransferProgress(this))
     , m_classJob(new ClassJobModel(this))
@@ -119,22 +108,30 @@ CVivuRuzaSession::CVivuRuzaSession(QObject *parent)
                                               : job.result().failure;
     });
     m_classJob->follow(m_classRun);
+
+    connect(m_watcher, &CalcWatcher::listed, this, &CVivuRuzaSession::addWorker);
+    connect(m_watcher, &CalcWatcher::gone, this, &CVivuRuzaSession::dropWorker);
+    connect(m_watcher, &CalcWatcher::readingChange, m_doctor, &ConnectionDoctor::setReading);
+    connect(m_watcher, &CalcWatcher::failed, m_doctor, &ConnectionDoctor::report);
+    connect(m_watcher, &CalcWatcher::notice, m_doctor, &ConnectionDoctor::report);
+    connect(m_watcher, &CalcWatcher::failedGone, m_doctor, &ConnectionDoctor::forget);
 }
 
-// Every job still running is asked to end and waited for, side by side;
-// a worker dropped from the list while its job ran goes with it.
+// Every job still running, first readings too, is asked to end and waited
+// for, side by side; a worker dropped from the list while its job ran goes
+// with it. The watcher deletes the workers it reads and lists.
 CVivuRuzaSession::~CVivuRuzaSession()
 {
+    CalcJob::interruptAll(findChildren<CalcJob *>());
+    delete m_watcher;
+    m_watcher = nullptr;
     const QList<CalcJob *> jobs = findChildren<CalcJob *>();
-    CalcJob::interruptAll(jobs);
     for (CalcJob *job : jobs) {
         CVoriWorker *worker = job->worker();
         if (worker && !workers.contains(worker))
             delete worker;
     }
     qDeleteAll(jobs);
-    m_readJobs.clear();
-    qDeleteAll(workers);
     workers.clear();
 }
 
@@ -158,7 +155,12 @@ void CVivuRuzaSession::setModels(VivuRuzaModel *calcModel, VoriFileModel *fileMo
 
 void CVivuRuzaSession::setPortSource(PortSource source)
 {
-    m_portSource = source ? std::move(source) : PortSource(serialCalcPorts);
+    m_watcher->setPortSource(std::move(source));
+}
+
+int CVivuRuzaSession::readingCount() const
+{
+    return m_watcher->readingCount();
 }
 
 CVoriWorker *CVivuRuzaSession::workerAt(int index) const
@@ -196,125 +198,39 @@ void CVivuRuzaSession::onIndexChange(int newIndex)
     }
 }
 
-// Calculators are known by port name alone; a known port is never read again,
-// and neither is one whose reading failed, until it has gone and come back.
-// New ports are read in job threads, so a poll never waits for a device.
+// The watcher lists and drops calculators as they come and go, and reads
+// new ones in job threads, so a poll never waits for a device.
 void CVivuRuzaSession::update()
 {
-    QList<CalcPort> ports = m_portSource();
-    m_attached.clear();
-    for (const CalcPort &port : qAsConst(ports))
-        m_attached.insert(port.portName());
-    for (auto it = m_failed.begin(); it != m_failed.end();) {
-        if (m_attached.contains(*it)) {
-            ++it;
-            continue;
-        }
-        qCDebug(DiscoveryLog, "%s: port gone", qUtf8Printable(*it));
-        m_doctor->forget(*it);
-        it = m_failed.erase(it);
-    }
-    int i = 0;
-    while (i < workers.size()) {
-        const QString portName = workers.at(i)->portInfo.portName();
-        int found = -1;
-        for (int p = 0; p < ports.size(); ++p) {
-            if (ports.at(p).portName() == portName) {
-                found = p;
-                break;
-            }
-        }
-        if (found >= 0) {
-            ports.removeAt(found);
-            ++i;
-            continue;
-        }
-        // Out of workers before the row goes: the model's signal makes
-        // onIndexChange read workers at once.
-        CVoriWorker *gone = workers.takeAt(i);
-        m_foundOrder.remove(portName);
-        if (m_chosenPorts.remove(portName))
-            emit chosenChange();
-        qCDebug(DiscoveryLog, "%s: port gone", qUtf8Printable(portName));
-        if (calcModel)
-            calcModel->removeCalc(i);
-        m_doctor->forget(portName);
-        if (!CalcJob::runningOn(gone))
-            delete gone;
-    }
-    for (const CalcPort &port : qAsConst(ports)) {
-        if (!m_reading.contains(port.portName()) && !m_failed.contains(port.portName()))
-            startReading(port);
-    }
+    m_watcher->poll();
 }
 
-// Readings end in any order, so a calculator goes where it was found among
-// the listed ones: those of one poll in port order, after those of earlier
-// polls. It is listed as soon as its own reading ends.
-void CVivuRuzaSession::addWorker(CVoriWorker *worker)
+// Out of workers before the row goes: the model's signal makes onIndexChange
+// read workers at once.
+void CVivuRuzaSession::dropWorker(int row, CVoriWorker *gone)
+{
+    const QString portName = gone->portInfo.portName();
+    workers.removeAt(row);
+    if (m_chosenPorts.remove(portName))
+        emit chosenChange();
+    if (calcModel)
+        calcModel->removeCalc(row);
+    m_doctor->forget(portName);
+    if (!CalcJob::runningOn(gone))
+        delete gone;
+}
+
+void CVivuRuzaSession::addWorker(int row, CVoriWorker *worker)
 {
     // Each later listing that leaves files out says so again, as the first did.
     connect(worker, &CVoriWorker::unreadListed, m_doctor, [this, worker](const QString &text) {
         m_doctor->tellAgain(worker->portInfo.portName(), text);
     });
-    const quint64 found = m_foundOrder.value(worker->portInfo.portName());
-    int row = workers.size();
-    while (row > 0 && m_foundOrder.value(workers.at(row - 1)->portInfo.portName()) > found)
-        --row;
     workers.insert(row, worker);
     if (calcModel)
         calcModel->insertCalc(row, worker->name);
     if (m_classJob->stationOn())
         serveAtStation(worker);
-}
-
-// The first reading is a job like the others, without the busy flag: the
-// window stays usable for the calculators already listed.
-void CVivuRuzaSession::startReading(const CalcPort &port)
-{
-    qCDebug(DiscoveryLog, "%s: port found, reading started", qUtf8Printable(port.portName()));
-    auto *worker = new CVoriWorker(port, CVoriWorker::Reading::InJob);
-    auto *job = new ReadJob(worker, this);
-    connect(job, &CalcJob::ended, this, [this, worker] { endReading(worker); });
-    m_readJobs.insert(worker, job);
-    m_reading.insert(port.portName(), worker);
-    m_foundOrder.insert(port.portName(), m_nextFound++);
-    m_doctor->setReading(port.portName(), true);
-    job->start();
-}
-
-// The reading's results were delivered before its thread finished.
-void CVivuRuzaSession::endReading(CVoriWorker *worker)
-{
-    if (CalcJob *job = m_readJobs.take(worker))
-        job->deleteLater();
-    const QString port = worker->portInfo.portName();
-    if (m_reading.value(port) == worker) {
-        m_reading.remove(port);
-        m_doctor->setReading(port, false);
-    }
-    // Unplugged while it was read: a later plug-in is read anew.
-    if (!m_attached.contains(port)) {
-        m_foundOrder.remove(port);
-        qCDebug(DiscoveryLog, "%s: reading ended, port gone meanwhile", qUtf8Printable(port));
-        delete worker;
-        return;
-    }
-    if (!worker->problem.isEmpty()) {
-        m_foundOrder.remove(port);
-        qCDebug(DiscoveryLog, "%s: reading failed: %s", qUtf8Printable(port),
-            traced(worker->problem).constData());
-        m_failed.insert(port);
-        m_doctor->report(port, worker->problem);
-        delete worker;
-        return;
-    }
-    qCDebug(DiscoveryLog, "%s: reading ended, %d files%s%s", qUtf8Printable(port),
-        int(worker->filesList.size()), worker->notice.isEmpty() ? "" : "; ",
-        traced(worker->notice).constData());
-    addWorker(worker);
-    if (!worker->notice.isEmpty())
-        m_doctor->report(port, worker->notice);
 }
 
 bool CVivuRuzaSession::isCurrentCalcBusy() const
@@ -1287,7 +1203,8 @@ bool CVivuRuzaSession::startStation(
     m_classTargets.clear();
     m_classRun->clear();
     m_stationBefore.clear();
-    for (CVoriWorker *worker : qAsConst(m_reading))
+    const QList<CVoriWorker *> reading = m_watcher->readingWorkers();
+    for (CVoriWorker *worker : reading)
         m_stationBefore.append(worker);
     qCDebug(SessionLog, "station on");
     m_classJob->beginStation(title, doing, kind);

@@ -23,6 +23,7 @@
 #include <optional>
 
 class CalcJob;
+class CalcWatcher;
 class ClassRun;
 class CVoriWorker;
 class QThread;
@@ -30,9 +31,10 @@ class QTimer;
 class VivuRuzaModel;
 class VoriFileModel;
 
-// What the window drives: polls for calculators, reads each new one in a job
-// thread and lists it once that reading has succeeded (in the order found,
-// whatever order the readings end in), keeps one worker per
+// What the window drives: polls for calculators through its watcher, which
+// reads each new one in a job thread and lists it once that reading has
+// succeeded (in the order found, whatever order the readings end in), keeps
+// one worker per
 // listed calculator parallel to the rows of the calculator list, sorts
 // transfers into the collision queues and runs every transfer as a job
 // (CalcJob) in a thread of its own, and a job over several calculators as a
@@ -68,7 +70,7 @@ public:
     int workerCount() const { return workers.size(); }
     CVoriWorker *workerAt(int index) const;
     // Ports whose first reading runs now.
-    int readingCount() const { return m_reading.size(); }
+    int readingCount() const;
 
     ConnectionDoctor *doctor() const { return m_doctor; }
     TransferProgress *transfer() const { return m_transfer; }
@@ -160,9 +162,8 @@ public:
     int chosenCount() const { return m_chosenPorts.size(); }
 
 private:
-    void addWorker(CVoriWorker *worker);
-    void startReading(const CalcPort &port);
-    void endReading(CVoriWorker *worker);
+    void addWorker(int row, CVoriWorker *worker);
+    void dropWorker(int row, CVoriWorker *worker);
     void showError(const QString &errorText, const QString &detail);
     QString newCopyFolder();
     CVoriWorker *currentWorker() const;
@@ -199,19 +200,9 @@ private:
     bool isBusy = false;
     QString statusLineText;
 
-    PortSource m_portSource;
-    // First readings running; a worker dropped from workers meanwhile is
-    // deleted when its job ends.
-    QHash<CVoriWorker *, CalcJob *> m_readJobs;
-    // Port names: of the last poll, being read, and read without success
-    // (not read again until the port has gone and come back).
-    QSet<QString> m_attached;
-    QHash<QString, CVoriWorker *> m_reading;
-    QSet<QString> m_failed;
-    // When each port being read or listed was found, counted over all polls
-    // in port order: the order of the rows.
-    QHash<QString, quint64> m_foundOrder;
-    quint64 m_nextFound = 0;
+    // Finds, reads and lists the calculators; workers holds those it listed,
+    // row for row, each deleted once gone and no job runs on it.
+    CalcWatcher *m_watcher;
     // The calculator whose files the list shows; deleted workers read as none.
     QPointer<CVoriWorker> m_shown;
     ConnectionDoctor *m_doctor;
