@@ -1,13 +1,14 @@
 #include "PortChooser.h"
 
 #include "CVivuRuza.h"
-#include "JobThreads.h"
-#include "LinkLog.h"
-#include "PortProblem.h"
+#include "CVoriWorker.h"
+#include "CalcWatcher.h"
 #include "Reporter.h"
-#include "JobLog.h"
+#include "StopSignals.h"
 
+#include <QEventLoop>
 #include <QFile>
+#include <QHash>
 #include <QSerialPortInfo>
 
 QList<PortChooser::Port> PortChooser::attached()
@@ -33,36 +34,47 @@ QList<PortChooser::Port> PortChooser::attached()
     return ports;
 }
 
+QList<CalcPort> PortChooser::calcPorts(const QList<Port> &ports)
+{
+    QList<CalcPort> calcPorts;
+    for (const Port &port : ports)
+        calcPorts.append(CalcPort(port.location, port.location));
+    return calcPorts;
+}
+
+// One look of a watcher that reads names alone: every port is read at once,
+// each in a thread of its own, and the look ends when the last reading does.
 QList<PortChooser::Probe> PortChooser::probe(const QList<Port> &ports)
 {
-    QList<Probe> probes;
-    QList<JobThreads::Job> jobs;
-    for (const Port &port : ports)
-        probes.append({ port, false, QString(), QString() });
-    for (int i = 0; i < probes.size(); ++i) {
-        Probe *probe = &probes[i];
-        jobs.append([probe] {
-            const QByteArray where = probe->port.location.toUtf8();
-            qCDebug(DiscoveryLog, "%s: reading started", where.constData());
-            CVivuRuza link(QString(), nullptr);
-            probe->ok = link.openPort(probe->port.location);
-            probe->name = link.devName();
-            if (!probe->ok) {
-                probe->problem = link.portErrorText();
-                if (probe->problem.isEmpty())
-                    probe->problem = PortProblem::silent(probe->port.location);
-                qCDebug(DiscoveryLog, "%s: reading failed: %s", where.constData(),
-                    traced(probe->problem).constData());
-            } else {
-                qCDebug(DiscoveryLog, "%s: reading ended", where.constData());
-            }
-            return 0;
-        });
-    }
-    JobThreads::run(jobs, [&probes](int index, int result) {
-        if (result == JobThreads::notStarted)
-            probes[index].problem = JobThreads::notStartedText(probes.at(index).port.location);
+    CalcWatcher watcher(CalcWatcher::Reading::Name);
+    const QList<CalcPort> looked = calcPorts(ports);
+    watcher.setPortSource([&looked] { return looked; });
+    QHash<QString, QString> problems;
+    QEventLoop readings;
+    QObject::connect(&watcher, &CalcWatcher::failed, &watcher,
+        [&problems](
+            const QString &port, const QString &problem) { problems.insert(port, problem); });
+    QObject::connect(&watcher, &CalcWatcher::readingChange, &readings, [&watcher, &readings] {
+        if (watcher.readingCount() == 0)
+            readings.quit();
     });
+    {
+        // The readings' threads leave Ctrl+C to the main thread.
+        const StopSignals::Blocked blocked;
+        watcher.poll();
+    }
+    if (watcher.readingCount() > 0)
+        readings.exec();
+
+    QList<Probe> probes;
+    for (const Port &port : ports) {
+        Probe probe { port, false, QString(), problems.value(port.location) };
+        if (const CVoriWorker *worker = watcher.workerAt(watcher.rowOf(port.location))) {
+            probe.ok = true;
+            probe.name = worker->name;
+        }
+        probes.append(probe);
+    }
     return probes;
 }
 

@@ -1,6 +1,7 @@
 #ifndef PORTCHOOSER_H
 #define PORTCHOOSER_H
 
+#include "CalcPort.h"
 #include "CtlOptions.h"
 
 #include <QCoreApplication>
@@ -10,7 +11,7 @@
 // Which calculators a command runs on: the attached ones, found the way the
 // window finds them, narrowed by --port, --calc or widened by --every. Device
 // names come from each calculator itself, read over a link of its own in a
-// thread of its own.
+// thread of its own, as the window's watcher reads them.
 class PortChooser
 {
     Q_DECLARE_TR_FUNCTIONS(PortChooser)
@@ -35,6 +36,8 @@ public:
     static constexpr const char *testPortsVariable = "VUVECTL_TEST_PORTS";
 
     static QList<Port> attached();
+    // The ports for a CalcWatcher, each known by its location.
+    static QList<CalcPort> calcPorts(const QList<Port> &ports);
     // Opens every port at once and reads its device information.
     static QList<Probe> probe(const QList<Port> &ports);
     // False with a sentence for the user when no calculator, or no single

@@ -1,7 +1,9 @@
 #include "PortWatcher.h"
 
+#include "CVoriWorker.h"
+#include "CalcWatcher.h"
+#include "PortChooser.h"
 #include "Reporter.h"
-#include "JobLog.h"
 #include "StopSignals.h"
 
 #include <QCoreApplication>
@@ -13,7 +15,33 @@
 PortWatcher::PortWatcher(bool json, QObject *parent)
     : QObject(parent)
     , m_json(json)
+    , m_watcher(new CalcWatcher(CalcWatcher::Reading::Name, this))
 {
+    m_watcher->setPortSource([this] {
+        const QList<PortChooser::Port> ports = PortChooser::attached();
+        for (const PortChooser::Port &port : ports)
+            m_serials.insert(port.location, port.serial);
+        return PortChooser::calcPorts(ports);
+    });
+    // A calculator that is plugged in is read once, like the window does,
+    // and told as soon as its reading ends.
+    connect(m_watcher, &CalcWatcher::listed, this, [this](int, CVoriWorker *worker) {
+        print(QStringLiteral("attached"), worker->portInfo.portName(), true, worker->name);
+    });
+    connect(m_watcher, &CalcWatcher::failed, this,
+        [this](const QString &location, const QString &problem) {
+            print(QStringLiteral("problem"), location, false, QString(), problem);
+        });
+    connect(m_watcher, &CalcWatcher::gone, this, [this](int, CVoriWorker *worker) {
+        const QString location = worker->portInfo.portName();
+        print(QStringLiteral("detached"), location, true, worker->name);
+        m_serials.remove(location);
+        delete worker;
+    });
+    connect(m_watcher, &CalcWatcher::failedGone, this, [this](const QString &location) {
+        print(QStringLiteral("detached"), location, false, QString());
+        m_serials.remove(location);
+    });
 }
 
 PortWatcher::~PortWatcher() = default;
@@ -37,52 +65,30 @@ int PortWatcher::run()
     return 0;
 }
 
+// The readings' threads leave Ctrl+C to the main thread.
 void PortWatcher::poll()
 {
-    const QList<PortChooser::Port> now = PortChooser::attached();
-    QList<PortChooser::Port> fresh;
-    QStringList present;
-    for (const PortChooser::Port &port : now) {
-        present.append(port.location);
-        if (!m_known.contains(port.location)) {
-            qCDebug(DiscoveryLog, "%s: port found", qUtf8Printable(port.location));
-            fresh.append(port);
-        }
-    }
-    for (auto it = m_known.begin(); it != m_known.end();) {
-        if (present.contains(it.key())) {
-            ++it;
-            continue;
-        }
-        qCDebug(DiscoveryLog, "%s: port gone", qUtf8Printable(it.key()));
-        print(QStringLiteral("detached"), it.value());
-        it = m_known.erase(it);
-    }
-    // A calculator that is plugged in is read once, like the window does.
-    const QList<PortChooser::Probe> probes = PortChooser::probe(fresh);
-    for (const PortChooser::Probe &probe : probes) {
-        m_known.insert(probe.port.location, probe);
-        print(probe.ok ? QStringLiteral("attached") : QStringLiteral("problem"), probe);
-    }
+    const StopSignals::Blocked blocked;
+    m_watcher->poll();
 }
 
-void PortWatcher::print(const QString &event, const PortChooser::Probe &probe)
+void PortWatcher::print(const QString &event, const QString &location, bool ok,
+    const QString &device, const QString &problem)
 {
+    const QString serial = m_serials.value(location);
     if (m_json) {
-        QJsonObject o { { QStringLiteral("event"), event },
-            { QStringLiteral("port"), probe.port.location },
-            { QStringLiteral("device"), probe.ok ? QJsonValue(probe.name) : QJsonValue() },
-            { QStringLiteral("serial"),
-                probe.port.serial.isEmpty() ? QJsonValue() : QJsonValue(probe.port.serial) } };
+        QJsonObject o { { QStringLiteral("event"), event }, { QStringLiteral("port"), location },
+            { QStringLiteral("device"), ok ? QJsonValue(device) : QJsonValue() },
+            { QStringLiteral("serial"), serial.isEmpty() ? QJsonValue() : QJsonValue(serial) } };
         if (event == QLatin1String("problem"))
-            o.insert(QStringLiteral("problem"), probe.problem);
+            o.insert(QStringLiteral("problem"), problem);
         Reporter::print(stdout, QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact)));
         return;
     }
-    QString line = QStringLiteral("%1\t%2\t%3")
-                       .arg(event, probe.ok ? Reporter::printable(probe.name) : QStringLiteral("-"),
-                           probe.port.location);
+    QString line
+        = QStringLiteral("%1\t%2\t%3")
+              .arg(event, ok ? Reporter::printable(device) : QStringLiteral("-"), location);
     if (event == QLatin1String("problem"))
-        line += QLatin1Char('\t') + probe.problem;
+        line += QLatin1Char('\t') + problem;
     Reporter::print(stdout, line);
 }

@@ -1,17 +1,18 @@
 #ifndef PORTWATCHER_H
 #define PORTWATCHER_H
 
-#include "PortChooser.h"
-
-#include <QMap>
+#include <QHash>
 #include <QObject>
+#include <QString>
 
+class CalcWatcher;
 class QSocketNotifier;
 class QTimer;
 
 // Prints one line (or JSON line) per calculator attached or detached until
-// SIGINT or SIGTERM. Looks at the ports as often as the window does; a port
-// that gives no calculator is reported once, with the reason.
+// SIGINT or SIGTERM. Looks at the ports as often as the window does, with
+// the window's watcher reading each calculator's name; a port that gives no
+// calculator is reported once, with the reason.
 class PortWatcher : public QObject
 {
     Q_OBJECT
@@ -27,10 +28,13 @@ public:
 
 private:
     void poll();
-    void print(const QString &event, const PortChooser::Probe &probe);
+    // ok: a calculator answered on the port, with the name device.
+    void print(const QString &event, const QString &location, bool ok, const QString &device,
+        const QString &problem = QString());
 
     bool m_json;
-    QMap<QString, PortChooser::Probe> m_known; // by location
+    CalcWatcher *m_watcher;
+    QHash<QString, QString> m_serials; // by location, as found
     QTimer *m_timer = nullptr;
     QSocketNotifier *m_stop = nullptr;
 };

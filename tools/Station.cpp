@@ -1,10 +1,11 @@
 #include "Station.h"
 
+#include "CVoriWorker.h"
 #include "CalcRunner.h"
+#include "CalcWatcher.h"
 #include "JobThreads.h"
 #include "PortWatcher.h"
 #include "Reporter.h"
-#include "JobLog.h"
 #include "StopSignals.h"
 
 #include <QCoreApplication>
@@ -14,7 +15,6 @@
 #include <QSocketNotifier>
 #include <QThread>
 #include <QTimer>
-
 
 struct Station::Serving
 {
@@ -28,7 +28,21 @@ Station::Station(const CtlOptions &options, const CtlOptions &work, QObject *par
     : QObject(parent)
     , m_options(options)
     , m_work(work)
+    , m_watcher(new CalcWatcher(CalcWatcher::Reading::None, this))
 {
+    m_watcher->setPortSource([this] {
+        const QList<PortChooser::Port> ports = PortChooser::attached();
+        m_serials.clear();
+        for (const PortChooser::Port &port : ports)
+            m_serials.insert(port.location, port.serial);
+        return PortChooser::calcPorts(ports);
+    });
+    connect(m_watcher, &CalcWatcher::listed, this,
+        [this](int, CVoriWorker *worker) { plugged(worker->portInfo.portName()); });
+    connect(m_watcher, &CalcWatcher::gone, this, [this](int, CVoriWorker *worker) {
+        m_again.remove(worker->portInfo.portName());
+        delete worker;
+    });
 }
 
 // run() returns only once every calculator's thread has ended.
@@ -61,27 +75,10 @@ void Station::poll()
 {
     if (m_stopping)
         return;
-    const QList<PortChooser::Port> now = PortChooser::attached();
-    QSet<QString> present;
-    for (const PortChooser::Port &port : now) {
-        present.insert(port.location);
-        if (m_present.contains(port.location))
-            continue;
-        qCDebug(DiscoveryLog, "%s: port found", qUtf8Printable(port.location));
-        if (!m_looked && !m_options.now)
-            continue;
-        if (m_serving.contains(port.location))
-            m_again.insert(port.location);
-        else
-            serve(port);
+    {
+        const StopSignals::Blocked blocked;
+        m_watcher->poll();
     }
-    for (const QString &location : qAsConst(m_present)) {
-        if (present.contains(location))
-            continue;
-        qCDebug(DiscoveryLog, "%s: port gone", qUtf8Printable(location));
-        m_again.remove(location);
-    }
-    m_present = present;
     if (m_looked)
         return;
     m_looked = true;
@@ -90,6 +87,18 @@ void Station::poll()
                            "are served once; Ctrl+C ends.")
                       : tr("Ready: each calculator plugged in from now on is served once; Ctrl+C "
                            "ends."));
+}
+
+// Those of the first look were there before the station, and are served
+// only when asked to be.
+void Station::plugged(const QString &location)
+{
+    if (!m_looked && !m_options.now)
+        return;
+    if (m_serving.contains(location))
+        m_again.insert(location);
+    else
+        serve({ location, m_serials.value(location) });
 }
 
 void Station::serve(const PortChooser::Port &port)
@@ -137,7 +146,7 @@ void Station::served(Serving *serving)
             QCoreApplication::quit();
         return;
     }
-    if (m_again.remove(port.location) && m_present.contains(port.location))
+    if (m_again.remove(port.location) && m_watcher->rowOf(port.location) >= 0)
         serve(port);
 }
 

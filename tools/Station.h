@@ -4,6 +4,7 @@
 #include "CtlOptions.h"
 #include "PortChooser.h"
 
+#include <QHash>
 #include <QMap>
 #include <QObject>
 #include <QSet>
@@ -11,6 +12,7 @@
 
 #include <memory>
 
+class CalcWatcher;
 class QSocketNotifier;
 class QThread;
 class QTimer;
@@ -36,6 +38,7 @@ private:
     struct Serving;
 
     void poll();
+    void plugged(const QString &location);
     void serve(const PortChooser::Port &port);
     void served(Serving *serving);
     void stop();
@@ -45,7 +48,10 @@ private:
     const CtlOptions &m_work;
     bool m_looked = false;
     bool m_stopping = false;
-    QSet<QString> m_present; // the ports of the last look
+    // Lists each port as it is found, without a reading: the put or backup
+    // command opens a link of its own on it.
+    CalcWatcher *m_watcher;
+    QHash<QString, QString> m_serials; // by location, as the last look found them
     QMap<QString, Serving *> m_serving; // by port
     // Ports unplugged and plugged in again while still served.
     QSet<QString> m_again;
