@@ -466,10 +466,6 @@ Der Inhalt dieser Software ist gesetzlich geschützt. Wer die Software nutzt, wi
 <context>
     <name>CVivuRuzaSession</name>
     <message>
-        <source>No private folder for the copied files could be made: %1</source>
-        <translation>Für die kopierten Dateien ließ sich kein privater Ordner anlegen: %1</translation>
-    </message>
-    <message>
         <source>the calculator</source>
         <extracomment>Stands for a calculator without a name, in &quot;Sent 2 files to %1&quot;.</extracomment>
         <translation>den Taschenrechner</translation>
@@ -1660,6 +1656,13 @@ Möchten Sie sie ersetzen?</translation>
     <message>
         <source>; %1 was sent whole but not checked</source>
         <translation>; %1 wurde vollständig gesendet, aber nicht geprüft</translation>
+    </message>
+</context>
+<context>
+    <name>TransferQuestions</name>
+    <message>
+        <source>No private folder for the copied files could be made: %1</source>
+        <translation>Für die kopierten Dateien ließ sich kein privater Ordner anlegen: %1</translation>
     </message>
 </context>
 <context>

@@ -466,10 +466,6 @@ El contenido de este software está protegido por la ley. Usar el software no te
 <context>
     <name>CVivuRuzaSession</name>
     <message>
-        <source>No private folder for the copied files could be made: %1</source>
-        <translation>No se pudo crear una carpeta privada para los archivos copiados: %1</translation>
-    </message>
-    <message>
         <source>the calculator</source>
         <extracomment>Stands for a calculator without a name, in &quot;Sent 2 files to %1&quot;.</extracomment>
         <translation>la calculadora</translation>
@@ -1660,6 +1656,13 @@ Do you want to replace it?</source>
     <message>
         <source>; %1 was sent whole but not checked</source>
         <translation>; %1 se envió completo pero no se comprobó</translation>
+    </message>
+</context>
+<context>
+    <name>TransferQuestions</name>
+    <message>
+        <source>No private folder for the copied files could be made: %1</source>
+        <translation>No se pudo crear una carpeta privada para los archivos copiados: %1</translation>
     </message>
 </context>
 <context>

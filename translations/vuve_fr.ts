@@ -466,10 +466,6 @@ Le contenu de ce logiciel est protégé par la loi. Utiliser le logiciel ne vous
 <context>
     <name>CVivuRuzaSession</name>
     <message>
-        <source>No private folder for the copied files could be made: %1</source>
-        <translation>Impossible de créer un dossier privé pour les fichiers copiés&#xa0;: %1</translation>
-    </message>
-    <message>
         <source>the calculator</source>
         <extracomment>Stands for a calculator without a name, in &quot;Sent 2 files to %1&quot;.</extracomment>
         <translation>la calculatrice</translation>
@@ -1660,6 +1656,13 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source>; %1 was sent whole but not checked</source>
         <translation>&#xa0;; %1 a été envoyé en entier mais n’a pas été vérifié</translation>
+    </message>
+</context>
+<context>
+    <name>TransferQuestions</name>
+    <message>
+        <source>No private folder for the copied files could be made: %1</source>
+        <translation>Impossible de créer un dossier privé pour les fichiers copiés&#xa0;: %1</translation>
     </message>
 </context>
 <context>

@@ -70,11 +70,9 @@ QString classRefusal(TransferPlan::Reason problem)
     return QString();
 }
 
-// The rule changed nothing but the case: the name was short enough and held
-// nothing a calculator can't keep.
 bool onlyCaseChanged(const QString &given, const QString &calcName)
 {
-    return given != calcName && given.compare(calcName, Qt::CaseInsensitive) == 0;
+    return TransferQuestions::onlyCaseChanged(given, calcName);
 }
 
 // Two files of a batch that would get one calculator name: neither is sent,
@@ -435,198 +433,95 @@ void CVivuRuzaSession::onFilesListChange()
     fileModel->setFiles(worker->filesList);
 }
 
-// The plan's rule, against the files the list shows now and the files
-// cleared so far: the walk settles one file at a time, so what was cleared
-// before decides.
-bool CVivuRuzaSession::isNameTaken(const QString &calcName) const
+// Names are taken on the calculator as its worker last read it, the listing
+// the file list was filled from.
+TransferPlan::Listing CVivuRuzaSession::currentListing() const
 {
-    TransferPlan::Listing shown;
-    if (fileModel) {
-        for (int row = 0; row < fileModel->rowCount(); ++row)
-            shown.append(fileModel->fileAt(row));
-    }
-    QStringList cleared;
-    for (const auto &pair : toCalcFiles)
-        cleared.append(pair.second);
-    return TransferPlan::isTaken(calcName, shown, cleared);
+    CVoriWorker *worker = currentWorker();
+    return worker ? worker->filesList : TransferPlan::Listing();
 }
 
-// The plan names each file and finds the empty ones; the queues are the
-// window's walk through what it found.
 void CVivuRuzaSession::toCalcUrls(QList<QUrl> urls)
 {
-    toCalcExisting.clear();
-    toCalcFiles.clear();
-    toCalcNameChanges.clear();
-    m_toCalcAnswerAll.reset();
-    m_sendSkipped = 0;
-    TransferPlan plan(TransferPlan::Direction::Upload);
-    for (const QUrl &url : qAsConst(urls))
-        plan.addUpload(url.toLocalFile(), url.fileName(QUrl::FullyDecoded));
-    for (int i = 0; i < plan.size(); ++i) {
-        const TransferPlan::Item &item = plan.at(i);
-        const QString path = urls.at(i).toLocalFile();
-        if (item.empty) {
-            toCalcZeroSize.append(urls.at(i).fileName(QUrl::FullyDecoded));
-            continue;
-        }
-        if (item.renamed)
-            toCalcNameChanges.append(qMakePair(path, item.calcName));
-        else if (isNameTaken(item.calcName))
-            toCalcExisting.append(qMakePair(path, item.calcName));
-        else
-            toCalcFiles.append(qMakePair(path, item.calcName));
-    }
+    m_questions.toCalcUrls(urls, currentListing());
 }
 
 bool CVivuRuzaSession::isToCalcZeroSizeCollision()
 {
-    return !toCalcZeroSize.isEmpty();
+    return m_questions.isToCalcZeroSizeCollision();
 }
 
 bool CVivuRuzaSession::isToCalcNameCollision()
 {
-    if (toCalcNameChanges.isEmpty())
-        return false;
-    const QPair<QString, QString> entry = toCalcNameChanges.takeFirst();
-    nameCollisionOld = entry.first.mid(entry.first.lastIndexOf(QLatin1Char('/')) + 1);
-    nameCollisionNew = entry.second;
-    if (!isNameTaken(entry.second))
-        toCalcFiles.append(entry);
-    else if (m_toCalcAnswerAll)
-        settleTaken(entry, *m_toCalcAnswerAll);
-    else
-        toCalcExisting.append(entry);
-    return true;
+    return m_questions.isToCalcNameCollision(currentListing());
 }
 
 bool CVivuRuzaSession::isToCalcExistingCollision()
 {
-    return !toCalcExisting.isEmpty();
+    return m_questions.isToCalcExistingCollision();
 }
 
 bool CVivuRuzaSession::isFromCalcCollision()
 {
-    return !fromCalcExisting.isEmpty();
+    return m_questions.isFromCalcCollision();
 }
 
 QString CVivuRuzaSession::collisionToCalcZeroSizeFileName()
 {
-    return toCalcZeroSize.isEmpty() ? QString() : toCalcZeroSize.takeFirst();
+    return m_questions.collisionToCalcZeroSizeFileName();
 }
 
 QString CVivuRuzaSession::collisionToCalcFileName()
 {
-    return toCalcExisting.isEmpty() ? QString() : toCalcExisting.first().second;
+    return m_questions.collisionToCalcFileName();
 }
 
 QString CVivuRuzaSession::getNameToCalcCollisionOld()
 {
-    return nameCollisionOld;
+    return m_questions.nameCollisionOld();
 }
 
 QString CVivuRuzaSession::getNameToCalcCollisionNew()
 {
-    return nameCollisionNew;
+    return m_questions.nameCollisionNew();
 }
 
 QString CVivuRuzaSession::collisionFromCalcFileName()
 {
-    return fromCalcExisting.isEmpty() ? QString() : fromCalcExisting.first().first;
+    return m_questions.collisionFromCalcFileName();
 }
 
-// A replaced name takes the place of a pending file of the same name, so one
-// name is never sent twice.
 void CVivuRuzaSession::releaseToCalcCollision(bool replace)
 {
-    if (toCalcExisting.isEmpty())
-        return;
-    settleTaken(toCalcExisting.takeFirst(), replace);
-}
-
-void CVivuRuzaSession::settleTaken(const QPair<QString, QString> &entry, bool replace)
-{
-    TransferTrace::settled("window", entry.second, TransferPlan::Reason::TakenOnCalc, replace);
-    if (!replace) {
-        ++m_sendSkipped;
-        return;
-    }
-    for (auto &pending : toCalcFiles) {
-        if (pending.second == entry.second) {
-            pending = entry;
-            return;
-        }
-    }
-    toCalcFiles.append(entry);
+    m_questions.releaseToCalcCollision(replace);
 }
 
 void CVivuRuzaSession::releaseFromCalcCollision(bool replace)
 {
-    if (fromCalcExisting.isEmpty())
-        return;
-    const QPair<QString, int> entry = fromCalcExisting.takeFirst();
-    TransferTrace::settled("window", entry.first, TransferPlan::Reason::ExistsLocally, replace);
-    if (replace)
-        fromCalcFiles.append(entry);
-    else
-        ++m_downloadSkipped;
+    m_questions.releaseFromCalcCollision(replace);
 }
 
 void CVivuRuzaSession::releaseAllToCalcCollisions(bool replace)
 {
-    m_toCalcAnswerAll = replace;
-    while (!toCalcExisting.isEmpty())
-        releaseToCalcCollision(replace);
+    m_questions.releaseAllToCalcCollisions(replace);
 }
 
 void CVivuRuzaSession::releaseAllFromCalcCollisions(bool replace)
 {
-    while (!fromCalcExisting.isEmpty())
-        releaseFromCalcCollision(replace);
+    m_questions.releaseAllFromCalcCollisions(replace);
 }
 
 void CVivuRuzaSession::fromCalcUrls(bool checkCollision, QUrl destFolder)
 {
-    fromCalcExisting.clear();
-    fromCalcFiles.clear();
-    m_downloadSkipped = 0;
-    m_copying = destFolder.isEmpty();
-    this->destFolder = m_copying ? newCopyFolder() : destFolder.toLocalFile();
-    if (this->destFolder.isEmpty()) {
-        selectedFiles.clear();
-        return;
-    }
-    TransferPlan plan(TransferPlan::Direction::Download, this->destFolder);
-    for (const auto &pair : qAsConst(selectedFiles))
-        plan.addDownload(pair.first, pair.second);
-    for (int i = 0; i < plan.size(); ++i) {
-        if (checkCollision && plan.at(i).collision == TransferPlan::Reason::ExistsLocally)
-            fromCalcExisting.append(selectedFiles.at(i));
-        else
-            fromCalcFiles.append(selectedFiles.at(i));
-    }
-    selectedFiles.clear();
+    if (!m_questions.fromCalcUrls(checkCollision, destFolder))
+        onErrorChange(m_questions.errorString());
 }
 
-// Anyone may create names in the shared temporary folder, links included, and
-// a download under a calculator's file name there would write through them.
-QString CVivuRuzaSession::newCopyFolder()
-{
-    const QString path = m_copyFolder.path();
-    if (path.isEmpty())
-        onErrorChange(tr("No private folder for the copied files could be made: %1")
-                          .arg(m_copyFolder.errorString()));
-    return path;
-}
-
+// A row of the file list: the file the user sees there.
 void CVivuRuzaSession::addSelected(int row)
 {
-    if (!fileModel)
-        return;
-    const QPair<QString, int> file = fileModel->fileAt(row);
-    if (file.first.isEmpty() && file.second == 0)
-        return;
-    selectedFiles.append(file);
+    if (fileModel)
+        m_questions.addSelected(fileModel->fileAt(row));
 }
 
 void CVivuRuzaSession::sendFiles()
@@ -634,12 +529,12 @@ void CVivuRuzaSession::sendFiles()
     CVoriWorker *worker = idleCurrentWorker();
     if (!worker)
         return;
-    worker->toCalcFiles = toCalcFiles;
+    worker->toCalcFiles = m_questions.filesToSend();
     m_transferWorker = worker;
     m_transfer->start(TransferProgress::Kind::Send,
         //: Stands for a calculator without a name, in "Sent 2 files to %1".
-        worker->name.isEmpty() ? tr("the calculator") : worker->name, toCalcFiles.size(),
-        m_sendSkipped);
+        worker->name.isEmpty() ? tr("the calculator") : worker->name,
+        m_questions.filesToSend().size(), m_questions.sendSkipped());
     startJob(worker, &CVoriWorker::sendFiles, &CVivuRuzaSession::onFilesListChange);
 }
 
@@ -650,15 +545,18 @@ QList<QUrl> CVivuRuzaSession::downloadsFiles()
     if (!worker)
         return urls;
     // A Copy whose folder could not be made has nowhere to go.
+    const QString destFolder = m_questions.destFolder();
     if (destFolder.isEmpty())
         return urls;
+    const QList<QPair<QString, int>> fromCalcFiles = m_questions.filesToGet();
     worker->files = fromCalcFiles;
     worker->destFolder = destFolder;
     m_transferWorker = worker;
-    m_transfer->start(m_copying ? TransferProgress::Kind::Copy : TransferProgress::Kind::Download,
-        destFolder, fromCalcFiles.size(), m_downloadSkipped);
+    m_transfer->start(
+        m_questions.copying() ? TransferProgress::Kind::Copy : TransferProgress::Kind::Download,
+        destFolder, fromCalcFiles.size(), m_questions.downloadSkipped());
     startJob(worker, &CVoriWorker::getFiles, nullptr);
-    for (const auto &pair : qAsConst(fromCalcFiles))
+    for (const auto &pair : fromCalcFiles)
         urls.append(QUrl::fromLocalFile(destFolder + QLatin1Char('/') + pair.first));
     return urls;
 }
@@ -669,10 +567,10 @@ void CVivuRuzaSession::deleteSelected()
 {
     if (CVoriWorker *worker = idleCurrentWorker()) {
         m_transfer->clearOutcome();
-        worker->files = selectedFiles;
+        worker->files = m_questions.selection();
         startJob(worker, &CVoriWorker::delFiles, &CVivuRuzaSession::onFilesListChange);
     }
-    selectedFiles.clear();
+    m_questions.clearSelection();
 }
 
 void CVivuRuzaSession::changeCalcName(QString newName)
@@ -1447,5 +1345,5 @@ QStringList CVivuRuzaSession::classCaseChanges() const
 
 bool CVivuRuzaSession::isNameCollisionCaseOnly() const
 {
-    return onlyCaseChanged(nameCollisionOld, nameCollisionNew);
+    return m_questions.isNameCollisionCaseOnly();
 }

@@ -4,8 +4,8 @@
 #include "CalcPort.h"
 #include "ClassJobModel.h"
 #include "ConnectionDoctor.h"
-#include "CopyFolder.h"
 #include "TransferProgress.h"
+#include "TransferQuestions.h"
 
 #include <QDir>
 #include <QHash>
@@ -19,7 +19,6 @@
 #include <QUrl>
 
 #include <functional>
-#include <optional>
 
 class CVoriWorker;
 class QThread;
@@ -172,30 +171,19 @@ private:
     void endReading(CVoriWorker *worker);
     void watchTransfers(CVoriWorker *worker);
     void showError(const QString &errorText, const QString &detail);
-    QString newCopyFolder();
     CVoriWorker *currentWorker() const;
     CVoriWorker *idleCurrentWorker() const;
     void startJob(CVoriWorker *worker, JobSlot job, RefreshSlot refresh);
     void endJob(CVoriWorker *worker);
-    bool isNameTaken(const QString &calcName) const;
-    void settleTaken(const QPair<QString, QString> &entry, bool replace);
 
     int currentIndex = -1;
-    QList<QPair<QString, int>> selectedFiles;
-    QList<QPair<QString, QString>> toCalcFiles;
-    QList<QPair<QString, int>> fromCalcFiles;
-    QList<QPair<QString, QString>> toCalcExisting;
-    QList<QPair<QString, QString>> toCalcNameChanges;
-    QList<QPair<QString, int>> fromCalcExisting;
-    QStringList toCalcZeroSize;
-    QString nameCollisionOld;
-    QString nameCollisionNew;
+    // The single send's and download's questions, asked one at a time.
+    TransferQuestions m_questions;
     QList<CVoriWorker *> workers;
     VivuRuzaModel *calcModel = nullptr;
     VoriFileModel *fileModel = nullptr;
     QTimer *timer = nullptr;
     QString error;
-    QString destFolder;
     bool isBusy = false;
     QString statusLineText;
 
@@ -216,15 +204,7 @@ private:
     QPointer<CVoriWorker> m_shown;
     ConnectionDoctor *m_doctor;
     TransferProgress *m_transfer;
-    // Where the Copy key's downloads land, one private folder for the run.
-    CopyFolder m_copyFolder;
-    bool m_copying = false;
     QString m_errorDetail;
-    // The answer given for all taken names of this send, if any.
-    std::optional<bool> m_toCalcAnswerAll;
-    // Files the user chose not to replace, for the outcome line.
-    int m_sendSkipped = 0;
-    int m_downloadSkipped = 0;
 
     // Busy is each calculator's own; isBusy follows the current one.
     void refreshBusy();
@@ -380,6 +360,10 @@ public:
 private:
     QStringList m_classSameNames;
     QStringList m_classCaseChanges;
+
+    // What the current calculator's worker last read: the names a single
+    // send finds taken.
+    TransferPlan::Listing currentListing() const;
 };
 
 #endif // CVIVURUZASESSION_H
