@@ -196,6 +196,129 @@ El contenido de este software está protegido por la ley. Usar el software no te
     </message>
 </context>
 <context>
+    <name>BackupTexts</name>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <extracomment>%1 lists the first names; %n counts the names left out.</extracomment>
+        <translation>
+            <numerusform>%1 y %n más</numerusform>
+            <numerusform>%1 y %n más</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the calculator</source>
+        <translation>la calculadora</translation>
+    </message>
+    <message>
+        <source>Nothing was backed up from %1</source>
+        <translation>No se copió nada de %1</translation>
+    </message>
+    <message>
+        <source>The backup of %1 is not complete; %2 is marked so</source>
+        <extracomment>%2 is the backup&apos;s folder, whose manifest says it is incomplete.</extracomment>
+        <translation>La copia de seguridad de %1 está incompleta; %2 está marcada como tal</translation>
+    </message>
+    <message numerus="yes">
+        <source>Backed up %n files of %1 to %2</source>
+        <extracomment>%1 is the calculator&apos;s name, %2 the backup&apos;s folder.</extracomment>
+        <translation>
+            <numerusform>Copia de seguridad de %n archivo de %1 guardada en %2</numerusform>
+            <numerusform>Copia de seguridad de %n archivos de %1 guardada en %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n files can&apos;t be restored from it</source>
+        <extracomment>Follows &quot;Backed up 3 files of Vori X1 to …&quot;: files the backup holds that a restore can&apos;t send back (too large, a name not allowed).</extracomment>
+        <translation>
+            <numerusform>; %n archivo no se podrá restaurar desde ella</numerusform>
+            <numerusform>; %n archivos no se podrán restaurar desde ella</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>a calculator</source>
+        <extracomment>Stands for the device name of a backup whose manifest gives none.</extracomment>
+        <translation>una calculadora</translation>
+    </message>
+    <message>
+        <source>Restore to %1 the backup of %2 made on %3 at %4?</source>
+        <translation>¿Restaurar en %1 la copia de seguridad de %2 hecha el %3 a las %4?</translation>
+    </message>
+    <message>
+        <source>Restore to %1 the backup of %2?</source>
+        <translation>¿Restaurar en %1 la copia de seguridad de %2?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files will be added: %1.</source>
+        <extracomment>%1 lists the calculator&apos;s file names.</extracomment>
+        <translation>
+            <numerusform>Se añadirá %n archivo: %1.</numerusform>
+            <numerusform>Se añadirán %n archivos: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files will be replaced: %1.</source>
+        <extracomment>%1 lists the calculator&apos;s file names.</extracomment>
+        <translation>
+            <numerusform>Se reemplazará %n archivo: %1.</numerusform>
+            <numerusform>Se reemplazarán %n archivos: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The backup holds no file to restore.</source>
+        <translation>La copia de seguridad no contiene ningún archivo que restaurar.</translation>
+    </message>
+    <message>
+        <source>Nothing is deleted, on the calculator or on this computer.</source>
+        <translation>No se borra nada, ni en la calculadora ni en este ordenador.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files of the backup can&apos;t be restored: %1.</source>
+        <extracomment>%1 lists the files with the reason for each.</extracomment>
+        <translation>
+            <numerusform>%n archivo de la copia no se puede restaurar: %1.</numerusform>
+            <numerusform>%n archivos de la copia no se pueden restaurar: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was restored to %1</source>
+        <translation>No se restauró nada en %1</translation>
+    </message>
+    <message>
+        <source>The backup held nothing to restore to %1</source>
+        <translation>La copia de seguridad no contenía nada que restaurar en %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored %n files to %1 and checked them</source>
+        <extracomment>Checked: the calculator&apos;s listing shows every file with its size.</extracomment>
+        <translation>
+            <numerusform>%n archivo restaurado en %1 y comprobado</numerusform>
+            <numerusform>%n archivos restaurados en %1 y comprobados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored %n files to %1, but the calculator does not list them all as sent</source>
+        <translation>
+            <numerusform>%n archivo restaurado en %1, pero la calculadora no lo muestra como enviado</numerusform>
+            <numerusform>%n archivos restaurados en %1, pero la calculadora no los muestra todos como enviados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored %1 of %n files to %2</source>
+        <extracomment>%1 files of %n were sent; %2 is the calculator&apos;s name.</extracomment>
+        <translation>
+            <numerusform>%1 de %n archivo restaurado en %2</numerusform>
+            <numerusform>%1 de %n archivos restaurados en %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n files of the backup can&apos;t be restored</source>
+        <translation>
+            <numerusform>; %n archivo de la copia no se puede restaurar</numerusform>
+            <numerusform>; %n archivos de la copia no se pueden restaurar</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>BackupWriter</name>
     <message>
         <source>No backup folder can be made in %1.</source>
@@ -488,122 +611,6 @@ El contenido de este software está protegido por la ley. Usar el software no te
     <message>
         <source>The calculator was busy with another job; try again.</source>
         <translation>La calculadora estaba ocupada con otra tarea; inténtalo de nuevo.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 and %n more</source>
-        <extracomment>%1 lists the first names; %n counts the names left out.</extracomment>
-        <translation>
-            <numerusform>%1 y %n más</numerusform>
-            <numerusform>%1 y %n más</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Nothing was backed up from %1</source>
-        <translation>No se copió nada de %1</translation>
-    </message>
-    <message>
-        <source>The backup of %1 is not complete; %2 is marked so</source>
-        <extracomment>%2 is the backup&apos;s folder, whose manifest says it is incomplete.</extracomment>
-        <translation>La copia de seguridad de %1 está incompleta; %2 está marcada como tal</translation>
-    </message>
-    <message numerus="yes">
-        <source>Backed up %n files of %1 to %2</source>
-        <extracomment>%1 is the calculator&apos;s name, %2 the backup&apos;s folder.</extracomment>
-        <translation>
-            <numerusform>Copia de seguridad de %n archivo de %1 guardada en %2</numerusform>
-            <numerusform>Copia de seguridad de %n archivos de %1 guardada en %2</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>; %n files can&apos;t be restored from it</source>
-        <extracomment>Follows &quot;Backed up 3 files of Vori X1 to …&quot;: files the backup holds that a restore can&apos;t send back (too large, a name not allowed).</extracomment>
-        <translation>
-            <numerusform>; %n archivo no se podrá restaurar desde ella</numerusform>
-            <numerusform>; %n archivos no se podrán restaurar desde ella</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>a calculator</source>
-        <extracomment>Stands for the device name of a backup whose manifest gives none.</extracomment>
-        <translation>una calculadora</translation>
-    </message>
-    <message>
-        <source>Restore to %1 the backup of %2 made on %3 at %4?</source>
-        <translation>¿Restaurar en %1 la copia de seguridad de %2 hecha el %3 a las %4?</translation>
-    </message>
-    <message>
-        <source>Restore to %1 the backup of %2?</source>
-        <translation>¿Restaurar en %1 la copia de seguridad de %2?</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n files will be added: %1.</source>
-        <extracomment>%1 lists the calculator&apos;s file names.</extracomment>
-        <translation>
-            <numerusform>Se añadirá %n archivo: %1.</numerusform>
-            <numerusform>Se añadirán %n archivos: %1.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n files will be replaced: %1.</source>
-        <extracomment>%1 lists the calculator&apos;s file names.</extracomment>
-        <translation>
-            <numerusform>Se reemplazará %n archivo: %1.</numerusform>
-            <numerusform>Se reemplazarán %n archivos: %1.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The backup holds no file to restore.</source>
-        <translation>La copia de seguridad no contiene ningún archivo que restaurar.</translation>
-    </message>
-    <message>
-        <source>Nothing is deleted, on the calculator or on this computer.</source>
-        <translation>No se borra nada, ni en la calculadora ni en este ordenador.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n files of the backup can&apos;t be restored: %1.</source>
-        <extracomment>%1 lists the files with the reason for each.</extracomment>
-        <translation>
-            <numerusform>%n archivo de la copia no se puede restaurar: %1.</numerusform>
-            <numerusform>%n archivos de la copia no se pueden restaurar: %1.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Nothing was restored to %1</source>
-        <translation>No se restauró nada en %1</translation>
-    </message>
-    <message>
-        <source>The backup held nothing to restore to %1</source>
-        <translation>La copia de seguridad no contenía nada que restaurar en %1</translation>
-    </message>
-    <message numerus="yes">
-        <source>Restored %n files to %1 and checked them</source>
-        <extracomment>Checked: the calculator&apos;s listing shows every file with its size.</extracomment>
-        <translation>
-            <numerusform>%n archivo restaurado en %1 y comprobado</numerusform>
-            <numerusform>%n archivos restaurados en %1 y comprobados</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Restored %n files to %1, but the calculator does not list them all as sent</source>
-        <translation>
-            <numerusform>%n archivo restaurado en %1, pero la calculadora no lo muestra como enviado</numerusform>
-            <numerusform>%n archivos restaurados en %1, pero la calculadora no los muestra todos como enviados</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>; %n files of the backup can&apos;t be restored</source>
-        <translation>
-            <numerusform>; %n archivo de la copia no se puede restaurar</numerusform>
-            <numerusform>; %n archivos de la copia no se pueden restaurar</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Restored %1 of %n files to %2</source>
-        <extracomment>%1 files of %n were sent; %2 is the calculator&apos;s name.</extracomment>
-        <translation>
-            <numerusform>%1 de %n archivo restaurado en %2</numerusform>
-            <numerusform>%1 de %n archivos restaurados en %2</numerusform>
-        </translation>
     </message>
     <message>
         <source>not found</source>

@@ -1,7 +1,7 @@
 #include "CVivuRuzaSession.h"
 
-#include "BackupManifest.h"
-#include "BackupWriter.h"
+#include "BackupSettings.h"
+#include "BackupTexts.h"
 #include "CVivuRuza.h"
 #include "CVoriWorker.h"
 #include "DeviceText.h"
@@ -13,12 +13,8 @@
 #include "VivuRuzaModel.h"
 #include "VoriFileModel.h"
 
-#include <QDateTime>
-#include <QLocale>
 #include <QMetaType>
 #include <QSerialPortInfo>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
 
@@ -895,41 +891,25 @@ void CVivuRuzaSession::cancelClassJob()
 }
 
 namespace {
-const char backupFolderKey[] = "backup/folder";
-const char backupIdentityKey[] = "backup/folderIdentity";
-const char verifyKey[] = "transfer/verify";
-
-// Names in a question, as many as read well in one line.
 QString someNames(const QStringList &names)
 {
-    constexpr int shown = 8;
-    if (names.size() <= shown)
-        return DeviceText::isolated(names).join(QStringLiteral(", "));
-    const int more = int(names.size()) - shown;
-    //: %1 lists the first names; %n counts the names left out.
-    return CVivuRuzaSession::tr("%1 and %n more", nullptr, more)
-        .arg(DeviceText::isolated(names.mid(0, shown)).join(QStringLiteral(", ")));
+    return BackupTexts::someNames(names);
 }
 
-// For the window's sentences: the name as the calculator gives it, set apart
-// where it could turn the words around it.
 QString calcLabel(const CVoriWorker *worker)
 {
-    return worker && !worker->name.isEmpty() ? DeviceText::isolated(worker->name)
-                                             : CVivuRuzaSession::tr("the calculator");
+    return BackupTexts::calcLabel(worker ? worker->name : QString());
 }
 } // namespace
 
 QString CVivuRuzaSession::defaultBackupFolder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-        + QStringLiteral("/Vuve Vudurod backups");
+    return BackupSettings::defaultBackupFolder();
 }
 
 QString CVivuRuzaSession::backupFolder() const
 {
-    const QString chosen = QSettings().value(QLatin1String(backupFolderKey)).toString();
-    return chosen.isEmpty() ? defaultBackupFolder() : chosen;
+    return BackupSettings::backupFolder();
 }
 
 QUrl CVivuRuzaSession::backupFolderUrl() const
@@ -937,58 +917,25 @@ QUrl CVivuRuzaSession::backupFolderUrl() const
     return QUrl::fromLocalFile(backupFolder());
 }
 
-// Chosen again, even under the same path, the folder is what the user
-// chose now.
 void CVivuRuzaSession::setBackupFolder(const QUrl &folder)
 {
-    const QString path = QDir::cleanPath(folder.toLocalFile());
-    if (!folder.isLocalFile() || path.isEmpty())
-        return;
-    QSettings settings;
-    settings.setValue(QLatin1String(backupIdentityKey), FolderHandle::identityOf(path));
-    if (path == backupFolder())
-        return;
-    settings.setValue(QLatin1String(backupFolderKey), path);
-    emit backupFolderChange();
+    if (BackupSettings::setBackupFolder(folder))
+        emit backupFolderChange();
 }
 
 QString CVivuRuzaSession::backupFolderIdentity()
 {
-    QSettings settings;
-    const QString chosen = settings.value(QLatin1String(backupFolderKey)).toString();
-    if (chosen.isEmpty() || chosen == defaultBackupFolder())
-        return QString();
-    QString identity = settings.value(QLatin1String(backupIdentityKey)).toString();
-    // Chosen before folders were told apart: the folder there now is the one
-    // the user knows.
-    if (identity.isEmpty()) {
-        identity = FolderHandle::identityOf(chosen);
-        settings.setValue(QLatin1String(backupIdentityKey), identity);
-    }
-    return identity;
+    return BackupSettings::backupFolderIdentity();
 }
 
 QString CVivuRuzaSession::backupFolderProblem() const
 {
-    QSettings settings;
-    const QString chosen = settings.value(QLatin1String(backupFolderKey)).toString();
-    const QString remembered = settings.value(QLatin1String(backupIdentityKey)).toString();
-    if (chosen.isEmpty() || chosen == defaultBackupFolder() || remembered.isEmpty())
-        return QString();
-    // A folder that is gone is told by the backup itself, as before.
-    const QString now = FolderHandle::identityOf(chosen);
-    return now.isEmpty() || now == remembered ? QString()
-                                              : BackupWriter::replacedParentText(chosen);
+    return BackupSettings::backupFolderProblem();
 }
 
-// The default is ours to make; a folder the user chose that has gone (a
-// stick pulled out) is reported, not made again somewhere else.
 QString CVivuRuzaSession::prepareBackupFolder() const
 {
-    const QString parent = backupFolder();
-    if (parent == defaultBackupFolder())
-        QDir().mkpath(parent);
-    return parent;
+    return BackupSettings::prepareBackupFolder();
 }
 
 bool CVivuRuzaSession::backUp()
@@ -1017,24 +964,7 @@ void CVivuRuzaSession::onBackupDone()
 
 QString CVivuRuzaSession::backupOutcome(const CVoriWorker *worker) const
 {
-    const CVoriWorker::BackupResult &r = worker->backupResult;
-    const QString name = calcLabel(worker);
-    const QString folder = DeviceText::isolated(QDir::toNativeSeparators(r.folder));
-    QString outcome;
-    if (!r.finished) {
-        outcome = r.folder.isEmpty()
-            ? tr("Nothing was backed up from %1").arg(name)
-            //: %2 is the backup's folder, whose manifest says it is incomplete.
-            : tr("The backup of %1 is not complete; %2 is marked so").arg(name, folder);
-    } else {
-        //: %1 is the calculator's name, %2 the backup's folder.
-        outcome = tr("Backed up %n files of %1 to %2", nullptr, r.files).arg(name, folder);
-        if (r.unrestorable > 0)
-            //: Follows "Backed up 3 files of Vori X1 to …": files the backup holds
-            //: that a restore can't send back (too large, a name not allowed).
-            outcome += tr("; %n files can't be restored from it", nullptr, r.unrestorable);
-    }
-    return outcome;
+    return BackupTexts::backupOutcome(worker->name, worker->backupResult);
 }
 
 bool CVivuRuzaSession::backUpAll()
@@ -1092,8 +1022,6 @@ bool CVivuRuzaSession::previewRestore(const QUrl &folder)
     return true;
 }
 
-// The question names what changes: every file added, every file replaced,
-// and what the backup holds that stays where it is.
 void CVivuRuzaSession::onRestorePreviewDone()
 {
     auto *worker = qobject_cast<CVoriWorker *>(sender());
@@ -1111,52 +1039,7 @@ void CVivuRuzaSession::onRestorePreviewDone()
     }
     m_restoreAdded = int(r.added.size());
     m_restoreReplaced = int(r.replaced.size());
-    const QDateTime made = QDateTime::fromString(r.time, Qt::ISODate).toLocalTime();
-    //: Stands for the device name of a backup whose manifest gives none.
-    const QString device = r.device.isEmpty() ? tr("a calculator") : DeviceText::isolated(r.device);
-    QStringList lines;
-    lines.append(made.isValid()
-            //: %1 is the calculator restored to, %2 the one backed up, %3 a date, %4 a time.
-            ? tr("Restore to %1 the backup of %2 made on %3 at %4?")
-                  .arg(calcLabel(worker), device,
-                      QLocale().toString(made.date(), QLocale::ShortFormat),
-                      QLocale().toString(made.time(), QLocale::ShortFormat))
-            : tr("Restore to %1 the backup of %2?").arg(calcLabel(worker), device));
-    QStringList counts;
-    if (m_restoreAdded > 0)
-        //: %1 lists the calculator's file names.
-        counts.append(
-            tr("%n files will be added: %1.", nullptr, m_restoreAdded).arg(someNames(r.added)));
-    if (m_restoreReplaced > 0)
-        //: %1 lists the calculator's file names.
-        counts.append(tr("%n files will be replaced: %1.", nullptr, m_restoreReplaced)
-                          .arg(someNames(r.replaced)));
-    if (counts.isEmpty())
-        counts.append(tr("The backup holds no file to restore."));
-    counts.append(tr("Nothing is deleted, on the calculator or on this computer."));
-    lines.append(counts.join(QLatin1Char('\n')));
-    // An edited manifest may list thousands, with names of any length: the
-    // first few are named, cut short, and the rest counted, so the question
-    // stays one the window can show.
-    if (!r.unrestorable.isEmpty()) {
-        constexpr int shown = 3;
-        QStringList left;
-        for (const auto &entry : r.unrestorable.mid(0, shown)) {
-            const QString reason = BackupManifest::clipped(entry.second, 200);
-            left.append(entry.first.isEmpty()
-                    ? DeviceText::isolated(reason)
-                    : QStringLiteral("%1 (%2)").arg(
-                        DeviceText::isolated(BackupManifest::clipped(entry.first)),
-                        DeviceText::isolated(reason)));
-        }
-        const int n = int(r.unrestorable.size());
-        QString listed = left.join(QStringLiteral("; "));
-        if (n > shown)
-            listed = tr("%1 and %n more", nullptr, n - shown).arg(listed);
-        //: %1 lists the files with the reason for each.
-        lines.append(tr("%n files of the backup can't be restored: %1.", nullptr, n).arg(listed));
-    }
-    m_restoreQuestion = lines.join(QStringLiteral("\n\n"));
+    m_restoreQuestion = BackupTexts::restoreQuestion(worker->name, r);
     // Asked once the preview's thread has ended and the calculator is idle
     // again: a Restore pressed the moment the question shows would
     // otherwise find it busy and do nothing. The thread quits only after
@@ -1193,43 +1076,18 @@ void CVivuRuzaSession::onRestoreDone()
         onFilesListChange();
     if (m_transferWorker != worker)
         return;
-    const CVoriWorker::RestoreResult &r = worker->restoreResult;
-    const QString name = calcLabel(worker);
-    const int count = int(r.added.size() + r.replaced.size());
-    QString outcome;
-    if (!r.ready)
-        outcome = tr("Nothing was restored to %1").arg(name);
-    else if (count == 0)
-        outcome = tr("The backup held nothing to restore to %1").arg(name);
-    else if (r.sent == count && r.verified)
-        //: Checked: the calculator's listing shows every file with its size.
-        outcome = tr("Restored %n files to %1 and checked them", nullptr, count).arg(name);
-    else if (r.sent == count)
-        outcome = tr("Restored %n files to %1, but the calculator does not list them all as sent",
-            nullptr, count)
-                      .arg(name);
-    else
-        //: %1 files of %n were sent; %2 is the calculator's name.
-        outcome = tr("Restored %1 of %n files to %2", nullptr, count)
-                      .arg(QString::number(r.sent), name);
-    if (r.ready && !r.unrestorable.isEmpty()) {
-        const int n = int(r.unrestorable.size());
-        outcome += tr("; %n files of the backup can't be restored", nullptr, n);
-    }
-    m_transfer->finishWith(outcome);
+    m_transfer->finishWith(BackupTexts::restoreOutcome(worker->name, worker->restoreResult));
 }
 
 bool CVivuRuzaSession::verifySends() const
 {
-    return QSettings().value(QLatin1String(verifyKey), false).toBool();
+    return BackupSettings::verifySends();
 }
 
 void CVivuRuzaSession::setVerifySends(bool on)
 {
-    if (on == verifySends())
-        return;
-    QSettings().setValue(QLatin1String(verifyKey), on);
-    emit verifySendsChange();
+    if (BackupSettings::setVerifySends(on))
+        emit verifySendsChange();
 }
 
 // Names the calculator holds are replaced: nobody is there to be asked.
