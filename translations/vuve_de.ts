@@ -485,14 +485,6 @@ Der Inhalt dieser Software ist gesetzlich geschützt. Wer die Software nutzt, wi
         <source>send</source>
         <translation>senden</translation>
     </message>
-    <message>
-        <source>The calculator is no longer attached.</source>
-        <translation>Der Taschenrechner ist nicht mehr angeschlossen.</translation>
-    </message>
-    <message>
-        <source>The calculator was busy with another job; try again.</source>
-        <translation>Der Taschenrechner war mit einer anderen Aufgabe beschäftigt; bitte erneut versuchen.</translation>
-    </message>
     <message numerus="yes">
         <source>%1 and %n more</source>
         <extracomment>%1 lists the first names; %n counts the names left out.</extracomment>
@@ -936,6 +928,17 @@ Der Inhalt dieser Software ist gesetzlich geschützt. Wer die Software nutzt, wi
     <message>
         <source>Switch the Station Off</source>
         <translation>Station ausschalten</translation>
+    </message>
+</context>
+<context>
+    <name>ClassRun</name>
+    <message>
+        <source>The calculator is no longer attached.</source>
+        <translation>Der Taschenrechner ist nicht mehr angeschlossen.</translation>
+    </message>
+    <message>
+        <source>The calculator was busy with another job; try again.</source>
+        <translation>Der Taschenrechner war mit einer anderen Aufgabe beschäftigt; bitte erneut versuchen.</translation>
     </message>
 </context>
 <context>

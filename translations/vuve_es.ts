@@ -485,14 +485,6 @@ El contenido de este software está protegido por la ley. Usar el software no te
         <source>send</source>
         <translation>enviar</translation>
     </message>
-    <message>
-        <source>The calculator is no longer attached.</source>
-        <translation>La calculadora ya no está conectada.</translation>
-    </message>
-    <message>
-        <source>The calculator was busy with another job; try again.</source>
-        <translation>La calculadora estaba ocupada con otra tarea; inténtalo de nuevo.</translation>
-    </message>
     <message numerus="yes">
         <source>%1 and %n more</source>
         <extracomment>%1 lists the first names; %n counts the names left out.</extracomment>
@@ -936,6 +928,17 @@ El contenido de este software está protegido por la ley. Usar el software no te
     <message>
         <source>Switch the Station Off</source>
         <translation>Desactivar la estación</translation>
+    </message>
+</context>
+<context>
+    <name>ClassRun</name>
+    <message>
+        <source>The calculator is no longer attached.</source>
+        <translation>La calculadora ya no está conectada.</translation>
+    </message>
+    <message>
+        <source>The calculator was busy with another job; try again.</source>
+        <translation>La calculadora estaba ocupada con otra tarea; inténtalo de nuevo.</translation>
     </message>
 </context>
 <context>

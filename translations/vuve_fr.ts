@@ -485,14 +485,6 @@ Le contenu de ce logiciel est protégé par la loi. Utiliser le logiciel ne vous
         <source>send</source>
         <translation>envoyer</translation>
     </message>
-    <message>
-        <source>The calculator is no longer attached.</source>
-        <translation>La calculatrice n’est plus branchée.</translation>
-    </message>
-    <message>
-        <source>The calculator was busy with another job; try again.</source>
-        <translation>La calculatrice était occupée par une autre tâche&#xa0;; réessayez.</translation>
-    </message>
     <message numerus="yes">
         <source>%1 and %n more</source>
         <extracomment>%1 lists the first names; %n counts the names left out.</extracomment>
@@ -936,6 +928,17 @@ Le contenu de ce logiciel est protégé par la loi. Utiliser le logiciel ne vous
     <message>
         <source>Switch the Station Off</source>
         <translation>Arrêter la station</translation>
+    </message>
+</context>
+<context>
+    <name>ClassRun</name>
+    <message>
+        <source>The calculator is no longer attached.</source>
+        <translation>La calculatrice n’est plus branchée.</translation>
+    </message>
+    <message>
+        <source>The calculator was busy with another job; try again.</source>
+        <translation>La calculatrice était occupée par une autre tâche&#xa0;; réessayez.</translation>
     </message>
 </context>
 <context>
