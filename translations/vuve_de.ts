@@ -601,26 +601,6 @@ Der Inhalt dieser Software ist gesetzlich geschützt. Wer die Software nutzt, wi
             <numerusform>%1 von %n Dateien auf %2 wiederhergestellt</numerusform>
         </translation>
     </message>
-    <message>
-        <source>not found</source>
-        <translation>nicht gefunden</translation>
-    </message>
-    <message>
-        <source>not a regular file</source>
-        <translation>keine normale Datei</translation>
-    </message>
-    <message>
-        <source>can&apos;t be read</source>
-        <translation>nicht lesbar</translation>
-    </message>
-    <message>
-        <source>larger than 1 MiB</source>
-        <translation>größer als 1 MiB</translation>
-    </message>
-    <message>
-        <source>no name a calculator can keep</source>
-        <translation>kein Name, den ein Taschenrechner behalten kann</translation>
-    </message>
     <message numerus="yes">
         <source>Back up %n calculators into %1</source>
         <translation>
@@ -657,10 +637,6 @@ Der Inhalt dieser Software ist gesetzlich geschützt. Wer die Software nutzt, wi
     <message>
         <source>each calculator plugged in is backed up into a folder of its own in %1.</source>
         <translation>jeder angeschlossene Taschenrechner wird in einen eigenen Ordner in %1 gesichert.</translation>
-    </message>
-    <message>
-        <source>%1 and %2 would both be %3 on the calculator.</source>
-        <translation>%1 und %2 hießen auf dem Taschenrechner beide %3.</translation>
     </message>
     <message>
         <source>These files are left out: %1</source>
@@ -1008,6 +984,33 @@ Auf allen Taschenrechnern ersetzen oder überspringen?</translation>
     <message>
         <source>Names on the calculator are upper case, so these change: %1</source>
         <translation>Namen auf dem Taschenrechner sind in Großbuchstaben, daher ändern sich diese: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ClassSendPlan</name>
+    <message>
+        <source>not found</source>
+        <translation>nicht gefunden</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine normale Datei</translation>
+    </message>
+    <message>
+        <source>can&apos;t be read</source>
+        <translation>nicht lesbar</translation>
+    </message>
+    <message>
+        <source>larger than 1 MiB</source>
+        <translation>größer als 1 MiB</translation>
+    </message>
+    <message>
+        <source>no name a calculator can keep</source>
+        <translation>kein Name, den ein Taschenrechner behalten kann</translation>
+    </message>
+    <message>
+        <source>%1 and %2 would both be %3 on the calculator.</source>
+        <translation>%1 und %2 hießen auf dem Taschenrechner beide %3.</translation>
     </message>
 </context>
 <context>

@@ -601,26 +601,6 @@ El contenido de este software está protegido por la ley. Usar el software no te
             <numerusform>%1 de %n archivos restaurados en %2</numerusform>
         </translation>
     </message>
-    <message>
-        <source>not found</source>
-        <translation>no encontrado</translation>
-    </message>
-    <message>
-        <source>not a regular file</source>
-        <translation>no es un archivo normal</translation>
-    </message>
-    <message>
-        <source>can&apos;t be read</source>
-        <translation>no se puede leer</translation>
-    </message>
-    <message>
-        <source>larger than 1 MiB</source>
-        <translation>más de 1 MiB</translation>
-    </message>
-    <message>
-        <source>no name a calculator can keep</source>
-        <translation>ningún nombre que una calculadora pueda conservar</translation>
-    </message>
     <message numerus="yes">
         <source>Back up %n calculators into %1</source>
         <translation>
@@ -657,10 +637,6 @@ El contenido de este software está protegido por la ley. Usar el software no te
     <message>
         <source>each calculator plugged in is backed up into a folder of its own in %1.</source>
         <translation>de cada calculadora conectada se hace una copia de seguridad en una carpeta propia dentro de %1.</translation>
-    </message>
-    <message>
-        <source>%1 and %2 would both be %3 on the calculator.</source>
-        <translation>%1 y %2 se llamarían los dos %3 en la calculadora.</translation>
     </message>
     <message>
         <source>These files are left out: %1</source>
@@ -1008,6 +984,33 @@ Replace them on every calculator, or skip them?</source>
     <message>
         <source>Names on the calculator are upper case, so these change: %1</source>
         <translation>Los nombres en la calculadora van en mayúsculas, así que estos cambian: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ClassSendPlan</name>
+    <message>
+        <source>not found</source>
+        <translation>no encontrado</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>can&apos;t be read</source>
+        <translation>no se puede leer</translation>
+    </message>
+    <message>
+        <source>larger than 1 MiB</source>
+        <translation>más de 1 MiB</translation>
+    </message>
+    <message>
+        <source>no name a calculator can keep</source>
+        <translation>ningún nombre que una calculadora pueda conservar</translation>
+    </message>
+    <message>
+        <source>%1 and %2 would both be %3 on the calculator.</source>
+        <translation>%1 y %2 se llamarían los dos %3 en la calculadora.</translation>
     </message>
 </context>
 <context>

@@ -601,26 +601,6 @@ Le contenu de ce logiciel est protégé par la loi. Utiliser le logiciel ne vous
             <numerusform>%1 sur %n fichiers restaurés sur %2</numerusform>
         </translation>
     </message>
-    <message>
-        <source>not found</source>
-        <translation>introuvable</translation>
-    </message>
-    <message>
-        <source>not a regular file</source>
-        <translation>pas un fichier ordinaire</translation>
-    </message>
-    <message>
-        <source>can&apos;t be read</source>
-        <translation>illisible</translation>
-    </message>
-    <message>
-        <source>larger than 1 MiB</source>
-        <translation>plus de 1 Mio</translation>
-    </message>
-    <message>
-        <source>no name a calculator can keep</source>
-        <translation>aucun nom qu’une calculatrice puisse garder</translation>
-    </message>
     <message numerus="yes">
         <source>Back up %n calculators into %1</source>
         <translation>
@@ -657,10 +637,6 @@ Le contenu de ce logiciel est protégé par la loi. Utiliser le logiciel ne vous
     <message>
         <source>each calculator plugged in is backed up into a folder of its own in %1.</source>
         <translation>chaque calculatrice branchée est sauvegardée dans un dossier qui lui est propre dans %1.</translation>
-    </message>
-    <message>
-        <source>%1 and %2 would both be %3 on the calculator.</source>
-        <translation>%1 et %2 s’appelleraient tous deux %3 sur la calculatrice.</translation>
     </message>
     <message>
         <source>These files are left out: %1</source>
@@ -1008,6 +984,33 @@ Les remplacer sur toutes les calculatrices, ou les ignorer&#xa0;?</translation>
     <message>
         <source>Names on the calculator are upper case, so these change: %1</source>
         <translation>Les noms sur la calculatrice sont en majuscules, ces noms changent donc&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ClassSendPlan</name>
+    <message>
+        <source>not found</source>
+        <translation>introuvable</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>can&apos;t be read</source>
+        <translation>illisible</translation>
+    </message>
+    <message>
+        <source>larger than 1 MiB</source>
+        <translation>plus de 1 Mio</translation>
+    </message>
+    <message>
+        <source>no name a calculator can keep</source>
+        <translation>aucun nom qu’une calculatrice puisse garder</translation>
+    </message>
+    <message>
+        <source>%1 and %2 would both be %3 on the calculator.</source>
+        <translation>%1 et %2 s’appelleraient tous deux %3 sur la calculatrice.</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include "CVivuRuza.h"
 #include "CVoriWorker.h"
 #include "ClassRun.h"
+#include "ClassSendPlan.h"
 #include "DeleteJob.h"
 #include "DeviceText.h"
 #include "DownloadJob.h"
@@ -38,58 +39,6 @@ QList<CalcPort> serialCalcPorts()
     for (const QSerialPortInfo &info : infos)
         ports.append(CalcPort(info));
     return ports;
-}
-
-// Why a file of a class send is left out, short enough for a list of them;
-// empty for a file that may go (zero-length files are told apart).
-QString classRefusal(TransferPlan::Reason problem)
-{
-    switch (problem) {
-    case TransferPlan::Reason::Missing:
-        return CVivuRuzaSession::tr("not found");
-    case TransferPlan::Reason::NotRegular:
-        return CVivuRuzaSession::tr("not a regular file");
-    case TransferPlan::Reason::Unreadable:
-        return CVivuRuzaSession::tr("can't be read");
-    case TransferPlan::Reason::TooLarge:
-        return CVivuRuzaSession::tr("larger than 1 MiB");
-    case TransferPlan::Reason::NoName:
-        return CVivuRuzaSession::tr("no name a calculator can keep");
-    default:
-        break;
-    }
-    return QString();
-}
-
-// The rule changed nothing but the case: the name was short enough and held
-// nothing a calculator can't keep.
-bool onlyCaseChanged(const QString &given, const QString &calcName)
-{
-    return given != calcName && given.compare(calcName, Qt::CaseInsensitive) == 0;
-}
-
-// Two files of a batch that would get one calculator name: neither is sent,
-// since either would replace the other, and each pair is told in vuvectl's
-// words. Files of one name from two folders are told by their paths.
-QStringList sameNames(const TransferPlan &plan, const QList<QUrl> &urls, QSet<int> &leftOut)
-{
-    QStringList texts;
-    for (int i = 0; i < plan.size(); ++i) {
-        const TransferPlan::Item &item = plan.at(i);
-        if (item.collision != TransferPlan::Reason::SameName)
-            continue;
-        leftOut.insert(i);
-        leftOut.insert(item.other);
-        QString first = urls.at(item.other).fileName(QUrl::FullyDecoded);
-        QString second = urls.at(i).fileName(QUrl::FullyDecoded);
-        if (first == second) {
-            first = plan.at(item.other).shown;
-            second = item.shown;
-        }
-        texts.append(CVivuRuzaSession::tr("%1 and %2 would both be %3 on the calculator.")
-                         .arg(first, second, item.calcName));
-    }
-    return texts;
 }
 } // namespace
 
@@ -764,108 +713,51 @@ bool CVivuRuzaSession::planClassSend(QList<QUrl> urls, bool all)
 {
     if (m_classJob->running())
         return false;
-    m_classTargets.clear();
-    m_classTaken.clear();
-    m_classNameChanges.clear();
-    m_classEmpty.clear();
-    m_classRefused.clear();
-    m_classSameNames.clear();
-    m_classCaseChanges.clear();
+    QList<CVoriWorker *> calculators;
     for (CVoriWorker *worker : qAsConst(workers)) {
-        if (!all && !m_chosenPorts.contains(worker->portInfo.portName()))
-            continue;
-        TransferPlan plan(TransferPlan::Direction::Upload);
-        for (const QUrl &url : qAsConst(urls))
-            plan.addUpload(url.toLocalFile(), url.fileName(QUrl::FullyDecoded));
-        plan.markTaken(worker->filesList);
-        QSet<int> leftOut;
-        const QStringList clashes = sameNames(plan, urls, leftOut);
-        for (const QString &text : clashes) {
-            if (!m_classSameNames.contains(text))
-                m_classSameNames.append(text);
-        }
-        ClassTarget target;
-        target.worker = worker;
-        for (int i = 0; i < plan.size(); ++i) {
-            const TransferPlan::Item &item = plan.at(i);
-            const QString given = urls.at(i).fileName(QUrl::FullyDecoded);
-            // A file no calculator can take would fail on every row alike.
-            const QString refusal = classRefusal(item.problem);
-            if (!refusal.isEmpty()) {
-                const QString entry = QStringLiteral("%1 (%2)").arg(given, refusal);
-                if (!m_classRefused.contains(entry))
-                    m_classRefused.append(entry);
-                continue;
-            }
-            if (item.empty) {
-                if (!m_classEmpty.contains(given))
-                    m_classEmpty.append(given);
-                continue;
-            }
-            if (item.collision == TransferPlan::Reason::SameFile || leftOut.contains(i))
-                continue;
-            if (item.renamed) {
-                const QString change = QStringLiteral("%1 \u2192 %2").arg(given, item.calcName);
-                QStringList &changes = onlyCaseChanged(given, item.calcName) ? m_classCaseChanges
-                                                                             : m_classNameChanges;
-                if (!changes.contains(change))
-                    changes.append(change);
-            }
-            if (item.collision == TransferPlan::Reason::TakenOnCalc) {
-                target.taken.append(item.calcName);
-                if (!m_classTaken.contains(item.calcName))
-                    m_classTaken.append(item.calcName);
-            }
-            target.files.append(qMakePair(item.localPath, item.calcName));
-        }
-        m_classTargets.append(target);
+        if (all || m_chosenPorts.contains(worker->portInfo.portName()))
+            calculators.append(worker);
     }
-    return !m_classTargets.isEmpty();
+    m_classPlan.plan(urls, calculators);
+    return !m_classPlan.targets().isEmpty();
 }
 
 QStringList CVivuRuzaSession::classTakenNames() const
 {
-    return m_classTaken;
+    return m_classPlan.taken();
 }
 
 QStringList CVivuRuzaSession::classNameChanges() const
 {
-    return m_classNameChanges;
+    return m_classPlan.nameChanges();
 }
 
 QStringList CVivuRuzaSession::classEmptyFiles() const
 {
-    return m_classEmpty;
+    return m_classPlan.emptyFiles();
 }
 
 QStringList CVivuRuzaSession::classRefusedFiles() const
 {
-    return m_classRefused;
+    return m_classPlan.refusedFiles();
 }
 
 void CVivuRuzaSession::startClassSend(bool replace)
 {
-    if (m_classTargets.isEmpty() || m_classJob->running())
+    if (m_classPlan.targets().isEmpty() || m_classJob->running())
         return;
-    for (const QString &name : qAsConst(m_classTaken))
+    const QStringList taken = m_classPlan.taken();
+    for (const QString &name : taken)
         TransferTrace::settled("class", name, TransferPlan::Reason::TakenOnCalc, replace);
-    int fileCount = 0;
+    m_classPlan.settle(replace);
     QList<QPair<CVoriWorker *, int>> calculators;
     QHash<CVoriWorker *, QList<QPair<QString, QString>>> files;
-    for (ClassTarget &target : m_classTargets) {
-        if (!replace) {
-            for (int i = target.files.size() - 1; i >= 0; --i) {
-                if (target.taken.contains(target.files.at(i).second))
-                    target.files.removeAt(i);
-            }
-        }
-        target.taken.clear();
-        fileCount = qMax(fileCount, int(target.files.size()));
+    for (const ClassSendPlan::Target &target : m_classPlan.targets()) {
         calculators.append(qMakePair(target.worker.data(), int(target.files.size())));
         files.insert(target.worker.data(), target.files);
     }
-    const int count = int(m_classTargets.size());
-    beginClassJob(tr("Send to %n calculators", nullptr, count), tr("send"), fileCount,
+    const int count = int(calculators.size());
+    beginClassJob(tr("Send to %n calculators", nullptr, count), tr("send"), m_classPlan.mostFiles(),
         ClassJobModel::Kind::Send, calculators,
         [this, files](CVoriWorker *worker, QObject *parent) {
             return makeClassSend(worker, files.value(worker), parent);
@@ -1055,7 +947,7 @@ bool CVivuRuzaSession::backUpAll()
         return false;
     m_classBackupParent = prepareBackupFolder();
     m_classBackupIdentity = backupFolderIdentity();
-    m_classTargets.clear();
+    m_classPlan.clear();
     QList<QPair<CVoriWorker *, int>> calculators;
     for (CVoriWorker *worker : qAsConst(workers))
         calculators.append(qMakePair(worker, int(worker->filesList.size())));
@@ -1224,20 +1116,12 @@ void CVivuRuzaSession::setVerifySends(bool on)
 // Names the calculator holds are replaced: nobody is there to be asked.
 bool CVivuRuzaSession::startStationSend(const QList<QUrl> &urls)
 {
-    TransferPlan plan(TransferPlan::Direction::Upload);
-    for (const QUrl &url : urls)
-        plan.addUpload(url.toLocalFile(), url.fileName(QUrl::FullyDecoded));
-    QSet<int> leftOut;
-    m_classSameNames = sameNames(plan, urls, leftOut);
-    QList<QPair<QString, QString>> files;
+    if (m_classJob->running())
+        return false;
+    const QList<QPair<QString, QString>> files = m_classPlan.planForAny(urls);
     QStringList names;
-    for (int i = 0; i < plan.size(); ++i) {
-        const TransferPlan::Item &item = plan.at(i);
-        if (item.empty || item.collision == TransferPlan::Reason::SameFile || leftOut.contains(i))
-            continue;
-        files.append(qMakePair(item.localPath, item.calcName));
-        names.append(item.calcName);
-    }
+    for (const auto &file : files)
+        names.append(file.second);
     if (files.isEmpty())
         return false;
     const int n = int(files.size());
@@ -1248,10 +1132,11 @@ bool CVivuRuzaSession::startStationSend(const QList<QUrl> &urls)
                 nullptr, n))
                         .arg(someNames(names));
     // Said for as long as the station is on, as a send to several says it once.
-    if (!m_classSameNames.isEmpty())
+    const QStringList sameNames = m_classPlan.sameNames();
+    if (!sameNames.isEmpty())
         //: Follows what the station sends; %1 tells each pair of files left out.
         doing += QLatin1Char(' ')
-            + tr("These files are left out: %1").arg(m_classSameNames.join(QLatin1Char(' ')));
+            + tr("These files are left out: %1").arg(sameNames.join(QLatin1Char(' ')));
     if (!startStation(tr("Station: send %n files", nullptr, n), doing, ClassJobModel::Kind::Send))
         return false;
     m_stationFiles = files;
@@ -1284,7 +1169,6 @@ bool CVivuRuzaSession::startStation(
 {
     if (m_classJob->running())
         return false;
-    m_classTargets.clear();
     m_classRun->clear();
     m_stationBefore.clear();
     for (CVoriWorker *worker : qAsConst(m_reading))
@@ -1327,15 +1211,15 @@ QString CVivuRuzaSession::isolated(const QString &deviceText) const
 
 QStringList CVivuRuzaSession::classSameNames() const
 {
-    return m_classSameNames;
+    return m_classPlan.sameNames();
 }
 
 QStringList CVivuRuzaSession::classCaseChanges() const
 {
-    return m_classCaseChanges;
+    return m_classPlan.caseChanges();
 }
 
 bool CVivuRuzaSession::isNameCollisionCaseOnly() const
 {
-    return onlyCaseChanged(nameCollisionOld, nameCollisionNew);
+    return TransferPlan::onlyCaseChanged(nameCollisionOld, nameCollisionNew);
 }

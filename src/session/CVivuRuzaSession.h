@@ -4,6 +4,7 @@
 #include "CVoriWorker.h"
 #include "CalcPort.h"
 #include "ClassJobModel.h"
+#include "ClassSendPlan.h"
 #include "ConnectionDoctor.h"
 #include "CopyFolder.h"
 #include "TransferProgress.h"
@@ -232,14 +233,6 @@ private:
     // The job whose send, copy, backup or restore the progress line follows.
     QPointer<CalcJob> m_shownJob;
 
-    // A calculator's part of a send to several: the files it is sent and
-    // the names among them it already holds.
-    struct ClassTarget
-    {
-        QPointer<CVoriWorker> worker;
-        QList<QPair<QString, QString>> files; // local path, calculator name
-        QStringList taken;
-    };
     // A class run's row for each calculator of the list, each started; the
     // panel heads them with title.
     void beginClassJob(const QString &title, const QString &action, int fileCount,
@@ -252,11 +245,7 @@ private:
     ClassJobModel *m_classJob;
     ClassRun *m_classRun;
     QSet<QString> m_chosenPorts;
-    QList<ClassTarget> m_classTargets;
-    QStringList m_classTaken;
-    QStringList m_classNameChanges;
-    QStringList m_classEmpty;
-    QStringList m_classRefused;
+    ClassSendPlan m_classPlan;
 
     // Backups of one calculator and their restores, with the folders and the
     // manifest of vuvectl's: each restores what the other backed up. Each
@@ -372,10 +361,6 @@ public:
     // Whether the name change the single send tells of now changes the case
     // and nothing else.
     Q_INVOKABLE bool isNameCollisionCaseOnly() const;
-
-private:
-    QStringList m_classSameNames;
-    QStringList m_classCaseChanges;
 };
 
 #endif // CVIVURUZASESSION_H
