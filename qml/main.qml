@@ -154,19 +154,25 @@ ApplicationWindow {
         }
     }
 
-    footer: StatusFooter {}
+    footer: StatusFooter {
+        session: calcSession
+    }
 
     RowLayout {
         anchors.fill: parent
 
         CalculatorPane {
             id: listRectangle
+            calculators: calcModel
+            session: calcSession
             Layout.fillHeight: true
             Layout.preferredWidth: root.width * 0.3
         }
 
         FileTablePane {
             id: fileGridRectangle
+            files: fileModel
+            session: calcSession
             Layout.fillHeight: true
             Layout.fillWidth: true
             Layout.minimumWidth: 300
@@ -272,12 +278,15 @@ ApplicationWindow {
 
     RenameDialog {
         id: changeNameDialog
+        calculators: calcModel
+        session: calcSession
     }
 
     // The zero-length and renaming notices, the replace question and the
     // file chooser.
     SendFlow {
         id: sendFlow
+        session: calcSession
     }
 
     Chooser {
@@ -336,10 +345,12 @@ ApplicationWindow {
     // class panel while they go.
     ClassSendFlow {
         id: classSendFlow
+        session: calcSession
     }
 
     ClassPanel {
         id: classPanel
+        session: calcSession
     }
 
     Shortcut {
@@ -353,9 +364,12 @@ ApplicationWindow {
     // Backups of the current calculator or of all, and their restores.
     BackupFlow {
         id: backupFlow
+        calculators: calcModel
+        session: calcSession
     }
     RestoreFlow {
         id: restoreFlow
+        session: calcSession
     }
     Shortcut {
         id: backUpKey
@@ -376,6 +390,7 @@ ApplicationWindow {
     // panel until switched off.
     StationFlow {
         id: stationFlow
+        session: calcSession
     }
     Shortcut {
         id: stationKey
