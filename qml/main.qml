@@ -117,7 +117,7 @@ ApplicationWindow {
                 icon.source: "images/x1/download.png"
                 tip: qsTr("Copy and transfer selected files from calculator to PC")
                 keyHint: downloadKey.nativeText
-                onClicked: openOr(tableView.selection.count !== 0, choseFolderDialog.open,
+                onClicked: openOr(tableView.selection.count !== 0, downloadFlow.choose,
                                   qsTr("Yoy must select some files for downloading"))
             }
 
@@ -136,20 +136,7 @@ ApplicationWindow {
                 icon.source: "images/x1/remove.png"
                 tip: qsTr("Delete selected files")
                 keyHint: deleteKey.nativeText
-                onClicked: {
-                    if (tableView.selection.count === 0) {
-                        calcSession.statusLineText = qsTr("No files selected for deleting")
-                    } else {
-                        calcSession.statusLineText = ""
-                        var names = ""
-                        tableView.selection.forEach(function (rowIndex) {
-                            names += "\n" + calcSession.isolated(fileModel.getName(rowIndex))
-                        })
-                        //: %1 is the selected files' names, each on a line of its own.
-                        doYouWantDeleteItDialog.text = qsTr("Do you want to delete next files:%1?").arg(names)
-                        doYouWantDeleteItDialog.open()
-                    }
-                }
+                onClicked: openOr(tableView.selection.count !== 0, deleteFlow.ask, qsTr("No files selected for deleting"))
             }
         }
     }
@@ -180,36 +167,25 @@ ApplicationWindow {
             DropArea {
                 anchors.fill: parent
                 onDropped: {
-                    if (drop.hasUrls) {
-                        if (refuseWhileBusy())
-                            return
+                    if (drop.hasUrls && !refuseWhileBusy())
                         sendFlow.send(drop.urls)
-                    }
                 }
             }
 
             Shortcut {
                 sequences: [StandardKey.Copy]
+                // Refused, it leaves what the user had on the clipboard there.
                 onActivated: {
-                    if (fileListView.count !== 0) {
-                        // What the user had on the clipboard stays there.
-                        if (refuseWhileBusy())
-                            return
-                        addSelectedFiles()
-                        calcSession.fromCalcUrls()
-                        clipboard.setUrls(calcSession.downloadsFiles())
-                    }
+                    if (fileListView.count !== 0 && !refuseWhileBusy())
+                        downloadFlow.copy()
                 }
             }
 
             Shortcut {
                 sequences: [StandardKey.Paste]
                 onActivated: {
-                    if (fileListView.count !== 0 && clipboard.hasUrls()) {
-                        if (refuseWhileBusy())
-                            return
+                    if (fileListView.count !== 0 && clipboard.hasUrls() && !refuseWhileBusy())
                         sendFlow.send(clipboard.getUrls())
-                    }
                 }
             }
         }
@@ -254,28 +230,6 @@ ApplicationWindow {
         }
     }
 
-    QuestionDialog {
-        id: doYouWantDeleteItDialog
-        message.objectName: "doYouWantDeleteItText"
-        standardButtons: Dialog.Yes | Dialog.No
-        onAccepted: {
-            addSelectedFiles()
-            calcSession.deleteSelected()
-            tableView.selection.clear()
-        }
-    }
-
-    ReplaceQuestion {
-        id: doYouWantDownloadFile
-        onAnswered: {
-            if (forAll)
-                calcSession.releaseAllFromCalcCollisions(replace)
-            else
-                calcSession.releaseFromCalcCollision(replace)
-            processDownloadCollision()
-        }
-    }
-
     RenameDialog {
         id: changeNameDialog
         calculators: calcModel
@@ -289,15 +243,20 @@ ApplicationWindow {
         session: calcSession
     }
 
-    Chooser {
-        id: choseFolderDialog
-        title: qsTr("Please choose a folder to save files")
-        selectFolder: true
-        onAccepted: {
-            addSelectedFiles()
-            calcSession.fromCalcUrls(true, fileUrl)
-            processDownloadCollision()
-        }
+    // The folder chooser and the replace question of a download, and the
+    // download behind Copy.
+    DownloadFlow {
+        id: downloadFlow
+        session: calcSession
+        table: tableView
+        clipboardAdapter: clipboard
+    }
+
+    // The question naming the files a delete takes.
+    DeleteFlow {
+        id: deleteFlow
+        session: calcSession
+        table: tableView
     }
 
     // Keys for the toolbar's and the menu's actions. Each runs the entry a
@@ -467,14 +426,6 @@ ApplicationWindow {
         }
     }
 
-    // The selected rows, in ascending order, for the session's next
-    // download, Copy or delete.
-    function addSelectedFiles() {
-        tableView.selection.forEach(function (rowIndex) {
-            calcSession.addSelected(rowIndex)
-        })
-    }
-
     function processSendCollision() {
         sendFlow.next()
     }
@@ -486,14 +437,5 @@ ApplicationWindow {
             return false
         calcSession.statusLineText = qsTr("Wait until the transfer in progress has finished")
         return true
-    }
-
-    function processDownloadCollision() {
-        if (calcSession.isFromCalcCollision()) {
-            doYouWantDownloadFile.title = qsTr("File %1 already exists on your PC.\nDo you want to replace it?").arg(calcSession.isolated(calcSession.collisionFromCalcFileName()))
-            doYouWantDownloadFile.open()
-        } else {
-            calcSession.downloadsFiles()
-        }
     }
 }
