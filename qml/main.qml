@@ -1,10 +1,11 @@
 import QtQuick 2.12
 import QtQuick.Controls 1.4
-import QtQuick.Dialogs 1.3
 import QtQuick.Controls 2.5
 import QtQuick.Layouts 1.3
 
-ApplicationWindow {
+// The window: its toolbar and menu, the calculators and their files, and
+// the flows its entries start, each given the session it works with.
+DesktopWindow {
     id: root
     visible: true
     width: 720
@@ -203,31 +204,9 @@ ApplicationWindow {
         id: aboutDialog
     }
 
-    MessageDialog {
+    ErrorDialog {
         id: errorMessageDialog
-        title: qsTr("Error")
-        text: literalText(calcSession.error)
-        // Which file, which calculator, and what to do, where it is known.
-        informativeText: literalText(calcSession.errorDetail)
-        width: 300
-        standardButtons: Dialog.Ok
-        onTextChanged: {
-            if (text !== "")
-                open()
-        }
-        onVisibilityChanged: {
-            if (!this.visible)
-                calcSession.error = ""
-        }
-
-        // The box's text cannot be told to be plain, and Qt guesses rich
-        // text from a tag a device may have put in its words.
-        function literalText(text) {
-            if (!/[<&]/.test(text))
-                return text
-            return "<p style=\"white-space:pre-wrap\">"
-                    + text.replace(/&/g, "&amp;").replace(/</g, "&lt;").replace(/>/g, "&gt;") + "</p>"
-        }
+        session: calcSession
     }
 
     RenameDialog {
@@ -370,27 +349,6 @@ ApplicationWindow {
         onActivated: calcSession.classJob.stationOn ? calcSession.stopStation()
                      : calcSession.classJob.running ? calcSession.cancelClassJob() : calcSession.cancelTransfer()
     }
-
-    // The desktop's colours, light or dark, wherever the window gives none;
-    // the style alone would keep its own light ones.
-    SystemPalette {
-        id: systemPalette
-        colorGroup: SystemPalette.Active
-    }
-    palette.window: systemPalette.window
-    palette.windowText: systemPalette.windowText
-    palette.base: systemPalette.base
-    palette.alternateBase: systemPalette.alternateBase
-    palette.text: systemPalette.text
-    palette.button: systemPalette.button
-    palette.buttonText: systemPalette.buttonText
-    palette.highlight: systemPalette.highlight
-    palette.highlightedText: systemPalette.highlightedText
-    palette.light: systemPalette.light
-    palette.midlight: systemPalette.midlight
-    palette.mid: systemPalette.mid
-    palette.dark: systemPalette.dark
-    palette.shadow: systemPalette.shadow
 
     // All attached tooltips share one; it shows a toolbar button's key
     // after the button's own text.

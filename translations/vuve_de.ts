@@ -1090,6 +1090,13 @@ Möchten Sie sie ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>ErrorDialog</name>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+</context>
+<context>
     <name>ErrorMeaning</name>
     <message>
         <source>send again</source>
@@ -2173,10 +2180,6 @@ gerade bedienten Taschenrechner angehalten haben.</translation>
     <message>
         <source>Busy</source>
         <translation>Beschäftigt</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Fehler</translation>
     </message>
     <message>
         <source>Wait until the transfer in progress has finished</source>

@@ -1090,6 +1090,13 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>ErrorDialog</name>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+</context>
+<context>
     <name>ErrorMeaning</name>
     <message>
         <source>send again</source>
@@ -2175,10 +2182,6 @@ calculadoras que se estaban atendiendo.</translation>
     <message>
         <source>Busy</source>
         <translation>Ocupado</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Error</translation>
     </message>
     <message>
         <source>Wait until the transfer in progress has finished</source>

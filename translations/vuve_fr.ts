@@ -1090,6 +1090,13 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>ErrorDialog</name>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+</context>
+<context>
     <name>ErrorMeaning</name>
     <message>
         <source>send again</source>
@@ -2175,10 +2182,6 @@ sont arrêtées.</translation>
     <message>
         <source>Busy</source>
         <translation>Occupé</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Erreur</translation>
     </message>
     <message>
         <source>Wait until the transfer in progress has finished</source>
