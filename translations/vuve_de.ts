@@ -1060,6 +1060,14 @@ Auf allen Taschenrechnern ersetzen oder überspringen?</translation>
     </message>
 </context>
 <context>
+    <name>DeleteFlow</name>
+    <message>
+        <source>Do you want to delete next files:%1?</source>
+        <extracomment>%1 is the selected files&apos; names, each on a line of its own.</extracomment>
+        <translation>Möchten Sie diese Dateien löschen?%1</translation>
+    </message>
+</context>
+<context>
     <name>DemoCalculators</name>
     <message>
         <source>Could not open a pseudo-terminal for the simulated calculator %1.</source>
@@ -1072,6 +1080,26 @@ Auf allen Taschenrechnern ersetzen oder überspringen?</translation>
     <message>
         <source>device on %1</source>
         <translation>Gerät an %1</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadFlow</name>
+    <message>
+        <source>File %1 already exists on your PC.
+Do you want to replace it?</source>
+        <translation>Die Datei %1 ist schon auf Ihrem PC.
+Möchten Sie sie ersetzen?</translation>
+    </message>
+    <message>
+        <source>Please choose a folder to save files</source>
+        <translation>Bitte einen Ordner zum Speichern der Dateien auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorDialog</name>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
     </message>
 </context>
 <context>
@@ -2156,31 +2184,12 @@ gerade bedienten Taschenrechner angehalten haben.</translation>
         <translation>Keine Dateien zum Löschen ausgewählt</translation>
     </message>
     <message>
-        <source>Do you want to delete next files:%1?</source>
-        <extracomment>%1 is the selected files&apos; names, each on a line of its own.</extracomment>
-        <translation>Möchten Sie diese Dateien löschen?%1</translation>
-    </message>
-    <message>
         <source>Busy</source>
         <translation>Beschäftigt</translation>
     </message>
     <message>
-        <source>Error</source>
-        <translation>Fehler</translation>
-    </message>
-    <message>
-        <source>Please choose a folder to save files</source>
-        <translation>Bitte einen Ordner zum Speichern der Dateien auswählen</translation>
-    </message>
-    <message>
         <source>Wait until the transfer in progress has finished</source>
         <translation>Warten Sie, bis die laufende Übertragung fertig ist</translation>
-    </message>
-    <message>
-        <source>File %1 already exists on your PC.
-Do you want to replace it?</source>
-        <translation>Die Datei %1 ist schon auf Ihrem PC.
-Möchten Sie sie ersetzen?</translation>
     </message>
     <message>
         <source>Back up…</source>

@@ -1060,6 +1060,14 @@ Replace them on every calculator, or skip them?</source>
     </message>
 </context>
 <context>
+    <name>DeleteFlow</name>
+    <message>
+        <source>Do you want to delete next files:%1?</source>
+        <extracomment>%1 is the selected files&apos; names, each on a line of its own.</extracomment>
+        <translation>¿Quieres eliminar estos archivos?%1</translation>
+    </message>
+</context>
+<context>
     <name>DemoCalculators</name>
     <message>
         <source>Could not open a pseudo-terminal for the simulated calculator %1.</source>
@@ -1072,6 +1080,26 @@ Replace them on every calculator, or skip them?</source>
     <message>
         <source>device on %1</source>
         <translation>dispositivo en %1</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadFlow</name>
+    <message>
+        <source>File %1 already exists on your PC.
+Do you want to replace it?</source>
+        <translation>El archivo %1 ya existe en tu PC.
+¿Quieres reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>Please choose a folder to save files</source>
+        <translation>Elige una carpeta donde guardar los archivos</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorDialog</name>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
     </message>
 </context>
 <context>
@@ -2158,31 +2186,12 @@ calculadoras que se estaban atendiendo.</translation>
         <translation>No hay archivos seleccionados para eliminar</translation>
     </message>
     <message>
-        <source>Do you want to delete next files:%1?</source>
-        <extracomment>%1 is the selected files&apos; names, each on a line of its own.</extracomment>
-        <translation>¿Quieres eliminar estos archivos?%1</translation>
-    </message>
-    <message>
         <source>Busy</source>
         <translation>Ocupado</translation>
     </message>
     <message>
-        <source>Error</source>
-        <translation>Error</translation>
-    </message>
-    <message>
-        <source>Please choose a folder to save files</source>
-        <translation>Elige una carpeta donde guardar los archivos</translation>
-    </message>
-    <message>
         <source>Wait until the transfer in progress has finished</source>
         <translation>Espera a que termine la transferencia en curso</translation>
-    </message>
-    <message>
-        <source>File %1 already exists on your PC.
-Do you want to replace it?</source>
-        <translation>El archivo %1 ya existe en tu PC.
-¿Quieres reemplazarlo?</translation>
     </message>
     <message>
         <source>Back up…</source>

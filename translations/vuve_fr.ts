@@ -1060,6 +1060,14 @@ Les remplacer sur toutes les calculatrices, ou les ignorer&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>DeleteFlow</name>
+    <message>
+        <source>Do you want to delete next files:%1?</source>
+        <extracomment>%1 is the selected files&apos; names, each on a line of its own.</extracomment>
+        <translation>Voulez-vous supprimer ces fichiers&#xa0;?%1</translation>
+    </message>
+</context>
+<context>
     <name>DemoCalculators</name>
     <message>
         <source>Could not open a pseudo-terminal for the simulated calculator %1.</source>
@@ -1072,6 +1080,26 @@ Les remplacer sur toutes les calculatrices, ou les ignorer&#xa0;?</translation>
     <message>
         <source>device on %1</source>
         <translation>appareil sur %1</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadFlow</name>
+    <message>
+        <source>File %1 already exists on your PC.
+Do you want to replace it?</source>
+        <translation>Le fichier %1 existe déjà sur votre ordinateur.
+Voulez-vous le remplacer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Please choose a folder to save files</source>
+        <translation>Choisissez un dossier où enregistrer les fichiers</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorDialog</name>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
     </message>
 </context>
 <context>
@@ -2158,31 +2186,12 @@ sont arrêtées.</translation>
         <translation>Aucun fichier sélectionné à supprimer</translation>
     </message>
     <message>
-        <source>Do you want to delete next files:%1?</source>
-        <extracomment>%1 is the selected files&apos; names, each on a line of its own.</extracomment>
-        <translation>Voulez-vous supprimer ces fichiers&#xa0;?%1</translation>
-    </message>
-    <message>
         <source>Busy</source>
         <translation>Occupé</translation>
     </message>
     <message>
-        <source>Error</source>
-        <translation>Erreur</translation>
-    </message>
-    <message>
-        <source>Please choose a folder to save files</source>
-        <translation>Choisissez un dossier où enregistrer les fichiers</translation>
-    </message>
-    <message>
         <source>Wait until the transfer in progress has finished</source>
         <translation>Attendez la fin du transfert en cours</translation>
-    </message>
-    <message>
-        <source>File %1 already exists on your PC.
-Do you want to replace it?</source>
-        <translation>Le fichier %1 existe déjà sur votre ordinateur.
-Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Back up…</source>
