@@ -5,7 +5,7 @@
 #include "LinkLog.h"
 #include "PortProblem.h"
 #include "Reporter.h"
-#include "SessionLog.h"
+#include "JobLog.h"
 
 #include <QFile>
 #include <QSerialPortInfo>

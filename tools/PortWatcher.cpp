@@ -1,7 +1,7 @@
 #include "PortWatcher.h"
 
 #include "Reporter.h"
-#include "SessionLog.h"
+#include "JobLog.h"
 #include "StopSignals.h"
 
 #include <QCoreApplication>

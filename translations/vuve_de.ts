@@ -604,34 +604,6 @@ Der Inhalt dieser Software ist gesetzlich geschützt. Wer die Software nutzt, wi
         <source>send</source>
         <translation>senden</translation>
     </message>
-    <message>
-        <source>The calculator is no longer attached.</source>
-        <translation>Der Taschenrechner ist nicht mehr angeschlossen.</translation>
-    </message>
-    <message>
-        <source>The calculator was busy with another job; try again.</source>
-        <translation>Der Taschenrechner war mit einer anderen Aufgabe beschäftigt; bitte erneut versuchen.</translation>
-    </message>
-    <message>
-        <source>not found</source>
-        <translation>nicht gefunden</translation>
-    </message>
-    <message>
-        <source>not a regular file</source>
-        <translation>keine normale Datei</translation>
-    </message>
-    <message>
-        <source>can&apos;t be read</source>
-        <translation>nicht lesbar</translation>
-    </message>
-    <message>
-        <source>larger than 1 MiB</source>
-        <translation>größer als 1 MiB</translation>
-    </message>
-    <message>
-        <source>no name a calculator can keep</source>
-        <translation>kein Name, den ein Taschenrechner behalten kann</translation>
-    </message>
     <message numerus="yes">
         <source>Back up %n calculators into %1</source>
         <translation>
@@ -668,10 +640,6 @@ Der Inhalt dieser Software ist gesetzlich geschützt. Wer die Software nutzt, wi
     <message>
         <source>each calculator plugged in is backed up into a folder of its own in %1.</source>
         <translation>jeder angeschlossene Taschenrechner wird in einen eigenen Ordner in %1 gesichert.</translation>
-    </message>
-    <message>
-        <source>%1 and %2 would both be %3 on the calculator.</source>
-        <translation>%1 und %2 hießen auf dem Taschenrechner beide %3.</translation>
     </message>
     <message>
         <source>These files are left out: %1</source>
@@ -942,6 +910,17 @@ Der Inhalt dieser Software ist gesetzlich geschützt. Wer die Software nutzt, wi
     </message>
 </context>
 <context>
+    <name>ClassRun</name>
+    <message>
+        <source>The calculator is no longer attached.</source>
+        <translation>Der Taschenrechner ist nicht mehr angeschlossen.</translation>
+    </message>
+    <message>
+        <source>The calculator was busy with another job; try again.</source>
+        <translation>Der Taschenrechner war mit einer anderen Aufgabe beschäftigt; bitte erneut versuchen.</translation>
+    </message>
+</context>
+<context>
     <name>ClassSendFlow</name>
     <message>
         <source>No calculator is connected</source>
@@ -1011,6 +990,33 @@ Auf allen Taschenrechnern ersetzen oder überspringen?</translation>
     </message>
 </context>
 <context>
+    <name>ClassSendPlan</name>
+    <message>
+        <source>not found</source>
+        <translation>nicht gefunden</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine normale Datei</translation>
+    </message>
+    <message>
+        <source>can&apos;t be read</source>
+        <translation>nicht lesbar</translation>
+    </message>
+    <message>
+        <source>larger than 1 MiB</source>
+        <translation>größer als 1 MiB</translation>
+    </message>
+    <message>
+        <source>no name a calculator can keep</source>
+        <translation>kein Name, den ein Taschenrechner behalten kann</translation>
+    </message>
+    <message>
+        <source>%1 and %2 would both be %3 on the calculator.</source>
+        <translation>%1 und %2 hießen auf dem Taschenrechner beide %3.</translation>
+    </message>
+</context>
+<context>
     <name>ConflictAsker</name>
     <message>
         <source>[y]es/[n]o/[a]ll/none?</source>
@@ -1057,6 +1063,14 @@ Auf allen Taschenrechnern ersetzen oder überspringen?</translation>
     </message>
 </context>
 <context>
+    <name>DeleteFlow</name>
+    <message>
+        <source>Do you want to delete next files:%1?</source>
+        <extracomment>%1 is the selected files&apos; names, each on a line of its own.</extracomment>
+        <translation>Möchten Sie diese Dateien löschen?%1</translation>
+    </message>
+</context>
+<context>
     <name>DemoCalculators</name>
     <message>
         <source>Could not open a pseudo-terminal for the simulated calculator %1.</source>
@@ -1069,6 +1083,26 @@ Auf allen Taschenrechnern ersetzen oder überspringen?</translation>
     <message>
         <source>device on %1</source>
         <translation>Gerät an %1</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadFlow</name>
+    <message>
+        <source>File %1 already exists on your PC.
+Do you want to replace it?</source>
+        <translation>Die Datei %1 ist schon auf Ihrem PC.
+Möchten Sie sie ersetzen?</translation>
+    </message>
+    <message>
+        <source>Please choose a folder to save files</source>
+        <translation>Bitte einen Ordner zum Speichern der Dateien auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorDialog</name>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
     </message>
 </context>
 <context>
@@ -2160,31 +2194,12 @@ gerade bedienten Taschenrechner angehalten haben.</translation>
         <translation>Keine Dateien zum Löschen ausgewählt</translation>
     </message>
     <message>
-        <source>Do you want to delete next files:%1?</source>
-        <extracomment>%1 is the selected files&apos; names, each on a line of its own.</extracomment>
-        <translation>Möchten Sie diese Dateien löschen?%1</translation>
-    </message>
-    <message>
         <source>Busy</source>
         <translation>Beschäftigt</translation>
     </message>
     <message>
-        <source>Error</source>
-        <translation>Fehler</translation>
-    </message>
-    <message>
-        <source>Please choose a folder to save files</source>
-        <translation>Bitte einen Ordner zum Speichern der Dateien auswählen</translation>
-    </message>
-    <message>
         <source>Wait until the transfer in progress has finished</source>
         <translation>Warten Sie, bis die laufende Übertragung fertig ist</translation>
-    </message>
-    <message>
-        <source>File %1 already exists on your PC.
-Do you want to replace it?</source>
-        <translation>Die Datei %1 ist schon auf Ihrem PC.
-Möchten Sie sie ersetzen?</translation>
     </message>
     <message>
         <source>Back up…</source>

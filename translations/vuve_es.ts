@@ -604,34 +604,6 @@ El contenido de este software está protegido por la ley. Usar el software no te
         <source>send</source>
         <translation>enviar</translation>
     </message>
-    <message>
-        <source>The calculator is no longer attached.</source>
-        <translation>La calculadora ya no está conectada.</translation>
-    </message>
-    <message>
-        <source>The calculator was busy with another job; try again.</source>
-        <translation>La calculadora estaba ocupada con otra tarea; inténtalo de nuevo.</translation>
-    </message>
-    <message>
-        <source>not found</source>
-        <translation>no encontrado</translation>
-    </message>
-    <message>
-        <source>not a regular file</source>
-        <translation>no es un archivo normal</translation>
-    </message>
-    <message>
-        <source>can&apos;t be read</source>
-        <translation>no se puede leer</translation>
-    </message>
-    <message>
-        <source>larger than 1 MiB</source>
-        <translation>más de 1 MiB</translation>
-    </message>
-    <message>
-        <source>no name a calculator can keep</source>
-        <translation>ningún nombre que una calculadora pueda conservar</translation>
-    </message>
     <message numerus="yes">
         <source>Back up %n calculators into %1</source>
         <translation>
@@ -668,10 +640,6 @@ El contenido de este software está protegido por la ley. Usar el software no te
     <message>
         <source>each calculator plugged in is backed up into a folder of its own in %1.</source>
         <translation>de cada calculadora conectada se hace una copia de seguridad en una carpeta propia dentro de %1.</translation>
-    </message>
-    <message>
-        <source>%1 and %2 would both be %3 on the calculator.</source>
-        <translation>%1 y %2 se llamarían los dos %3 en la calculadora.</translation>
     </message>
     <message>
         <source>These files are left out: %1</source>
@@ -942,6 +910,17 @@ El contenido de este software está protegido por la ley. Usar el software no te
     </message>
 </context>
 <context>
+    <name>ClassRun</name>
+    <message>
+        <source>The calculator is no longer attached.</source>
+        <translation>La calculadora ya no está conectada.</translation>
+    </message>
+    <message>
+        <source>The calculator was busy with another job; try again.</source>
+        <translation>La calculadora estaba ocupada con otra tarea; inténtalo de nuevo.</translation>
+    </message>
+</context>
+<context>
     <name>ClassSendFlow</name>
     <message>
         <source>No calculator is connected</source>
@@ -1011,6 +990,33 @@ Replace them on every calculator, or skip them?</source>
     </message>
 </context>
 <context>
+    <name>ClassSendPlan</name>
+    <message>
+        <source>not found</source>
+        <translation>no encontrado</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>can&apos;t be read</source>
+        <translation>no se puede leer</translation>
+    </message>
+    <message>
+        <source>larger than 1 MiB</source>
+        <translation>más de 1 MiB</translation>
+    </message>
+    <message>
+        <source>no name a calculator can keep</source>
+        <translation>ningún nombre que una calculadora pueda conservar</translation>
+    </message>
+    <message>
+        <source>%1 and %2 would both be %3 on the calculator.</source>
+        <translation>%1 y %2 se llamarían los dos %3 en la calculadora.</translation>
+    </message>
+</context>
+<context>
     <name>ConflictAsker</name>
     <message>
         <source>[y]es/[n]o/[a]ll/none?</source>
@@ -1057,6 +1063,14 @@ Replace them on every calculator, or skip them?</source>
     </message>
 </context>
 <context>
+    <name>DeleteFlow</name>
+    <message>
+        <source>Do you want to delete next files:%1?</source>
+        <extracomment>%1 is the selected files&apos; names, each on a line of its own.</extracomment>
+        <translation>¿Quieres eliminar estos archivos?%1</translation>
+    </message>
+</context>
+<context>
     <name>DemoCalculators</name>
     <message>
         <source>Could not open a pseudo-terminal for the simulated calculator %1.</source>
@@ -1069,6 +1083,26 @@ Replace them on every calculator, or skip them?</source>
     <message>
         <source>device on %1</source>
         <translation>dispositivo en %1</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadFlow</name>
+    <message>
+        <source>File %1 already exists on your PC.
+Do you want to replace it?</source>
+        <translation>El archivo %1 ya existe en tu PC.
+¿Quieres reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>Please choose a folder to save files</source>
+        <translation>Elige una carpeta donde guardar los archivos</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorDialog</name>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
     </message>
 </context>
 <context>
@@ -2162,31 +2196,12 @@ calculadoras que se estaban atendiendo.</translation>
         <translation>No hay archivos seleccionados para eliminar</translation>
     </message>
     <message>
-        <source>Do you want to delete next files:%1?</source>
-        <extracomment>%1 is the selected files&apos; names, each on a line of its own.</extracomment>
-        <translation>¿Quieres eliminar estos archivos?%1</translation>
-    </message>
-    <message>
         <source>Busy</source>
         <translation>Ocupado</translation>
     </message>
     <message>
-        <source>Error</source>
-        <translation>Error</translation>
-    </message>
-    <message>
-        <source>Please choose a folder to save files</source>
-        <translation>Elige una carpeta donde guardar los archivos</translation>
-    </message>
-    <message>
         <source>Wait until the transfer in progress has finished</source>
         <translation>Espera a que termine la transferencia en curso</translation>
-    </message>
-    <message>
-        <source>File %1 already exists on your PC.
-Do you want to replace it?</source>
-        <translation>El archivo %1 ya existe en tu PC.
-¿Quieres reemplazarlo?</translation>
     </message>
     <message>
         <source>Back up…</source>

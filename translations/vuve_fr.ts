@@ -604,34 +604,6 @@ Le contenu de ce logiciel est protégé par la loi. Utiliser le logiciel ne vous
         <source>send</source>
         <translation>envoyer</translation>
     </message>
-    <message>
-        <source>The calculator is no longer attached.</source>
-        <translation>La calculatrice n’est plus branchée.</translation>
-    </message>
-    <message>
-        <source>The calculator was busy with another job; try again.</source>
-        <translation>La calculatrice était occupée par une autre tâche&#xa0;; réessayez.</translation>
-    </message>
-    <message>
-        <source>not found</source>
-        <translation>introuvable</translation>
-    </message>
-    <message>
-        <source>not a regular file</source>
-        <translation>pas un fichier ordinaire</translation>
-    </message>
-    <message>
-        <source>can&apos;t be read</source>
-        <translation>illisible</translation>
-    </message>
-    <message>
-        <source>larger than 1 MiB</source>
-        <translation>plus de 1 Mio</translation>
-    </message>
-    <message>
-        <source>no name a calculator can keep</source>
-        <translation>aucun nom qu’une calculatrice puisse garder</translation>
-    </message>
     <message numerus="yes">
         <source>Back up %n calculators into %1</source>
         <translation>
@@ -668,10 +640,6 @@ Le contenu de ce logiciel est protégé par la loi. Utiliser le logiciel ne vous
     <message>
         <source>each calculator plugged in is backed up into a folder of its own in %1.</source>
         <translation>chaque calculatrice branchée est sauvegardée dans un dossier qui lui est propre dans %1.</translation>
-    </message>
-    <message>
-        <source>%1 and %2 would both be %3 on the calculator.</source>
-        <translation>%1 et %2 s’appelleraient tous deux %3 sur la calculatrice.</translation>
     </message>
     <message>
         <source>These files are left out: %1</source>
@@ -942,6 +910,17 @@ Le contenu de ce logiciel est protégé par la loi. Utiliser le logiciel ne vous
     </message>
 </context>
 <context>
+    <name>ClassRun</name>
+    <message>
+        <source>The calculator is no longer attached.</source>
+        <translation>La calculatrice n’est plus branchée.</translation>
+    </message>
+    <message>
+        <source>The calculator was busy with another job; try again.</source>
+        <translation>La calculatrice était occupée par une autre tâche&#xa0;; réessayez.</translation>
+    </message>
+</context>
+<context>
     <name>ClassSendFlow</name>
     <message>
         <source>No calculator is connected</source>
@@ -1011,6 +990,33 @@ Les remplacer sur toutes les calculatrices, ou les ignorer&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>ClassSendPlan</name>
+    <message>
+        <source>not found</source>
+        <translation>introuvable</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>can&apos;t be read</source>
+        <translation>illisible</translation>
+    </message>
+    <message>
+        <source>larger than 1 MiB</source>
+        <translation>plus de 1 Mio</translation>
+    </message>
+    <message>
+        <source>no name a calculator can keep</source>
+        <translation>aucun nom qu’une calculatrice puisse garder</translation>
+    </message>
+    <message>
+        <source>%1 and %2 would both be %3 on the calculator.</source>
+        <translation>%1 et %2 s’appelleraient tous deux %3 sur la calculatrice.</translation>
+    </message>
+</context>
+<context>
     <name>ConflictAsker</name>
     <message>
         <source>[y]es/[n]o/[a]ll/none?</source>
@@ -1057,6 +1063,14 @@ Les remplacer sur toutes les calculatrices, ou les ignorer&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>DeleteFlow</name>
+    <message>
+        <source>Do you want to delete next files:%1?</source>
+        <extracomment>%1 is the selected files&apos; names, each on a line of its own.</extracomment>
+        <translation>Voulez-vous supprimer ces fichiers&#xa0;?%1</translation>
+    </message>
+</context>
+<context>
     <name>DemoCalculators</name>
     <message>
         <source>Could not open a pseudo-terminal for the simulated calculator %1.</source>
@@ -1069,6 +1083,26 @@ Les remplacer sur toutes les calculatrices, ou les ignorer&#xa0;?</translation>
     <message>
         <source>device on %1</source>
         <translation>appareil sur %1</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadFlow</name>
+    <message>
+        <source>File %1 already exists on your PC.
+Do you want to replace it?</source>
+        <translation>Le fichier %1 existe déjà sur votre ordinateur.
+Voulez-vous le remplacer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Please choose a folder to save files</source>
+        <translation>Choisissez un dossier où enregistrer les fichiers</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorDialog</name>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
     </message>
 </context>
 <context>
@@ -2162,31 +2196,12 @@ sont arrêtées.</translation>
         <translation>Aucun fichier sélectionné à supprimer</translation>
     </message>
     <message>
-        <source>Do you want to delete next files:%1?</source>
-        <extracomment>%1 is the selected files&apos; names, each on a line of its own.</extracomment>
-        <translation>Voulez-vous supprimer ces fichiers&#xa0;?%1</translation>
-    </message>
-    <message>
         <source>Busy</source>
         <translation>Occupé</translation>
     </message>
     <message>
-        <source>Error</source>
-        <translation>Erreur</translation>
-    </message>
-    <message>
-        <source>Please choose a folder to save files</source>
-        <translation>Choisissez un dossier où enregistrer les fichiers</translation>
-    </message>
-    <message>
         <source>Wait until the transfer in progress has finished</source>
         <translation>Attendez la fin du transfert en cours</translation>
-    </message>
-    <message>
-        <source>File %1 already exists on your PC.
-Do you want to replace it?</source>
-        <translation>Le fichier %1 existe déjà sur votre ordinateur.
-Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Back up…</source>

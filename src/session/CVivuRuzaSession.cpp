@@ -1,13 +1,24 @@
 #include "CVivuRuzaSession.h"
 
+#include "BackupJob.h"
+#include "BackupManifest.h"
 #include "BackupSettings.h"
 #include "BackupTexts.h"
+#include "BackupWriter.h"
 #include "CVivuRuza.h"
 #include "CVoriWorker.h"
+#include "ClassRun.h"
+#include "ClassSendPlan.h"
+#include "DeleteJob.h"
 #include "DeviceText.h"
+#include "DownloadJob.h"
 #include "FolderHandle.h"
+#include "JobLog.h"
 #include "LinkLog.h"
-#include "SessionLog.h"
+#include "ReadJob.h"
+#include "RenameJob.h"
+#include "RestoreJob.h"
+#include "SendJob.h"
 #include "TransferLog.h"
 #include "TransferPlan.h"
 #include "VivuRuzaModel.h"
@@ -27,73 +38,6 @@ QList<CalcPort> serialCalcPorts()
         ports.append(CalcPort(info));
     return ports;
 }
-
-const char *jobName(void (CVoriWorker::*job)())
-{
-    if (job == &CVoriWorker::sendFiles)
-        return "send";
-    if (job == &CVoriWorker::getFiles)
-        return "copy";
-    if (job == &CVoriWorker::delFiles)
-        return "delete";
-    if (job == &CVoriWorker::backUp)
-        return "backup";
-    if (job == &CVoriWorker::previewRestore)
-        return "restore preview";
-    if (job == &CVoriWorker::restoreBackup)
-        return "restore";
-    return job == &CVoriWorker::setDevName ? "rename" : "job";
-}
-
-// Why a file of a class send is left out, short enough for a list of them;
-// empty for a file that may go (zero-length files are told apart).
-QString classRefusal(TransferPlan::Reason problem)
-{
-    switch (problem) {
-    case TransferPlan::Reason::Missing:
-        return CVivuRuzaSession::tr("not found");
-    case TransferPlan::Reason::NotRegular:
-        return CVivuRuzaSession::tr("not a regular file");
-    case TransferPlan::Reason::Unreadable:
-        return CVivuRuzaSession::tr("can't be read");
-    case TransferPlan::Reason::TooLarge:
-        return CVivuRuzaSession::tr("larger than 1 MiB");
-    case TransferPlan::Reason::NoName:
-        return CVivuRuzaSession::tr("no name a calculator can keep");
-    default:
-        break;
-    }
-    return QString();
-}
-
-bool onlyCaseChanged(const QString &given, const QString &calcName)
-{
-    return TransferQuestions::onlyCaseChanged(given, calcName);
-}
-
-// Two files of a batch that would get one calculator name: neither is sent,
-// since either would replace the other, and each pair is told in vuvectl's
-// words. Files of one name from two folders are told by their paths.
-QStringList sameNames(const TransferPlan &plan, const QList<QUrl> &urls, QSet<int> &leftOut)
-{
-    QStringList texts;
-    for (int i = 0; i < plan.size(); ++i) {
-        const TransferPlan::Item &item = plan.at(i);
-        if (item.collision != TransferPlan::Reason::SameName)
-            continue;
-        leftOut.insert(i);
-        leftOut.insert(item.other);
-        QString first = urls.at(item.other).fileName(QUrl::FullyDecoded);
-        QString second = urls.at(i).fileName(QUrl::FullyDecoded);
-        if (first == second) {
-            first = plan.at(item.other).shown;
-            second = item.shown;
-        }
-        texts.append(CVivuRuzaSession::tr("%1 and %2 would both be %3 on the calculator.")
-                         .arg(first, second, item.calcName));
-    }
-    return texts;
-}
 } // namespace
 
 CVivuRuzaSession::CVivuRuzaSession(QObject *parent)
@@ -102,31 +46,41 @@ CVivuRuzaSession::CVivuRuzaSession(QObject *parent)
     , m_doctor(new ConnectionDoctor(this))
     , m_transfer(new TransferProgress(this))
     , m_classJob(new ClassJobModel(this))
+    , m_classRun(new ClassRun(this))
 {
     qRegisterMetaType<QList<QUrl>>("QList<QUrl>");
     qRegisterMetaType<QPair<QString, int>>("QPair<QString,int>");
+    m_classRun->setListed([this](const CVoriWorker *worker) {
+        return workers.contains(const_cast<CVoriWorker *>(worker));
+    });
+    // A backup's row fails with the calculator's own words where it gave
+    // some, else with what the single backup's outcome line would say.
+    m_classRun->setFailureText([this](const CalcJob &job) {
+        const auto *backup = qobject_cast<const BackupJob *>(&job);
+        if (!backup)
+            return job.result().failure;
+        const CVoriWorker::BackupResult &r = backup->backup();
+        if (r.finished || r.cancelled)
+            return QString();
+        return job.result().failure.isEmpty() ? backupOutcome(job.worker(), r)
+                                              : job.result().failure;
+    });
+    m_classJob->follow(m_classRun);
 }
 
+// Every job still running is asked to end and waited for, side by side;
+// a worker dropped from the list while its job ran goes with it.
 CVivuRuzaSession::~CVivuRuzaSession()
 {
-    // The event loop may be gone, so the queued quit() of a job may never
-    // arrive: ask each thread to quit itself; it does once its job slot returns.
-    for (const Job &job : qAsConst(m_jobs)) {
-        if (job.thread)
-            job.thread->requestInterruption();
+    const QList<CalcJob *> jobs = findChildren<CalcJob *>();
+    CalcJob::interruptAll(jobs);
+    for (CalcJob *job : jobs) {
+        CVoriWorker *worker = job->worker();
+        if (worker && !workers.contains(worker))
+            delete worker;
     }
-    for (const Job &job : qAsConst(m_jobs)) {
-        if (!job.thread)
-            continue;
-        job.thread->quit();
-        job.thread->wait();
-        delete job.thread;
-    }
-    for (auto it = m_jobs.cbegin(); it != m_jobs.cend(); ++it) {
-        if (!workers.contains(it.key()))
-            delete it.key();
-    }
-    m_jobs.clear();
+    qDeleteAll(jobs);
+    m_readJobs.clear();
     qDeleteAll(workers);
     workers.clear();
 }
@@ -167,7 +121,7 @@ CVoriWorker *CVivuRuzaSession::currentWorker() const
 CVoriWorker *CVivuRuzaSession::idleCurrentWorker() const
 {
     CVoriWorker *worker = currentWorker();
-    return worker && !m_jobs.contains(worker) ? worker : nullptr;
+    return worker && !CalcJob::runningOn(worker) ? worker : nullptr;
 }
 
 void CVivuRuzaSession::onIndexChange(int newIndex)
@@ -232,7 +186,7 @@ void CVivuRuzaSession::update()
         if (calcModel)
             calcModel->removeCalc(i);
         m_doctor->forget(portName);
-        if (!m_jobs.contains(gone))
+        if (!CalcJob::runningOn(gone))
             delete gone;
     }
     for (const CalcPort &port : qAsConst(ports)) {
@@ -246,8 +200,6 @@ void CVivuRuzaSession::update()
 // polls. It is listed as soon as its own reading ends.
 void CVivuRuzaSession::addWorker(CVoriWorker *worker)
 {
-    watchTransfers(worker);
-    watchClass(worker);
     // Each later listing that leaves files out says so again, as the first did.
     connect(worker, &CVoriWorker::unreadListed, m_doctor, [this, worker](const QString &text) {
         m_doctor->tellAgain(worker->portInfo.portName(), text);
@@ -269,44 +221,20 @@ void CVivuRuzaSession::startReading(const CalcPort &port)
 {
     qCDebug(DiscoveryLog, "%s: port found, reading started", qUtf8Printable(port.portName()));
     auto *worker = new CVoriWorker(port, CVoriWorker::Reading::InJob);
-    // The text and its detail travel together: another calculator's report
-    // may come between two signals.
-    connect(worker, &CVoriWorker::errorExplained, this,
-        [this, worker](const QString &text, const QString &detail) {
-            // A class job tells its failures in its rows: one dialog per
-            // calculator would bury the window.
-            const int row = classRowOf(worker);
-            if (row < 0) {
-                showError(text, detail);
-            } else if (m_classTargets.at(row).failure.isEmpty()) {
-                m_classTargets[row].failure = text;
-            }
-        });
-    auto *thread = new QThread;
-    worker->moveToThread(thread);
-
-    Job record;
-    record.thread = thread;
-    connect(thread, &QThread::started, worker, &CVoriWorker::readFirst);
-    record.quit = connect(worker, &CVoriWorker::finished, thread, &QThread::quit);
-    connect(thread, &QThread::finished, this, [this, worker] { endReading(worker); });
-    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
-    m_jobs.insert(worker, record);
+    auto *job = new ReadJob(worker, this);
+    connect(job, &CalcJob::ended, this, [this, worker] { endReading(worker); });
+    m_readJobs.insert(worker, job);
     m_reading.insert(port.portName(), worker);
     m_foundOrder.insert(port.portName(), m_nextFound++);
     m_doctor->setReading(port.portName(), true);
-
-    thread->start(QThread::InheritPriority);
+    job->start();
 }
 
 // The reading's results were delivered before its thread finished.
 void CVivuRuzaSession::endReading(CVoriWorker *worker)
 {
-    auto it = m_jobs.find(worker);
-    if (it != m_jobs.end()) {
-        disconnect(it->quit);
-        m_jobs.erase(it);
-    }
+    if (CalcJob *job = m_readJobs.take(worker))
+        job->deleteLater();
     const QString port = worker->portInfo.portName();
     if (m_reading.value(port) == worker) {
         m_reading.remove(port);
@@ -336,30 +264,10 @@ void CVivuRuzaSession::endReading(CVoriWorker *worker)
         m_doctor->report(port, worker->notice);
 }
 
-// Connected once per worker. Calculators work side by side; the progress
-// line follows the send or download started last.
-void CVivuRuzaSession::watchTransfers(CVoriWorker *worker)
-{
-    connect(worker, &CVoriWorker::progress, m_transfer,
-        [this, worker](int number, int count, const QString &name, qint64 done, qint64 total) {
-            if (m_transferWorker == worker)
-                m_transfer->update(number, count, name, done, total);
-        });
-    connect(worker, &CVoriWorker::jobCancelled, m_transfer,
-        [this, worker](const QString &calcName, int left) {
-            if (m_transferWorker == worker)
-                m_transfer->cancelled(calcName, TransferOutcome::Left(left));
-        });
-    connect(worker, &CVoriWorker::transferred, m_transfer, [this, worker](int done, int count) {
-        if (m_transferWorker == worker)
-            m_transfer->finish(done, count);
-    });
-}
-
 bool CVivuRuzaSession::isCurrentCalcBusy() const
 {
     CVoriWorker *worker = currentWorker();
-    return worker && m_jobs.contains(worker);
+    return worker && CalcJob::runningOn(worker);
 }
 
 void CVivuRuzaSession::onErrorChange(QString errorText)
@@ -525,13 +433,15 @@ void CVivuRuzaSession::sendFiles()
     CVoriWorker *worker = idleCurrentWorker();
     if (!worker)
         return;
-    worker->toCalcFiles = m_questions.filesToSend();
-    m_transferWorker = worker;
+    const QList<QPair<QString, QString>> files = m_questions.filesToSend();
+    auto *job = new SendJob(worker, files, verifySends(), this);
+    connect(job, &CalcJob::delivered, this, [this, worker] { showListingOf(worker); });
+    showOnProgressLine(job);
     m_transfer->start(TransferProgress::Kind::Send,
         //: Stands for a calculator without a name, in "Sent 2 files to %1".
-        worker->name.isEmpty() ? tr("the calculator") : worker->name,
-        m_questions.filesToSend().size(), m_questions.sendSkipped());
-    startJob(worker, &CVoriWorker::sendFiles, &CVivuRuzaSession::onFilesListChange);
+        worker->name.isEmpty() ? tr("the calculator") : worker->name, files.size(),
+        m_questions.sendSkipped());
+    startJob(job);
 }
 
 QList<QUrl> CVivuRuzaSession::downloadsFiles()
@@ -545,13 +455,12 @@ QList<QUrl> CVivuRuzaSession::downloadsFiles()
     if (destFolder.isEmpty())
         return urls;
     const QList<QPair<QString, int>> fromCalcFiles = m_questions.filesToGet();
-    worker->files = fromCalcFiles;
-    worker->destFolder = destFolder;
-    m_transferWorker = worker;
+    auto *job = new DownloadJob(worker, fromCalcFiles, destFolder, this);
+    showOnProgressLine(job);
     m_transfer->start(
         m_questions.copying() ? TransferProgress::Kind::Copy : TransferProgress::Kind::Download,
         destFolder, fromCalcFiles.size(), m_questions.downloadSkipped());
-    startJob(worker, &CVoriWorker::getFiles, nullptr);
+    startJob(job);
     for (const auto &pair : fromCalcFiles)
         urls.append(QUrl::fromLocalFile(destFolder + QLatin1Char('/') + pair.first));
     return urls;
@@ -563,8 +472,9 @@ void CVivuRuzaSession::deleteSelected()
 {
     if (CVoriWorker *worker = idleCurrentWorker()) {
         m_transfer->clearOutcome();
-        worker->files = m_questions.selection();
-        startJob(worker, &CVoriWorker::delFiles, &CVivuRuzaSession::onFilesListChange);
+        auto *job = new DeleteJob(worker, m_questions.selection(), this);
+        connect(job, &CalcJob::delivered, this, [this, worker] { showListingOf(worker); });
+        startJob(job);
     }
     m_questions.clearSelection();
 }
@@ -574,49 +484,62 @@ void CVivuRuzaSession::changeCalcName(QString newName)
     CVoriWorker *worker = idleCurrentWorker();
     if (!worker)
         return;
-    worker->newName = newName;
     m_transfer->clearOutcome();
-    startJob(worker, &CVoriWorker::setDevName, &CVivuRuzaSession::onDevNameChange);
+    auto *job = new RenameJob(worker, newName, this);
+    // The calculator renamed need not be the current one any more.
+    connect(job, &CalcJob::delivered, this, [this, worker] {
+        if (calcModel)
+            calcModel->setNameAt(workers.indexOf(worker), worker->name);
+    });
+    startJob(job);
 }
 
-void CVivuRuzaSession::startJob(CVoriWorker *worker, JobSlot job, RefreshSlot refresh)
+// Told at its start and its end, whichever calculator it runs on, so a
+// watcher of isBusyChange learns of each; its end is told once the worker
+// takes a new job.
+bool CVivuRuzaSession::startJob(CalcJob *job)
 {
-    qCDebug(SessionLog, "%s: %s started, %d files", qUtf8Printable(worker->portInfo.portName()),
-        jobName(job),
-        int(job == &CVoriWorker::sendFiles ? worker->toCalcFiles.size() : worker->files.size()));
-    worker->clearCancel();
-    worker->verify = verifySends();
-    auto *thread = new QThread;
-    worker->moveToThread(thread);
-
-    Job record;
-    record.thread = thread;
-    connect(thread, &QThread::started, this, &CVivuRuzaSession::jobStateChange);
-    connect(thread, &QThread::started, worker, job);
-    if (refresh)
-        record.refresh = connect(worker, &CVoriWorker::finished, this, refresh);
-    record.quit = connect(worker, &CVoriWorker::finished, thread, &QThread::quit);
-    // Ahead of the busy change: once isBusy turns false the worker takes a new job.
-    connect(thread, &QThread::finished, this, [this, worker] { endJob(worker); });
-    connect(thread, &QThread::finished, this, &CVivuRuzaSession::jobStateChange);
-    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
-    m_jobs.insert(worker, record);
-
-    thread->start(QThread::InheritPriority);
+    connect(job, &CalcJob::started, this, &CVivuRuzaSession::jobStateChange);
+    connect(job, &CalcJob::problem, this, &CVivuRuzaSession::showError);
+    connect(job, &CalcJob::ended, this, [this, job] { endJob(job); });
+    connect(job, &CalcJob::ended, this, &CVivuRuzaSession::jobStateChange);
+    if (job->start())
+        return true;
+    delete job;
+    return false;
 }
 
 // The thread has finished, so nothing runs on the worker any more.
-void CVivuRuzaSession::endJob(CVoriWorker *worker)
+void CVivuRuzaSession::endJob(CalcJob *job)
 {
-    auto it = m_jobs.find(worker);
-    if (it == m_jobs.end())
-        return;
-    disconnect(it->refresh);
-    disconnect(it->quit);
-    m_jobs.erase(it);
-    qCDebug(SessionLog, "%s: job ended", qUtf8Printable(worker->portInfo.portName()));
-    if (!workers.contains(worker))
+    CVoriWorker *worker = job->worker();
+    job->deleteLater();
+    if (worker && !workers.contains(worker))
         delete worker;
+}
+
+void CVivuRuzaSession::showOnProgressLine(CalcJob *job)
+{
+    m_shownJob = job;
+    connect(job, &CalcJob::progress, m_transfer,
+        [this, job](int number, int count, const QString &name, qint64 done, qint64 total) {
+            if (m_shownJob == job)
+                m_transfer->update(number, count, name, done, total);
+        });
+    connect(job, &CalcJob::cancelledAt, m_transfer, [this, job](const QString &calcName, int left) {
+        if (m_shownJob == job)
+            m_transfer->cancelled(calcName, TransferOutcome::Left(left));
+    });
+    connect(job, &CalcJob::transferred, m_transfer, [this, job](int done, int count) {
+        if (m_shownJob == job)
+            m_transfer->finish(done, count);
+    });
+}
+
+void CVivuRuzaSession::showListingOf(const CVoriWorker *worker)
+{
+    if (worker && worker == currentWorker())
+        onFilesListChange();
 }
 
 void CVivuRuzaSession::refreshBusy()
@@ -630,16 +553,17 @@ void CVivuRuzaSession::refreshBusy()
 
 bool CVivuRuzaSession::canCancelTransfer() const
 {
-    CVoriWorker *worker = m_transferWorker.data();
-    return worker && m_jobs.contains(worker) && m_transfer->running() && !worker->cancelRequested();
+    CalcJob *job = m_shownJob.data();
+    return job && job->isRunning() && m_transfer->running() && !job->cancelRequested();
 }
 
 void CVivuRuzaSession::cancelTransfer()
 {
     if (!canCancelTransfer())
         return;
-    qCDebug(SessionLog, "%s: cancel asked", qUtf8Printable(m_transferWorker->portInfo.portName()));
-    m_transferWorker->cancel();
+    qCDebug(
+        SessionLog, "%s: cancel asked", qUtf8Printable(m_shownJob->worker()->portInfo.portName()));
+    m_shownJob->cancel();
 }
 
 // Told at every job's start and end, whichever calculator it runs on, so a
@@ -653,39 +577,12 @@ void CVivuRuzaSession::jobStateChange()
 int CVivuRuzaSession::runningJobs() const
 {
     int count = 0;
-    for (auto it = m_jobs.cbegin(); it != m_jobs.cend(); ++it) {
-        if (!m_reading.values().contains(it.key()))
+    const QList<CalcJob *> jobs = findChildren<CalcJob *>();
+    for (const CalcJob *job : jobs) {
+        if (job->isRunning() && !qobject_cast<const ReadJob *>(job))
             ++count;
     }
     return count;
-}
-
-// Each worker's reports reach its row while it works for a class job; its
-// own sends and copies go to the progress line as before.
-void CVivuRuzaSession::watchClass(CVoriWorker *worker)
-{
-    connect(worker, &CVoriWorker::progress, m_classJob,
-        [this, worker](int number, int count, const QString &name, qint64 done, qint64 total) {
-            const int row = classRowOf(worker);
-            if (row >= 0)
-                m_classJob->working(row, number, count, name, done, total);
-        });
-    connect(worker, &CVoriWorker::jobCancelled, m_classJob, [this, worker](const QString &, int) {
-        const int row = classRowOf(worker);
-        if (row >= 0)
-            m_classTargets[row].cancelled = true;
-    });
-    connect(worker, &CVoriWorker::transferred, m_classJob,
-        [this, worker](int done, int count) { endClassTarget(worker, done, count); });
-}
-
-int CVivuRuzaSession::classRowOf(CVoriWorker *worker) const
-{
-    for (int row = 0; row < m_classTargets.size(); ++row) {
-        if (m_classTargets.at(row).running && m_classTargets.at(row).worker == worker)
-            return row;
-    }
-    return -1;
 }
 
 void CVivuRuzaSession::setChosen(int row, bool chosen)
@@ -715,179 +612,96 @@ bool CVivuRuzaSession::planClassSend(QList<QUrl> urls, bool all)
 {
     if (m_classJob->running())
         return false;
-    m_classTargets.clear();
-    m_classTaken.clear();
-    m_classNameChanges.clear();
-    m_classEmpty.clear();
-    m_classRefused.clear();
-    m_classSameNames.clear();
-    m_classCaseChanges.clear();
+    QList<CVoriWorker *> calculators;
     for (CVoriWorker *worker : qAsConst(workers)) {
-        if (!all && !m_chosenPorts.contains(worker->portInfo.portName()))
-            continue;
-        TransferPlan plan(TransferPlan::Direction::Upload);
-        for (const QUrl &url : qAsConst(urls))
-            plan.addUpload(url.toLocalFile(), url.fileName(QUrl::FullyDecoded));
-        plan.markTaken(worker->filesList);
-        QSet<int> leftOut;
-        const QStringList clashes = sameNames(plan, urls, leftOut);
-        for (const QString &text : clashes) {
-            if (!m_classSameNames.contains(text))
-                m_classSameNames.append(text);
-        }
-        ClassTarget target;
-        target.worker = worker;
-        for (int i = 0; i < plan.size(); ++i) {
-            const TransferPlan::Item &item = plan.at(i);
-            const QString given = urls.at(i).fileName(QUrl::FullyDecoded);
-            // A file no calculator can take would fail on every row alike.
-            const QString refusal = classRefusal(item.problem);
-            if (!refusal.isEmpty()) {
-                const QString entry = QStringLiteral("%1 (%2)").arg(given, refusal);
-                if (!m_classRefused.contains(entry))
-                    m_classRefused.append(entry);
-                continue;
-            }
-            if (item.empty) {
-                if (!m_classEmpty.contains(given))
-                    m_classEmpty.append(given);
-                continue;
-            }
-            if (item.collision == TransferPlan::Reason::SameFile || leftOut.contains(i))
-                continue;
-            if (item.renamed) {
-                const QString change = QStringLiteral("%1 \u2192 %2").arg(given, item.calcName);
-                QStringList &changes = onlyCaseChanged(given, item.calcName) ? m_classCaseChanges
-                                                                             : m_classNameChanges;
-                if (!changes.contains(change))
-                    changes.append(change);
-            }
-            if (item.collision == TransferPlan::Reason::TakenOnCalc) {
-                target.taken.append(item.calcName);
-                if (!m_classTaken.contains(item.calcName))
-                    m_classTaken.append(item.calcName);
-            }
-            target.files.append(qMakePair(item.localPath, item.calcName));
-        }
-        m_classTargets.append(target);
+        if (all || m_chosenPorts.contains(worker->portInfo.portName()))
+            calculators.append(worker);
     }
-    return !m_classTargets.isEmpty();
+    m_classPlan.plan(urls, calculators);
+    return !m_classPlan.targets().isEmpty();
 }
 
 QStringList CVivuRuzaSession::classTakenNames() const
 {
-    return m_classTaken;
+    return m_classPlan.taken();
 }
 
 QStringList CVivuRuzaSession::classNameChanges() const
 {
-    return m_classNameChanges;
+    return m_classPlan.nameChanges();
 }
 
 QStringList CVivuRuzaSession::classEmptyFiles() const
 {
-    return m_classEmpty;
+    return m_classPlan.emptyFiles();
 }
 
 QStringList CVivuRuzaSession::classRefusedFiles() const
 {
-    return m_classRefused;
+    return m_classPlan.refusedFiles();
 }
 
 void CVivuRuzaSession::startClassSend(bool replace)
 {
-    if (m_classTargets.isEmpty() || m_classJob->running())
+    if (m_classPlan.targets().isEmpty() || m_classJob->running())
         return;
-    for (const QString &name : qAsConst(m_classTaken))
+    const QStringList taken = m_classPlan.taken();
+    for (const QString &name : taken)
         TransferTrace::settled("class", name, TransferPlan::Reason::TakenOnCalc, replace);
-    int fileCount = 0;
-    for (ClassTarget &target : m_classTargets) {
-        if (!replace) {
-            for (int i = target.files.size() - 1; i >= 0; --i) {
-                if (target.taken.contains(target.files.at(i).second))
-                    target.files.removeAt(i);
-            }
-        }
-        target.taken.clear();
-        fileCount = qMax(fileCount, int(target.files.size()));
+    m_classPlan.settle(replace);
+    QList<QPair<CVoriWorker *, int>> calculators;
+    QHash<CVoriWorker *, QList<QPair<QString, QString>>> files;
+    for (const ClassSendPlan::Target &target : m_classPlan.targets()) {
+        calculators.append(qMakePair(target.worker.data(), int(target.files.size())));
+        files.insert(target.worker.data(), target.files);
     }
-    const int count = int(m_classTargets.size());
-    beginClassJob(tr("Send to %n calculators", nullptr, count), tr("send"), fileCount,
-        ClassJobModel::Kind::Send);
+    const int count = int(calculators.size());
+    beginClassJob(tr("Send to %n calculators", nullptr, count), tr("send"), m_classPlan.mostFiles(),
+        ClassJobModel::Kind::Send, calculators,
+        [this, files](CVoriWorker *worker, QObject *parent) {
+            return makeClassSend(worker, files.value(worker), parent);
+        });
 }
 
-void CVivuRuzaSession::beginClassJob(
-    const QString &title, const QString &action, int fileCount, ClassJobModel::Kind kind)
+void CVivuRuzaSession::beginClassJob(const QString &title, const QString &action, int fileCount,
+    ClassJobModel::Kind kind, const QList<QPair<CVoriWorker *, int>> &calculators,
+    const std::function<CalcJob *(CVoriWorker *, QObject *)> &make)
 {
     QStringList names;
-    for (const ClassTarget &target : qAsConst(m_classTargets))
-        names.append(target.worker ? target.worker->name : QString());
+    m_classRun->clear();
+    for (const auto &calculator : calculators) {
+        names.append(calculator.first ? calculator.first->name : QString());
+        m_classRun->add(calculator.first, make, calculator.second);
+    }
     m_classJob->begin(title, names, action, fileCount, kind);
-    for (int row = 0; row < m_classTargets.size(); ++row)
-        startClassTarget(row);
+    m_classRun->startAll();
 }
 
-// A calculator busy with a job of its own, or gone, fails at once; Retry
-// tries it again.
-void CVivuRuzaSession::startClassTarget(int row)
+// The list of the current calculator shows what the send left, as for a
+// send to it alone.
+CalcJob *CVivuRuzaSession::makeClassSend(
+    CVoriWorker *worker, const QList<QPair<QString, QString>> &files, QObject *parent)
 {
-    ClassTarget &target = m_classTargets[row];
-    target.failure.clear();
-    target.cancelled = false;
-    CVoriWorker *worker = target.worker.data();
-    const int count
-        = worker && target.backup ? int(worker->filesList.size()) : int(target.files.size());
-    if (!worker || !workers.contains(worker)) {
-        m_classJob->finish(row, 0, count, tr("The calculator is no longer attached."), false);
-        return;
-    }
-    if (m_jobs.contains(worker)) {
-        m_classJob->finish(
-            row, 0, count, tr("The calculator was busy with another job; try again."), false);
-        return;
-    }
-    target.running = true;
-    if (target.backup) {
-        worker->backupParent = m_classBackupParent;
-        worker->backupParentIdentity = m_classBackupIdentity;
-        startJob(worker, &CVoriWorker::backUp, &CVivuRuzaSession::onClassBackupDone);
-        return;
-    }
-    worker->toCalcFiles = target.files;
-    startJob(worker, &CVoriWorker::sendFiles, &CVivuRuzaSession::onFilesListChange);
+    auto *job = new SendJob(worker, files, verifySends(), parent);
+    connect(job, &CalcJob::delivered, this, [this, worker] { showListingOf(worker); });
+    return job;
 }
 
-void CVivuRuzaSession::endClassTarget(CVoriWorker *worker, int moved, int count)
+CalcJob *CVivuRuzaSession::makeClassBackup(CVoriWorker *worker, QObject *parent)
 {
-    const int row = classRowOf(worker);
-    if (row < 0)
-        return;
-    ClassTarget &target = m_classTargets[row];
-    target.running = false;
-    m_classJob->finish(row, moved, count, target.failure, target.cancelled);
+    return new BackupJob(worker, m_classBackupParent, m_classBackupIdentity, parent);
 }
 
 void CVivuRuzaSession::retryClassFailed()
 {
     if (m_classJob->running() || m_classJob->station())
         return;
-    QList<int> failed;
-    for (int row = 0; row < m_classTargets.size(); ++row) {
-        if (m_classJob->state(row) == ClassJobModel::State::Failed)
-            failed.append(row);
-    }
-    for (int row : qAsConst(failed))
-        m_classJob->restart(row);
-    for (int row : qAsConst(failed))
-        startClassTarget(row);
+    m_classRun->retryFailed();
 }
 
 void CVivuRuzaSession::cancelClassJob()
 {
-    for (const ClassTarget &target : qAsConst(m_classTargets)) {
-        if (target.running && target.worker)
-            target.worker->cancel();
-    }
+    m_classRun->cancel();
 }
 
 namespace {
@@ -943,28 +757,22 @@ bool CVivuRuzaSession::backUp()
     CVoriWorker *worker = idleCurrentWorker();
     if (!worker)
         return false;
-    worker->backupParent = prepareBackupFolder();
-    worker->backupParentIdentity = backupFolderIdentity();
-    m_transferWorker = worker;
+    auto *job = new BackupJob(worker, prepareBackupFolder(), backupFolderIdentity(), this);
+    // Told of the calculator backed up: the current one may have changed meanwhile.
+    connect(job, &CalcJob::delivered, this, [this, job] {
+        if (m_shownJob == job)
+            m_transfer->finishWith(backupOutcome(job->worker(), job->backup()));
+    });
+    showOnProgressLine(job);
     m_transfer->start(
         TransferProgress::Kind::Backup, calcLabel(worker), int(worker->filesList.size()));
-    startJob(worker, &CVoriWorker::backUp, &CVivuRuzaSession::onBackupDone);
-    return true;
+    return startJob(job);
 }
 
-// The worker whose job ended is the sender: the current calculator may have
-// changed meanwhile.
-void CVivuRuzaSession::onBackupDone()
+QString CVivuRuzaSession::backupOutcome(
+    const CVoriWorker *worker, const CVoriWorker::BackupResult &r) const
 {
-    auto *worker = qobject_cast<CVoriWorker *>(sender());
-    if (!worker || m_transferWorker != worker)
-        return;
-    m_transfer->finishWith(backupOutcome(worker));
-}
-
-QString CVivuRuzaSession::backupOutcome(const CVoriWorker *worker) const
-{
-    return BackupTexts::backupOutcome(worker->name, worker->backupResult);
+    return BackupTexts::backupOutcome(worker ? worker->name : QString(), r);
 }
 
 bool CVivuRuzaSession::backUpAll()
@@ -973,37 +781,16 @@ bool CVivuRuzaSession::backUpAll()
         return false;
     m_classBackupParent = prepareBackupFolder();
     m_classBackupIdentity = backupFolderIdentity();
-    m_classTargets.clear();
-    for (CVoriWorker *worker : qAsConst(workers)) {
-        ClassTarget target;
-        target.worker = worker;
-        target.backup = true;
-        m_classTargets.append(target);
-    }
-    const int count = int(m_classTargets.size());
+    m_classPlan.clear();
+    QList<QPair<CVoriWorker *, int>> calculators;
+    for (CVoriWorker *worker : qAsConst(workers))
+        calculators.append(qMakePair(worker, int(worker->filesList.size())));
+    const int count = int(calculators.size());
     const QString folder = QDir::toNativeSeparators(m_classBackupParent);
     beginClassJob(tr("Back up %n calculators into %1", nullptr, count).arg(folder), tr("back up"),
-        0, ClassJobModel::Kind::Backup);
+        0, ClassJobModel::Kind::Backup, calculators,
+        [this](CVoriWorker *worker, QObject *parent) { return makeClassBackup(worker, parent); });
     return true;
-}
-
-// A row fails with the calculator's own words where it gave some, else with
-// what the single backup's outcome line would say.
-void CVivuRuzaSession::onClassBackupDone()
-{
-    auto *worker = qobject_cast<CVoriWorker *>(sender());
-    const int row = classRowOf(worker);
-    if (row < 0)
-        return;
-    ClassTarget &target = m_classTargets[row];
-    target.running = false;
-    const CVoriWorker::BackupResult &r = worker->backupResult;
-    const int count = r.files + r.unrestorable;
-    QString failure;
-    if (!r.finished && !r.cancelled)
-        failure = target.failure.isEmpty() ? backupOutcome(worker) : target.failure;
-    m_classJob->finish(
-        row, r.finished ? count : 0, count, failure, target.cancelled || r.cancelled);
 }
 
 bool CVivuRuzaSession::previewRestore(const QUrl &folder)
@@ -1016,15 +803,21 @@ bool CVivuRuzaSession::previewRestore(const QUrl &folder)
     m_restoreQuestion.clear();
     m_restoreAdded = 0;
     m_restoreReplaced = 0;
-    worker->restoreFolder = m_restoreFolder;
     m_transfer->clearOutcome();
-    startJob(worker, &CVoriWorker::previewRestore, &CVivuRuzaSession::onRestorePreviewDone);
+    auto *job
+        = new RestoreJob(worker, m_restoreFolder, RestoreJob::Mode::Preview, verifySends(), this);
+    // After the job's own end: the question comes once the calculator is idle.
+    if (!startJob(job))
+        return false;
+    connect(job, &CalcJob::ended, this, [this, job] { onRestorePreviewDone(job); });
     return true;
 }
 
-void CVivuRuzaSession::onRestorePreviewDone()
+// The question names what changes: every file added, every file replaced,
+// and what the backup holds that stays where it is.
+void CVivuRuzaSession::onRestorePreviewDone(CalcJob *job)
 {
-    auto *worker = qobject_cast<CVoriWorker *>(sender());
+    CVoriWorker *worker = job->worker();
     if (!worker)
         return;
     // The preview listed the calculator: the table shows what it compared.
@@ -1032,7 +825,7 @@ void CVivuRuzaSession::onRestorePreviewDone()
         onFilesListChange();
     if (m_restoreWorker != worker)
         return;
-    const CVoriWorker::RestoreResult &r = worker->restoreResult;
+    const CVoriWorker::RestoreResult &r = static_cast<RestoreJob *>(job)->restore();
     if (!r.ready) {
         m_restoreWorker.clear();
         return;
@@ -1040,43 +833,38 @@ void CVivuRuzaSession::onRestorePreviewDone()
     m_restoreAdded = int(r.added.size());
     m_restoreReplaced = int(r.replaced.size());
     m_restoreQuestion = BackupTexts::restoreQuestion(worker->name, r);
-    // Asked once the preview's thread has ended and the calculator is idle
+    // Asked once the preview's job has ended and the calculator is idle
     // again: a Restore pressed the moment the question shows would
-    // otherwise find it busy and do nothing. The thread quits only after
-    // this slot (its quit() is queued behind it), and endJob() is connected
-    // first, so the question comes after it.
-    const QThread *thread = m_jobs.value(worker).thread;
-    if (thread)
-        connect(thread, &QThread::finished, this, &CVivuRuzaSession::restorePreviewReady);
-    else
-        emit restorePreviewReady();
+    // otherwise find it busy and do nothing.
+    emit restorePreviewReady();
 }
 
 bool CVivuRuzaSession::restoreBackup()
 {
     CVoriWorker *worker = m_restoreWorker.data();
-    if (!worker || !workers.contains(worker) || m_jobs.contains(worker)
+    if (!worker || !workers.contains(worker) || CalcJob::runningOn(worker)
         || m_restoreFolder.isEmpty())
         return false;
-    worker->restoreFolder = m_restoreFolder;
+    auto *job
+        = new RestoreJob(worker, m_restoreFolder, RestoreJob::Mode::Restore, verifySends(), this);
     m_restoreFolder.clear();
-    m_transferWorker = worker;
+    connect(job, &CalcJob::delivered, this, [this, job] { onRestoreDone(job); });
+    showOnProgressLine(job);
     m_transfer->start(
         TransferProgress::Kind::Restore, calcLabel(worker), m_restoreAdded + m_restoreReplaced);
-    startJob(worker, &CVoriWorker::restoreBackup, &CVivuRuzaSession::onRestoreDone);
-    return true;
+    return startJob(job);
 }
 
-void CVivuRuzaSession::onRestoreDone()
+void CVivuRuzaSession::onRestoreDone(CalcJob *job)
 {
-    auto *worker = qobject_cast<CVoriWorker *>(sender());
+    CVoriWorker *worker = job->worker();
     if (!worker)
         return;
-    if (worker == currentWorker())
-        onFilesListChange();
-    if (m_transferWorker != worker)
+    showListingOf(worker);
+    if (m_shownJob != job)
         return;
-    m_transfer->finishWith(BackupTexts::restoreOutcome(worker->name, worker->restoreResult));
+    const CVoriWorker::RestoreResult &r = static_cast<RestoreJob *>(job)->restore();
+    m_transfer->finishWith(BackupTexts::restoreOutcome(worker->name, r));
 }
 
 bool CVivuRuzaSession::verifySends() const
@@ -1093,20 +881,12 @@ void CVivuRuzaSession::setVerifySends(bool on)
 // Names the calculator holds are replaced: nobody is there to be asked.
 bool CVivuRuzaSession::startStationSend(const QList<QUrl> &urls)
 {
-    TransferPlan plan(TransferPlan::Direction::Upload);
-    for (const QUrl &url : urls)
-        plan.addUpload(url.toLocalFile(), url.fileName(QUrl::FullyDecoded));
-    QSet<int> leftOut;
-    m_classSameNames = sameNames(plan, urls, leftOut);
-    QList<QPair<QString, QString>> files;
+    if (m_classJob->running())
+        return false;
+    const QList<QPair<QString, QString>> files = m_classPlan.planForAny(urls);
     QStringList names;
-    for (int i = 0; i < plan.size(); ++i) {
-        const TransferPlan::Item &item = plan.at(i);
-        if (item.empty || item.collision == TransferPlan::Reason::SameFile || leftOut.contains(i))
-            continue;
-        files.append(qMakePair(item.localPath, item.calcName));
-        names.append(item.calcName);
-    }
+    for (const auto &file : files)
+        names.append(file.second);
     if (files.isEmpty())
         return false;
     const int n = int(files.size());
@@ -1117,10 +897,11 @@ bool CVivuRuzaSession::startStationSend(const QList<QUrl> &urls)
                 nullptr, n))
                         .arg(someNames(names));
     // Said for as long as the station is on, as a send to several says it once.
-    if (!m_classSameNames.isEmpty())
+    const QStringList sameNames = m_classPlan.sameNames();
+    if (!sameNames.isEmpty())
         //: Follows what the station sends; %1 tells each pair of files left out.
         doing += QLatin1Char(' ')
-            + tr("These files are left out: %1").arg(m_classSameNames.join(QLatin1Char(' ')));
+            + tr("These files are left out: %1").arg(sameNames.join(QLatin1Char(' ')));
     if (!startStation(tr("Station: send %n files", nullptr, n), doing, ClassJobModel::Kind::Send))
         return false;
     m_stationFiles = files;
@@ -1153,7 +934,7 @@ bool CVivuRuzaSession::startStation(
 {
     if (m_classJob->running())
         return false;
-    m_classTargets.clear();
+    m_classRun->clear();
     m_stationBefore.clear();
     for (CVoriWorker *worker : qAsConst(m_reading))
         m_stationBefore.append(worker);
@@ -1176,14 +957,16 @@ void CVivuRuzaSession::serveAtStation(CVoriWorker *worker)
 {
     if (m_stationBefore.removeAll(worker) > 0)
         return;
-    ClassTarget target;
-    target.worker = worker;
-    target.files = m_stationFiles;
-    target.backup = m_stationFiles.isEmpty();
-    m_classTargets.append(target);
-    const int row
-        = m_classJob->addRow(calcLabel(worker), target.backup ? tr("back up") : tr("send"));
-    startClassTarget(row);
+    const bool backup = m_stationFiles.isEmpty();
+    const QList<QPair<QString, QString>> files = m_stationFiles;
+    const int row = m_classRun->add(
+        worker,
+        [this, files, backup](CVoriWorker *worker, QObject *parent) {
+            return backup ? makeClassBackup(worker, parent) : makeClassSend(worker, files, parent);
+        },
+        backup ? int(worker->filesList.size()) : int(files.size()));
+    m_classJob->addRow(calcLabel(worker), backup ? tr("back up") : tr("send"));
+    m_classRun->start(row);
 }
 
 QString CVivuRuzaSession::isolated(const QString &deviceText) const
@@ -1193,12 +976,12 @@ QString CVivuRuzaSession::isolated(const QString &deviceText) const
 
 QStringList CVivuRuzaSession::classSameNames() const
 {
-    return m_classSameNames;
+    return m_classPlan.sameNames();
 }
 
 QStringList CVivuRuzaSession::classCaseChanges() const
 {
-    return m_classCaseChanges;
+    return m_classPlan.caseChanges();
 }
 
 bool CVivuRuzaSession::isNameCollisionCaseOnly() const

@@ -1,8 +1,10 @@
 #ifndef CVIVURUZASESSION_H
 #define CVIVURUZASESSION_H
 
+#include "CVoriWorker.h"
 #include "CalcPort.h"
 #include "ClassJobModel.h"
+#include "ClassSendPlan.h"
 #include "ConnectionDoctor.h"
 #include "TransferProgress.h"
 #include "TransferQuestions.h"
@@ -20,6 +22,8 @@
 
 #include <functional>
 
+class CalcJob;
+class ClassRun;
 class CVoriWorker;
 class QThread;
 class QTimer;
@@ -30,8 +34,9 @@ class VoriFileModel;
 // thread and lists it once that reading has succeeded (in the order found,
 // whatever order the readings end in), keeps one worker per
 // listed calculator parallel to the rows of the calculator list, sorts
-// transfers into the collision queues and runs every transfer as a job in a
-// thread of its own. Lives in the main thread and never waits for a device.
+// transfers into the collision queues and runs every transfer as a job
+// (CalcJob) in a thread of its own, and a job over several calculators as a
+// class run. Lives in the main thread and never waits for a device.
 class CVivuRuzaSession : public QObject
 {
     Q_OBJECT
@@ -155,26 +160,22 @@ public:
     int chosenCount() const { return m_chosenPorts.size(); }
 
 private:
-    using JobSlot = void (CVoriWorker::*)();
-    using RefreshSlot = void (CVivuRuzaSession::*)();
-
-    // The connections that belong to one job; they must not fire for the next.
-    struct Job
-    {
-        QPointer<QThread> thread;
-        QMetaObject::Connection refresh;
-        QMetaObject::Connection quit;
-    };
-
     void addWorker(CVoriWorker *worker);
     void startReading(const CalcPort &port);
     void endReading(CVoriWorker *worker);
-    void watchTransfers(CVoriWorker *worker);
     void showError(const QString &errorText, const QString &detail);
     CVoriWorker *currentWorker() const;
     CVoriWorker *idleCurrentWorker() const;
-    void startJob(CVoriWorker *worker, JobSlot job, RefreshSlot refresh);
-    void endJob(CVoriWorker *worker);
+    // Starts a job on one calculator, its errors shown, the busy state told
+    // at its start and end; false (the job deleted) when it can't start.
+    bool startJob(CalcJob *job);
+    void endJob(CalcJob *job);
+    // The job's progress and outcome go to the progress line, which follows
+    // the job shown last.
+    void showOnProgressLine(CalcJob *job);
+    // The file table shows the worker's listing again, if it is the current
+    // calculator's.
+    void showListingOf(const CVoriWorker *worker);
 
     int currentIndex = -1;
     // The single send's and download's questions, asked one at a time.
@@ -188,9 +189,9 @@ private:
     QString statusLineText;
 
     PortSource m_portSource;
-    // Workers with a running job or first reading; a worker dropped from
-    // workers meanwhile is deleted when its job ends.
-    QHash<CVoriWorker *, Job> m_jobs;
+    // First readings running; a worker dropped from workers meanwhile is
+    // deleted when its job ends.
+    QHash<CVoriWorker *, CalcJob *> m_readJobs;
     // Port names: of the last poll, being read, and read without success
     // (not read again until the port has gone and come back).
     QSet<QString> m_attached;
@@ -209,36 +210,22 @@ private:
     // Busy is each calculator's own; isBusy follows the current one.
     void refreshBusy();
     void jobStateChange();
-    // The worker whose send or download the progress line follows.
-    QPointer<CVoriWorker> m_transferWorker;
+    // The job whose send, copy, backup or restore the progress line follows.
+    QPointer<CalcJob> m_shownJob;
 
-    // A calculator's part of a job over several: its row in the class job,
-    // the files it is sent, and what it met.
-    struct ClassTarget
-    {
-        QPointer<CVoriWorker> worker;
-        QList<QPair<QString, QString>> files; // local path, calculator name
-        QStringList taken; // calculator names it already holds
-        QString failure;
-        bool cancelled = false;
-        bool running = false;
-        bool backup = false; // a backup into m_classBackupParent, not a send
-    };
-    void watchClass(CVoriWorker *worker);
-    int classRowOf(CVoriWorker *worker) const;
-    void startClassTarget(int row);
-    void endClassTarget(CVoriWorker *worker, int moved, int count);
-    // The panel's rows for m_classTargets, then every calculator starts.
-    void beginClassJob(
-        const QString &title, const QString &action, int fileCount, ClassJobModel::Kind kind);
+    // A class run's row for each calculator of the list, each started; the
+    // panel heads them with title.
+    void beginClassJob(const QString &title, const QString &action, int fileCount,
+        ClassJobModel::Kind kind, const QList<QPair<CVoriWorker *, int>> &calculators,
+        const std::function<CalcJob *(CVoriWorker *, QObject *)> &make);
+    CalcJob *makeClassSend(
+        CVoriWorker *worker, const QList<QPair<QString, QString>> &files, QObject *parent);
+    CalcJob *makeClassBackup(CVoriWorker *worker, QObject *parent);
 
     ClassJobModel *m_classJob;
+    ClassRun *m_classRun;
     QSet<QString> m_chosenPorts;
-    QList<ClassTarget> m_classTargets;
-    QStringList m_classTaken;
-    QStringList m_classNameChanges;
-    QStringList m_classEmpty;
-    QStringList m_classRefused;
+    ClassSendPlan m_classPlan;
 
     // Backups of one calculator and their restores, with the folders and the
     // manifest of vuvectl's: each restores what the other backed up. Each
@@ -281,11 +268,9 @@ public:
     Q_INVOKABLE bool backUpAll();
 
 private:
-    void onBackupDone();
-    void onRestorePreviewDone();
-    void onRestoreDone();
-    void onClassBackupDone();
-    QString backupOutcome(const CVoriWorker *worker) const;
+    void onRestorePreviewDone(CalcJob *job);
+    void onRestoreDone(CalcJob *job);
+    QString backupOutcome(const CVoriWorker *worker, const CVoriWorker::BackupResult &r) const;
     // Made once for a backup of all, so each calculator's folder, and a
     // retry's, goes where the question said.
     QString prepareBackupFolder() const;
@@ -358,9 +343,6 @@ public:
     Q_INVOKABLE bool isNameCollisionCaseOnly() const;
 
 private:
-    QStringList m_classSameNames;
-    QStringList m_classCaseChanges;
-
     // What the current calculator's worker last read: the names a single
     // send finds taken.
     TransferPlan::Listing currentListing() const;

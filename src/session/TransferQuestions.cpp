@@ -79,7 +79,7 @@ QString TransferQuestions::collisionToCalcFileName() const
 
 bool TransferQuestions::isNameCollisionCaseOnly() const
 {
-    return onlyCaseChanged(m_nameCollisionOld, m_nameCollisionNew);
+    return TransferPlan::onlyCaseChanged(m_nameCollisionOld, m_nameCollisionNew);
 }
 
 // A replaced name takes the place of a pending file of the same name, so one
@@ -178,9 +178,4 @@ void TransferQuestions::releaseAllFromCalcCollisions(bool replace)
 {
     while (!m_fromCalcExisting.isEmpty())
         releaseFromCalcCollision(replace);
-}
-
-bool TransferQuestions::onlyCaseChanged(const QString &given, const QString &calcName)
-{
-    return given != calcName && given.compare(calcName, Qt::CaseInsensitive) == 0;
 }

@@ -69,10 +69,6 @@ public:
     int downloadSkipped() const { return m_downloadSkipped; }
     QString errorString() const { return m_error; }
 
-    // The rule changed nothing but the case: the name was short enough and
-    // held nothing a calculator can't keep.
-    static bool onlyCaseChanged(const QString &given, const QString &calcName);
-
 private:
     bool isNameTaken(const QString &calcName, const Listing &onCalc) const;
     void settleTaken(const Upload &entry, bool replace);

@@ -239,7 +239,11 @@ void TestCollisions::zeroSizeKeptAcrossCalls()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     SessionRig rig;
-    rig.fileModel.setFiles({ { QStringLiteral("TAKEN.PY"), 3 } });
+    // Names taken are those the calculator was last read to hold.
+    CalcSimulator *sim = rig.sim(QStringLiteral("A"));
+    QVERIFY(sim);
+    sim->setFiles({ { QStringLiteral("TAKEN.PY"), QByteArray("old") } });
+    QVERIFY(rig.plug({ QStringLiteral("A") }));
     CVivuRuzaSession &s = rig.session;
 
     s.toCalcUrls(makeLocalFiles(dir,

@@ -1,5 +1,7 @@
 #include "ClassJobModel.h"
 
+#include "ClassRun.h"
+
 #include "DeviceText.h"
 #include "TransferProgress.h"
 
@@ -281,4 +283,11 @@ QString ClassJobModel::stationSummary() const
         text += tr("; %n failed: %1", nullptr, failed).arg(firstFailure);
     // A failure's own text may end the sentence already.
     return text.endsWith(QLatin1Char('.')) ? text : text + QLatin1Char('.');
+}
+
+void ClassJobModel::follow(ClassRun *run)
+{
+    connect(run, &ClassRun::restarted, this, &ClassJobModel::restart);
+    connect(run, &ClassRun::working, this, &ClassJobModel::working);
+    connect(run, &ClassRun::finished, this, &ClassJobModel::finish);
 }

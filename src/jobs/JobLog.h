@@ -1,12 +1,13 @@
-#ifndef SESSIONLOG_H
-#define SESSIONLOG_H
+#ifndef JOBLOG_H
+#define JOBLOG_H
 
 #include <QLoggingCategory>
 
-// The session's trace for bug reports: jobs and the errors shown to the user.
+// The trace for bug reports of the jobs on calculators and of the errors the
+// window shows.
 Q_DECLARE_LOGGING_CATEGORY(SessionLog)
 // Calculators coming and going: each port found or gone, and each first
 // reading started, ended or failed.
 Q_DECLARE_LOGGING_CATEGORY(DiscoveryLog)
 
-#endif // SESSIONLOG_H
+#endif // JOBLOG_H

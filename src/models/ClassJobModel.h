@@ -5,10 +5,12 @@
 #include <QList>
 #include <QString>
 
+class ClassRun;
+
 // One job over several calculators at once, one row per calculator: which
 // calculator, what it does, where it stands, its progress and what came of
-// it. Generic, so any job over a class shows the same way; the session fills
-// it in the main thread from each worker's queued reports.
+// it. Generic, so any job over a class shows the same way; it follows a class
+// run's rows (follow()), in the main thread.
 class ClassJobModel : public QAbstractListModel
 {
     Q_OBJECT
@@ -105,6 +107,11 @@ private:
     bool m_station = false;
     bool m_stationOn = false;
     QString m_doing;
+
+public:
+    // The rows follow the run's: its row n is row n here, begun (or added)
+    // here before the run starts it.
+    void follow(ClassRun *run);
 };
 
 #endif // CLASSJOBMODEL_H
