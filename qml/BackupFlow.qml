@@ -14,10 +14,14 @@ Item {
     // Why the folder shown can't take backups now (replaced since it was
     // chosen, or another owner's); Back Up waits for a folder chosen again.
     property string folderProblem: ""
+    // The session that backs up, and the calculators, whose current one a
+    // backup takes.
+    property var session
+    property var calculators
 
     function start() {
         all = false
-        var name = calcSession.isolated(calcModel.getName())
+        var name = session.isolated(calculators.getName())
         backupQuestion.title = qsTr("Back up %1").arg(name)
         backupQuestion.text = qsTr("Every file on %1 is copied into a new folder, named after the calculator and the time, in this folder:").arg(name)
         backupQuestion.open()
@@ -36,8 +40,8 @@ Item {
         message.objectName: "backupQuestionText"
         // Wide enough for its three buttons and a folder's path.
         width: 440
-        onAccepted: flow.all ? calcSession.backUpAll() : calcSession.backUp()
-        onAboutToShow: flow.folderProblem = calcSession.backupFolderProblem()
+        onAccepted: flow.all ? flow.session.backUpAll() : flow.session.backUp()
+        onAboutToShow: flow.folderProblem = flow.session.backupFolderProblem()
         onOpened: flow.folderProblem === "" ? backUpButton.forceActiveFocus()
                                             : changeFolderButton.forceActiveFocus()
 
@@ -51,7 +55,7 @@ Item {
             font.pixelSize: 12
             font.bold: true
             textFormat: Text.PlainText
-            text: calcSession.backupFolder
+            text: flow.session.backupFolder
             Accessible.role: Accessible.StaticText
             Accessible.name: text
         }
@@ -91,7 +95,7 @@ Item {
                 DialogButtonBox.buttonRole: DialogButtonBox.ActionRole
                 onClicked: {
                     backupQuestion.close()
-                    folderChooser.startFolder = calcSession.backupFolderUrl()
+                    folderChooser.startFolder = flow.session.backupFolderUrl()
                     folderChooser.open()
                 }
             }
@@ -111,7 +115,7 @@ Item {
         title: qsTr("Choose the folder for backups")
         selectFolder: true
         onAccepted: {
-            calcSession.setBackupFolder(fileUrl)
+            flow.session.setBackupFolder(fileUrl)
             backupQuestion.open()
         }
         onRejected: backupQuestion.open()

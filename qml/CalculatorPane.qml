@@ -9,6 +9,10 @@ Rectangle {
 
     // Its count is how the window tells whether a calculator is attached.
     property alias list: fileListView
+    // The calculators listed, and the session, which keeps which are chosen
+    // and the ports' notices.
+    property var calculators
+    property var session
 
     color: "#f0f0f0"
 
@@ -22,7 +26,7 @@ Rectangle {
             id: fileListView
             width: parent.width
             spacing: 5
-            model: calcModel
+            model: pane.calculators
             highlight: Rectangle {
                 color: "#4001B3E3"
 
@@ -62,7 +66,7 @@ Rectangle {
                     anchors.fill: parent
                     onClicked: {
                         fileListView.currentIndex = index
-                        calcModel.currentIndex = index
+                        pane.calculators.currentIndex = index
                     }
                 }
 
@@ -73,8 +77,8 @@ Rectangle {
                     anchors.right: parent.right
                     anchors.rightMargin: 14
                     anchors.verticalCenter: parent.verticalCenter
-                    checked: calcSession.chosenCount >= 0 && calcSession.isChosen(index)
-                    onToggled: calcSession.setChosen(index, checked)
+                    checked: pane.session.chosenCount >= 0 && pane.session.isChosen(index)
+                    onToggled: pane.session.setChosen(index, checked)
                     // Tab goes from the list to the files as ever; the
                     // list's Space ticks the current row instead.
                     focusPolicy: Qt.NoFocus
@@ -96,7 +100,7 @@ Rectangle {
             Keys.onDownPressed: pick(currentIndex + 1)
             Keys.onSpacePressed: {
                 if (currentIndex >= 0)
-                    calcSession.setChosen(currentIndex, !calcSession.isChosen(currentIndex))
+                    pane.session.setChosen(currentIndex, !pane.session.isChosen(currentIndex))
             }
             Keys.onPressed: {
                 if (event.key === Qt.Key_Home)
@@ -117,7 +121,7 @@ Rectangle {
                 if (row < 0 || row >= count)
                     return
                 currentIndex = row
-                calcModel.currentIndex = row
+                pane.calculators.currentIndex = row
             }
         }
     }
@@ -136,9 +140,9 @@ Rectangle {
         textFormat: Text.PlainText
         // Hidden, it is no instruction a screen reader should read.
         Accessible.ignored: !visible
-        text: calcSession.doctor.readingPorts.length > 0
+        text: pane.session.doctor.readingPorts.length > 0
               //: %1 is the ports being read, separated by commas.
-              ? qsTr("Reading the calculator on %1\u2026").arg(calcSession.doctor.readingPorts.join(", "))
+              ? qsTr("Reading the calculator on %1\u2026").arg(pane.session.doctor.readingPorts.join(", "))
               : qsTr("Connect a calculator with its USB cable. It shows up here within a few seconds.")
                 + (Qt.platform.os === "linux"
                    ? "\n\n" + qsTr("Nothing appears? Check that the calculator is switched on and shows its home screen, and that /dev/ttyACM0 (or a later number) exists. If you may not open it, /usr/share/doc/vuve-vudurod/troubleshooting.md tells how to get access.")
@@ -157,7 +161,7 @@ Rectangle {
         anchors.right: parent.right
         anchors.bottom: parent.bottom
         spacing: 4
-        readonly property var notices: calcSession.doctor.notices
+        readonly property var notices: pane.session.doctor.notices
         readonly property bool grouped: notices.length > 2
         readonly property int shownLines: 5
 
@@ -238,9 +242,9 @@ Rectangle {
                     tip: qsTr("Dismiss")
                     onClicked: {
                         if (doctorNotices.grouped)
-                            calcSession.doctor.dismissAll()
+                            pane.session.doctor.dismissAll()
                         else
-                            calcSession.doctor.dismiss(index)
+                            pane.session.doctor.dismiss(index)
                     }
                     Accessible.description: modelData
                     // On the notice's own colours, light or dark.
@@ -260,7 +264,7 @@ Rectangle {
     // The highlight marks the calculator whose files are shown: the list's
     // own index moves its own way when rows go, the model's decides.
     Connections {
-        target: calcModel
+        target: pane.calculators
         function onIndexOrSizeChange(newIndex) {
             fileListView.currentIndex = newIndex
         }

@@ -9,7 +9,9 @@ Popup {
     id: panel
     objectName: "classPanel"
 
-    readonly property var job: calcSession.classJob
+    // The session whose job over several calculators it shows.
+    property var session
+    readonly property var job: session.classJob
     readonly property var mainWindow: ApplicationWindow.window
 
     visible: job.active
@@ -108,21 +110,21 @@ Popup {
                 text: qsTr("Retry the failed ones")
                 Accessible.name: text
                 visible: !panel.job.running && panel.job.failedCount > 0 && !panel.job.station
-                onClicked: calcSession.retryClassFailed()
+                onClicked: panel.session.retryClassFailed()
             }
             Button {
                 objectName: "classCancelJob"
                 text: qsTr("Cancel")
                 Accessible.name: qsTr("Cancel the job on every calculator")
                 visible: panel.job.running && !panel.job.stationOn
-                onClicked: calcSession.cancelClassJob()
+                onClicked: panel.session.cancelClassJob()
             }
             Button {
                 objectName: "stationOffButton"
                 text: qsTr("Switch the Station Off")
                 Accessible.name: text
                 visible: panel.job.stationOn
-                onClicked: calcSession.stopStation()
+                onClicked: panel.session.stopStation()
             }
             Button {
                 objectName: "classClose"

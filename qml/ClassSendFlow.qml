@@ -11,6 +11,8 @@ Item {
 
     // true: every calculator listed; false: the chosen ones.
     property bool toAll: true
+    // The session that plans the class's sends and starts them.
+    property var session
 
     function choose(all) {
         toAll = all
@@ -18,25 +20,25 @@ Item {
     }
 
     function plan(urls) {
-        if (!calcSession.planClassSend(urls, toAll)) {
-            calcSession.statusLineText = toAll ? qsTr("No calculator is connected")
+        if (!session.planClassSend(urls, toAll)) {
+            session.statusLineText = toAll ? qsTr("No calculator is connected")
                                                : qsTr("No calculator is chosen")
             return
         }
         var notes = []
-        var empty = calcSession.classEmptyFiles()
+        var empty = session.classEmptyFiles()
         if (empty.length > 0)
             notes.push(qsTr("These files are zero-length and will not be sent: %1").arg(empty.join(", ")))
-        var refused = calcSession.classRefusedFiles()
+        var refused = session.classRefusedFiles()
         if (refused.length > 0)
             notes.push(qsTr("These files can't be sent to any calculator and are left out: %1").arg(refused.join(", ")))
-        var sameNames = calcSession.classSameNames()
+        var sameNames = session.classSameNames()
         if (sameNames.length > 0)
             notes.push(qsTr("These files are left out: %1").arg(sameNames.join(" ")))
-        var changes = calcSession.classNameChanges()
+        var changes = session.classNameChanges()
         if (changes.length > 0)
             notes.push(qsTr("These names are too long for a calculator and change: %1").arg(changes.join(", ")))
-        var caseChanges = calcSession.classCaseChanges()
+        var caseChanges = session.classCaseChanges()
         if (caseChanges.length > 0)
             notes.push(qsTr("Names on the calculator are upper case, so these change: %1").arg(caseChanges.join(", ")))
         if (notes.length > 0) {
@@ -48,7 +50,7 @@ Item {
     }
 
     function ask() {
-        var taken = calcSession.classTakenNames()
+        var taken = session.classTakenNames()
         if (taken.length === 0) {
             start(false)
             return
@@ -58,7 +60,7 @@ Item {
     }
 
     function start(replace) {
-        calcSession.startClassSend(replace)
+        session.startClassSend(replace)
     }
 
     QuestionDialog {

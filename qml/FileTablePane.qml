@@ -10,13 +10,17 @@ Rectangle {
 
     // The table, whose selection the window's entries act on.
     property alias table: tableView
+    // The current calculator's files, and the session, which holds the
+    // table while a job runs.
+    property var files
+    property var session
 
     TableView {
         id: tableView
-        enabled: !calcSession.isBusy
+        enabled: !pane.session.isBusy
         anchors.fill: parent
         selectionMode: 2
-        model: fileModel
+        model: pane.files
 
         TableViewColumn {
             id: nameColumn
@@ -50,7 +54,7 @@ Rectangle {
         }
 
         Accessible.name: qsTr("Files")
-        Accessible.description: currentRow >= 0 && currentRow < rowCount ? fileModel.getName(currentRow) : ""
+        Accessible.description: currentRow >= 0 && currentRow < rowCount ? pane.files.getName(currentRow) : ""
 
         // Rows and header in the desktop's colours: the style's own keep a
         // light grey and a light header picture on a dark palette. Each row
@@ -127,7 +131,7 @@ Rectangle {
 
     // Row numbers of one calculator's files mean other files on another.
     Connections {
-        target: calcSession
+        target: pane.session
         function onCurrentCalcChange() {
             tableView.selection.clear()
         }

@@ -12,6 +12,10 @@ QuestionDialog {
     // The field's text as the dialog opened: a device name longer than the
     // field takes shows cut, and that is no name the user chose.
     property string openedWith
+    // The calculators, whose current one it renames, and the session that
+    // renames it.
+    property var calculators
+    property var session
 
     TextField {
         id: newNameField
@@ -50,7 +54,7 @@ QuestionDialog {
     // The field takes the keys even where a button took focus at the last
     // closing.
     onAboutToShow: {
-        newNameField.text = calcModel.getName()
+        newNameField.text = calculators.getName()
         openedWith = newNameField.text
         newNameField.selectAll()
         newNameField.focus = true
@@ -58,7 +62,7 @@ QuestionDialog {
 
     onAccepted: {
         if (newNameField.text !== "" && newNameField.text !== openedWith
-                && newNameField.text !== calcModel.getName())
-            calcSession.changeCalcName(newNameField.text)
+                && newNameField.text !== calculators.getName())
+            session.changeCalcName(newNameField.text)
     }
 }

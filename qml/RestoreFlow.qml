@@ -8,9 +8,12 @@ import QtQuick.Controls 2.5
 Item {
     id: flow
 
+    // The session that reads the backup and restores it.
+    property var session
+
     // The chooser opens in the backup folder, as it is when first opened.
     function start() {
-        backupChooser.startFolder = calcSession.backupFolderUrl()
+        backupChooser.startFolder = session.backupFolderUrl()
         backupChooser.open()
     }
 
@@ -19,13 +22,13 @@ Item {
         objectName: "restoreChooser"
         title: qsTr("Choose the backup to restore")
         selectFolder: true
-        onAccepted: calcSession.previewRestore(fileUrl)
+        onAccepted: flow.session.previewRestore(fileUrl)
     }
 
     Connections {
-        target: calcSession
+        target: flow.session
         function onRestorePreviewReady() {
-            restoreQuestion.text = calcSession.restoreQuestion
+            restoreQuestion.text = flow.session.restoreQuestion
             restoreQuestion.open()
         }
     }
@@ -37,7 +40,7 @@ Item {
         // Wide enough for the names it lists.
         width: 440
         title: qsTr("Restore a backup")
-        onAccepted: calcSession.restoreBackup()
+        onAccepted: flow.session.restoreBackup()
         onOpened: restoreButton.forceActiveFocus()
 
         footer: DialogButtonBox {

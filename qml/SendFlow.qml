@@ -10,36 +10,39 @@ import "Texts.js" as Texts
 Item {
     id: flow
 
+    // The session that plans and sends.
+    property var session
+
     function choose() {
         choseFileDialog.open()
     }
 
     function send(urls) {
-        calcSession.toCalcUrls(urls)
+        session.toCalcUrls(urls)
         next()
     }
 
     // The next question, or the send. A question closed without a button
     // ends the flow, and what is still pending stays with the session.
     function next() {
-        if (calcSession.isToCalcZeroSizeCollision()) {
-            zeroSizeFileWontBeSent.text = qsTr("File %1 is zero-length and can't be sent.").arg(calcSession.collisionToCalcZeroSizeFileName())
+        if (session.isToCalcZeroSizeCollision()) {
+            zeroSizeFileWontBeSent.text = qsTr("File %1 is zero-length and can't be sent.").arg(session.collisionToCalcZeroSizeFileName())
             zeroSizeFileWontBeSent.open()
-        } else if (calcSession.isToCalcExistingCollision()) {
-            doYouWantSendFile.text = qsTr("File %1 already exists on your calculator.\nDo you want to replace it?").arg(calcSession.collisionToCalcFileName())
+        } else if (session.isToCalcExistingCollision()) {
+            doYouWantSendFile.text = qsTr("File %1 already exists on your calculator.\nDo you want to replace it?").arg(session.collisionToCalcFileName())
             doYouWantSendFile.open()
-        } else if (calcSession.isToCalcNameCollision()) {
+        } else if (session.isToCalcNameCollision()) {
             // The old name is asked first, and one name may hold the other's
             // marker ("%2"): both go in at once.
-            var oldName = calcSession.getNameToCalcCollisionOld()
-            var newName = calcSession.getNameToCalcCollisionNew()
+            var oldName = session.getNameToCalcCollisionOld()
+            var newName = session.getNameToCalcCollisionNew()
             // A name short enough already only changes case.
-            fileNameWasChangeDialog.text = calcSession.isNameCollisionCaseOnly()
+            fileNameWasChangeDialog.text = session.isNameCollisionCaseOnly()
                     ? Texts.fill(qsTr("The file name (%1) will be changed to %2: names on the calculator are upper case."), [oldName, newName])
                     : Texts.fill(qsTr("The file name (%1) exceeds the allowed limit of 8 symbols for a file name and 3 symbols for an extension and will be changed to %2"), [oldName, newName])
             fileNameWasChangeDialog.open()
         } else {
-            calcSession.sendFiles()
+            session.sendFiles()
         }
     }
 
@@ -57,9 +60,9 @@ Item {
         message.objectName: "doYouWantSendFileText"
         onAnswered: {
             if (forAll)
-                calcSession.releaseAllToCalcCollisions(replace)
+                flow.session.releaseAllToCalcCollisions(replace)
             else
-                calcSession.releaseToCalcCollision(replace)
+                flow.session.releaseToCalcCollision(replace)
             flow.next()
         }
     }

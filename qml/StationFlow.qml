@@ -10,21 +10,23 @@ Item {
 
     property var files: []
     property url folder
+    // The session that runs the station.
+    property var session
 
     function start() {
         files = []
-        folder = calcSession.backupFolderUrl()
+        folder = session.backupFolderUrl()
         sendChoice.checked = true
         stationDialog.open()
     }
 
     function begin() {
-        var started = sendChoice.checked ? calcSession.startStationSend(files)
-                                         : calcSession.startStationBackup(folder)
+        var started = sendChoice.checked ? session.startStationSend(files)
+                                         : session.startStationBackup(folder)
         if (!started)
-            calcSession.statusLineText = sendChoice.checked
+            session.statusLineText = sendChoice.checked
                     ? [qsTr("The station did not start: no file it could send was chosen")]
-                          .concat(calcSession.classSameNames()).join("; ")
+                          .concat(session.classSameNames()).join("; ")
                     : qsTr("The station did not start: choose a folder on this computer")
     }
 

@@ -6,6 +6,11 @@ import QtQuick.Layouts 1.3
 // status as the name changes. The label itself is plain text to the
 // toolkit, whatever role it is given.
 RowLayout {
+    id: footer
+
+    // The session whose status and transfer it shows.
+    property var session
+
     spacing: 8
     Accessible.role: Accessible.StatusBar
     Accessible.name: statusLine.text
@@ -14,7 +19,7 @@ RowLayout {
         id: statusLine
         objectName: "statusLine"
         Layout.leftMargin: 6
-        text: calcSession.statusLineText
+        text: footer.session.statusLineText
         textFormat: Text.PlainText
     }
 
@@ -27,7 +32,7 @@ RowLayout {
         horizontalAlignment: Text.AlignRight
         Layout.rightMargin: transferBar.visible ? 0 : 6
         elide: Text.ElideMiddle
-        text: calcSession.transfer.running ? calcSession.transfer.text : calcSession.transfer.outcome
+        text: footer.session.transfer.running ? footer.session.transfer.text : footer.session.transfer.outcome
         // File and calculator names come from the device: never markup.
         textFormat: Text.PlainText
         Accessible.role: Accessible.StaticText
@@ -39,10 +44,10 @@ RowLayout {
         objectName: "transferBar"
         Layout.preferredWidth: 160
         Layout.rightMargin: 6
-        visible: calcSession.transfer.running
+        visible: footer.session.transfer.running
         from: 0
         to: 1
-        value: calcSession.transfer.bytesTotal > 0 ? calcSession.transfer.bytesDone / calcSession.transfer.bytesTotal : 0
+        value: footer.session.transfer.bytesTotal > 0 ? footer.session.transfer.bytesDone / footer.session.transfer.bytesTotal : 0
         Accessible.name: qsTr("Transfer progress")
         Accessible.description: transferLine.text
         // A screen reader hears only what is on screen.
@@ -54,11 +59,11 @@ RowLayout {
         id: cancelButton
         objectName: "cancelButton"
         Layout.rightMargin: 6
-        visible: calcSession.transfer.running
+        visible: footer.session.transfer.running
         text: qsTr("Cancel")
         Accessible.name: text
         Accessible.description: qsTr("Esc")
         Accessible.ignored: !visible
-        onClicked: calcSession.cancelTransfer()
+        onClicked: footer.session.cancelTransfer()
     }
 }

@@ -1,10 +1,11 @@
 import QtQuick 2.12
 import QtQuick.Controls 1.4
-import QtQuick.Dialogs 1.3
 import QtQuick.Controls 2.5
 import QtQuick.Layouts 1.3
 
-ApplicationWindow {
+// The window: its toolbar and menu, the calculators and their files, and
+// the flows its entries start, each given the session it works with.
+DesktopWindow {
     id: root
     visible: true
     width: 720
@@ -117,7 +118,7 @@ ApplicationWindow {
                 icon.source: "images/x1/download.png"
                 tip: qsTr("Copy and transfer selected files from calculator to PC")
                 keyHint: downloadKey.nativeText
-                onClicked: openOr(tableView.selection.count !== 0, choseFolderDialog.open,
+                onClicked: openOr(tableView.selection.count !== 0, downloadFlow.choose,
                                   qsTr("Yoy must select some files for downloading"))
             }
 
@@ -136,37 +137,30 @@ ApplicationWindow {
                 icon.source: "images/x1/remove.png"
                 tip: qsTr("Delete selected files")
                 keyHint: deleteKey.nativeText
-                onClicked: {
-                    if (tableView.selection.count === 0) {
-                        calcSession.statusLineText = qsTr("No files selected for deleting")
-                    } else {
-                        calcSession.statusLineText = ""
-                        var names = ""
-                        tableView.selection.forEach(function (rowIndex) {
-                            names += "\n" + calcSession.isolated(fileModel.getName(rowIndex))
-                        })
-                        //: %1 is the selected files' names, each on a line of its own.
-                        doYouWantDeleteItDialog.text = qsTr("Do you want to delete next files:%1?").arg(names)
-                        doYouWantDeleteItDialog.open()
-                    }
-                }
+                onClicked: openOr(tableView.selection.count !== 0, deleteFlow.ask, qsTr("No files selected for deleting"))
             }
         }
     }
 
-    footer: StatusFooter {}
+    footer: StatusFooter {
+        session: calcSession
+    }
 
     RowLayout {
         anchors.fill: parent
 
         CalculatorPane {
             id: listRectangle
+            calculators: calcModel
+            session: calcSession
             Layout.fillHeight: true
             Layout.preferredWidth: root.width * 0.3
         }
 
         FileTablePane {
             id: fileGridRectangle
+            files: fileModel
+            session: calcSession
             Layout.fillHeight: true
             Layout.fillWidth: true
             Layout.minimumWidth: 300
@@ -174,36 +168,25 @@ ApplicationWindow {
             DropArea {
                 anchors.fill: parent
                 onDropped: {
-                    if (drop.hasUrls) {
-                        if (refuseWhileBusy())
-                            return
+                    if (drop.hasUrls && !refuseWhileBusy())
                         sendFlow.send(drop.urls)
-                    }
                 }
             }
 
             Shortcut {
                 sequences: [StandardKey.Copy]
+                // Refused, it leaves what the user had on the clipboard there.
                 onActivated: {
-                    if (fileListView.count !== 0) {
-                        // What the user had on the clipboard stays there.
-                        if (refuseWhileBusy())
-                            return
-                        addSelectedFiles()
-                        calcSession.fromCalcUrls()
-                        clipboard.setUrls(calcSession.downloadsFiles())
-                    }
+                    if (fileListView.count !== 0 && !refuseWhileBusy())
+                        downloadFlow.copy()
                 }
             }
 
             Shortcut {
                 sequences: [StandardKey.Paste]
                 onActivated: {
-                    if (fileListView.count !== 0 && clipboard.hasUrls()) {
-                        if (refuseWhileBusy())
-                            return
+                    if (fileListView.count !== 0 && clipboard.hasUrls() && !refuseWhileBusy())
                         sendFlow.send(clipboard.getUrls())
-                    }
                 }
             }
         }
@@ -221,74 +204,38 @@ ApplicationWindow {
         id: aboutDialog
     }
 
-    MessageDialog {
+    ErrorDialog {
         id: errorMessageDialog
-        title: qsTr("Error")
-        text: literalText(calcSession.error)
-        // Which file, which calculator, and what to do, where it is known.
-        informativeText: literalText(calcSession.errorDetail)
-        width: 300
-        standardButtons: Dialog.Ok
-        onTextChanged: {
-            if (text !== "")
-                open()
-        }
-        onVisibilityChanged: {
-            if (!this.visible)
-                calcSession.error = ""
-        }
-
-        // The box's text cannot be told to be plain, and Qt guesses rich
-        // text from a tag a device may have put in its words.
-        function literalText(text) {
-            if (!/[<&]/.test(text))
-                return text
-            return "<p style=\"white-space:pre-wrap\">"
-                    + text.replace(/&/g, "&amp;").replace(/</g, "&lt;").replace(/>/g, "&gt;") + "</p>"
-        }
-    }
-
-    QuestionDialog {
-        id: doYouWantDeleteItDialog
-        message.objectName: "doYouWantDeleteItText"
-        standardButtons: Dialog.Yes | Dialog.No
-        onAccepted: {
-            addSelectedFiles()
-            calcSession.deleteSelected()
-            tableView.selection.clear()
-        }
-    }
-
-    ReplaceQuestion {
-        id: doYouWantDownloadFile
-        onAnswered: {
-            if (forAll)
-                calcSession.releaseAllFromCalcCollisions(replace)
-            else
-                calcSession.releaseFromCalcCollision(replace)
-            processDownloadCollision()
-        }
+        session: calcSession
     }
 
     RenameDialog {
         id: changeNameDialog
+        calculators: calcModel
+        session: calcSession
     }
 
     // The zero-length and renaming notices, the replace question and the
     // file chooser.
     SendFlow {
         id: sendFlow
+        session: calcSession
     }
 
-    Chooser {
-        id: choseFolderDialog
-        title: qsTr("Please choose a folder to save files")
-        selectFolder: true
-        onAccepted: {
-            addSelectedFiles()
-            calcSession.fromCalcUrls(true, fileUrl)
-            processDownloadCollision()
-        }
+    // The folder chooser and the replace question of a download, and the
+    // download behind Copy.
+    DownloadFlow {
+        id: downloadFlow
+        session: calcSession
+        table: tableView
+        clipboardAdapter: clipboard
+    }
+
+    // The question naming the files a delete takes.
+    DeleteFlow {
+        id: deleteFlow
+        session: calcSession
+        table: tableView
     }
 
     // Keys for the toolbar's and the menu's actions. Each runs the entry a
@@ -336,10 +283,12 @@ ApplicationWindow {
     // class panel while they go.
     ClassSendFlow {
         id: classSendFlow
+        session: calcSession
     }
 
     ClassPanel {
         id: classPanel
+        session: calcSession
     }
 
     Shortcut {
@@ -353,9 +302,12 @@ ApplicationWindow {
     // Backups of the current calculator or of all, and their restores.
     BackupFlow {
         id: backupFlow
+        calculators: calcModel
+        session: calcSession
     }
     RestoreFlow {
         id: restoreFlow
+        session: calcSession
     }
     Shortcut {
         id: backUpKey
@@ -376,6 +328,7 @@ ApplicationWindow {
     // panel until switched off.
     StationFlow {
         id: stationFlow
+        session: calcSession
     }
     Shortcut {
         id: stationKey
@@ -396,27 +349,6 @@ ApplicationWindow {
         onActivated: calcSession.classJob.stationOn ? calcSession.stopStation()
                      : calcSession.classJob.running ? calcSession.cancelClassJob() : calcSession.cancelTransfer()
     }
-
-    // The desktop's colours, light or dark, wherever the window gives none;
-    // the style alone would keep its own light ones.
-    SystemPalette {
-        id: systemPalette
-        colorGroup: SystemPalette.Active
-    }
-    palette.window: systemPalette.window
-    palette.windowText: systemPalette.windowText
-    palette.base: systemPalette.base
-    palette.alternateBase: systemPalette.alternateBase
-    palette.text: systemPalette.text
-    palette.button: systemPalette.button
-    palette.buttonText: systemPalette.buttonText
-    palette.highlight: systemPalette.highlight
-    palette.highlightedText: systemPalette.highlightedText
-    palette.light: systemPalette.light
-    palette.midlight: systemPalette.midlight
-    palette.mid: systemPalette.mid
-    palette.dark: systemPalette.dark
-    palette.shadow: systemPalette.shadow
 
     // All attached tooltips share one; it shows a toolbar button's key
     // after the button's own text.
@@ -452,14 +384,6 @@ ApplicationWindow {
         }
     }
 
-    // The selected rows, in ascending order, for the session's next
-    // download, Copy or delete.
-    function addSelectedFiles() {
-        tableView.selection.forEach(function (rowIndex) {
-            calcSession.addSelected(rowIndex)
-        })
-    }
-
     function processSendCollision() {
         sendFlow.next()
     }
@@ -471,14 +395,5 @@ ApplicationWindow {
             return false
         calcSession.statusLineText = qsTr("Wait until the transfer in progress has finished")
         return true
-    }
-
-    function processDownloadCollision() {
-        if (calcSession.isFromCalcCollision()) {
-            doYouWantDownloadFile.title = qsTr("File %1 already exists on your PC.\nDo you want to replace it?").arg(calcSession.isolated(calcSession.collisionFromCalcFileName()))
-            doYouWantDownloadFile.open()
-        } else {
-            calcSession.downloadsFiles()
-        }
     }
 }

@@ -59,6 +59,21 @@ void Reporter::finish(bool ok)
                 .trimmed());
 }
 
+void Reporter::printLine(
+    const QJsonObject &doc, bool ok, const QString &port, const QStringList &columns) const
+{
+    if (m_json) {
+        print(stdout, QString::fromUtf8(QJsonDocument(doc).toJson(QJsonDocument::Compact)));
+        return;
+    }
+    // A calculator that never said its name gets "-": no column is empty.
+    const QString device = doc.value(QStringLiteral("device")).toString();
+    print(stdout,
+        (QStringList { device.isEmpty() ? QStringLiteral("-") : printable(device), port } + columns
+            + QStringList { ok ? m_summary : m_errors.join(QLatin1Char(' ')) })
+            .join(QLatin1Char('\t')));
+}
+
 QString Reporter::interruptedLine(const QStringList &partial)
 {
     return partial.isEmpty()

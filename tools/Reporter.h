@@ -12,8 +12,9 @@ class ProgressLine;
 
 // Where one command's results go on one calculator: lines of text on stdout
 // and failures on stderr as they happen, or one JSON object at the end. A
-// collecting reporter prints nothing; its owner prints one line for it (what
-// --every does, one reporter per calculator and thread).
+// collecting reporter prints nothing as it goes; its owner has it print one
+// line at the end (printLine: what --every and the station do, one reporter
+// per calculator and thread).
 class Reporter
 {
     Q_DECLARE_TR_FUNCTIONS(Reporter)
@@ -50,6 +51,11 @@ public:
     QJsonObject document(bool ok) const;
     // Ends the command: prints the JSON document unless collecting.
     void finish(bool ok);
+    // The one line --every and the station print for a calculator once it is
+    // done: doc on one line with --json; otherwise the device name, the port,
+    // the caller's columns and the summary (or the errors), tab-separated.
+    void printLine(
+        const QJsonObject &doc, bool ok, const QString &port, const QStringList &columns) const;
 
     // A file in the JSON results: its name on the calculator and its size.
     static QJsonObject fileJson(const QString &name, qint64 size);

@@ -10,7 +10,6 @@
 
 #include <QCoreApplication>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QSocketNotifier>
 #include <QThread>
@@ -185,18 +184,6 @@ void Station::print(const Serving &serving) const
     doc.insert(QStringLiteral("serial"), serial.isEmpty() ? QJsonValue() : QJsonValue(serial));
     doc.insert(QStringLiteral("action"), action);
     doc.insert(QStringLiteral("outcome"), outcome);
-    if (m_options.json) {
-        Reporter::print(
-            stdout, QString::fromUtf8(QJsonDocument(doc).toJson(QJsonDocument::Compact)));
-        return;
-    }
-    const QString device = doc.value(QStringLiteral("device")).toString();
-    Reporter::print(stdout,
-        QStringLiteral("%1\t%2\t%3\t%4\t%5\t%6")
-            .arg(device.isEmpty() ? QStringLiteral("-") : Reporter::printable(device),
-                serving.port.location,
-                serial.isEmpty() ? QStringLiteral("-") : Reporter::printable(serial), action,
-                outcome,
-                ok ? serving.reporter->summary()
-                   : serving.reporter->errors().join(QLatin1Char(' '))));
+    serving.reporter->printLine(doc, ok, serving.port.location,
+        { serial.isEmpty() ? QStringLiteral("-") : Reporter::printable(serial), action, outcome });
 }

@@ -475,7 +475,11 @@ int VuveCtl::runOn(const QList<PortChooser::Port> &ports)
             }
             if (code != CalcRunner::Done)
                 result = CalcRunner::Failed;
-            printLine(reporter, code == CalcRunner::Done);
+            // One line per calculator, printed the moment it is done.
+            const bool ok = code == CalcRunner::Done;
+            const QJsonObject doc = reporter.document(ok);
+            reporter.printLine(doc, ok, doc.value(QStringLiteral("port")).toString(),
+                { ok ? QStringLiteral("ok") : QStringLiteral("failed") });
         },
         &stop);
     if (stop.received() == 0)
@@ -485,22 +489,4 @@ int VuveCtl::runOn(const QList<PortChooser::Port> &ports)
         partial += reporter->partial();
     Reporter::print(stderr, Reporter::interruptedLine(partial));
     return stop.exitCode();
-}
-
-// One line per calculator with --every, printed the moment it is done.
-void VuveCtl::printLine(const Reporter &reporter, bool ok) const
-{
-    const QJsonObject doc = reporter.document(ok);
-    if (m_options.json) {
-        Reporter::print(
-            stdout, QString::fromUtf8(QJsonDocument(doc).toJson(QJsonDocument::Compact)));
-        return;
-    }
-    const QString device = doc.value(QStringLiteral("device")).toString();
-    Reporter::print(stdout,
-        QStringLiteral("%1\t%2\t%3\t%4")
-            .arg(device.isEmpty() ? QStringLiteral("-") : Reporter::printable(device),
-                doc.value(QStringLiteral("port")).toString(),
-                ok ? QStringLiteral("ok") : QStringLiteral("failed"),
-                ok ? reporter.summary() : reporter.errors().join(QLatin1Char(' '))));
 }

@@ -7,8 +7,6 @@
 #include <QCoreApplication>
 #include <QStringList>
 
-class Reporter;
-
 // The command-line tool: reads the command line, chooses the calculators and
 // runs the command on each (CalcRunner), lists and watches ports, or serves
 // each calculator plugged in (Station). Returns
@@ -31,7 +29,6 @@ private:
     int ports();
     int station();
     int runOn(const QList<PortChooser::Port> &ports);
-    void printLine(const Reporter &reporter, bool ok) const;
 
     CtlOptions m_options;
     QString m_usage;

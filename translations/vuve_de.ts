@@ -196,6 +196,129 @@ Der Inhalt dieser Software ist gesetzlich geschützt. Wer die Software nutzt, wi
     </message>
 </context>
 <context>
+    <name>BackupTexts</name>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <extracomment>%1 lists the first names; %n counts the names left out.</extracomment>
+        <translation>
+            <numerusform>%1 und %n weitere</numerusform>
+            <numerusform>%1 und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the calculator</source>
+        <translation>den Taschenrechner</translation>
+    </message>
+    <message>
+        <source>Nothing was backed up from %1</source>
+        <translation>Von %1 wurde nichts gesichert</translation>
+    </message>
+    <message>
+        <source>The backup of %1 is not complete; %2 is marked so</source>
+        <extracomment>%2 is the backup&apos;s folder, whose manifest says it is incomplete.</extracomment>
+        <translation>Die Sicherung von %1 ist unvollständig; %2 ist entsprechend markiert</translation>
+    </message>
+    <message numerus="yes">
+        <source>Backed up %n files of %1 to %2</source>
+        <extracomment>%1 is the calculator&apos;s name, %2 the backup&apos;s folder.</extracomment>
+        <translation>
+            <numerusform>%n Datei von %1 nach %2 gesichert</numerusform>
+            <numerusform>%n Dateien von %1 nach %2 gesichert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n files can&apos;t be restored from it</source>
+        <extracomment>Follows &quot;Backed up 3 files of Vori X1 to …&quot;: files the backup holds that a restore can&apos;t send back (too large, a name not allowed).</extracomment>
+        <translation>
+            <numerusform>; %n Datei lässt sich daraus nicht wiederherstellen</numerusform>
+            <numerusform>; %n Dateien lassen sich daraus nicht wiederherstellen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>a calculator</source>
+        <extracomment>Stands for the device name of a backup whose manifest gives none.</extracomment>
+        <translation>einem Taschenrechner</translation>
+    </message>
+    <message>
+        <source>Restore to %1 the backup of %2 made on %3 at %4?</source>
+        <translation>Die Sicherung von %2 vom %3 um %4 auf %1 wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>Restore to %1 the backup of %2?</source>
+        <translation>Die Sicherung von %2 auf %1 wiederherstellen?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files will be added: %1.</source>
+        <extracomment>%1 lists the calculator&apos;s file names.</extracomment>
+        <translation>
+            <numerusform>%n Datei wird hinzugefügt: %1.</numerusform>
+            <numerusform>%n Dateien werden hinzugefügt: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files will be replaced: %1.</source>
+        <extracomment>%1 lists the calculator&apos;s file names.</extracomment>
+        <translation>
+            <numerusform>%n Datei wird ersetzt: %1.</numerusform>
+            <numerusform>%n Dateien werden ersetzt: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The backup holds no file to restore.</source>
+        <translation>Die Sicherung enthält keine Datei zum Wiederherstellen.</translation>
+    </message>
+    <message>
+        <source>Nothing is deleted, on the calculator or on this computer.</source>
+        <translation>Es wird nichts gelöscht, weder auf dem Taschenrechner noch auf diesem Computer.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files of the backup can&apos;t be restored: %1.</source>
+        <extracomment>%1 lists the files with the reason for each.</extracomment>
+        <translation>
+            <numerusform>%n Datei der Sicherung lässt sich nicht wiederherstellen: %1.</numerusform>
+            <numerusform>%n Dateien der Sicherung lassen sich nicht wiederherstellen: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was restored to %1</source>
+        <translation>Auf %1 wurde nichts wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>The backup held nothing to restore to %1</source>
+        <translation>Die Sicherung enthielt nichts, was sich auf %1 wiederherstellen ließ</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored %n files to %1 and checked them</source>
+        <extracomment>Checked: the calculator&apos;s listing shows every file with its size.</extracomment>
+        <translation>
+            <numerusform>%n Datei auf %1 wiederhergestellt und geprüft</numerusform>
+            <numerusform>%n Dateien auf %1 wiederhergestellt und geprüft</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored %n files to %1, but the calculator does not list them all as sent</source>
+        <translation>
+            <numerusform>%n Datei auf %1 wiederhergestellt, aber der Taschenrechner führt sie nicht als gesendet auf</numerusform>
+            <numerusform>%n Dateien auf %1 wiederhergestellt, aber der Taschenrechner führt nicht alle als gesendet auf</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored %1 of %n files to %2</source>
+        <extracomment>%1 files of %n were sent; %2 is the calculator&apos;s name.</extracomment>
+        <translation>
+            <numerusform>%1 von %n Datei auf %2 wiederhergestellt</numerusform>
+            <numerusform>%1 von %n Dateien auf %2 wiederhergestellt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n files of the backup can&apos;t be restored</source>
+        <translation>
+            <numerusform>; %n Datei der Sicherung lässt sich nicht wiederherstellen</numerusform>
+            <numerusform>; %n Dateien der Sicherung lassen sich nicht wiederherstellen</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>BackupWriter</name>
     <message>
         <source>No backup folder can be made in %1.</source>
@@ -466,10 +589,6 @@ Der Inhalt dieser Software ist gesetzlich geschützt. Wer die Software nutzt, wi
 <context>
     <name>CVivuRuzaSession</name>
     <message>
-        <source>No private folder for the copied files could be made: %1</source>
-        <translation>Für die kopierten Dateien ließ sich kein privater Ordner anlegen: %1</translation>
-    </message>
-    <message>
         <source>the calculator</source>
         <extracomment>Stands for a calculator without a name, in &quot;Sent 2 files to %1&quot;.</extracomment>
         <translation>den Taschenrechner</translation>
@@ -484,150 +603,6 @@ Der Inhalt dieser Software ist gesetzlich geschützt. Wer die Software nutzt, wi
     <message>
         <source>send</source>
         <translation>senden</translation>
-    </message>
-    <message>
-        <source>The calculator is no longer attached.</source>
-        <translation>Der Taschenrechner ist nicht mehr angeschlossen.</translation>
-    </message>
-    <message>
-        <source>The calculator was busy with another job; try again.</source>
-        <translation>Der Taschenrechner war mit einer anderen Aufgabe beschäftigt; bitte erneut versuchen.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 and %n more</source>
-        <extracomment>%1 lists the first names; %n counts the names left out.</extracomment>
-        <translation>
-            <numerusform>%1 und %n weitere</numerusform>
-            <numerusform>%1 und %n weitere</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Nothing was backed up from %1</source>
-        <translation>Von %1 wurde nichts gesichert</translation>
-    </message>
-    <message>
-        <source>The backup of %1 is not complete; %2 is marked so</source>
-        <extracomment>%2 is the backup&apos;s folder, whose manifest says it is incomplete.</extracomment>
-        <translation>Die Sicherung von %1 ist unvollständig; %2 ist entsprechend markiert</translation>
-    </message>
-    <message numerus="yes">
-        <source>Backed up %n files of %1 to %2</source>
-        <extracomment>%1 is the calculator&apos;s name, %2 the backup&apos;s folder.</extracomment>
-        <translation>
-            <numerusform>%n Datei von %1 nach %2 gesichert</numerusform>
-            <numerusform>%n Dateien von %1 nach %2 gesichert</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>; %n files can&apos;t be restored from it</source>
-        <extracomment>Follows &quot;Backed up 3 files of Vori X1 to …&quot;: files the backup holds that a restore can&apos;t send back (too large, a name not allowed).</extracomment>
-        <translation>
-            <numerusform>; %n Datei lässt sich daraus nicht wiederherstellen</numerusform>
-            <numerusform>; %n Dateien lassen sich daraus nicht wiederherstellen</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>a calculator</source>
-        <extracomment>Stands for the device name of a backup whose manifest gives none.</extracomment>
-        <translation>einem Taschenrechner</translation>
-    </message>
-    <message>
-        <source>Restore to %1 the backup of %2 made on %3 at %4?</source>
-        <translation>Die Sicherung von %2 vom %3 um %4 auf %1 wiederherstellen?</translation>
-    </message>
-    <message>
-        <source>Restore to %1 the backup of %2?</source>
-        <translation>Die Sicherung von %2 auf %1 wiederherstellen?</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n files will be added: %1.</source>
-        <extracomment>%1 lists the calculator&apos;s file names.</extracomment>
-        <translation>
-            <numerusform>%n Datei wird hinzugefügt: %1.</numerusform>
-            <numerusform>%n Dateien werden hinzugefügt: %1.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n files will be replaced: %1.</source>
-        <extracomment>%1 lists the calculator&apos;s file names.</extracomment>
-        <translation>
-            <numerusform>%n Datei wird ersetzt: %1.</numerusform>
-            <numerusform>%n Dateien werden ersetzt: %1.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The backup holds no file to restore.</source>
-        <translation>Die Sicherung enthält keine Datei zum Wiederherstellen.</translation>
-    </message>
-    <message>
-        <source>Nothing is deleted, on the calculator or on this computer.</source>
-        <translation>Es wird nichts gelöscht, weder auf dem Taschenrechner noch auf diesem Computer.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n files of the backup can&apos;t be restored: %1.</source>
-        <extracomment>%1 lists the files with the reason for each.</extracomment>
-        <translation>
-            <numerusform>%n Datei der Sicherung lässt sich nicht wiederherstellen: %1.</numerusform>
-            <numerusform>%n Dateien der Sicherung lassen sich nicht wiederherstellen: %1.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Nothing was restored to %1</source>
-        <translation>Auf %1 wurde nichts wiederhergestellt</translation>
-    </message>
-    <message>
-        <source>The backup held nothing to restore to %1</source>
-        <translation>Die Sicherung enthielt nichts, was sich auf %1 wiederherstellen ließ</translation>
-    </message>
-    <message numerus="yes">
-        <source>Restored %n files to %1 and checked them</source>
-        <extracomment>Checked: the calculator&apos;s listing shows every file with its size.</extracomment>
-        <translation>
-            <numerusform>%n Datei auf %1 wiederhergestellt und geprüft</numerusform>
-            <numerusform>%n Dateien auf %1 wiederhergestellt und geprüft</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Restored %n files to %1, but the calculator does not list them all as sent</source>
-        <translation>
-            <numerusform>%n Datei auf %1 wiederhergestellt, aber der Taschenrechner führt sie nicht als gesendet auf</numerusform>
-            <numerusform>%n Dateien auf %1 wiederhergestellt, aber der Taschenrechner führt nicht alle als gesendet auf</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>; %n files of the backup can&apos;t be restored</source>
-        <translation>
-            <numerusform>; %n Datei der Sicherung lässt sich nicht wiederherstellen</numerusform>
-            <numerusform>; %n Dateien der Sicherung lassen sich nicht wiederherstellen</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Restored %1 of %n files to %2</source>
-        <extracomment>%1 files of %n were sent; %2 is the calculator&apos;s name.</extracomment>
-        <translation>
-            <numerusform>%1 von %n Datei auf %2 wiederhergestellt</numerusform>
-            <numerusform>%1 von %n Dateien auf %2 wiederhergestellt</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>not found</source>
-        <translation>nicht gefunden</translation>
-    </message>
-    <message>
-        <source>not a regular file</source>
-        <translation>keine normale Datei</translation>
-    </message>
-    <message>
-        <source>can&apos;t be read</source>
-        <translation>nicht lesbar</translation>
-    </message>
-    <message>
-        <source>larger than 1 MiB</source>
-        <translation>größer als 1 MiB</translation>
-    </message>
-    <message>
-        <source>no name a calculator can keep</source>
-        <translation>kein Name, den ein Taschenrechner behalten kann</translation>
     </message>
     <message numerus="yes">
         <source>Back up %n calculators into %1</source>
@@ -665,10 +640,6 @@ Der Inhalt dieser Software ist gesetzlich geschützt. Wer die Software nutzt, wi
     <message>
         <source>each calculator plugged in is backed up into a folder of its own in %1.</source>
         <translation>jeder angeschlossene Taschenrechner wird in einen eigenen Ordner in %1 gesichert.</translation>
-    </message>
-    <message>
-        <source>%1 and %2 would both be %3 on the calculator.</source>
-        <translation>%1 und %2 hießen auf dem Taschenrechner beide %3.</translation>
     </message>
     <message>
         <source>These files are left out: %1</source>
@@ -939,6 +910,17 @@ Der Inhalt dieser Software ist gesetzlich geschützt. Wer die Software nutzt, wi
     </message>
 </context>
 <context>
+    <name>ClassRun</name>
+    <message>
+        <source>The calculator is no longer attached.</source>
+        <translation>Der Taschenrechner ist nicht mehr angeschlossen.</translation>
+    </message>
+    <message>
+        <source>The calculator was busy with another job; try again.</source>
+        <translation>Der Taschenrechner war mit einer anderen Aufgabe beschäftigt; bitte erneut versuchen.</translation>
+    </message>
+</context>
+<context>
     <name>ClassSendFlow</name>
     <message>
         <source>No calculator is connected</source>
@@ -1008,6 +990,33 @@ Auf allen Taschenrechnern ersetzen oder überspringen?</translation>
     </message>
 </context>
 <context>
+    <name>ClassSendPlan</name>
+    <message>
+        <source>not found</source>
+        <translation>nicht gefunden</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine normale Datei</translation>
+    </message>
+    <message>
+        <source>can&apos;t be read</source>
+        <translation>nicht lesbar</translation>
+    </message>
+    <message>
+        <source>larger than 1 MiB</source>
+        <translation>größer als 1 MiB</translation>
+    </message>
+    <message>
+        <source>no name a calculator can keep</source>
+        <translation>kein Name, den ein Taschenrechner behalten kann</translation>
+    </message>
+    <message>
+        <source>%1 and %2 would both be %3 on the calculator.</source>
+        <translation>%1 und %2 hießen auf dem Taschenrechner beide %3.</translation>
+    </message>
+</context>
+<context>
     <name>ConflictAsker</name>
     <message>
         <source>[y]es/[n]o/[a]ll/none?</source>
@@ -1054,6 +1063,14 @@ Auf allen Taschenrechnern ersetzen oder überspringen?</translation>
     </message>
 </context>
 <context>
+    <name>DeleteFlow</name>
+    <message>
+        <source>Do you want to delete next files:%1?</source>
+        <extracomment>%1 is the selected files&apos; names, each on a line of its own.</extracomment>
+        <translation>Möchten Sie diese Dateien löschen?%1</translation>
+    </message>
+</context>
+<context>
     <name>DemoCalculators</name>
     <message>
         <source>Could not open a pseudo-terminal for the simulated calculator %1.</source>
@@ -1066,6 +1083,26 @@ Auf allen Taschenrechnern ersetzen oder überspringen?</translation>
     <message>
         <source>device on %1</source>
         <translation>Gerät an %1</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadFlow</name>
+    <message>
+        <source>File %1 already exists on your PC.
+Do you want to replace it?</source>
+        <translation>Die Datei %1 ist schon auf Ihrem PC.
+Möchten Sie sie ersetzen?</translation>
+    </message>
+    <message>
+        <source>Please choose a folder to save files</source>
+        <translation>Bitte einen Ordner zum Speichern der Dateien auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorDialog</name>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
     </message>
 </context>
 <context>
@@ -1663,6 +1700,13 @@ Möchten Sie sie ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>TransferQuestions</name>
+    <message>
+        <source>No private folder for the copied files could be made: %1</source>
+        <translation>Für die kopierten Dateien ließ sich kein privater Ordner anlegen: %1</translation>
+    </message>
+</context>
+<context>
     <name>TransferRunner</name>
     <message>
         <source>%1 is not a regular file any more; it was not sent.</source>
@@ -2150,31 +2194,12 @@ gerade bedienten Taschenrechner angehalten haben.</translation>
         <translation>Keine Dateien zum Löschen ausgewählt</translation>
     </message>
     <message>
-        <source>Do you want to delete next files:%1?</source>
-        <extracomment>%1 is the selected files&apos; names, each on a line of its own.</extracomment>
-        <translation>Möchten Sie diese Dateien löschen?%1</translation>
-    </message>
-    <message>
         <source>Busy</source>
         <translation>Beschäftigt</translation>
     </message>
     <message>
-        <source>Error</source>
-        <translation>Fehler</translation>
-    </message>
-    <message>
-        <source>Please choose a folder to save files</source>
-        <translation>Bitte einen Ordner zum Speichern der Dateien auswählen</translation>
-    </message>
-    <message>
         <source>Wait until the transfer in progress has finished</source>
         <translation>Warten Sie, bis die laufende Übertragung fertig ist</translation>
-    </message>
-    <message>
-        <source>File %1 already exists on your PC.
-Do you want to replace it?</source>
-        <translation>Die Datei %1 ist schon auf Ihrem PC.
-Möchten Sie sie ersetzen?</translation>
     </message>
     <message>
         <source>Back up…</source>

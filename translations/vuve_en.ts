@@ -19,24 +19,7 @@
     </message>
 </context>
 <context>
-    <name>BatchRunner</name>
-    <message numerus="yes">
-        <source>deleted %n files</source>
-        <translation>
-            <numerusform>deleted %n file</numerusform>
-            <numerusform>deleted %n files</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>CVivuRuzaSession</name>
-    <message numerus="yes">
-        <source>Send to %n calculators</source>
-        <translation>
-            <numerusform>Send to %n calculator</numerusform>
-            <numerusform>Send to %n calculators</numerusform>
-        </translation>
-    </message>
+    <name>BackupTexts</name>
     <message numerus="yes">
         <source>%1 and %n more</source>
         <extracomment>%1 lists the first names; %n counts the names left out.</extracomment>
@@ -101,18 +84,38 @@
         </translation>
     </message>
     <message numerus="yes">
+        <source>Restored %1 of %n files to %2</source>
+        <extracomment>%1 files of %n were sent; %2 is the calculator&apos;s name.</extracomment>
+        <translation>
+            <numerusform>Restored %1 of %n files to %2</numerusform>
+            <numerusform>Restored %1 of %n files to %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
         <source>; %n files of the backup can&apos;t be restored</source>
         <translation>
             <numerusform>; %n file of the backup can&apos;t be restored</numerusform>
             <numerusform>; %n files of the backup can&apos;t be restored</numerusform>
         </translation>
     </message>
+</context>
+<context>
+    <name>BatchRunner</name>
     <message numerus="yes">
-        <source>Restored %1 of %n files to %2</source>
-        <extracomment>%1 files of %n were sent; %2 is the calculator&apos;s name.</extracomment>
+        <source>deleted %n files</source>
         <translation>
-            <numerusform>Restored %1 of %n files to %2</numerusform>
-            <numerusform>Restored %1 of %n files to %2</numerusform>
+            <numerusform>deleted %n file</numerusform>
+            <numerusform>deleted %n files</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CVivuRuzaSession</name>
+    <message numerus="yes">
+        <source>Send to %n calculators</source>
+        <translation>
+            <numerusform>Send to %n calculator</numerusform>
+            <numerusform>Send to %n calculators</numerusform>
         </translation>
     </message>
     <message numerus="yes">

@@ -196,6 +196,129 @@ El contenido de este software está protegido por la ley. Usar el software no te
     </message>
 </context>
 <context>
+    <name>BackupTexts</name>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <extracomment>%1 lists the first names; %n counts the names left out.</extracomment>
+        <translation>
+            <numerusform>%1 y %n más</numerusform>
+            <numerusform>%1 y %n más</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the calculator</source>
+        <translation>la calculadora</translation>
+    </message>
+    <message>
+        <source>Nothing was backed up from %1</source>
+        <translation>No se copió nada de %1</translation>
+    </message>
+    <message>
+        <source>The backup of %1 is not complete; %2 is marked so</source>
+        <extracomment>%2 is the backup&apos;s folder, whose manifest says it is incomplete.</extracomment>
+        <translation>La copia de seguridad de %1 está incompleta; %2 está marcada como tal</translation>
+    </message>
+    <message numerus="yes">
+        <source>Backed up %n files of %1 to %2</source>
+        <extracomment>%1 is the calculator&apos;s name, %2 the backup&apos;s folder.</extracomment>
+        <translation>
+            <numerusform>Copia de seguridad de %n archivo de %1 guardada en %2</numerusform>
+            <numerusform>Copia de seguridad de %n archivos de %1 guardada en %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n files can&apos;t be restored from it</source>
+        <extracomment>Follows &quot;Backed up 3 files of Vori X1 to …&quot;: files the backup holds that a restore can&apos;t send back (too large, a name not allowed).</extracomment>
+        <translation>
+            <numerusform>; %n archivo no se podrá restaurar desde ella</numerusform>
+            <numerusform>; %n archivos no se podrán restaurar desde ella</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>a calculator</source>
+        <extracomment>Stands for the device name of a backup whose manifest gives none.</extracomment>
+        <translation>una calculadora</translation>
+    </message>
+    <message>
+        <source>Restore to %1 the backup of %2 made on %3 at %4?</source>
+        <translation>¿Restaurar en %1 la copia de seguridad de %2 hecha el %3 a las %4?</translation>
+    </message>
+    <message>
+        <source>Restore to %1 the backup of %2?</source>
+        <translation>¿Restaurar en %1 la copia de seguridad de %2?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files will be added: %1.</source>
+        <extracomment>%1 lists the calculator&apos;s file names.</extracomment>
+        <translation>
+            <numerusform>Se añadirá %n archivo: %1.</numerusform>
+            <numerusform>Se añadirán %n archivos: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files will be replaced: %1.</source>
+        <extracomment>%1 lists the calculator&apos;s file names.</extracomment>
+        <translation>
+            <numerusform>Se reemplazará %n archivo: %1.</numerusform>
+            <numerusform>Se reemplazarán %n archivos: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The backup holds no file to restore.</source>
+        <translation>La copia de seguridad no contiene ningún archivo que restaurar.</translation>
+    </message>
+    <message>
+        <source>Nothing is deleted, on the calculator or on this computer.</source>
+        <translation>No se borra nada, ni en la calculadora ni en este ordenador.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files of the backup can&apos;t be restored: %1.</source>
+        <extracomment>%1 lists the files with the reason for each.</extracomment>
+        <translation>
+            <numerusform>%n archivo de la copia no se puede restaurar: %1.</numerusform>
+            <numerusform>%n archivos de la copia no se pueden restaurar: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was restored to %1</source>
+        <translation>No se restauró nada en %1</translation>
+    </message>
+    <message>
+        <source>The backup held nothing to restore to %1</source>
+        <translation>La copia de seguridad no contenía nada que restaurar en %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored %n files to %1 and checked them</source>
+        <extracomment>Checked: the calculator&apos;s listing shows every file with its size.</extracomment>
+        <translation>
+            <numerusform>%n archivo restaurado en %1 y comprobado</numerusform>
+            <numerusform>%n archivos restaurados en %1 y comprobados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored %n files to %1, but the calculator does not list them all as sent</source>
+        <translation>
+            <numerusform>%n archivo restaurado en %1, pero la calculadora no lo muestra como enviado</numerusform>
+            <numerusform>%n archivos restaurados en %1, pero la calculadora no los muestra todos como enviados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored %1 of %n files to %2</source>
+        <extracomment>%1 files of %n were sent; %2 is the calculator&apos;s name.</extracomment>
+        <translation>
+            <numerusform>%1 de %n archivo restaurado en %2</numerusform>
+            <numerusform>%1 de %n archivos restaurados en %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n files of the backup can&apos;t be restored</source>
+        <translation>
+            <numerusform>; %n archivo de la copia no se puede restaurar</numerusform>
+            <numerusform>; %n archivos de la copia no se pueden restaurar</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>BackupWriter</name>
     <message>
         <source>No backup folder can be made in %1.</source>
@@ -466,10 +589,6 @@ El contenido de este software está protegido por la ley. Usar el software no te
 <context>
     <name>CVivuRuzaSession</name>
     <message>
-        <source>No private folder for the copied files could be made: %1</source>
-        <translation>No se pudo crear una carpeta privada para los archivos copiados: %1</translation>
-    </message>
-    <message>
         <source>the calculator</source>
         <extracomment>Stands for a calculator without a name, in &quot;Sent 2 files to %1&quot;.</extracomment>
         <translation>la calculadora</translation>
@@ -484,150 +603,6 @@ El contenido de este software está protegido por la ley. Usar el software no te
     <message>
         <source>send</source>
         <translation>enviar</translation>
-    </message>
-    <message>
-        <source>The calculator is no longer attached.</source>
-        <translation>La calculadora ya no está conectada.</translation>
-    </message>
-    <message>
-        <source>The calculator was busy with another job; try again.</source>
-        <translation>La calculadora estaba ocupada con otra tarea; inténtalo de nuevo.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 and %n more</source>
-        <extracomment>%1 lists the first names; %n counts the names left out.</extracomment>
-        <translation>
-            <numerusform>%1 y %n más</numerusform>
-            <numerusform>%1 y %n más</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Nothing was backed up from %1</source>
-        <translation>No se copió nada de %1</translation>
-    </message>
-    <message>
-        <source>The backup of %1 is not complete; %2 is marked so</source>
-        <extracomment>%2 is the backup&apos;s folder, whose manifest says it is incomplete.</extracomment>
-        <translation>La copia de seguridad de %1 está incompleta; %2 está marcada como tal</translation>
-    </message>
-    <message numerus="yes">
-        <source>Backed up %n files of %1 to %2</source>
-        <extracomment>%1 is the calculator&apos;s name, %2 the backup&apos;s folder.</extracomment>
-        <translation>
-            <numerusform>Copia de seguridad de %n archivo de %1 guardada en %2</numerusform>
-            <numerusform>Copia de seguridad de %n archivos de %1 guardada en %2</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>; %n files can&apos;t be restored from it</source>
-        <extracomment>Follows &quot;Backed up 3 files of Vori X1 to …&quot;: files the backup holds that a restore can&apos;t send back (too large, a name not allowed).</extracomment>
-        <translation>
-            <numerusform>; %n archivo no se podrá restaurar desde ella</numerusform>
-            <numerusform>; %n archivos no se podrán restaurar desde ella</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>a calculator</source>
-        <extracomment>Stands for the device name of a backup whose manifest gives none.</extracomment>
-        <translation>una calculadora</translation>
-    </message>
-    <message>
-        <source>Restore to %1 the backup of %2 made on %3 at %4?</source>
-        <translation>¿Restaurar en %1 la copia de seguridad de %2 hecha el %3 a las %4?</translation>
-    </message>
-    <message>
-        <source>Restore to %1 the backup of %2?</source>
-        <translation>¿Restaurar en %1 la copia de seguridad de %2?</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n files will be added: %1.</source>
-        <extracomment>%1 lists the calculator&apos;s file names.</extracomment>
-        <translation>
-            <numerusform>Se añadirá %n archivo: %1.</numerusform>
-            <numerusform>Se añadirán %n archivos: %1.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n files will be replaced: %1.</source>
-        <extracomment>%1 lists the calculator&apos;s file names.</extracomment>
-        <translation>
-            <numerusform>Se reemplazará %n archivo: %1.</numerusform>
-            <numerusform>Se reemplazarán %n archivos: %1.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The backup holds no file to restore.</source>
-        <translation>La copia de seguridad no contiene ningún archivo que restaurar.</translation>
-    </message>
-    <message>
-        <source>Nothing is deleted, on the calculator or on this computer.</source>
-        <translation>No se borra nada, ni en la calculadora ni en este ordenador.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n files of the backup can&apos;t be restored: %1.</source>
-        <extracomment>%1 lists the files with the reason for each.</extracomment>
-        <translation>
-            <numerusform>%n archivo de la copia no se puede restaurar: %1.</numerusform>
-            <numerusform>%n archivos de la copia no se pueden restaurar: %1.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Nothing was restored to %1</source>
-        <translation>No se restauró nada en %1</translation>
-    </message>
-    <message>
-        <source>The backup held nothing to restore to %1</source>
-        <translation>La copia de seguridad no contenía nada que restaurar en %1</translation>
-    </message>
-    <message numerus="yes">
-        <source>Restored %n files to %1 and checked them</source>
-        <extracomment>Checked: the calculator&apos;s listing shows every file with its size.</extracomment>
-        <translation>
-            <numerusform>%n archivo restaurado en %1 y comprobado</numerusform>
-            <numerusform>%n archivos restaurados en %1 y comprobados</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Restored %n files to %1, but the calculator does not list them all as sent</source>
-        <translation>
-            <numerusform>%n archivo restaurado en %1, pero la calculadora no lo muestra como enviado</numerusform>
-            <numerusform>%n archivos restaurados en %1, pero la calculadora no los muestra todos como enviados</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>; %n files of the backup can&apos;t be restored</source>
-        <translation>
-            <numerusform>; %n archivo de la copia no se puede restaurar</numerusform>
-            <numerusform>; %n archivos de la copia no se pueden restaurar</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Restored %1 of %n files to %2</source>
-        <extracomment>%1 files of %n were sent; %2 is the calculator&apos;s name.</extracomment>
-        <translation>
-            <numerusform>%1 de %n archivo restaurado en %2</numerusform>
-            <numerusform>%1 de %n archivos restaurados en %2</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>not found</source>
-        <translation>no encontrado</translation>
-    </message>
-    <message>
-        <source>not a regular file</source>
-        <translation>no es un archivo normal</translation>
-    </message>
-    <message>
-        <source>can&apos;t be read</source>
-        <translation>no se puede leer</translation>
-    </message>
-    <message>
-        <source>larger than 1 MiB</source>
-        <translation>más de 1 MiB</translation>
-    </message>
-    <message>
-        <source>no name a calculator can keep</source>
-        <translation>ningún nombre que una calculadora pueda conservar</translation>
     </message>
     <message numerus="yes">
         <source>Back up %n calculators into %1</source>
@@ -665,10 +640,6 @@ El contenido de este software está protegido por la ley. Usar el software no te
     <message>
         <source>each calculator plugged in is backed up into a folder of its own in %1.</source>
         <translation>de cada calculadora conectada se hace una copia de seguridad en una carpeta propia dentro de %1.</translation>
-    </message>
-    <message>
-        <source>%1 and %2 would both be %3 on the calculator.</source>
-        <translation>%1 y %2 se llamarían los dos %3 en la calculadora.</translation>
     </message>
     <message>
         <source>These files are left out: %1</source>
@@ -939,6 +910,17 @@ El contenido de este software está protegido por la ley. Usar el software no te
     </message>
 </context>
 <context>
+    <name>ClassRun</name>
+    <message>
+        <source>The calculator is no longer attached.</source>
+        <translation>La calculadora ya no está conectada.</translation>
+    </message>
+    <message>
+        <source>The calculator was busy with another job; try again.</source>
+        <translation>La calculadora estaba ocupada con otra tarea; inténtalo de nuevo.</translation>
+    </message>
+</context>
+<context>
     <name>ClassSendFlow</name>
     <message>
         <source>No calculator is connected</source>
@@ -1008,6 +990,33 @@ Replace them on every calculator, or skip them?</source>
     </message>
 </context>
 <context>
+    <name>ClassSendPlan</name>
+    <message>
+        <source>not found</source>
+        <translation>no encontrado</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>can&apos;t be read</source>
+        <translation>no se puede leer</translation>
+    </message>
+    <message>
+        <source>larger than 1 MiB</source>
+        <translation>más de 1 MiB</translation>
+    </message>
+    <message>
+        <source>no name a calculator can keep</source>
+        <translation>ningún nombre que una calculadora pueda conservar</translation>
+    </message>
+    <message>
+        <source>%1 and %2 would both be %3 on the calculator.</source>
+        <translation>%1 y %2 se llamarían los dos %3 en la calculadora.</translation>
+    </message>
+</context>
+<context>
     <name>ConflictAsker</name>
     <message>
         <source>[y]es/[n]o/[a]ll/none?</source>
@@ -1054,6 +1063,14 @@ Replace them on every calculator, or skip them?</source>
     </message>
 </context>
 <context>
+    <name>DeleteFlow</name>
+    <message>
+        <source>Do you want to delete next files:%1?</source>
+        <extracomment>%1 is the selected files&apos; names, each on a line of its own.</extracomment>
+        <translation>¿Quieres eliminar estos archivos?%1</translation>
+    </message>
+</context>
+<context>
     <name>DemoCalculators</name>
     <message>
         <source>Could not open a pseudo-terminal for the simulated calculator %1.</source>
@@ -1066,6 +1083,26 @@ Replace them on every calculator, or skip them?</source>
     <message>
         <source>device on %1</source>
         <translation>dispositivo en %1</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadFlow</name>
+    <message>
+        <source>File %1 already exists on your PC.
+Do you want to replace it?</source>
+        <translation>El archivo %1 ya existe en tu PC.
+¿Quieres reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>Please choose a folder to save files</source>
+        <translation>Elige una carpeta donde guardar los archivos</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorDialog</name>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
     </message>
 </context>
 <context>
@@ -1663,6 +1700,13 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>TransferQuestions</name>
+    <message>
+        <source>No private folder for the copied files could be made: %1</source>
+        <translation>No se pudo crear una carpeta privada para los archivos copiados: %1</translation>
+    </message>
+</context>
+<context>
     <name>TransferRunner</name>
     <message>
         <source>%1 is not a regular file any more; it was not sent.</source>
@@ -2152,31 +2196,12 @@ calculadoras que se estaban atendiendo.</translation>
         <translation>No hay archivos seleccionados para eliminar</translation>
     </message>
     <message>
-        <source>Do you want to delete next files:%1?</source>
-        <extracomment>%1 is the selected files&apos; names, each on a line of its own.</extracomment>
-        <translation>¿Quieres eliminar estos archivos?%1</translation>
-    </message>
-    <message>
         <source>Busy</source>
         <translation>Ocupado</translation>
     </message>
     <message>
-        <source>Error</source>
-        <translation>Error</translation>
-    </message>
-    <message>
-        <source>Please choose a folder to save files</source>
-        <translation>Elige una carpeta donde guardar los archivos</translation>
-    </message>
-    <message>
         <source>Wait until the transfer in progress has finished</source>
         <translation>Espera a que termine la transferencia en curso</translation>
-    </message>
-    <message>
-        <source>File %1 already exists on your PC.
-Do you want to replace it?</source>
-        <translation>El archivo %1 ya existe en tu PC.
-¿Quieres reemplazarlo?</translation>
     </message>
     <message>
         <source>Back up…</source>

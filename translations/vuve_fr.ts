@@ -196,6 +196,129 @@ Le contenu de ce logiciel est protégé par la loi. Utiliser le logiciel ne vous
     </message>
 </context>
 <context>
+    <name>BackupTexts</name>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <extracomment>%1 lists the first names; %n counts the names left out.</extracomment>
+        <translation>
+            <numerusform>%1 et %n autre</numerusform>
+            <numerusform>%1 et %n autres</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the calculator</source>
+        <translation>la calculatrice</translation>
+    </message>
+    <message>
+        <source>Nothing was backed up from %1</source>
+        <translation>Rien n’a été sauvegardé depuis %1</translation>
+    </message>
+    <message>
+        <source>The backup of %1 is not complete; %2 is marked so</source>
+        <extracomment>%2 is the backup&apos;s folder, whose manifest says it is incomplete.</extracomment>
+        <translation>La sauvegarde de %1 est incomplète&#xa0;; %2 est marqué comme tel</translation>
+    </message>
+    <message numerus="yes">
+        <source>Backed up %n files of %1 to %2</source>
+        <extracomment>%1 is the calculator&apos;s name, %2 the backup&apos;s folder.</extracomment>
+        <translation>
+            <numerusform>%n fichier de %1 sauvegardé dans %2</numerusform>
+            <numerusform>%n fichiers de %1 sauvegardés dans %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n files can&apos;t be restored from it</source>
+        <extracomment>Follows &quot;Backed up 3 files of Vori X1 to …&quot;: files the backup holds that a restore can&apos;t send back (too large, a name not allowed).</extracomment>
+        <translation>
+            <numerusform>&#xa0;; %n fichier ne pourra pas en être restauré</numerusform>
+            <numerusform>&#xa0;; %n fichiers ne pourront pas en être restaurés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>a calculator</source>
+        <extracomment>Stands for the device name of a backup whose manifest gives none.</extracomment>
+        <translation>une calculatrice</translation>
+    </message>
+    <message>
+        <source>Restore to %1 the backup of %2 made on %3 at %4?</source>
+        <translation>Restaurer sur %1 la sauvegarde faite depuis %2 le %3 à %4&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Restore to %1 the backup of %2?</source>
+        <translation>Restaurer sur %1 la sauvegarde faite depuis %2&#xa0;?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files will be added: %1.</source>
+        <extracomment>%1 lists the calculator&apos;s file names.</extracomment>
+        <translation>
+            <numerusform>%n fichier sera ajouté&#xa0;: %1.</numerusform>
+            <numerusform>%n fichiers seront ajoutés&#xa0;: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files will be replaced: %1.</source>
+        <extracomment>%1 lists the calculator&apos;s file names.</extracomment>
+        <translation>
+            <numerusform>%n fichier sera remplacé&#xa0;: %1.</numerusform>
+            <numerusform>%n fichiers seront remplacés&#xa0;: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The backup holds no file to restore.</source>
+        <translation>La sauvegarde ne contient aucun fichier à restaurer.</translation>
+    </message>
+    <message>
+        <source>Nothing is deleted, on the calculator or on this computer.</source>
+        <translation>Rien n’est supprimé, ni sur la calculatrice ni sur cet ordinateur.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files of the backup can&apos;t be restored: %1.</source>
+        <extracomment>%1 lists the files with the reason for each.</extracomment>
+        <translation>
+            <numerusform>%n fichier de la sauvegarde ne peut pas être restauré&#xa0;: %1.</numerusform>
+            <numerusform>%n fichiers de la sauvegarde ne peuvent pas être restaurés&#xa0;: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was restored to %1</source>
+        <translation>Rien n’a été restauré sur %1</translation>
+    </message>
+    <message>
+        <source>The backup held nothing to restore to %1</source>
+        <translation>La sauvegarde ne contenait rien à restaurer sur %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored %n files to %1 and checked them</source>
+        <extracomment>Checked: the calculator&apos;s listing shows every file with its size.</extracomment>
+        <translation>
+            <numerusform>%n fichier restauré sur %1 et vérifié</numerusform>
+            <numerusform>%n fichiers restaurés sur %1 et vérifiés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored %n files to %1, but the calculator does not list them all as sent</source>
+        <translation>
+            <numerusform>%n fichier restauré sur %1, mais la calculatrice ne l’indique pas comme envoyé</numerusform>
+            <numerusform>%n fichiers restaurés sur %1, mais la calculatrice ne les indique pas tous comme envoyés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored %1 of %n files to %2</source>
+        <extracomment>%1 files of %n were sent; %2 is the calculator&apos;s name.</extracomment>
+        <translation>
+            <numerusform>%1 sur %n fichier restauré sur %2</numerusform>
+            <numerusform>%1 sur %n fichiers restaurés sur %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n files of the backup can&apos;t be restored</source>
+        <translation>
+            <numerusform>&#xa0;; %n fichier de la sauvegarde ne peut pas être restauré</numerusform>
+            <numerusform>&#xa0;; %n fichiers de la sauvegarde ne peuvent pas être restaurés</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>BackupWriter</name>
     <message>
         <source>No backup folder can be made in %1.</source>
@@ -466,10 +589,6 @@ Le contenu de ce logiciel est protégé par la loi. Utiliser le logiciel ne vous
 <context>
     <name>CVivuRuzaSession</name>
     <message>
-        <source>No private folder for the copied files could be made: %1</source>
-        <translation>Impossible de créer un dossier privé pour les fichiers copiés&#xa0;: %1</translation>
-    </message>
-    <message>
         <source>the calculator</source>
         <extracomment>Stands for a calculator without a name, in &quot;Sent 2 files to %1&quot;.</extracomment>
         <translation>la calculatrice</translation>
@@ -484,150 +603,6 @@ Le contenu de ce logiciel est protégé par la loi. Utiliser le logiciel ne vous
     <message>
         <source>send</source>
         <translation>envoyer</translation>
-    </message>
-    <message>
-        <source>The calculator is no longer attached.</source>
-        <translation>La calculatrice n’est plus branchée.</translation>
-    </message>
-    <message>
-        <source>The calculator was busy with another job; try again.</source>
-        <translation>La calculatrice était occupée par une autre tâche&#xa0;; réessayez.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 and %n more</source>
-        <extracomment>%1 lists the first names; %n counts the names left out.</extracomment>
-        <translation>
-            <numerusform>%1 et %n autre</numerusform>
-            <numerusform>%1 et %n autres</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Nothing was backed up from %1</source>
-        <translation>Rien n’a été sauvegardé depuis %1</translation>
-    </message>
-    <message>
-        <source>The backup of %1 is not complete; %2 is marked so</source>
-        <extracomment>%2 is the backup&apos;s folder, whose manifest says it is incomplete.</extracomment>
-        <translation>La sauvegarde de %1 est incomplète&#xa0;; %2 est marqué comme tel</translation>
-    </message>
-    <message numerus="yes">
-        <source>Backed up %n files of %1 to %2</source>
-        <extracomment>%1 is the calculator&apos;s name, %2 the backup&apos;s folder.</extracomment>
-        <translation>
-            <numerusform>%n fichier de %1 sauvegardé dans %2</numerusform>
-            <numerusform>%n fichiers de %1 sauvegardés dans %2</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>; %n files can&apos;t be restored from it</source>
-        <extracomment>Follows &quot;Backed up 3 files of Vori X1 to …&quot;: files the backup holds that a restore can&apos;t send back (too large, a name not allowed).</extracomment>
-        <translation>
-            <numerusform>&#xa0;; %n fichier ne pourra pas en être restauré</numerusform>
-            <numerusform>&#xa0;; %n fichiers ne pourront pas en être restaurés</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>a calculator</source>
-        <extracomment>Stands for the device name of a backup whose manifest gives none.</extracomment>
-        <translation>une calculatrice</translation>
-    </message>
-    <message>
-        <source>Restore to %1 the backup of %2 made on %3 at %4?</source>
-        <translation>Restaurer sur %1 la sauvegarde faite depuis %2 le %3 à %4&#xa0;?</translation>
-    </message>
-    <message>
-        <source>Restore to %1 the backup of %2?</source>
-        <translation>Restaurer sur %1 la sauvegarde faite depuis %2&#xa0;?</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n files will be added: %1.</source>
-        <extracomment>%1 lists the calculator&apos;s file names.</extracomment>
-        <translation>
-            <numerusform>%n fichier sera ajouté&#xa0;: %1.</numerusform>
-            <numerusform>%n fichiers seront ajoutés&#xa0;: %1.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n files will be replaced: %1.</source>
-        <extracomment>%1 lists the calculator&apos;s file names.</extracomment>
-        <translation>
-            <numerusform>%n fichier sera remplacé&#xa0;: %1.</numerusform>
-            <numerusform>%n fichiers seront remplacés&#xa0;: %1.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The backup holds no file to restore.</source>
-        <translation>La sauvegarde ne contient aucun fichier à restaurer.</translation>
-    </message>
-    <message>
-        <source>Nothing is deleted, on the calculator or on this computer.</source>
-        <translation>Rien n’est supprimé, ni sur la calculatrice ni sur cet ordinateur.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n files of the backup can&apos;t be restored: %1.</source>
-        <extracomment>%1 lists the files with the reason for each.</extracomment>
-        <translation>
-            <numerusform>%n fichier de la sauvegarde ne peut pas être restauré&#xa0;: %1.</numerusform>
-            <numerusform>%n fichiers de la sauvegarde ne peuvent pas être restaurés&#xa0;: %1.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Nothing was restored to %1</source>
-        <translation>Rien n’a été restauré sur %1</translation>
-    </message>
-    <message>
-        <source>The backup held nothing to restore to %1</source>
-        <translation>La sauvegarde ne contenait rien à restaurer sur %1</translation>
-    </message>
-    <message numerus="yes">
-        <source>Restored %n files to %1 and checked them</source>
-        <extracomment>Checked: the calculator&apos;s listing shows every file with its size.</extracomment>
-        <translation>
-            <numerusform>%n fichier restauré sur %1 et vérifié</numerusform>
-            <numerusform>%n fichiers restaurés sur %1 et vérifiés</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Restored %n files to %1, but the calculator does not list them all as sent</source>
-        <translation>
-            <numerusform>%n fichier restauré sur %1, mais la calculatrice ne l’indique pas comme envoyé</numerusform>
-            <numerusform>%n fichiers restaurés sur %1, mais la calculatrice ne les indique pas tous comme envoyés</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>; %n files of the backup can&apos;t be restored</source>
-        <translation>
-            <numerusform>&#xa0;; %n fichier de la sauvegarde ne peut pas être restauré</numerusform>
-            <numerusform>&#xa0;; %n fichiers de la sauvegarde ne peuvent pas être restaurés</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Restored %1 of %n files to %2</source>
-        <extracomment>%1 files of %n were sent; %2 is the calculator&apos;s name.</extracomment>
-        <translation>
-            <numerusform>%1 sur %n fichier restauré sur %2</numerusform>
-            <numerusform>%1 sur %n fichiers restaurés sur %2</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>not found</source>
-        <translation>introuvable</translation>
-    </message>
-    <message>
-        <source>not a regular file</source>
-        <translation>pas un fichier ordinaire</translation>
-    </message>
-    <message>
-        <source>can&apos;t be read</source>
-        <translation>illisible</translation>
-    </message>
-    <message>
-        <source>larger than 1 MiB</source>
-        <translation>plus de 1 Mio</translation>
-    </message>
-    <message>
-        <source>no name a calculator can keep</source>
-        <translation>aucun nom qu’une calculatrice puisse garder</translation>
     </message>
     <message numerus="yes">
         <source>Back up %n calculators into %1</source>
@@ -665,10 +640,6 @@ Le contenu de ce logiciel est protégé par la loi. Utiliser le logiciel ne vous
     <message>
         <source>each calculator plugged in is backed up into a folder of its own in %1.</source>
         <translation>chaque calculatrice branchée est sauvegardée dans un dossier qui lui est propre dans %1.</translation>
-    </message>
-    <message>
-        <source>%1 and %2 would both be %3 on the calculator.</source>
-        <translation>%1 et %2 s’appelleraient tous deux %3 sur la calculatrice.</translation>
     </message>
     <message>
         <source>These files are left out: %1</source>
@@ -939,6 +910,17 @@ Le contenu de ce logiciel est protégé par la loi. Utiliser le logiciel ne vous
     </message>
 </context>
 <context>
+    <name>ClassRun</name>
+    <message>
+        <source>The calculator is no longer attached.</source>
+        <translation>La calculatrice n’est plus branchée.</translation>
+    </message>
+    <message>
+        <source>The calculator was busy with another job; try again.</source>
+        <translation>La calculatrice était occupée par une autre tâche&#xa0;; réessayez.</translation>
+    </message>
+</context>
+<context>
     <name>ClassSendFlow</name>
     <message>
         <source>No calculator is connected</source>
@@ -1008,6 +990,33 @@ Les remplacer sur toutes les calculatrices, ou les ignorer&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>ClassSendPlan</name>
+    <message>
+        <source>not found</source>
+        <translation>introuvable</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>can&apos;t be read</source>
+        <translation>illisible</translation>
+    </message>
+    <message>
+        <source>larger than 1 MiB</source>
+        <translation>plus de 1 Mio</translation>
+    </message>
+    <message>
+        <source>no name a calculator can keep</source>
+        <translation>aucun nom qu’une calculatrice puisse garder</translation>
+    </message>
+    <message>
+        <source>%1 and %2 would both be %3 on the calculator.</source>
+        <translation>%1 et %2 s’appelleraient tous deux %3 sur la calculatrice.</translation>
+    </message>
+</context>
+<context>
     <name>ConflictAsker</name>
     <message>
         <source>[y]es/[n]o/[a]ll/none?</source>
@@ -1054,6 +1063,14 @@ Les remplacer sur toutes les calculatrices, ou les ignorer&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>DeleteFlow</name>
+    <message>
+        <source>Do you want to delete next files:%1?</source>
+        <extracomment>%1 is the selected files&apos; names, each on a line of its own.</extracomment>
+        <translation>Voulez-vous supprimer ces fichiers&#xa0;?%1</translation>
+    </message>
+</context>
+<context>
     <name>DemoCalculators</name>
     <message>
         <source>Could not open a pseudo-terminal for the simulated calculator %1.</source>
@@ -1066,6 +1083,26 @@ Les remplacer sur toutes les calculatrices, ou les ignorer&#xa0;?</translation>
     <message>
         <source>device on %1</source>
         <translation>appareil sur %1</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadFlow</name>
+    <message>
+        <source>File %1 already exists on your PC.
+Do you want to replace it?</source>
+        <translation>Le fichier %1 existe déjà sur votre ordinateur.
+Voulez-vous le remplacer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Please choose a folder to save files</source>
+        <translation>Choisissez un dossier où enregistrer les fichiers</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorDialog</name>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
     </message>
 </context>
 <context>
@@ -1663,6 +1700,13 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>TransferQuestions</name>
+    <message>
+        <source>No private folder for the copied files could be made: %1</source>
+        <translation>Impossible de créer un dossier privé pour les fichiers copiés&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
     <name>TransferRunner</name>
     <message>
         <source>%1 is not a regular file any more; it was not sent.</source>
@@ -2152,31 +2196,12 @@ sont arrêtées.</translation>
         <translation>Aucun fichier sélectionné à supprimer</translation>
     </message>
     <message>
-        <source>Do you want to delete next files:%1?</source>
-        <extracomment>%1 is the selected files&apos; names, each on a line of its own.</extracomment>
-        <translation>Voulez-vous supprimer ces fichiers&#xa0;?%1</translation>
-    </message>
-    <message>
         <source>Busy</source>
         <translation>Occupé</translation>
     </message>
     <message>
-        <source>Error</source>
-        <translation>Erreur</translation>
-    </message>
-    <message>
-        <source>Please choose a folder to save files</source>
-        <translation>Choisissez un dossier où enregistrer les fichiers</translation>
-    </message>
-    <message>
         <source>Wait until the transfer in progress has finished</source>
         <translation>Attendez la fin du transfert en cours</translation>
-    </message>
-    <message>
-        <source>File %1 already exists on your PC.
-Do you want to replace it?</source>
-        <translation>Le fichier %1 existe déjà sur votre ordinateur.
-Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Back up…</source>

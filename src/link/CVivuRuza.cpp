@@ -118,69 +118,24 @@ bool CVivuRuza::matchMarker(char byte)
 
 void CVivuRuza::onError(QString errorText)
 {
-    static const char *const texts[] = {
-        QT_TR_NOOP("Unknown error."),
-        QT_TR_NOOP("File doesn\u2019t exist."),
-        QT_TR_NOOP("Connection error (error code: 423)."),
-        QT_TR_NOOP("Memory error."),
-        QT_TR_NOOP("Unknown error."),
-        QT_TR_NOOP("Write error."),
-        QT_TR_NOOP("Wrong data size."),
-        QT_TR_NOOP("Wrong frame number."),
-    };
-    if (errorText.isEmpty() && uint(errorCode) <= 7u)
-        errorText = tr(texts[errorCode]);
-    m_errorString = errorText;
-    m_detail = m_nextDetail;
-    m_nextDetail.clear();
+    errorText = m_failure.tell(errorCode, errorText);
     qCDebug(LinkLog, "%s: error %d: %s%s%s", m_exchange.label().constData(), errorCode,
-        traced(errorText).constData(), m_detail.isEmpty() ? "" : " / ",
-        traced(m_detail).constData());
+        traced(errorText).constData(), m_failure.detail().isEmpty() ? "" : " / ",
+        traced(m_failure.detail()).constData());
     emit errorNotify(errorText);
-}
-
-// Every command begins here: its failures are its own.
-void CVivuRuza::beginAbout(ErrorMeaning::Action action, const QString &file)
-{
-    m_errorString.clear();
-    m_action = action;
-    m_file = file;
-}
-
-void CVivuRuza::explainCode(int code)
-{
-    m_nextDetail = ErrorMeaning::line(m_file, Name, ErrorMeaning::ofCode(code, m_action));
-}
-
-// A command stopped on purpose needs no advice.
-void CVivuRuza::explainLostLine(const QString &text)
-{
-    if (text == FrameCodec::closedText())
-        m_nextDetail = ErrorMeaning::line(m_file, Name, ErrorMeaning::portClosed());
-    else if (text == FrameCodec::silentText() || text == FrameCodec::timeoutText())
-        m_nextDetail = ErrorMeaning::line(m_file, Name, ErrorMeaning::noAnswer());
 }
 
 void CVivuRuza::reportRefusal(const calcMsg &reply, const QString &fallback)
 {
     errorCode = reply.error();
-    explainCode(errorCode);
-    QString text = DeviceText::isolated(QString::fromStdString(reply.errorstr()));
-    if (reply.errornum() != 0)
-        text += QString::number(reply.errornum());
-    if (text.isEmpty())
-        text = fallback;
-    // An error class beyond the table has no text of its own, and a refusal
-    // must never be told with none.
-    if (text.isEmpty() && uint(errorCode) > uint(calcMsg::errType_MAX))
-        text = tr("Unknown error.");
-    onError(text);
+    m_failure.explainCode(errorCode, Name);
+    onError(FailureReport::refusalText(reply, fallback));
 }
 
 void CVivuRuza::reportCode(int code)
 {
     errorCode = code;
-    explainCode(code);
+    m_failure.explainCode(code, Name);
     onError();
 }
 
@@ -214,7 +169,7 @@ bool CVivuRuza::getDeviceInf()
     QByteArray buffer;
     msg.set_type(calcMsg::GET_DEVICE_INF);
     m_answeredLate = false;
-    beginAbout(ErrorMeaning::Action::Other, QString());
+    m_failure.begin(ErrorMeaning::Action::Other, QString());
     //: What was asked, in "The calculator sent a malformed reply (%1)."
     if (!m_exchange.request(msg, buffer, tr("device information"), 1))
         return false;
@@ -250,7 +205,7 @@ bool CVivuRuza::filesNum(qint64 &count)
     calcMsg msg;
     QByteArray buffer;
     msg.set_type(calcMsg::GET_FILES_NUM);
-    beginAbout(ErrorMeaning::Action::Other, QString());
+    m_failure.begin(ErrorMeaning::Action::Other, QString());
     //: What was asked, in "The calculator sent a malformed reply (%1)."
     if (!m_exchange.request(msg, buffer, tr("number of files"), 1))
         return false;
@@ -347,7 +302,7 @@ bool CVivuRuza::fetchFile(const VivuRuza::fileInf &file, QByteArray &content)
     content.clear();
     m_cancelled = false;
     const qint64 size = file.size();
-    beginAbout(ErrorMeaning::Action::Copy, QString::fromStdString(file.name()));
+    m_failure.begin(ErrorMeaning::Action::Copy, QString::fromStdString(file.name()));
     if (size == 0)
         return true;
     // No calculator holds such a file; a listed size beyond it would only
@@ -443,7 +398,7 @@ bool CVivuRuza::downloadFile(const QString &name, int size, const FolderHandle &
 bool CVivuRuza::downloadInto(
     const QString &name, int size, const FolderHandle &dest, const QString &shownFolder)
 {
-    m_errorString.clear();
+    m_failure.clearText();
     m_cancelled = false;
     if (!DownloadFile::isSafeName(name)) {
         errorCode = calcMsg::NONE_ERROR;
@@ -542,7 +497,7 @@ bool CVivuRuza::sendFile(const VivuRuza::fileInf &file, const QByteArray &conten
 bool CVivuRuza::uploadFile(
     const QString &localPath, const QString &calcName, int *sentSize, QByteArray *sentContent)
 {
-    m_errorString.clear();
+    m_failure.clearText();
     m_cancelled = false;
     m_uploadRequested = false;
     if (sentSize)
@@ -604,7 +559,7 @@ bool CVivuRuza::accepted(int type, const VivuRuza::fileInf &file, calcMsg &msg, 
     const QString asked = type == calcMsg::SEND_FILE ? tr("sending %1").arg(shown)
                                                      //: What was asked; %1 is a file name.
                                                      : tr("deleting %1").arg(shown);
-    beginAbout(
+    m_failure.begin(
         type == calcMsg::SEND_FILE ? ErrorMeaning::Action::Send : ErrorMeaning::Action::Delete,
         name);
     const qint64 frames
@@ -634,7 +589,7 @@ bool CVivuRuza::changeName(const QString &newName)
     QByteArray buffer;
     msg.set_type(calcMsg::CHANGE_NAME);
     msg.set_devname(newName.toStdString());
-    beginAbout(ErrorMeaning::Action::Other, QString());
+    m_failure.begin(ErrorMeaning::Action::Other, QString());
     //: What was asked, in "The calculator sent a malformed reply (%1)."
     if (!m_exchange.request(msg, buffer, tr("renaming"), 1) || msg.type() != calcMsg::SUCCESS)
         return false;

@@ -3,6 +3,7 @@
 
 #include "DownloadFile.h"
 #include "ErrorMeaning.h"
+#include "FailureReport.h"
 #include "FrameCodec.h"
 #include "MessageExchange.h"
 #include "PortListing.h"
@@ -138,10 +139,10 @@ public:
     // Of the last errorNotify: which file and calculator, what the failure
     // means and what to do; empty where the text says all. Set before the
     // signal goes out, so its receivers in this thread can read it.
-    QString errorDetail() const { return m_detail; }
+    QString errorDetail() const { return m_failure.detail(); }
     // Why the last command failed, as its errorNotify told; empty after a
     // command that succeeded or failed without a word (a port never opened).
-    QString errorString() const { return m_errorString; }
+    QString errorString() const { return m_failure.text(); }
 
     QSharedPointer<QSerialPort> port;
     QString HV;
@@ -190,16 +191,11 @@ private:
             m_progress(done, total);
     }
 
-    // What the request in progress is about, for the detail of its failures.
-    void beginAbout(ErrorMeaning::Action action, const QString &file);
-    void explainCode(int code);
-    void explainLostLine(const QString &text);
-
     // Every failure on the line: the codec's, a reply that does not parse, a
     // port that went away within a command.
     MessageExchange m_exchange { chunkSize, [this](int code, const QString &text) {
                                     errorCode = code;
-                                    explainLostLine(text);
+                                    m_failure.explainLostLine(text, Name);
                                     onError(text);
                                 } };
     std::function<void(qint64, qint64)> m_progress;
@@ -210,12 +206,8 @@ private:
     QStringList m_skipped;
     // The device information was answered with another request's reply.
     bool m_answeredLate = false;
-    ErrorMeaning::Action m_action = ErrorMeaning::Action::Other;
-    QString m_file;
-    // The detail for the next onError, and that of the last one.
-    QString m_nextDetail;
-    QString m_detail;
-    QString m_errorString;
+    // What the command in progress is about, and what its failures told.
+    FailureReport m_failure;
 };
 
 #endif // CVIVURUZA_H

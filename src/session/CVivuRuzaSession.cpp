@@ -2,10 +2,13 @@
 
 #include "BackupJob.h"
 #include "BackupManifest.h"
+#include "BackupSettings.h"
+#include "BackupTexts.h"
 #include "BackupWriter.h"
 #include "CVoriWorker.h"
 #include "CalcWatcher.h"
 #include "ClassRun.h"
+#include "ClassSendPlan.h"
 #include "DeleteJob.h"
 #include "DeviceText.h"
 #include "DownloadJob.h"
@@ -20,67 +23,9 @@
 #include "VivuRuzaModel.h"
 #include "VoriFileModel.h"
 
-#include <QDateTime>
-#include <QLocale>
 #include <QMetaType>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
-
-namespace {
-// Why a file of a class send is left out, short enough for a list of them;
-// empty for a file that may go (zero-length files are told apart).
-QString classRefusal(TransferPlan::Reason problem)
-{
-    switch (problem) {
-    case TransferPlan::Reason::Missing:
-        return CVivuRuzaSession::tr("not found");
-    case TransferPlan::Reason::NotRegular:
-        return CVivuRuzaSession::tr("not a regular file");
-    case TransferPlan::Reason::Unreadable:
-        return CVivuRuzaSession::tr("can't be read");
-    case TransferPlan::Reason::TooLarge:
-        return CVivuRuzaSession::tr("larger than 1 MiB");
-    case TransferPlan::Reason::NoName:
-        return CVivuRuzaSession::tr("no name a calculator can keep");
-    default:
-        break;
-    }
-    return QString();
-}
-
-// The rule changed nothing but the case: the name was short enough and held
-// nothing a calculator can't keep.
-bool onlyCaseChanged(const QString &given, const QString &calcName)
-{
-    return given != calcName && given.compare(calcName, Qt::CaseInsensitive) == 0;
-}
-
-// Two files of a batch that would get one calculator name: neither is sent,
-// since either would replace the other, and each pair is told in vuvectl's
-// words. Files of one name from two folders are told by their paths.
-QStringList sameNames(const TransferPlan &plan, const QList<QUrl> &urls, QSet<int> &leftOut)
-{
-    QStringList texts;
-    for (int i = 0; i < plan.size(); ++i) {
-        const TransferPlan::Item &item = plan.at(i);
-        if (item.collision != TransferPlan::Reason::SameName)
-            continue;
-        leftOut.insert(i);
-        leftOut.insert(item.other);
-        QString first = urls.at(item.other).fileName(QUrl::FullyDecoded);
-        QString second = urls.at(i).fileName(QUrl::FullyDecoded);
-        if (first == second) {
-            first = plan.at(item.other).shown;
-            second = item.shown;
-        }
-        texts.append(CVivuRuzaSession::tr("%1 and %2 would both be %3 on the calculator.")
-                         .arg(first, second, item.calcName));
-    }
-    return texts;
-}
-} // namespace
 
 CVivuRuzaSession::CVivuRuzaSession(QObject *parent)
     : QObject(parent)
@@ -306,198 +251,95 @@ void CVivuRuzaSession::onFilesListChange()
     fileModel->setFiles(worker->filesList);
 }
 
-// The plan's rule, against the files the list shows now and the files
-// cleared so far: the walk settles one file at a time, so what was cleared
-// before decides.
-bool CVivuRuzaSession::isNameTaken(const QString &calcName) const
+// Names are taken on the calculator as its worker last read it, the listing
+// the file list was filled from.
+TransferPlan::Listing CVivuRuzaSession::currentListing() const
 {
-    TransferPlan::Listing shown;
-    if (fileModel) {
-        for (int row = 0; row < fileModel->rowCount(); ++row)
-            shown.append(fileModel->fileAt(row));
-    }
-    QStringList cleared;
-    for (const auto &pair : toCalcFiles)
-        cleared.append(pair.second);
-    return TransferPlan::isTaken(calcName, shown, cleared);
+    CVoriWorker *worker = currentWorker();
+    return worker ? worker->filesList : TransferPlan::Listing();
 }
 
-// The plan names each file and finds the empty ones; the queues are the
-// window's walk through what it found.
 void CVivuRuzaSession::toCalcUrls(QList<QUrl> urls)
 {
-    toCalcExisting.clear();
-    toCalcFiles.clear();
-    toCalcNameChanges.clear();
-    m_toCalcAnswerAll.reset();
-    m_sendSkipped = 0;
-    TransferPlan plan(TransferPlan::Direction::Upload);
-    for (const QUrl &url : qAsConst(urls))
-        plan.addUpload(url.toLocalFile(), url.fileName(QUrl::FullyDecoded));
-    for (int i = 0; i < plan.size(); ++i) {
-        const TransferPlan::Item &item = plan.at(i);
-        const QString path = urls.at(i).toLocalFile();
-        if (item.empty) {
-            toCalcZeroSize.append(urls.at(i).fileName(QUrl::FullyDecoded));
-            continue;
-        }
-        if (item.renamed)
-            toCalcNameChanges.append(qMakePair(path, item.calcName));
-        else if (isNameTaken(item.calcName))
-            toCalcExisting.append(qMakePair(path, item.calcName));
-        else
-            toCalcFiles.append(qMakePair(path, item.calcName));
-    }
+    m_questions.toCalcUrls(urls, currentListing());
 }
 
 bool CVivuRuzaSession::isToCalcZeroSizeCollision()
 {
-    return !toCalcZeroSize.isEmpty();
+    return m_questions.isToCalcZeroSizeCollision();
 }
 
 bool CVivuRuzaSession::isToCalcNameCollision()
 {
-    if (toCalcNameChanges.isEmpty())
-        return false;
-    const QPair<QString, QString> entry = toCalcNameChanges.takeFirst();
-    nameCollisionOld = entry.first.mid(entry.first.lastIndexOf(QLatin1Char('/')) + 1);
-    nameCollisionNew = entry.second;
-    if (!isNameTaken(entry.second))
-        toCalcFiles.append(entry);
-    else if (m_toCalcAnswerAll)
-        settleTaken(entry, *m_toCalcAnswerAll);
-    else
-        toCalcExisting.append(entry);
-    return true;
+    return m_questions.isToCalcNameCollision(currentListing());
 }
 
 bool CVivuRuzaSession::isToCalcExistingCollision()
 {
-    return !toCalcExisting.isEmpty();
+    return m_questions.isToCalcExistingCollision();
 }
 
 bool CVivuRuzaSession::isFromCalcCollision()
 {
-    return !fromCalcExisting.isEmpty();
+    return m_questions.isFromCalcCollision();
 }
 
 QString CVivuRuzaSession::collisionToCalcZeroSizeFileName()
 {
-    return toCalcZeroSize.isEmpty() ? QString() : toCalcZeroSize.takeFirst();
+    return m_questions.collisionToCalcZeroSizeFileName();
 }
 
 QString CVivuRuzaSession::collisionToCalcFileName()
 {
-    return toCalcExisting.isEmpty() ? QString() : toCalcExisting.first().second;
+    return m_questions.collisionToCalcFileName();
 }
 
 QString CVivuRuzaSession::getNameToCalcCollisionOld()
 {
-    return nameCollisionOld;
+    return m_questions.nameCollisionOld();
 }
 
 QString CVivuRuzaSession::getNameToCalcCollisionNew()
 {
-    return nameCollisionNew;
+    return m_questions.nameCollisionNew();
 }
 
 QString CVivuRuzaSession::collisionFromCalcFileName()
 {
-    return fromCalcExisting.isEmpty() ? QString() : fromCalcExisting.first().first;
+    return m_questions.collisionFromCalcFileName();
 }
 
-// A replaced name takes the place of a pending file of the same name, so one
-// name is never sent twice.
 void CVivuRuzaSession::releaseToCalcCollision(bool replace)
 {
-    if (toCalcExisting.isEmpty())
-        return;
-    settleTaken(toCalcExisting.takeFirst(), replace);
-}
-
-void CVivuRuzaSession::settleTaken(const QPair<QString, QString> &entry, bool replace)
-{
-    TransferTrace::settled("window", entry.second, TransferPlan::Reason::TakenOnCalc, replace);
-    if (!replace) {
-        ++m_sendSkipped;
-        return;
-    }
-    for (auto &pending : toCalcFiles) {
-        if (pending.second == entry.second) {
-            pending = entry;
-            return;
-        }
-    }
-    toCalcFiles.append(entry);
+    m_questions.releaseToCalcCollision(replace);
 }
 
 void CVivuRuzaSession::releaseFromCalcCollision(bool replace)
 {
-    if (fromCalcExisting.isEmpty())
-        return;
-    const QPair<QString, int> entry = fromCalcExisting.takeFirst();
-    TransferTrace::settled("window", entry.first, TransferPlan::Reason::ExistsLocally, replace);
-    if (replace)
-        fromCalcFiles.append(entry);
-    else
-        ++m_downloadSkipped;
+    m_questions.releaseFromCalcCollision(replace);
 }
 
 void CVivuRuzaSession::releaseAllToCalcCollisions(bool replace)
 {
-    m_toCalcAnswerAll = replace;
-    while (!toCalcExisting.isEmpty())
-        releaseToCalcCollision(replace);
+    m_questions.releaseAllToCalcCollisions(replace);
 }
 
 void CVivuRuzaSession::releaseAllFromCalcCollisions(bool replace)
 {
-    while (!fromCalcExisting.isEmpty())
-        releaseFromCalcCollision(replace);
+    m_questions.releaseAllFromCalcCollisions(replace);
 }
 
 void CVivuRuzaSession::fromCalcUrls(bool checkCollision, QUrl destFolder)
 {
-    fromCalcExisting.clear();
-    fromCalcFiles.clear();
-    m_downloadSkipped = 0;
-    m_copying = destFolder.isEmpty();
-    this->destFolder = m_copying ? newCopyFolder() : destFolder.toLocalFile();
-    if (this->destFolder.isEmpty()) {
-        selectedFiles.clear();
-        return;
-    }
-    TransferPlan plan(TransferPlan::Direction::Download, this->destFolder);
-    for (const auto &pair : qAsConst(selectedFiles))
-        plan.addDownload(pair.first, pair.second);
-    for (int i = 0; i < plan.size(); ++i) {
-        if (checkCollision && plan.at(i).collision == TransferPlan::Reason::ExistsLocally)
-            fromCalcExisting.append(selectedFiles.at(i));
-        else
-            fromCalcFiles.append(selectedFiles.at(i));
-    }
-    selectedFiles.clear();
+    if (!m_questions.fromCalcUrls(checkCollision, destFolder))
+        onErrorChange(m_questions.errorString());
 }
 
-// Anyone may create names in the shared temporary folder, links included, and
-// a download under a calculator's file name there would write through them.
-QString CVivuRuzaSession::newCopyFolder()
-{
-    const QString path = m_copyFolder.path();
-    if (path.isEmpty())
-        onErrorChange(tr("No private folder for the copied files could be made: %1")
-                          .arg(m_copyFolder.errorString()));
-    return path;
-}
-
+// A row of the file list: the file the user sees there.
 void CVivuRuzaSession::addSelected(int row)
 {
-    if (!fileModel)
-        return;
-    const QPair<QString, int> file = fileModel->fileAt(row);
-    if (file.first.isEmpty() && file.second == 0)
-        return;
-    selectedFiles.append(file);
+    if (fileModel)
+        m_questions.addSelected(fileModel->fileAt(row));
 }
 
 void CVivuRuzaSession::sendFiles()
@@ -505,13 +347,14 @@ void CVivuRuzaSession::sendFiles()
     CVoriWorker *worker = idleCurrentWorker();
     if (!worker)
         return;
-    auto *job = new SendJob(worker, toCalcFiles, verifySends(), this);
+    const QList<QPair<QString, QString>> files = m_questions.filesToSend();
+    auto *job = new SendJob(worker, files, verifySends(), this);
     connect(job, &CalcJob::delivered, this, [this, worker] { showListingOf(worker); });
     showOnProgressLine(job);
     m_transfer->start(TransferProgress::Kind::Send,
         //: Stands for a calculator without a name, in "Sent 2 files to %1".
-        worker->name.isEmpty() ? tr("the calculator") : worker->name, toCalcFiles.size(),
-        m_sendSkipped);
+        worker->name.isEmpty() ? tr("the calculator") : worker->name, files.size(),
+        m_questions.sendSkipped());
     startJob(job);
 }
 
@@ -522,14 +365,17 @@ QList<QUrl> CVivuRuzaSession::downloadsFiles()
     if (!worker)
         return urls;
     // A Copy whose folder could not be made has nowhere to go.
+    const QString destFolder = m_questions.destFolder();
     if (destFolder.isEmpty())
         return urls;
+    const QList<QPair<QString, int>> fromCalcFiles = m_questions.filesToGet();
     auto *job = new DownloadJob(worker, fromCalcFiles, destFolder, this);
     showOnProgressLine(job);
-    m_transfer->start(m_copying ? TransferProgress::Kind::Copy : TransferProgress::Kind::Download,
-        destFolder, fromCalcFiles.size(), m_downloadSkipped);
+    m_transfer->start(
+        m_questions.copying() ? TransferProgress::Kind::Copy : TransferProgress::Kind::Download,
+        destFolder, fromCalcFiles.size(), m_questions.downloadSkipped());
     startJob(job);
-    for (const auto &pair : qAsConst(fromCalcFiles))
+    for (const auto &pair : fromCalcFiles)
         urls.append(QUrl::fromLocalFile(destFolder + QLatin1Char('/') + pair.first));
     return urls;
 }
@@ -540,11 +386,11 @@ void CVivuRuzaSession::deleteSelected()
 {
     if (CVoriWorker *worker = idleCurrentWorker()) {
         m_transfer->clearOutcome();
-        auto *job = new DeleteJob(worker, selectedFiles, this);
+        auto *job = new DeleteJob(worker, m_questions.selection(), this);
         connect(job, &CalcJob::delivered, this, [this, worker] { showListingOf(worker); });
         startJob(job);
     }
-    selectedFiles.clear();
+    m_questions.clearSelection();
 }
 
 void CVivuRuzaSession::changeCalcName(QString newName)
@@ -680,108 +526,51 @@ bool CVivuRuzaSession::planClassSend(QList<QUrl> urls, bool all)
 {
     if (m_classJob->running())
         return false;
-    m_classTargets.clear();
-    m_classTaken.clear();
-    m_classNameChanges.clear();
-    m_classEmpty.clear();
-    m_classRefused.clear();
-    m_classSameNames.clear();
-    m_classCaseChanges.clear();
+    QList<CVoriWorker *> calculators;
     for (CVoriWorker *worker : qAsConst(workers)) {
-        if (!all && !m_chosenPorts.contains(worker->portInfo.portName()))
-            continue;
-        TransferPlan plan(TransferPlan::Direction::Upload);
-        for (const QUrl &url : qAsConst(urls))
-            plan.addUpload(url.toLocalFile(), url.fileName(QUrl::FullyDecoded));
-        plan.markTaken(worker->filesList);
-        QSet<int> leftOut;
-        const QStringList clashes = sameNames(plan, urls, leftOut);
-        for (const QString &text : clashes) {
-            if (!m_classSameNames.contains(text))
-                m_classSameNames.append(text);
-        }
-        ClassTarget target;
-        target.worker = worker;
-        for (int i = 0; i < plan.size(); ++i) {
-            const TransferPlan::Item &item = plan.at(i);
-            const QString given = urls.at(i).fileName(QUrl::FullyDecoded);
-            // A file no calculator can take would fail on every row alike.
-            const QString refusal = classRefusal(item.problem);
-            if (!refusal.isEmpty()) {
-                const QString entry = QStringLiteral("%1 (%2)").arg(given, refusal);
-                if (!m_classRefused.contains(entry))
-                    m_classRefused.append(entry);
-                continue;
-            }
-            if (item.empty) {
-                if (!m_classEmpty.contains(given))
-                    m_classEmpty.append(given);
-                continue;
-            }
-            if (item.collision == TransferPlan::Reason::SameFile || leftOut.contains(i))
-                continue;
-            if (item.renamed) {
-                const QString change = QStringLiteral("%1 \u2192 %2").arg(given, item.calcName);
-                QStringList &changes = onlyCaseChanged(given, item.calcName) ? m_classCaseChanges
-                                                                             : m_classNameChanges;
-                if (!changes.contains(change))
-                    changes.append(change);
-            }
-            if (item.collision == TransferPlan::Reason::TakenOnCalc) {
-                target.taken.append(item.calcName);
-                if (!m_classTaken.contains(item.calcName))
-                    m_classTaken.append(item.calcName);
-            }
-            target.files.append(qMakePair(item.localPath, item.calcName));
-        }
-        m_classTargets.append(target);
+        if (all || m_chosenPorts.contains(worker->portInfo.portName()))
+            calculators.append(worker);
     }
-    return !m_classTargets.isEmpty();
+    m_classPlan.plan(urls, calculators);
+    return !m_classPlan.targets().isEmpty();
 }
 
 QStringList CVivuRuzaSession::classTakenNames() const
 {
-    return m_classTaken;
+    return m_classPlan.taken();
 }
 
 QStringList CVivuRuzaSession::classNameChanges() const
 {
-    return m_classNameChanges;
+    return m_classPlan.nameChanges();
 }
 
 QStringList CVivuRuzaSession::classEmptyFiles() const
 {
-    return m_classEmpty;
+    return m_classPlan.emptyFiles();
 }
 
 QStringList CVivuRuzaSession::classRefusedFiles() const
 {
-    return m_classRefused;
+    return m_classPlan.refusedFiles();
 }
 
 void CVivuRuzaSession::startClassSend(bool replace)
 {
-    if (m_classTargets.isEmpty() || m_classJob->running())
+    if (m_classPlan.targets().isEmpty() || m_classJob->running())
         return;
-    for (const QString &name : qAsConst(m_classTaken))
+    const QStringList taken = m_classPlan.taken();
+    for (const QString &name : taken)
         TransferTrace::settled("class", name, TransferPlan::Reason::TakenOnCalc, replace);
-    int fileCount = 0;
+    m_classPlan.settle(replace);
     QList<QPair<CVoriWorker *, int>> calculators;
     QHash<CVoriWorker *, QList<QPair<QString, QString>>> files;
-    for (ClassTarget &target : m_classTargets) {
-        if (!replace) {
-            for (int i = target.files.size() - 1; i >= 0; --i) {
-                if (target.taken.contains(target.files.at(i).second))
-                    target.files.removeAt(i);
-            }
-        }
-        target.taken.clear();
-        fileCount = qMax(fileCount, int(target.files.size()));
+    for (const ClassSendPlan::Target &target : m_classPlan.targets()) {
         calculators.append(qMakePair(target.worker.data(), int(target.files.size())));
         files.insert(target.worker.data(), target.files);
     }
-    const int count = int(m_classTargets.size());
-    beginClassJob(tr("Send to %n calculators", nullptr, count), tr("send"), fileCount,
+    const int count = int(calculators.size());
+    beginClassJob(tr("Send to %n calculators", nullptr, count), tr("send"), m_classPlan.mostFiles(),
         ClassJobModel::Kind::Send, calculators,
         [this, files](CVoriWorker *worker, QObject *parent) {
             return makeClassSend(worker, files.value(worker), parent);
@@ -830,41 +619,25 @@ void CVivuRuzaSession::cancelClassJob()
 }
 
 namespace {
-const char backupFolderKey[] = "backup/folder";
-const char backupIdentityKey[] = "backup/folderIdentity";
-const char verifyKey[] = "transfer/verify";
-
-// Names in a question, as many as read well in one line.
 QString someNames(const QStringList &names)
 {
-    constexpr int shown = 8;
-    if (names.size() <= shown)
-        return DeviceText::isolated(names).join(QStringLiteral(", "));
-    const int more = int(names.size()) - shown;
-    //: %1 lists the first names; %n counts the names left out.
-    return CVivuRuzaSession::tr("%1 and %n more", nullptr, more)
-        .arg(DeviceText::isolated(names.mid(0, shown)).join(QStringLiteral(", ")));
+    return BackupTexts::someNames(names);
 }
 
-// For the window's sentences: the name as the calculator gives it, set apart
-// where it could turn the words around it.
 QString calcLabel(const CVoriWorker *worker)
 {
-    return worker && !worker->name.isEmpty() ? DeviceText::isolated(worker->name)
-                                             : CVivuRuzaSession::tr("the calculator");
+    return BackupTexts::calcLabel(worker ? worker->name : QString());
 }
 } // namespace
 
 QString CVivuRuzaSession::defaultBackupFolder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-        + QStringLiteral("/Vuve Vudurod backups");
+    return BackupSettings::defaultBackupFolder();
 }
 
 QString CVivuRuzaSession::backupFolder() const
 {
-    const QString chosen = QSettings().value(QLatin1String(backupFolderKey)).toString();
-    return chosen.isEmpty() ? defaultBackupFolder() : chosen;
+    return BackupSettings::backupFolder();
 }
 
 QUrl CVivuRuzaSession::backupFolderUrl() const
@@ -872,58 +645,25 @@ QUrl CVivuRuzaSession::backupFolderUrl() const
     return QUrl::fromLocalFile(backupFolder());
 }
 
-// Chosen again, even under the same path, the folder is what the user
-// chose now.
 void CVivuRuzaSession::setBackupFolder(const QUrl &folder)
 {
-    const QString path = QDir::cleanPath(folder.toLocalFile());
-    if (!folder.isLocalFile() || path.isEmpty())
-        return;
-    QSettings settings;
-    settings.setValue(QLatin1String(backupIdentityKey), FolderHandle::identityOf(path));
-    if (path == backupFolder())
-        return;
-    settings.setValue(QLatin1String(backupFolderKey), path);
-    emit backupFolderChange();
+    if (BackupSettings::setBackupFolder(folder))
+        emit backupFolderChange();
 }
 
 QString CVivuRuzaSession::backupFolderIdentity()
 {
-    QSettings settings;
-    const QString chosen = settings.value(QLatin1String(backupFolderKey)).toString();
-    if (chosen.isEmpty() || chosen == defaultBackupFolder())
-        return QString();
-    QString identity = settings.value(QLatin1String(backupIdentityKey)).toString();
-    // Chosen before folders were told apart: the folder there now is the one
-    // the user knows.
-    if (identity.isEmpty()) {
-        identity = FolderHandle::identityOf(chosen);
-        settings.setValue(QLatin1String(backupIdentityKey), identity);
-    }
-    return identity;
+    return BackupSettings::backupFolderIdentity();
 }
 
 QString CVivuRuzaSession::backupFolderProblem() const
 {
-    QSettings settings;
-    const QString chosen = settings.value(QLatin1String(backupFolderKey)).toString();
-    const QString remembered = settings.value(QLatin1String(backupIdentityKey)).toString();
-    if (chosen.isEmpty() || chosen == defaultBackupFolder() || remembered.isEmpty())
-        return QString();
-    // A folder that is gone is told by the backup itself, as before.
-    const QString now = FolderHandle::identityOf(chosen);
-    return now.isEmpty() || now == remembered ? QString()
-                                              : BackupWriter::replacedParentText(chosen);
+    return BackupSettings::backupFolderProblem();
 }
 
-// The default is ours to make; a folder the user chose that has gone (a
-// stick pulled out) is reported, not made again somewhere else.
 QString CVivuRuzaSession::prepareBackupFolder() const
 {
-    const QString parent = backupFolder();
-    if (parent == defaultBackupFolder())
-        QDir().mkpath(parent);
-    return parent;
+    return BackupSettings::prepareBackupFolder();
 }
 
 bool CVivuRuzaSession::backUp()
@@ -946,23 +686,7 @@ bool CVivuRuzaSession::backUp()
 QString CVivuRuzaSession::backupOutcome(
     const CVoriWorker *worker, const CVoriWorker::BackupResult &r) const
 {
-    const QString name = calcLabel(worker);
-    const QString folder = DeviceText::isolated(QDir::toNativeSeparators(r.folder));
-    QString outcome;
-    if (!r.finished) {
-        outcome = r.folder.isEmpty()
-            ? tr("Nothing was backed up from %1").arg(name)
-            //: %2 is the backup's folder, whose manifest says it is incomplete.
-            : tr("The backup of %1 is not complete; %2 is marked so").arg(name, folder);
-    } else {
-        //: %1 is the calculator's name, %2 the backup's folder.
-        outcome = tr("Backed up %n files of %1 to %2", nullptr, r.files).arg(name, folder);
-        if (r.unrestorable > 0)
-            //: Follows "Backed up 3 files of Vori X1 to …": files the backup holds
-            //: that a restore can't send back (too large, a name not allowed).
-            outcome += tr("; %n files can't be restored from it", nullptr, r.unrestorable);
-    }
-    return outcome;
+    return BackupTexts::backupOutcome(worker ? worker->name : QString(), r);
 }
 
 bool CVivuRuzaSession::backUpAll()
@@ -971,7 +695,7 @@ bool CVivuRuzaSession::backUpAll()
         return false;
     m_classBackupParent = prepareBackupFolder();
     m_classBackupIdentity = backupFolderIdentity();
-    m_classTargets.clear();
+    m_classPlan.clear();
     QList<QPair<CVoriWorker *, int>> calculators;
     for (CVoriWorker *worker : qAsConst(workers))
         calculators.append(qMakePair(worker, int(worker->filesList.size())));
@@ -1022,52 +746,7 @@ void CVivuRuzaSession::onRestorePreviewDone(CalcJob *job)
     }
     m_restoreAdded = int(r.added.size());
     m_restoreReplaced = int(r.replaced.size());
-    const QDateTime made = QDateTime::fromString(r.time, Qt::ISODate).toLocalTime();
-    //: Stands for the device name of a backup whose manifest gives none.
-    const QString device = r.device.isEmpty() ? tr("a calculator") : DeviceText::isolated(r.device);
-    QStringList lines;
-    lines.append(made.isValid()
-            //: %1 is the calculator restored to, %2 the one backed up, %3 a date, %4 a time.
-            ? tr("Restore to %1 the backup of %2 made on %3 at %4?")
-                  .arg(calcLabel(worker), device,
-                      QLocale().toString(made.date(), QLocale::ShortFormat),
-                      QLocale().toString(made.time(), QLocale::ShortFormat))
-            : tr("Restore to %1 the backup of %2?").arg(calcLabel(worker), device));
-    QStringList counts;
-    if (m_restoreAdded > 0)
-        //: %1 lists the calculator's file names.
-        counts.append(
-            tr("%n files will be added: %1.", nullptr, m_restoreAdded).arg(someNames(r.added)));
-    if (m_restoreReplaced > 0)
-        //: %1 lists the calculator's file names.
-        counts.append(tr("%n files will be replaced: %1.", nullptr, m_restoreReplaced)
-                          .arg(someNames(r.replaced)));
-    if (counts.isEmpty())
-        counts.append(tr("The backup holds no file to restore."));
-    counts.append(tr("Nothing is deleted, on the calculator or on this computer."));
-    lines.append(counts.join(QLatin1Char('\n')));
-    // An edited manifest may list thousands, with names of any length: the
-    // first few are named, cut short, and the rest counted, so the question
-    // stays one the window can show.
-    if (!r.unrestorable.isEmpty()) {
-        constexpr int shown = 3;
-        QStringList left;
-        for (const auto &entry : r.unrestorable.mid(0, shown)) {
-            const QString reason = BackupManifest::clipped(entry.second, 200);
-            left.append(entry.first.isEmpty()
-                    ? DeviceText::isolated(reason)
-                    : QStringLiteral("%1 (%2)").arg(
-                        DeviceText::isolated(BackupManifest::clipped(entry.first)),
-                        DeviceText::isolated(reason)));
-        }
-        const int n = int(r.unrestorable.size());
-        QString listed = left.join(QStringLiteral("; "));
-        if (n > shown)
-            listed = tr("%1 and %n more", nullptr, n - shown).arg(listed);
-        //: %1 lists the files with the reason for each.
-        lines.append(tr("%n files of the backup can't be restored: %1.", nullptr, n).arg(listed));
-    }
-    m_restoreQuestion = lines.join(QStringLiteral("\n\n"));
+    m_restoreQuestion = BackupTexts::restoreQuestion(worker->name, r);
     // Asked once the preview's job has ended and the calculator is idle
     // again: a Restore pressed the moment the question shows would
     // otherwise find it busy and do nothing.
@@ -1099,61 +778,29 @@ void CVivuRuzaSession::onRestoreDone(CalcJob *job)
     if (m_shownJob != job)
         return;
     const CVoriWorker::RestoreResult &r = static_cast<RestoreJob *>(job)->restore();
-    const QString name = calcLabel(worker);
-    const int count = int(r.added.size() + r.replaced.size());
-    QString outcome;
-    if (!r.ready)
-        outcome = tr("Nothing was restored to %1").arg(name);
-    else if (count == 0)
-        outcome = tr("The backup held nothing to restore to %1").arg(name);
-    else if (r.sent == count && r.verified)
-        //: Checked: the calculator's listing shows every file with its size.
-        outcome = tr("Restored %n files to %1 and checked them", nullptr, count).arg(name);
-    else if (r.sent == count)
-        outcome = tr("Restored %n files to %1, but the calculator does not list them all as sent",
-            nullptr, count)
-                      .arg(name);
-    else
-        //: %1 files of %n were sent; %2 is the calculator's name.
-        outcome = tr("Restored %1 of %n files to %2", nullptr, count)
-                      .arg(QString::number(r.sent), name);
-    if (r.ready && !r.unrestorable.isEmpty()) {
-        const int n = int(r.unrestorable.size());
-        outcome += tr("; %n files of the backup can't be restored", nullptr, n);
-    }
-    m_transfer->finishWith(outcome);
+    m_transfer->finishWith(BackupTexts::restoreOutcome(worker->name, r));
 }
 
 bool CVivuRuzaSession::verifySends() const
 {
-    return QSettings().value(QLatin1String(verifyKey), false).toBool();
+    return BackupSettings::verifySends();
 }
 
 void CVivuRuzaSession::setVerifySends(bool on)
 {
-    if (on == verifySends())
-        return;
-    QSettings().setValue(QLatin1String(verifyKey), on);
-    emit verifySendsChange();
+    if (BackupSettings::setVerifySends(on))
+        emit verifySendsChange();
 }
 
 // Names the calculator holds are replaced: nobody is there to be asked.
 bool CVivuRuzaSession::startStationSend(const QList<QUrl> &urls)
 {
-    TransferPlan plan(TransferPlan::Direction::Upload);
-    for (const QUrl &url : urls)
-        plan.addUpload(url.toLocalFile(), url.fileName(QUrl::FullyDecoded));
-    QSet<int> leftOut;
-    m_classSameNames = sameNames(plan, urls, leftOut);
-    QList<QPair<QString, QString>> files;
+    if (m_classJob->running())
+        return false;
+    const QList<QPair<QString, QString>> files = m_classPlan.planForAny(urls);
     QStringList names;
-    for (int i = 0; i < plan.size(); ++i) {
-        const TransferPlan::Item &item = plan.at(i);
-        if (item.empty || item.collision == TransferPlan::Reason::SameFile || leftOut.contains(i))
-            continue;
-        files.append(qMakePair(item.localPath, item.calcName));
-        names.append(item.calcName);
-    }
+    for (const auto &file : files)
+        names.append(file.second);
     if (files.isEmpty())
         return false;
     const int n = int(files.size());
@@ -1164,10 +811,11 @@ bool CVivuRuzaSession::startStationSend(const QList<QUrl> &urls)
                 nullptr, n))
                         .arg(someNames(names));
     // Said for as long as the station is on, as a send to several says it once.
-    if (!m_classSameNames.isEmpty())
+    const QStringList sameNames = m_classPlan.sameNames();
+    if (!sameNames.isEmpty())
         //: Follows what the station sends; %1 tells each pair of files left out.
         doing += QLatin1Char(' ')
-            + tr("These files are left out: %1").arg(m_classSameNames.join(QLatin1Char(' ')));
+            + tr("These files are left out: %1").arg(sameNames.join(QLatin1Char(' ')));
     if (!startStation(tr("Station: send %n files", nullptr, n), doing, ClassJobModel::Kind::Send))
         return false;
     m_stationFiles = files;
@@ -1200,7 +848,6 @@ bool CVivuRuzaSession::startStation(
 {
     if (m_classJob->running())
         return false;
-    m_classTargets.clear();
     m_classRun->clear();
     m_stationBefore.clear();
     const QList<CVoriWorker *> reading = m_watcher->readingWorkers();
@@ -1244,15 +891,15 @@ QString CVivuRuzaSession::isolated(const QString &deviceText) const
 
 QStringList CVivuRuzaSession::classSameNames() const
 {
-    return m_classSameNames;
+    return m_classPlan.sameNames();
 }
 
 QStringList CVivuRuzaSession::classCaseChanges() const
 {
-    return m_classCaseChanges;
+    return m_classPlan.caseChanges();
 }
 
 bool CVivuRuzaSession::isNameCollisionCaseOnly() const
 {
-    return onlyCaseChanged(nameCollisionOld, nameCollisionNew);
+    return m_questions.isNameCollisionCaseOnly();
 }

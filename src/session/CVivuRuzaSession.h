@@ -4,9 +4,10 @@
 #include "CVoriWorker.h"
 #include "CalcPort.h"
 #include "ClassJobModel.h"
+#include "ClassSendPlan.h"
 #include "ConnectionDoctor.h"
-#include "CopyFolder.h"
 #include "TransferProgress.h"
+#include "TransferQuestions.h"
 
 #include <QDir>
 #include <QHash>
@@ -20,7 +21,6 @@
 #include <QUrl>
 
 #include <functional>
-#include <optional>
 
 class CalcJob;
 class CalcWatcher;
@@ -165,7 +165,6 @@ private:
     void addWorker(int row, CVoriWorker *worker);
     void dropWorker(int row, CVoriWorker *worker);
     void showError(const QString &errorText, const QString &detail);
-    QString newCopyFolder();
     CVoriWorker *currentWorker() const;
     CVoriWorker *idleCurrentWorker() const;
     // Starts a job on one calculator, its errors shown, the busy state told
@@ -178,25 +177,15 @@ private:
     // The file table shows the worker's listing again, if it is the current
     // calculator's.
     void showListingOf(const CVoriWorker *worker);
-    bool isNameTaken(const QString &calcName) const;
-    void settleTaken(const QPair<QString, QString> &entry, bool replace);
 
     int currentIndex = -1;
-    QList<QPair<QString, int>> selectedFiles;
-    QList<QPair<QString, QString>> toCalcFiles;
-    QList<QPair<QString, int>> fromCalcFiles;
-    QList<QPair<QString, QString>> toCalcExisting;
-    QList<QPair<QString, QString>> toCalcNameChanges;
-    QList<QPair<QString, int>> fromCalcExisting;
-    QStringList toCalcZeroSize;
-    QString nameCollisionOld;
-    QString nameCollisionNew;
+    // The single send's and download's questions, asked one at a time.
+    TransferQuestions m_questions;
     QList<CVoriWorker *> workers;
     VivuRuzaModel *calcModel = nullptr;
     VoriFileModel *fileModel = nullptr;
     QTimer *timer = nullptr;
     QString error;
-    QString destFolder;
     bool isBusy = false;
     QString statusLineText;
 
@@ -207,15 +196,7 @@ private:
     QPointer<CVoriWorker> m_shown;
     ConnectionDoctor *m_doctor;
     TransferProgress *m_transfer;
-    // Where the Copy key's downloads land, one private folder for the run.
-    CopyFolder m_copyFolder;
-    bool m_copying = false;
     QString m_errorDetail;
-    // The answer given for all taken names of this send, if any.
-    std::optional<bool> m_toCalcAnswerAll;
-    // Files the user chose not to replace, for the outcome line.
-    int m_sendSkipped = 0;
-    int m_downloadSkipped = 0;
 
     // Busy is each calculator's own; isBusy follows the current one.
     void refreshBusy();
@@ -223,14 +204,6 @@ private:
     // The job whose send, copy, backup or restore the progress line follows.
     QPointer<CalcJob> m_shownJob;
 
-    // A calculator's part of a send to several: the files it is sent and
-    // the names among them it already holds.
-    struct ClassTarget
-    {
-        QPointer<CVoriWorker> worker;
-        QList<QPair<QString, QString>> files; // local path, calculator name
-        QStringList taken;
-    };
     // A class run's row for each calculator of the list, each started; the
     // panel heads them with title.
     void beginClassJob(const QString &title, const QString &action, int fileCount,
@@ -243,11 +216,7 @@ private:
     ClassJobModel *m_classJob;
     ClassRun *m_classRun;
     QSet<QString> m_chosenPorts;
-    QList<ClassTarget> m_classTargets;
-    QStringList m_classTaken;
-    QStringList m_classNameChanges;
-    QStringList m_classEmpty;
-    QStringList m_classRefused;
+    ClassSendPlan m_classPlan;
 
     // Backups of one calculator and their restores, with the folders and the
     // manifest of vuvectl's: each restores what the other backed up. Each
@@ -365,8 +334,9 @@ public:
     Q_INVOKABLE bool isNameCollisionCaseOnly() const;
 
 private:
-    QStringList m_classSameNames;
-    QStringList m_classCaseChanges;
+    // What the current calculator's worker last read: the names a single
+    // send finds taken.
+    TransferPlan::Listing currentListing() const;
 };
 
 #endif // CVIVURUZASESSION_H

@@ -161,3 +161,8 @@ QList<TransferPlan::Collision> TransferPlan::collisions() const
     }
     return found;
 }
+
+bool TransferPlan::onlyCaseChanged(const QString &given, const QString &calcName)
+{
+    return given != calcName && given.compare(calcName, Qt::CaseInsensitive) == 0;
+}

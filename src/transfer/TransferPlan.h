@@ -130,6 +130,11 @@ private:
     QList<int> m_accepted;
     FolderHandle m_folderHandle;
     bool m_listingNoted = false;
+
+public:
+    // The rule changed nothing of a file's name but the case: it was short
+    // enough and held nothing a calculator can't keep.
+    static bool onlyCaseChanged(const QString &given, const QString &calcName);
 };
 
 #endif // TRANSFERPLAN_H

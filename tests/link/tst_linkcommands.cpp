@@ -683,6 +683,26 @@ private slots:
         QVERIFY(closed.errorString().isEmpty());
     }
 
+    // The detail goes with the failure it was told with: a failure that has
+    // no meaning to add (a name no folder may take) carries none of the last
+    // one's.
+    void errorDetailIsTheLastFailures()
+    {
+        sim->setFiles({ qMakePair(QStringLiteral("HAVE.py"), QByteArray("x")) });
+        sim->setRefusal(calcMsg::DELETE_FILE, calcMsg::FILE_NOT_EXIST, 0, QString());
+        auto link = openLink();
+        QVERIFY(link);
+        QSignalSpy errors(link.get(), &CVivuRuza::errorNotify);
+        QVERIFY(!link->deleteFile(CVivuRuza::fileInfOf(QStringLiteral("HAVE.py"), 1)));
+        QCOMPARE(errors.count(), 1);
+        QVERIFY(!link->errorDetail().isEmpty());
+
+        QTemporaryDir dir;
+        QVERIFY(!link->downloadFile(QStringLiteral("../HAVE.py"), 1, dir.path()));
+        QCOMPARE(errors.count(), 2);
+        QVERIFY2(link->errorDetail().isEmpty(), qPrintable(link->errorDetail()));
+    }
+
     void deleteFiles()
     {
         sim->setFiles({ qMakePair(QStringLiteral("A.py"), QByteArray("1")),

@@ -68,6 +68,7 @@ private slots:
     void sendWalk_data();
     void sendWalk();
     void zeroSizeKeptAcrossCalls();
+    void takenAsTheCalculatorWasRead();
     void emptyQueues();
     void download_data();
     void download();
@@ -238,7 +239,11 @@ void TestCollisions::zeroSizeKeptAcrossCalls()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     SessionRig rig;
-    rig.fileModel.setFiles({ { QStringLiteral("TAKEN.PY"), 3 } });
+    // Names taken are those the calculator was last read to hold.
+    CalcSimulator *sim = rig.sim(QStringLiteral("A"));
+    QVERIFY(sim);
+    sim->setFiles({ { QStringLiteral("TAKEN.PY"), QByteArray("old") } });
+    QVERIFY(rig.plug({ QStringLiteral("A") }));
     CVivuRuzaSession &s = rig.session;
 
     s.toCalcUrls(makeLocalFiles(dir,
@@ -254,6 +259,33 @@ void TestCollisions::zeroSizeKeptAcrossCalls()
         reported.append(s.collisionToCalcZeroSizeFileName());
     QCOMPARE(reported, QStringList({ QStringLiteral("ONE.py"), QStringLiteral("TWO.py") }));
     QCOMPARE(s.collisionToCalcZeroSizeFileName(), QString());
+}
+
+// A name is taken as the calculator's last reading lists it, whatever the
+// file table shows meanwhile.
+void TestCollisions::takenAsTheCalculatorWasRead()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    SessionRig rig;
+    CalcSimulator *sim = rig.sim(QStringLiteral("A"));
+    QVERIFY(sim);
+    sim->setFiles(parseFiles({ QStringLiteral("ON.PY=old") }));
+    QVERIFY(rig.plug({ QStringLiteral("A") }));
+    rig.fileModel.setFiles({ { QStringLiteral("SHOWN.PY"), 3 } });
+    CVivuRuzaSession &s = rig.session;
+
+    s.toCalcUrls(makeLocalFiles(dir,
+        { QStringLiteral("ON.PY=new"), QStringLiteral("SHOWN.PY=s"), QStringLiteral("on.py=n") }));
+    QStringList taken;
+    while (s.isToCalcExistingCollision()) {
+        taken.append(s.collisionToCalcFileName());
+        s.releaseToCalcCollision(false);
+    }
+    QCOMPARE(taken, QStringList { QStringLiteral("ON.PY") });
+    QVERIFY(s.isToCalcNameCollision());
+    QCOMPARE(s.getNameToCalcCollisionNew(), QStringLiteral("ON.py"));
+    QVERIFY(s.isToCalcExistingCollision());
 }
 
 // Empty queues answer false and empty names; releases change nothing.
