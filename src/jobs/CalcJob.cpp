@@ -2,6 +2,7 @@
 
 #include "CVoriWorker.h"
 #include "JobLog.h"
+#include "TransferOutcome.h"
 
 #include <QHash>
 #include <QThread>
@@ -117,14 +118,26 @@ bool CalcJob::start()
             }),
         connect(worker, &CVoriWorker::transferred, this,
             [this](int done, int count) {
+                m_counted = true;
                 m_result.done = done;
                 m_result.count = count;
                 emit transferred(done, count);
             }),
-        connect(worker, &CVoriWorker::fileOutcome, this, &CalcJob::fileOutcome),
+        connect(worker, &CVoriWorker::fileOutcome, this,
+            [this](int index, int status, const QString &text, qint64 size) {
+                if (TransferOutcome::Status(status) == TransferOutcome::Status::Done)
+                    ++m_itemsDone;
+                emit fileOutcome(index, status, text, size);
+            }),
         connect(worker, &CVoriWorker::finished, this,
             [this, worker] {
                 m_result.listing = worker->filesList;
+                // A job that does not count its files itself (a delete) is
+                // counted by their outcomes.
+                if (!m_counted) {
+                    m_result.done = m_itemsDone;
+                    m_result.count = itemCount();
+                }
                 collect(*worker);
                 emit delivered();
             }),

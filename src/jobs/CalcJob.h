@@ -99,6 +99,8 @@ private:
     QPointer<QThread> m_thread;
     QList<QMetaObject::Connection> m_connections;
     bool m_ended = false;
+    bool m_counted = false;
+    int m_itemsDone = 0;
 };
 
 #endif // CALCJOB_H
