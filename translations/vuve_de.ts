@@ -593,59 +593,6 @@ Der Inhalt dieser Software ist gesetzlich geschützt. Wer die Software nutzt, wi
         <extracomment>Stands for a calculator without a name, in &quot;Sent 2 files to %1&quot;.</extracomment>
         <translation>den Taschenrechner</translation>
     </message>
-    <message numerus="yes">
-        <source>Send to %n calculators</source>
-        <translation>
-            <numerusform>An %n Taschenrechner senden</numerusform>
-            <numerusform>An %n Taschenrechner senden</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>send</source>
-        <translation>senden</translation>
-    </message>
-    <message numerus="yes">
-        <source>Back up %n calculators into %1</source>
-        <translation>
-            <numerusform>%n Taschenrechner in %1 sichern</numerusform>
-            <numerusform>%n Taschenrechner in %1 sichern</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>back up</source>
-        <translation>sichern</translation>
-    </message>
-    <message>
-        <source>each calculator plugged in is sent 1 file, %1, which replaces one of its name.</source>
-        <translation>jeder angeschlossene Taschenrechner erhält 1 Datei, %1, die eine gleichnamige ersetzt.</translation>
-    </message>
-    <message numerus="yes">
-        <source>each calculator plugged in is sent %n files, %1, which replace those of their names.</source>
-        <translation>
-            <numerusform>jeder angeschlossene Taschenrechner erhält %n Datei, %1, die eine gleichnamige ersetzt.</numerusform>
-            <numerusform>jeder angeschlossene Taschenrechner erhält %n Dateien, %1, die gleichnamige ersetzen.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Station: send %n files</source>
-        <translation>
-            <numerusform>Station: %n Datei senden</numerusform>
-            <numerusform>Station: %n Dateien senden</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Station: back up</source>
-        <translation>Station: sichern</translation>
-    </message>
-    <message>
-        <source>each calculator plugged in is backed up into a folder of its own in %1.</source>
-        <translation>jeder angeschlossene Taschenrechner wird in einen eigenen Ordner in %1 gesichert.</translation>
-    </message>
-    <message>
-        <source>These files are left out: %1</source>
-        <extracomment>Follows what the station sends; %1 tells each pair of files left out.</extracomment>
-        <translation>Diese Dateien werden weggelassen: %1</translation>
-    </message>
 </context>
 <context>
     <name>CVoriWorker</name>
@@ -880,6 +827,62 @@ Der Inhalt dieser Software ist gesetzlich geschützt. Wer die Software nutzt, wi
             <numerusform>, %n in Arbeit</numerusform>
             <numerusform>, %n in Arbeit</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>ClassJobs</name>
+    <message numerus="yes">
+        <source>Send to %n calculators</source>
+        <translation>
+            <numerusform>An %n Taschenrechner senden</numerusform>
+            <numerusform>An %n Taschenrechner senden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>send</source>
+        <translation>senden</translation>
+    </message>
+    <message numerus="yes">
+        <source>Back up %n calculators into %1</source>
+        <translation>
+            <numerusform>%n Taschenrechner in %1 sichern</numerusform>
+            <numerusform>%n Taschenrechner in %1 sichern</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>back up</source>
+        <translation>sichern</translation>
+    </message>
+    <message>
+        <source>each calculator plugged in is sent 1 file, %1, which replaces one of its name.</source>
+        <translation>jeder angeschlossene Taschenrechner erhält 1 Datei, %1, die eine gleichnamige ersetzt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>each calculator plugged in is sent %n files, %1, which replace those of their names.</source>
+        <translation>
+            <numerusform>jeder angeschlossene Taschenrechner erhält %n Datei, %1, die eine gleichnamige ersetzt.</numerusform>
+            <numerusform>jeder angeschlossene Taschenrechner erhält %n Dateien, %1, die gleichnamige ersetzen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These files are left out: %1</source>
+        <extracomment>Follows what the station sends; %1 tells each pair of files left out.</extracomment>
+        <translation>Diese Dateien werden weggelassen: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Station: send %n files</source>
+        <translation>
+            <numerusform>Station: %n Datei senden</numerusform>
+            <numerusform>Station: %n Dateien senden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Station: back up</source>
+        <translation>Station: sichern</translation>
+    </message>
+    <message>
+        <source>each calculator plugged in is backed up into a folder of its own in %1.</source>
+        <translation>jeder angeschlossene Taschenrechner wird in einen eigenen Ordner in %1 gesichert.</translation>
     </message>
 </context>
 <context>

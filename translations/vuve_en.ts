@@ -110,37 +110,6 @@
     </message>
 </context>
 <context>
-    <name>CVivuRuzaSession</name>
-    <message numerus="yes">
-        <source>Send to %n calculators</source>
-        <translation>
-            <numerusform>Send to %n calculator</numerusform>
-            <numerusform>Send to %n calculators</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Back up %n calculators into %1</source>
-        <translation>
-            <numerusform>Back up %n calculator into %1</numerusform>
-            <numerusform>Back up %n calculators into %1</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>each calculator plugged in is sent %n files, %1, which replace those of their names.</source>
-        <translation>
-            <numerusform>each calculator plugged in is sent %n file, %1, which replaces one of its name.</numerusform>
-            <numerusform>each calculator plugged in is sent %n files, %1, which replace those of their names.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Station: send %n files</source>
-        <translation>
-            <numerusform>Station: send %n file</numerusform>
-            <numerusform>Station: send %n files</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
     <name>CVoriWorker</name>
     <message numerus="yes">
         <source>%n files on %1 could not be read and are not shown.</source>
@@ -241,6 +210,37 @@
         <translation>
             <numerusform>, %n in progress</numerusform>
             <numerusform>, %n in progress</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ClassJobs</name>
+    <message numerus="yes">
+        <source>Send to %n calculators</source>
+        <translation>
+            <numerusform>Send to %n calculator</numerusform>
+            <numerusform>Send to %n calculators</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Back up %n calculators into %1</source>
+        <translation>
+            <numerusform>Back up %n calculator into %1</numerusform>
+            <numerusform>Back up %n calculators into %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>each calculator plugged in is sent %n files, %1, which replace those of their names.</source>
+        <translation>
+            <numerusform>each calculator plugged in is sent %n file, %1, which replaces one of its name.</numerusform>
+            <numerusform>each calculator plugged in is sent %n files, %1, which replace those of their names.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Station: send %n files</source>
+        <translation>
+            <numerusform>Station: send %n file</numerusform>
+            <numerusform>Station: send %n files</numerusform>
         </translation>
     </message>
 </context>

@@ -593,59 +593,6 @@ El contenido de este software está protegido por la ley. Usar el software no te
         <extracomment>Stands for a calculator without a name, in &quot;Sent 2 files to %1&quot;.</extracomment>
         <translation>la calculadora</translation>
     </message>
-    <message numerus="yes">
-        <source>Send to %n calculators</source>
-        <translation>
-            <numerusform>Enviar a %n calculadora</numerusform>
-            <numerusform>Enviar a %n calculadoras</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>send</source>
-        <translation>enviar</translation>
-    </message>
-    <message numerus="yes">
-        <source>Back up %n calculators into %1</source>
-        <translation>
-            <numerusform>Copia de seguridad de %n calculadora en %1</numerusform>
-            <numerusform>Copia de seguridad de %n calculadoras en %1</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>back up</source>
-        <translation>copia de seguridad</translation>
-    </message>
-    <message>
-        <source>each calculator plugged in is sent 1 file, %1, which replaces one of its name.</source>
-        <translation>cada calculadora conectada recibe 1 archivo, %1, que sustituye al del mismo nombre.</translation>
-    </message>
-    <message numerus="yes">
-        <source>each calculator plugged in is sent %n files, %1, which replace those of their names.</source>
-        <translation>
-            <numerusform>cada calculadora conectada recibe %n archivo, %1, que sustituye al del mismo nombre.</numerusform>
-            <numerusform>cada calculadora conectada recibe %n archivos, %1, que sustituyen a los de los mismos nombres.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Station: send %n files</source>
-        <translation>
-            <numerusform>Estación: enviar %n archivo</numerusform>
-            <numerusform>Estación: enviar %n archivos</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Station: back up</source>
-        <translation>Estación: copia de seguridad</translation>
-    </message>
-    <message>
-        <source>each calculator plugged in is backed up into a folder of its own in %1.</source>
-        <translation>de cada calculadora conectada se hace una copia de seguridad en una carpeta propia dentro de %1.</translation>
-    </message>
-    <message>
-        <source>These files are left out: %1</source>
-        <extracomment>Follows what the station sends; %1 tells each pair of files left out.</extracomment>
-        <translation>Estos archivos se dejan fuera: %1</translation>
-    </message>
 </context>
 <context>
     <name>CVoriWorker</name>
@@ -880,6 +827,62 @@ El contenido de este software está protegido por la ley. Usar el software no te
             <numerusform>, %n en curso</numerusform>
             <numerusform>, %n en curso</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>ClassJobs</name>
+    <message numerus="yes">
+        <source>Send to %n calculators</source>
+        <translation>
+            <numerusform>Enviar a %n calculadora</numerusform>
+            <numerusform>Enviar a %n calculadoras</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>send</source>
+        <translation>enviar</translation>
+    </message>
+    <message numerus="yes">
+        <source>Back up %n calculators into %1</source>
+        <translation>
+            <numerusform>Copia de seguridad de %n calculadora en %1</numerusform>
+            <numerusform>Copia de seguridad de %n calculadoras en %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>back up</source>
+        <translation>copia de seguridad</translation>
+    </message>
+    <message>
+        <source>each calculator plugged in is sent 1 file, %1, which replaces one of its name.</source>
+        <translation>cada calculadora conectada recibe 1 archivo, %1, que sustituye al del mismo nombre.</translation>
+    </message>
+    <message numerus="yes">
+        <source>each calculator plugged in is sent %n files, %1, which replace those of their names.</source>
+        <translation>
+            <numerusform>cada calculadora conectada recibe %n archivo, %1, que sustituye al del mismo nombre.</numerusform>
+            <numerusform>cada calculadora conectada recibe %n archivos, %1, que sustituyen a los de los mismos nombres.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These files are left out: %1</source>
+        <extracomment>Follows what the station sends; %1 tells each pair of files left out.</extracomment>
+        <translation>Estos archivos se dejan fuera: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Station: send %n files</source>
+        <translation>
+            <numerusform>Estación: enviar %n archivo</numerusform>
+            <numerusform>Estación: enviar %n archivos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Station: back up</source>
+        <translation>Estación: copia de seguridad</translation>
+    </message>
+    <message>
+        <source>each calculator plugged in is backed up into a folder of its own in %1.</source>
+        <translation>de cada calculadora conectada se hace una copia de seguridad en una carpeta propia dentro de %1.</translation>
     </message>
 </context>
 <context>

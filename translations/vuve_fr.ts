@@ -593,59 +593,6 @@ Le contenu de ce logiciel est protégé par la loi. Utiliser le logiciel ne vous
         <extracomment>Stands for a calculator without a name, in &quot;Sent 2 files to %1&quot;.</extracomment>
         <translation>la calculatrice</translation>
     </message>
-    <message numerus="yes">
-        <source>Send to %n calculators</source>
-        <translation>
-            <numerusform>Envoyer à %n calculatrice</numerusform>
-            <numerusform>Envoyer à %n calculatrices</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>send</source>
-        <translation>envoyer</translation>
-    </message>
-    <message numerus="yes">
-        <source>Back up %n calculators into %1</source>
-        <translation>
-            <numerusform>Sauvegarder %n calculatrice dans %1</numerusform>
-            <numerusform>Sauvegarder %n calculatrices dans %1</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>back up</source>
-        <translation>sauvegarder</translation>
-    </message>
-    <message>
-        <source>each calculator plugged in is sent 1 file, %1, which replaces one of its name.</source>
-        <translation>chaque calculatrice branchée reçoit 1 fichier, %1, qui remplace celui du même nom.</translation>
-    </message>
-    <message numerus="yes">
-        <source>each calculator plugged in is sent %n files, %1, which replace those of their names.</source>
-        <translation>
-            <numerusform>chaque calculatrice branchée reçoit %n fichier, %1, qui remplace celui du même nom.</numerusform>
-            <numerusform>chaque calculatrice branchée reçoit %n fichiers, %1, qui remplacent ceux des mêmes noms.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Station: send %n files</source>
-        <translation>
-            <numerusform>Station&#xa0;: envoyer %n fichier</numerusform>
-            <numerusform>Station&#xa0;: envoyer %n fichiers</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Station: back up</source>
-        <translation>Station&#xa0;: sauvegarder</translation>
-    </message>
-    <message>
-        <source>each calculator plugged in is backed up into a folder of its own in %1.</source>
-        <translation>chaque calculatrice branchée est sauvegardée dans un dossier qui lui est propre dans %1.</translation>
-    </message>
-    <message>
-        <source>These files are left out: %1</source>
-        <extracomment>Follows what the station sends; %1 tells each pair of files left out.</extracomment>
-        <translation>Ces fichiers sont laissés de côté&#xa0;: %1</translation>
-    </message>
 </context>
 <context>
     <name>CVoriWorker</name>
@@ -880,6 +827,62 @@ Le contenu de ce logiciel est protégé par la loi. Utiliser le logiciel ne vous
             <numerusform>, %n en cours</numerusform>
             <numerusform>, %n en cours</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>ClassJobs</name>
+    <message numerus="yes">
+        <source>Send to %n calculators</source>
+        <translation>
+            <numerusform>Envoyer à %n calculatrice</numerusform>
+            <numerusform>Envoyer à %n calculatrices</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>send</source>
+        <translation>envoyer</translation>
+    </message>
+    <message numerus="yes">
+        <source>Back up %n calculators into %1</source>
+        <translation>
+            <numerusform>Sauvegarder %n calculatrice dans %1</numerusform>
+            <numerusform>Sauvegarder %n calculatrices dans %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>back up</source>
+        <translation>sauvegarder</translation>
+    </message>
+    <message>
+        <source>each calculator plugged in is sent 1 file, %1, which replaces one of its name.</source>
+        <translation>chaque calculatrice branchée reçoit 1 fichier, %1, qui remplace celui du même nom.</translation>
+    </message>
+    <message numerus="yes">
+        <source>each calculator plugged in is sent %n files, %1, which replace those of their names.</source>
+        <translation>
+            <numerusform>chaque calculatrice branchée reçoit %n fichier, %1, qui remplace celui du même nom.</numerusform>
+            <numerusform>chaque calculatrice branchée reçoit %n fichiers, %1, qui remplacent ceux des mêmes noms.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These files are left out: %1</source>
+        <extracomment>Follows what the station sends; %1 tells each pair of files left out.</extracomment>
+        <translation>Ces fichiers sont laissés de côté&#xa0;: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Station: send %n files</source>
+        <translation>
+            <numerusform>Station&#xa0;: envoyer %n fichier</numerusform>
+            <numerusform>Station&#xa0;: envoyer %n fichiers</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Station: back up</source>
+        <translation>Station&#xa0;: sauvegarder</translation>
+    </message>
+    <message>
+        <source>each calculator plugged in is backed up into a folder of its own in %1.</source>
+        <translation>chaque calculatrice branchée est sauvegardée dans un dossier qui lui est propre dans %1.</translation>
     </message>
 </context>
 <context>

@@ -1,30 +1,22 @@
 #include "CVivuRuzaSession.h"
 
-#include "BackupJob.h"
-#include "BackupManifest.h"
 #include "BackupSettings.h"
 #include "BackupTexts.h"
-#include "BackupWriter.h"
 #include "CVoriWorker.h"
 #include "CalcWatcher.h"
-#include "ClassRun.h"
-#include "ClassSendPlan.h"
+#include "ClassJobs.h"
 #include "DeleteJob.h"
 #include "DeviceText.h"
 #include "DownloadJob.h"
-#include "FolderHandle.h"
-#include "JobLog.h"
 #include "ReadJob.h"
 #include "RenameJob.h"
-#include "RestoreJob.h"
 #include "SendJob.h"
-#include "TransferLog.h"
 #include "TransferPlan.h"
 #include "VivuRuzaModel.h"
 #include "VoriFileModel.h"
+#include "WindowJobs.h"
 
 #include <QMetaType>
-#include <QThread>
 #include <QTimer>
 
 CVivuRuzaSession::CVivuRuzaSession(QObject *parent)
@@ -32,27 +24,27 @@ CVivuRuzaSession::CVivuRuzaSession(QObject *parent)
     , m_watcher(new CalcWatcher(CalcWatcher::Reading::Listing, this))
     , m_doctor(new ConnectionDoctor(this))
     , m_transfer(new TransferProgress(this))
+    , m_jobs(new WindowJobs(
+          m_transfer,
+          [this](const CVoriWorker *worker) {
+              return workers.contains(const_cast<CVoriWorker *>(worker));
+          },
+          this))
     , m_classJob(new ClassJobModel(this))
-    , m_classRun(new ClassRun(this))
+    , m_classJobs(new ClassJobs(
+          m_classJob,
+          [this](const CVoriWorker *worker) {
+              return workers.contains(const_cast<CVoriWorker *>(worker));
+          },
+          this))
 {
     qRegisterMetaType<QList<QUrl>>("QList<QUrl>");
     qRegisterMetaType<QPair<QString, int>>("QPair<QString,int>");
-    m_classRun->setListed([this](const CVoriWorker *worker) {
-        return workers.contains(const_cast<CVoriWorker *>(worker));
-    });
-    // A backup's row fails with the calculator's own words where it gave
-    // some, else with what the single backup's outcome line would say.
-    m_classRun->setFailureText([this](const CalcJob &job) {
-        const auto *backup = qobject_cast<const BackupJob *>(&job);
-        if (!backup)
-            return job.result().failure;
-        const CVoriWorker::BackupResult &r = backup->backup();
-        if (r.finished || r.cancelled)
-            return QString();
-        return job.result().failure.isEmpty() ? backupOutcome(job.worker(), r)
-                                              : job.result().failure;
-    });
-    m_classJob->follow(m_classRun);
+    connect(m_classJobs, &ClassJobs::listingChanged, this, &CVivuRuzaSession::showListingOf);
+    connect(m_jobs, &WindowJobs::listingChanged, this, &CVivuRuzaSession::showListingOf);
+    connect(m_jobs, &WindowJobs::problem, this, &CVivuRuzaSession::showError);
+    connect(m_jobs, &WindowJobs::jobStateChange, this, &CVivuRuzaSession::jobStateChange);
+    connect(m_jobs, &WindowJobs::restorePreviewReady, this, &CVivuRuzaSession::restorePreviewReady);
 
     connect(m_watcher, &CalcWatcher::listed, this, &CVivuRuzaSession::addWorker);
     connect(m_watcher, &CalcWatcher::gone, this, &CVivuRuzaSession::dropWorker);
@@ -174,8 +166,7 @@ void CVivuRuzaSession::addWorker(int row, CVoriWorker *worker)
     workers.insert(row, worker);
     if (calcModel)
         calcModel->insertCalc(row, worker->name);
-    if (m_classJob->stationOn())
-        serveAtStation(worker);
+    m_classJobs->listed(worker);
 }
 
 bool CVivuRuzaSession::isCurrentCalcBusy() const
@@ -350,12 +341,12 @@ void CVivuRuzaSession::sendFiles()
     const QList<QPair<QString, QString>> files = m_questions.filesToSend();
     auto *job = new SendJob(worker, files, verifySends(), this);
     connect(job, &CalcJob::delivered, this, [this, worker] { showListingOf(worker); });
-    showOnProgressLine(job);
+    m_jobs->showOnProgressLine(job);
     m_transfer->start(TransferProgress::Kind::Send,
         //: Stands for a calculator without a name, in "Sent 2 files to %1".
         worker->name.isEmpty() ? tr("the calculator") : worker->name, files.size(),
         m_questions.sendSkipped());
-    startJob(job);
+    m_jobs->start(job);
 }
 
 QList<QUrl> CVivuRuzaSession::downloadsFiles()
@@ -370,11 +361,11 @@ QList<QUrl> CVivuRuzaSession::downloadsFiles()
         return urls;
     const QList<QPair<QString, int>> fromCalcFiles = m_questions.filesToGet();
     auto *job = new DownloadJob(worker, fromCalcFiles, destFolder, this);
-    showOnProgressLine(job);
+    m_jobs->showOnProgressLine(job);
     m_transfer->start(
         m_questions.copying() ? TransferProgress::Kind::Copy : TransferProgress::Kind::Download,
         destFolder, fromCalcFiles.size(), m_questions.downloadSkipped());
-    startJob(job);
+    m_jobs->start(job);
     for (const auto &pair : fromCalcFiles)
         urls.append(QUrl::fromLocalFile(destFolder + QLatin1Char('/') + pair.first));
     return urls;
@@ -388,7 +379,7 @@ void CVivuRuzaSession::deleteSelected()
         m_transfer->clearOutcome();
         auto *job = new DeleteJob(worker, m_questions.selection(), this);
         connect(job, &CalcJob::delivered, this, [this, worker] { showListingOf(worker); });
-        startJob(job);
+        m_jobs->start(job);
     }
     m_questions.clearSelection();
 }
@@ -405,49 +396,7 @@ void CVivuRuzaSession::changeCalcName(QString newName)
         if (calcModel)
             calcModel->setNameAt(workers.indexOf(worker), worker->name);
     });
-    startJob(job);
-}
-
-// Told at its start and its end, whichever calculator it runs on, so a
-// watcher of isBusyChange learns of each; its end is told once the worker
-// takes a new job.
-bool CVivuRuzaSession::startJob(CalcJob *job)
-{
-    connect(job, &CalcJob::started, this, &CVivuRuzaSession::jobStateChange);
-    connect(job, &CalcJob::problem, this, &CVivuRuzaSession::showError);
-    connect(job, &CalcJob::ended, this, [this, job] { endJob(job); });
-    connect(job, &CalcJob::ended, this, &CVivuRuzaSession::jobStateChange);
-    if (job->start())
-        return true;
-    delete job;
-    return false;
-}
-
-// The thread has finished, so nothing runs on the worker any more.
-void CVivuRuzaSession::endJob(CalcJob *job)
-{
-    CVoriWorker *worker = job->worker();
-    job->deleteLater();
-    if (worker && !workers.contains(worker))
-        delete worker;
-}
-
-void CVivuRuzaSession::showOnProgressLine(CalcJob *job)
-{
-    m_shownJob = job;
-    connect(job, &CalcJob::progress, m_transfer,
-        [this, job](int number, int count, const QString &name, qint64 done, qint64 total) {
-            if (m_shownJob == job)
-                m_transfer->update(number, count, name, done, total);
-        });
-    connect(job, &CalcJob::cancelledAt, m_transfer, [this, job](const QString &calcName, int left) {
-        if (m_shownJob == job)
-            m_transfer->cancelled(calcName, TransferOutcome::Left(left));
-    });
-    connect(job, &CalcJob::transferred, m_transfer, [this, job](int done, int count) {
-        if (m_shownJob == job)
-            m_transfer->finish(done, count);
-    });
+    m_jobs->start(job);
 }
 
 void CVivuRuzaSession::showListingOf(const CVoriWorker *worker)
@@ -467,17 +416,12 @@ void CVivuRuzaSession::refreshBusy()
 
 bool CVivuRuzaSession::canCancelTransfer() const
 {
-    CalcJob *job = m_shownJob.data();
-    return job && job->isRunning() && m_transfer->running() && !job->cancelRequested();
+    return m_jobs->canCancel();
 }
 
 void CVivuRuzaSession::cancelTransfer()
 {
-    if (!canCancelTransfer())
-        return;
-    qCDebug(
-        SessionLog, "%s: cancel asked", qUtf8Printable(m_shownJob->worker()->portInfo.portName()));
-    m_shownJob->cancel();
+    m_jobs->cancel();
 }
 
 // Told at every job's start and end, whichever calculator it runs on, so a
@@ -520,115 +464,30 @@ bool CVivuRuzaSession::isChosen(int row) const
     return worker && m_chosenPorts.contains(worker->portInfo.portName());
 }
 
-// The same plan for every calculator, each against its own list: a name is
-// taken on some and free on others, and the one answer settles all of them.
 bool CVivuRuzaSession::planClassSend(QList<QUrl> urls, bool all)
 {
-    if (m_classJob->running())
-        return false;
     QList<CVoriWorker *> calculators;
     for (CVoriWorker *worker : qAsConst(workers)) {
         if (all || m_chosenPorts.contains(worker->portInfo.portName()))
             calculators.append(worker);
     }
-    m_classPlan.plan(urls, calculators);
-    return !m_classPlan.targets().isEmpty();
-}
-
-QStringList CVivuRuzaSession::classTakenNames() const
-{
-    return m_classPlan.taken();
-}
-
-QStringList CVivuRuzaSession::classNameChanges() const
-{
-    return m_classPlan.nameChanges();
-}
-
-QStringList CVivuRuzaSession::classEmptyFiles() const
-{
-    return m_classPlan.emptyFiles();
-}
-
-QStringList CVivuRuzaSession::classRefusedFiles() const
-{
-    return m_classPlan.refusedFiles();
+    return m_classJobs->planSend(urls, calculators);
 }
 
 void CVivuRuzaSession::startClassSend(bool replace)
 {
-    if (m_classPlan.targets().isEmpty() || m_classJob->running())
-        return;
-    const QStringList taken = m_classPlan.taken();
-    for (const QString &name : taken)
-        TransferTrace::settled("class", name, TransferPlan::Reason::TakenOnCalc, replace);
-    m_classPlan.settle(replace);
-    QList<QPair<CVoriWorker *, int>> calculators;
-    QHash<CVoriWorker *, QList<QPair<QString, QString>>> files;
-    for (const ClassSendPlan::Target &target : m_classPlan.targets()) {
-        calculators.append(qMakePair(target.worker.data(), int(target.files.size())));
-        files.insert(target.worker.data(), target.files);
-    }
-    const int count = int(calculators.size());
-    beginClassJob(tr("Send to %n calculators", nullptr, count), tr("send"), m_classPlan.mostFiles(),
-        ClassJobModel::Kind::Send, calculators,
-        [this, files](CVoriWorker *worker, QObject *parent) {
-            return makeClassSend(worker, files.value(worker), parent);
-        });
-}
-
-void CVivuRuzaSession::beginClassJob(const QString &title, const QString &action, int fileCount,
-    ClassJobModel::Kind kind, const QList<QPair<CVoriWorker *, int>> &calculators,
-    const std::function<CalcJob *(CVoriWorker *, QObject *)> &make)
-{
-    QStringList names;
-    m_classRun->clear();
-    for (const auto &calculator : calculators) {
-        names.append(calculator.first ? calculator.first->name : QString());
-        m_classRun->add(calculator.first, make, calculator.second);
-    }
-    m_classJob->begin(title, names, action, fileCount, kind);
-    m_classRun->startAll();
-}
-
-// The list of the current calculator shows what the send left, as for a
-// send to it alone.
-CalcJob *CVivuRuzaSession::makeClassSend(
-    CVoriWorker *worker, const QList<QPair<QString, QString>> &files, QObject *parent)
-{
-    auto *job = new SendJob(worker, files, verifySends(), parent);
-    connect(job, &CalcJob::delivered, this, [this, worker] { showListingOf(worker); });
-    return job;
-}
-
-CalcJob *CVivuRuzaSession::makeClassBackup(CVoriWorker *worker, QObject *parent)
-{
-    return new BackupJob(worker, m_classBackupParent, m_classBackupIdentity, parent);
+    m_classJobs->startSend(replace);
 }
 
 void CVivuRuzaSession::retryClassFailed()
 {
-    if (m_classJob->running() || m_classJob->station())
-        return;
-    m_classRun->retryFailed();
+    m_classJobs->retryFailed();
 }
 
 void CVivuRuzaSession::cancelClassJob()
 {
-    m_classRun->cancel();
+    m_classJobs->cancel();
 }
-
-namespace {
-QString someNames(const QStringList &names)
-{
-    return BackupTexts::someNames(names);
-}
-
-QString calcLabel(const CVoriWorker *worker)
-{
-    return BackupTexts::calcLabel(worker ? worker->name : QString());
-}
-} // namespace
 
 QString CVivuRuzaSession::defaultBackupFolder()
 {
@@ -651,60 +510,22 @@ void CVivuRuzaSession::setBackupFolder(const QUrl &folder)
         emit backupFolderChange();
 }
 
-QString CVivuRuzaSession::backupFolderIdentity()
-{
-    return BackupSettings::backupFolderIdentity();
-}
-
 QString CVivuRuzaSession::backupFolderProblem() const
 {
     return BackupSettings::backupFolderProblem();
 }
 
-QString CVivuRuzaSession::prepareBackupFolder() const
-{
-    return BackupSettings::prepareBackupFolder();
-}
-
 bool CVivuRuzaSession::backUp()
 {
     CVoriWorker *worker = idleCurrentWorker();
-    if (!worker)
-        return false;
-    auto *job = new BackupJob(worker, prepareBackupFolder(), backupFolderIdentity(), this);
-    // Told of the calculator backed up: the current one may have changed meanwhile.
-    connect(job, &CalcJob::delivered, this, [this, job] {
-        if (m_shownJob == job)
-            m_transfer->finishWith(backupOutcome(job->worker(), job->backup()));
-    });
-    showOnProgressLine(job);
-    m_transfer->start(
-        TransferProgress::Kind::Backup, calcLabel(worker), int(worker->filesList.size()));
-    return startJob(job);
-}
-
-QString CVivuRuzaSession::backupOutcome(
-    const CVoriWorker *worker, const CVoriWorker::BackupResult &r) const
-{
-    return BackupTexts::backupOutcome(worker ? worker->name : QString(), r);
+    return worker
+        && m_jobs->backUp(
+            worker, BackupSettings::prepareBackupFolder(), BackupSettings::backupFolderIdentity());
 }
 
 bool CVivuRuzaSession::backUpAll()
 {
-    if (m_classJob->running() || workers.isEmpty())
-        return false;
-    m_classBackupParent = prepareBackupFolder();
-    m_classBackupIdentity = backupFolderIdentity();
-    m_classPlan.clear();
-    QList<QPair<CVoriWorker *, int>> calculators;
-    for (CVoriWorker *worker : qAsConst(workers))
-        calculators.append(qMakePair(worker, int(worker->filesList.size())));
-    const int count = int(calculators.size());
-    const QString folder = QDir::toNativeSeparators(m_classBackupParent);
-    beginClassJob(tr("Back up %n calculators into %1", nullptr, count).arg(folder), tr("back up"),
-        0, ClassJobModel::Kind::Backup, calculators,
-        [this](CVoriWorker *worker, QObject *parent) { return makeClassBackup(worker, parent); });
-    return true;
+    return m_classJobs->backUpAll(workers);
 }
 
 bool CVivuRuzaSession::previewRestore(const QUrl &folder)
@@ -712,73 +533,12 @@ bool CVivuRuzaSession::previewRestore(const QUrl &folder)
     CVoriWorker *worker = idleCurrentWorker();
     if (!worker || !folder.isLocalFile())
         return false;
-    m_restoreWorker = worker;
-    m_restoreFolder = QDir::cleanPath(folder.toLocalFile());
-    m_restoreQuestion.clear();
-    m_restoreAdded = 0;
-    m_restoreReplaced = 0;
-    m_transfer->clearOutcome();
-    auto *job
-        = new RestoreJob(worker, m_restoreFolder, RestoreJob::Mode::Preview, verifySends(), this);
-    // After the job's own end: the question comes once the calculator is idle.
-    if (!startJob(job))
-        return false;
-    connect(job, &CalcJob::ended, this, [this, job] { onRestorePreviewDone(job); });
-    return true;
-}
-
-// The question names what changes: every file added, every file replaced,
-// and what the backup holds that stays where it is.
-void CVivuRuzaSession::onRestorePreviewDone(CalcJob *job)
-{
-    CVoriWorker *worker = job->worker();
-    if (!worker)
-        return;
-    // The preview listed the calculator: the table shows what it compared.
-    if (worker == currentWorker())
-        onFilesListChange();
-    if (m_restoreWorker != worker)
-        return;
-    const CVoriWorker::RestoreResult &r = static_cast<RestoreJob *>(job)->restore();
-    if (!r.ready) {
-        m_restoreWorker.clear();
-        return;
-    }
-    m_restoreAdded = int(r.added.size());
-    m_restoreReplaced = int(r.replaced.size());
-    m_restoreQuestion = BackupTexts::restoreQuestion(worker->name, r);
-    // Asked once the preview's job has ended and the calculator is idle
-    // again: a Restore pressed the moment the question shows would
-    // otherwise find it busy and do nothing.
-    emit restorePreviewReady();
+    return m_jobs->previewRestore(worker, QDir::cleanPath(folder.toLocalFile()), verifySends());
 }
 
 bool CVivuRuzaSession::restoreBackup()
 {
-    CVoriWorker *worker = m_restoreWorker.data();
-    if (!worker || !workers.contains(worker) || CalcJob::runningOn(worker)
-        || m_restoreFolder.isEmpty())
-        return false;
-    auto *job
-        = new RestoreJob(worker, m_restoreFolder, RestoreJob::Mode::Restore, verifySends(), this);
-    m_restoreFolder.clear();
-    connect(job, &CalcJob::delivered, this, [this, job] { onRestoreDone(job); });
-    showOnProgressLine(job);
-    m_transfer->start(
-        TransferProgress::Kind::Restore, calcLabel(worker), m_restoreAdded + m_restoreReplaced);
-    return startJob(job);
-}
-
-void CVivuRuzaSession::onRestoreDone(CalcJob *job)
-{
-    CVoriWorker *worker = job->worker();
-    if (!worker)
-        return;
-    showListingOf(worker);
-    if (m_shownJob != job)
-        return;
-    const CVoriWorker::RestoreResult &r = static_cast<RestoreJob *>(job)->restore();
-    m_transfer->finishWith(BackupTexts::restoreOutcome(worker->name, r));
+    return m_jobs->restore(verifySends());
 }
 
 bool CVivuRuzaSession::verifySends() const
@@ -792,111 +552,24 @@ void CVivuRuzaSession::setVerifySends(bool on)
         emit verifySendsChange();
 }
 
-// Names the calculator holds are replaced: nobody is there to be asked.
 bool CVivuRuzaSession::startStationSend(const QList<QUrl> &urls)
 {
-    if (m_classJob->running())
-        return false;
-    const QList<QPair<QString, QString>> files = m_classPlan.planForAny(urls);
-    QStringList names;
-    for (const auto &file : files)
-        names.append(file.second);
-    if (files.isEmpty())
-        return false;
-    const int n = int(files.size());
-    QString doing = (n == 1
-            ? tr("each calculator plugged in is sent 1 file, %1, which replaces one of its name.")
-            : tr("each calculator plugged in is sent %n files, %1, which replace those of their "
-                 "names.",
-                nullptr, n))
-                        .arg(someNames(names));
-    // Said for as long as the station is on, as a send to several says it once.
-    const QStringList sameNames = m_classPlan.sameNames();
-    if (!sameNames.isEmpty())
-        //: Follows what the station sends; %1 tells each pair of files left out.
-        doing += QLatin1Char(' ')
-            + tr("These files are left out: %1").arg(sameNames.join(QLatin1Char(' ')));
-    if (!startStation(tr("Station: send %n files", nullptr, n), doing, ClassJobModel::Kind::Send))
-        return false;
-    m_stationFiles = files;
-    return true;
+    return m_classJobs->startStationSend(urls, m_watcher->readingWorkers());
 }
 
 bool CVivuRuzaSession::startStationBackup(const QUrl &folder)
 {
-    const QString path = QDir::cleanPath(folder.toLocalFile());
-    if (!folder.isLocalFile() || path.isEmpty())
-        return false;
-    if (!startStation(tr("Station: back up"),
-            tr("each calculator plugged in is backed up into a folder of its own in %1.")
-                .arg(QDir::toNativeSeparators(path)),
-            ClassJobModel::Kind::Backup))
-        return false;
-    m_stationFiles.clear();
-    m_classBackupParent = path;
-    // The default is ours to make, as for any backup.
-    if (path == defaultBackupFolder())
-        QDir().mkpath(path);
-    // Every calculator plugged in later goes into the folder chosen now.
-    m_classBackupIdentity = FolderHandle::identityOf(path);
-    return true;
-}
-
-// Those listed or being read now were plugged in before the start.
-bool CVivuRuzaSession::startStation(
-    const QString &title, const QString &doing, ClassJobModel::Kind kind)
-{
-    if (m_classJob->running())
-        return false;
-    m_classRun->clear();
-    m_stationBefore.clear();
-    const QList<CVoriWorker *> reading = m_watcher->readingWorkers();
-    for (CVoriWorker *worker : reading)
-        m_stationBefore.append(worker);
-    qCDebug(SessionLog, "station on");
-    m_classJob->beginStation(title, doing, kind);
-    return true;
+    return m_classJobs->startStationBackup(folder, m_watcher->readingWorkers());
 }
 
 void CVivuRuzaSession::stopStation()
 {
-    if (!m_classJob->stationOn())
-        return;
-    qCDebug(SessionLog, "station off");
-    m_stationBefore.clear();
-    m_classJob->endStation();
-}
-
-// A calculator is listed once per plug-in, so it is served once per plug-in.
-void CVivuRuzaSession::serveAtStation(CVoriWorker *worker)
-{
-    if (m_stationBefore.removeAll(worker) > 0)
-        return;
-    const bool backup = m_stationFiles.isEmpty();
-    const QList<QPair<QString, QString>> files = m_stationFiles;
-    const int row = m_classRun->add(
-        worker,
-        [this, files, backup](CVoriWorker *worker, QObject *parent) {
-            return backup ? makeClassBackup(worker, parent) : makeClassSend(worker, files, parent);
-        },
-        backup ? int(worker->filesList.size()) : int(files.size()));
-    m_classJob->addRow(calcLabel(worker), backup ? tr("back up") : tr("send"));
-    m_classRun->start(row);
+    m_classJobs->stopStation();
 }
 
 QString CVivuRuzaSession::isolated(const QString &deviceText) const
 {
     return DeviceText::isolated(deviceText);
-}
-
-QStringList CVivuRuzaSession::classSameNames() const
-{
-    return m_classPlan.sameNames();
-}
-
-QStringList CVivuRuzaSession::classCaseChanges() const
-{
-    return m_classPlan.caseChanges();
 }
 
 bool CVivuRuzaSession::isNameCollisionCaseOnly() const

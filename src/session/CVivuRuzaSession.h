@@ -4,10 +4,11 @@
 #include "CVoriWorker.h"
 #include "CalcPort.h"
 #include "ClassJobModel.h"
-#include "ClassSendPlan.h"
+#include "ClassJobs.h"
 #include "ConnectionDoctor.h"
 #include "TransferProgress.h"
 #include "TransferQuestions.h"
+#include "WindowJobs.h"
 
 #include <QDir>
 #include <QHash>
@@ -24,7 +25,6 @@
 
 class CalcJob;
 class CalcWatcher;
-class ClassRun;
 class CVoriWorker;
 class QThread;
 class QTimer;
@@ -146,12 +146,12 @@ public:
     // What the plan found, each told once for the whole class: names taken
     // on at least one calculator, name changes ("old name → new name") and
     // zero-length files, which are not sent.
-    Q_INVOKABLE QStringList classTakenNames() const;
-    Q_INVOKABLE QStringList classNameChanges() const;
-    Q_INVOKABLE QStringList classEmptyFiles() const;
+    Q_INVOKABLE QStringList classTakenNames() const { return m_classJobs->plan().taken(); }
+    Q_INVOKABLE QStringList classNameChanges() const { return m_classJobs->plan().nameChanges(); }
+    Q_INVOKABLE QStringList classEmptyFiles() const { return m_classJobs->plan().emptyFiles(); }
     // Files no calculator can take (missing, not a regular file, unreadable,
     // too large, no name left), each "name (why)": left out of every batch.
-    Q_INVOKABLE QStringList classRefusedFiles() const;
+    Q_INVOKABLE QStringList classRefusedFiles() const { return m_classJobs->plan().refusedFiles(); }
     // One answer for every taken name on every calculator, then each
     // calculator's send starts in its own worker.
     Q_INVOKABLE void startClassSend(bool replace);
@@ -167,13 +167,6 @@ private:
     void showError(const QString &errorText, const QString &detail);
     CVoriWorker *currentWorker() const;
     CVoriWorker *idleCurrentWorker() const;
-    // Starts a job on one calculator, its errors shown, the busy state told
-    // at its start and end; false (the job deleted) when it can't start.
-    bool startJob(CalcJob *job);
-    void endJob(CalcJob *job);
-    // The job's progress and outcome go to the progress line, which follows
-    // the job shown last.
-    void showOnProgressLine(CalcJob *job);
     // The file table shows the worker's listing again, if it is the current
     // calculator's.
     void showListingOf(const CVoriWorker *worker);
@@ -201,22 +194,12 @@ private:
     // Busy is each calculator's own; isBusy follows the current one.
     void refreshBusy();
     void jobStateChange();
-    // The job whose send, copy, backup or restore the progress line follows.
-    QPointer<CalcJob> m_shownJob;
-
-    // A class run's row for each calculator of the list, each started; the
-    // panel heads them with title.
-    void beginClassJob(const QString &title, const QString &action, int fileCount,
-        ClassJobModel::Kind kind, const QList<QPair<CVoriWorker *, int>> &calculators,
-        const std::function<CalcJob *(CVoriWorker *, QObject *)> &make);
-    CalcJob *makeClassSend(
-        CVoriWorker *worker, const QList<QPair<QString, QString>> &files, QObject *parent);
-    CalcJob *makeClassBackup(CVoriWorker *worker, QObject *parent);
+    // Jobs on one calculator at a time, and the progress line.
+    WindowJobs *m_jobs;
 
     ClassJobModel *m_classJob;
-    ClassRun *m_classRun;
+    ClassJobs *m_classJobs;
     QSet<QString> m_chosenPorts;
-    ClassSendPlan m_classPlan;
 
     // Backups of one calculator and their restores, with the folders and the
     // manifest of vuvectl's: each restores what the other backed up. Each
@@ -232,9 +215,9 @@ public:
     // else defaultBackupFolder().
     QString backupFolder() const;
     static QString defaultBackupFolder();
-    QString restoreQuestion() const { return m_restoreQuestion; }
-    int restoreAdded() const { return m_restoreAdded; }
-    int restoreReplaced() const { return m_restoreReplaced; }
+    QString restoreQuestion() const { return m_jobs->restoreQuestion(); }
+    int restoreAdded() const { return m_jobs->restoreAdded(); }
+    int restoreReplaced() const { return m_jobs->restoreReplaced(); }
 
     Q_INVOKABLE QUrl backupFolderUrl() const;
     Q_INVOKABLE void setBackupFolder(const QUrl &folder);
@@ -258,21 +241,6 @@ public:
     // there is none to back up or a class job runs.
     Q_INVOKABLE bool backUpAll();
 
-private:
-    void onRestorePreviewDone(CalcJob *job);
-    void onRestoreDone(CalcJob *job);
-    QString backupOutcome(const CVoriWorker *worker, const CVoriWorker::BackupResult &r) const;
-    // Made once for a backup of all, so each calculator's folder, and a
-    // retry's, goes where the question said.
-    QString prepareBackupFolder() const;
-    QString m_classBackupParent;
-
-    QPointer<CVoriWorker> m_restoreWorker;
-    QString m_restoreFolder;
-    QString m_restoreQuestion;
-    int m_restoreAdded = 0;
-    int m_restoreReplaced = 0;
-
     // Whether every file the window sends or restores is read back and
     // compared with what went; remembered with the backup folder, off until
     // switched on, since it costs a second transfer.
@@ -295,27 +263,11 @@ public:
 signals:
     void verifySendsChange();
 
-private:
-    bool startStation(const QString &title, const QString &doing, ClassJobModel::Kind kind);
-    void serveAtStation(CVoriWorker *worker);
-
-    // What a station sends; none when it backs up into m_classBackupParent.
-    QList<QPair<QString, QString>> m_stationFiles; // local path, calculator name
-    // Calculators being read at the start were plugged in before it.
-    QList<QPointer<CVoriWorker>> m_stationBefore;
-
 public:
     // Why backups can't go into backupFolder as it is now: it is no longer
     // the folder the user chose (replaced, or another owner); empty when
     // they can. The question says it before anything is written.
     Q_INVOKABLE QString backupFolderProblem() const;
-
-private:
-    // What backupFolder was when chosen, for each backup's worker to check
-    // before it writes; empty for the default folder, ours to make.
-    QString backupFolderIdentity();
-    // What m_classBackupParent was when a backup of all or a station began.
-    QString m_classBackupIdentity;
 
 public:
     // A name or text from a device for one of the window's sentences: set
@@ -325,10 +277,10 @@ public:
 public:
     // Files of the last send to several or station that would get one
     // calculator name, a sentence for each pair: neither file of it is sent.
-    Q_INVOKABLE QStringList classSameNames() const;
+    Q_INVOKABLE QStringList classSameNames() const { return m_classJobs->plan().sameNames(); }
     // Name changes of the last send to several that put a name in upper case
     // and nothing else; classNameChanges() holds the others.
-    Q_INVOKABLE QStringList classCaseChanges() const;
+    Q_INVOKABLE QStringList classCaseChanges() const { return m_classJobs->plan().caseChanges(); }
     // Whether the name change the single send tells of now changes the case
     // and nothing else.
     Q_INVOKABLE bool isNameCollisionCaseOnly() const;

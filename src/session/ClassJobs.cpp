@@ -1,0 +1,225 @@
+#include "ClassJobs.h"
+
+#include "BackupJob.h"
+#include "BackupSettings.h"
+#include "BackupTexts.h"
+#include "CVoriWorker.h"
+#include "ClassJobModel.h"
+#include "ClassRun.h"
+#include "FolderHandle.h"
+#include "JobLog.h"
+#include "SendJob.h"
+#include "TransferLog.h"
+
+#include <QDir>
+#include <QHash>
+
+ClassJobs::ClassJobs(
+    ClassJobModel *model, std::function<bool(const CVoriWorker *)> isListed, QObject *parent)
+    : QObject(parent)
+    , m_model(model)
+    , m_run(new ClassRun(this))
+{
+    m_run->setListed(std::move(isListed));
+    // A backup's row fails with the calculator's own words where it gave
+    // some, else with what the single backup's outcome line would say.
+    m_run->setFailureText([](const CalcJob &job) {
+        const auto *backup = qobject_cast<const BackupJob *>(&job);
+        if (!backup)
+            return job.result().failure;
+        const CVoriWorker::BackupResult &r = backup->backup();
+        if (r.finished || r.cancelled)
+            return QString();
+        if (!job.result().failure.isEmpty())
+            return job.result().failure;
+        return BackupTexts::backupOutcome(job.worker() ? job.worker()->name : QString(), r);
+    });
+    m_model->follow(m_run);
+}
+
+// The same plan for every calculator, each against its own list: a name is
+// taken on some and free on others, and the one answer settles all of them.
+bool ClassJobs::planSend(const QList<QUrl> &urls, const QList<CVoriWorker *> &calculators)
+{
+    if (m_model->running())
+        return false;
+    m_plan.plan(urls, calculators);
+    return !m_plan.targets().isEmpty();
+}
+
+void ClassJobs::startSend(bool replace)
+{
+    if (m_plan.targets().isEmpty() || m_model->running())
+        return;
+    const QStringList taken = m_plan.taken();
+    for (const QString &name : taken)
+        TransferTrace::settled("class", name, TransferPlan::Reason::TakenOnCalc, replace);
+    m_plan.settle(replace);
+    QList<QPair<CVoriWorker *, int>> calculators;
+    QHash<CVoriWorker *, QList<QPair<QString, QString>>> files;
+    for (const ClassSendPlan::Target &target : m_plan.targets()) {
+        calculators.append(qMakePair(target.worker.data(), int(target.files.size())));
+        files.insert(target.worker.data(), target.files);
+    }
+    const int count = int(calculators.size());
+    begin(tr("Send to %n calculators", nullptr, count), tr("send"), m_plan.mostFiles(),
+        int(ClassJobModel::Kind::Send), calculators,
+        [this, files](CVoriWorker *worker, QObject *parent) {
+            return makeSend(worker, files.value(worker), parent);
+        });
+}
+
+void ClassJobs::begin(const QString &title, const QString &action, int fileCount, int kind,
+    const QList<QPair<CVoriWorker *, int>> &calculators, const Maker &make)
+{
+    QStringList names;
+    m_run->clear();
+    for (const auto &calculator : calculators) {
+        names.append(calculator.first ? calculator.first->name : QString());
+        m_run->add(calculator.first, make, calculator.second);
+    }
+    m_model->begin(title, names, action, fileCount, ClassJobModel::Kind(kind));
+    m_run->startAll();
+}
+
+// The list of the current calculator shows what the send left, as for a
+// send to it alone.
+CalcJob *ClassJobs::makeSend(
+    CVoriWorker *worker, const QList<QPair<QString, QString>> &files, QObject *parent)
+{
+    auto *job = new SendJob(worker, files, BackupSettings::verifySends(), parent);
+    connect(job, &CalcJob::delivered, this, [this, worker] { emit listingChanged(worker); });
+    return job;
+}
+
+CalcJob *ClassJobs::makeBackup(CVoriWorker *worker, QObject *parent)
+{
+    return new BackupJob(worker, m_backupParent, m_backupIdentity, parent);
+}
+
+bool ClassJobs::backUpAll(const QList<CVoriWorker *> &calculators)
+{
+    if (m_model->running() || calculators.isEmpty())
+        return false;
+    m_backupParent = BackupSettings::prepareBackupFolder();
+    m_backupIdentity = BackupSettings::backupFolderIdentity();
+    m_plan.clear();
+    QList<QPair<CVoriWorker *, int>> rows;
+    for (CVoriWorker *worker : calculators)
+        rows.append(qMakePair(worker, int(worker->filesList.size())));
+    const int count = int(rows.size());
+    const QString folder = QDir::toNativeSeparators(m_backupParent);
+    begin(tr("Back up %n calculators into %1", nullptr, count).arg(folder), tr("back up"), 0,
+        int(ClassJobModel::Kind::Backup), rows,
+        [this](CVoriWorker *worker, QObject *parent) { return makeBackup(worker, parent); });
+    return true;
+}
+
+void ClassJobs::retryFailed()
+{
+    if (m_model->running() || m_model->station())
+        return;
+    m_run->retryFailed();
+}
+
+void ClassJobs::cancel()
+{
+    m_run->cancel();
+}
+
+QList<CalcJob *> ClassJobs::runningJobs() const
+{
+    return m_run->runningJobs();
+}
+
+// Names the calculator holds are replaced: nobody is there to be asked.
+bool ClassJobs::startStationSend(const QList<QUrl> &urls, const QList<CVoriWorker *> &before)
+{
+    if (m_model->running())
+        return false;
+    const QList<QPair<QString, QString>> files = m_plan.planForAny(urls);
+    QStringList names;
+    for (const auto &file : files)
+        names.append(file.second);
+    if (files.isEmpty())
+        return false;
+    const int n = int(files.size());
+    QString doing = (n == 1
+            ? tr("each calculator plugged in is sent 1 file, %1, which replaces one of its name.")
+            : tr("each calculator plugged in is sent %n files, %1, which replace those of their "
+                 "names.",
+                nullptr, n))
+                        .arg(BackupTexts::someNames(names));
+    // Said for as long as the station is on, as a send to several says it once.
+    const QStringList sameNames = m_plan.sameNames();
+    if (!sameNames.isEmpty())
+        //: Follows what the station sends; %1 tells each pair of files left out.
+        doing += QLatin1Char(' ')
+            + tr("These files are left out: %1").arg(sameNames.join(QLatin1Char(' ')));
+    if (!startStation(tr("Station: send %n files", nullptr, n), doing,
+            int(ClassJobModel::Kind::Send), before))
+        return false;
+    m_stationFiles = files;
+    return true;
+}
+
+bool ClassJobs::startStationBackup(const QUrl &folder, const QList<CVoriWorker *> &before)
+{
+    const QString path = QDir::cleanPath(folder.toLocalFile());
+    if (!folder.isLocalFile() || path.isEmpty())
+        return false;
+    if (!startStation(tr("Station: back up"),
+            tr("each calculator plugged in is backed up into a folder of its own in %1.")
+                .arg(QDir::toNativeSeparators(path)),
+            int(ClassJobModel::Kind::Backup), before))
+        return false;
+    m_stationFiles.clear();
+    m_backupParent = path;
+    // The default is ours to make, as for any backup.
+    if (path == BackupSettings::defaultBackupFolder())
+        QDir().mkpath(path);
+    // Every calculator plugged in later goes into the folder chosen now.
+    m_backupIdentity = FolderHandle::identityOf(path);
+    return true;
+}
+
+// Those listed or being read now were plugged in before the start.
+bool ClassJobs::startStation(
+    const QString &title, const QString &doing, int kind, const QList<CVoriWorker *> &before)
+{
+    if (m_model->running())
+        return false;
+    m_run->clear();
+    m_stationBefore.clear();
+    for (CVoriWorker *worker : before)
+        m_stationBefore.append(worker);
+    qCDebug(SessionLog, "station on");
+    m_model->beginStation(title, doing, ClassJobModel::Kind(kind));
+    return true;
+}
+
+void ClassJobs::stopStation()
+{
+    if (!m_model->stationOn())
+        return;
+    qCDebug(SessionLog, "station off");
+    m_stationBefore.clear();
+    m_model->endStation();
+}
+
+// A calculator is listed once per plug-in, so it is served once per plug-in.
+void ClassJobs::listed(CVoriWorker *worker)
+{
+    if (!m_model->stationOn() || m_stationBefore.removeAll(worker) > 0)
+        return;
+    const bool backup = m_stationFiles.isEmpty();
+    const QList<QPair<QString, QString>> files = m_stationFiles;
+    const int row = m_run->add(
+        worker,
+        [this, files, backup](CVoriWorker *worker, QObject *parent) {
+            return backup ? makeBackup(worker, parent) : makeSend(worker, files, parent);
+        },
+        backup ? int(worker->filesList.size()) : int(files.size()));
+    m_model->addRow(BackupTexts::calcLabel(worker->name), backup ? tr("back up") : tr("send"));
+    m_run->start(row);
+}
