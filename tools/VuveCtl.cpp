@@ -397,6 +397,10 @@ int VuveCtl::ports()
                     .arg(p.ok ? Reporter::printable(p.name) : QStringLiteral("-"), p.port.location,
                         p.port.serial.isEmpty() ? QStringLiteral("-") : p.port.serial));
     }
+    // An empty list would look like a command that did nothing; scripts
+    // read the JSON document, whose list is empty.
+    if (probes.isEmpty() && !m_options.json)
+        Reporter::print(stderr, tr("No calculator is attached."));
     if (m_options.json)
         Reporter::print(stdout,
             QString::fromUtf8(QJsonDocument(QJsonObject { { QStringLiteral("ok"), true },

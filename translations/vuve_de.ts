@@ -2137,6 +2137,10 @@ gerade bedienten Taschenrechner angehalten haben.</translation>
         <source>Nothing was sent.</source>
         <translation>Es wurde nichts gesendet.</translation>
     </message>
+    <message>
+        <source>No calculator is attached.</source>
+        <translation>Kein Taschenrechner ist angeschlossen.</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

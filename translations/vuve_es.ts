@@ -2139,6 +2139,10 @@ calculadoras que se estaban atendiendo.</translation>
         <source>Nothing was sent.</source>
         <translation>No se envió nada.</translation>
     </message>
+    <message>
+        <source>No calculator is attached.</source>
+        <translation>No hay ninguna calculadora conectada.</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

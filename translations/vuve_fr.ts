@@ -2139,6 +2139,10 @@ sont arrêtées.</translation>
         <source>Nothing was sent.</source>
         <translation>Rien n’a été envoyé.</translation>
     </message>
+    <message>
+        <source>No calculator is attached.</source>
+        <translation>Aucune calculatrice n’est branchée.</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

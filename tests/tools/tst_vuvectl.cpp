@@ -2021,6 +2021,24 @@ private slots:
         QCOMPARE(r.out, QString());
     }
 
+    // Nothing attached is said, on standard error, and is no failure; the
+    // JSON document keeps its form with an empty list.
+    void portsWithNothingAttached()
+    {
+        attach({});
+        Run text = vuvectl({ QStringLiteral("ports") }, false);
+        QCOMPARE(text.exitCode, 0);
+        QCOMPARE(text.out, QString());
+        QCOMPARE(text.err, QStringLiteral("No calculator is attached.\n"));
+        Run json = vuvectl({ QStringLiteral("--json"), QStringLiteral("ports") }, false);
+        QCOMPARE(json.exitCode, 0);
+        QCOMPARE(json.err, QString());
+        const QJsonObject doc = QJsonDocument::fromJson(json.out.toUtf8()).object();
+        QVERIFY(doc.value(QStringLiteral("ok")).toBool());
+        QVERIFY(doc.contains(QStringLiteral("calculators")));
+        QCOMPARE(doc.value(QStringLiteral("calculators")).toArray().size(), 0);
+    }
+
     void silentCalculator()
     {
         m_sim->setSilent(true);
