@@ -266,6 +266,13 @@ int VuveCtl::parse(const QStringList &arguments)
     o.command = args.takeFirst();
     o.args = args;
     o.ports = parser.values(portOption);
+    // A path relative to where vuvectl runs, as a shell means it: the serial
+    // port takes a bare "cli/p2" for a name under /dev.
+    for (QString &port : o.ports) {
+        if (port.contains(QLatin1Char('/')) && !port.startsWith(QLatin1Char('/'))
+            && !port.startsWith(QLatin1String("./")) && !port.startsWith(QLatin1String("../")))
+            port.prepend(QLatin1String("./"));
+    }
     o.hasCalcName = parser.isSet(calcOption);
     o.calcName = parser.value(calcOption);
     o.every = parser.isSet(everyOption);

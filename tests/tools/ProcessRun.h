@@ -17,10 +17,13 @@ struct Run
 // A program that hangs is killed and shows as exit code -1, so a hang fails
 // the test instead of stalling the suite.
 inline Run runProcess(const QString &program, const QStringList &args,
-    const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
+    const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment(),
+    const QString &workingDirectory = QString())
 {
     QProcess p;
     p.setProcessEnvironment(env);
+    if (!workingDirectory.isEmpty())
+        p.setWorkingDirectory(workingDirectory);
     p.start(program, args);
     if (!p.waitForFinished(90000)) {
         // Reaped, so that the kill shows as a crash, not as the exit code

@@ -2021,6 +2021,26 @@ private slots:
         QCOMPARE(r.out, QString());
     }
 
+    // A port given as a path relative to where vuvectl runs is that path,
+    // with or without "./" in front, as a shell user means it.
+    void relativePort_data()
+    {
+        QTest::addColumn<QString>("port");
+        QTest::newRow("bare") << QStringLiteral("cli/p2");
+        QTest::newRow("dot") << QStringLiteral("./cli/p2");
+    }
+    void relativePort()
+    {
+        QFETCH(QString, port);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("cli")));
+        QVERIFY(QFile::link(m_sim->portPath(), dir.filePath(QStringLiteral("cli/p2"))));
+        Run r = runProcess(QStringLiteral(VUVECTL_PATH),
+            { QStringLiteral("--port"), port, QStringLiteral("info") }, m_env, dir.path());
+        QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+        QVERIFY(r.out.contains(QStringLiteral("Vori X1")));
+    }
+
     // Nothing attached is said, on standard error, and is no failure; the
     // JSON document keeps its form with an empty list.
     void portsWithNothingAttached()
