@@ -300,6 +300,15 @@ int BatchRunner::restore()
         entry.insert(QStringLiteral("reason"), e.reason);
         json.append(entry);
     }
+    // A backup of another calculator is restored all the same, but said, as
+    // the window's question names both.
+    const QString from = restorer.manifest().device.value(QStringLiteral("name")).toString();
+    if (!from.isEmpty() && from != m_link->devName()) {
+        m_reporter.note(
+            tr("This backup is of %1, not of %2: its files are restored to %2.")
+                .arg(Reporter::printable(from), Reporter::printable(m_link->devName())));
+        m_reporter.result().insert(QStringLiteral("backup_of"), from);
+    }
     Listing files;
     if (!CalcRunner::listing(*m_link, m_reporter, files))
         return CalcRunner::Failed;

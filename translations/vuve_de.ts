@@ -490,6 +490,10 @@ Der Inhalt dieser Software ist gesetzlich geschützt. Wer die Software nutzt, wi
         <source>The folder %1 was moved or replaced while files were copied into it, so they are not in it.</source>
         <translation>Der Ordner %1 wurde verschoben oder ersetzt, während Dateien hineinkopiert wurden; sie sind also nicht darin.</translation>
     </message>
+    <message>
+        <source>This backup is of %1, not of %2: its files are restored to %2.</source>
+        <translation>Diese Sicherung stammt von %1, nicht von %2: Ihre Dateien werden auf %2 wiederhergestellt.</translation>
+    </message>
 </context>
 <context>
     <name>CVivuRuza</name>

@@ -490,6 +490,10 @@ El contenido de este software está protegido por la ley. Usar el software no te
         <source>The folder %1 was moved or replaced while files were copied into it, so they are not in it.</source>
         <translation>La carpeta %1 se movió o se sustituyó mientras se copiaban archivos en ella, así que no están en ella.</translation>
     </message>
+    <message>
+        <source>This backup is of %1, not of %2: its files are restored to %2.</source>
+        <translation>Esta copia de seguridad es de %1, no de %2: sus archivos se restauran en %2.</translation>
+    </message>
 </context>
 <context>
     <name>CVivuRuza</name>

@@ -490,6 +490,10 @@ Le contenu de ce logiciel est protégé par la loi. Utiliser le logiciel ne vous
         <source>The folder %1 was moved or replaced while files were copied into it, so they are not in it.</source>
         <translation>Le dossier %1 a été déplacé ou remplacé pendant que des fichiers y étaient copiés ; ils ne s’y trouvent donc pas.</translation>
     </message>
+    <message>
+        <source>This backup is of %1, not of %2: its files are restored to %2.</source>
+        <translation>Cette sauvegarde est celle de %1, pas de %2&#xa0;: ses fichiers sont restaurés sur %2.</translation>
+    </message>
 </context>
 <context>
     <name>CVivuRuza</name>

@@ -771,6 +771,40 @@ private slots:
     }
 
     // A backup folder whose files no longer match its manifest is not sent.
+    // A backup restored onto another calculator says whose it is; onto its
+    // own calculator it says nothing of the kind.
+    void restoreOntoAnotherCalculator()
+    {
+        m_sim->setFiles({ { QStringLiteral("MAIN.py"), "print(1)\n" } });
+        QTemporaryDir dir;
+        Run backup = vuvectl({ QStringLiteral("backup"), dir.path() });
+        QCOMPARE(backup.exitCode, 0);
+        const QString folder = backup.out.trimmed();
+        CalcSimulator *lab = another(QStringLiteral("Lab 7"));
+        QVERIFY(lab);
+
+        Run other = runProcess(QStringLiteral(VUVECTL_PATH),
+            { QStringLiteral("--port"), lab->portPath(), QStringLiteral("restore"), folder },
+            m_env);
+        QCOMPARE(other.exitCode, 0);
+        QVERIFY2(other.err.contains(QStringLiteral(
+                     "This backup is of Vori X1, not of Lab 7: its files are restored to Lab 7.")),
+            qPrintable(other.err));
+        QCOMPARE(lab->fileContent(QStringLiteral("MAIN.py")), QByteArray("print(1)\n"));
+        Run json = runProcess(QStringLiteral(VUVECTL_PATH),
+            { QStringLiteral("--port"), lab->portPath(), QStringLiteral("--json"),
+                QStringLiteral("--on-conflict=replace"), QStringLiteral("restore"), folder },
+            m_env);
+        QCOMPARE(json.exitCode, 0);
+        QCOMPARE(this->json(json.out).value(QStringLiteral("backup_of")).toString(),
+            QStringLiteral("Vori X1"));
+
+        Run own = vuvectl(
+            { QStringLiteral("--on-conflict=replace"), QStringLiteral("restore"), folder });
+        QCOMPARE(own.exitCode, 0);
+        QVERIFY2(!own.err.contains(QStringLiteral("This backup is of")), qPrintable(own.err));
+    }
+
     void restoreChecksBackup_data()
     {
         QTest::addColumn<QString>("damage");
