@@ -105,10 +105,8 @@ bool CalcJob::start()
         connect(worker, &CVoriWorker::progress, this, &CalcJob::progress),
         connect(worker, &CVoriWorker::errorExplained, this,
             [this](const QString &text, const QString &detail) {
-                if (m_result.failure.isEmpty()) {
+                if (m_result.failure.isEmpty())
                     m_result.failure = text;
-                    m_result.failureDetail = detail;
-                }
                 emit problem(text, detail);
             }),
         connect(worker, &CVoriWorker::jobCancelled, this,

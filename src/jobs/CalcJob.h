@@ -29,10 +29,9 @@ public:
         int done = 0;
         int count = 0;
         bool cancelled = false;
-        // The first thing the calculator or the link reported, with its
-        // line on what to do; empty when nothing was.
+        // The first thing the calculator or the link reported; empty when
+        // nothing was.
         QString failure;
-        QString failureDetail;
         // What the worker knows the calculator holds once the job has ended.
         QList<QPair<QString, int>> listing;
     };

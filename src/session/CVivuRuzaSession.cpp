@@ -25,18 +25,10 @@ CVivuRuzaSession::CVivuRuzaSession(QObject *parent)
     , m_doctor(new ConnectionDoctor(this))
     , m_transfer(new TransferProgress(this))
     , m_jobs(new WindowJobs(
-          m_transfer,
-          [this](const CVoriWorker *worker) {
-              return workers.contains(const_cast<CVoriWorker *>(worker));
-          },
-          this))
+          m_transfer, [this](const CVoriWorker *worker) { return isListed(worker); }, this))
     , m_classJob(new ClassJobModel(this))
     , m_classJobs(new ClassJobs(
-          m_classJob,
-          [this](const CVoriWorker *worker) {
-              return workers.contains(const_cast<CVoriWorker *>(worker));
-          },
-          this))
+          m_classJob, [this](const CVoriWorker *worker) { return isListed(worker); }, this))
 {
     qRegisterMetaType<QList<QUrl>>("QList<QUrl>");
     qRegisterMetaType<QPair<QString, int>>("QPair<QString,int>");
@@ -103,6 +95,11 @@ int CVivuRuzaSession::readingCount() const
 CVoriWorker *CVivuRuzaSession::workerAt(int index) const
 {
     return index >= 0 && index < workers.size() ? workers.at(index) : nullptr;
+}
+
+bool CVivuRuzaSession::isListed(const CVoriWorker *worker) const
+{
+    return workers.contains(const_cast<CVoriWorker *>(worker));
 }
 
 CVoriWorker *CVivuRuzaSession::currentWorker() const

@@ -167,6 +167,8 @@ private:
     void showError(const QString &errorText, const QString &detail);
     CVoriWorker *currentWorker() const;
     CVoriWorker *idleCurrentWorker() const;
+    // Whether the worker still has a row in the calculator list.
+    bool isListed(const CVoriWorker *worker) const;
     // The file table shows the worker's listing again, if it is the current
     // calculator's.
     void showListingOf(const CVoriWorker *worker);

@@ -4,7 +4,6 @@
 #include "BackupSettings.h"
 #include "BackupTexts.h"
 #include "CVoriWorker.h"
-#include "ClassJobModel.h"
 #include "ClassRun.h"
 #include "FolderHandle.h"
 #include "JobLog.h"
@@ -63,14 +62,15 @@ void ClassJobs::startSend(bool replace)
     }
     const int count = int(calculators.size());
     begin(tr("Send to %n calculators", nullptr, count), tr("send"), m_plan.mostFiles(),
-        int(ClassJobModel::Kind::Send), calculators,
+        ClassJobModel::Kind::Send, calculators,
         [this, files](CVoriWorker *worker, QObject *parent) {
             return makeSend(worker, files.value(worker), parent);
         });
 }
 
-void ClassJobs::begin(const QString &title, const QString &action, int fileCount, int kind,
-    const QList<QPair<CVoriWorker *, int>> &calculators, const Maker &make)
+void ClassJobs::begin(const QString &title, const QString &action, int fileCount,
+    ClassJobModel::Kind kind, const QList<QPair<CVoriWorker *, int>> &calculators,
+    const Maker &make)
 {
     QStringList names;
     m_run->clear();
@@ -78,7 +78,7 @@ void ClassJobs::begin(const QString &title, const QString &action, int fileCount
         names.append(calculator.first ? calculator.first->name : QString());
         m_run->add(calculator.first, make, calculator.second);
     }
-    m_model->begin(title, names, action, fileCount, ClassJobModel::Kind(kind));
+    m_model->begin(title, names, action, fileCount, kind);
     m_run->startAll();
 }
 
@@ -110,7 +110,7 @@ bool ClassJobs::backUpAll(const QList<CVoriWorker *> &calculators)
     const int count = int(rows.size());
     const QString folder = QDir::toNativeSeparators(m_backupParent);
     begin(tr("Back up %n calculators into %1", nullptr, count).arg(folder), tr("back up"), 0,
-        int(ClassJobModel::Kind::Backup), rows,
+        ClassJobModel::Kind::Backup, rows,
         [this](CVoriWorker *worker, QObject *parent) { return makeBackup(worker, parent); });
     return true;
 }
@@ -156,8 +156,8 @@ bool ClassJobs::startStationSend(const QList<QUrl> &urls, const QList<CVoriWorke
         //: Follows what the station sends; %1 tells each pair of files left out.
         doing += QLatin1Char(' ')
             + tr("These files are left out: %1").arg(sameNames.join(QLatin1Char(' ')));
-    if (!startStation(tr("Station: send %n files", nullptr, n), doing,
-            int(ClassJobModel::Kind::Send), before))
+    if (!startStation(
+            tr("Station: send %n files", nullptr, n), doing, ClassJobModel::Kind::Send, before))
         return false;
     m_stationFiles = files;
     return true;
@@ -171,7 +171,7 @@ bool ClassJobs::startStationBackup(const QUrl &folder, const QList<CVoriWorker *
     if (!startStation(tr("Station: back up"),
             tr("each calculator plugged in is backed up into a folder of its own in %1.")
                 .arg(QDir::toNativeSeparators(path)),
-            int(ClassJobModel::Kind::Backup), before))
+            ClassJobModel::Kind::Backup, before))
         return false;
     m_stationFiles.clear();
     m_backupParent = path;
@@ -184,8 +184,8 @@ bool ClassJobs::startStationBackup(const QUrl &folder, const QList<CVoriWorker *
 }
 
 // Those listed or being read now were plugged in before the start.
-bool ClassJobs::startStation(
-    const QString &title, const QString &doing, int kind, const QList<CVoriWorker *> &before)
+bool ClassJobs::startStation(const QString &title, const QString &doing, ClassJobModel::Kind kind,
+    const QList<CVoriWorker *> &before)
 {
     if (m_model->running())
         return false;
@@ -194,7 +194,7 @@ bool ClassJobs::startStation(
     for (CVoriWorker *worker : before)
         m_stationBefore.append(worker);
     qCDebug(SessionLog, "station on");
-    m_model->beginStation(title, doing, ClassJobModel::Kind(kind));
+    m_model->beginStation(title, doing, kind);
     return true;
 }
 

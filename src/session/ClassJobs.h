@@ -1,6 +1,7 @@
 #ifndef CLASSJOBS_H
 #define CLASSJOBS_H
 
+#include "ClassJobModel.h"
 #include "ClassSendPlan.h"
 
 #include <QList>
@@ -13,7 +14,6 @@
 #include <functional>
 
 class CalcJob;
-class ClassJobModel;
 class ClassRun;
 class CVoriWorker;
 
@@ -60,13 +60,13 @@ private:
 
     // A class run's row for each calculator of the list, each started; the
     // panel heads them with title.
-    void begin(const QString &title, const QString &action, int fileCount, int kind,
+    void begin(const QString &title, const QString &action, int fileCount, ClassJobModel::Kind kind,
         const QList<QPair<CVoriWorker *, int>> &calculators, const Maker &make);
     CalcJob *makeSend(
         CVoriWorker *worker, const QList<QPair<QString, QString>> &files, QObject *parent);
     CalcJob *makeBackup(CVoriWorker *worker, QObject *parent);
-    bool startStation(
-        const QString &title, const QString &doing, int kind, const QList<CVoriWorker *> &before);
+    bool startStation(const QString &title, const QString &doing, ClassJobModel::Kind kind,
+        const QList<CVoriWorker *> &before);
 
     ClassJobModel *m_model;
     ClassRun *m_run;

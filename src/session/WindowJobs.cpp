@@ -102,7 +102,7 @@ bool WindowJobs::previewRestore(CVoriWorker *worker, const QString &folder, bool
 
 // The question names what changes: every file added, every file replaced,
 // and what the backup holds that stays where it is.
-void WindowJobs::previewEnded(CalcJob *job)
+void WindowJobs::previewEnded(RestoreJob *job)
 {
     CVoriWorker *worker = job->worker();
     if (!worker)
@@ -111,7 +111,7 @@ void WindowJobs::previewEnded(CalcJob *job)
     emit listingChanged(worker);
     if (m_restoreWorker != worker)
         return;
-    const CVoriWorker::RestoreResult &r = static_cast<RestoreJob *>(job)->restore();
+    const CVoriWorker::RestoreResult &r = job->restore();
     if (!r.ready) {
         m_restoreWorker.clear();
         return;
@@ -139,7 +139,7 @@ bool WindowJobs::restore(bool verify)
     return start(job);
 }
 
-void WindowJobs::restoreEnded(CalcJob *job)
+void WindowJobs::restoreEnded(RestoreJob *job)
 {
     CVoriWorker *worker = job->worker();
     if (!worker)
@@ -147,6 +147,6 @@ void WindowJobs::restoreEnded(CalcJob *job)
     emit listingChanged(worker);
     if (m_shownJob != job)
         return;
-    const CVoriWorker::RestoreResult &r = static_cast<RestoreJob *>(job)->restore();
+    const CVoriWorker::RestoreResult &r = job->restore();
     m_line->finishWith(BackupTexts::restoreOutcome(worker->name, r));
 }

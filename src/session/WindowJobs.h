@@ -9,6 +9,7 @@
 
 class CalcJob;
 class CVoriWorker;
+class RestoreJob;
 class TransferProgress;
 
 // The jobs the window starts on one calculator: each started with its
@@ -51,8 +52,8 @@ signals:
     void restorePreviewReady();
 
 private:
-    void previewEnded(CalcJob *job);
-    void restoreEnded(CalcJob *job);
+    void previewEnded(RestoreJob *job);
+    void restoreEnded(RestoreJob *job);
 
     TransferProgress *m_line;
     std::function<bool(const CVoriWorker *)> m_isListed;

@@ -136,6 +136,9 @@ private:
     // Backs calculator A of the rig up from the window, into the remembered
     // folder; the backup's folder, or empty.
     QString backUpInWindow(SessionRig &rig);
+    // Calculator A of the rig, holding the original files, backed up from
+    // the window into parent; folder is the backup's folder.
+    void backUpOriginal(SessionRig &rig, const QTemporaryDir &parent, QString &folder);
     // Backs up A, B and C at once, B refusing its files: each row's states
     // in order, the summary and the Retry; A's backup folder, or empty.
     QString backUpAllInWindow(SessionRig &rig);
@@ -163,6 +166,18 @@ void TestBackupFlow::init()
 {
     QSettings().clear();
     QSettings().sync();
+}
+
+void TestBackupFlow::backUpOriginal(SessionRig &rig, const QTemporaryDir &parent, QString &folder)
+{
+    QVERIFY(parent.isValid());
+    CalcSimulator *a = rig.sim(QStringLiteral("A"));
+    QVERIFY(a);
+    a->setFiles(original);
+    QVERIFY(rig.plug({ QStringLiteral("A") }));
+    rig.session.setBackupFolder(QUrl::fromLocalFile(parent.path()));
+    folder = backUpInWindow(rig);
+    QVERIFY(!folder.isEmpty());
 }
 
 QString TestBackupFlow::backUpInWindow(SessionRig &rig)
@@ -409,15 +424,12 @@ void TestBackupFlow::preview()
 void TestBackupFlow::restoreAnsweredAtOnce()
 {
     QTemporaryDir parent;
-    QVERIFY(parent.isValid());
     SessionRig rig;
+    QString folder;
+    backUpOriginal(rig, parent, folder);
+    if (QTest::currentTestFailed())
+        return;
     CalcSimulator *a = rig.sim(QStringLiteral("A"));
-    QVERIFY(a);
-    a->setFiles(original);
-    QVERIFY(rig.plug({ QStringLiteral("A") }));
-    rig.session.setBackupFolder(QUrl::fromLocalFile(parent.path()));
-    const QString folder = backUpInWindow(rig);
-    QVERIFY(!folder.isEmpty());
     a->setFiles({});
     QList<bool> taken;
     QObject::connect(&rig.session, &CVivuRuzaSession::restorePreviewReady, &rig.session,
@@ -437,15 +449,12 @@ void TestBackupFlow::restoreAnsweredAtOnce()
 void TestBackupFlow::restoreRefusedByCalculator()
 {
     QTemporaryDir parent;
-    QVERIFY(parent.isValid());
     SessionRig rig;
+    QString folder;
+    backUpOriginal(rig, parent, folder);
+    if (QTest::currentTestFailed())
+        return;
     CalcSimulator *a = rig.sim(QStringLiteral("A"));
-    QVERIFY(a);
-    a->setFiles(original);
-    QVERIFY(rig.plug({ QStringLiteral("A") }));
-    rig.session.setBackupFolder(QUrl::fromLocalFile(parent.path()));
-    const QString folder = backUpInWindow(rig);
-    QVERIFY(!folder.isEmpty());
     a->setFiles({});
     a->setRefusal(calcMsg::SEND_FILE, calcMsg::MEMORY_ERROR, 0, QString());
     QStringList told;
@@ -537,15 +546,12 @@ void TestBackupFlow::crowdedManifest()
     QFETCH(int, nameLength);
     QFETCH(bool, refused);
     QTemporaryDir parent;
-    QVERIFY(parent.isValid());
     SessionRig rig;
+    QString folder;
+    backUpOriginal(rig, parent, folder);
+    if (QTest::currentTestFailed())
+        return;
     CalcSimulator *a = rig.sim(QStringLiteral("A"));
-    QVERIFY(a);
-    a->setFiles(original);
-    QVERIFY(rig.plug({ QStringLiteral("A") }));
-    rig.session.setBackupFolder(QUrl::fromLocalFile(parent.path()));
-    const QString folder = backUpInWindow(rig);
-    QVERIFY(!folder.isEmpty());
     QVERIFY(crowd(folder, entries, nameLength));
     a->setFiles({});
     QStringList told;
@@ -692,15 +698,12 @@ void TestBackupFlow::backupNoLongerMatching()
     QFETCH(QString, damage);
     QFETCH(QString, error);
     QTemporaryDir parent;
-    QVERIFY(parent.isValid());
     SessionRig rig;
+    QString folder;
+    backUpOriginal(rig, parent, folder);
+    if (QTest::currentTestFailed())
+        return;
     CalcSimulator *a = rig.sim(QStringLiteral("A"));
-    QVERIFY(a);
-    a->setFiles(original);
-    QVERIFY(rig.plug({ QStringLiteral("A") }));
-    rig.session.setBackupFolder(QUrl::fromLocalFile(parent.path()));
-    const QString folder = backUpInWindow(rig);
-    QVERIFY(!folder.isEmpty());
     const QDir dir(folder);
     if (damage == QLatin1String("change"))
         QVERIFY(writeLocalFile(dir.filePath(QStringLiteral("MAIN.PY")), bytes(3000, 9)));
