@@ -332,6 +332,12 @@ void CalcSimulator::setFrameReply(int type)
     d->faults.setFrameReply(type);
 }
 
+void CalcSimulator::setFileFault(const QString &name, FileFault fault)
+{
+    std::lock_guard<std::mutex> lock(d->mutex);
+    d->faults.setFileFault(name, fault);
+}
+
 void CalcSimulator::setCorruptStore(bool on)
 {
     std::lock_guard<std::mutex> lock(d->mutex);

@@ -137,6 +137,11 @@ public:
     // yet received zeros. An upload stopped midway leaves it so. Off: the
     // old file stays whole until the last frame has come.
     void setStoreWhileReceiving(bool on);
+    // Faults of one file by its name: every reading of it refused, every
+    // delete of it refused, or every reading of it with one byte different
+    // from the last (a loose contact); None: off for that file.
+    enum class FileFault { None, RefuseRead, RefuseDelete, UnstableRead };
+    void setFileFault(const QString &name, FileFault fault);
     void clearFaults(); // all of the above off, and plugged in
 
 private:

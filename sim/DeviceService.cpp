@@ -86,6 +86,17 @@ void DeviceService::serve(const calcMsg &msg, WritePlan &out)
         return;
     }
 
+    using FileFault = CalcSimulator::FileFault;
+    const FileFault fileFault = (type == calcMsg::GET_FILE || type == calcMsg::DELETE_FILE)
+        ? m_faults.fileFault(QString::fromStdString(msg.finf().name()))
+        : FileFault::None;
+    if ((type == calcMsg::GET_FILE && fileFault == FileFault::RefuseRead)
+        || (type == calcMsg::DELETE_FILE && fileFault == FileFault::RefuseDelete)) {
+        endSeries();
+        refuse(calcMsg::UNSPECIFITED_ERROR, 0, QStringLiteral("file is locked"), out);
+        return;
+    }
+
     if (isRequest(type)) {
         answerRequest(msg, out);
         return;
@@ -220,6 +231,8 @@ void DeviceService::startDownload(const QString &fileName, WritePlan &out)
         return;
     }
     m_download = m_files.at(at).second;
+    if (m_faults.fileFault(fileName) == CalcSimulator::FileFault::UnstableRead)
+        m_download = m_faults.unstableReading(m_download);
     const int c = servingChunk();
     // An empty file still gets one (empty) frame, so a requester never
     // waits for nothing.

@@ -108,9 +108,26 @@ void FaultInjector::setAnnouncedFileCount(qint64 count)
         qBound<qint64>(std::numeric_limits<int>::min(), count, std::numeric_limits<int>::max()));
 }
 
+void FaultInjector::setFileFault(const QString &name, CalcSimulator::FileFault fault)
+{
+    if (fault == CalcSimulator::FileFault::None)
+        m_fileFaults.remove(name);
+    else
+        m_fileFaults.insert(name, fault);
+}
+
+QByteArray FaultInjector::unstableReading(const QByteArray &content)
+{
+    QByteArray bytes = content;
+    if (!bytes.isEmpty())
+        bytes[bytes.size() / 2] = char(bytes.at(bytes.size() / 2) ^ (1 + (m_readings++ % 255)));
+    return bytes;
+}
+
 void FaultInjector::clear()
 {
     m_silent = false;
+    m_fileFaults.clear();
     m_refusals.clear();
     m_unplugType = -1;
     m_unplugIndex = 0;

@@ -54,6 +54,13 @@ public:
     void setFrameReply(int type) { m_frameReply = type; }
     void setCorruptStore(bool on) { m_corruptStore = on; }
     void setStoreWhileReceiving(bool on) { m_storeWhileReceiving = on; }
+    void setFileFault(const QString &name, CalcSimulator::FileFault fault);
+    CalcSimulator::FileFault fileFault(const QString &name) const
+    {
+        return m_fileFaults.value(name, CalcSimulator::FileFault::None);
+    }
+    // The bytes of this reading of a file whose readings are unstable.
+    QByteArray unstableReading(const QByteArray &content);
     // All faults off and plugged in; the replug delay stays as it is.
     void clear();
 
@@ -87,6 +94,8 @@ private:
     QByteArray filesNumPayload(const VivuRuza::calcMsg &reply) const;
 
     bool m_silent = false;
+    QHash<QString, CalcSimulator::FileFault> m_fileFaults;
+    int m_readings = 0;
     QHash<int, Refusal> m_refusals;
     int m_unplugType = -1;
     int m_unplugIndex = 0;

@@ -3,6 +3,7 @@
 #include "BackupRestorer.h"
 #include "BackupWriter.h"
 #include "CVivuRuza.h"
+#include "CollectWriter.h"
 #include "DeviceText.h"
 #include "TransferRunner.h"
 
@@ -326,6 +327,67 @@ void CVoriWorker::backUp()
     }
     closeLink();
     endJob([this, result] { backupResult = result; });
+}
+
+// The files listed afterwards are what a clear left; a listing that fails
+// leaves the list known before, less what was deleted.
+void CVoriWorker::collect()
+{
+    openLink();
+    forwardErrors();
+    CollectResult result;
+    QList<QPair<QString, int>> list = filesList;
+    int unread = 0;
+    if (!calc->portErrorText().isEmpty()) {
+        report(calc->portErrorText(), QString());
+    } else {
+        TransferEvents events;
+        events.fileStarted = [this](const QString &name, int number, int count) {
+            watchProgress(number, count, name);
+        };
+        events.problem = [this](const QString &text, const QString &detail) {
+            if (!cancelRequested())
+                report(text, detail);
+        };
+        CollectWriter writer(*calc, std::move(events));
+        writer.setClear(collectClear);
+        writer.setSerial(portInfo.serialNumber());
+        result.finished = writer.run(collectParent);
+        result.folder = writer.folder();
+        const int cleared = writer.count(CollectWriter::Outcome::Cleared);
+        result.files = int(writer.entries().size());
+        for (const CollectWriter::Entry &e : writer.entries()) {
+            if (e.name.isEmpty())
+                result.files = 0;
+        }
+        result.cleared = cleared;
+        result.collected = writer.count(CollectWriter::Outcome::Collected) + cleared;
+        result.missing = writer.missing();
+        result.stopReason = writer.stopReason();
+        result.cancelled = writer.cancelled();
+        if (result.cancelled)
+            emit jobCancelled(QString(), int(TransferOutcome::Left::Nothing));
+        if (cleared > 0) {
+            QList<QPair<QString, int>> now;
+            if (calc->listFiles(now)) {
+                list = now;
+                unread = calc->skippedEntries().size();
+            } else {
+                for (const CollectWriter::Entry &e : writer.entries()) {
+                    if (e.outcome == CollectWriter::Outcome::Cleared)
+                        list.removeAll(qMakePair(e.name, int(e.size)));
+                }
+            }
+        }
+    }
+    closeLink();
+    endJob([this, result, list, unread] {
+        collectResult = result;
+        if (filesList != list) {
+            filesList = list;
+            tellUnread(unread);
+        }
+    });
 }
 
 void CVoriWorker::previewRestore()

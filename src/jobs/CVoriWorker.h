@@ -192,6 +192,27 @@ public:
     // Whether the first reading lists the calculator's files after its name;
     // without, it reads the name alone. Written before the job.
     bool firstReadingLists = true;
+
+    // Collecting every file into a folder of its own under collectParent,
+    // each read twice, and with collectClear deleting on the calculator what
+    // was collected so; each file's row goes into the receipt there.
+    struct CollectResult
+    {
+        bool finished = false; // every file collected (and cleared)
+        QString folder; // the calculator's own folder; empty when none was made
+        int files = 0; // files listed
+        int collected = 0; // collected, cleared ones included
+        int cleared = 0;
+        QStringList missing; // listed and not collected
+        QString stopReason; // why it stopped before its end
+        bool cancelled = false;
+    };
+    QString collectParent;
+    bool collectClear = false;
+    CollectResult collectResult;
+
+public slots:
+    void collect();
 };
 
 #endif // CVORIWORKER_H

@@ -5,6 +5,7 @@
 CalcPort::CalcPort(const QSerialPortInfo &info)
     : m_portName(info.portName())
     , m_systemLocation(info.systemLocation())
+    , m_serial(info.serialNumber())
 {
 }
 

@@ -25,9 +25,14 @@ public:
     }
     bool operator!=(const CalcPort &other) const { return !(*this == other); }
 
+    // The USB serial number, when the system knows it.
+    QString serialNumber() const { return m_serial; }
+    void setSerialNumber(const QString &serial) { m_serial = serial; }
+
 private:
     QString m_portName;
     QString m_systemLocation;
+    QString m_serial;
 };
 
 #endif // CALCPORT_H

@@ -237,6 +237,50 @@ bool FolderHandle::writeFile(
     return written;
 }
 
+bool FolderHandle::appendFile(const QString &name, const QByteArray &first,
+    const QByteArray &content, QString *errorText) const
+{
+    if (!d || !isPlainName(name)) {
+        tell(errorText, systemError(d ? EINVAL : EBADF));
+        return false;
+    }
+    const QByteArray target = QFile::encodeName(name);
+    QByteArray bytes = content;
+    // Made here, so its first line is ours; otherwise it was there, and is
+    // added to as it is. Non-blocking, so a fifo planted under the name
+    // cannot hold the open.
+    int fd = ::openat(d->fd, target.constData(),
+        O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK, 0666);
+    if (fd >= 0) {
+        bytes.prepend(first);
+    } else if (errno == EEXIST) {
+        fd = ::openat(
+            d->fd, target.constData(), O_WRONLY | O_APPEND | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
+    }
+    if (fd < 0) {
+        tell(errorText, systemError(errno == ELOOP ? EEXIST : errno));
+        return false;
+    }
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        tell(errorText, systemError(EEXIST));
+        return false;
+    }
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags >= 0)
+        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    bool written = writeAll(fd, bytes);
+    int error = written ? 0 : errno;
+    if (::close(fd) != 0 && written) {
+        written = false;
+        error = errno;
+    }
+    if (!written)
+        tell(errorText, systemError(error));
+    return written;
+}
+
 bool FolderHandle::removeFile(const QString &name) const
 {
     return d && isPlainName(name) && ::unlinkat(d->fd, QFile::encodeName(name).constData(), 0) == 0;

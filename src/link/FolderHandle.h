@@ -59,6 +59,12 @@ public:
     // A name that stays inside the folder.
     static bool isPlainName(const QString &name);
 
+    // Appends content to the regular file name in the folder in one write,
+    // making it with first before content when it is not there yet. A link,
+    // a fifo or anything but a plain file under the name is not written to.
+    bool appendFile(const QString &name, const QByteArray &first, const QByteArray &content,
+        QString *errorText = nullptr) const;
+
 private:
     struct Data;
     QSharedPointer<Data> d;
