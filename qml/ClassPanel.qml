@@ -106,6 +106,13 @@ Popup {
             Layout.alignment: Qt.AlignRight
 
             Button {
+                objectName: "classOpenFolder"
+                text: qsTr("Open the folder")
+                Accessible.name: qsTr("Open the folder the files were collected into")
+                visible: panel.job.folder !== ""
+                onClicked: Qt.openUrlExternally(panel.session.classFolderUrl())
+            }
+            Button {
                 objectName: "classRetry"
                 text: qsTr("Retry the failed ones")
                 Accessible.name: text

@@ -573,3 +573,41 @@ bool CVivuRuzaSession::isNameCollisionCaseOnly() const
 {
     return m_questions.isNameCollisionCaseOnly();
 }
+
+QString CVivuRuzaSession::collectFolder() const
+{
+    return QDir::toNativeSeparators(BackupSettings::collectFolder());
+}
+
+QUrl CVivuRuzaSession::collectFolderUrl() const
+{
+    return QUrl::fromLocalFile(BackupSettings::collectFolder());
+}
+
+void CVivuRuzaSession::setCollectFolder(const QUrl &folder)
+{
+    const QString path = QDir::cleanPath(folder.toLocalFile());
+    if (!folder.isLocalFile() || path.isEmpty() || path == BackupSettings::collectFolder())
+        return;
+    BackupSettings::setCollectFolder(path);
+    emit collectFolderChange();
+}
+
+bool CVivuRuzaSession::collectAll(bool clear)
+{
+    return m_classJobs->collectAll(workers, BackupSettings::collectFolder(), clear);
+}
+
+bool CVivuRuzaSession::startStationCollect(const QUrl &folder, bool clear)
+{
+    if (!folder.isLocalFile())
+        return false;
+    return m_classJobs->startStationCollect(
+        QDir::cleanPath(folder.toLocalFile()), clear, m_watcher->readingWorkers());
+}
+
+QUrl CVivuRuzaSession::classFolderUrl() const
+{
+    const QString folder = m_classJob->folder();
+    return folder.isEmpty() ? QUrl() : QUrl::fromLocalFile(folder);
+}
