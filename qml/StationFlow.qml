@@ -10,19 +10,26 @@ Item {
 
     property var files: []
     property url folder
+    property url collectFolder
     // The session that runs the station.
     property var session
 
     function start() {
         files = []
         folder = session.backupFolderUrl()
+        collectFolder = session.collectFolderUrl()
         sendChoice.checked = true
         stationDialog.open()
     }
 
     function begin() {
+        if (!session.setStationNaming(nameTick.checked ? nameField.text : "", firstBox.value)) {
+            session.statusLineText = qsTr("The station did not start: the names it would give are longer than 64 characters")
+            return
+        }
         var started = sendChoice.checked ? session.startStationSend(files)
-                                         : session.startStationBackup(folder)
+                    : backupChoice.checked ? session.startStationBackup(folder)
+                    : session.startStationCollect(collectFolder, stationClearTick.checked)
         if (!started)
             session.statusLineText = sendChoice.checked
                     ? [qsTr("The station did not start: no file it could send was chosen")]
@@ -125,6 +132,78 @@ Item {
                     }
                 }
             }
+            RadioButton {
+                id: collectChoice
+                objectName: "stationCollectChoice"
+                text: qsTr("Collect each calculator's files into this folder")
+                Accessible.name: text
+                ButtonGroup.group: choiceGroup
+            }
+            RowLayout {
+                Layout.leftMargin: 28
+                Layout.fillWidth: true
+                Label {
+                    objectName: "stationCollectFolderLine"
+                    Layout.fillWidth: true
+                    text: flow.localPath(flow.collectFolder)
+                    textFormat: Text.PlainText
+                    wrapMode: Label.WrapAtWordBoundaryOrAnywhere
+                    font.bold: true
+                    Accessible.role: Accessible.StaticText
+                    Accessible.name: text
+                }
+                Button {
+                    objectName: "stationChangeCollectFolder"
+                    text: qsTr("Change Folder\u2026")
+                    Accessible.name: qsTr("Change the folder for collected work")
+                    onClicked: {
+                        stationDialog.close()
+                        collectChooser.startFolder = flow.collectFolder
+                        collectChooser.open()
+                    }
+                }
+            }
+            CheckBox {
+                id: stationClearTick
+                objectName: "stationClearTick"
+                Layout.leftMargin: 28
+                text: qsTr("Then delete them on the calculator, once each is checked")
+                Accessible.name: text
+                enabled: collectChoice.checked
+            }
+            RowLayout {
+                Layout.fillWidth: true
+                CheckBox {
+                    id: nameTick
+                    objectName: "stationNameTick"
+                    text: qsTr("Name each calculator first:")
+                    Accessible.name: qsTr("Name each calculator first")
+                }
+                TextField {
+                    id: nameField
+                    objectName: "stationNamePattern"
+                    Layout.fillWidth: true
+                    enabled: nameTick.checked
+                    text: qsTr("Desk ##")
+                    maximumLength: 64
+                    selectByMouse: true
+                    Accessible.name: qsTr("Name pattern; each # is a digit of the calculator's number")
+                }
+                Label {
+                    text: qsTr("starting at")
+                    enabled: nameTick.checked
+                }
+                SpinBox {
+                    id: firstBox
+                    objectName: "stationFirstNumber"
+                    enabled: nameTick.checked
+                    from: 0
+                    to: 9999
+                    value: 1
+                    editable: true
+                    Accessible.name: qsTr("First number")
+                }
+            }
         }
         contentHeight: choices.y + choices.height
 
@@ -134,7 +213,7 @@ Item {
                 objectName: "stationStartButton"
                 text: qsTr("Start")
                 Accessible.name: text
-                enabled: backupChoice.checked || flow.files.length > 0
+                enabled: !sendChoice.checked || flow.files.length > 0
                 DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole
             }
             Button {
@@ -157,6 +236,18 @@ Item {
         onAccepted: {
             flow.files = fileUrls
             sendChoice.checked = true
+            stationDialog.open()
+        }
+        onRejected: stationDialog.open()
+    }
+    Chooser {
+        id: collectChooser
+        objectName: "stationCollectFolderDialog"
+        title: qsTr("Choose the folder for collected work")
+        selectFolder: true
+        onAccepted: {
+            flow.collectFolder = fileUrl
+            collectChoice.checked = true
             stationDialog.open()
         }
         onRejected: stationDialog.open()

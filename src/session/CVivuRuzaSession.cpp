@@ -33,6 +33,11 @@ CVivuRuzaSession::CVivuRuzaSession(QObject *parent)
     qRegisterMetaType<QList<QUrl>>("QList<QUrl>");
     qRegisterMetaType<QPair<QString, int>>("QPair<QString,int>");
     connect(m_classJobs, &ClassJobs::listingChanged, this, &CVivuRuzaSession::showListingOf);
+    connect(m_classJobs, &ClassJobs::renamed, this, [this](CVoriWorker *worker) {
+        const int row = workers.indexOf(worker);
+        if (calcModel && row >= 0)
+            calcModel->setNameAt(row, worker->name);
+    });
     connect(m_jobs, &WindowJobs::listingChanged, this, &CVivuRuzaSession::showListingOf);
     connect(m_jobs, &WindowJobs::problem, this, &CVivuRuzaSession::showError);
     connect(m_jobs, &WindowJobs::jobStateChange, this, &CVivuRuzaSession::jobStateChange);
@@ -610,4 +615,14 @@ QUrl CVivuRuzaSession::classFolderUrl() const
 {
     const QString folder = m_classJob->folder();
     return folder.isEmpty() ? QUrl() : QUrl::fromLocalFile(folder);
+}
+
+bool CVivuRuzaSession::setStationNaming(const QString &pattern, int first)
+{
+    return m_classJobs->setStationNaming(pattern, first);
+}
+
+QString CVivuRuzaSession::stationName(const QString &pattern, int number) const
+{
+    return ClassJobs::numberedName(pattern, number);
 }

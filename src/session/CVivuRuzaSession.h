@@ -309,6 +309,12 @@ public:
     Q_INVOKABLE bool startStationCollect(const QUrl &folder, bool clear);
     // The class job's folder, for "Open the folder"; empty when it has none.
     Q_INVOKABLE QUrl classFolderUrl() const;
+    // The next station names each calculator first: pattern's '#'s a running
+    // number from first, padded to their count; empty: no naming. False when
+    // a name would be too long for a calculator.
+    Q_INVOKABLE bool setStationNaming(const QString &pattern, int first);
+    // pattern as the station would name its n-th calculator from first.
+    Q_INVOKABLE QString stationName(const QString &pattern, int number) const;
 
 signals:
     void collectFolderChange();

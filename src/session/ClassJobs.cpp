@@ -211,6 +211,31 @@ bool ClassJobs::startStationCollect(
     return true;
 }
 
+QString ClassJobs::numberedName(const QString &pattern, int number)
+{
+    const int at = pattern.indexOf(QLatin1Char('#'));
+    if (at < 0)
+        return pattern;
+    int end = at;
+    while (end < pattern.size() && pattern.at(end) == QLatin1Char('#'))
+        ++end;
+    return pattern.left(at) + QStringLiteral("%1").arg(number, end - at, 10, QLatin1Char('0'))
+        + pattern.mid(end);
+}
+
+bool ClassJobs::setStationNaming(const QString &pattern, int first)
+{
+    m_namePattern.clear();
+    if (pattern.trimmed().isEmpty())
+        return true;
+    // The widest number a class set reaches; a longer one is the user's to see.
+    if (first < 0 || numberedName(pattern, qMax(first, 999)).size() > 64)
+        return false;
+    m_namePattern = pattern;
+    m_nextNumber = first;
+    return true;
+}
+
 void ClassJobs::retryFailed()
 {
     if (m_model->running() || m_model->station())
@@ -313,15 +338,22 @@ void ClassJobs::listed(CVoriWorker *worker)
     const bool collect = m_stationCollects;
     const bool backup = !collect && m_stationFiles.isEmpty();
     const QList<QPair<QString, QString>> files = m_stationFiles;
+    const QString newName
+        = m_namePattern.isEmpty() ? QString() : numberedName(m_namePattern, m_nextNumber++);
     const int row = m_run->add(
         worker,
-        [this, files, backup, collect](CVoriWorker *worker, QObject *parent) {
-            if (collect)
-                return makeCollect(worker, parent);
-            return backup ? makeBackup(worker, parent) : makeSend(worker, files, parent);
+        [this, files, backup, collect, newName](CVoriWorker *worker, QObject *parent) {
+            CalcJob *job = collect ? makeCollect(worker, parent)
+                : backup           ? makeBackup(worker, parent)
+                                   : makeSend(worker, files, parent);
+            if (!newName.isEmpty()) {
+                job->setNameFirst(newName);
+                connect(job, &CalcJob::delivered, this, [this, worker] { emit renamed(worker); });
+            }
+            return job;
         },
         collect || backup ? int(worker->filesList.size()) : int(files.size()));
-    m_model->addRow(BackupTexts::calcLabel(worker->name),
+    m_model->addRow(BackupTexts::calcLabel(newName.isEmpty() ? worker->name : newName),
         collect      ? (m_collectClear ? tr("collect and clear") : tr("collect"))
             : backup ? tr("back up")
                      : tr("send"));

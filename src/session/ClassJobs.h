@@ -56,8 +56,18 @@ public:
     // the calculator.
     bool collectAll(const QList<CVoriWorker *> &calculators, const QString &folder, bool clear);
     bool startStationCollect(const QString &folder, bool clear, const QList<CVoriWorker *> &before);
+    // The next station names each calculator it serves by pattern first, its
+    // '#'s a running number from first padded to their count ("Desk ##":
+    // Desk 01, Desk 02...); an empty pattern names none. False, naming none,
+    // when a name it gives would be over 64 characters or first is negative.
+    bool setStationNaming(const QString &pattern, int first);
+    // pattern's run of '#' replaced by number, padded with zeros to its
+    // length; the pattern as it is when it has none.
+    static QString numberedName(const QString &pattern, int number);
 
 signals:
+    // A calculator took a new name from the station.
+    void renamed(CVoriWorker *worker);
     // A send of the run ended: the file list may show what it left.
     void listingChanged(CVoriWorker *worker);
 
@@ -92,6 +102,8 @@ private:
     QString m_collectParent;
     bool m_collectClear = false;
     bool m_stationCollects = false;
+    QString m_namePattern;
+    int m_nextNumber = 1;
 };
 
 #endif // CLASSJOBS_H
