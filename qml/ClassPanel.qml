@@ -58,7 +58,7 @@ Popup {
                 color: index % 2 ? "#f4f4f4" : "transparent"
                 Accessible.role: Accessible.ListItem
                 Accessible.name: model.calculator + ": " + model.stateText
-                    + (model.outcome !== "" ? ", " + model.outcome : "")
+                    + (model.outcome !== "" && model.outcome !== model.stateText ? ", " + model.outcome : "")
 
                 RowLayout {
                     id: rowLayout

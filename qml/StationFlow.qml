@@ -55,9 +55,9 @@ Item {
         objectName: "stationDialog"
         message.objectName: "stationDialogText"
         title: qsTr("Station")
-        // Wide enough for a folder's path; higher up than the questions, so
-        // that its choices fit in the smallest window.
-        width: 520
+        // Wide enough for a folder's path; higher up than the questions, and
+        // its choices packed close, so that they fit in the smallest window.
+        width: 640
         y: mainWindow ? Math.max(0, (mainWindow.height - height) / 3) : 0
         text: qsTr("Each calculator plugged in from now on is served once, without a question; a file of the same name on it is replaced. Plugged in again, it is served again.")
         onAccepted: flow.begin()
@@ -73,6 +73,8 @@ Item {
             RadioButton {
                 id: sendChoice
                 objectName: "stationSendChoice"
+                topPadding: 0
+                bottomPadding: 0
                 text: qsTr("Send these files to each calculator")
                 Accessible.name: text
                 ButtonGroup.group: choiceGroup
@@ -93,6 +95,7 @@ Item {
                 }
                 Button {
                     objectName: "stationChooseFiles"
+                    implicitHeight: 30
                     text: qsTr("Choose Files\u2026")
                     Accessible.name: text
                     onClicked: {
@@ -104,6 +107,8 @@ Item {
             RadioButton {
                 id: backupChoice
                 objectName: "stationBackupChoice"
+                topPadding: 0
+                bottomPadding: 0
                 text: qsTr("Back up each calculator into this folder")
                 Accessible.name: text
                 ButtonGroup.group: choiceGroup
@@ -123,6 +128,7 @@ Item {
                 }
                 Button {
                     objectName: "stationChangeFolder"
+                    implicitHeight: 30
                     text: qsTr("Change Folder\u2026")
                     Accessible.name: text
                     onClicked: {
@@ -135,6 +141,8 @@ Item {
             RadioButton {
                 id: collectChoice
                 objectName: "stationCollectChoice"
+                topPadding: 0
+                bottomPadding: 0
                 text: qsTr("Collect each calculator's files into this folder")
                 Accessible.name: text
                 ButtonGroup.group: choiceGroup
@@ -154,6 +162,7 @@ Item {
                 }
                 Button {
                     objectName: "stationChangeCollectFolder"
+                    implicitHeight: 30
                     text: qsTr("Change Folder\u2026")
                     Accessible.name: qsTr("Change the folder for collected work")
                     onClicked: {
@@ -166,6 +175,8 @@ Item {
             CheckBox {
                 id: stationClearTick
                 objectName: "stationClearTick"
+                topPadding: 0
+                bottomPadding: 0
                 Layout.leftMargin: 28
                 text: qsTr("Then delete them on the calculator, once each is checked")
                 Accessible.name: text
@@ -176,13 +187,23 @@ Item {
                 CheckBox {
                     id: nameTick
                     objectName: "stationNameTick"
+                    topPadding: 0
+                    bottomPadding: 0
+                    Layout.fillWidth: true
                     text: qsTr("Name each calculator first:")
                     Accessible.name: qsTr("Name each calculator first")
+                    contentItem: Label {
+                        leftPadding: nameTick.indicator.width + nameTick.spacing
+                        text: nameTick.text
+                        wrapMode: Label.Wrap
+                        verticalAlignment: Text.AlignVCenter
+                    }
                 }
                 TextField {
                     id: nameField
                     objectName: "stationNamePattern"
-                    Layout.fillWidth: true
+                    implicitHeight: 30
+                    Layout.preferredWidth: 130
                     enabled: nameTick.checked
                     text: qsTr("Desk ##")
                     maximumLength: 64
@@ -193,14 +214,18 @@ Item {
                     text: qsTr("starting at")
                     enabled: nameTick.checked
                 }
-                SpinBox {
+                // Typed, not stepped: a class set starts anywhere from 0 to 9999.
+                TextField {
                     id: firstBox
                     objectName: "stationFirstNumber"
+                    readonly property int value: text === "" ? 1 : parseInt(text, 10)
+                    implicitHeight: 30
+                    Layout.preferredWidth: 60
                     enabled: nameTick.checked
-                    from: 0
-                    to: 9999
-                    value: 1
-                    editable: true
+                    text: "1"
+                    inputMethodHints: Qt.ImhDigitsOnly
+                    validator: IntValidator { bottom: 0; top: 9999 }
+                    selectByMouse: true
                     Accessible.name: qsTr("First number")
                 }
             }

@@ -852,7 +852,7 @@ Le contenu de ce logiciel est protégé par la loi. Utiliser le logiciel ne vous
     </message>
     <message>
         <source>%1 of %2 files collected</source>
-        <translation>%1 fichiers collectés sur %2</translation>
+        <translation>fichiers collectés&#xa0;: %1 sur %2</translation>
     </message>
     <message numerus="yes">
         <source>Collected from %1 of %n calculators</source>
@@ -927,16 +927,16 @@ Le contenu de ce logiciel est protégé par la loi. Utiliser le logiciel ne vous
     <message>
         <source>collected %1 of %2 files, cleared %3</source>
         <extracomment>A row of the class panel: everything was copied, not all deleted.</extracomment>
-        <translation>%1 fichiers collectés sur %2, %3 effacés</translation>
+        <translation>fichiers collectés&#xa0;: %1 sur %2, effacés&#xa0;: %3</translation>
     </message>
     <message>
         <source>collected %1 of %2 files</source>
-        <translation>%1 fichiers collectés sur %2</translation>
+        <translation>fichiers collectés&#xa0;: %1 sur %2</translation>
     </message>
     <message>
         <source>collected %1 of %2 files; not collected: %3</source>
         <extracomment>%3 names the files that were not collected.</extracomment>
-        <translation>%1 fichiers collectés sur %2&#xa0;; non collectés&#xa0;: %3</translation>
+        <translation>fichiers collectés&#xa0;: %1 sur %2&#xa0;; non collectés&#xa0;: %3</translation>
     </message>
     <message>
         <source>%1 (%2)</source>

@@ -373,6 +373,10 @@ void CVoriWorker::collect()
         result.cleared = cleared;
         result.collected = writer.count(CollectWriter::Outcome::Collected) + cleared;
         result.missing = writer.missing();
+        for (const CollectWriter::Entry &e : writer.entries()) {
+            if (e.outcome == CollectWriter::Outcome::Failed && result.firstReason.isEmpty())
+                result.firstReason = e.reason;
+        }
         result.stopReason = writer.stopReason();
         result.cancelled = writer.cancelled();
         if (result.cancelled)

@@ -206,6 +206,7 @@ public:
         QStringList missing; // listed and not collected
         QString stopReason; // why it stopped before its end
         bool cancelled = false;
+        QString firstReason; // why the first file not collected was not
     };
     QString collectParent;
     bool collectClear = false;

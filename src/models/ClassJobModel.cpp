@@ -131,6 +131,9 @@ void ClassJobModel::finish(int row, int moved, int count, const QString &failure
             r.outcome = tr("collected and cleared %n files", nullptr, moved);
         else
             r.outcome = tr("%n files sent", nullptr, moved);
+        // On exam day the row itself says what was taken (and deleted).
+        if (collects())
+            r.stateText = r.outcome;
     } else {
         r.state = State::Failed;
         r.stateText = tr("failed");

@@ -22,7 +22,9 @@ QString collectFailure(const CollectJob &job)
     const CVoriWorker::CollectResult &r = job.collected();
     if (r.finished || r.cancelled)
         return QString();
-    const QString reason = !r.stopReason.isEmpty() ? r.stopReason : job.result().failure;
+    const QString reason = !r.stopReason.isEmpty() ? r.stopReason
+        : !r.firstReason.isEmpty()                 ? r.firstReason
+                                                   : job.result().failure;
     if (r.files == 0 && !reason.isEmpty())
         return reason;
     QString text;
