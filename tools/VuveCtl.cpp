@@ -604,7 +604,9 @@ int VuveCtl::runOn(const QList<PortChooser::Port> &ports)
             // lines stay together.
             const bool ok = code == CalcRunner::Done;
             const QJsonObject doc = reporter.document(ok);
-            for (const QString &line : reporter.lines())
+            const bool folderLines = m_options.command == QLatin1String("diff")
+                || m_options.command == QLatin1String("sync");
+            for (const QString &line : folderLines ? reporter.lines() : QStringList())
                 Reporter::print(stdout, line);
             // A diff that worked and found differences is no failure.
             const bool differs
