@@ -8,6 +8,7 @@
 #include "PortProblem.h"
 #include "ProgressLine.h"
 #include "Reporter.h"
+#include "SyncRunner.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -71,6 +72,10 @@ int CalcRunner::dispatch()
         return rename();
     if (c == QLatin1String("backup"))
         return backup();
+    if (c == QLatin1String("diff") || c == QLatin1String("sync")) {
+        SyncRunner sync(m_options, m_reporter, m_progress, *m_link, m_port);
+        return c == QLatin1String("diff") ? sync.diff() : sync.sync();
+    }
     BatchRunner batch(m_options, m_reporter, m_progress, m_asker, *m_link, m_port);
     if (c == QLatin1String("get"))
         return batch.get();

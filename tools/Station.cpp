@@ -172,6 +172,7 @@ void Station::print(const Serving &serving) const
         : m_stopping           ? QStringLiteral("interrupted")
                                : QStringLiteral("failed");
     const QString action = m_work.command == QLatin1String("put") ? QStringLiteral("send")
+        : m_work.command == QLatin1String("sync")                 ? QStringLiteral("sync")
                                                                   : QStringLiteral("backup");
     const QString &serial = serving.port.serial;
     QJsonObject doc = serving.reporter->document(ok);

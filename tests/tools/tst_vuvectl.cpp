@@ -2147,6 +2147,15 @@ private slots:
             QStringLiteral("--n") } << QStringList { QStringLiteral("--now") };
         QTest::newRow("verify") << QStringList { QStringLiteral("put"), QStringLiteral("--veri") }
                                 << QStringList { QStringLiteral("--verify") };
+        QTest::newRow("diff and sync")
+            << QStringList { QStringLiteral("d") } << QStringList { QStringLiteral("diff") };
+        QTest::newRow("sync's options")
+            << QStringList { QStringLiteral("sync"), QStringLiteral("--d") }
+            << QStringList { QStringLiteral("--delete"), QStringLiteral("--dry-run") };
+        QTest::newRow("sync, a folder") << QStringList { QStringLiteral("sync"), QString() }
+                                        << QStringList { QStringLiteral("classes") };
+        QTest::newRow("station --sync, a folder") << QStringList { QStringLiteral("station"),
+            QStringLiteral("--sync"), QString() } << QStringList { QStringLiteral("classes") };
         QTest::newRow("station --send, files")
             << QStringList { QStringLiteral("station"), QStringLiteral("--send"), QString() }
             << local + QStringList { QStringLiteral("classes") };
@@ -2239,7 +2248,7 @@ done
                 man.contains(roff), qPrintable(o + QStringLiteral(" is not in the manual page")));
         }
         for (const char *command : { "ports", "info", "ls", "get", "put", "rm", "rename", "backup",
-                 "restore", "watch", "station" }) {
+                 "restore", "watch", "station", "diff", "sync" }) {
             const QString c = QLatin1String(command);
             QVERIFY2(help.out.contains(QStringLiteral("\n  ") + c + QLatin1Char(' ')), command);
             QVERIFY2(man.contains(QStringLiteral(".B ") + c), command);
