@@ -43,7 +43,7 @@ Popup {
             wrapMode: Text.Wrap
             textFormat: Text.PlainText
             font.bold: true
-            text: qsTr("%1 compared with %2").arg(view.session.isolated(view.compare.calculator)).arg(view.compare.folder)
+            text: view.compare.title
         }
 
         ListView {

@@ -110,7 +110,7 @@ DesktopWindow {
                         objectName: "compareMenuItem"
                         text: qsTr("Compare with a folder\u2026")
                         Accessible.name: text
-                        Accessible.description: compareKeys.compareKey
+                        Accessible.description: compareKeys.nativeText
                         onTriggered: openOr(fileListView.count !== 0, compareView.choose, qsTr("No calculator is connected"))
                     }
                     MenuItem {
@@ -363,7 +363,6 @@ DesktopWindow {
     Shortcut {
         id: compareKeys
         objectName: "compareKey"
-        readonly property string compareKey: nativeText
         sequence: "Ctrl+Shift+D"
         enabled: !calcSession.isBusy
         onActivated: compareMenuItem.triggered()

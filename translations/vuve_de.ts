@@ -1234,6 +1234,65 @@ Auf allen Taschenrechnern ersetzen oder überspringen?</translation>
     </message>
 </context>
 <context>
+    <name>CompareView</name>
+    <message>
+        <source>Files compared</source>
+        <translation>Verglichene Dateien</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stand</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Rechner</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Also delete the files that are only on the calculator</source>
+        <translation>Auch die Dateien löschen, die nur auf dem Taschenrechner sind</translation>
+    </message>
+    <message>
+        <source>Make the calculator match the folder</source>
+        <translation>Taschenrechner an den Ordner angleichen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Delete files on the calculator?</source>
+        <translation>Dateien auf dem Taschenrechner löschen?</translation>
+    </message>
+    <message>
+        <source>These files are only on the calculator and will be deleted: %1</source>
+        <translation>Diese Dateien sind nur auf dem Taschenrechner und werden gelöscht: %1</translation>
+    </message>
+    <message>
+        <source>Delete and Match</source>
+        <translation>Löschen und angleichen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Choose the folder to compare the calculator with</source>
+        <translation>Ordner wählen, mit dem der Taschenrechner verglichen wird</translation>
+    </message>
+    <message>
+        <source>The calculator is busy; compare again once its job has ended</source>
+        <translation>Der Taschenrechner ist beschäftigt; vergleichen Sie erneut, wenn sein Auftrag beendet ist</translation>
+    </message>
+</context>
+<context>
     <name>ConflictAsker</name>
     <message>
         <source>[y]es/[n]o/[a]ll/none?</source>
@@ -1469,6 +1528,68 @@ Möchten Sie sie ersetzen?</translation>
     <message>
         <source>%1 can&apos;t be read.</source>
         <translation>%1 kann nicht gelesen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>FolderCompareModel</name>
+    <message>
+        <source>same</source>
+        <translation>gleich</translation>
+    </message>
+    <message>
+        <source>different</source>
+        <translation>verschieden</translation>
+    </message>
+    <message>
+        <source>only in the folder</source>
+        <translation>nur im Ordner</translation>
+    </message>
+    <message>
+        <source>only on the calculator</source>
+        <translation>nur auf dem Taschenrechner</translation>
+    </message>
+    <message>
+        <source>comparing contents…</source>
+        <translation>Inhalte werden verglichen …</translation>
+    </message>
+    <message>
+        <source>not compared</source>
+        <translation>nicht verglichen</translation>
+    </message>
+    <message>
+        <source>not compared: %1</source>
+        <translation>nicht verglichen: %1</translation>
+    </message>
+    <message>
+        <source>Reading the calculator and the folder…</source>
+        <translation>Taschenrechner und Ordner werden gelesen …</translation>
+    </message>
+    <message>
+        <source>The calculator holds the folder&apos;s files.</source>
+        <translation>Der Taschenrechner enthält die Dateien des Ordners.</translation>
+    </message>
+    <message>
+        <source>%1 to send, %2 to replace, %3 only on the calculator, %4 the same.</source>
+        <extracomment>Counts of the compare of a calculator with a folder.</extracomment>
+        <translation>%1 zu senden, %2 zu ersetzen, %3 nur auf dem Taschenrechner, %4 gleich.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n still being compared.</source>
+        <translation>
+            <numerusform>%n wird noch verglichen.</numerusform>
+            <numerusform>%n werden noch verglichen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n could not be compared.</source>
+        <translation>
+            <numerusform>%n konnte nicht verglichen werden.</numerusform>
+            <numerusform>%n konnten nicht verglichen werden.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 compared with %2</source>
+        <translation>%1 verglichen mit %2</translation>
     </message>
 </context>
 <context>
@@ -2665,6 +2786,10 @@ Taschenrechner die Dateien des Ordners hält (ohne --delete behaltene
     <message>
         <source>Clear all calculators…</source>
         <translation>Alle Taschenrechner leeren …</translation>
+    </message>
+    <message>
+        <source>Compare with a folder…</source>
+        <translation>Mit einem Ordner vergleichen …</translation>
     </message>
 </context>
 <context>

@@ -298,6 +298,23 @@
     </message>
 </context>
 <context>
+    <name>FolderCompareModel</name>
+    <message numerus="yes">
+        <source>%n still being compared.</source>
+        <translation>
+            <numerusform>%n still being compared.</numerusform>
+            <numerusform>%n still being compared.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n could not be compared.</source>
+        <translation>
+            <numerusform>%n could not be compared.</numerusform>
+            <numerusform>%n could not be compared.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>PortChooser</name>
     <message numerus="yes">
         <source>%n calculators are named %1, on %2; choose one with --port, or all of them with --every.</source>

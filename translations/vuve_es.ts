@@ -1234,6 +1234,65 @@ Replace them on every calculator, or skip them?</source>
     </message>
 </context>
 <context>
+    <name>CompareView</name>
+    <message>
+        <source>Files compared</source>
+        <translation>Archivos comparados</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Calculadora</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Carpeta</translation>
+    </message>
+    <message>
+        <source>Also delete the files that are only on the calculator</source>
+        <translation>Borrar también los archivos que solo están en la calculadora</translation>
+    </message>
+    <message>
+        <source>Make the calculator match the folder</source>
+        <translation>Igualar la calculadora a la carpeta</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Delete files on the calculator?</source>
+        <translation>¿Borrar archivos de la calculadora?</translation>
+    </message>
+    <message>
+        <source>These files are only on the calculator and will be deleted: %1</source>
+        <translation>Estos archivos solo están en la calculadora y se borrarán: %1</translation>
+    </message>
+    <message>
+        <source>Delete and Match</source>
+        <translation>Borrar e igualar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Choose the folder to compare the calculator with</source>
+        <translation>Elegir la carpeta con la que comparar la calculadora</translation>
+    </message>
+    <message>
+        <source>The calculator is busy; compare again once its job has ended</source>
+        <translation>La calculadora está ocupada; compare de nuevo cuando termine su tarea</translation>
+    </message>
+</context>
+<context>
     <name>ConflictAsker</name>
     <message>
         <source>[y]es/[n]o/[a]ll/none?</source>
@@ -1469,6 +1528,68 @@ Do you want to replace it?</source>
     <message>
         <source>%1 can&apos;t be read.</source>
         <translation>No se puede leer %1.</translation>
+    </message>
+</context>
+<context>
+    <name>FolderCompareModel</name>
+    <message>
+        <source>same</source>
+        <translation>igual</translation>
+    </message>
+    <message>
+        <source>different</source>
+        <translation>distinto</translation>
+    </message>
+    <message>
+        <source>only in the folder</source>
+        <translation>solo en la carpeta</translation>
+    </message>
+    <message>
+        <source>only on the calculator</source>
+        <translation>solo en la calculadora</translation>
+    </message>
+    <message>
+        <source>comparing contents…</source>
+        <translation>comparando el contenido…</translation>
+    </message>
+    <message>
+        <source>not compared</source>
+        <translation>sin comparar</translation>
+    </message>
+    <message>
+        <source>not compared: %1</source>
+        <translation>sin comparar: %1</translation>
+    </message>
+    <message>
+        <source>Reading the calculator and the folder…</source>
+        <translation>Leyendo la calculadora y la carpeta…</translation>
+    </message>
+    <message>
+        <source>The calculator holds the folder&apos;s files.</source>
+        <translation>La calculadora tiene los archivos de la carpeta.</translation>
+    </message>
+    <message>
+        <source>%1 to send, %2 to replace, %3 only on the calculator, %4 the same.</source>
+        <extracomment>Counts of the compare of a calculator with a folder.</extracomment>
+        <translation>Por enviar: %1, por reemplazar: %2, solo en la calculadora: %3, iguales: %4.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n still being compared.</source>
+        <translation>
+            <numerusform>%n aún en comparación.</numerusform>
+            <numerusform>%n aún en comparación.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n could not be compared.</source>
+        <translation>
+            <numerusform>%n no se pudo comparar.</numerusform>
+            <numerusform>%n no se pudieron comparar.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 compared with %2</source>
+        <translation>%1 comparada con %2</translation>
     </message>
 </context>
 <context>
@@ -2665,6 +2786,10 @@ carpeta (los archivos de más conservados sin --delete no cuentan).</translation
     <message>
         <source>Clear all calculators…</source>
         <translation>Vaciar todas las calculadoras…</translation>
+    </message>
+    <message>
+        <source>Compare with a folder…</source>
+        <translation>Comparar con una carpeta…</translation>
     </message>
 </context>
 <context>

@@ -1135,11 +1135,11 @@ Les remplacer sur toutes les calculatrices, ou les ignorer&#xa0;?</translation>
     </message>
     <message>
         <source>Every file on each calculator is copied into a folder named after the calculator, in this folder, and read a second time to check the copy. A receipt, receipt.csv, lists each file and what became of it.</source>
-        <translation>Chaque fichier de chaque calculatrice est copié dans un dossier au nom de la calculatrice, dans ce dossier, puis lu une deuxième fois pour contrôler la copie. Un reçu, receipt.csv, indique chaque fichier et ce qu'il est devenu.</translation>
+        <translation>Chaque fichier de chaque calculatrice est copié dans un dossier au nom de la calculatrice, dans ce dossier, puis lu une deuxième fois pour contrôler la copie. Un reçu, receipt.csv, indique chaque fichier et ce qu&apos;il est devenu.</translation>
     </message>
     <message>
         <source>Nothing was collected: the folder can&apos;t be made, or a job over several calculators still runs</source>
-        <translation>Rien n'a été collecté&#xa0;: le dossier ne peut pas être créé, ou une tâche sur plusieurs calculatrices est encore en cours</translation>
+        <translation>Rien n&apos;a été collecté&#xa0;: le dossier ne peut pas être créé, ou une tâche sur plusieurs calculatrices est encore en cours</translation>
     </message>
     <message>
         <source>Change Folder…</source>
@@ -1151,7 +1151,7 @@ Les remplacer sur toutes les calculatrices, ou les ignorer&#xa0;?</translation>
     </message>
     <message>
         <source>Each calculator&apos;s files are deleted on it once all of them have been copied: only a file whose copy was written whole and read the same twice is deleted. A file that could not be copied or checked stays on the calculator, and nothing is deleted on a calculator whose copies could not be written.</source>
-        <translation>Les fichiers d'une calculatrice en sont effacés une fois tous copiés&#xa0;: seul un fichier dont la copie a été écrite en entier et lue deux fois à l'identique est effacé. Un fichier qui n'a pas pu être copié ou contrôlé reste sur la calculatrice, et rien n'est effacé d'une calculatrice dont les copies n'ont pas pu être écrites.</translation>
+        <translation>Les fichiers d&apos;une calculatrice en sont effacés une fois tous copiés&#xa0;: seul un fichier dont la copie a été écrite en entier et lue deux fois à l&apos;identique est effacé. Un fichier qui n&apos;a pas pu être copié ou contrôlé reste sur la calculatrice, et rien n&apos;est effacé d&apos;une calculatrice dont les copies n&apos;ont pas pu être écrites.</translation>
     </message>
     <message>
         <source>Collect and Clear</source>
@@ -1182,7 +1182,7 @@ Les remplacer sur toutes les calculatrices, ou les ignorer&#xa0;?</translation>
     </message>
     <message>
         <source>The calculator&apos;s file list could not be read.</source>
-        <translation>La liste des fichiers de la calculatrice n'a pas pu être lue.</translation>
+        <translation>La liste des fichiers de la calculatrice n&apos;a pas pu être lue.</translation>
     </message>
     <message>
         <source>No folder can be made in %1: %2</source>
@@ -1190,15 +1190,15 @@ Les remplacer sur toutes les calculatrices, ou les ignorer&#xa0;?</translation>
     </message>
     <message>
         <source>The folder %1 was moved or replaced while files were collected into it, so they are not in it.</source>
-        <translation>Le dossier %1 a été déplacé ou remplacé pendant la collecte des fichiers, ils n'y sont donc pas.</translation>
+        <translation>Le dossier %1 a été déplacé ou remplacé pendant la collecte des fichiers, ils n&apos;y sont donc pas.</translation>
     </message>
     <message>
         <source>its name can&apos;t be a file name on the computer</source>
-        <translation>son nom ne peut pas être un nom de fichier sur l'ordinateur</translation>
+        <translation>son nom ne peut pas être un nom de fichier sur l&apos;ordinateur</translation>
     </message>
     <message>
         <source>%1 is not collected: %2.</source>
-        <translation>%1 n'est pas collecté&#xa0;: %2.</translation>
+        <translation>%1 n&apos;est pas collecté&#xa0;: %2.</translation>
     </message>
     <message>
         <source>the calculator lists this name twice, and a folder holds one file per name, whatever its case</source>
@@ -1210,7 +1210,7 @@ Les remplacer sur toutes les calculatrices, ou les ignorer&#xa0;?</translation>
     </message>
     <message>
         <source>the two readings of it differ, so neither can be trusted</source>
-        <translation>ses deux lectures diffèrent, aucune n'est donc fiable</translation>
+        <translation>ses deux lectures diffèrent, aucune n&apos;est donc fiable</translation>
     </message>
     <message>
         <source>%1 can&apos;t be written: %2</source>
@@ -1226,11 +1226,70 @@ Les remplacer sur toutes les calculatrices, ou les ignorer&#xa0;?</translation>
     </message>
     <message>
         <source>%1 is collected but not deleted on the calculator: %2.</source>
-        <translation>%1 est collecté mais n'est pas effacé de la calculatrice&#xa0;: %2.</translation>
+        <translation>%1 est collecté mais n&apos;est pas effacé de la calculatrice&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The receipt %1 can&apos;t be written: %2</source>
         <translation>Le reçu %1 ne peut pas être écrit&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CompareView</name>
+    <message>
+        <source>Files compared</source>
+        <translation>Fichiers comparés</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Calculatrice</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Dossier</translation>
+    </message>
+    <message>
+        <source>Also delete the files that are only on the calculator</source>
+        <translation>Effacer aussi les fichiers qui ne sont que sur la calculatrice</translation>
+    </message>
+    <message>
+        <source>Make the calculator match the folder</source>
+        <translation>Aligner la calculatrice sur le dossier</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Delete files on the calculator?</source>
+        <translation>Effacer des fichiers de la calculatrice&#xa0;?</translation>
+    </message>
+    <message>
+        <source>These files are only on the calculator and will be deleted: %1</source>
+        <translation>Ces fichiers ne sont que sur la calculatrice et seront effacés&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Delete and Match</source>
+        <translation>Effacer et aligner</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Choose the folder to compare the calculator with</source>
+        <translation>Choisir le dossier auquel comparer la calculatrice</translation>
+    </message>
+    <message>
+        <source>The calculator is busy; compare again once its job has ended</source>
+        <translation>La calculatrice est occupée&#xa0;; comparez à nouveau une fois sa tâche terminée</translation>
     </message>
 </context>
 <context>
@@ -1469,6 +1528,68 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source>%1 can&apos;t be read.</source>
         <translation>%1 ne peut pas être lu.</translation>
+    </message>
+</context>
+<context>
+    <name>FolderCompareModel</name>
+    <message>
+        <source>same</source>
+        <translation>identique</translation>
+    </message>
+    <message>
+        <source>different</source>
+        <translation>différent</translation>
+    </message>
+    <message>
+        <source>only in the folder</source>
+        <translation>seulement dans le dossier</translation>
+    </message>
+    <message>
+        <source>only on the calculator</source>
+        <translation>seulement sur la calculatrice</translation>
+    </message>
+    <message>
+        <source>comparing contents…</source>
+        <translation>comparaison du contenu…</translation>
+    </message>
+    <message>
+        <source>not compared</source>
+        <translation>non comparé</translation>
+    </message>
+    <message>
+        <source>not compared: %1</source>
+        <translation>non comparé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Reading the calculator and the folder…</source>
+        <translation>Lecture de la calculatrice et du dossier…</translation>
+    </message>
+    <message>
+        <source>The calculator holds the folder&apos;s files.</source>
+        <translation>La calculatrice contient les fichiers du dossier.</translation>
+    </message>
+    <message>
+        <source>%1 to send, %2 to replace, %3 only on the calculator, %4 the same.</source>
+        <extracomment>Counts of the compare of a calculator with a folder.</extracomment>
+        <translation>À envoyer&#xa0;: %1, à remplacer&#xa0;: %2, seulement sur la calculatrice&#xa0;: %3, identiques&#xa0;: %4.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n still being compared.</source>
+        <translation>
+            <numerusform>%n encore en cours de comparaison.</numerusform>
+            <numerusform>%n encore en cours de comparaison.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n could not be compared.</source>
+        <translation>
+            <numerusform>%n n'a pas pu être comparé.</numerusform>
+            <numerusform>%n n'ont pas pu être comparés.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 compared with %2</source>
+        <translation>%1 comparée à %2</translation>
     </message>
 </context>
 <context>
@@ -1763,7 +1884,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>The station did not start: the names it would give are longer than 64 characters</source>
-        <translation>La station n'a pas démarré&#xa0;: les noms qu'elle donnerait dépassent 64 caractères</translation>
+        <translation>La station n&apos;a pas démarré&#xa0;: les noms qu&apos;elle donnerait dépassent 64 caractères</translation>
     </message>
     <message>
         <source>Collect each calculator&apos;s files into this folder</source>
@@ -1779,11 +1900,11 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Name each calculator first:</source>
-        <translation>Nommer d'abord chaque calculatrice&#xa0;:</translation>
+        <translation>Nommer d&apos;abord chaque calculatrice&#xa0;:</translation>
     </message>
     <message>
         <source>Name each calculator first</source>
-        <translation>Nommer d'abord chaque calculatrice</translation>
+        <translation>Nommer d&apos;abord chaque calculatrice</translation>
     </message>
     <message>
         <source>Desk ##</source>
@@ -2667,6 +2788,10 @@ gardés sans --delete ne comptent pas).</translation>
     <message>
         <source>Clear all calculators…</source>
         <translation>Effacer toutes les calculatrices…</translation>
+    </message>
+    <message>
+        <source>Compare with a folder…</source>
+        <translation>Comparer avec un dossier…</translation>
     </message>
 </context>
 <context>

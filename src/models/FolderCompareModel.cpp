@@ -131,6 +131,11 @@ void FolderCompareModel::close()
     emit summaryChange();
 }
 
+QString FolderCompareModel::title() const
+{
+    return tr("%1 compared with %2").arg(DeviceText::isolated(m_calculator), m_folder);
+}
+
 bool FolderCompareModel::differs() const
 {
     for (const FolderCompare::Entry &e : m_entries) {

@@ -22,6 +22,7 @@ class FolderCompareModel : public QAbstractListModel
     // Something to send, replace or delete.
     Q_PROPERTY(bool differs READ differs NOTIFY summaryChange)
     Q_PROPERTY(int extraCount READ extraCount NOTIFY summaryChange)
+    Q_PROPERTY(QString title READ title NOTIFY summaryChange)
 
 public:
     enum Role {
@@ -52,6 +53,8 @@ public:
     QString folder() const { return m_folder; }
     QString calculator() const { return m_calculator; }
     QString summary() const;
+    // "Desk 4 compared with /home/...": the calculator's name set apart.
+    QString title() const;
     bool differs() const;
     int extraCount() const;
     // Names only on the calculator, for the question before they are deleted.

@@ -172,6 +172,7 @@ void TestSession::interfaceForTheWindow()
         QStringLiteral("backupFolderChange()"),
         QStringLiteral("restorePreviewReady()"),
         QStringLiteral("verifySendsChange()"),
+        QStringLiteral("collectFolderChange()"),
         QStringLiteral("onIndexChange(int)"),
         QStringLiteral("update()"),
         QStringLiteral("onErrorChange(QString)"),
@@ -230,6 +231,15 @@ void TestSession::interfaceForTheWindow()
         QStringLiteral("classSameNames()"),
         QStringLiteral("classCaseChanges()"),
         QStringLiteral("isNameCollisionCaseOnly()"),
+        QStringLiteral("collectFolderUrl()"),
+        QStringLiteral("setCollectFolder(QUrl)"),
+        QStringLiteral("collectAll(bool)"),
+        QStringLiteral("startStationCollect(QUrl,bool)"),
+        QStringLiteral("classFolderUrl()"),
+        QStringLiteral("setStationNaming(QString,int)"),
+        QStringLiteral("stationName(QString,int)"),
+        QStringLiteral("compareWithFolder(QUrl)"),
+        QStringLiteral("matchFolder(bool)"),
     };
     QCOMPARE(methods, expected);
     QStringList properties;
@@ -246,7 +256,9 @@ void TestSession::interfaceForTheWindow()
             QStringLiteral("restoreQuestion:restorePreviewReady"),
             QStringLiteral("restoreAdded:restorePreviewReady"),
             QStringLiteral("restoreReplaced:restorePreviewReady"),
-            QStringLiteral("verifySends:verifySendsChange") }));
+            QStringLiteral("verifySends:verifySendsChange"),
+            QStringLiteral("collectFolder:collectFolderChange"),
+            QStringLiteral("folderCompare:") }));
 
     // The window may call fromCalcUrls with no arguments.
     SessionRig rig;
