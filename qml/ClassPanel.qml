@@ -106,6 +106,13 @@ Popup {
             Layout.alignment: Qt.AlignRight
 
             Button {
+                objectName: "classSync"
+                text: qsTr("Sync")
+                Accessible.name: qsTr("Send each calculator the files it needs")
+                visible: panel.job.syncReady && !panel.job.running
+                onClicked: panel.session.syncAllWithFolder()
+            }
+            Button {
                 objectName: "classOpenFolder"
                 text: qsTr("Open the folder")
                 Accessible.name: qsTr("Open the folder the files were collected into")

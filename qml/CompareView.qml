@@ -17,9 +17,17 @@ Popup {
 
     // Opens the folder chooser; the compare starts once a folder is chosen.
     function choose() {
+        forAll = false
         folderChooser.startFolder = session.collectFolderUrl()
         folderChooser.open()
     }
+    // The same chooser for every calculator: the class panel compares each.
+    function chooseForAll() {
+        forAll = true
+        folderChooser.startFolder = session.collectFolderUrl()
+        folderChooser.open()
+    }
+    property bool forAll: false
 
     visible: compare.active
     modal: false
@@ -181,7 +189,7 @@ Popup {
         title: qsTr("Choose the folder to compare the calculator with")
         selectFolder: true
         onAccepted: {
-            if (!view.session.compareWithFolder(fileUrl))
+            if (view.forAll ? !view.session.compareAllWithFolder(fileUrl) : !view.session.compareWithFolder(fileUrl))
                 view.session.statusLineText = qsTr("The calculator is busy; compare again once its job has ended")
         }
     }

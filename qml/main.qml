@@ -114,6 +114,14 @@ DesktopWindow {
                         onTriggered: openOr(fileListView.count !== 0, compareView.choose, qsTr("No calculator is connected"))
                     }
                     MenuItem {
+                        id: syncAllMenuItem
+                        objectName: "syncAllMenuItem"
+                        text: qsTr("Sync all calculators with a folder\u2026")
+                        Accessible.name: text
+                        onTriggered: classOpenOr(fileListView.count !== 0, compareView.chooseForAll,
+                                                 qsTr("No calculator is connected"))
+                    }
+                    MenuItem {
                         objectName: "verifyMenuItem"
                         text: qsTr("Verify files after sending")
                         checkable: true

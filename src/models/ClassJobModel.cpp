@@ -71,6 +71,7 @@ void ClassJobModel::begin(const QString &title, const QStringList &calculators,
     m_station = false;
     m_stationOn = false;
     m_folder.clear();
+    m_syncReady = false;
     endResetModel();
     emit summaryChange();
 }
@@ -98,6 +99,7 @@ void ClassJobModel::working(
     r.state = State::Working;
     r.stateText = (m_kind == Kind::Backup ? tr("backing up %1 of %2: %3")
             : collects()                  ? tr("collecting %1 of %2: %3")
+            : m_kind == Kind::Compare     ? tr("comparing %1 of %2: %3")
                                           : tr("sending %1 of %2: %3"))
                       .arg(QString::number(fileNumber), QString::number(fileCount),
                           DeviceText::isolated(fileName));
@@ -129,6 +131,8 @@ void ClassJobModel::finish(int row, int moved, int count, const QString &failure
             r.outcome = tr("collected %n files", nullptr, moved);
         else if (m_kind == Kind::CollectAndClear)
             r.outcome = tr("collected and cleared %n files", nullptr, moved);
+        else if (m_kind == Kind::Compare)
+            r.outcome = tr("compared");
         else
             r.outcome = tr("%n files sent", nullptr, moved);
         // On exam day the row itself says what was taken (and deleted).
@@ -213,6 +217,8 @@ QString ClassJobModel::summary() const
         text = tr("Collected from %1 of %n calculators", nullptr, all).arg(done);
     } else if (m_kind == Kind::CollectAndClear) {
         text = tr("Collected from and cleared %1 of %n calculators", nullptr, all).arg(done);
+    } else if (m_kind == Kind::Compare) {
+        text = tr("Compared %1 of %n calculators with the folder", nullptr, all).arg(done);
     } else {
         text = tr("Sent %n files", nullptr, m_fileCount);
         text += tr(" to %1 of %n calculators", nullptr, all).arg(done);
@@ -247,6 +253,7 @@ void ClassJobModel::beginStation(const QString &title, const QString &doing, Kin
     m_station = true;
     m_stationOn = true;
     m_folder.clear();
+    m_syncReady = false;
     endResetModel();
     emit summaryChange();
 }
@@ -323,4 +330,22 @@ void ClassJobModel::renameRow(int row, const QString &calculator)
         return;
     m_rows[row].calculator = calculator;
     changed(row, false);
+}
+
+void ClassJobModel::setRowOutcome(int row, const QString &outcome)
+{
+    if (row < 0 || row >= m_rows.size())
+        return;
+    m_rows[row].outcome = outcome;
+    if (m_rows.at(row).state == State::Done)
+        m_rows[row].stateText = outcome;
+    changed(row, false);
+}
+
+void ClassJobModel::setSyncReady(bool ready)
+{
+    if (m_syncReady == ready)
+        return;
+    m_syncReady = ready;
+    emit summaryChange();
 }

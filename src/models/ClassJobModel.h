@@ -33,7 +33,7 @@ public:
     };
 
     // What the job does on each calculator, for the words of its rows and summary.
-    enum class Kind { Send, Backup, Collect, CollectAndClear };
+    enum class Kind { Send, Backup, Collect, CollectAndClear, Compare };
     Q_ENUM(Kind)
 
     explicit ClassJobModel(QObject *parent = nullptr);
@@ -120,10 +120,19 @@ public:
     void setFolder(const QString &folder);
     // A row's calculator got a new name while the run served it.
     void renameRow(int row, const QString &calculator);
+    // What a finished row found, in its own words ("up to date", "2 to send").
+    void setRowOutcome(int row, const QString &outcome);
+
+    // A compare of the class with a folder has found calculators to bring
+    // in step; the panel offers to do it.
+    Q_PROPERTY(bool syncReady READ syncReady NOTIFY summaryChange)
+    bool syncReady() const { return m_syncReady; }
+    void setSyncReady(bool ready);
 
 private:
     bool collects() const { return m_kind == Kind::Collect || m_kind == Kind::CollectAndClear; }
     QString m_folder;
+    bool m_syncReady = false;
 };
 
 #endif // CLASSJOBMODEL_H

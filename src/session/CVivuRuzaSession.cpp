@@ -642,3 +642,15 @@ bool CVivuRuzaSession::matchFolder(bool deleteExtra)
 {
     return m_compareJobs->match(deleteExtra, verifySends());
 }
+
+bool CVivuRuzaSession::compareAllWithFolder(const QUrl &folder)
+{
+    if (!folder.isLocalFile())
+        return false;
+    return m_classJobs->compareAll(workers, QDir::cleanPath(folder.toLocalFile()));
+}
+
+bool CVivuRuzaSession::syncAllWithFolder()
+{
+    return m_classJobs->syncAll();
+}

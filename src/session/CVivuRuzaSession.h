@@ -336,6 +336,11 @@ public:
     // deleteExtra deletes what is only on the calculator; then compares
     // again.
     Q_INVOKABLE bool matchFolder(bool deleteExtra);
+    // Every listed calculator compared with the folder as a class job, each
+    // row saying what it needs; then syncAllWithFolder() sends each what is
+    // missing or different. Files only on a calculator stay.
+    Q_INVOKABLE bool compareAllWithFolder(const QUrl &folder);
+    Q_INVOKABLE bool syncAllWithFolder();
 
 private:
     FolderCompareModel *m_folderCompare;

@@ -6,9 +6,11 @@
 #include "CVoriWorker.h"
 #include "ClassRun.h"
 #include "CollectJob.h"
+#include "CompareJob.h"
 #include "FolderHandle.h"
 #include "JobLog.h"
 #include "SendJob.h"
+#include "SyncJob.h"
 #include "TransferLog.h"
 
 #include <QDir>
@@ -74,6 +76,45 @@ ClassJobs::ClassJobs(
         return BackupTexts::backupOutcome(job.worker() ? job.worker()->name : QString(), r);
     });
     m_model->follow(m_run);
+    // A compare's row says what its calculator needs; once every row has,
+    // the panel offers the sync.
+    connect(m_run, &ClassRun::jobEnded, this, [this](CalcJob *ended) {
+        const auto *job = qobject_cast<CompareJob *>(ended);
+        if (!job)
+            return;
+        int row = -1;
+        for (int i = 0; i < m_run->size(); ++i)
+            row = m_run->at(i).job == job ? i : row;
+        if (row < 0 || !job->error().isEmpty() || job->result().cancelled)
+            return;
+        const FolderCompare &c = job->compared();
+        QList<QPair<QString, QString>> send;
+        for (const FolderCompare::Entry &e : c.entries()) {
+            if (e.status == FolderCompare::Status::Missing
+                || e.status == FolderCompare::Status::Different)
+                send.append(qMakePair(e.localPath, e.name));
+        }
+        const int extra = c.count(FolderCompare::Status::Extra);
+        if (send.isEmpty() && extra == 0)
+            m_model->setRowOutcome(row, tr("up to date"));
+        else
+            //: A row of the class panel: what a calculator needs to match the folder.
+            m_model->setRowOutcome(row,
+                tr("%1 to send, %2 to replace, %3 extra")
+                    .arg(QString::number(c.count(FolderCompare::Status::Missing)),
+                        QString::number(c.count(FolderCompare::Status::Different)),
+                        QString::number(extra)));
+        for (auto &need : m_syncNeeds) {
+            if (need.first == job->worker())
+                need.second = send;
+        }
+        if (!m_run->running()) {
+            bool any = false;
+            for (const auto &need : qAsConst(m_syncNeeds))
+                any = any || (need.first && !need.second.isEmpty());
+            m_model->setSyncReady(any);
+        }
+    });
 }
 
 // The same plan for every calculator, each against its own list: a name is
@@ -235,6 +276,59 @@ bool ClassJobs::setStationNaming(const QString &pattern, int first)
         return false;
     m_namePattern = pattern;
     m_nextNumber = first;
+    return true;
+}
+
+bool ClassJobs::compareAll(const QList<CVoriWorker *> &calculators, const QString &folder)
+{
+    if (m_model->running() || calculators.isEmpty() || folder.isEmpty())
+        return false;
+    m_plan.clear();
+    m_syncFolder = folder;
+    m_syncNeeds.clear();
+    QList<QPair<CVoriWorker *, int>> rows;
+    for (CVoriWorker *worker : calculators) {
+        rows.append(qMakePair(worker, 0));
+        m_syncNeeds.append(
+            qMakePair(QPointer<CVoriWorker>(worker), QList<QPair<QString, QString>>()));
+    }
+    const QString shown = QDir::toNativeSeparators(folder);
+    begin(tr("Compare %n calculators with %1", nullptr, int(rows.size())).arg(shown), tr("compare"),
+        0, ClassJobModel::Kind::Compare, rows,
+        [this](CVoriWorker *worker, QObject *parent) -> CalcJob * {
+            return new CompareJob(worker, m_syncFolder, parent);
+        });
+    return true;
+}
+
+// Only the calculators that need files, each sent what its compare found;
+// files left only on a calculator stay.
+bool ClassJobs::syncAll()
+{
+    if (m_model->running() || !m_model->syncReady())
+        return false;
+    QList<QPair<CVoriWorker *, int>> rows;
+    QHash<CVoriWorker *, QList<QPair<QString, QString>>> files;
+    int most = 0;
+    for (const auto &need : qAsConst(m_syncNeeds)) {
+        if (!need.first || need.second.isEmpty())
+            continue;
+        rows.append(qMakePair(need.first.data(), int(need.second.size())));
+        files.insert(need.first.data(), need.second);
+        most = qMax(most, int(need.second.size()));
+    }
+    if (rows.isEmpty())
+        return false;
+    const QString shown = QDir::toNativeSeparators(m_syncFolder);
+    begin(tr("Sync %n calculators with %1", nullptr, int(rows.size())).arg(shown), tr("send"), most,
+        ClassJobModel::Kind::Send, rows,
+        [this, files](CVoriWorker *worker, QObject *parent) -> CalcJob * {
+            auto *job = new SyncJob(
+                worker, files.value(worker), {}, BackupSettings::verifySends(), parent);
+            connect(
+                job, &CalcJob::delivered, this, [this, worker] { emit listingChanged(worker); });
+            return job;
+        });
     return true;
 }
 

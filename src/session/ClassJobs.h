@@ -65,6 +65,11 @@ public:
     // length; the pattern as it is when it has none.
     static QString numberedName(const QString &pattern, int number);
 
+    // Each calculator compared with the folder's files, its row saying what
+    // it needs; then syncAll() sends each what is missing or different.
+    bool compareAll(const QList<CVoriWorker *> &calculators, const QString &folder);
+    bool syncAll();
+
 signals:
     // A calculator took a new name from the station.
     void renamed(CVoriWorker *worker);
@@ -104,6 +109,10 @@ private:
     bool m_stationCollects = false;
     QString m_namePattern;
     int m_nextNumber = 1;
+    // What each calculator needs from the folder, as its compare found it:
+    // local path and calculator name of each file to send.
+    QString m_syncFolder;
+    QList<QPair<QPointer<CVoriWorker>, QList<QPair<QString, QString>>>> m_syncNeeds;
 };
 
 #endif // CLASSJOBS_H

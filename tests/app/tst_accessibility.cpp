@@ -164,6 +164,7 @@ void TestAccessibility::everyActionableElementNamed_data()
                                          "MenuItem:Clear all calculators\u2026",
                                          "MenuItem:Restore\u2026",
                                          "MenuItem:Compare with a folder\u2026",
+                                         "MenuItem:Sync all calculators with a folder\u2026",
                                          "MenuItem:Verify files after sending",
                                          "MenuItem:Station\u2026", "MenuItem:Close program" };
     QTest::newRow("class replace question")

@@ -3,6 +3,7 @@
 // calculator, and "make the calculator match" sends what is missing or
 // different and, only when asked, deletes what is only on the calculator.
 #include "CVivuRuzaSession.h"
+#include "ClassJobModel.h"
 #include "FolderCompareModel.h"
 #include "SessionRig.h"
 
@@ -13,6 +14,8 @@
 #include <QUrl>
 
 namespace {
+using Files = QList<QPair<QString, QByteArray>>;
+
 QStringList rows(FolderCompareModel *model)
 {
     QStringList out;
@@ -42,6 +45,7 @@ private slots:
     void initTestCase();
     void compareThenMatch_data();
     void compareThenMatch();
+    void classSyncWithOneFailing();
 
 private:
     QTemporaryDir m_home;
@@ -105,6 +109,43 @@ void TestCompareFolder::compareThenMatch()
     QVERIFY(rig.fileNames().contains(QStringLiteral("NEW.PY")));
     model->close();
     QVERIFY(!model->active());
+}
+
+// Three calculators against one folder: each row says what its calculator
+// needs, the sync goes only to those that need files, one refuses them and
+// fails alone, and its retry brings it in step.
+void TestCompareFolder::classSyncWithOneFailing()
+{
+    QTemporaryDir folder;
+    QVERIFY(writeLocalFile(folder.filePath(QStringLiteral("MAIN.PY")), "main\n"));
+    QVERIFY(writeLocalFile(folder.filePath(QStringLiteral("QUIZ.PY")), "quiz\n"));
+    SessionRig rig;
+    const Files both { { QStringLiteral("MAIN.PY"), "main\n" },
+        { QStringLiteral("QUIZ.PY"), "quiz\n" } };
+    rig.sim(QStringLiteral("A"))->setFiles({ { QStringLiteral("MAIN.PY"), "main\n" } });
+    rig.sim(QStringLiteral("B"))->setFiles({ { QStringLiteral("MAIN.PY"), "old\n" } });
+    rig.sim(QStringLiteral("C"))->setFiles(both);
+    QVERIFY(rig.plug({ QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C") }));
+    ClassJobModel *job = rig.session.classJob();
+    QVERIFY(rig.session.compareAllWithFolder(QUrl::fromLocalFile(folder.path())));
+    QTRY_VERIFY_WITH_TIMEOUT(!job->running() && job->syncReady(), 20000);
+    QCOMPARE(job->outcome(0), QStringLiteral("1 to send, 0 to replace, 0 extra"));
+    QCOMPARE(job->outcome(1), QStringLiteral("1 to send, 1 to replace, 0 extra"));
+    QCOMPARE(job->outcome(2), QStringLiteral("up to date"));
+
+    rig.sim(QStringLiteral("B"))
+        ->setRefusal(VivuRuza::calcMsg::SEND_FILE, VivuRuza::calcMsg::MEMORY_ERROR, 0,
+            QStringLiteral("Memory is full"));
+    QVERIFY(rig.session.syncAllWithFolder());
+    QCOMPARE(job->rowCount(), 2);
+    QTRY_VERIFY_WITH_TIMEOUT(!job->running(), 20000);
+    QCOMPARE(job->state(0), ClassJobModel::State::Done);
+    QCOMPARE(job->state(1), ClassJobModel::State::Failed);
+    QCOMPARE(rig.sim(QStringLiteral("A"))->files(), both);
+    rig.sim(QStringLiteral("B"))->clearRefusals();
+    rig.session.retryClassFailed();
+    QTRY_VERIFY_WITH_TIMEOUT(!job->running() && job->state(1) == ClassJobModel::State::Done, 20000);
+    QCOMPARE(rig.sim(QStringLiteral("B"))->files(), both);
 }
 
 QTEST_GUILESS_MAIN(TestCompareFolder)

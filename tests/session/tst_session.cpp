@@ -240,6 +240,8 @@ void TestSession::interfaceForTheWindow()
         QStringLiteral("stationName(QString,int)"),
         QStringLiteral("compareWithFolder(QUrl)"),
         QStringLiteral("matchFolder(bool)"),
+        QStringLiteral("compareAllWithFolder(QUrl)"),
+        QStringLiteral("syncAllWithFolder()"),
     };
     QCOMPARE(methods, expected);
     QStringList properties;
