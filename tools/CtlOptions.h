@@ -20,13 +20,23 @@ struct CtlOptions
     bool progress = false;
     bool allFiles = false;
     Conflict conflict = Conflict::Fail;
-    QString folder; // get --to, backup's parent folder, restore's backup
+    QString folder; // get --to, backup's and collect's parent folder, restore's backup
     bool verify = false; // each file sent is read back and compared
     // station: --send or --backup, and whether the calculators attached at
     // the start are served too.
-    enum class Station { None, Send, Backup };
+    enum class Station { None, Send, Backup, Collect, Name };
     Station station = Station::None;
     bool now = false;
+    // collect and station --collect: delete on the calculator what was
+    // collected.
+    bool clear = false;
+    // station --name: the pattern each calculator plugged in is renamed by,
+    // before anything else, and the number the first one gets.
+    QString namePattern;
+    qint64 firstNumber = 1;
+    // The name one calculator gets before its command runs (a station's
+    // --name, worked out for that calculator); empty: it keeps its own.
+    QString renameFirst;
 };
 
 #endif // CTLOPTIONS_H
