@@ -41,7 +41,7 @@ int CalcRunner::run(const QString &port)
     m_link = &link;
     m_reporter.result().insert(QStringLiteral("device"), link.devName());
     // The link's text, then which file and calculator and what to do.
-    QObject::connect(&link, &CVivuRuza::errorNotify,
+    m_linkErrors = QObject::connect(&link, &CVivuRuza::errorNotify,
         [this, &link](const QString &text) { report(m_reporter, text, link.errorDetail()); });
     if (m_progress)
         link.setProgressHandler(
@@ -247,8 +247,12 @@ int CalcRunner::collect()
     CollectWriter writer(*m_link, events(m_reporter, m_progress));
     writer.setClear(m_options.clear);
     writer.setSerial(m_serial);
+    // The writer tells each of the link's failures itself, with the file it
+    // cost; said by the link too, each would be said twice.
+    QObject::disconnect(m_linkErrors);
     const bool done = writer.run(parent);
     m_link->setCancelCheck(nullptr);
+    const bool stopped = writer.cancelled() || FrameCodec::stopRequested();
 
     using Outcome = CollectWriter::Outcome;
     QJsonArray files;
@@ -295,7 +299,7 @@ int CalcRunner::collect()
                 nullptr, int(kept.size()))
                                  .arg(someNames(kept)));
     }
-    if (writer.cancelled() && !folder.isEmpty() && !missing.isEmpty())
+    if (stopped && !folder.isEmpty() && !missing.isEmpty())
         //: One of the things left part-way, in "Interrupted; %1.".
         m_reporter.leftPartial(tr("the collection in %1 lacks files; %2 says which")
                                    .arg(shownFolder,

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QList>
+#include <QObject>
 #include <QPair>
 #include <QString>
 
@@ -65,6 +66,7 @@ private:
     CVivuRuza *m_link = nullptr;
     QString m_port;
     QString m_serial;
+    QMetaObject::Connection m_linkErrors; // the link's failures to the reporter
 };
 
 #endif // CALCRUNNER_H
