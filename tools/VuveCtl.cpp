@@ -64,9 +64,10 @@ QString description()
         //: Follows the list of commands: keep the command words and the first column's
         //: width; translate what each does.
         VuveCtl::tr("  collect DIR           copy every file, read twice and compared, into\n"
-                    "                        DIR/<device name>/ and add a row per file to\n"
-                    "                        DIR/receipt.csv; with --clear, then delete on the\n"
-                    "                        calculator each file collected so, and no other\n"
+                    "                        DIR/<device name>/ (DIR is made if missing) and\n"
+                    "                        add a row per file to DIR/receipt.csv; with\n"
+                    "                        --clear, then delete on the calculator each file\n"
+                    "                        collected so, and no other\n"
                     "  station --collect DIR collect each calculator plugged in into DIR, until\n"
                     "                        interrupted (with --clear, and clear it)\n"
                     "  station --name PATTERN\n"

@@ -672,6 +672,54 @@ El contenido de este software está protegido por la ley. Usar el software no te
             <numerusform>%n archivos en %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The name %1 has %2 characters, more than a device name can have; the calculator keeps its name.</source>
+        <extracomment>%1 is the name a station&apos;s --name gave this calculator.</extracomment>
+        <translation>El nombre %1 tiene %2 caracteres, más de los que puede tener un nombre de dispositivo; la calculadora conserva su nombre.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <extracomment>%1 lists the first names; %n counts the names left out.</extracomment>
+        <translation>
+            <numerusform>%1 y %n más</numerusform>
+            <numerusform>%1 y %n más</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were not collected: %1.</source>
+        <extracomment>%1 lists the files.</extracomment>
+        <translation>
+            <numerusform>%n archivo no se ha recogido: %1.</numerusform>
+            <numerusform>%n archivos no se han recogido: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were collected but not deleted on the calculator: %1.</source>
+        <extracomment>%1 lists the files, which are in the folder and still on the calculator.</extracomment>
+        <translation>
+            <numerusform>%n archivo se ha recogido pero no se ha eliminado de la calculadora: %1.</numerusform>
+            <numerusform>%n archivos se han recogido pero no se han eliminado de la calculadora: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the collection in %1 lacks files; %2 says which</source>
+        <extracomment>One of the things left part-way, in &quot;Interrupted; %1.&quot;.</extracomment>
+        <translation>a la recogida en %1 le faltan archivos; %2 indica cuáles</translation>
+    </message>
+    <message numerus="yes">
+        <source>collected and cleared %n files into %1</source>
+        <translation>
+            <numerusform>%n archivo recogido en %1 y eliminado de la calculadora</numerusform>
+            <numerusform>%n archivos recogidos en %1 y eliminados de la calculadora</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>collected %n files into %1</source>
+        <translation>
+            <numerusform>%n archivo recogido en %1</numerusform>
+            <numerusform>%n archivos recogidos en %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CalculatorPane</name>
@@ -1021,6 +1069,69 @@ Replace them on every calculator, or skip them?</source>
     <message>
         <source>%1 and %2 would both be %3 on the calculator.</source>
         <translation>%1 y %2 se llamarían los dos %3 en la calculadora.</translation>
+    </message>
+</context>
+<context>
+    <name>CollectWriter</name>
+    <message>
+        <source>not collected: %1</source>
+        <translation>no recogido: %1</translation>
+    </message>
+    <message>
+        <source>Folder %1 can&apos;t be opened: %2</source>
+        <translation>No se puede abrir la carpeta %1: %2</translation>
+    </message>
+    <message>
+        <source>The calculator&apos;s file list could not be read.</source>
+        <translation>No se pudo leer la lista de archivos de la calculadora.</translation>
+    </message>
+    <message>
+        <source>No folder can be made in %1: %2</source>
+        <translation>No se puede crear ninguna carpeta en %1: %2</translation>
+    </message>
+    <message>
+        <source>The folder %1 was moved or replaced while files were collected into it, so they are not in it.</source>
+        <translation>La carpeta %1 se movió o se sustituyó mientras se recogían archivos en ella, así que no están en ella.</translation>
+    </message>
+    <message>
+        <source>its name can&apos;t be a file name on the computer</source>
+        <translation>su nombre no puede ser un nombre de archivo en el ordenador</translation>
+    </message>
+    <message>
+        <source>%1 is not collected: %2.</source>
+        <translation>%1 no se recoge: %2.</translation>
+    </message>
+    <message>
+        <source>the calculator lists this name twice, and a folder holds one file per name, whatever its case</source>
+        <translation>la calculadora incluye este nombre dos veces, y una carpeta guarda un archivo por nombre, sin distinguir mayúsculas</translation>
+    </message>
+    <message>
+        <source>it arrived with %1 bytes; the calculator listed %2</source>
+        <translation>llegó con %1 bytes; la calculadora indicaba %2</translation>
+    </message>
+    <message>
+        <source>the two readings of it differ, so neither can be trusted</source>
+        <translation>sus dos lecturas difieren, así que ninguna es fiable</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t be written: %2</source>
+        <translation>No se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>it can&apos;t be written: %1</source>
+        <translation>no se puede escribir: %1</translation>
+    </message>
+    <message>
+        <source>collected, not deleted: %1</source>
+        <translation>recogido, no eliminado: %1</translation>
+    </message>
+    <message>
+        <source>%1 is collected but not deleted on the calculator: %2.</source>
+        <translation>%1 se ha recogido pero no se ha eliminado de la calculadora: %2.</translation>
+    </message>
+    <message>
+        <source>The receipt %1 can&apos;t be written: %2</source>
+        <translation>No se puede escribir el recibo %1: %2</translation>
     </message>
 </context>
 <context>
@@ -2112,10 +2223,6 @@ calculadoras que se estaban atendiendo.</translation>
         <translation>station: atender también las calculadoras ya conectadas al inicio.</translation>
     </message>
     <message>
-        <source>station needs --send FILE... or --backup DIR</source>
-        <translation>station necesita --send FILE... o --backup DIR</translation>
-    </message>
-    <message>
         <source>station --send needs files</source>
         <translation>station --send necesita archivos</translation>
     </message>
@@ -2146,6 +2253,100 @@ calculadoras que se estaban atendiendo.</translation>
     <message>
         <source>No calculator is attached.</source>
         <translation>No hay ninguna calculadora conectada.</translation>
+    </message>
+    <message>
+        <source>collect, station --collect: then delete on the calculator each file collected, read the same twice and written whole, and no other.</source>
+        <translation>collect, station --collect: después, eliminar de la calculadora cada archivo recogido, leído dos veces igual y escrito entero, y ningún otro.</translation>
+    </message>
+    <message>
+        <source>station: collect each calculator plugged in into a folder of its own in DIR, with a row per file in DIR/receipt.csv.</source>
+        <translation>station: recoger cada calculadora que se conecte en una carpeta propia dentro de DIR, con una línea por archivo en DIR/receipt.csv.</translation>
+    </message>
+    <message>
+        <source>station: rename each calculator plugged in, before anything else, by the pattern: its #s become a running number padded with zeros to their count.</source>
+        <translation>station: renombrar cada calculadora que se conecte, antes que nada, según el patrón: sus # pasan a ser un número correlativo rellenado con ceros hasta su cantidad.</translation>
+    </message>
+    <message>
+        <source>station --name: the first calculator&apos;s number (default: 1).</source>
+        <translation>station --name: el número de la primera calculadora (por defecto: 1).</translation>
+    </message>
+    <message>
+        <source>collect needs a folder</source>
+        <translation>collect necesita una carpeta</translation>
+    </message>
+    <message>
+        <source>station takes one of --send, --backup and --collect</source>
+        <translation>station admite solo una de --send, --backup y --collect</translation>
+    </message>
+    <message>
+        <source>station needs --send FILE..., --backup DIR, --collect DIR or --name PATTERN</source>
+        <translation>station necesita --send FILE..., --backup DIR, --collect DIR o --name PATTERN</translation>
+    </message>
+    <message>
+        <source>station --collect takes no other arguments</source>
+        <translation>station --collect no admite otros argumentos</translation>
+    </message>
+    <message>
+        <source>station --collect needs a folder</source>
+        <translation>station --collect necesita una carpeta</translation>
+    </message>
+    <message>
+        <source>station --name takes no other arguments</source>
+        <translation>station --name no admite otros argumentos</translation>
+    </message>
+    <message>
+        <source>--clear goes with collect and station --collect only</source>
+        <translation>--clear solo se usa con collect y station --collect</translation>
+    </message>
+    <message>
+        <source>--first goes with station --name only</source>
+        <translation>--first solo se usa con station --name</translation>
+    </message>
+    <message>
+        <source>station --name needs a pattern</source>
+        <translation>station --name necesita un patrón</translation>
+    </message>
+    <message>
+        <source>--first takes a whole number from 0 up</source>
+        <translation>--first admite un número entero desde 0</translation>
+    </message>
+    <message>
+        <source>--name gives &quot;%1&quot; (%2 characters); a device name has at most %3</source>
+        <extracomment>%1 is the first calculator&apos;s name by the pattern.</extracomment>
+        <translation>--name da «%1» (%2 caracteres); un nombre de dispositivo tiene como máximo %3</translation>
+    </message>
+    <message>
+        <source>--collect, --name and --first go with station only</source>
+        <translation>--collect, --name y --first solo se usan con station</translation>
+    </message>
+    <message>
+        <source>  collect DIR           copy every file, read twice and compared, into
+                        DIR/&lt;device name&gt;/ (DIR is made if missing) and
+                        add a row per file to DIR/receipt.csv; with
+                        --clear, then delete on the calculator each file
+                        collected so, and no other
+  station --collect DIR collect each calculator plugged in into DIR, until
+                        interrupted (with --clear, and clear it)
+  station --name PATTERN
+                        first rename each calculator plugged in: the #s in
+                        PATTERN become a running number, padded with zeros
+                        to their count (&quot;Desk ##&quot;: Desk 01, Desk 02...;
+                        --first N: from N); alone, or before --send,
+                        --backup or --collect</source>
+        <extracomment>Follows the list of commands: keep the command words and the first column&apos;s width; translate what each does.</extracomment>
+        <translation>  collect DIR           copiar cada archivo, leído dos veces y comparado, a
+                        DIR/&lt;nombre&gt;/ (DIR se crea si falta) y añadir una línea
+                        por archivo a DIR/receipt.csv; con --clear, eliminar
+                        después de la calculadora cada archivo así recogido, y
+                        ningún otro
+  station --collect DIR recoger cada calculadora que se conecte en DIR, hasta
+                        que se interrumpa (con --clear, y vaciarla)
+  station --name PATTERN
+                        renombrar primero cada calculadora que se conecte: los #
+                        de PATTERN pasan a ser un número correlativo, rellenado
+                        con ceros hasta su cantidad («Desk ##»: Desk 01, Desk
+                        02...; --first N: desde N); sola, o antes de --send,
+                        --backup o --collect</translation>
     </message>
 </context>
 <context>
