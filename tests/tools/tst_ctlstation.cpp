@@ -650,6 +650,44 @@ private slots:
         QCOMPARE(parseServed(station.out(), false).first().device, name);
     }
 
+    // A number that grows wider than the name can take fails that
+    // calculator, which keeps its name and gets nothing else done; the
+    // station goes on.
+    void nameOutgrowsLimit()
+    {
+        CalcSimulator *first = calculator(QStringLiteral("Lab 7"));
+        CalcSimulator *second = calculator(QStringLiteral("Lab 8"));
+        QVERIFY(first && second);
+        const QString x62 = QString(62, QLatin1Char('x'));
+        QTemporaryDir dir;
+        StationProcess station;
+        station.start({ QStringLiteral("station"), QStringLiteral("--name"),
+                          x62 + QStringLiteral("#"), QStringLiteral("--first"),
+                          QStringLiteral("99"), QStringLiteral("--collect"), dir.path() },
+            m_env);
+        QVERIFY2(station.waitForErr(QStringLiteral("Ready: ")), qPrintable(station.err()));
+        attach({ first });
+        QVERIFY2(station.waitForLines(1), qPrintable(station.out() + station.err()));
+        attach({ first, second });
+        QVERIFY2(station.waitForLines(2), qPrintable(station.out() + station.err()));
+        QVERIFY(station.stop(SIGINT));
+        const QList<Served> served = parseServed(station.out(), false);
+        QCOMPARE(served.size(), 2);
+        QCOMPARE(served.at(0).device, x62 + QStringLiteral("99"));
+        QCOMPARE(served.at(0).outcome, QStringLiteral("ok"));
+        QCOMPARE(served.at(1).device, QStringLiteral("Lab 8"));
+        QCOMPARE(served.at(1).outcome, QStringLiteral("failed"));
+        QCOMPARE(served.at(1).rest,
+            QStringLiteral("The name ") + x62
+                + QStringLiteral("100 has 65 characters, more than a device name can have; the "
+                                 "calculator keeps its name."));
+        QCOMPARE(second->name(), QStringLiteral("Lab 8"));
+        QVERIFY(!second->receivedTypes().contains(int(VivuRuza::calcMsg::CHANGE_NAME)));
+        QVERIFY(!second->receivedTypes().contains(int(VivuRuza::calcMsg::GET_FILE)));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+            QStringList { x62 + QStringLiteral("99") });
+    }
+
     // --verify in the commands that send: the calculator that stores a byte
     // wrong fails with its file named, exit 1, and its bad copy is deleted,
     // while the others pass.
