@@ -244,13 +244,24 @@ int CalcRunner::collect()
     // Ctrl+C stops the writer between files as well as within one, so that
     // nothing it did not collect is deleted.
     m_link->setCancelCheck([] { return FrameCodec::stopRequested(); });
-    CollectWriter writer(*m_link, events(m_reporter, m_progress));
+    TransferEvents told = events(m_reporter, m_progress);
+    if (m_progress) {
+        // The writer tells when a file starts, not when it is done: the one
+        // before is done when the next one starts, the last when it returns.
+        told.fileStarted = [this](const QString &name, int number, int count) {
+            m_progress->end();
+            m_progress->begin(name, number, count);
+        };
+    }
+    CollectWriter writer(*m_link, told);
     writer.setClear(m_options.clear);
     writer.setSerial(m_serial);
     // The writer tells each of the link's failures itself, with the file it
     // cost; said by the link too, each would be said twice.
     QObject::disconnect(m_linkErrors);
     const bool done = writer.run(parent);
+    if (m_progress)
+        m_progress->end();
     m_link->setCancelCheck(nullptr);
     const bool stopped = writer.cancelled() || FrameCodec::stopRequested();
 

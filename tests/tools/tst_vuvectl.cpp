@@ -2252,6 +2252,20 @@ private slots:
         QVERIFY(!r.err.contains(QLatin1Char('\r')));
     }
 
+    // collect shows each file's line too, and leaves each file's last state.
+    void collectProgressOnPipe()
+    {
+        m_sim->setFiles(
+            { { QStringLiteral("A.py"), "a" }, { QStringLiteral("B.py"), randomBytes(3000, 6) } });
+        QTemporaryDir dir;
+        const Run r = vuvectl({ QStringLiteral("--progress"), QStringLiteral("collect"),
+            QStringLiteral("--clear"), dir.path() });
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY2(r.err.contains(QStringLiteral("[1/2] A.py  1 B / 1 B\n")), qPrintable(r.err));
+        QVERIFY2(
+            r.err.endsWith(QStringLiteral("[2/2] B.py  2.9 KiB / 2.9 KiB\n")), qPrintable(r.err));
+    }
+
     void failures_data()
     {
         QTest::addColumn<QStringList>("args");
