@@ -1447,6 +1447,23 @@ private slots:
         QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden).size(), bKept ? 3 : 2);
     }
 
+    // A calculator named by --port still gets its serial number into the
+    // receipt, where the system lists it.
+    void collectByPortKeepsSerial()
+    {
+        m_sim->setFiles({ { QStringLiteral("A.py"), "a" } });
+        CalcSimulator *other = another(QStringLiteral("Lab 7"));
+        QVERIFY(other);
+        attach({ other, m_sim }, { QStringLiteral("SER-8"), QStringLiteral("SER-7") });
+        QTemporaryDir dir;
+        const Run r = vuvectl({ QStringLiteral("collect"), dir.path() });
+        QCOMPARE(r.exitCode, 0);
+        const QStringList receipt = receiptLines(dir.path());
+        QCOMPARE(receipt.size(), 2);
+        QVERIFY2(receipt.at(1).startsWith(QStringLiteral("Vori X1,SER-7,A.py,1,")),
+            qPrintable(receipt.at(1)));
+    }
+
     // Files not collected are named in the last line of the failure, the
     // first five and a count of the rest.
     void collectNamesFilesLeft()
