@@ -58,7 +58,7 @@ Popup {
                 color: index % 2 ? "#f4f4f4" : "transparent"
                 Accessible.role: Accessible.ListItem
                 Accessible.name: model.calculator + ": " + model.stateText
-                    + (model.outcome !== "" ? ", " + model.outcome : "")
+                    + (model.outcome !== "" && model.outcome !== model.stateText ? ", " + model.outcome : "")
 
                 RowLayout {
                     id: rowLayout
@@ -105,6 +105,13 @@ Popup {
         RowLayout {
             Layout.alignment: Qt.AlignRight
 
+            Button {
+                objectName: "classOpenFolder"
+                text: qsTr("Open the folder")
+                Accessible.name: qsTr("Open the folder the files were collected into")
+                visible: panel.job.folder !== ""
+                onClicked: Qt.openUrlExternally(panel.session.classFolderUrl())
+            }
             Button {
                 objectName: "classRetry"
                 text: qsTr("Retry the failed ones")

@@ -10,19 +10,26 @@ Item {
 
     property var files: []
     property url folder
+    property url collectFolder
     // The session that runs the station.
     property var session
 
     function start() {
         files = []
         folder = session.backupFolderUrl()
+        collectFolder = session.collectFolderUrl()
         sendChoice.checked = true
         stationDialog.open()
     }
 
     function begin() {
+        if (!session.setStationNaming(nameTick.checked ? nameField.text : "", firstBox.value)) {
+            session.statusLineText = qsTr("The station did not start: the names it would give are longer than 64 characters")
+            return
+        }
         var started = sendChoice.checked ? session.startStationSend(files)
-                                         : session.startStationBackup(folder)
+                    : backupChoice.checked ? session.startStationBackup(folder)
+                    : session.startStationCollect(collectFolder, stationClearTick.checked)
         if (!started)
             session.statusLineText = sendChoice.checked
                     ? [qsTr("The station did not start: no file it could send was chosen")]
@@ -48,9 +55,9 @@ Item {
         objectName: "stationDialog"
         message.objectName: "stationDialogText"
         title: qsTr("Station")
-        // Wide enough for a folder's path; higher up than the questions, so
-        // that its choices fit in the smallest window.
-        width: 520
+        // Wide enough for a folder's path; higher up than the questions, and
+        // its choices packed close, so that they fit in the smallest window.
+        width: 640
         y: mainWindow ? Math.max(0, (mainWindow.height - height) / 3) : 0
         text: qsTr("Each calculator plugged in from now on is served once, without a question; a file of the same name on it is replaced. Plugged in again, it is served again.")
         onAccepted: flow.begin()
@@ -66,6 +73,8 @@ Item {
             RadioButton {
                 id: sendChoice
                 objectName: "stationSendChoice"
+                topPadding: 0
+                bottomPadding: 0
                 text: qsTr("Send these files to each calculator")
                 Accessible.name: text
                 ButtonGroup.group: choiceGroup
@@ -86,6 +95,7 @@ Item {
                 }
                 Button {
                     objectName: "stationChooseFiles"
+                    implicitHeight: 30
                     text: qsTr("Choose Files\u2026")
                     Accessible.name: text
                     onClicked: {
@@ -97,6 +107,8 @@ Item {
             RadioButton {
                 id: backupChoice
                 objectName: "stationBackupChoice"
+                topPadding: 0
+                bottomPadding: 0
                 text: qsTr("Back up each calculator into this folder")
                 Accessible.name: text
                 ButtonGroup.group: choiceGroup
@@ -116,6 +128,7 @@ Item {
                 }
                 Button {
                     objectName: "stationChangeFolder"
+                    implicitHeight: 30
                     text: qsTr("Change Folder\u2026")
                     Accessible.name: text
                     onClicked: {
@@ -123,6 +136,97 @@ Item {
                         folderChooser.startFolder = flow.folder
                         folderChooser.open()
                     }
+                }
+            }
+            RadioButton {
+                id: collectChoice
+                objectName: "stationCollectChoice"
+                topPadding: 0
+                bottomPadding: 0
+                text: qsTr("Collect each calculator's files into this folder")
+                Accessible.name: text
+                ButtonGroup.group: choiceGroup
+            }
+            RowLayout {
+                Layout.leftMargin: 28
+                Layout.fillWidth: true
+                Label {
+                    objectName: "stationCollectFolderLine"
+                    Layout.fillWidth: true
+                    text: flow.localPath(flow.collectFolder)
+                    textFormat: Text.PlainText
+                    wrapMode: Label.WrapAtWordBoundaryOrAnywhere
+                    font.bold: true
+                    Accessible.role: Accessible.StaticText
+                    Accessible.name: text
+                }
+                Button {
+                    objectName: "stationChangeCollectFolder"
+                    implicitHeight: 30
+                    text: qsTr("Change Folder\u2026")
+                    Accessible.name: qsTr("Change the folder for collected work")
+                    onClicked: {
+                        stationDialog.close()
+                        collectChooser.startFolder = flow.collectFolder
+                        collectChooser.open()
+                    }
+                }
+            }
+            CheckBox {
+                id: stationClearTick
+                objectName: "stationClearTick"
+                topPadding: 0
+                bottomPadding: 0
+                Layout.leftMargin: 28
+                text: qsTr("Then delete them on the calculator, once each is checked")
+                Accessible.name: text
+                enabled: collectChoice.checked
+            }
+            RowLayout {
+                Layout.fillWidth: true
+                CheckBox {
+                    id: nameTick
+                    objectName: "stationNameTick"
+                    topPadding: 0
+                    bottomPadding: 0
+                    Layout.fillWidth: true
+                    text: qsTr("Name each calculator first:")
+                    Accessible.name: qsTr("Name each calculator first")
+                    contentItem: Label {
+                        leftPadding: nameTick.indicator.width + nameTick.spacing
+                        text: nameTick.text
+                        wrapMode: Label.Wrap
+                        verticalAlignment: Text.AlignVCenter
+                    }
+                }
+                TextField {
+                    id: nameField
+                    objectName: "stationNamePattern"
+                    implicitHeight: 30
+                    Layout.preferredWidth: 130
+                    enabled: nameTick.checked
+                    text: qsTr("Desk ##")
+                    maximumLength: 64
+                    selectByMouse: true
+                    Accessible.name: qsTr("Name pattern; each # is a digit of the calculator's number")
+                }
+                Label {
+                    text: qsTr("starting at")
+                    enabled: nameTick.checked
+                }
+                // Typed, not stepped: a class set starts anywhere from 0 to 9999.
+                TextField {
+                    id: firstBox
+                    objectName: "stationFirstNumber"
+                    readonly property int value: text === "" ? 1 : parseInt(text, 10)
+                    implicitHeight: 30
+                    Layout.preferredWidth: 60
+                    enabled: nameTick.checked
+                    text: "1"
+                    inputMethodHints: Qt.ImhDigitsOnly
+                    validator: IntValidator { bottom: 0; top: 9999 }
+                    selectByMouse: true
+                    Accessible.name: qsTr("First number")
                 }
             }
         }
@@ -134,7 +238,7 @@ Item {
                 objectName: "stationStartButton"
                 text: qsTr("Start")
                 Accessible.name: text
-                enabled: backupChoice.checked || flow.files.length > 0
+                enabled: !sendChoice.checked || flow.files.length > 0
                 DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole
             }
             Button {
@@ -157,6 +261,18 @@ Item {
         onAccepted: {
             flow.files = fileUrls
             sendChoice.checked = true
+            stationDialog.open()
+        }
+        onRejected: stationDialog.open()
+    }
+    Chooser {
+        id: collectChooser
+        objectName: "stationCollectFolderDialog"
+        title: qsTr("Choose the folder for collected work")
+        selectFolder: true
+        onAccepted: {
+            flow.collectFolder = fileUrl
+            collectChoice.checked = true
             stationDialog.open()
         }
         onRejected: stationDialog.open()

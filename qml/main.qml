@@ -82,6 +82,24 @@ DesktopWindow {
                         onTriggered: classOpenOr(fileListView.count !== 0, backupFlow.startAll, qsTr("No calculator is connected"))
                     }
                     MenuItem {
+                        id: collectMenuItem
+                        objectName: "collectMenuItem"
+                        text: qsTr("Collect from all calculators\u2026")
+                        Accessible.name: text
+                        Accessible.description: collectFlow.collectKey
+                        onTriggered: classOpenOr(fileListView.count !== 0, function () { collectFlow.start(false) },
+                                                 qsTr("No calculator is connected"))
+                    }
+                    MenuItem {
+                        id: clearAllMenuItem
+                        objectName: "clearAllMenuItem"
+                        text: qsTr("Clear all calculators\u2026")
+                        Accessible.name: text
+                        Accessible.description: collectFlow.clearKey
+                        onTriggered: classOpenOr(fileListView.count !== 0, function () { collectFlow.start(true) },
+                                                 qsTr("No calculator is connected"))
+                    }
+                    MenuItem {
                         objectName: "restoreMenuItem"
                         text: qsTr("Restore\u2026")
                         Accessible.name: text
@@ -329,6 +347,13 @@ DesktopWindow {
     StationFlow {
         id: stationFlow
         session: calcSession
+    }
+    CollectFlow {
+        id: collectFlow
+        session: calcSession
+        enabled: !calcSession.isBusy
+        onCollectAsked: collectMenuItem.triggered()
+        onClearAsked: clearAllMenuItem.triggered()
     }
     Shortcut {
         id: stationKey

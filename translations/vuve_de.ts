@@ -880,6 +880,42 @@ Der Inhalt dieser Software ist gesetzlich geschützt. Wer die Software nutzt, wi
             <numerusform>, %n in Arbeit</numerusform>
         </translation>
     </message>
+    <message>
+        <source>collecting %1 of %2: %3</source>
+        <translation>sammelt %1 von %2 ein: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>collected %n files</source>
+        <translation>
+            <numerusform>%n Datei eingesammelt</numerusform>
+            <numerusform>%n Dateien eingesammelt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>collected and cleared %n files</source>
+        <translation>
+            <numerusform>%n Datei eingesammelt und gelöscht</numerusform>
+            <numerusform>%n Dateien eingesammelt und gelöscht</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 of %2 files collected</source>
+        <translation>%1 von %2 Dateien eingesammelt</translation>
+    </message>
+    <message numerus="yes">
+        <source>Collected from %1 of %n calculators</source>
+        <translation>
+            <numerusform>Von %1 von %n Taschenrechner eingesammelt</numerusform>
+            <numerusform>Von %1 von %n Taschenrechnern eingesammelt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Collected from and cleared %1 of %n calculators</source>
+        <translation>
+            <numerusform>%1 von %n Taschenrechner eingesammelt und geleert</numerusform>
+            <numerusform>%1 von %n Taschenrechnern eingesammelt und geleert</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ClassJobs</name>
@@ -936,6 +972,62 @@ Der Inhalt dieser Software ist gesetzlich geschützt. Wer die Software nutzt, wi
         <source>each calculator plugged in is backed up into a folder of its own in %1.</source>
         <translation>jeder angeschlossene Taschenrechner wird in einen eigenen Ordner in %1 gesichert.</translation>
     </message>
+    <message>
+        <source>collected %1 of %2 files, cleared %3</source>
+        <extracomment>A row of the class panel: everything was copied, not all deleted.</extracomment>
+        <translation>%1 von %2 Dateien eingesammelt, %3 gelöscht</translation>
+    </message>
+    <message>
+        <source>collected %1 of %2 files</source>
+        <translation>%1 von %2 Dateien eingesammelt</translation>
+    </message>
+    <message>
+        <source>collected %1 of %2 files; not collected: %3</source>
+        <extracomment>%3 names the files that were not collected.</extracomment>
+        <translation>%1 von %2 Dateien eingesammelt; nicht eingesammelt: %3</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Collect from and clear %n calculators into %1</source>
+        <translation>
+            <numerusform>%n Taschenrechner in %1 einsammeln und leeren</numerusform>
+            <numerusform>%n Taschenrechner in %1 einsammeln und leeren</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Collect from %n calculators into %1</source>
+        <translation>
+            <numerusform>Von %n Taschenrechner in %1 einsammeln</numerusform>
+            <numerusform>Von %n Taschenrechnern in %1 einsammeln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>collect and clear</source>
+        <translation>einsammeln und leeren</translation>
+    </message>
+    <message>
+        <source>collect</source>
+        <translation>einsammeln</translation>
+    </message>
+    <message>
+        <source>Station: collect and clear</source>
+        <translation>Station: einsammeln und leeren</translation>
+    </message>
+    <message>
+        <source>Station: collect</source>
+        <translation>Station: einsammeln</translation>
+    </message>
+    <message>
+        <source>each calculator plugged in has its files collected into a folder of its own in %1, then deleted on it once they are checked.</source>
+        <translation>die Dateien jedes angeschlossenen Taschenrechners werden in einen eigenen Ordner in %1 eingesammelt und, sobald sie geprüft sind, auf ihm gelöscht.</translation>
+    </message>
+    <message>
+        <source>each calculator plugged in has its files collected into a folder of its own in %1.</source>
+        <translation>die Dateien jedes angeschlossenen Taschenrechners werden in einen eigenen Ordner in %1 eingesammelt.</translation>
+    </message>
 </context>
 <context>
     <name>ClassPanel</name>
@@ -962,6 +1054,14 @@ Der Inhalt dieser Software ist gesetzlich geschützt. Wer die Software nutzt, wi
     <message>
         <source>Switch the Station Off</source>
         <translation>Station ausschalten</translation>
+    </message>
+    <message>
+        <source>Open the folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>Open the folder the files were collected into</source>
+        <translation>Den Ordner öffnen, in den die Dateien eingesammelt wurden</translation>
     </message>
 </context>
 <context>
@@ -1072,6 +1172,53 @@ Auf allen Taschenrechnern ersetzen oder überspringen?</translation>
     </message>
 </context>
 <context>
+    <name>CollectFlow</name>
+    <message>
+        <source>Clear all calculators</source>
+        <translation>Alle Taschenrechner leeren</translation>
+    </message>
+    <message>
+        <source>Collect from all calculators</source>
+        <translation>Von allen Taschenrechnern einsammeln</translation>
+    </message>
+    <message>
+        <source>Every file on each calculator is copied into a folder named after the calculator, in this folder, and read a second time to check the copy. A receipt, receipt.csv, lists each file and what became of it.</source>
+        <translation>Jede Datei jedes Taschenrechners wird in einen nach dem Taschenrechner benannten Ordner in diesem Ordner kopiert und ein zweites Mal gelesen, um die Kopie zu prüfen. Ein Beleg, receipt.csv, führt jede Datei auf und was aus ihr wurde.</translation>
+    </message>
+    <message>
+        <source>Nothing was collected: the folder can&apos;t be made, or a job over several calculators still runs</source>
+        <translation>Nichts wurde eingesammelt: Der Ordner kann nicht angelegt werden, oder ein Auftrag für mehrere Taschenrechner läuft noch</translation>
+    </message>
+    <message>
+        <source>Change Folder…</source>
+        <translation>Ordner ändern …</translation>
+    </message>
+    <message>
+        <source>Delete the files on the calculators once they are collected</source>
+        <translation>Die Dateien auf den Taschenrechnern löschen, sobald sie eingesammelt sind</translation>
+    </message>
+    <message>
+        <source>Each calculator&apos;s files are deleted on it once all of them have been copied: only a file whose copy was written whole and read the same twice is deleted. A file that could not be copied or checked stays on the calculator, and nothing is deleted on a calculator whose copies could not be written.</source>
+        <translation>Die Dateien eines Taschenrechners werden auf ihm gelöscht, sobald alle kopiert sind: Gelöscht wird nur eine Datei, deren Kopie vollständig geschrieben und zweimal gleich gelesen wurde. Eine Datei, die nicht kopiert oder geprüft werden konnte, bleibt auf dem Taschenrechner, und auf einem Taschenrechner, dessen Kopien nicht geschrieben werden konnten, wird nichts gelöscht.</translation>
+    </message>
+    <message>
+        <source>Collect and Clear</source>
+        <translation>Einsammeln und leeren</translation>
+    </message>
+    <message>
+        <source>Collect</source>
+        <translation>Einsammeln</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Choose the folder for collected work</source>
+        <translation>Ordner für eingesammelte Arbeiten wählen</translation>
+    </message>
+</context>
+<context>
     <name>CollectWriter</name>
     <message>
         <source>not collected: %1</source>
@@ -1079,19 +1226,19 @@ Auf allen Taschenrechnern ersetzen oder überspringen?</translation>
     </message>
     <message>
         <source>Folder %1 can&apos;t be opened: %2</source>
-        <translation>Der Ordner %1 lässt sich nicht öffnen: %2</translation>
+        <translation>Der Ordner %1 kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
         <source>The calculator&apos;s file list could not be read.</source>
-        <translation>Die Dateiliste des Taschenrechners ließ sich nicht lesen.</translation>
+        <translation>Die Dateiliste des Taschenrechners konnte nicht gelesen werden.</translation>
     </message>
     <message>
         <source>No folder can be made in %1: %2</source>
-        <translation>In %1 lässt sich kein Ordner anlegen: %2</translation>
+        <translation>In %1 kann kein Ordner angelegt werden: %2</translation>
     </message>
     <message>
         <source>The folder %1 was moved or replaced while files were collected into it, so they are not in it.</source>
-        <translation>Der Ordner %1 wurde verschoben oder ersetzt, während Dateien darin eingesammelt wurden; sie sind also nicht darin.</translation>
+        <translation>Der Ordner %1 wurde verschoben oder ersetzt, während Dateien in ihn eingesammelt wurden; sie sind daher nicht darin.</translation>
     </message>
     <message>
         <source>its name can&apos;t be a file name on the computer</source>
@@ -1103,7 +1250,7 @@ Auf allen Taschenrechnern ersetzen oder überspringen?</translation>
     </message>
     <message>
         <source>the calculator lists this name twice, and a folder holds one file per name, whatever its case</source>
-        <translation>der Taschenrechner führt diesen Namen doppelt auf, und ein Ordner enthält nur eine Datei pro Name, gleich in welcher Schreibweise</translation>
+        <translation>der Taschenrechner führt diesen Namen zweimal auf, und ein Ordner hält eine Datei je Name, unabhängig von Groß- und Kleinschreibung</translation>
     </message>
     <message>
         <source>it arrived with %1 bytes; the calculator listed %2</source>
@@ -1111,15 +1258,15 @@ Auf allen Taschenrechnern ersetzen oder überspringen?</translation>
     </message>
     <message>
         <source>the two readings of it differ, so neither can be trusted</source>
-        <translation>die beiden Lesevorgänge ergaben Unterschiedliches, daher ist keinem zu trauen</translation>
+        <translation>ihre beiden Lesungen unterscheiden sich, daher ist keiner zu trauen</translation>
     </message>
     <message>
         <source>%1 can&apos;t be written: %2</source>
-        <translation>%1 lässt sich nicht schreiben: %2</translation>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>it can&apos;t be written: %1</source>
-        <translation>sie lässt sich nicht schreiben: %1</translation>
+        <translation>sie kann nicht geschrieben werden: %1</translation>
     </message>
     <message>
         <source>collected, not deleted: %1</source>
@@ -1131,7 +1278,7 @@ Auf allen Taschenrechnern ersetzen oder überspringen?</translation>
     </message>
     <message>
         <source>The receipt %1 can&apos;t be written: %2</source>
-        <translation>Der Beleg %1 lässt sich nicht schreiben: %2</translation>
+        <translation>Der Beleg %1 kann nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
@@ -1347,6 +1494,29 @@ Möchten Sie sie ersetzen?</translation>
             <numerusform>%1, %n Byte</numerusform>
             <numerusform>%1, %n Byte</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>FolderCompare</name>
+    <message>
+        <source>Folder %1 can&apos;t be read.</source>
+        <translation>Der Ordner %1 lässt sich nicht lesen.</translation>
+    </message>
+    <message>
+        <source>%1 is left out: it is not a regular file.</source>
+        <translation>%1 bleibt außen vor: keine normale Datei.</translation>
+    </message>
+    <message>
+        <source>%1 is left out: it can&apos;t be read.</source>
+        <translation>%1 bleibt außen vor: lässt sich nicht lesen.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 would both be %3 on the calculator.</source>
+        <translation>%1 und %2 hießen auf dem Taschenrechner beide %3.</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t be read.</source>
+        <translation>%1 lässt sich nicht lesen.</translation>
     </message>
 </context>
 <context>
@@ -1638,6 +1808,50 @@ Möchten Sie sie ersetzen?</translation>
     <message>
         <source>Choose the folder for the station&apos;s backups</source>
         <translation>Ordner für die Sicherungen der Station auswählen</translation>
+    </message>
+    <message>
+        <source>The station did not start: the names it would give are longer than 64 characters</source>
+        <translation>Die Station wurde nicht gestartet: Die Namen, die sie vergeben würde, sind länger als 64 Zeichen</translation>
+    </message>
+    <message>
+        <source>Collect each calculator&apos;s files into this folder</source>
+        <translation>Die Dateien jedes Taschenrechners in diesen Ordner einsammeln</translation>
+    </message>
+    <message>
+        <source>Change the folder for collected work</source>
+        <translation>Ordner für eingesammelte Arbeiten ändern</translation>
+    </message>
+    <message>
+        <source>Then delete them on the calculator, once each is checked</source>
+        <translation>Danach auf dem Taschenrechner löschen, sobald jede geprüft ist</translation>
+    </message>
+    <message>
+        <source>Name each calculator first:</source>
+        <translation>Jeden Taschenrechner zuerst benennen:</translation>
+    </message>
+    <message>
+        <source>Name each calculator first</source>
+        <translation>Jeden Taschenrechner zuerst benennen</translation>
+    </message>
+    <message>
+        <source>Desk ##</source>
+        <translation>Platz ##</translation>
+    </message>
+    <message>
+        <source>Name pattern; each # is a digit of the calculator&apos;s number</source>
+        <translation>Namensmuster; jedes # ist eine Ziffer der Nummer des Taschenrechners</translation>
+    </message>
+    <message>
+        <source>starting at</source>
+        <translation>beginnend bei</translation>
+    </message>
+    <message>
+        <source>First number</source>
+        <translation>Erste Nummer</translation>
+    </message>
+    <message>
+        <source>Choose the folder for collected work</source>
+        <translation>Ordner für eingesammelte Arbeiten wählen</translation>
     </message>
 </context>
 <context>
@@ -2253,6 +2467,35 @@ gerade bedienten Taschenrechner angehalten haben.</translation>
         <translation>Kein Taschenrechner ist angeschlossen.</translation>
     </message>
     <message>
+        <source>  collect DIR           copy every file, read twice and compared, into
+                        DIR/&lt;device name&gt;/ (DIR is made if missing) and
+                        add a row per file to DIR/receipt.csv; with
+                        --clear, then delete on the calculator each file
+                        collected so, and no other
+  station --collect DIR collect each calculator plugged in into DIR, until
+                        interrupted (with --clear, and clear it)
+  station --name PATTERN
+                        first rename each calculator plugged in: the #s in
+                        PATTERN become a running number, padded with zeros
+                        to their count (&quot;Desk ##&quot;: Desk 01, Desk 02...;
+                        --first N: from N); alone, or before --send,
+                        --backup or --collect</source>
+        <extracomment>Follows the list of commands: keep the command words and the first column&apos;s width; translate what each does.</extracomment>
+        <translation>  collect DIR           jede Datei, zweimal gelesen und verglichen, nach
+                        DIR/&lt;Gerätename&gt;/ kopieren (DIR wird bei Bedarf angelegt)
+                        und je Datei eine Zeile an DIR/receipt.csv anfügen; mit
+                        --clear danach jede so eingesammelte Datei auf dem
+                        Taschenrechner löschen, keine andere
+  station --collect DIR jeden angesteckten Taschenrechner in DIR einsammeln, bis
+                        zur Unterbrechung (mit --clear: und ihn leeren)
+  station --name PATTERN
+                        jeden angesteckten Taschenrechner zuerst umbenennen: die
+                        # in PATTERN werden eine laufende Nummer, mit Nullen auf
+                        ihre Anzahl aufgefüllt („Desk ##“: Desk 01, Desk 02...;
+                        --first N: ab N); allein oder vor --send, --backup oder
+                        --collect</translation>
+    </message>
+    <message>
         <source>collect, station --collect: then delete on the calculator each file collected, read the same twice and written whole, and no other.</source>
         <translation>collect, station --collect: danach jede eingesammelte Datei, zweimal gleich gelesen und ganz geschrieben, auf dem Taschenrechner löschen, keine andere.</translation>
     </message>
@@ -2316,35 +2559,6 @@ gerade bedienten Taschenrechner angehalten haben.</translation>
     <message>
         <source>--collect, --name and --first go with station only</source>
         <translation>--collect, --name und --first gehen nur mit station</translation>
-    </message>
-    <message>
-        <source>  collect DIR           copy every file, read twice and compared, into
-                        DIR/&lt;device name&gt;/ (DIR is made if missing) and
-                        add a row per file to DIR/receipt.csv; with
-                        --clear, then delete on the calculator each file
-                        collected so, and no other
-  station --collect DIR collect each calculator plugged in into DIR, until
-                        interrupted (with --clear, and clear it)
-  station --name PATTERN
-                        first rename each calculator plugged in: the #s in
-                        PATTERN become a running number, padded with zeros
-                        to their count (&quot;Desk ##&quot;: Desk 01, Desk 02...;
-                        --first N: from N); alone, or before --send,
-                        --backup or --collect</source>
-        <extracomment>Follows the list of commands: keep the command words and the first column&apos;s width; translate what each does.</extracomment>
-        <translation>  collect DIR           jede Datei, zweimal gelesen und verglichen, nach
-                        DIR/&lt;Gerätename&gt;/ kopieren (DIR wird bei Bedarf angelegt)
-                        und je Datei eine Zeile an DIR/receipt.csv anfügen; mit
-                        --clear danach jede so eingesammelte Datei auf dem
-                        Taschenrechner löschen, keine andere
-  station --collect DIR jeden angesteckten Taschenrechner in DIR einsammeln, bis
-                        zur Unterbrechung (mit --clear: und ihn leeren)
-  station --name PATTERN
-                        jeden angesteckten Taschenrechner zuerst umbenennen: die
-                        # in PATTERN werden eine laufende Nummer, mit Nullen auf
-                        ihre Anzahl aufgefüllt („Desk ##“: Desk 01, Desk 02...;
-                        --first N: ab N); allein oder vor --send, --backup oder
-                        --collect</translation>
     </message>
 </context>
 <context>
@@ -2440,6 +2654,14 @@ gerade bedienten Taschenrechner angehalten haben.</translation>
     <message>
         <source>The station is on; switch it off first</source>
         <translation>Die Station ist eingeschaltet; schalten Sie sie zuerst aus</translation>
+    </message>
+    <message>
+        <source>Collect from all calculators…</source>
+        <translation>Von allen Taschenrechnern einsammeln …</translation>
+    </message>
+    <message>
+        <source>Clear all calculators…</source>
+        <translation>Alle Taschenrechner leeren …</translation>
     </message>
 </context>
 <context>

@@ -250,6 +250,34 @@
             <numerusform>, %n in progress</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>collected %n files</source>
+        <translation>
+            <numerusform>collected %n file</numerusform>
+            <numerusform>collected %n files</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>collected and cleared %n files</source>
+        <translation>
+            <numerusform>collected and cleared %n file</numerusform>
+            <numerusform>collected and cleared %n files</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Collected from %1 of %n calculators</source>
+        <translation>
+            <numerusform>Collected from %1 of %n calculator</numerusform>
+            <numerusform>Collected from %1 of %n calculators</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Collected from and cleared %1 of %n calculators</source>
+        <translation>
+            <numerusform>Collected from and cleared %1 of %n calculator</numerusform>
+            <numerusform>Collected from and cleared %1 of %n calculators</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ClassJobs</name>
@@ -279,6 +307,20 @@
         <translation>
             <numerusform>Station: send %n file</numerusform>
             <numerusform>Station: send %n files</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Collect from and clear %n calculators into %1</source>
+        <translation>
+            <numerusform>Collect from and clear %n calculator into %1</numerusform>
+            <numerusform>Collect from and clear %n calculators into %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Collect from %n calculators into %1</source>
+        <translation>
+            <numerusform>Collect from %n calculator into %1</numerusform>
+            <numerusform>Collect from %n calculators into %1</numerusform>
         </translation>
     </message>
 </context>

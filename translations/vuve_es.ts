@@ -880,6 +880,42 @@ El contenido de este software está protegido por la ley. Usar el software no te
             <numerusform>, %n en curso</numerusform>
         </translation>
     </message>
+    <message>
+        <source>collecting %1 of %2: %3</source>
+        <translation>recogiendo %1 de %2: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>collected %n files</source>
+        <translation>
+            <numerusform>%n archivo recogido</numerusform>
+            <numerusform>%n archivos recogidos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>collected and cleared %n files</source>
+        <translation>
+            <numerusform>%n archivo recogido y borrado</numerusform>
+            <numerusform>%n archivos recogidos y borrados</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 of %2 files collected</source>
+        <translation>%1 de %2 archivos recogidos</translation>
+    </message>
+    <message numerus="yes">
+        <source>Collected from %1 of %n calculators</source>
+        <translation>
+            <numerusform>Recogidas: %1 de %n calculadora</numerusform>
+            <numerusform>Recogidas: %1 de %n calculadoras</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Collected from and cleared %1 of %n calculators</source>
+        <translation>
+            <numerusform>Recogidas y vaciadas: %1 de %n calculadora</numerusform>
+            <numerusform>Recogidas y vaciadas: %1 de %n calculadoras</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ClassJobs</name>
@@ -936,6 +972,62 @@ El contenido de este software está protegido por la ley. Usar el software no te
         <source>each calculator plugged in is backed up into a folder of its own in %1.</source>
         <translation>de cada calculadora conectada se hace una copia de seguridad en una carpeta propia dentro de %1.</translation>
     </message>
+    <message>
+        <source>collected %1 of %2 files, cleared %3</source>
+        <extracomment>A row of the class panel: everything was copied, not all deleted.</extracomment>
+        <translation>%1 de %2 archivos recogidos, %3 borrados</translation>
+    </message>
+    <message>
+        <source>collected %1 of %2 files</source>
+        <translation>%1 de %2 archivos recogidos</translation>
+    </message>
+    <message>
+        <source>collected %1 of %2 files; not collected: %3</source>
+        <extracomment>%3 names the files that were not collected.</extracomment>
+        <translation>%1 de %2 archivos recogidos; sin recoger: %3</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Collect from and clear %n calculators into %1</source>
+        <translation>
+            <numerusform>Recoger y vaciar %n calculadora en %1</numerusform>
+            <numerusform>Recoger y vaciar %n calculadoras en %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Collect from %n calculators into %1</source>
+        <translation>
+            <numerusform>Recoger de %n calculadora en %1</numerusform>
+            <numerusform>Recoger de %n calculadoras en %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>collect and clear</source>
+        <translation>recoger y vaciar</translation>
+    </message>
+    <message>
+        <source>collect</source>
+        <translation>recoger</translation>
+    </message>
+    <message>
+        <source>Station: collect and clear</source>
+        <translation>Estación: recoger y vaciar</translation>
+    </message>
+    <message>
+        <source>Station: collect</source>
+        <translation>Estación: recoger</translation>
+    </message>
+    <message>
+        <source>each calculator plugged in has its files collected into a folder of its own in %1, then deleted on it once they are checked.</source>
+        <translation>los archivos de cada calculadora conectada se recogen en una carpeta propia dentro de %1 y, una vez comprobados, se borran de ella.</translation>
+    </message>
+    <message>
+        <source>each calculator plugged in has its files collected into a folder of its own in %1.</source>
+        <translation>los archivos de cada calculadora conectada se recogen en una carpeta propia dentro de %1.</translation>
+    </message>
 </context>
 <context>
     <name>ClassPanel</name>
@@ -962,6 +1054,14 @@ El contenido de este software está protegido por la ley. Usar el software no te
     <message>
         <source>Switch the Station Off</source>
         <translation>Desactivar la estación</translation>
+    </message>
+    <message>
+        <source>Open the folder</source>
+        <translation>Abrir la carpeta</translation>
+    </message>
+    <message>
+        <source>Open the folder the files were collected into</source>
+        <translation>Abrir la carpeta en la que se recogieron los archivos</translation>
     </message>
 </context>
 <context>
@@ -1072,10 +1172,57 @@ Replace them on every calculator, or skip them?</source>
     </message>
 </context>
 <context>
+    <name>CollectFlow</name>
+    <message>
+        <source>Clear all calculators</source>
+        <translation>Vaciar todas las calculadoras</translation>
+    </message>
+    <message>
+        <source>Collect from all calculators</source>
+        <translation>Recoger de todas las calculadoras</translation>
+    </message>
+    <message>
+        <source>Every file on each calculator is copied into a folder named after the calculator, in this folder, and read a second time to check the copy. A receipt, receipt.csv, lists each file and what became of it.</source>
+        <translation>Cada archivo de cada calculadora se copia en una carpeta con el nombre de la calculadora, dentro de esta carpeta, y se lee una segunda vez para comprobar la copia. Un justificante, receipt.csv, recoge cada archivo y lo que pasó con él.</translation>
+    </message>
+    <message>
+        <source>Nothing was collected: the folder can&apos;t be made, or a job over several calculators still runs</source>
+        <translation>No se recogió nada: no se puede crear la carpeta, o aún hay una tarea en curso en varias calculadoras</translation>
+    </message>
+    <message>
+        <source>Change Folder…</source>
+        <translation>Cambiar carpeta…</translation>
+    </message>
+    <message>
+        <source>Delete the files on the calculators once they are collected</source>
+        <translation>Borrar los archivos de las calculadoras una vez recogidos</translation>
+    </message>
+    <message>
+        <source>Each calculator&apos;s files are deleted on it once all of them have been copied: only a file whose copy was written whole and read the same twice is deleted. A file that could not be copied or checked stays on the calculator, and nothing is deleted on a calculator whose copies could not be written.</source>
+        <translation>Los archivos de una calculadora se borran de ella una vez copiados todos: solo se borra un archivo cuya copia se escribió entera y se leyó igual dos veces. Un archivo que no se pudo copiar o comprobar se queda en la calculadora, y no se borra nada de una calculadora cuyas copias no se pudieron escribir.</translation>
+    </message>
+    <message>
+        <source>Collect and Clear</source>
+        <translation>Recoger y vaciar</translation>
+    </message>
+    <message>
+        <source>Collect</source>
+        <translation>Recoger</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Choose the folder for collected work</source>
+        <translation>Elegir la carpeta de los trabajos recogidos</translation>
+    </message>
+</context>
+<context>
     <name>CollectWriter</name>
     <message>
         <source>not collected: %1</source>
-        <translation>no recogido: %1</translation>
+        <translation>sin recoger: %1</translation>
     </message>
     <message>
         <source>Folder %1 can&apos;t be opened: %2</source>
@@ -1103,7 +1250,7 @@ Replace them on every calculator, or skip them?</source>
     </message>
     <message>
         <source>the calculator lists this name twice, and a folder holds one file per name, whatever its case</source>
-        <translation>la calculadora incluye este nombre dos veces, y una carpeta guarda un archivo por nombre, sin distinguir mayúsculas</translation>
+        <translation>la calculadora muestra este nombre dos veces, y una carpeta guarda un archivo por nombre, sin distinguir mayúsculas</translation>
     </message>
     <message>
         <source>it arrived with %1 bytes; the calculator listed %2</source>
@@ -1123,15 +1270,15 @@ Replace them on every calculator, or skip them?</source>
     </message>
     <message>
         <source>collected, not deleted: %1</source>
-        <translation>recogido, no eliminado: %1</translation>
+        <translation>recogido, sin borrar: %1</translation>
     </message>
     <message>
         <source>%1 is collected but not deleted on the calculator: %2.</source>
-        <translation>%1 se ha recogido pero no se ha eliminado de la calculadora: %2.</translation>
+        <translation>%1 está recogido pero no se borró de la calculadora: %2.</translation>
     </message>
     <message>
         <source>The receipt %1 can&apos;t be written: %2</source>
-        <translation>No se puede escribir el recibo %1: %2</translation>
+        <translation>No se puede escribir el justificante %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1347,6 +1494,29 @@ Do you want to replace it?</source>
             <numerusform>%1, %n byte</numerusform>
             <numerusform>%1, %n bytes</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>FolderCompare</name>
+    <message>
+        <source>Folder %1 can&apos;t be read.</source>
+        <translation>No se puede leer la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>%1 is left out: it is not a regular file.</source>
+        <translation>%1 se deja fuera: no es un archivo normal.</translation>
+    </message>
+    <message>
+        <source>%1 is left out: it can&apos;t be read.</source>
+        <translation>%1 se deja fuera: no se puede leer.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 would both be %3 on the calculator.</source>
+        <translation>%1 y %2 se llamarían los dos %3 en la calculadora.</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t be read.</source>
+        <translation>No se puede leer %1.</translation>
     </message>
 </context>
 <context>
@@ -1638,6 +1808,50 @@ Do you want to replace it?</source>
     <message>
         <source>Choose the folder for the station&apos;s backups</source>
         <translation>Elegir la carpeta de las copias de seguridad de la estación</translation>
+    </message>
+    <message>
+        <source>The station did not start: the names it would give are longer than 64 characters</source>
+        <translation>La estación no se inició: los nombres que daría tienen más de 64 caracteres</translation>
+    </message>
+    <message>
+        <source>Collect each calculator&apos;s files into this folder</source>
+        <translation>Recoger los archivos de cada calculadora en esta carpeta</translation>
+    </message>
+    <message>
+        <source>Change the folder for collected work</source>
+        <translation>Cambiar la carpeta de los trabajos recogidos</translation>
+    </message>
+    <message>
+        <source>Then delete them on the calculator, once each is checked</source>
+        <translation>Después borrarlos de la calculadora, una vez comprobado cada uno</translation>
+    </message>
+    <message>
+        <source>Name each calculator first:</source>
+        <translation>Poner nombre primero a cada calculadora:</translation>
+    </message>
+    <message>
+        <source>Name each calculator first</source>
+        <translation>Poner nombre primero a cada calculadora</translation>
+    </message>
+    <message>
+        <source>Desk ##</source>
+        <translation>Puesto ##</translation>
+    </message>
+    <message>
+        <source>Name pattern; each # is a digit of the calculator&apos;s number</source>
+        <translation>Modelo de nombre; cada # es una cifra del número de la calculadora</translation>
+    </message>
+    <message>
+        <source>starting at</source>
+        <translation>a partir de</translation>
+    </message>
+    <message>
+        <source>First number</source>
+        <translation>Primer número</translation>
+    </message>
+    <message>
+        <source>Choose the folder for collected work</source>
+        <translation>Elegir la carpeta de los trabajos recogidos</translation>
     </message>
 </context>
 <context>
@@ -2255,6 +2469,35 @@ calculadoras que se estaban atendiendo.</translation>
         <translation>No hay ninguna calculadora conectada.</translation>
     </message>
     <message>
+        <source>  collect DIR           copy every file, read twice and compared, into
+                        DIR/&lt;device name&gt;/ (DIR is made if missing) and
+                        add a row per file to DIR/receipt.csv; with
+                        --clear, then delete on the calculator each file
+                        collected so, and no other
+  station --collect DIR collect each calculator plugged in into DIR, until
+                        interrupted (with --clear, and clear it)
+  station --name PATTERN
+                        first rename each calculator plugged in: the #s in
+                        PATTERN become a running number, padded with zeros
+                        to their count (&quot;Desk ##&quot;: Desk 01, Desk 02...;
+                        --first N: from N); alone, or before --send,
+                        --backup or --collect</source>
+        <extracomment>Follows the list of commands: keep the command words and the first column&apos;s width; translate what each does.</extracomment>
+        <translation>  collect DIR           copiar cada archivo, leído dos veces y comparado, a
+                        DIR/&lt;nombre&gt;/ (DIR se crea si falta) y añadir una línea
+                        por archivo a DIR/receipt.csv; con --clear, eliminar
+                        después de la calculadora cada archivo así recogido, y
+                        ningún otro
+  station --collect DIR recoger cada calculadora que se conecte en DIR, hasta
+                        que se interrumpa (con --clear, y vaciarla)
+  station --name PATTERN
+                        renombrar primero cada calculadora que se conecte: los #
+                        de PATTERN pasan a ser un número correlativo, rellenado
+                        con ceros hasta su cantidad («Desk ##»: Desk 01, Desk
+                        02...; --first N: desde N); sola, o antes de --send,
+                        --backup o --collect</translation>
+    </message>
+    <message>
         <source>collect, station --collect: then delete on the calculator each file collected, read the same twice and written whole, and no other.</source>
         <translation>collect, station --collect: después, eliminar de la calculadora cada archivo recogido, leído dos veces igual y escrito entero, y ningún otro.</translation>
     </message>
@@ -2318,35 +2561,6 @@ calculadoras que se estaban atendiendo.</translation>
     <message>
         <source>--collect, --name and --first go with station only</source>
         <translation>--collect, --name y --first solo se usan con station</translation>
-    </message>
-    <message>
-        <source>  collect DIR           copy every file, read twice and compared, into
-                        DIR/&lt;device name&gt;/ (DIR is made if missing) and
-                        add a row per file to DIR/receipt.csv; with
-                        --clear, then delete on the calculator each file
-                        collected so, and no other
-  station --collect DIR collect each calculator plugged in into DIR, until
-                        interrupted (with --clear, and clear it)
-  station --name PATTERN
-                        first rename each calculator plugged in: the #s in
-                        PATTERN become a running number, padded with zeros
-                        to their count (&quot;Desk ##&quot;: Desk 01, Desk 02...;
-                        --first N: from N); alone, or before --send,
-                        --backup or --collect</source>
-        <extracomment>Follows the list of commands: keep the command words and the first column&apos;s width; translate what each does.</extracomment>
-        <translation>  collect DIR           copiar cada archivo, leído dos veces y comparado, a
-                        DIR/&lt;nombre&gt;/ (DIR se crea si falta) y añadir una línea
-                        por archivo a DIR/receipt.csv; con --clear, eliminar
-                        después de la calculadora cada archivo así recogido, y
-                        ningún otro
-  station --collect DIR recoger cada calculadora que se conecte en DIR, hasta
-                        que se interrumpa (con --clear, y vaciarla)
-  station --name PATTERN
-                        renombrar primero cada calculadora que se conecte: los #
-                        de PATTERN pasan a ser un número correlativo, rellenado
-                        con ceros hasta su cantidad («Desk ##»: Desk 01, Desk
-                        02...; --first N: desde N); sola, o antes de --send,
-                        --backup o --collect</translation>
     </message>
 </context>
 <context>
@@ -2442,6 +2656,14 @@ calculadoras que se estaban atendiendo.</translation>
     <message>
         <source>The station is on; switch it off first</source>
         <translation>La estación está activada; desactívala primero</translation>
+    </message>
+    <message>
+        <source>Collect from all calculators…</source>
+        <translation>Recoger de todas las calculadoras…</translation>
+    </message>
+    <message>
+        <source>Clear all calculators…</source>
+        <translation>Vaciar todas las calculadoras…</translation>
     </message>
 </context>
 <context>

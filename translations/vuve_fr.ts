@@ -880,6 +880,42 @@ Le contenu de ce logiciel est protégé par la loi. Utiliser le logiciel ne vous
             <numerusform>, %n en cours</numerusform>
         </translation>
     </message>
+    <message>
+        <source>collecting %1 of %2: %3</source>
+        <translation>collecte %1 sur %2&#xa0;: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>collected %n files</source>
+        <translation>
+            <numerusform>%n fichier collecté</numerusform>
+            <numerusform>%n fichiers collectés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>collected and cleared %n files</source>
+        <translation>
+            <numerusform>%n fichier collecté et effacé</numerusform>
+            <numerusform>%n fichiers collectés et effacés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 of %2 files collected</source>
+        <translation>fichiers collectés&#xa0;: %1 sur %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Collected from %1 of %n calculators</source>
+        <translation>
+            <numerusform>Calculatrices collectées&#xa0;: %1 sur %n</numerusform>
+            <numerusform>Calculatrices collectées&#xa0;: %1 sur %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Collected from and cleared %1 of %n calculators</source>
+        <translation>
+            <numerusform>Calculatrices collectées et effacées&#xa0;: %1 sur %n</numerusform>
+            <numerusform>Calculatrices collectées et effacées&#xa0;: %1 sur %n</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ClassJobs</name>
@@ -936,6 +972,62 @@ Le contenu de ce logiciel est protégé par la loi. Utiliser le logiciel ne vous
         <source>each calculator plugged in is backed up into a folder of its own in %1.</source>
         <translation>chaque calculatrice branchée est sauvegardée dans un dossier qui lui est propre dans %1.</translation>
     </message>
+    <message>
+        <source>collected %1 of %2 files, cleared %3</source>
+        <extracomment>A row of the class panel: everything was copied, not all deleted.</extracomment>
+        <translation>fichiers collectés&#xa0;: %1 sur %2, effacés&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>collected %1 of %2 files</source>
+        <translation>fichiers collectés&#xa0;: %1 sur %2</translation>
+    </message>
+    <message>
+        <source>collected %1 of %2 files; not collected: %3</source>
+        <extracomment>%3 names the files that were not collected.</extracomment>
+        <translation>fichiers collectés&#xa0;: %1 sur %2&#xa0;; non collectés&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Collect from and clear %n calculators into %1</source>
+        <translation>
+            <numerusform>Collecter et effacer %n calculatrice dans %1</numerusform>
+            <numerusform>Collecter et effacer %n calculatrices dans %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Collect from %n calculators into %1</source>
+        <translation>
+            <numerusform>Collecter %n calculatrice dans %1</numerusform>
+            <numerusform>Collecter %n calculatrices dans %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>collect and clear</source>
+        <translation>collecter et effacer</translation>
+    </message>
+    <message>
+        <source>collect</source>
+        <translation>collecter</translation>
+    </message>
+    <message>
+        <source>Station: collect and clear</source>
+        <translation>Station&#xa0;: collecter et effacer</translation>
+    </message>
+    <message>
+        <source>Station: collect</source>
+        <translation>Station&#xa0;: collecter</translation>
+    </message>
+    <message>
+        <source>each calculator plugged in has its files collected into a folder of its own in %1, then deleted on it once they are checked.</source>
+        <translation>les fichiers de chaque calculatrice branchée sont collectés dans un dossier qui lui est propre dans %1, puis effacés de la calculatrice une fois contrôlés.</translation>
+    </message>
+    <message>
+        <source>each calculator plugged in has its files collected into a folder of its own in %1.</source>
+        <translation>les fichiers de chaque calculatrice branchée sont collectés dans un dossier qui lui est propre dans %1.</translation>
+    </message>
 </context>
 <context>
     <name>ClassPanel</name>
@@ -962,6 +1054,14 @@ Le contenu de ce logiciel est protégé par la loi. Utiliser le logiciel ne vous
     <message>
         <source>Switch the Station Off</source>
         <translation>Arrêter la station</translation>
+    </message>
+    <message>
+        <source>Open the folder</source>
+        <translation>Ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>Open the folder the files were collected into</source>
+        <translation>Ouvrir le dossier où les fichiers ont été collectés</translation>
     </message>
 </context>
 <context>
@@ -1072,6 +1172,53 @@ Les remplacer sur toutes les calculatrices, ou les ignorer&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>CollectFlow</name>
+    <message>
+        <source>Clear all calculators</source>
+        <translation>Effacer toutes les calculatrices</translation>
+    </message>
+    <message>
+        <source>Collect from all calculators</source>
+        <translation>Collecter toutes les calculatrices</translation>
+    </message>
+    <message>
+        <source>Every file on each calculator is copied into a folder named after the calculator, in this folder, and read a second time to check the copy. A receipt, receipt.csv, lists each file and what became of it.</source>
+        <translation>Chaque fichier de chaque calculatrice est copié dans un dossier au nom de la calculatrice, dans ce dossier, puis lu une deuxième fois pour contrôler la copie. Un reçu, receipt.csv, indique chaque fichier et ce qu'il est devenu.</translation>
+    </message>
+    <message>
+        <source>Nothing was collected: the folder can&apos;t be made, or a job over several calculators still runs</source>
+        <translation>Rien n'a été collecté&#xa0;: le dossier ne peut pas être créé, ou une tâche sur plusieurs calculatrices est encore en cours</translation>
+    </message>
+    <message>
+        <source>Change Folder…</source>
+        <translation>Changer de dossier…</translation>
+    </message>
+    <message>
+        <source>Delete the files on the calculators once they are collected</source>
+        <translation>Effacer les fichiers des calculatrices une fois collectés</translation>
+    </message>
+    <message>
+        <source>Each calculator&apos;s files are deleted on it once all of them have been copied: only a file whose copy was written whole and read the same twice is deleted. A file that could not be copied or checked stays on the calculator, and nothing is deleted on a calculator whose copies could not be written.</source>
+        <translation>Les fichiers d'une calculatrice en sont effacés une fois tous copiés&#xa0;: seul un fichier dont la copie a été écrite en entier et lue deux fois à l'identique est effacé. Un fichier qui n'a pas pu être copié ou contrôlé reste sur la calculatrice, et rien n'est effacé d'une calculatrice dont les copies n'ont pas pu être écrites.</translation>
+    </message>
+    <message>
+        <source>Collect and Clear</source>
+        <translation>Collecter et effacer</translation>
+    </message>
+    <message>
+        <source>Collect</source>
+        <translation>Collecter</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Choose the folder for collected work</source>
+        <translation>Choisir le dossier des travaux collectés</translation>
+    </message>
+</context>
+<context>
     <name>CollectWriter</name>
     <message>
         <source>not collected: %1</source>
@@ -1079,31 +1226,31 @@ Les remplacer sur toutes les calculatrices, ou les ignorer&#xa0;?</translation>
     </message>
     <message>
         <source>Folder %1 can&apos;t be opened: %2</source>
-        <translation>Impossible d’ouvrir le dossier %1&#xa0;: %2</translation>
+        <translation>Le dossier %1 ne peut pas être ouvert&#xa0;: %2</translation>
     </message>
     <message>
         <source>The calculator&apos;s file list could not be read.</source>
-        <translation>Impossible de lire la liste des fichiers de la calculatrice.</translation>
+        <translation>La liste des fichiers de la calculatrice n'a pas pu être lue.</translation>
     </message>
     <message>
         <source>No folder can be made in %1: %2</source>
-        <translation>Impossible de créer un dossier dans %1&#xa0;: %2</translation>
+        <translation>Aucun dossier ne peut être créé dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The folder %1 was moved or replaced while files were collected into it, so they are not in it.</source>
-        <translation>Le dossier %1 a été déplacé ou remplacé pendant que des fichiers y étaient collectés&#xa0;; ils n’y sont donc pas.</translation>
+        <translation>Le dossier %1 a été déplacé ou remplacé pendant la collecte des fichiers, ils n'y sont donc pas.</translation>
     </message>
     <message>
         <source>its name can&apos;t be a file name on the computer</source>
-        <translation>son nom ne peut pas être un nom de fichier sur l’ordinateur</translation>
+        <translation>son nom ne peut pas être un nom de fichier sur l'ordinateur</translation>
     </message>
     <message>
         <source>%1 is not collected: %2.</source>
-        <translation>%1 n’est pas collecté&#xa0;: %2.</translation>
+        <translation>%1 n'est pas collecté&#xa0;: %2.</translation>
     </message>
     <message>
         <source>the calculator lists this name twice, and a folder holds one file per name, whatever its case</source>
-        <translation>la calculatrice indique ce nom deux fois, et un dossier ne garde qu’un fichier par nom, quelle que soit la casse</translation>
+        <translation>la calculatrice indique ce nom deux fois, et un dossier contient un fichier par nom, majuscules ou non</translation>
     </message>
     <message>
         <source>it arrived with %1 bytes; the calculator listed %2</source>
@@ -1111,27 +1258,27 @@ Les remplacer sur toutes les calculatrices, ou les ignorer&#xa0;?</translation>
     </message>
     <message>
         <source>the two readings of it differ, so neither can be trusted</source>
-        <translation>ses deux lectures diffèrent, donc aucune n’est fiable</translation>
+        <translation>ses deux lectures diffèrent, aucune n'est donc fiable</translation>
     </message>
     <message>
         <source>%1 can&apos;t be written: %2</source>
-        <translation>Impossible d’écrire %1&#xa0;: %2</translation>
+        <translation>%1 ne peut pas être écrit&#xa0;: %2</translation>
     </message>
     <message>
         <source>it can&apos;t be written: %1</source>
-        <translation>impossible de l’écrire&#xa0;: %1</translation>
+        <translation>il ne peut pas être écrit&#xa0;: %1</translation>
     </message>
     <message>
         <source>collected, not deleted: %1</source>
-        <translation>collecté, non supprimé&#xa0;: %1</translation>
+        <translation>collecté, non effacé&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 is collected but not deleted on the calculator: %2.</source>
-        <translation>%1 est collecté mais pas supprimé de la calculatrice&#xa0;: %2.</translation>
+        <translation>%1 est collecté mais n'est pas effacé de la calculatrice&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The receipt %1 can&apos;t be written: %2</source>
-        <translation>Impossible d’écrire le reçu %1&#xa0;: %2</translation>
+        <translation>Le reçu %1 ne peut pas être écrit&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -1347,6 +1494,29 @@ Voulez-vous le remplacer&#xa0;?</translation>
             <numerusform>%1, %n octet</numerusform>
             <numerusform>%1, %n octets</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>FolderCompare</name>
+    <message>
+        <source>Folder %1 can&apos;t be read.</source>
+        <translation>Impossible de lire le dossier %1.</translation>
+    </message>
+    <message>
+        <source>%1 is left out: it is not a regular file.</source>
+        <translation>%1 est laissé de côté&#xa0;: ce n’est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>%1 is left out: it can&apos;t be read.</source>
+        <translation>%1 est laissé de côté&#xa0;: impossible de le lire.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 would both be %3 on the calculator.</source>
+        <translation>%1 et %2 s’appelleraient tous deux %3 sur la calculatrice.</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t be read.</source>
+        <translation>Impossible de lire %1.</translation>
     </message>
 </context>
 <context>
@@ -1638,6 +1808,50 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source>Choose the folder for the station&apos;s backups</source>
         <translation>Choisir le dossier des sauvegardes de la station</translation>
+    </message>
+    <message>
+        <source>The station did not start: the names it would give are longer than 64 characters</source>
+        <translation>La station n'a pas démarré&#xa0;: les noms qu'elle donnerait dépassent 64 caractères</translation>
+    </message>
+    <message>
+        <source>Collect each calculator&apos;s files into this folder</source>
+        <translation>Collecter les fichiers de chaque calculatrice dans ce dossier</translation>
+    </message>
+    <message>
+        <source>Change the folder for collected work</source>
+        <translation>Changer le dossier des travaux collectés</translation>
+    </message>
+    <message>
+        <source>Then delete them on the calculator, once each is checked</source>
+        <translation>Puis les effacer de la calculatrice, une fois chacun contrôlé</translation>
+    </message>
+    <message>
+        <source>Name each calculator first:</source>
+        <translation>Nommer d'abord chaque calculatrice&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Name each calculator first</source>
+        <translation>Nommer d'abord chaque calculatrice</translation>
+    </message>
+    <message>
+        <source>Desk ##</source>
+        <translation>Poste ##</translation>
+    </message>
+    <message>
+        <source>Name pattern; each # is a digit of the calculator&apos;s number</source>
+        <translation>Modèle de nom&#xa0;; chaque # est un chiffre du numéro de la calculatrice</translation>
+    </message>
+    <message>
+        <source>starting at</source>
+        <translation>à partir de</translation>
+    </message>
+    <message>
+        <source>First number</source>
+        <translation>Premier numéro</translation>
+    </message>
+    <message>
+        <source>Choose the folder for collected work</source>
+        <translation>Choisir le dossier des travaux collectés</translation>
     </message>
 </context>
 <context>
@@ -2255,6 +2469,35 @@ sont arrêtées.</translation>
         <translation>Aucune calculatrice n’est branchée.</translation>
     </message>
     <message>
+        <source>  collect DIR           copy every file, read twice and compared, into
+                        DIR/&lt;device name&gt;/ (DIR is made if missing) and
+                        add a row per file to DIR/receipt.csv; with
+                        --clear, then delete on the calculator each file
+                        collected so, and no other
+  station --collect DIR collect each calculator plugged in into DIR, until
+                        interrupted (with --clear, and clear it)
+  station --name PATTERN
+                        first rename each calculator plugged in: the #s in
+                        PATTERN become a running number, padded with zeros
+                        to their count (&quot;Desk ##&quot;: Desk 01, Desk 02...;
+                        --first N: from N); alone, or before --send,
+                        --backup or --collect</source>
+        <extracomment>Follows the list of commands: keep the command words and the first column&apos;s width; translate what each does.</extracomment>
+        <translation>  collect DIR           copier chaque fichier, lu deux fois et comparé, dans
+                        DIR/&lt;nom&gt;/ (DIR est créé s’il manque) et ajouter une
+                        ligne par fichier à DIR/receipt.csv&#xa0;; avec --clear,
+                        supprimer ensuite de la calculatrice chaque fichier
+                        ainsi collecté, et aucun autre
+  station --collect DIR collecter chaque calculatrice branchée dans DIR,
+                        jusqu’à l’interruption (avec --clear, et la vider)
+  station --name PATTERN
+                        renommer d’abord chaque calculatrice branchée&#xa0;: les #
+                        de PATTERN deviennent un numéro courant, complété de
+                        zéros à leur nombre («&#xa0;Desk ##&#xa0;»&#xa0;: Desk 01, Desk 02...&#xa0;;
+                        --first N&#xa0;: à partir de N)&#xa0;; seule, ou avant --send,
+                        --backup ou --collect</translation>
+    </message>
+    <message>
         <source>collect, station --collect: then delete on the calculator each file collected, read the same twice and written whole, and no other.</source>
         <translation>collect, station --collect&#xa0;: supprimer ensuite de la calculatrice chaque fichier collecté, lu deux fois à l’identique et écrit en entier, et aucun autre.</translation>
     </message>
@@ -2318,35 +2561,6 @@ sont arrêtées.</translation>
     <message>
         <source>--collect, --name and --first go with station only</source>
         <translation>--collect, --name et --first ne s’emploient qu’avec station</translation>
-    </message>
-    <message>
-        <source>  collect DIR           copy every file, read twice and compared, into
-                        DIR/&lt;device name&gt;/ (DIR is made if missing) and
-                        add a row per file to DIR/receipt.csv; with
-                        --clear, then delete on the calculator each file
-                        collected so, and no other
-  station --collect DIR collect each calculator plugged in into DIR, until
-                        interrupted (with --clear, and clear it)
-  station --name PATTERN
-                        first rename each calculator plugged in: the #s in
-                        PATTERN become a running number, padded with zeros
-                        to their count (&quot;Desk ##&quot;: Desk 01, Desk 02...;
-                        --first N: from N); alone, or before --send,
-                        --backup or --collect</source>
-        <extracomment>Follows the list of commands: keep the command words and the first column&apos;s width; translate what each does.</extracomment>
-        <translation>  collect DIR           copier chaque fichier, lu deux fois et comparé, dans
-                        DIR/&lt;nom&gt;/ (DIR est créé s’il manque) et ajouter une
-                        ligne par fichier à DIR/receipt.csv&#xa0;; avec --clear,
-                        supprimer ensuite de la calculatrice chaque fichier
-                        ainsi collecté, et aucun autre
-  station --collect DIR collecter chaque calculatrice branchée dans DIR,
-                        jusqu’à l’interruption (avec --clear, et la vider)
-  station --name PATTERN
-                        renommer d’abord chaque calculatrice branchée&#xa0;: les #
-                        de PATTERN deviennent un numéro courant, complété de
-                        zéros à leur nombre («&#xa0;Desk ##&#xa0;»&#xa0;: Desk 01, Desk 02...&#xa0;;
-                        --first N&#xa0;: à partir de N)&#xa0;; seule, ou avant --send,
-                        --backup ou --collect</translation>
     </message>
 </context>
 <context>
@@ -2442,6 +2656,14 @@ sont arrêtées.</translation>
     <message>
         <source>The station is on; switch it off first</source>
         <translation>La station est en marche&#xa0;; arrêtez-la d’abord</translation>
+    </message>
+    <message>
+        <source>Collect from all calculators…</source>
+        <translation>Collecter toutes les calculatrices…</translation>
+    </message>
+    <message>
+        <source>Clear all calculators…</source>
+        <translation>Effacer toutes les calculatrices…</translation>
     </message>
 </context>
 <context>

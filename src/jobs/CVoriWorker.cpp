@@ -134,6 +134,16 @@ void CVoriWorker::forwardErrors()
     CVivuRuza *link = calc;
     connect(link, &CVivuRuza::errorNotify, this,
         [this, link](const QString &text) { report(text, link->errorDetail()); });
+    // A station names each calculator before it serves it, on the same link,
+    // so that what the job makes (a collect's folder) carries the new name.
+    if (!nameFirst.isEmpty() && link->portErrorText().isEmpty()) {
+        namedAs.clear();
+        if (link->changeName(nameFirst))
+            namedAs = link->devName();
+        else if (link->errorString().isEmpty())
+            report(tr("The calculator did not accept the name \"%1\".").arg(nameFirst), QString());
+    }
+    nameFirst.clear();
 }
 
 void CVoriWorker::report(const QString &errorText, const QString &detail)
@@ -363,6 +373,10 @@ void CVoriWorker::collect()
         result.cleared = cleared;
         result.collected = writer.count(CollectWriter::Outcome::Collected) + cleared;
         result.missing = writer.missing();
+        for (const CollectWriter::Entry &e : writer.entries()) {
+            if (e.outcome == CollectWriter::Outcome::Failed && result.firstReason.isEmpty())
+                result.firstReason = e.reason;
+        }
         result.stopReason = writer.stopReason();
         result.cancelled = writer.cancelled();
         if (result.cancelled)

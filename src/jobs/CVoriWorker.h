@@ -206,10 +206,18 @@ public:
         QStringList missing; // listed and not collected
         QString stopReason; // why it stopped before its end
         bool cancelled = false;
+        QString firstReason; // why the first file not collected was not
     };
     QString collectParent;
     bool collectClear = false;
     CollectResult collectResult;
+
+    // A name the next job gives the calculator first, on its link, before it
+    // does anything else; written before the job. namedAs is the name it
+    // took, read once the job has delivered; empty when none was asked or
+    // the calculator refused it.
+    QString nameFirst;
+    QString namedAs;
 
 public slots:
     void collect();

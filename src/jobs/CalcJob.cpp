@@ -93,6 +93,8 @@ bool CalcJob::start()
         return false;
     worker->clearCancel();
     fill(*worker);
+    worker->nameFirst = m_nameFirst;
+    worker->namedAs.clear();
     if (kind())
         qCDebug(SessionLog, "%s: %s started, %d files", qUtf8Printable(worker->portInfo.portName()),
             kind(), itemCount());
@@ -130,6 +132,8 @@ bool CalcJob::start()
         connect(worker, &CVoriWorker::finished, this,
             [this, worker] {
                 m_result.listing = worker->filesList;
+                if (!m_nameFirst.isEmpty() && !worker->namedAs.isEmpty())
+                    worker->name = worker->namedAs;
                 // A job that does not count its files itself (a delete) is
                 // counted by their outcomes.
                 if (!m_counted) {

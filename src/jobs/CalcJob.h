@@ -53,6 +53,9 @@ public:
     void cancel();
     bool cancelRequested() const;
     const Result &result() const { return m_result; }
+    // The calculator is given this name first, before the job's own work;
+    // the worker's name follows once the job has delivered.
+    void setNameFirst(const QString &name) { m_nameFirst = name; }
 
     // The job running on worker, if any.
     static CalcJob *runningOn(const CVoriWorker *worker);
@@ -97,6 +100,7 @@ private:
     QPointer<CVoriWorker> m_worker;
     QPointer<QThread> m_thread;
     QList<QMetaObject::Connection> m_connections;
+    QString m_nameFirst;
     bool m_ended = false;
     bool m_counted = false;
     int m_itemsDone = 0;

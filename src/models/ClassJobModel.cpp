@@ -70,6 +70,7 @@ void ClassJobModel::begin(const QString &title, const QStringList &calculators,
     m_active = true;
     m_station = false;
     m_stationOn = false;
+    m_folder.clear();
     endResetModel();
     emit summaryChange();
 }
@@ -95,10 +96,11 @@ void ClassJobModel::working(
     Row &r = m_rows[row];
     const bool first = r.state != State::Working;
     r.state = State::Working;
-    r.stateText
-        = (m_kind == Kind::Backup ? tr("backing up %1 of %2: %3") : tr("sending %1 of %2: %3"))
-              .arg(QString::number(fileNumber), QString::number(fileCount),
-                  DeviceText::isolated(fileName));
+    r.stateText = (m_kind == Kind::Backup ? tr("backing up %1 of %2: %3")
+            : collects()                  ? tr("collecting %1 of %2: %3")
+                                          : tr("sending %1 of %2: %3"))
+                      .arg(QString::number(fileNumber), QString::number(fileCount),
+                          DeviceText::isolated(fileName));
     if (total >= 0)
         r.stateText
             += tr(", %1 of %2")
@@ -123,8 +125,15 @@ void ClassJobModel::finish(int row, int moved, int count, const QString &failure
         r.stateText = tr("done");
         if (m_kind == Kind::Backup)
             r.outcome = tr("%n files backed up", nullptr, moved);
+        else if (m_kind == Kind::Collect)
+            r.outcome = tr("collected %n files", nullptr, moved);
+        else if (m_kind == Kind::CollectAndClear)
+            r.outcome = tr("collected and cleared %n files", nullptr, moved);
         else
             r.outcome = tr("%n files sent", nullptr, moved);
+        // On exam day the row itself says what was taken (and deleted).
+        if (collects())
+            r.stateText = r.outcome;
     } else {
         r.state = State::Failed;
         r.stateText = tr("failed");
@@ -132,6 +141,9 @@ void ClassJobModel::finish(int row, int moved, int count, const QString &failure
             r.outcome = failure;
         else if (m_kind == Kind::Backup)
             r.outcome = tr("%1 of %2 files backed up")
+                            .arg(QString::number(moved), QString::number(count));
+        else if (collects())
+            r.outcome = tr("%1 of %2 files collected")
                             .arg(QString::number(moved), QString::number(count));
         else
             r.outcome
@@ -197,6 +209,10 @@ QString ClassJobModel::summary() const
     QString text;
     if (m_kind == Kind::Backup) {
         text = tr("Backed up %1 of %n calculators", nullptr, all).arg(done);
+    } else if (m_kind == Kind::Collect) {
+        text = tr("Collected from %1 of %n calculators", nullptr, all).arg(done);
+    } else if (m_kind == Kind::CollectAndClear) {
+        text = tr("Collected from and cleared %1 of %n calculators", nullptr, all).arg(done);
     } else {
         text = tr("Sent %n files", nullptr, m_fileCount);
         text += tr(" to %1 of %n calculators", nullptr, all).arg(done);
@@ -230,6 +246,7 @@ void ClassJobModel::beginStation(const QString &title, const QString &doing, Kin
     m_active = true;
     m_station = true;
     m_stationOn = true;
+    m_folder.clear();
     endResetModel();
     emit summaryChange();
 }
@@ -290,4 +307,20 @@ void ClassJobModel::follow(ClassRun *run)
     connect(run, &ClassRun::restarted, this, &ClassJobModel::restart);
     connect(run, &ClassRun::working, this, &ClassJobModel::working);
     connect(run, &ClassRun::finished, this, &ClassJobModel::finish);
+}
+
+void ClassJobModel::setFolder(const QString &folder)
+{
+    if (m_folder == folder)
+        return;
+    m_folder = folder;
+    emit summaryChange();
+}
+
+void ClassJobModel::renameRow(int row, const QString &calculator)
+{
+    if (row < 0 || row >= m_rows.size() || m_rows.at(row).calculator == calculator)
+        return;
+    m_rows[row].calculator = calculator;
+    changed(row, false);
 }

@@ -33,7 +33,7 @@ public:
     };
 
     // What the job does on each calculator, for the words of its rows and summary.
-    enum class Kind { Send, Backup };
+    enum class Kind { Send, Backup, Collect, CollectAndClear };
     Q_ENUM(Kind)
 
     explicit ClassJobModel(QObject *parent = nullptr);
@@ -112,6 +112,18 @@ public:
     // The rows follow the run's: its row n is row n here, begun (or added)
     // here before the run starts it.
     void follow(ClassRun *run);
+
+    // Where the run puts what it takes from the calculators, for the panel's
+    // "Open the folder"; empty for a run that takes nothing.
+    Q_PROPERTY(QString folder READ folder NOTIFY summaryChange)
+    QString folder() const { return m_folder; }
+    void setFolder(const QString &folder);
+    // A row's calculator got a new name while the run served it.
+    void renameRow(int row, const QString &calculator);
+
+private:
+    bool collects() const { return m_kind == Kind::Collect || m_kind == Kind::CollectAndClear; }
+    QString m_folder;
 };
 
 #endif // CLASSJOBMODEL_H

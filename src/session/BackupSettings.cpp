@@ -11,6 +11,7 @@ namespace {
 const char backupFolderKey[] = "backup/folder";
 const char backupIdentityKey[] = "backup/folderIdentity";
 const char verifyKey[] = "transfer/verify";
+const char collectFolderKey[] = "collect/folder";
 } // namespace
 
 QString BackupSettings::defaultBackupFolder()
@@ -88,4 +89,22 @@ bool BackupSettings::setVerifySends(bool on)
         return false;
     QSettings().setValue(QLatin1String(verifyKey), on);
     return true;
+}
+
+QString BackupSettings::defaultCollectFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+        + QStringLiteral("/Collected work");
+}
+
+QString BackupSettings::collectFolder()
+{
+    const QString chosen = QSettings().value(QLatin1String(collectFolderKey)).toString();
+    return chosen.isEmpty() ? defaultCollectFolder() : chosen;
+}
+
+void BackupSettings::setCollectFolder(const QString &path)
+{
+    if (path != collectFolder())
+        QSettings().setValue(QLatin1String(collectFolderKey), path);
 }

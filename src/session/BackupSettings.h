@@ -31,6 +31,12 @@ public:
     static bool verifySends();
     // True when this changed what was stored.
     static bool setVerifySends(bool on);
+
+    // Where collected work goes: the folder chosen last, or else a folder
+    // among the user's documents.
+    static QString collectFolder();
+    static QString defaultCollectFolder();
+    static void setCollectFolder(const QString &path);
 };
 
 #endif // BACKUPSETTINGS_H

@@ -33,6 +33,11 @@ CVivuRuzaSession::CVivuRuzaSession(QObject *parent)
     qRegisterMetaType<QList<QUrl>>("QList<QUrl>");
     qRegisterMetaType<QPair<QString, int>>("QPair<QString,int>");
     connect(m_classJobs, &ClassJobs::listingChanged, this, &CVivuRuzaSession::showListingOf);
+    connect(m_classJobs, &ClassJobs::renamed, this, [this](CVoriWorker *worker) {
+        const int row = workers.indexOf(worker);
+        if (calcModel && row >= 0)
+            calcModel->setNameAt(row, worker->name);
+    });
     connect(m_jobs, &WindowJobs::listingChanged, this, &CVivuRuzaSession::showListingOf);
     connect(m_jobs, &WindowJobs::problem, this, &CVivuRuzaSession::showError);
     connect(m_jobs, &WindowJobs::jobStateChange, this, &CVivuRuzaSession::jobStateChange);
@@ -572,4 +577,52 @@ QString CVivuRuzaSession::isolated(const QString &deviceText) const
 bool CVivuRuzaSession::isNameCollisionCaseOnly() const
 {
     return m_questions.isNameCollisionCaseOnly();
+}
+
+QString CVivuRuzaSession::collectFolder() const
+{
+    return QDir::toNativeSeparators(BackupSettings::collectFolder());
+}
+
+QUrl CVivuRuzaSession::collectFolderUrl() const
+{
+    return QUrl::fromLocalFile(BackupSettings::collectFolder());
+}
+
+void CVivuRuzaSession::setCollectFolder(const QUrl &folder)
+{
+    const QString path = QDir::cleanPath(folder.toLocalFile());
+    if (!folder.isLocalFile() || path.isEmpty() || path == BackupSettings::collectFolder())
+        return;
+    BackupSettings::setCollectFolder(path);
+    emit collectFolderChange();
+}
+
+bool CVivuRuzaSession::collectAll(bool clear)
+{
+    return m_classJobs->collectAll(workers, BackupSettings::collectFolder(), clear);
+}
+
+bool CVivuRuzaSession::startStationCollect(const QUrl &folder, bool clear)
+{
+    if (!folder.isLocalFile())
+        return false;
+    return m_classJobs->startStationCollect(
+        QDir::cleanPath(folder.toLocalFile()), clear, m_watcher->readingWorkers());
+}
+
+QUrl CVivuRuzaSession::classFolderUrl() const
+{
+    const QString folder = m_classJob->folder();
+    return folder.isEmpty() ? QUrl() : QUrl::fromLocalFile(folder);
+}
+
+bool CVivuRuzaSession::setStationNaming(const QString &pattern, int first)
+{
+    return m_classJobs->setStationNaming(pattern, first);
+}
+
+QString CVivuRuzaSession::stationName(const QString &pattern, int number) const
+{
+    return ClassJobs::numberedName(pattern, number);
 }

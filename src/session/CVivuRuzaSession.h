@@ -291,6 +291,33 @@ private:
     // What the current calculator's worker last read: the names a single
     // send finds taken.
     TransferPlan::Listing currentListing() const;
+
+    // Collecting the work on every calculator: each one's files into a folder
+    // of its own in collectFolder, each read twice, with a receipt there;
+    // clearing, what was collected so is then deleted on it. Shown as the
+    // class job; false when there is no calculator, a class job runs or the
+    // folder can't be made.
+    Q_PROPERTY(QString collectFolder READ collectFolder NOTIFY collectFolderChange)
+
+public:
+    QString collectFolder() const;
+    Q_INVOKABLE QUrl collectFolderUrl() const;
+    // Remembered for the next collect.
+    Q_INVOKABLE void setCollectFolder(const QUrl &folder);
+    Q_INVOKABLE bool collectAll(bool clear);
+    // A station that collects (and clears) each calculator plugged in.
+    Q_INVOKABLE bool startStationCollect(const QUrl &folder, bool clear);
+    // The class job's folder, for "Open the folder"; empty when it has none.
+    Q_INVOKABLE QUrl classFolderUrl() const;
+    // The next station names each calculator first: pattern's '#'s a running
+    // number from first, padded to their count; empty: no naming. False when
+    // a name would be too long for a calculator.
+    Q_INVOKABLE bool setStationNaming(const QString &pattern, int first);
+    // pattern as the station would name its n-th calculator from first.
+    Q_INVOKABLE QString stationName(const QString &pattern, int number) const;
+
+signals:
+    void collectFolderChange();
 };
 
 #endif // CVIVURUZASESSION_H

@@ -5,6 +5,7 @@
 #include "BackupTexts.h"
 #include "CVoriWorker.h"
 #include "ClassRun.h"
+#include "CollectJob.h"
 #include "FolderHandle.h"
 #include "JobLog.h"
 #include "SendJob.h"
@@ -12,6 +13,43 @@
 
 #include <QDir>
 #include <QHash>
+
+namespace {
+// What a collect's row says when it did not take everything: how far it came,
+// then why it stopped or which files stayed behind.
+QString collectFailure(const CollectJob &job)
+{
+    const CVoriWorker::CollectResult &r = job.collected();
+    if (r.finished || r.cancelled)
+        return QString();
+    const QString reason = !r.stopReason.isEmpty() ? r.stopReason
+        : !r.firstReason.isEmpty()                 ? r.firstReason
+                                                   : job.result().failure;
+    if (r.files == 0 && !reason.isEmpty())
+        return reason;
+    QString text;
+    if (r.missing.isEmpty() && job.clears())
+        //: A row of the class panel: everything was copied, not all deleted.
+        text = ClassJobs::tr("collected %1 of %2 files, cleared %3")
+                   .arg(QString::number(r.collected), QString::number(r.files),
+                       QString::number(r.cleared));
+    else if (r.missing.isEmpty())
+        text = ClassJobs::tr("collected %1 of %2 files")
+                   .arg(QString::number(r.collected), QString::number(r.files));
+    else
+        //: %3 names the files that were not collected.
+        text = ClassJobs::tr("collected %1 of %2 files; not collected: %3")
+                   .arg(QString::number(r.collected), QString::number(r.files),
+                       BackupTexts::someNames(r.missing));
+    if (!reason.isEmpty()) {
+        QString why = reason;
+        while (why.endsWith(QLatin1Char('.')))
+            why.chop(1);
+        text = ClassJobs::tr("%1 (%2)").arg(text, why);
+    }
+    return text;
+}
+} // namespace
 
 ClassJobs::ClassJobs(
     ClassJobModel *model, std::function<bool(const CVoriWorker *)> isListed, QObject *parent)
@@ -23,6 +61,8 @@ ClassJobs::ClassJobs(
     // A backup's row fails with the calculator's own words where it gave
     // some, else with what the single backup's outcome line would say.
     m_run->setFailureText([](const CalcJob &job) {
+        if (const auto *collect = qobject_cast<const CollectJob *>(&job))
+            return collectFailure(*collect);
         const auto *backup = qobject_cast<const BackupJob *>(&job);
         if (!backup)
             return job.result().failure;
@@ -115,6 +155,89 @@ bool ClassJobs::backUpAll(const QList<CVoriWorker *> &calculators)
     return true;
 }
 
+CalcJob *ClassJobs::makeCollect(CVoriWorker *worker, QObject *parent)
+{
+    auto *job = new CollectJob(worker, m_collectParent, m_collectClear, parent);
+    connect(job, &CalcJob::delivered, this, [this, worker] { emit listingChanged(worker); });
+    return job;
+}
+
+bool ClassJobs::prepareCollect(const QString &folder, bool clear)
+{
+    const QString path = QDir::cleanPath(folder);
+    if (path.isEmpty() || !QDir().mkpath(path))
+        return false;
+    m_collectParent = path;
+    m_collectClear = clear;
+    return true;
+}
+
+bool ClassJobs::collectAll(
+    const QList<CVoriWorker *> &calculators, const QString &folder, bool clear)
+{
+    if (m_model->running() || calculators.isEmpty() || !prepareCollect(folder, clear))
+        return false;
+    m_plan.clear();
+    QList<QPair<CVoriWorker *, int>> rows;
+    for (CVoriWorker *worker : calculators)
+        rows.append(qMakePair(worker, int(worker->filesList.size())));
+    const int count = int(rows.size());
+    const QString shown = QDir::toNativeSeparators(m_collectParent);
+    begin(clear ? tr("Collect from and clear %n calculators into %1", nullptr, count).arg(shown)
+                : tr("Collect from %n calculators into %1", nullptr, count).arg(shown),
+        clear ? tr("collect and clear") : tr("collect"), 0,
+        clear ? ClassJobModel::Kind::CollectAndClear : ClassJobModel::Kind::Collect, rows,
+        [this](CVoriWorker *worker, QObject *parent) { return makeCollect(worker, parent); });
+    m_model->setFolder(m_collectParent);
+    return true;
+}
+
+bool ClassJobs::startStationCollect(
+    const QString &folder, bool clear, const QList<CVoriWorker *> &before)
+{
+    if (m_model->running() || !prepareCollect(folder, clear))
+        return false;
+    const QString shown = QDir::toNativeSeparators(m_collectParent);
+    if (!startStation(clear ? tr("Station: collect and clear") : tr("Station: collect"),
+            clear ? tr("each calculator plugged in has its files collected into a folder of its "
+                       "own in %1, then deleted on it once they are checked.")
+                        .arg(shown)
+                  : tr("each calculator plugged in has its files collected into a folder of its "
+                       "own in %1.")
+                        .arg(shown),
+            clear ? ClassJobModel::Kind::CollectAndClear : ClassJobModel::Kind::Collect, before))
+        return false;
+    m_stationFiles.clear();
+    m_stationCollects = true;
+    m_model->setFolder(m_collectParent);
+    return true;
+}
+
+QString ClassJobs::numberedName(const QString &pattern, int number)
+{
+    const int at = pattern.indexOf(QLatin1Char('#'));
+    if (at < 0)
+        return pattern;
+    int end = at;
+    while (end < pattern.size() && pattern.at(end) == QLatin1Char('#'))
+        ++end;
+    return pattern.left(at) + QStringLiteral("%1").arg(number, end - at, 10, QLatin1Char('0'))
+        + pattern.mid(end);
+}
+
+bool ClassJobs::setStationNaming(const QString &pattern, int first)
+{
+    m_namePattern.clear();
+    if (pattern.trimmed().isEmpty())
+        return true;
+    // The widest number a class set reaches; a longer one is the user's to see.
+    if (first < 0 || numberedName(pattern, qMax(first, 999)).size() > 64)
+        return false;
+    m_namePattern = pattern;
+    m_nextNumber = first;
+    return true;
+}
+
 void ClassJobs::retryFailed()
 {
     if (m_model->running() || m_model->station())
@@ -160,6 +283,7 @@ bool ClassJobs::startStationSend(const QList<QUrl> &urls, const QList<CVoriWorke
             tr("Station: send %n files", nullptr, n), doing, ClassJobModel::Kind::Send, before))
         return false;
     m_stationFiles = files;
+    m_stationCollects = false;
     return true;
 }
 
@@ -174,6 +298,7 @@ bool ClassJobs::startStationBackup(const QUrl &folder, const QList<CVoriWorker *
             ClassJobModel::Kind::Backup, before))
         return false;
     m_stationFiles.clear();
+    m_stationCollects = false;
     m_backupParent = path;
     // The default is ours to make, as for any backup.
     if (path == BackupSettings::defaultBackupFolder())
@@ -212,14 +337,27 @@ void ClassJobs::listed(CVoriWorker *worker)
 {
     if (!m_model->stationOn() || m_stationBefore.removeAll(worker) > 0)
         return;
-    const bool backup = m_stationFiles.isEmpty();
+    const bool collect = m_stationCollects;
+    const bool backup = !collect && m_stationFiles.isEmpty();
     const QList<QPair<QString, QString>> files = m_stationFiles;
+    const QString newName
+        = m_namePattern.isEmpty() ? QString() : numberedName(m_namePattern, m_nextNumber++);
     const int row = m_run->add(
         worker,
-        [this, files, backup](CVoriWorker *worker, QObject *parent) {
-            return backup ? makeBackup(worker, parent) : makeSend(worker, files, parent);
+        [this, files, backup, collect, newName](CVoriWorker *worker, QObject *parent) {
+            CalcJob *job = collect ? makeCollect(worker, parent)
+                : backup           ? makeBackup(worker, parent)
+                                   : makeSend(worker, files, parent);
+            if (!newName.isEmpty()) {
+                job->setNameFirst(newName);
+                connect(job, &CalcJob::delivered, this, [this, worker] { emit renamed(worker); });
+            }
+            return job;
         },
-        backup ? int(worker->filesList.size()) : int(files.size()));
-    m_model->addRow(BackupTexts::calcLabel(worker->name), backup ? tr("back up") : tr("send"));
+        collect || backup ? int(worker->filesList.size()) : int(files.size()));
+    m_model->addRow(BackupTexts::calcLabel(newName.isEmpty() ? worker->name : newName),
+        collect      ? (m_collectClear ? tr("collect and clear") : tr("collect"))
+            : backup ? tr("back up")
+                     : tr("send"));
     m_run->start(row);
 }

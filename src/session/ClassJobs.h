@@ -51,7 +51,23 @@ public:
     // Every job of the runs still running, for a shutdown.
     QList<CalcJob *> runningJobs() const;
 
+    // Every file of each calculator into a folder of its own in folder, with
+    // the receipt there; clearing, what was collected so is then deleted on
+    // the calculator.
+    bool collectAll(const QList<CVoriWorker *> &calculators, const QString &folder, bool clear);
+    bool startStationCollect(const QString &folder, bool clear, const QList<CVoriWorker *> &before);
+    // The next station names each calculator it serves by pattern first, its
+    // '#'s a running number from first padded to their count ("Desk ##":
+    // Desk 01, Desk 02...); an empty pattern names none. False, naming none,
+    // when a name it gives would be over 64 characters or first is negative.
+    bool setStationNaming(const QString &pattern, int first);
+    // pattern's run of '#' replaced by number, padded with zeros to its
+    // length; the pattern as it is when it has none.
+    static QString numberedName(const QString &pattern, int number);
+
 signals:
+    // A calculator took a new name from the station.
+    void renamed(CVoriWorker *worker);
     // A send of the run ended: the file list may show what it left.
     void listingChanged(CVoriWorker *worker);
 
@@ -65,6 +81,9 @@ private:
     CalcJob *makeSend(
         CVoriWorker *worker, const QList<QPair<QString, QString>> &files, QObject *parent);
     CalcJob *makeBackup(CVoriWorker *worker, QObject *parent);
+    CalcJob *makeCollect(CVoriWorker *worker, QObject *parent);
+    // Made for the run when it is missing; false when it can't be.
+    bool prepareCollect(const QString &folder, bool clear);
     bool startStation(const QString &title, const QString &doing, ClassJobModel::Kind kind,
         const QList<CVoriWorker *> &before);
 
@@ -79,6 +98,12 @@ private:
     // What a station sends; none when it backs up into m_backupParent.
     QList<QPair<QString, QString>> m_stationFiles; // local path, calculator name
     QList<QPointer<CVoriWorker>> m_stationBefore;
+    // Where a collect puts what it takes, and whether it clears.
+    QString m_collectParent;
+    bool m_collectClear = false;
+    bool m_stationCollects = false;
+    QString m_namePattern;
+    int m_nextNumber = 1;
 };
 
 #endif // CLASSJOBS_H

@@ -160,6 +160,8 @@ void TestAccessibility::everyActionableElementNamed_data()
                                          "MenuItem:Send to the chosen calculators\u2026",
                                          "MenuItem:Back up\u2026",
                                          "MenuItem:Back up all calculators\u2026",
+                                         "MenuItem:Collect from all calculators\u2026",
+                                         "MenuItem:Clear all calculators\u2026",
                                          "MenuItem:Restore\u2026",
                                          "MenuItem:Verify files after sending",
                                          "MenuItem:Station\u2026", "MenuItem:Close program" };
@@ -175,6 +177,11 @@ void TestAccessibility::everyActionableElementNamed_data()
         << QStringList { "RadioButton:Send these files to each calculator",
                "RadioButton:Back up each calculator into this folder", "Button:Choose Files\u2026",
                "Button:Change Folder\u2026", "Button:Start", "Button:Cancel" };
+    QTest::newRow("collect dialog")
+        << "collectDialog"
+        << QStringList { "Button:Change Folder\u2026",
+               "CheckBox:Delete the files on the calculators once they are collected",
+               "Button:Collect", "Button:Cancel" };
     QTest::newRow("restore question")
         << "restoreQuestion" << QStringList { "Button:Restore", "Button:Cancel" };
     QTest::newRow("rename") << "changeNameDialog"

@@ -238,7 +238,8 @@ void TestBackupWindow::keyboardReachesBoth_data()
 }
 
 // Ctrl+B, or the menu walked with the arrows, opens the question with Back
-// Up focused: Space backs up. Restore is two entries on.
+// Up focused: Space backs up. Restore is four entries on, after the
+// collect and clear entries.
 void TestBackupWindow::keyboardReachesBoth()
 {
     QFETCH(bool, byMenu);
@@ -277,7 +278,7 @@ void TestBackupWindow::keyboardReachesBoth()
 
     if (byMenu && !all) {
         QVERIFY(m_driver->activateWindow());
-        openMenuAt(7);
+        openMenuAt(9);
         QTRY_VERIFY(m_driver->isOpen("restoreChooser"));
         QVERIFY(QTest::qWaitFor([this] { return m_driver->foldersShown() == 1; }));
         QMetaObject::invokeMethod(m_driver->byId("restoreChooser"), "close");

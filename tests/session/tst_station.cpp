@@ -51,6 +51,9 @@ private slots:
     void switchedOff();
     void sameNameLeftOut();
     void backsUpEachIntoItsOwnFolder();
+    void collectsAndNamesEach_data();
+    void collectsAndNamesEach();
+    void namesTooLongRefused();
 
 private:
     QList<QUrl> files(const QStringList &names);
@@ -283,6 +286,64 @@ void TestStation::backsUpEachIntoItsOwnFolder()
         job->data(job->index(0), ClassJobModel::ActionRole).toString(), QStringLiteral("back up"));
     rig.session.stopStation();
     QVERIFY(!job->running());
+}
+
+// Named as they come, Desk 09 then Desk 10, before anything else: the
+// folder of each collect carries the new name, the calculator list shows it,
+// and with the tick the files collected are deleted on the calculator.
+void TestStation::collectsAndNamesEach_data()
+{
+    QTest::addColumn<bool>("clear");
+    QTest::newRow("collect") << false;
+    QTest::newRow("collect and clear") << true;
+}
+
+void TestStation::collectsAndNamesEach()
+{
+    QFETCH(bool, clear);
+    SessionRig rig;
+    QVERIFY(rig.plug({}));
+    QTemporaryDir collected;
+    QVERIFY(collected.isValid());
+    ClassJobModel *job = rig.session.classJob();
+    QVERIFY(rig.session.setStationNaming(QStringLiteral("Desk ##"), 9));
+    QVERIFY(rig.session.startStationCollect(QUrl::fromLocalFile(collected.path()), clear));
+    QCOMPARE(job->folder(), collected.path());
+    QVERIFY(rig.plug({ QStringLiteral("A") }));
+    QVERIFY(waitServed(rig, 1));
+    QVERIFY(rig.plug({ QStringLiteral("A"), QStringLiteral("B") }));
+    QVERIFY(waitServed(rig, 2));
+    QStringList folders = QDir(collected.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    QCOMPARE(folders, (QStringList { QStringLiteral("Desk 09"), QStringLiteral("Desk 10") }));
+    QCOMPARE(
+        rig.rowNames(), (QStringList { QStringLiteral("Desk 09"), QStringLiteral("Desk 10") }));
+    const QString letters[] = { QStringLiteral("A"), QStringLiteral("B") };
+    for (int row = 0; row < 2; ++row) {
+        QCOMPARE(calculatorAt(job, row), rig.rowNames().at(row));
+        QCOMPARE(job->state(row), ClassJobModel::State::Done);
+        QCOMPARE(job->outcome(row),
+            clear ? QStringLiteral("collected and cleared 1 file")
+                  : QStringLiteral("collected 1 file"));
+        QCOMPARE(rig.sim(letters[row])->files().isEmpty(), clear);
+        QFile copy(collected.filePath(folders.at(row)) + QLatin1Char('/') + letters[row]
+            + QStringLiteral(".PY"));
+        QVERIFY(copy.open(QIODevice::ReadOnly));
+        QCOMPARE(copy.readAll(), letters[row].toLatin1());
+    }
+    QVERIFY(QFileInfo::exists(collected.filePath(QStringLiteral("receipt.csv"))));
+    rig.session.stopStation();
+}
+
+// A name over what a calculator holds is refused before the station starts.
+void TestStation::namesTooLongRefused()
+{
+    SessionRig rig;
+    QVERIFY(!rig.session.setStationNaming(QString(62, QLatin1Char('x')) + QStringLiteral("##"), 1));
+    QVERIFY(!rig.session.setStationNaming(QStringLiteral("Desk #"), -1));
+    QVERIFY(rig.session.setStationNaming(QString(61, QLatin1Char('x')) + QStringLiteral("###"), 1));
+    QCOMPARE(rig.session.stationName(QStringLiteral("Desk ##"), 7), QStringLiteral("Desk 07"));
+    QCOMPARE(rig.session.stationName(QStringLiteral("Desk ##"), 123), QStringLiteral("Desk 123"));
+    QCOMPARE(rig.session.stationName(QStringLiteral("Desk"), 3), QStringLiteral("Desk"));
 }
 
 QTEST_GUILESS_MAIN(TestStation)
