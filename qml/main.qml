@@ -106,6 +106,14 @@ DesktopWindow {
                         onTriggered: openOr(fileListView.count !== 0, restoreFlow.start, qsTr("No calculator is connected"))
                     }
                     MenuItem {
+                        id: compareMenuItem
+                        objectName: "compareMenuItem"
+                        text: qsTr("Compare with a folder\u2026")
+                        Accessible.name: text
+                        Accessible.description: compareKeys.compareKey
+                        onTriggered: openOr(fileListView.count !== 0, compareView.choose, qsTr("No calculator is connected"))
+                    }
+                    MenuItem {
                         objectName: "verifyMenuItem"
                         text: qsTr("Verify files after sending")
                         checkable: true
@@ -347,6 +355,18 @@ DesktopWindow {
     StationFlow {
         id: stationFlow
         session: calcSession
+    }
+    CompareView {
+        id: compareView
+        session: calcSession
+    }
+    Shortcut {
+        id: compareKeys
+        objectName: "compareKey"
+        readonly property string compareKey: nativeText
+        sequence: "Ctrl+Shift+D"
+        enabled: !calcSession.isBusy
+        onActivated: compareMenuItem.triggered()
     }
     CollectFlow {
         id: collectFlow

@@ -38,17 +38,24 @@ TransferPlan BatchPlanner::planUpload(const QStringList &paths, QStringList &ref
     TransferPlan plan(TransferPlan::Direction::Upload);
     for (const QString &path : paths)
         plan.addUpload(path);
-    for (const Item &item : plan.items()) {
-        const QString text = refusal(plan, item);
-        if (!text.isEmpty())
-            refusals.append(text);
-    }
+    refusals += BatchPlanner::refusals(plan);
     // The same file named twice is sent once.
     for (int i = plan.size() - 1; i >= 0; --i) {
         if (plan.at(i).collision == TransferPlan::Reason::SameFile)
             plan.removeAt(i);
     }
     return plan;
+}
+
+QStringList BatchPlanner::refusals(const TransferPlan &plan)
+{
+    QStringList texts;
+    for (const Item &item : plan.items()) {
+        const QString text = refusal(plan, item);
+        if (!text.isEmpty())
+            texts.append(text);
+    }
+    return texts;
 }
 
 bool BatchPlanner::isPattern(const QString &text)

@@ -30,6 +30,9 @@ public:
     // that cannot be sent, two files that would get one calculator name)
     // means nothing may be sent.
     static TransferPlan planUpload(const QStringList &paths, QStringList &refusals);
+    // Why each item of an upload planned elsewhere can't go, as planUpload
+    // says it; empty when all may go.
+    static QStringList refusals(const TransferPlan &plan);
 
     // Files of the listing named, or matched by a shell pattern (*, ?, [...]),
     // each once, in listing order. An argument that is a listed name means

@@ -10,6 +10,7 @@
 #include "PortProblem.h"
 #include "ProgressLine.h"
 #include "Reporter.h"
+#include "SyncRunner.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -82,6 +83,10 @@ int CalcRunner::dispatch()
         return backup();
     if (c == QLatin1String("collect"))
         return collect();
+    if (c == QLatin1String("diff") || c == QLatin1String("sync")) {
+        SyncRunner sync(m_options, m_reporter, m_progress, *m_link, m_port);
+        return c == QLatin1String("diff") ? sync.diff() : sync.sync();
+    }
     BatchRunner batch(m_options, m_reporter, m_progress, m_asker, *m_link, m_port);
     if (c == QLatin1String("get"))
         return batch.get();

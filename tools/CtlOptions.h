@@ -20,13 +20,20 @@ struct CtlOptions
     bool progress = false;
     bool allFiles = false;
     Conflict conflict = Conflict::Fail;
-    QString folder; // get --to, backup's and collect's parent folder, restore's backup
+    QString folder; // get --to, backup's and collect's parent folder, restore's backup, diff's
+                    // and sync's
     bool verify = false; // each file sent is read back and compared
-    // station: --send or --backup, and whether the calculators attached at
-    // the start are served too.
-    enum class Station { None, Send, Backup, Collect, Name };
+    // station: --send, --backup, --sync or --collect (or none beside a
+    // --name), and whether the calculators attached at the start are served
+    // too.
+    enum class Station { None, Send, Backup, Sync, Collect, Name };
     Station station = Station::None;
     bool now = false;
+    // diff and sync: names and sizes only; extra files deleted; nothing
+    // changed, only told.
+    bool quick = false;
+    bool deleteExtra = false;
+    bool dryRun = false;
     // collect and station --collect: delete on the calculator what was
     // collected.
     bool clear = false;

@@ -15,6 +15,8 @@ Reporter::Reporter(bool json, bool collectOnly)
 
 void Reporter::line(const QString &text)
 {
+    if (m_collect && !m_json)
+        m_lines.append(text);
     if (m_json || m_collect)
         return;
     if (m_progress)

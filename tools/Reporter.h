@@ -28,6 +28,8 @@ public:
 
     // A line of the command's text output; JSON mode leaves it out.
     void line(const QString &text);
+    // The lines a collecting reporter kept, for its owner to print.
+    QStringList lines() const { return m_lines; }
     // A failure the user must see; the command then ends with a non-zero code.
     void error(const QString &text);
     // Worth knowing but no failure, such as a file skipped on request.
@@ -76,6 +78,7 @@ private:
     QStringList m_errors;
     QString m_summary;
     QStringList m_partial;
+    QStringList m_lines;
 };
 
 #endif // REPORTER_H

@@ -3,6 +3,7 @@
 #include "BatchPlanner.h"
 #include "CalcRunner.h"
 #include "ConflictAsker.h"
+#include "FolderCompare.h"
 #include "FrameCodec.h"
 #include "JobThreads.h"
 #include "NamePattern.h"
@@ -11,6 +12,7 @@
 #include "Reporter.h"
 #include "Station.h"
 #include "StopSignals.h"
+#include "SyncRunner.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -61,6 +63,23 @@ QString description()
                     "                        interrupted; names already on it are replaced\n"
                     "  station --backup DIR  back up each calculator plugged in into\n"
                     "                        DIR/<device name>-<UTC time>/, until interrupted"),
+        //: Follows the list of commands: keep the command words, the status and action
+        //: words and the first column's width; translate what each does.
+        VuveCtl::tr("  diff DIR              compare the calculator with the regular files in "
+                    "DIR:\n"
+                    "                        a line STATUS<tab>NAME per file, STATUS one of "
+                    "same,\n"
+                    "                        different, missing (not on the calculator) or "
+                    "extra\n"
+                    "                        (only on it); --quick: names and sizes only\n"
+                    "  sync DIR              make the calculator hold DIR's files: send the "
+                    "missing,\n"
+                    "                        replace the different, keep the same; --delete "
+                    "also\n"
+                    "                        deletes the extra; --dry-run only prints send,\n"
+                    "                        replace, delete or keep NAME; never changes DIR\n"
+                    "  station --sync DIR    sync each calculator plugged in with DIR, until\n"
+                    "                        interrupted (with --delete, extra files deleted)"),
         //: Follows the list of commands: keep the command words and the first column's
         //: width; translate what each does.
         VuveCtl::tr("  collect DIR           copy every file, read twice and compared, into\n"
@@ -75,7 +94,7 @@ QString description()
                     "                        PATTERN become a running number, padded with zeros\n"
                     "                        to their count (\"Desk ##\": Desk 01, Desk 02...;\n"
                     "                        --first N: from N); alone, or before --send,\n"
-                    "                        --backup or --collect"),
+                    "                        --backup, --sync or --collect"),
         VuveCtl::tr("Choosing calculators: with one attached, commands run on it. Otherwise name\n"
                     "it with --calc or --port, or run on all at once with --every (one result "
                     "line\n"
@@ -103,6 +122,17 @@ QString description()
                     "fails is reported and the station goes on. Ctrl+C ends it with 0 once "
                     "the\n"
                     "calculators in service have stopped."),
+        VuveCtl::tr("Folders: diff and sync take the regular files directly in DIR, under the\n"
+                    "names put gives them, compared without regard to case; links, fifos and\n"
+                    "subfolders are left out and named on stderr. Files of equal size are read\n"
+                    "back and compared (SHA-256) unless --quick, whose output then begins with "
+                    "a\n"
+                    "line starting with \"#\". With --every each file line begins with the\n"
+                    "device name and port. sync checks its batch as put does, reads each file\n"
+                    "when it is sent, and with --verify reads it back. diff exits with 1 when\n"
+                    "anything differs; sync with 0 once the calculator holds the folder's "
+                    "files\n"
+                    "(extra files kept without --delete do not count)."),
         VuveCtl::tr("Interrupting (Ctrl+C) stops the transfers at once and says what was left\n"
                     "part-way (files are only written whole); a second Ctrl+C ends at once."),
         //: Keep the numbers and the first column's width.
@@ -122,7 +152,8 @@ const QStringList withoutArguments { QStringLiteral("ports"), QStringLiteral("in
 const QStringList commands = withoutArguments
     + QStringList { QStringLiteral("get"), QStringLiteral("put"), QStringLiteral("rm"),
           QStringLiteral("rename"), QStringLiteral("backup"), QStringLiteral("restore"),
-          QStringLiteral("station"), QStringLiteral("collect") };
+          QStringLiteral("station"), QStringLiteral("diff"), QStringLiteral("sync"),
+          QStringLiteral("collect") };
 constexpr int maxDeviceName = NamePattern::longestName;
 } // namespace
 
@@ -198,6 +229,11 @@ int VuveCtl::run(const QStringList &arguments)
         return PortWatcher(m_options.json).run();
     if (m_options.command == QLatin1String("station"))
         return station();
+    if (m_options.command == QLatin1String("diff") || m_options.command == QLatin1String("sync")) {
+        const int checked = checkFolder();
+        if (checked >= 0)
+            return checked;
+    }
 
     QList<PortChooser::Port> chosen;
     QString error;
@@ -268,6 +304,15 @@ int VuveCtl::parse(const QStringList &arguments)
         QStringLiteral("DIR"));
     const QCommandLineOption nowOption(
         QStringLiteral("now"), tr("station: serve the calculators attached at the start too."));
+    const QCommandLineOption quickOption(QStringLiteral("quick"),
+        tr("diff, sync: compare names and sizes only; files of equal size count as the same."));
+    const QCommandLineOption deleteOption(QStringLiteral("delete"),
+        tr("sync, station --sync: also delete the files the folder does not hold."));
+    const QCommandLineOption dryRunOption(
+        QStringLiteral("dry-run"), tr("sync: print what would be done, and change nothing."));
+    const QCommandLineOption syncOption(QStringLiteral("sync"),
+        tr("station: make each calculator plugged in hold the files of DIR."),
+        QStringLiteral("DIR"));
     const QCommandLineOption clearOption(QStringLiteral("clear"),
         tr("collect, station --collect: then delete on the calculator each file collected, "
            "read the same twice and written whole, and no other."));
@@ -283,8 +328,8 @@ int VuveCtl::parse(const QStringList &arguments)
         tr("station --name: the first calculator's number (default: 1)."), QStringLiteral("N"));
     parser.addOptions({ helpOption, versionOption, portOption, calcOption, everyOption, jsonOption,
         toOption, allOption, conflictOption, progressOption, timeoutOption, verboseOption,
-        verifyOption, sendOption, backupOption, nowOption, clearOption, collectOption, nameOption,
-        firstOption });
+        verifyOption, sendOption, backupOption, nowOption, quickOption, deleteOption, dryRunOption,
+        syncOption, clearOption, collectOption, nameOption, firstOption });
     parser.addPositionalArgument(QStringLiteral("command"), tr("What to do (see above)."),
         //: The usage line's words for a command and its arguments.
         tr("command [args...]"));
@@ -326,14 +371,20 @@ int VuveCtl::parse(const QStringList &arguments)
     o.allFiles = parser.isSet(allOption);
     o.verify = parser.isSet(verifyOption);
     o.now = parser.isSet(nowOption);
+    o.quick = parser.isSet(quickOption);
+    o.deleteExtra = parser.isSet(deleteOption);
+    o.dryRun = parser.isSet(dryRunOption);
     o.clear = parser.isSet(clearOption);
+    const bool syncStation = parser.isSet(syncOption);
     // One action a station, or none beside a --name.
     const int actions = (parser.isSet(sendOption) ? 1 : 0) + (parser.isSet(backupOption) ? 1 : 0)
-        + (parser.isSet(collectOption) ? 1 : 0);
+        + (syncStation ? 1 : 0) + (parser.isSet(collectOption) ? 1 : 0);
     if (actions == 1 && parser.isSet(sendOption))
         o.station = CtlOptions::Station::Send;
     else if (actions == 1 && parser.isSet(backupOption))
         o.station = CtlOptions::Station::Backup;
+    else if (actions == 1 && syncStation)
+        o.station = CtlOptions::Station::Sync;
     else if (actions == 1 && parser.isSet(collectOption))
         o.station = CtlOptions::Station::Collect;
     else if (actions == 0 && parser.isSet(nameOption))
@@ -353,6 +404,8 @@ int VuveCtl::parse(const QStringList &arguments)
         return usage(tr("%1 takes exactly one argument").arg(c));
     if (is("collect") && args.first().isEmpty())
         return usage(tr("collect needs a folder"));
+    if ((is("diff") || is("sync")) && (args.size() != 1 || args.first().isEmpty()))
+        return usage(tr("%1 takes exactly one folder").arg(c));
     if (is("backup") && args.size() > 1)
         return usage(tr("backup takes at most one folder"));
     if (is("rename") && args.first().isEmpty())
@@ -369,10 +422,14 @@ int VuveCtl::parse(const QStringList &arguments)
                          .arg(c));
     if (is("station")) {
         if (actions > 1)
-            return usage(tr("station takes one of --send, --backup and --collect"));
+            return usage(tr("station takes one of --send, --backup, --sync and --collect"));
         if (o.station == CtlOptions::Station::None)
-            return usage(
-                tr("station needs --send FILE..., --backup DIR, --collect DIR or --name PATTERN"));
+            return usage(tr("station needs --send FILE..., --backup DIR, --sync DIR, --collect DIR "
+                            "or --name PATTERN"));
+        if (o.station == CtlOptions::Station::Sync && !args.isEmpty())
+            return usage(tr("station --sync takes no other arguments"));
+        if (o.station == CtlOptions::Station::Sync && parser.value(syncOption).isEmpty())
+            return usage(tr("station --sync needs a folder"));
         if (o.station == CtlOptions::Station::Send && args.isEmpty())
             return usage(QCoreApplication::translate("VuveCtl", "station --send needs files"));
         if (o.station == CtlOptions::Station::Backup && !args.isEmpty())
@@ -427,12 +484,22 @@ int VuveCtl::parse(const QStringList &arguments)
         || parser.isSet(backupOption) || o.now) {
         return usage(QCoreApplication::translate(
             "VuveCtl", "--send, --backup and --now go with station only"));
+    } else if (syncStation) {
+        return usage(tr("--sync goes with station only"));
     } else if (o.clear && !is("collect")) {
         return usage(tr("--clear goes with collect and station --collect only"));
     }
-    if (o.verify && !is("put") && !is("restore") && o.station != CtlOptions::Station::Send)
-        return usage(QCoreApplication::translate(
-            "VuveCtl", "--verify goes with put, restore and station --send only"));
+    const bool syncs = is("sync") || o.station == CtlOptions::Station::Sync;
+    if (o.verify && !is("put") && !is("restore") && !syncs
+        && o.station != CtlOptions::Station::Send)
+        return usage(tr("--verify goes with put, restore, sync, station --send and station "
+                        "--sync only"));
+    if (o.quick && !is("diff") && !syncs)
+        return usage(tr("--quick goes with diff, sync and station --sync only"));
+    if (o.deleteExtra && !syncs)
+        return usage(tr("--delete goes with sync and station --sync only"));
+    if (o.dryRun && !is("sync"))
+        return usage(tr("--dry-run goes with sync only"));
     if (o.ports.size() > 1 && !o.every)
         return usage(tr("several --port go with --every only"));
     if (is("get"))
@@ -441,6 +508,10 @@ int VuveCtl::parse(const QStringList &arguments)
         o.folder = args.value(0);
     else if (o.station == CtlOptions::Station::Backup)
         o.folder = parser.value(backupOption);
+    else if (is("diff") || is("sync"))
+        o.folder = args.value(0);
+    else if (o.station == CtlOptions::Station::Sync)
+        o.folder = parser.value(syncOption);
     else if (o.station == CtlOptions::Station::Collect)
         o.folder = parser.value(collectOption);
 
@@ -519,6 +590,27 @@ int VuveCtl::ports()
     return CalcRunner::Done;
 }
 
+// The folder of diff, sync and station --sync is read once before any
+// calculator is opened: two files that would get one calculator name are a
+// usage error, and what is left out is said once, not once per calculator.
+// -1 to go on, otherwise the exit code.
+int VuveCtl::checkFolder()
+{
+    const QFileInfo info(m_options.folder);
+    if (!info.isDir() || !info.isReadable())
+        return failed(FolderCompare::tr("Folder %1 can't be read.")
+                          .arg(QDir::toNativeSeparators(m_options.folder)));
+    FolderCompare compare;
+    QString error;
+    if (!compare.readFolder(m_options.folder, &error))
+        return usage(error);
+    for (const QString &left : compare.leftOut())
+        Reporter::print(stderr, left);
+    if (m_options.quick && !m_options.json)
+        Reporter::print(stdout, SyncRunner::quickLine());
+    return -1;
+}
+
 // Each calculator plugged in gets the put or backup command, names already on
 // it replaced. Files that could not go to any calculator stop the station
 // before it starts.
@@ -537,6 +629,25 @@ int VuveCtl::station()
             refusals.append(tr("Nothing was sent."));
             return failed(refusals);
         }
+    } else if (m_options.station == CtlOptions::Station::Sync) {
+        const int checked = checkFolder();
+        if (checked >= 0)
+            return checked;
+        // Any of the folder's files may have to go to some calculator: one
+        // that can't go to any stops the station before it starts.
+        FolderCompare compare;
+        compare.readFolder(m_options.folder, nullptr);
+        compare.compare(TransferPlan::Listing(), true);
+        TransferPlan plan(TransferPlan::Direction::Upload);
+        for (const FolderCompare::Entry &e : compare.entries())
+            plan.addUpload(e.localPath, e.name);
+        QStringList refusals = BatchPlanner::refusals(plan);
+        if (!refusals.isEmpty()) {
+            refusals.append(tr("Nothing was sent."));
+            return failed(refusals);
+        }
+        work.command = QStringLiteral("sync");
+        work.args.clear();
     } else if (m_options.station == CtlOptions::Station::Backup) {
         work.command = QStringLiteral("backup");
         work.args.clear();
@@ -596,11 +707,22 @@ int VuveCtl::runOn(const QList<PortChooser::Port> &ports)
             }
             if (code != CalcRunner::Done)
                 result = CalcRunner::Failed;
-            // One line per calculator, printed the moment it is done.
+            // One line per calculator, printed the moment it is done, after
+            // the file lines of a diff or sync, so that each calculator's
+            // lines stay together.
             const bool ok = code == CalcRunner::Done;
             const QJsonObject doc = reporter.document(ok);
-            reporter.printLine(doc, ok, doc.value(QStringLiteral("port")).toString(),
-                { ok ? QStringLiteral("ok") : QStringLiteral("failed") });
+            const bool folderLines = m_options.command == QLatin1String("diff")
+                || m_options.command == QLatin1String("sync");
+            for (const QString &line : folderLines ? reporter.lines() : QStringList())
+                Reporter::print(stdout, line);
+            // A diff that worked and found differences is no failure.
+            const bool differs
+                = !ok && !reporter.failed() && m_options.command == QLatin1String("diff");
+            reporter.printLine(doc, ok || differs, doc.value(QStringLiteral("port")).toString(),
+                { ok              ? QStringLiteral("ok")
+                        : differs ? QStringLiteral("differs")
+                                  : QStringLiteral("failed") });
         },
         &stop);
     if (stop.received() == 0)

@@ -28,6 +28,7 @@ private:
     bool makeDestination(QString &error);
     int ports();
     int station();
+    int checkFolder();
     int runOn(const QList<PortChooser::Port> &ports);
 
     CtlOptions m_options;

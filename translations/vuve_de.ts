@@ -1500,15 +1500,15 @@ Möchten Sie sie ersetzen?</translation>
     <name>FolderCompare</name>
     <message>
         <source>Folder %1 can&apos;t be read.</source>
-        <translation>Der Ordner %1 lässt sich nicht lesen.</translation>
+        <translation>Der Ordner %1 kann nicht gelesen werden.</translation>
     </message>
     <message>
         <source>%1 is left out: it is not a regular file.</source>
-        <translation>%1 bleibt außen vor: keine normale Datei.</translation>
+        <translation>%1 wird ausgelassen: keine gewöhnliche Datei.</translation>
     </message>
     <message>
         <source>%1 is left out: it can&apos;t be read.</source>
-        <translation>%1 bleibt außen vor: lässt sich nicht lesen.</translation>
+        <translation>%1 wird ausgelassen: die Datei kann nicht gelesen werden.</translation>
     </message>
     <message>
         <source>%1 and %2 would both be %3 on the calculator.</source>
@@ -1516,7 +1516,7 @@ Möchten Sie sie ersetzen?</translation>
     </message>
     <message>
         <source>%1 can&apos;t be read.</source>
-        <translation>%1 lässt sich nicht lesen.</translation>
+        <translation>%1 kann nicht gelesen werden.</translation>
     </message>
 </context>
 <context>
@@ -1867,6 +1867,52 @@ Möchten Sie sie ersetzen?</translation>
     <message>
         <source>Esc</source>
         <translation>Esc</translation>
+    </message>
+</context>
+<context>
+    <name>SyncRunner</name>
+    <message>
+        <source>compared by name and size only; contents were not read</source>
+        <translation>nur nach Name und Größe verglichen; Inhalte wurden nicht gelesen</translation>
+    </message>
+    <message>
+        <source>%1 same, %2 different, %3 missing, %4 extra</source>
+        <extracomment>The counts of files in each state, after a compare.</extracomment>
+        <translation>%1 gleich, %2 verschieden, %3 fehlend, %4 überzählig</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n extra files left on the calculator; --delete deletes them</source>
+        <translation>
+            <numerusform>%n überzählige Datei bleibt auf dem Taschenrechner; --delete löscht sie</numerusform>
+            <numerusform>%n überzählige Dateien bleiben auf dem Taschenrechner; --delete löscht sie</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>would send %1, replace %2, delete %3, keep %4</source>
+        <extracomment>What a sync would do: how many files it would send, replace, delete and keep.</extracomment>
+        <translation>würde %1 senden, %2 ersetzen, %3 löschen, %4 behalten</translation>
+    </message>
+    <message>
+        <source>%1 changed since the compare; it was sent as it is now.</source>
+        <translation>%1 hat sich seit dem Vergleich geändert; gesendet wurde der jetzige Stand.</translation>
+    </message>
+    <message>
+        <source>the calculator at %1 may hold part of %2</source>
+        <extracomment>One of the things left part-way, in &quot;Interrupted; %1.&quot;.</extracomment>
+        <translation>der Taschenrechner an %1 enthält womöglich einen Teil von %2</translation>
+    </message>
+    <message>
+        <source>%1 is still on the calculator after it was deleted.</source>
+        <translation>%1 ist nach dem Löschen noch auf dem Taschenrechner.</translation>
+    </message>
+    <message>
+        <source>%1 is not on the calculator as it was sent.</source>
+        <translation>%1 ist nicht so auf dem Taschenrechner, wie es gesendet wurde.</translation>
+    </message>
+    <message>
+        <source>sent %1, replaced %2, deleted %3, kept %4</source>
+        <extracomment>What a sync did: how many files it sent, replaced, deleted and kept.</extracomment>
+        <translation>%1 gesendet, %2 ersetzt, %3 gelöscht, %4 behalten</translation>
     </message>
 </context>
 <context>
@@ -2455,16 +2501,107 @@ gerade bedienten Taschenrechner angehalten haben.</translation>
         <translation>--send, --backup und --now gehen nur mit station</translation>
     </message>
     <message>
-        <source>--verify goes with put, restore and station --send only</source>
-        <translation>--verify geht nur mit put, restore und station --send</translation>
-    </message>
-    <message>
         <source>Nothing was sent.</source>
         <translation>Es wurde nichts gesendet.</translation>
     </message>
     <message>
         <source>No calculator is attached.</source>
         <translation>Kein Taschenrechner ist angeschlossen.</translation>
+    </message>
+    <message>
+        <source>  diff DIR              compare the calculator with the regular files in DIR:
+                        a line STATUS&lt;tab&gt;NAME per file, STATUS one of same,
+                        different, missing (not on the calculator) or extra
+                        (only on it); --quick: names and sizes only
+  sync DIR              make the calculator hold DIR&apos;s files: send the missing,
+                        replace the different, keep the same; --delete also
+                        deletes the extra; --dry-run only prints send,
+                        replace, delete or keep NAME; never changes DIR
+  station --sync DIR    sync each calculator plugged in with DIR, until
+                        interrupted (with --delete, extra files deleted)</source>
+        <extracomment>Follows the list of commands: keep the command words, the status and action words and the first column&apos;s width; translate what each does.</extracomment>
+        <translation>  diff DIR              den Taschenrechner mit den gewöhnlichen Dateien in DIR
+                        vergleichen: eine Zeile STATUS&lt;tab&gt;NAME je Datei,
+                        STATUS ist same, different, missing (nicht auf dem
+                        Taschenrechner) oder extra (nur dort); --quick: nur
+                        Namen und Größen
+  sync DIR              den Taschenrechner die Dateien von DIR halten lassen:
+                        fehlende senden, verschiedene ersetzen, gleiche
+                        behalten; --delete löscht auch die überzähligen;
+                        --dry-run gibt nur send, replace, delete oder keep NAME
+                        aus; DIR wird nie geändert
+  station --sync DIR    jeden angeschlossenen Taschenrechner mit DIR abgleichen,
+                        bis zur Unterbrechung (mit --delete werden überzählige
+                        Dateien gelöscht)</translation>
+    </message>
+    <message>
+        <source>Folders: diff and sync take the regular files directly in DIR, under the
+names put gives them, compared without regard to case; links, fifos and
+subfolders are left out and named on stderr. Files of equal size are read
+back and compared (SHA-256) unless --quick, whose output then begins with a
+line starting with &quot;#&quot;. With --every each file line begins with the
+device name and port. sync checks its batch as put does, reads each file
+when it is sent, and with --verify reads it back. diff exits with 1 when
+anything differs; sync with 0 once the calculator holds the folder&apos;s files
+(extra files kept without --delete do not count).</source>
+        <translation>Ordner: diff und sync nehmen die gewöhnlichen Dateien direkt in DIR, unter den
+Namen, die put ihnen gibt, ohne Rücksicht auf Groß- und Kleinschreibung
+verglichen; Links, FIFOs und Unterordner werden ausgelassen und auf stderr
+genannt. Gleich große Dateien werden zurückgelesen und verglichen (SHA-256),
+außer mit --quick, dessen Ausgabe dann mit einer Zeile beginnt, die mit
+&quot;#&quot; anfängt. Mit --every beginnt jede Dateizeile mit Gerätename und Port. sync
+prüft seinen Stapel wie put, liest jede Datei beim Senden und liest sie mit
+--verify zurück. diff endet mit 1, wenn etwas abweicht; sync mit 0, sobald der
+Taschenrechner die Dateien des Ordners hält (ohne --delete behaltene
+überzählige Dateien zählen nicht).</translation>
+    </message>
+    <message>
+        <source>diff, sync: compare names and sizes only; files of equal size count as the same.</source>
+        <translation>diff, sync: nur Namen und Größen vergleichen; gleich große Dateien gelten als gleich.</translation>
+    </message>
+    <message>
+        <source>sync, station --sync: also delete the files the folder does not hold.</source>
+        <translation>sync, station --sync: auch die Dateien löschen, die der Ordner nicht enthält.</translation>
+    </message>
+    <message>
+        <source>sync: print what would be done, and change nothing.</source>
+        <translation>sync: ausgeben, was getan würde, und nichts ändern.</translation>
+    </message>
+    <message>
+        <source>station: make each calculator plugged in hold the files of DIR.</source>
+        <translation>station: jeden angeschlossenen Taschenrechner mit den Dateien von DIR abgleichen.</translation>
+    </message>
+    <message>
+        <source>%1 takes exactly one folder</source>
+        <translation>%1 erwartet genau einen Ordner</translation>
+    </message>
+    <message>
+        <source>station --sync takes no other arguments</source>
+        <translation>station --sync erwartet keine weiteren Argumente</translation>
+    </message>
+    <message>
+        <source>station --sync needs a folder</source>
+        <translation>station --sync braucht einen Ordner</translation>
+    </message>
+    <message>
+        <source>--sync goes with station only</source>
+        <translation>--sync gehört nur zu station</translation>
+    </message>
+    <message>
+        <source>--verify goes with put, restore, sync, station --send and station --sync only</source>
+        <translation>--verify gehört nur zu put, restore, sync, station --send und station --sync</translation>
+    </message>
+    <message>
+        <source>--quick goes with diff, sync and station --sync only</source>
+        <translation>--quick gehört nur zu diff, sync und station --sync</translation>
+    </message>
+    <message>
+        <source>--delete goes with sync and station --sync only</source>
+        <translation>--delete gehört nur zu sync und station --sync</translation>
+    </message>
+    <message>
+        <source>--dry-run goes with sync only</source>
+        <translation>--dry-run gehört nur zu sync</translation>
     </message>
     <message>
         <source>  collect DIR           copy every file, read twice and compared, into
@@ -2479,7 +2616,7 @@ gerade bedienten Taschenrechner angehalten haben.</translation>
                         PATTERN become a running number, padded with zeros
                         to their count (&quot;Desk ##&quot;: Desk 01, Desk 02...;
                         --first N: from N); alone, or before --send,
-                        --backup or --collect</source>
+                        --backup, --sync or --collect</source>
         <extracomment>Follows the list of commands: keep the command words and the first column&apos;s width; translate what each does.</extracomment>
         <translation>  collect DIR           jede Datei, zweimal gelesen und verglichen, nach
                         DIR/&lt;Gerätename&gt;/ kopieren (DIR wird bei Bedarf angelegt)
@@ -2492,8 +2629,8 @@ gerade bedienten Taschenrechner angehalten haben.</translation>
                         jeden angesteckten Taschenrechner zuerst umbenennen: die
                         # in PATTERN werden eine laufende Nummer, mit Nullen auf
                         ihre Anzahl aufgefüllt („Desk ##“: Desk 01, Desk 02...;
-                        --first N: ab N); allein oder vor --send, --backup oder
-                        --collect</translation>
+                        --first N: ab N); allein oder vor --send, --backup,
+                        --sync oder --collect</translation>
     </message>
     <message>
         <source>collect, station --collect: then delete on the calculator each file collected, read the same twice and written whole, and no other.</source>
@@ -2516,12 +2653,12 @@ gerade bedienten Taschenrechner angehalten haben.</translation>
         <translation>collect braucht einen Ordner</translation>
     </message>
     <message>
-        <source>station takes one of --send, --backup and --collect</source>
-        <translation>station nimmt nur eine von --send, --backup und --collect</translation>
+        <source>station takes one of --send, --backup, --sync and --collect</source>
+        <translation>station nimmt nur eine von --send, --backup, --sync und --collect</translation>
     </message>
     <message>
-        <source>station needs --send FILE..., --backup DIR, --collect DIR or --name PATTERN</source>
-        <translation>station braucht --send FILE..., --backup DIR, --collect DIR oder --name PATTERN</translation>
+        <source>station needs --send FILE..., --backup DIR, --sync DIR, --collect DIR or --name PATTERN</source>
+        <translation>station braucht --send FILE..., --backup DIR, --sync DIR, --collect DIR oder --name PATTERN</translation>
     </message>
     <message>
         <source>station --collect takes no other arguments</source>

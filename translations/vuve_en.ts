@@ -365,6 +365,16 @@
     </message>
 </context>
 <context>
+    <name>SyncRunner</name>
+    <message numerus="yes">
+        <source>%n extra files left on the calculator; --delete deletes them</source>
+        <translation>
+            <numerusform>%n extra file left on the calculator; --delete deletes them</numerusform>
+            <numerusform>%n extra files left on the calculator; --delete deletes them</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TransferProgress</name>
     <message numerus="yes">
         <source>%n bytes</source>

@@ -1504,15 +1504,15 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>%1 is left out: it is not a regular file.</source>
-        <translation>%1 se deja fuera: no es un archivo normal.</translation>
+        <translation>Se omite %1: no es un archivo normal.</translation>
     </message>
     <message>
         <source>%1 is left out: it can&apos;t be read.</source>
-        <translation>%1 se deja fuera: no se puede leer.</translation>
+        <translation>Se omite %1: no se puede leer.</translation>
     </message>
     <message>
         <source>%1 and %2 would both be %3 on the calculator.</source>
-        <translation>%1 y %2 se llamarían los dos %3 en la calculadora.</translation>
+        <translation>%1 y %2 se llamarían ambos %3 en la calculadora.</translation>
     </message>
     <message>
         <source>%1 can&apos;t be read.</source>
@@ -1867,6 +1867,52 @@ Do you want to replace it?</source>
     <message>
         <source>Esc</source>
         <translation>Esc</translation>
+    </message>
+</context>
+<context>
+    <name>SyncRunner</name>
+    <message>
+        <source>compared by name and size only; contents were not read</source>
+        <translation>comparado solo por nombre y tamaño; no se leyó el contenido</translation>
+    </message>
+    <message>
+        <source>%1 same, %2 different, %3 missing, %4 extra</source>
+        <extracomment>The counts of files in each state, after a compare.</extracomment>
+        <translation>%1 iguales, %2 distintos, %3 faltan, %4 sobran</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n extra files left on the calculator; --delete deletes them</source>
+        <translation>
+            <numerusform>queda %n archivo de más en la calculadora; --delete lo borra</numerusform>
+            <numerusform>quedan %n archivos de más en la calculadora; --delete los borra</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>would send %1, replace %2, delete %3, keep %4</source>
+        <extracomment>What a sync would do: how many files it would send, replace, delete and keep.</extracomment>
+        <translation>enviaría %1, reemplazaría %2, borraría %3, conservaría %4</translation>
+    </message>
+    <message>
+        <source>%1 changed since the compare; it was sent as it is now.</source>
+        <translation>%1 cambió desde la comparación; se envió tal como está ahora.</translation>
+    </message>
+    <message>
+        <source>the calculator at %1 may hold part of %2</source>
+        <extracomment>One of the things left part-way, in &quot;Interrupted; %1.&quot;.</extracomment>
+        <translation>la calculadora en %1 puede contener parte de %2</translation>
+    </message>
+    <message>
+        <source>%1 is still on the calculator after it was deleted.</source>
+        <translation>%1 sigue en la calculadora después de borrarlo.</translation>
+    </message>
+    <message>
+        <source>%1 is not on the calculator as it was sent.</source>
+        <translation>%1 no está en la calculadora tal como se envió.</translation>
+    </message>
+    <message>
+        <source>sent %1, replaced %2, deleted %3, kept %4</source>
+        <extracomment>What a sync did: how many files it sent, replaced, deleted and kept.</extracomment>
+        <translation>%1 enviados, %2 reemplazados, %3 borrados, %4 conservados</translation>
     </message>
 </context>
 <context>
@@ -2457,16 +2503,105 @@ calculadoras que se estaban atendiendo.</translation>
         <translation>--send, --backup y --now solo se usan con station</translation>
     </message>
     <message>
-        <source>--verify goes with put, restore and station --send only</source>
-        <translation>--verify solo se usa con put, restore y station --send</translation>
-    </message>
-    <message>
         <source>Nothing was sent.</source>
         <translation>No se envió nada.</translation>
     </message>
     <message>
         <source>No calculator is attached.</source>
         <translation>No hay ninguna calculadora conectada.</translation>
+    </message>
+    <message>
+        <source>  diff DIR              compare the calculator with the regular files in DIR:
+                        a line STATUS&lt;tab&gt;NAME per file, STATUS one of same,
+                        different, missing (not on the calculator) or extra
+                        (only on it); --quick: names and sizes only
+  sync DIR              make the calculator hold DIR&apos;s files: send the missing,
+                        replace the different, keep the same; --delete also
+                        deletes the extra; --dry-run only prints send,
+                        replace, delete or keep NAME; never changes DIR
+  station --sync DIR    sync each calculator plugged in with DIR, until
+                        interrupted (with --delete, extra files deleted)</source>
+        <extracomment>Follows the list of commands: keep the command words, the status and action words and the first column&apos;s width; translate what each does.</extracomment>
+        <translation>  diff DIR              comparar la calculadora con los archivos normales de DIR:
+                        una línea STATUS&lt;tab&gt;NAME por archivo, STATUS es same,
+                        different, missing (no está en la calculadora) o extra
+                        (solo está en ella); --quick: solo nombres y tamaños
+  sync DIR              hacer que la calculadora tenga los archivos de DIR:
+                        enviar los que faltan, reemplazar los distintos,
+                        conservar los iguales; --delete borra también los que
+                        sobran; --dry-run solo muestra send, replace, delete o
+                        keep NAME; DIR nunca se modifica
+  station --sync DIR    sincronizar cada calculadora conectada con DIR, hasta
+                        que se interrumpa (con --delete, se borran los archivos
+                        que sobran)</translation>
+    </message>
+    <message>
+        <source>Folders: diff and sync take the regular files directly in DIR, under the
+names put gives them, compared without regard to case; links, fifos and
+subfolders are left out and named on stderr. Files of equal size are read
+back and compared (SHA-256) unless --quick, whose output then begins with a
+line starting with &quot;#&quot;. With --every each file line begins with the
+device name and port. sync checks its batch as put does, reads each file
+when it is sent, and with --verify reads it back. diff exits with 1 when
+anything differs; sync with 0 once the calculator holds the folder&apos;s files
+(extra files kept without --delete do not count).</source>
+        <translation>Carpetas: diff y sync toman los archivos normales que están directamente en DIR,
+con los nombres que put les da, comparados sin distinguir mayúsculas; los
+enlaces, FIFO y subcarpetas se omiten y se nombran en stderr. Los archivos del
+mismo tamaño se releen y se comparan (SHA-256) salvo con --quick, cuya salida
+empieza entonces con una línea que comienza por &quot;#&quot;. Con --every, cada línea
+de archivo empieza con el nombre del aparato y el puerto. sync comprueba su lote
+como put, lee cada archivo al enviarlo y, con --verify, lo relee. diff termina
+con 1 si algo difiere; sync con 0 cuando la calculadora tiene los archivos de la
+carpeta (los archivos de más conservados sin --delete no cuentan).</translation>
+    </message>
+    <message>
+        <source>diff, sync: compare names and sizes only; files of equal size count as the same.</source>
+        <translation>diff, sync: comparar solo nombres y tamaños; los archivos del mismo tamaño cuentan como iguales.</translation>
+    </message>
+    <message>
+        <source>sync, station --sync: also delete the files the folder does not hold.</source>
+        <translation>sync, station --sync: borrar también los archivos que la carpeta no contiene.</translation>
+    </message>
+    <message>
+        <source>sync: print what would be done, and change nothing.</source>
+        <translation>sync: mostrar lo que se haría, sin cambiar nada.</translation>
+    </message>
+    <message>
+        <source>station: make each calculator plugged in hold the files of DIR.</source>
+        <translation>station: hacer que cada calculadora conectada contenga los archivos de DIR.</translation>
+    </message>
+    <message>
+        <source>%1 takes exactly one folder</source>
+        <translation>%1 admite exactamente una carpeta</translation>
+    </message>
+    <message>
+        <source>station --sync takes no other arguments</source>
+        <translation>station --sync no admite otros argumentos</translation>
+    </message>
+    <message>
+        <source>station --sync needs a folder</source>
+        <translation>station --sync necesita una carpeta</translation>
+    </message>
+    <message>
+        <source>--sync goes with station only</source>
+        <translation>--sync solo va con station</translation>
+    </message>
+    <message>
+        <source>--verify goes with put, restore, sync, station --send and station --sync only</source>
+        <translation>--verify solo va con put, restore, sync, station --send y station --sync</translation>
+    </message>
+    <message>
+        <source>--quick goes with diff, sync and station --sync only</source>
+        <translation>--quick solo va con diff, sync y station --sync</translation>
+    </message>
+    <message>
+        <source>--delete goes with sync and station --sync only</source>
+        <translation>--delete solo va con sync y station --sync</translation>
+    </message>
+    <message>
+        <source>--dry-run goes with sync only</source>
+        <translation>--dry-run solo va con sync</translation>
     </message>
     <message>
         <source>  collect DIR           copy every file, read twice and compared, into
@@ -2481,7 +2616,7 @@ calculadoras que se estaban atendiendo.</translation>
                         PATTERN become a running number, padded with zeros
                         to their count (&quot;Desk ##&quot;: Desk 01, Desk 02...;
                         --first N: from N); alone, or before --send,
-                        --backup or --collect</source>
+                        --backup, --sync or --collect</source>
         <extracomment>Follows the list of commands: keep the command words and the first column&apos;s width; translate what each does.</extracomment>
         <translation>  collect DIR           copiar cada archivo, leído dos veces y comparado, a
                         DIR/&lt;nombre&gt;/ (DIR se crea si falta) y añadir una línea
@@ -2495,7 +2630,7 @@ calculadoras que se estaban atendiendo.</translation>
                         de PATTERN pasan a ser un número correlativo, rellenado
                         con ceros hasta su cantidad («Desk ##»: Desk 01, Desk
                         02...; --first N: desde N); sola, o antes de --send,
-                        --backup o --collect</translation>
+                        --backup, --sync o --collect</translation>
     </message>
     <message>
         <source>collect, station --collect: then delete on the calculator each file collected, read the same twice and written whole, and no other.</source>
@@ -2518,12 +2653,12 @@ calculadoras que se estaban atendiendo.</translation>
         <translation>collect necesita una carpeta</translation>
     </message>
     <message>
-        <source>station takes one of --send, --backup and --collect</source>
-        <translation>station admite solo una de --send, --backup y --collect</translation>
+        <source>station takes one of --send, --backup, --sync and --collect</source>
+        <translation>station admite solo una de --send, --backup, --sync y --collect</translation>
     </message>
     <message>
-        <source>station needs --send FILE..., --backup DIR, --collect DIR or --name PATTERN</source>
-        <translation>station necesita --send FILE..., --backup DIR, --collect DIR o --name PATTERN</translation>
+        <source>station needs --send FILE..., --backup DIR, --sync DIR, --collect DIR or --name PATTERN</source>
+        <translation>station necesita --send FILE..., --backup DIR, --sync DIR, --collect DIR o --name PATTERN</translation>
     </message>
     <message>
         <source>station --collect takes no other arguments</source>

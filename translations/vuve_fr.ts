@@ -1500,7 +1500,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <name>FolderCompare</name>
     <message>
         <source>Folder %1 can&apos;t be read.</source>
-        <translation>Impossible de lire le dossier %1.</translation>
+        <translation>Le dossier %1 ne peut pas être lu.</translation>
     </message>
     <message>
         <source>%1 is left out: it is not a regular file.</source>
@@ -1508,7 +1508,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>%1 is left out: it can&apos;t be read.</source>
-        <translation>%1 est laissé de côté&#xa0;: impossible de le lire.</translation>
+        <translation>%1 est laissé de côté&#xa0;: il ne peut pas être lu.</translation>
     </message>
     <message>
         <source>%1 and %2 would both be %3 on the calculator.</source>
@@ -1516,7 +1516,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>%1 can&apos;t be read.</source>
-        <translation>Impossible de lire %1.</translation>
+        <translation>%1 ne peut pas être lu.</translation>
     </message>
 </context>
 <context>
@@ -1867,6 +1867,52 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source>Esc</source>
         <translation>Échap</translation>
+    </message>
+</context>
+<context>
+    <name>SyncRunner</name>
+    <message>
+        <source>compared by name and size only; contents were not read</source>
+        <translation>comparé par nom et taille seulement&#xa0;; les contenus n’ont pas été lus</translation>
+    </message>
+    <message>
+        <source>%1 same, %2 different, %3 missing, %4 extra</source>
+        <extracomment>The counts of files in each state, after a compare.</extracomment>
+        <translation>%1 identiques, %2 différents, %3 manquants, %4 en trop</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n extra files left on the calculator; --delete deletes them</source>
+        <translation>
+            <numerusform>%n fichier en trop reste sur la calculatrice&#xa0;; --delete le supprime</numerusform>
+            <numerusform>%n fichiers en trop restent sur la calculatrice&#xa0;; --delete les supprime</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>would send %1, replace %2, delete %3, keep %4</source>
+        <extracomment>What a sync would do: how many files it would send, replace, delete and keep.</extracomment>
+        <translation>enverrait %1, remplacerait %2, supprimerait %3, garderait %4</translation>
+    </message>
+    <message>
+        <source>%1 changed since the compare; it was sent as it is now.</source>
+        <translation>%1 a changé depuis la comparaison&#xa0;; il a été envoyé tel qu’il est maintenant.</translation>
+    </message>
+    <message>
+        <source>the calculator at %1 may hold part of %2</source>
+        <extracomment>One of the things left part-way, in &quot;Interrupted; %1.&quot;.</extracomment>
+        <translation>la calculatrice sur %1 contient peut-être une partie de %2</translation>
+    </message>
+    <message>
+        <source>%1 is still on the calculator after it was deleted.</source>
+        <translation>%1 est encore sur la calculatrice après sa suppression.</translation>
+    </message>
+    <message>
+        <source>%1 is not on the calculator as it was sent.</source>
+        <translation>%1 n’est pas sur la calculatrice tel qu’il a été envoyé.</translation>
+    </message>
+    <message>
+        <source>sent %1, replaced %2, deleted %3, kept %4</source>
+        <extracomment>What a sync did: how many files it sent, replaced, deleted and kept.</extracomment>
+        <translation>%1 envoyés, %2 remplacés, %3 supprimés, %4 gardés</translation>
     </message>
 </context>
 <context>
@@ -2457,16 +2503,107 @@ sont arrêtées.</translation>
         <translation>--send, --backup et --now ne s’emploient qu’avec station</translation>
     </message>
     <message>
-        <source>--verify goes with put, restore and station --send only</source>
-        <translation>--verify ne s’emploie qu’avec put, restore et station --send</translation>
-    </message>
-    <message>
         <source>Nothing was sent.</source>
         <translation>Rien n’a été envoyé.</translation>
     </message>
     <message>
         <source>No calculator is attached.</source>
         <translation>Aucune calculatrice n’est branchée.</translation>
+    </message>
+    <message>
+        <source>  diff DIR              compare the calculator with the regular files in DIR:
+                        a line STATUS&lt;tab&gt;NAME per file, STATUS one of same,
+                        different, missing (not on the calculator) or extra
+                        (only on it); --quick: names and sizes only
+  sync DIR              make the calculator hold DIR&apos;s files: send the missing,
+                        replace the different, keep the same; --delete also
+                        deletes the extra; --dry-run only prints send,
+                        replace, delete or keep NAME; never changes DIR
+  station --sync DIR    sync each calculator plugged in with DIR, until
+                        interrupted (with --delete, extra files deleted)</source>
+        <extracomment>Follows the list of commands: keep the command words, the status and action words and the first column&apos;s width; translate what each does.</extracomment>
+        <translation>  diff DIR              comparer la calculatrice aux fichiers ordinaires de DIR&#xa0;:
+                        une ligne STATUS&lt;tab&gt;NAME par fichier, STATUS étant
+                        same, different, missing (absent de la calculatrice) ou
+                        extra (seulement sur elle)&#xa0;; --quick&#xa0;: noms et tailles
+                        seulement
+  sync DIR              faire que la calculatrice contienne les fichiers de DIR&#xa0;:
+                        envoyer les manquants, remplacer les différents, garder
+                        les identiques&#xa0;; --delete supprime aussi ceux en trop&#xa0;;
+                        --dry-run affiche seulement send, replace, delete ou
+                        keep NAME&#xa0;; DIR n’est jamais modifié
+  station --sync DIR    synchroniser chaque calculatrice branchée avec DIR,
+                        jusqu’à l’interruption (avec --delete, les fichiers en
+                        trop sont supprimés)</translation>
+    </message>
+    <message>
+        <source>Folders: diff and sync take the regular files directly in DIR, under the
+names put gives them, compared without regard to case; links, fifos and
+subfolders are left out and named on stderr. Files of equal size are read
+back and compared (SHA-256) unless --quick, whose output then begins with a
+line starting with &quot;#&quot;. With --every each file line begins with the
+device name and port. sync checks its batch as put does, reads each file
+when it is sent, and with --verify reads it back. diff exits with 1 when
+anything differs; sync with 0 once the calculator holds the folder&apos;s files
+(extra files kept without --delete do not count).</source>
+        <translation>Dossiers&#xa0;: diff et sync prennent les fichiers ordinaires directement dans DIR,
+sous les noms que put leur donne, comparés sans tenir compte de la casse&#xa0;;
+les liens, FIFO et sous-dossiers sont laissés de côté et nommés sur stderr. Les
+fichiers de même taille sont relus et comparés (SHA-256) sauf avec --quick, dont
+la sortie commence alors par une ligne débutant par &quot;#&quot;. Avec --every, chaque
+ligne de fichier commence par le nom de l’appareil et le port. sync contrôle son
+lot comme put, lit chaque fichier au moment de l’envoyer et, avec --verify, le
+relit. diff se termine par 1 quand quelque chose diffère&#xa0;; sync par 0 une fois
+que la calculatrice contient les fichiers du dossier (les fichiers en trop
+gardés sans --delete ne comptent pas).</translation>
+    </message>
+    <message>
+        <source>diff, sync: compare names and sizes only; files of equal size count as the same.</source>
+        <translation>diff, sync&#xa0;: comparer seulement les noms et les tailles&#xa0;; des fichiers de même taille comptent comme identiques.</translation>
+    </message>
+    <message>
+        <source>sync, station --sync: also delete the files the folder does not hold.</source>
+        <translation>sync, station --sync&#xa0;: supprimer aussi les fichiers que le dossier ne contient pas.</translation>
+    </message>
+    <message>
+        <source>sync: print what would be done, and change nothing.</source>
+        <translation>sync&#xa0;: afficher ce qui serait fait, sans rien changer.</translation>
+    </message>
+    <message>
+        <source>station: make each calculator plugged in hold the files of DIR.</source>
+        <translation>station&#xa0;: faire que chaque calculatrice branchée contienne les fichiers de DIR.</translation>
+    </message>
+    <message>
+        <source>%1 takes exactly one folder</source>
+        <translation>%1 prend exactement un dossier</translation>
+    </message>
+    <message>
+        <source>station --sync takes no other arguments</source>
+        <translation>station --sync ne prend pas d’autres arguments</translation>
+    </message>
+    <message>
+        <source>station --sync needs a folder</source>
+        <translation>station --sync a besoin d’un dossier</translation>
+    </message>
+    <message>
+        <source>--sync goes with station only</source>
+        <translation>--sync ne va qu’avec station</translation>
+    </message>
+    <message>
+        <source>--verify goes with put, restore, sync, station --send and station --sync only</source>
+        <translation>--verify ne va qu’avec put, restore, sync, station --send et station --sync</translation>
+    </message>
+    <message>
+        <source>--quick goes with diff, sync and station --sync only</source>
+        <translation>--quick ne va qu’avec diff, sync et station --sync</translation>
+    </message>
+    <message>
+        <source>--delete goes with sync and station --sync only</source>
+        <translation>--delete ne va qu’avec sync et station --sync</translation>
+    </message>
+    <message>
+        <source>--dry-run goes with sync only</source>
+        <translation>--dry-run ne va qu’avec sync</translation>
     </message>
     <message>
         <source>  collect DIR           copy every file, read twice and compared, into
@@ -2481,7 +2618,7 @@ sont arrêtées.</translation>
                         PATTERN become a running number, padded with zeros
                         to their count (&quot;Desk ##&quot;: Desk 01, Desk 02...;
                         --first N: from N); alone, or before --send,
-                        --backup or --collect</source>
+                        --backup, --sync or --collect</source>
         <extracomment>Follows the list of commands: keep the command words and the first column&apos;s width; translate what each does.</extracomment>
         <translation>  collect DIR           copier chaque fichier, lu deux fois et comparé, dans
                         DIR/&lt;nom&gt;/ (DIR est créé s’il manque) et ajouter une
@@ -2495,7 +2632,7 @@ sont arrêtées.</translation>
                         de PATTERN deviennent un numéro courant, complété de
                         zéros à leur nombre («&#xa0;Desk ##&#xa0;»&#xa0;: Desk 01, Desk 02...&#xa0;;
                         --first N&#xa0;: à partir de N)&#xa0;; seule, ou avant --send,
-                        --backup ou --collect</translation>
+                        --backup, --sync ou --collect</translation>
     </message>
     <message>
         <source>collect, station --collect: then delete on the calculator each file collected, read the same twice and written whole, and no other.</source>
@@ -2518,12 +2655,12 @@ sont arrêtées.</translation>
         <translation>collect demande un dossier</translation>
     </message>
     <message>
-        <source>station takes one of --send, --backup and --collect</source>
-        <translation>station ne prend qu’une option parmi --send, --backup et --collect</translation>
+        <source>station takes one of --send, --backup, --sync and --collect</source>
+        <translation>station ne prend qu’une option parmi --send, --backup, --sync et --collect</translation>
     </message>
     <message>
-        <source>station needs --send FILE..., --backup DIR, --collect DIR or --name PATTERN</source>
-        <translation>station demande --send FILE..., --backup DIR, --collect DIR ou --name PATTERN</translation>
+        <source>station needs --send FILE..., --backup DIR, --sync DIR, --collect DIR or --name PATTERN</source>
+        <translation>station demande --send FILE..., --backup DIR, --sync DIR, --collect DIR ou --name PATTERN</translation>
     </message>
     <message>
         <source>station --collect takes no other arguments</source>

@@ -404,6 +404,71 @@ void CVoriWorker::collect()
     });
 }
 
+void CVoriWorker::compareFolder()
+{
+    openLink();
+    forwardErrors();
+    FolderCompare compare;
+    QString error;
+    QList<QPair<QString, int>> list = filesList;
+    if (!calc->portErrorText().isEmpty()) {
+        error = calc->portErrorText();
+    } else if (compare.readFolder(compareFolderPath, &error)) {
+        if (calc->listFiles(list)) {
+            compare.compare(list, false);
+            emit compareListed(compare.entries(), compare.leftOut());
+            compare.compareContents(*calc, [this, &compare](int index) {
+                emit compareSettled(index, compare.entries().at(index));
+            });
+        } else {
+            error = calc->errorString();
+        }
+    }
+    if (!error.isEmpty())
+        report(error, QString());
+    closeLink();
+    endJob([this, compare, error, list] {
+        compareResult = compare;
+        compareError = error;
+        filesList = list;
+    });
+}
+
+// One link for the whole sync: what the folder holds goes first, so that a
+// calculator cut off midway has lost nothing it held.
+void CVoriWorker::syncFolder()
+{
+    TransferPlan upload(TransferPlan::Direction::Upload);
+    for (const auto &pair : qAsConst(toCalcFiles))
+        upload.addUpload(pair.first, pair.second);
+    upload.noteListing(filesList);
+    openLink();
+    forwardErrors();
+    const QList<TransferOutcome> sent = run(upload, true);
+    int done = int(std::count_if(sent.cbegin(), sent.cend(),
+        [](const TransferOutcome &o) { return o.status == TransferOutcome::Status::Done; }));
+    if (!files.isEmpty() && !cancelRequested() && !calc->lineLost()) {
+        TransferPlan deletion(TransferPlan::Direction::Delete);
+        for (const auto &file : qAsConst(files))
+            deletion.addDeletion(file.first, file.second);
+        const QList<TransferOutcome> deleted = run(deletion, false);
+        done += int(std::count_if(deleted.cbegin(), deleted.cend(),
+            [](const TransferOutcome &o) { return o.status == TransferOutcome::Status::Done; }));
+    }
+    emit transferred(done, int(toCalcFiles.size() + files.size()));
+    QList<QPair<QString, int>> list = filesList;
+    int unread = 0;
+    if (calc->listFiles(list))
+        unread = calc->skippedEntries().size();
+    else
+        list = filesList;
+    closeLink();
+    endJob([this, list, unread] {
+        filesList = list;
+        tellUnread(unread);
+    });
+}
+
 void CVoriWorker::previewRestore()
 {
     restore(false);

@@ -3,6 +3,7 @@
 
 #include "BackupManifest.h"
 #include "CalcPort.h"
+#include "FolderCompare.h"
 #include "TransferOutcome.h"
 #include "TransferPlan.h"
 
@@ -219,6 +220,26 @@ public:
     QString nameFirst;
     QString namedAs;
 
+    // A folder compared with the calculator: names and sizes first, told by
+    // compareListed(), then each file of equal size read and settled, told
+    // by compareSettled(); compareResult holds all of it once delivered.
+    QString compareFolderPath;
+    FolderCompare compareResult;
+    // Why the compare could not be made (the folder, two files of one name);
+    // empty when it was.
+    QString compareError;
+
+public slots:
+    void compareFolder();
+    // toCalcFiles sent, replacing what the calculator holds of their names,
+    // then files deleted; the calculator is listed again afterwards.
+    void syncFolder();
+
+signals:
+    void compareListed(QList<FolderCompare::Entry> entries, QStringList leftOut);
+    void compareSettled(int index, FolderCompare::Entry entry);
+
+public:
 public slots:
     void collect();
 };

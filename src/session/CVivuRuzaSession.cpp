@@ -5,6 +5,7 @@
 #include "CVoriWorker.h"
 #include "CalcWatcher.h"
 #include "ClassJobs.h"
+#include "CompareJobs.h"
 #include "DeleteJob.h"
 #include "DeviceText.h"
 #include "DownloadJob.h"
@@ -39,6 +40,9 @@ CVivuRuzaSession::CVivuRuzaSession(QObject *parent)
             calcModel->setNameAt(row, worker->name);
     });
     connect(m_jobs, &WindowJobs::listingChanged, this, &CVivuRuzaSession::showListingOf);
+    m_folderCompare = new FolderCompareModel(this);
+    m_compareJobs = new CompareJobs(m_folderCompare, m_jobs, this);
+    connect(m_compareJobs, &CompareJobs::listingChanged, this, &CVivuRuzaSession::showListingOf);
     connect(m_jobs, &WindowJobs::problem, this, &CVivuRuzaSession::showError);
     connect(m_jobs, &WindowJobs::jobStateChange, this, &CVivuRuzaSession::jobStateChange);
     connect(m_jobs, &WindowJobs::restorePreviewReady, this, &CVivuRuzaSession::restorePreviewReady);
@@ -625,4 +629,16 @@ bool CVivuRuzaSession::setStationNaming(const QString &pattern, int first)
 QString CVivuRuzaSession::stationName(const QString &pattern, int number) const
 {
     return ClassJobs::numberedName(pattern, number);
+}
+
+bool CVivuRuzaSession::compareWithFolder(const QUrl &folder)
+{
+    if (!folder.isLocalFile())
+        return false;
+    return m_compareJobs->compare(idleCurrentWorker(), QDir::cleanPath(folder.toLocalFile()));
+}
+
+bool CVivuRuzaSession::matchFolder(bool deleteExtra)
+{
+    return m_compareJobs->match(deleteExtra, verifySends());
 }

@@ -6,6 +6,7 @@
 #include "ClassJobModel.h"
 #include "ClassJobs.h"
 #include "ConnectionDoctor.h"
+#include "FolderCompareModel.h"
 #include "TransferProgress.h"
 #include "TransferQuestions.h"
 #include "WindowJobs.h"
@@ -26,6 +27,7 @@
 class CalcJob;
 class CalcWatcher;
 class CVoriWorker;
+class CompareJobs;
 class QThread;
 class QTimer;
 class VivuRuzaModel;
@@ -318,6 +320,26 @@ public:
 
 signals:
     void collectFolderChange();
+
+private:
+    // The current calculator beside a folder: the compare, row by row as it
+    // comes in, and one step that makes the calculator hold the folder's
+    // files.
+    Q_PROPERTY(FolderCompareModel *folderCompare READ folderCompare CONSTANT)
+
+public:
+    FolderCompareModel *folderCompare() const { return m_folderCompare; }
+    // Names and sizes at once, contents in the background; false when the
+    // current calculator runs a job.
+    Q_INVOKABLE bool compareWithFolder(const QUrl &folder);
+    // Sends what is only in the folder or different, replacing, and with
+    // deleteExtra deletes what is only on the calculator; then compares
+    // again.
+    Q_INVOKABLE bool matchFolder(bool deleteExtra);
+
+private:
+    FolderCompareModel *m_folderCompare;
+    CompareJobs *m_compareJobs;
 };
 
 #endif // CVIVURUZASESSION_H

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QList>
+#include <QMetaType>
 #include <QString>
 #include <QStringList>
 
@@ -70,5 +71,7 @@ private:
     QList<Entry> m_entries;
     QStringList m_leftOut;
 };
+
+Q_DECLARE_METATYPE(FolderCompare::Entry)
 
 #endif // FOLDERCOMPARE_H

@@ -6,11 +6,13 @@
 // Not a test; run under a display (xvfb-run), see docs/window.md.
 #include "CalcSimulator.h"
 #include "ClassJobModel.h"
+#include "FolderCompareModel.h"
 #include "FrameCodec.h"
 #include "UiLanguage.h"
 #include "WindowDriver.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -65,6 +67,30 @@ int main(int argc, char **argv)
     if (!driver.shoot(out + QStringLiteral("/window-%1collect-done.png").arg(suffix)))
         return 1;
     job->close();
+
+    // Desk 01, cleared and given other files since, beside a folder of this term's programs.
+    QTemporaryDir term;
+    const QList<QPair<QString, QByteArray>> programs {
+        { QStringLiteral("EXAM.py"), QByteArray("answer = 42\n").repeated(40) },
+        { QStringLiteral("QUIZ.py"), QByteArray("q = 1\n") },
+        { QStringLiteral("notes.txt"), QByteArray("new notes\n") }
+    };
+    for (const auto &program : programs) {
+        QFile f(term.filePath(program.first));
+        if (!f.open(QIODevice::WriteOnly) || f.write(program.second) != program.second.size())
+            return 1;
+    }
+    calcs[0]->setFiles({ { QStringLiteral("EXAM.py"), QByteArray("answer = 41\n").repeated(40) },
+        { QStringLiteral("NOTES.txt"), QByteArray("draft\n").repeated(20) },
+        { QStringLiteral("OLD.py"), QByteArray("last term\n") } });
+    if (!session.compareWithFolder(QUrl::fromLocalFile(term.path()))
+        || !QTest::qWaitFor([&] { return !session.folderCompare()->comparing(); }, 30000))
+        return 1;
+    driver.write(driver.byName("compareDeleteTick"), "checked", true);
+    QTest::qWait(300);
+    if (!driver.shoot(out + QStringLiteral("/window-%1compare.png").arg(suffix)))
+        return 1;
+    session.folderCompare()->close();
 
     QObject *stationFlow = driver.byId("stationFlow");
     QMetaObject::invokeMethod(stationFlow, "start");

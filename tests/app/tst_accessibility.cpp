@@ -163,6 +163,7 @@ void TestAccessibility::everyActionableElementNamed_data()
                                          "MenuItem:Collect from all calculators\u2026",
                                          "MenuItem:Clear all calculators\u2026",
                                          "MenuItem:Restore\u2026",
+                                         "MenuItem:Compare with a folder\u2026",
                                          "MenuItem:Verify files after sending",
                                          "MenuItem:Station\u2026", "MenuItem:Close program" };
     QTest::newRow("class replace question")

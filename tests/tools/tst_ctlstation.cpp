@@ -327,6 +327,46 @@ private slots:
             now ? QByteArray("the computer's") : QByteArray("Vori X1"));
     }
 
+    // station --sync: each calculator plugged in ends with the folder's
+    // files; what it held alone stays, or goes with --delete.
+    void syncsEachPlugIn_data()
+    {
+        QTest::addColumn<bool>("deleteExtra");
+        QTest::newRow("keeping extra files") << false;
+        QTest::newRow("--delete") << true;
+    }
+    void syncsEachPlugIn()
+    {
+        QFETCH(bool, deleteExtra);
+        CalcSimulator *lab7 = calculator(QStringLiteral("Lab 7"));
+        CalcSimulator *lab8 = calculator(QStringLiteral("Lab 8"));
+        QVERIFY(lab7 && lab8);
+        lab8->setFiles(
+            { { QStringLiteral("OWN.py"), "Lab 8" }, { QStringLiteral("MAIN.py"), "old" } });
+        QTemporaryDir dir;
+        QVERIFY(writeFile(dir.filePath(QStringLiteral("main.py")), "new"));
+        QStringList args { QStringLiteral("station"), QStringLiteral("--sync"), dir.path() };
+        if (deleteExtra)
+            args << QStringLiteral("--delete");
+        StationProcess station;
+        station.start(args, m_env);
+        QVERIFY2(station.waitForErr(QStringLiteral("Ready: ")), qPrintable(station.err()));
+        attach({ lab7, lab8 });
+        QVERIFY2(station.waitForLines(2), qPrintable(station.out() + station.err()));
+        QVERIFY(station.stop(SIGINT));
+        QCOMPARE(station.exitCode(), 0);
+        const QList<Served> served = parseServed(station.out(), false);
+        QCOMPARE(served.size(), 2);
+        for (const Served &s : served) {
+            QCOMPARE(s.action, QStringLiteral("sync"));
+            QVERIFY2(s.outcome == QLatin1String("ok"), qPrintable(s.rest));
+        }
+        for (CalcSimulator *sim : { lab7, lab8 }) {
+            QCOMPARE(sim->fileContent(QStringLiteral("MAIN.py")), QByteArray("new"));
+            QCOMPARE(sim->hasFile(QStringLiteral("OWN.py")), !deleteExtra);
+        }
+    }
+
     // Stopped while a calculator is in the middle of being served, the
     // station ends with 0 all the same, once that calculator has said it was
     // cut short and what it may hold in part.

@@ -1952,12 +1952,11 @@ private slots:
         QTest::newRow("station, two actions")
             << QStringList { QStringLiteral("station"), QStringLiteral("--backup"),
                    QStringLiteral("d"), QStringLiteral("--collect"), QStringLiteral("e") }
-            << QStringLiteral("station takes one of --send, --backup and "
-                              "--collect");
+            << QStringLiteral("station takes one of --send, --backup, --sync and --collect");
         QTest::newRow("station, no action") << QStringList { QStringLiteral("station") }
                                             << QStringLiteral("station needs --send FILE..., "
-                                                              "--backup DIR, --collect DIR or "
-                                                              "--name PATTERN");
+                                                              "--backup DIR, --sync DIR, "
+                                                              "--collect DIR or --name PATTERN");
         QTest::newRow("empty pattern")
             << QStringList { QStringLiteral("station"), QStringLiteral("--name"), QString() }
             << QStringLiteral("station --name needs a "
@@ -2499,6 +2498,15 @@ private slots:
             << QStringList { QStringLiteral("--name"), QStringLiteral("--now") };
         QTest::newRow("verify") << QStringList { QStringLiteral("put"), QStringLiteral("--veri") }
                                 << QStringList { QStringLiteral("--verify") };
+        QTest::newRow("diff and sync")
+            << QStringList { QStringLiteral("d") } << QStringList { QStringLiteral("diff") };
+        QTest::newRow("sync's options")
+            << QStringList { QStringLiteral("sync"), QStringLiteral("--d") }
+            << QStringList { QStringLiteral("--delete"), QStringLiteral("--dry-run") };
+        QTest::newRow("sync, a folder") << QStringList { QStringLiteral("sync"), QString() }
+                                        << QStringList { QStringLiteral("classes") };
+        QTest::newRow("station --sync, a folder") << QStringList { QStringLiteral("station"),
+            QStringLiteral("--sync"), QString() } << QStringList { QStringLiteral("classes") };
         QTest::newRow("station --send, files")
             << QStringList { QStringLiteral("station"), QStringLiteral("--send"), QString() }
             << local + QStringList { QStringLiteral("classes") };
@@ -2609,7 +2617,7 @@ done
                 man.contains(roff), qPrintable(o + QStringLiteral(" is not in the manual page")));
         }
         for (const char *command : { "ports", "info", "ls", "get", "put", "rm", "rename", "backup",
-                 "restore", "watch", "station", "collect" }) {
+                 "restore", "watch", "station", "diff", "sync", "collect" }) {
             const QString c = QLatin1String(command);
             QVERIFY2(help.out.contains(QStringLiteral("\n  ") + c + QLatin1Char(' ')), command);
             QVERIFY2(man.contains(QStringLiteral(".B ") + c), command);
