@@ -11,6 +11,7 @@
 #include "CalcSimulator.h"
 #include "ClassSendBench.h"
 #include "CtlBackupBench.h"
+#include "CtlCollectBench.h"
 #include "Figures.h"
 #include "MainThreadStall.h"
 #include "VivuRuzaModel.h"
@@ -433,12 +434,15 @@ int main(int argc, char **argv)
         QStringLiteral("S"), QStringLiteral("30"));
     const QCommandLineOption classOnly(QStringLiteral("class-only"),
         QStringLiteral("Only the figures of a send to a class of calculators."));
+    const QCommandLineOption collectOnly(QStringLiteral("collect-only"),
+        QStringLiteral("Only the figure of vuvectl collecting and clearing a class (needs "
+                       "--vuvectl)."));
     QCommandLineOption serve(QString::fromLatin1(ClassSendBench::serveOption()),
         QStringLiteral("Serve N paced simulated calculators (the bench's own use)."),
         QStringLiteral("N"));
     serve.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOptions(
-        { runs, vuvectl, appPath, idleSeconds, chunks, noListing, stallSeconds, classOnly, serve });
+    parser.addOptions({ runs, vuvectl, appPath, idleSeconds, chunks, noListing, stallSeconds,
+        classOnly, collectOnly, serve });
     parser.process(app);
     ::signal(SIGPIPE, SIG_IGN);
     if (parser.isSet(serve))
@@ -454,6 +458,11 @@ int main(int argc, char **argv)
         classBench.run(n);
         return 0;
     }
+    if (parser.isSet(collectOnly)) {
+        if (parser.isSet(vuvectl))
+            CtlCollectBench(parser.value(vuvectl)).run(n);
+        return 0;
+    }
     QList<int> chunkSizes;
     for (const QString &c : parser.value(chunks).split(QLatin1Char(','), Qt::SkipEmptyParts))
         chunkSizes.append(c.toInt());
@@ -466,6 +475,8 @@ int main(int argc, char **argv)
         memory(parser.value(vuvectl));
     if (parser.isSet(vuvectl))
         CtlBackupBench(parser.value(vuvectl)).run(n);
+    if (parser.isSet(vuvectl))
+        CtlCollectBench(parser.value(vuvectl)).run(n);
     classBench.run(n);
     if (parser.isSet(appPath))
         idle(parser.value(appPath), std::max(1, parser.value(idleSeconds).toInt()));

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QList>
+#include <QObject>
 #include <QPair>
 #include <QString>
 
@@ -30,6 +31,9 @@ public:
         ConflictAsker *asker);
 
     int run(const QString &port);
+    // The calculator's USB serial number, for what a command keeps of it
+    // (collect's receipt); empty when unknown.
+    void setSerial(const QString &serial) { m_serial = serial; }
 
     // The calculator's list, or false with the reason reported, also where the
     // link had no words for it (a port that took no request). Entries left
@@ -41,13 +45,17 @@ public:
     // Failures found above the link go where the link's do; a file in
     // transfer shows on the progress line, if there is one.
     static TransferEvents events(Reporter &reporter, ProgressLine *progress);
+    // Names of files for a sentence: the first few, and how many more.
+    static QString someNames(const QStringList &names);
 
 private:
     int dispatch();
     int info();
     int list();
     int rename();
+    int rename(const QString &newName);
     int backup();
+    int collect();
 
     int finished(int code) const;
 
@@ -57,6 +65,8 @@ private:
     ConflictAsker *m_asker;
     CVivuRuza *m_link = nullptr;
     QString m_port;
+    QString m_serial;
+    QMetaObject::Connection m_linkErrors; // the link's failures to the reporter
 };
 
 #endif // CALCRUNNER_H

@@ -4,6 +4,7 @@
 #include "CalcRunner.h"
 #include "CalcWatcher.h"
 #include "JobThreads.h"
+#include "NamePattern.h"
 #include "PortWatcher.h"
 #include "Reporter.h"
 #include "StopSignals.h"
@@ -18,6 +19,7 @@
 struct Station::Serving
 {
     PortChooser::Port port;
+    CtlOptions work; // the command, with the name this calculator gets
     std::unique_ptr<Reporter> reporter;
     QThread *thread = nullptr;
     int code = CalcRunner::Failed; // written by the thread, read once it ended
@@ -28,6 +30,7 @@ Station::Station(const CtlOptions &options, const CtlOptions &work, QObject *par
     , m_options(options)
     , m_work(work)
     , m_watcher(new CalcWatcher(CalcWatcher::Reading::None, this))
+    , m_nextNumber(options.firstNumber)
 {
     m_watcher->setPortSource([this] {
         const QList<PortChooser::Port> ports = PortChooser::attached();
@@ -104,13 +107,25 @@ void Station::serve(const PortChooser::Port &port)
 {
     auto *serving = new Serving;
     serving->port = port;
+    serving->work = m_work;
     serving->reporter = std::make_unique<Reporter>(m_options.json, true);
     Reporter *reporter = serving->reporter.get();
     int *code = &serving->code;
-    const CtlOptions &work = m_work;
+    // Numbers go by the order the calculators came in, one a plug-in,
+    // whatever became of the one before.
+    if (!m_options.namePattern.isEmpty()) {
+        const QString name = NamePattern::nameFor(m_options.namePattern, m_nextNumber++);
+        if (m_work.command == QLatin1String("rename"))
+            serving->work.args = QStringList { name };
+        else
+            serving->work.renameFirst = name;
+    }
+    const CtlOptions &work = serving->work;
     const QString location = port.location;
-    serving->thread = QThread::create([&work, reporter, code, location] {
+    const QString serial = port.serial;
+    serving->thread = QThread::create([&work, reporter, code, location, serial] {
         CalcRunner runner(work, *reporter, nullptr, nullptr);
+        runner.setSerial(serial);
         *code = runner.run(location);
     });
     connect(serving->thread, &QThread::finished, this, [this, serving] { served(serving); });
@@ -171,9 +186,9 @@ void Station::print(const Serving &serving) const
     const QString outcome = ok ? QStringLiteral("ok")
         : m_stopping           ? QStringLiteral("interrupted")
                                : QStringLiteral("failed");
-    const QString action = m_work.command == QLatin1String("put") ? QStringLiteral("send")
-        : m_work.command == QLatin1String("sync")                 ? QStringLiteral("sync")
-                                                                  : QStringLiteral("backup");
+    // The command's own name but for put, which a station calls send.
+    const QString action
+        = m_work.command == QLatin1String("put") ? QStringLiteral("send") : m_work.command;
     const QString &serial = serving.port.serial;
     QJsonObject doc = serving.reporter->document(ok);
     // Every line carries the same keys, for a calculator that never said

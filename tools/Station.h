@@ -19,10 +19,12 @@ class QTimer;
 class Reporter;
 
 // A desk where each calculator plugged in is served without a word: the same
-// files sent to it, or a backup of it made, once per plug-in, until SIGINT
-// or SIGTERM. Each calculator is served in a thread of its own by the put or
-// backup command, names already on it replaced; one line (or JSON line) tells
-// what became of it, and a calculator that fails does not stop the others.
+// files sent to it, or a backup of it made, or its files collected, once per
+// plug-in, until SIGINT or SIGTERM; with --name, it is renamed first, each by
+// the next number. Each calculator is served in a thread of its own by the
+// put, backup, collect or rename command, names already on it replaced; one
+// line (or JSON line) tells what became of it, and a calculator that fails
+// does not stop the others.
 class Station : public QObject
 {
     Q_OBJECT
@@ -55,6 +57,8 @@ private:
     QMap<QString, Serving *> m_serving; // by port
     // Ports unplugged and plugged in again while still served.
     QSet<QString> m_again;
+    // station --name: the number the next calculator served gets.
+    qint64 m_nextNumber = 1;
     QStringList m_partial; // what the calculators served at the stop left part-way
     bool m_interrupted = false;
     QTimer *m_timer = nullptr;

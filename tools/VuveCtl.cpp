@@ -6,6 +6,7 @@
 #include "FolderCompare.h"
 #include "FrameCodec.h"
 #include "JobThreads.h"
+#include "NamePattern.h"
 #include "PortWatcher.h"
 #include "ProgressLine.h"
 #include "Reporter.h"
@@ -22,6 +23,7 @@
 #include <QJsonObject>
 #include <QLoggingCategory>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <memory>
@@ -78,6 +80,21 @@ QString description()
                     "                        replace, delete or keep NAME; never changes DIR\n"
                     "  station --sync DIR    sync each calculator plugged in with DIR, until\n"
                     "                        interrupted (with --delete, extra files deleted)"),
+        //: Follows the list of commands: keep the command words and the first column's
+        //: width; translate what each does.
+        VuveCtl::tr("  collect DIR           copy every file, read twice and compared, into\n"
+                    "                        DIR/<device name>/ (DIR is made if missing) and\n"
+                    "                        add a row per file to DIR/receipt.csv; with\n"
+                    "                        --clear, then delete on the calculator each file\n"
+                    "                        collected so, and no other\n"
+                    "  station --collect DIR collect each calculator plugged in into DIR, until\n"
+                    "                        interrupted (with --clear, and clear it)\n"
+                    "  station --name PATTERN\n"
+                    "                        first rename each calculator plugged in: the #s in\n"
+                    "                        PATTERN become a running number, padded with zeros\n"
+                    "                        to their count (\"Desk ##\": Desk 01, Desk 02...;\n"
+                    "                        --first N: from N); alone, or before --send,\n"
+                    "                        --backup, --sync or --collect"),
         VuveCtl::tr("Choosing calculators: with one attached, commands run on it. Otherwise name\n"
                     "it with --calc or --port, or run on all at once with --every (one result "
                     "line\n"
@@ -135,9 +152,9 @@ const QStringList withoutArguments { QStringLiteral("ports"), QStringLiteral("in
 const QStringList commands = withoutArguments
     + QStringList { QStringLiteral("get"), QStringLiteral("put"), QStringLiteral("rm"),
           QStringLiteral("rename"), QStringLiteral("backup"), QStringLiteral("restore"),
-          QStringLiteral("station"), QStringLiteral("diff"), QStringLiteral("sync") };
-// The window caps a device name at this many characters.
-constexpr int maxDeviceName = 64;
+          QStringLiteral("station"), QStringLiteral("diff"), QStringLiteral("sync"),
+          QStringLiteral("collect") };
+constexpr int maxDeviceName = NamePattern::longestName;
 } // namespace
 
 QString VuveCtl::version()
@@ -178,7 +195,8 @@ bool VuveCtl::makeDestination(QString &error)
 {
     const QString &c = m_options.command;
     const bool makesFolder = c == QLatin1String("get") || c == QLatin1String("backup")
-        || m_options.station == CtlOptions::Station::Backup;
+        || c == QLatin1String("collect") || m_options.station == CtlOptions::Station::Backup
+        || m_options.station == CtlOptions::Station::Collect;
     if (!makesFolder || m_options.folder.isEmpty())
         return true;
     const QFileInfo info(m_options.folder);
@@ -221,6 +239,21 @@ int VuveCtl::run(const QStringList &arguments)
     QString error;
     if (!PortChooser::choose(m_options, chosen, error) || !makeDestination(error))
         return failed(error);
+    // A port named by --port comes without its serial number, which the
+    // receipt keeps when the system knows it.
+    if (m_options.command == QLatin1String("collect") && !m_options.ports.isEmpty()) {
+        const QList<PortChooser::Port> known = PortChooser::attached();
+        for (PortChooser::Port &port : chosen) {
+            const QString path = port.location.contains(QLatin1Char('/'))
+                ? QFileInfo(port.location).canonicalFilePath()
+                : QStringLiteral("/dev/") + port.location;
+            for (const PortChooser::Port &k : known) {
+                if (k.location == port.location || k.location == path
+                    || (!path.isEmpty() && QFileInfo(k.location).canonicalFilePath() == path))
+                    port.serial = k.serial;
+            }
+        }
+    }
     return runOn(chosen);
 }
 
@@ -280,10 +313,23 @@ int VuveCtl::parse(const QStringList &arguments)
     const QCommandLineOption syncOption(QStringLiteral("sync"),
         tr("station: make each calculator plugged in hold the files of DIR."),
         QStringLiteral("DIR"));
+    const QCommandLineOption clearOption(QStringLiteral("clear"),
+        tr("collect, station --collect: then delete on the calculator each file collected, "
+           "read the same twice and written whole, and no other."));
+    const QCommandLineOption collectOption(QStringLiteral("collect"),
+        tr("station: collect each calculator plugged in into a folder of its own in DIR, "
+           "with a row per file in DIR/receipt.csv."),
+        QStringLiteral("DIR"));
+    const QCommandLineOption nameOption(QStringLiteral("name"),
+        tr("station: rename each calculator plugged in, before anything else, by the pattern: "
+           "its #s become a running number padded with zeros to their count."),
+        QStringLiteral("PATTERN"));
+    const QCommandLineOption firstOption(QStringLiteral("first"),
+        tr("station --name: the first calculator's number (default: 1)."), QStringLiteral("N"));
     parser.addOptions({ helpOption, versionOption, portOption, calcOption, everyOption, jsonOption,
         toOption, allOption, conflictOption, progressOption, timeoutOption, verboseOption,
         verifyOption, sendOption, backupOption, nowOption, quickOption, deleteOption, dryRunOption,
-        syncOption });
+        syncOption, clearOption, collectOption, nameOption, firstOption });
     parser.addPositionalArgument(QStringLiteral("command"), tr("What to do (see above)."),
         //: The usage line's words for a command and its arguments.
         tr("command [args...]"));
@@ -328,13 +374,21 @@ int VuveCtl::parse(const QStringList &arguments)
     o.quick = parser.isSet(quickOption);
     o.deleteExtra = parser.isSet(deleteOption);
     o.dryRun = parser.isSet(dryRunOption);
+    o.clear = parser.isSet(clearOption);
     const bool syncStation = parser.isSet(syncOption);
-    if (parser.isSet(sendOption) && !parser.isSet(backupOption) && !syncStation)
+    // One action a station, or none beside a --name.
+    const int actions = (parser.isSet(sendOption) ? 1 : 0) + (parser.isSet(backupOption) ? 1 : 0)
+        + (syncStation ? 1 : 0) + (parser.isSet(collectOption) ? 1 : 0);
+    if (actions == 1 && parser.isSet(sendOption))
         o.station = CtlOptions::Station::Send;
-    else if (parser.isSet(backupOption) && !parser.isSet(sendOption) && !syncStation)
+    else if (actions == 1 && parser.isSet(backupOption))
         o.station = CtlOptions::Station::Backup;
-    else if (syncStation && !parser.isSet(sendOption) && !parser.isSet(backupOption))
+    else if (actions == 1 && syncStation)
         o.station = CtlOptions::Station::Sync;
+    else if (actions == 1 && parser.isSet(collectOption))
+        o.station = CtlOptions::Station::Collect;
+    else if (actions == 0 && parser.isSet(nameOption))
+        o.station = CtlOptions::Station::Name;
     const QString &c = o.command;
     const auto is = [&c](const char *name) { return c == QLatin1String(name); };
 
@@ -342,12 +396,14 @@ int VuveCtl::parse(const QStringList &arguments)
         return usage(tr("unknown command \"%1\"").arg(c));
     if (withoutArguments.contains(c) && !args.isEmpty())
         return usage(tr("%1 takes no arguments").arg(c));
-    if ((is("put") || is("rename") || is("restore")) && args.isEmpty())
+    if ((is("put") || is("rename") || is("restore") || is("collect")) && args.isEmpty())
         return usage(tr("%1 needs an argument").arg(c));
     if ((is("get") || is("rm")) && args.isEmpty() && !o.allFiles)
         return usage(tr("%1 needs names, patterns or --all-files").arg(c));
-    if ((is("rename") || is("restore")) && args.size() != 1)
+    if ((is("rename") || is("restore") || is("collect")) && args.size() != 1)
         return usage(tr("%1 takes exactly one argument").arg(c));
+    if (is("collect") && args.first().isEmpty())
+        return usage(tr("collect needs a folder"));
     if ((is("diff") || is("sync")) && (args.size() != 1 || args.first().isEmpty()))
         return usage(tr("%1 takes exactly one folder").arg(c));
     if (is("backup") && args.size() > 1)
@@ -365,11 +421,11 @@ int VuveCtl::parse(const QStringList &arguments)
                         "go with it")
                          .arg(c));
     if (is("station")) {
-        if (syncStation && (parser.isSet(sendOption) || parser.isSet(backupOption)))
-            return usage(tr("station takes one of --send, --backup and --sync"));
-        if (parser.isSet(sendOption) == parser.isSet(backupOption) && !syncStation)
-            return usage(QCoreApplication::translate(
-                "VuveCtl", "station needs --send FILE... or --backup DIR"));
+        if (actions > 1)
+            return usage(tr("station takes one of --send, --backup, --sync and --collect"));
+        if (o.station == CtlOptions::Station::None)
+            return usage(tr("station needs --send FILE..., --backup DIR, --sync DIR, --collect DIR "
+                            "or --name PATTERN"));
         if (o.station == CtlOptions::Station::Sync && !args.isEmpty())
             return usage(tr("station --sync takes no other arguments"));
         if (o.station == CtlOptions::Station::Sync && parser.value(syncOption).isEmpty())
@@ -381,16 +437,57 @@ int VuveCtl::parse(const QStringList &arguments)
                 "VuveCtl", "station --backup takes no other arguments"));
         if (o.station == CtlOptions::Station::Backup && parser.value(backupOption).isEmpty())
             return usage(QCoreApplication::translate("VuveCtl", "station --backup needs a folder"));
+        if (o.station == CtlOptions::Station::Collect && !args.isEmpty())
+            return usage(tr("station --collect takes no other arguments"));
+        if (o.station == CtlOptions::Station::Collect && parser.value(collectOption).isEmpty())
+            return usage(tr("station --collect needs a folder"));
+        if (o.station == CtlOptions::Station::Name && !args.isEmpty())
+            return usage(tr("station --name takes no other arguments"));
+        if (o.clear && o.station != CtlOptions::Station::Collect)
+            return usage(tr("--clear goes with collect and station --collect only"));
+        if (parser.isSet(firstOption) && !parser.isSet(nameOption))
+            return usage(tr("--first goes with station --name only"));
+        if (parser.isSet(nameOption)) {
+            o.namePattern = parser.value(nameOption);
+            if (o.namePattern.isEmpty())
+                return usage(tr("station --name needs a pattern"));
+            if (parser.isSet(firstOption)) {
+                bool ok = false;
+                const QString first = parser.value(firstOption);
+                o.firstNumber = first.toLongLong(&ok);
+                // Digits only: "+3" and " 3" are no numbers a person types
+                // for this, and a sign would end up in the name.
+                const bool digits = !first.isEmpty()
+                    && std::all_of(first.cbegin(), first.cend(),
+                        [](QChar ch) { return ch >= QLatin1Char('0') && ch <= QLatin1Char('9'); });
+                if (!ok || !digits || o.firstNumber < 0)
+                    return usage(tr("--first takes a whole number from 0 up"));
+            }
+            // The numbers only grow wider; the first name that can't be is
+            // known now, before any calculator is renamed.
+            const QString name = NamePattern::nameFor(o.namePattern, o.firstNumber);
+            if (name.size() > maxDeviceName)
+                //: %1 is the first calculator's name by the pattern.
+                return usage(
+                    tr("--name gives \"%1\" (%2 characters); a device name has at "
+                       "most %3")
+                        .arg(name, QString::number(name.size()), QString::number(maxDeviceName)));
+        }
         if (o.every || o.hasCalcName || !o.ports.isEmpty())
             return usage(QCoreApplication::translate("VuveCtl",
                 "station serves every calculator plugged in; --port, --calc and "
                 "--every do not go with it"));
+    } else if (parser.isSet(collectOption) || parser.isSet(nameOption)
+        || parser.isSet(firstOption)) {
+        return usage(tr("--collect, --name and --first go with station only"));
     } else if (o.station != CtlOptions::Station::None || parser.isSet(sendOption)
         || parser.isSet(backupOption) || o.now) {
         return usage(QCoreApplication::translate(
             "VuveCtl", "--send, --backup and --now go with station only"));
     } else if (syncStation) {
         return usage(tr("--sync goes with station only"));
+    } else if (o.clear && !is("collect")) {
+        return usage(tr("--clear goes with collect and station --collect only"));
     }
     const bool syncs = is("sync") || o.station == CtlOptions::Station::Sync;
     if (o.verify && !is("put") && !is("restore") && !syncs
@@ -407,7 +504,7 @@ int VuveCtl::parse(const QStringList &arguments)
         return usage(tr("several --port go with --every only"));
     if (is("get"))
         o.folder = parser.value(toOption);
-    else if (is("backup") || is("restore"))
+    else if (is("backup") || is("restore") || is("collect"))
         o.folder = args.value(0);
     else if (o.station == CtlOptions::Station::Backup)
         o.folder = parser.value(backupOption);
@@ -415,6 +512,8 @@ int VuveCtl::parse(const QStringList &arguments)
         o.folder = args.value(0);
     else if (o.station == CtlOptions::Station::Sync)
         o.folder = parser.value(syncOption);
+    else if (o.station == CtlOptions::Station::Collect)
+        o.folder = parser.value(collectOption);
 
     m_interactive = ::isatty(STDIN_FILENO) == 1 && ::isatty(STDERR_FILENO) == 1;
     const bool transfers = is("get") || is("put") || is("restore");
@@ -549,8 +648,15 @@ int VuveCtl::station()
         }
         work.command = QStringLiteral("sync");
         work.args.clear();
-    } else {
+    } else if (m_options.station == CtlOptions::Station::Backup) {
         work.command = QStringLiteral("backup");
+        work.args.clear();
+    } else if (m_options.station == CtlOptions::Station::Collect) {
+        work.command = QStringLiteral("collect");
+        work.args.clear();
+    } else {
+        // The station gives each calculator its name as it comes.
+        work.command = QStringLiteral("rename");
         work.args.clear();
     }
     Station station(m_options, work);
@@ -575,8 +681,10 @@ int VuveCtl::runOn(const QList<PortChooser::Port> &ports)
         Reporter *reporter = reporters.back().get();
         reporter->setProgress(progress.get());
         const QString location = port.location;
-        jobs.append([this, reporter, location, &progress, askerShown] {
+        const QString serial = port.serial;
+        jobs.append([this, reporter, location, serial, &progress, askerShown] {
             CalcRunner runner(m_options, *reporter, progress.get(), askerShown);
+            runner.setSerial(serial);
             return runner.run(location);
         });
     }

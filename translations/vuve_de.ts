@@ -672,6 +672,54 @@ Der Inhalt dieser Software ist gesetzlich geschützt. Wer die Software nutzt, wi
             <numerusform>%n Dateien in %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The name %1 has %2 characters, more than a device name can have; the calculator keeps its name.</source>
+        <extracomment>%1 is the name a station&apos;s --name gave this calculator.</extracomment>
+        <translation>Der Name %1 hat %2 Zeichen, mehr als ein Gerätename haben kann; der Taschenrechner behält seinen Namen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <extracomment>%1 lists the first names; %n counts the names left out.</extracomment>
+        <translation>
+            <numerusform>%1 und %n weitere</numerusform>
+            <numerusform>%1 und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were not collected: %1.</source>
+        <extracomment>%1 lists the files.</extracomment>
+        <translation>
+            <numerusform>%n Datei wurde nicht eingesammelt: %1.</numerusform>
+            <numerusform>%n Dateien wurden nicht eingesammelt: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were collected but not deleted on the calculator: %1.</source>
+        <extracomment>%1 lists the files, which are in the folder and still on the calculator.</extracomment>
+        <translation>
+            <numerusform>%n Datei wurde eingesammelt, aber auf dem Taschenrechner nicht gelöscht: %1.</numerusform>
+            <numerusform>%n Dateien wurden eingesammelt, aber auf dem Taschenrechner nicht gelöscht: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the collection in %1 lacks files; %2 says which</source>
+        <extracomment>One of the things left part-way, in &quot;Interrupted; %1.&quot;.</extracomment>
+        <translation>der Sammlung in %1 fehlen Dateien; %2 nennt sie</translation>
+    </message>
+    <message numerus="yes">
+        <source>collected and cleared %n files into %1</source>
+        <translation>
+            <numerusform>%n Datei in %1 eingesammelt und vom Taschenrechner gelöscht</numerusform>
+            <numerusform>%n Dateien in %1 eingesammelt und vom Taschenrechner gelöscht</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>collected %n files into %1</source>
+        <translation>
+            <numerusform>%n Datei in %1 eingesammelt</numerusform>
+            <numerusform>%n Dateien in %1 eingesammelt</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CalculatorPane</name>
@@ -2554,10 +2602,6 @@ gerade bedienten Taschenrechner angehalten haben.</translation>
         <translation>station: auch die beim Start schon angeschlossenen Taschenrechner bedienen.</translation>
     </message>
     <message>
-        <source>station needs --send FILE... or --backup DIR</source>
-        <translation>station braucht --send FILE... oder --backup DIR</translation>
-    </message>
-    <message>
         <source>station --send needs files</source>
         <translation>station --send braucht Dateien</translation>
     </message>
@@ -2653,10 +2697,6 @@ Taschenrechner die Dateien des Ordners hält (ohne --delete behaltene
         <translation>%1 erwartet genau einen Ordner</translation>
     </message>
     <message>
-        <source>station takes one of --send, --backup and --sync</source>
-        <translation>station erwartet genau eine der Optionen --send, --backup und --sync</translation>
-    </message>
-    <message>
         <source>station --sync takes no other arguments</source>
         <translation>station --sync erwartet keine weiteren Argumente</translation>
     </message>
@@ -2683,6 +2723,100 @@ Taschenrechner die Dateien des Ordners hält (ohne --delete behaltene
     <message>
         <source>--dry-run goes with sync only</source>
         <translation>--dry-run gehört nur zu sync</translation>
+    </message>
+    <message>
+        <source>  collect DIR           copy every file, read twice and compared, into
+                        DIR/&lt;device name&gt;/ (DIR is made if missing) and
+                        add a row per file to DIR/receipt.csv; with
+                        --clear, then delete on the calculator each file
+                        collected so, and no other
+  station --collect DIR collect each calculator plugged in into DIR, until
+                        interrupted (with --clear, and clear it)
+  station --name PATTERN
+                        first rename each calculator plugged in: the #s in
+                        PATTERN become a running number, padded with zeros
+                        to their count (&quot;Desk ##&quot;: Desk 01, Desk 02...;
+                        --first N: from N); alone, or before --send,
+                        --backup, --sync or --collect</source>
+        <extracomment>Follows the list of commands: keep the command words and the first column&apos;s width; translate what each does.</extracomment>
+        <translation>  collect DIR           jede Datei, zweimal gelesen und verglichen, nach
+                        DIR/&lt;Gerätename&gt;/ kopieren (DIR wird bei Bedarf angelegt)
+                        und je Datei eine Zeile an DIR/receipt.csv anfügen; mit
+                        --clear danach jede so eingesammelte Datei auf dem
+                        Taschenrechner löschen, keine andere
+  station --collect DIR jeden angesteckten Taschenrechner in DIR einsammeln, bis
+                        zur Unterbrechung (mit --clear: und ihn leeren)
+  station --name PATTERN
+                        jeden angesteckten Taschenrechner zuerst umbenennen: die
+                        # in PATTERN werden eine laufende Nummer, mit Nullen auf
+                        ihre Anzahl aufgefüllt („Desk ##“: Desk 01, Desk 02...;
+                        --first N: ab N); allein oder vor --send, --backup,
+                        --sync oder --collect</translation>
+    </message>
+    <message>
+        <source>collect, station --collect: then delete on the calculator each file collected, read the same twice and written whole, and no other.</source>
+        <translation>collect, station --collect: danach jede eingesammelte Datei, zweimal gleich gelesen und ganz geschrieben, auf dem Taschenrechner löschen, keine andere.</translation>
+    </message>
+    <message>
+        <source>station: collect each calculator plugged in into a folder of its own in DIR, with a row per file in DIR/receipt.csv.</source>
+        <translation>station: jeden angesteckten Taschenrechner in einen eigenen Ordner in DIR einsammeln, mit einer Zeile je Datei in DIR/receipt.csv.</translation>
+    </message>
+    <message>
+        <source>station: rename each calculator plugged in, before anything else, by the pattern: its #s become a running number padded with zeros to their count.</source>
+        <translation>station: jeden angesteckten Taschenrechner vor allem anderen nach dem Muster umbenennen: seine # werden eine laufende Nummer, mit Nullen auf ihre Anzahl aufgefüllt.</translation>
+    </message>
+    <message>
+        <source>station --name: the first calculator&apos;s number (default: 1).</source>
+        <translation>station --name: die Nummer des ersten Taschenrechners (Standard: 1).</translation>
+    </message>
+    <message>
+        <source>collect needs a folder</source>
+        <translation>collect braucht einen Ordner</translation>
+    </message>
+    <message>
+        <source>station takes one of --send, --backup, --sync and --collect</source>
+        <translation>station nimmt nur eine von --send, --backup, --sync und --collect</translation>
+    </message>
+    <message>
+        <source>station needs --send FILE..., --backup DIR, --sync DIR, --collect DIR or --name PATTERN</source>
+        <translation>station braucht --send FILE..., --backup DIR, --sync DIR, --collect DIR oder --name PATTERN</translation>
+    </message>
+    <message>
+        <source>station --collect takes no other arguments</source>
+        <translation>station --collect nimmt keine weiteren Argumente</translation>
+    </message>
+    <message>
+        <source>station --collect needs a folder</source>
+        <translation>station --collect braucht einen Ordner</translation>
+    </message>
+    <message>
+        <source>station --name takes no other arguments</source>
+        <translation>station --name nimmt keine weiteren Argumente</translation>
+    </message>
+    <message>
+        <source>--clear goes with collect and station --collect only</source>
+        <translation>--clear geht nur mit collect und station --collect</translation>
+    </message>
+    <message>
+        <source>--first goes with station --name only</source>
+        <translation>--first geht nur mit station --name</translation>
+    </message>
+    <message>
+        <source>station --name needs a pattern</source>
+        <translation>station --name braucht ein Muster</translation>
+    </message>
+    <message>
+        <source>--first takes a whole number from 0 up</source>
+        <translation>--first nimmt eine ganze Zahl ab 0</translation>
+    </message>
+    <message>
+        <source>--name gives &quot;%1&quot; (%2 characters); a device name has at most %3</source>
+        <extracomment>%1 is the first calculator&apos;s name by the pattern.</extracomment>
+        <translation>--name ergibt „%1“ (%2 Zeichen); ein Gerätename hat höchstens %3</translation>
+    </message>
+    <message>
+        <source>--collect, --name and --first go with station only</source>
+        <translation>--collect, --name und --first gehen nur mit station</translation>
     </message>
 </context>
 <context>

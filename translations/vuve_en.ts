@@ -129,6 +129,44 @@
             <numerusform>%n files in %1</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <extracomment>%1 lists the first names; %n counts the names left out.</extracomment>
+        <translation>
+            <numerusform>%1 and %n more</numerusform>
+            <numerusform>%1 and %n more</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were not collected: %1.</source>
+        <extracomment>%1 lists the files.</extracomment>
+        <translation>
+            <numerusform>%n file was not collected: %1.</numerusform>
+            <numerusform>%n files were not collected: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were collected but not deleted on the calculator: %1.</source>
+        <extracomment>%1 lists the files, which are in the folder and still on the calculator.</extracomment>
+        <translation>
+            <numerusform>%n file was collected but not deleted on the calculator: %1.</numerusform>
+            <numerusform>%n files were collected but not deleted on the calculator: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>collected and cleared %n files into %1</source>
+        <translation>
+            <numerusform>collected and cleared %n file into %1</numerusform>
+            <numerusform>collected and cleared %n files into %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>collected %n files into %1</source>
+        <translation>
+            <numerusform>collected %n file into %1</numerusform>
+            <numerusform>collected %n files into %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CalculatorPane</name>

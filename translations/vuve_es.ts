@@ -672,6 +672,54 @@ El contenido de este software está protegido por la ley. Usar el software no te
             <numerusform>%n archivos en %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The name %1 has %2 characters, more than a device name can have; the calculator keeps its name.</source>
+        <extracomment>%1 is the name a station&apos;s --name gave this calculator.</extracomment>
+        <translation>El nombre %1 tiene %2 caracteres, más de los que puede tener un nombre de dispositivo; la calculadora conserva su nombre.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <extracomment>%1 lists the first names; %n counts the names left out.</extracomment>
+        <translation>
+            <numerusform>%1 y %n más</numerusform>
+            <numerusform>%1 y %n más</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were not collected: %1.</source>
+        <extracomment>%1 lists the files.</extracomment>
+        <translation>
+            <numerusform>%n archivo no se ha recogido: %1.</numerusform>
+            <numerusform>%n archivos no se han recogido: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were collected but not deleted on the calculator: %1.</source>
+        <extracomment>%1 lists the files, which are in the folder and still on the calculator.</extracomment>
+        <translation>
+            <numerusform>%n archivo se ha recogido pero no se ha eliminado de la calculadora: %1.</numerusform>
+            <numerusform>%n archivos se han recogido pero no se han eliminado de la calculadora: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the collection in %1 lacks files; %2 says which</source>
+        <extracomment>One of the things left part-way, in &quot;Interrupted; %1.&quot;.</extracomment>
+        <translation>a la recogida en %1 le faltan archivos; %2 indica cuáles</translation>
+    </message>
+    <message numerus="yes">
+        <source>collected and cleared %n files into %1</source>
+        <translation>
+            <numerusform>%n archivo recogido en %1 y eliminado de la calculadora</numerusform>
+            <numerusform>%n archivos recogidos en %1 y eliminados de la calculadora</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>collected %n files into %1</source>
+        <translation>
+            <numerusform>%n archivo recogido en %1</numerusform>
+            <numerusform>%n archivos recogidos en %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CalculatorPane</name>
@@ -2556,10 +2604,6 @@ calculadoras que se estaban atendiendo.</translation>
         <translation>station: atender también las calculadoras ya conectadas al inicio.</translation>
     </message>
     <message>
-        <source>station needs --send FILE... or --backup DIR</source>
-        <translation>station necesita --send FILE... o --backup DIR</translation>
-    </message>
-    <message>
         <source>station --send needs files</source>
         <translation>station --send necesita archivos</translation>
     </message>
@@ -2653,10 +2697,6 @@ carpeta (los archivos de más conservados sin --delete no cuentan).</translation
         <translation>%1 admite exactamente una carpeta</translation>
     </message>
     <message>
-        <source>station takes one of --send, --backup and --sync</source>
-        <translation>station admite solo una de --send, --backup y --sync</translation>
-    </message>
-    <message>
         <source>station --sync takes no other arguments</source>
         <translation>station --sync no admite otros argumentos</translation>
     </message>
@@ -2683,6 +2723,100 @@ carpeta (los archivos de más conservados sin --delete no cuentan).</translation
     <message>
         <source>--dry-run goes with sync only</source>
         <translation>--dry-run solo va con sync</translation>
+    </message>
+    <message>
+        <source>  collect DIR           copy every file, read twice and compared, into
+                        DIR/&lt;device name&gt;/ (DIR is made if missing) and
+                        add a row per file to DIR/receipt.csv; with
+                        --clear, then delete on the calculator each file
+                        collected so, and no other
+  station --collect DIR collect each calculator plugged in into DIR, until
+                        interrupted (with --clear, and clear it)
+  station --name PATTERN
+                        first rename each calculator plugged in: the #s in
+                        PATTERN become a running number, padded with zeros
+                        to their count (&quot;Desk ##&quot;: Desk 01, Desk 02...;
+                        --first N: from N); alone, or before --send,
+                        --backup, --sync or --collect</source>
+        <extracomment>Follows the list of commands: keep the command words and the first column&apos;s width; translate what each does.</extracomment>
+        <translation>  collect DIR           copiar cada archivo, leído dos veces y comparado, a
+                        DIR/&lt;nombre&gt;/ (DIR se crea si falta) y añadir una línea
+                        por archivo a DIR/receipt.csv; con --clear, eliminar
+                        después de la calculadora cada archivo así recogido, y
+                        ningún otro
+  station --collect DIR recoger cada calculadora que se conecte en DIR, hasta
+                        que se interrumpa (con --clear, y vaciarla)
+  station --name PATTERN
+                        renombrar primero cada calculadora que se conecte: los #
+                        de PATTERN pasan a ser un número correlativo, rellenado
+                        con ceros hasta su cantidad («Desk ##»: Desk 01, Desk
+                        02...; --first N: desde N); sola, o antes de --send,
+                        --backup, --sync o --collect</translation>
+    </message>
+    <message>
+        <source>collect, station --collect: then delete on the calculator each file collected, read the same twice and written whole, and no other.</source>
+        <translation>collect, station --collect: después, eliminar de la calculadora cada archivo recogido, leído dos veces igual y escrito entero, y ningún otro.</translation>
+    </message>
+    <message>
+        <source>station: collect each calculator plugged in into a folder of its own in DIR, with a row per file in DIR/receipt.csv.</source>
+        <translation>station: recoger cada calculadora que se conecte en una carpeta propia dentro de DIR, con una línea por archivo en DIR/receipt.csv.</translation>
+    </message>
+    <message>
+        <source>station: rename each calculator plugged in, before anything else, by the pattern: its #s become a running number padded with zeros to their count.</source>
+        <translation>station: renombrar cada calculadora que se conecte, antes que nada, según el patrón: sus # pasan a ser un número correlativo rellenado con ceros hasta su cantidad.</translation>
+    </message>
+    <message>
+        <source>station --name: the first calculator&apos;s number (default: 1).</source>
+        <translation>station --name: el número de la primera calculadora (por defecto: 1).</translation>
+    </message>
+    <message>
+        <source>collect needs a folder</source>
+        <translation>collect necesita una carpeta</translation>
+    </message>
+    <message>
+        <source>station takes one of --send, --backup, --sync and --collect</source>
+        <translation>station admite solo una de --send, --backup, --sync y --collect</translation>
+    </message>
+    <message>
+        <source>station needs --send FILE..., --backup DIR, --sync DIR, --collect DIR or --name PATTERN</source>
+        <translation>station necesita --send FILE..., --backup DIR, --sync DIR, --collect DIR o --name PATTERN</translation>
+    </message>
+    <message>
+        <source>station --collect takes no other arguments</source>
+        <translation>station --collect no admite otros argumentos</translation>
+    </message>
+    <message>
+        <source>station --collect needs a folder</source>
+        <translation>station --collect necesita una carpeta</translation>
+    </message>
+    <message>
+        <source>station --name takes no other arguments</source>
+        <translation>station --name no admite otros argumentos</translation>
+    </message>
+    <message>
+        <source>--clear goes with collect and station --collect only</source>
+        <translation>--clear solo se usa con collect y station --collect</translation>
+    </message>
+    <message>
+        <source>--first goes with station --name only</source>
+        <translation>--first solo se usa con station --name</translation>
+    </message>
+    <message>
+        <source>station --name needs a pattern</source>
+        <translation>station --name necesita un patrón</translation>
+    </message>
+    <message>
+        <source>--first takes a whole number from 0 up</source>
+        <translation>--first admite un número entero desde 0</translation>
+    </message>
+    <message>
+        <source>--name gives &quot;%1&quot; (%2 characters); a device name has at most %3</source>
+        <extracomment>%1 is the first calculator&apos;s name by the pattern.</extracomment>
+        <translation>--name da «%1» (%2 caracteres); un nombre de dispositivo tiene como máximo %3</translation>
+    </message>
+    <message>
+        <source>--collect, --name and --first go with station only</source>
+        <translation>--collect, --name y --first solo se usan con station</translation>
     </message>
 </context>
 <context>

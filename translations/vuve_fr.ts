@@ -672,6 +672,54 @@ Le contenu de ce logiciel est protégé par la loi. Utiliser le logiciel ne vous
             <numerusform>%n fichiers dans %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The name %1 has %2 characters, more than a device name can have; the calculator keeps its name.</source>
+        <extracomment>%1 is the name a station&apos;s --name gave this calculator.</extracomment>
+        <translation>Le nom %1 compte %2 caractères, plus qu’un nom d’appareil ne peut en avoir&#xa0;; la calculatrice garde son nom.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <extracomment>%1 lists the first names; %n counts the names left out.</extracomment>
+        <translation>
+            <numerusform>%1 et %n autre</numerusform>
+            <numerusform>%1 et %n autres</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were not collected: %1.</source>
+        <extracomment>%1 lists the files.</extracomment>
+        <translation>
+            <numerusform>%n fichier n’a pas été collecté&#xa0;: %1.</numerusform>
+            <numerusform>%n fichiers n’ont pas été collectés&#xa0;: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were collected but not deleted on the calculator: %1.</source>
+        <extracomment>%1 lists the files, which are in the folder and still on the calculator.</extracomment>
+        <translation>
+            <numerusform>%n fichier a été collecté mais pas supprimé de la calculatrice&#xa0;: %1.</numerusform>
+            <numerusform>%n fichiers ont été collectés mais pas supprimés de la calculatrice&#xa0;: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the collection in %1 lacks files; %2 says which</source>
+        <extracomment>One of the things left part-way, in &quot;Interrupted; %1.&quot;.</extracomment>
+        <translation>il manque des fichiers dans la collecte de %1&#xa0;; %2 indique lesquels</translation>
+    </message>
+    <message numerus="yes">
+        <source>collected and cleared %n files into %1</source>
+        <translation>
+            <numerusform>%n fichier collecté dans %1 et supprimé de la calculatrice</numerusform>
+            <numerusform>%n fichiers collectés dans %1 et supprimés de la calculatrice</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>collected %n files into %1</source>
+        <translation>
+            <numerusform>%n fichier collecté dans %1</numerusform>
+            <numerusform>%n fichiers collectés dans %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CalculatorPane</name>
@@ -2556,10 +2604,6 @@ sont arrêtées.</translation>
         <translation>station&#xa0;: traiter aussi les calculatrices déjà branchées au démarrage.</translation>
     </message>
     <message>
-        <source>station needs --send FILE... or --backup DIR</source>
-        <translation>station demande --send FILE... ou --backup DIR</translation>
-    </message>
-    <message>
         <source>station --send needs files</source>
         <translation>station --send demande des fichiers</translation>
     </message>
@@ -2655,10 +2699,6 @@ gardés sans --delete ne comptent pas).</translation>
         <translation>%1 prend exactement un dossier</translation>
     </message>
     <message>
-        <source>station takes one of --send, --backup and --sync</source>
-        <translation>station prend une seule option parmi --send, --backup et --sync</translation>
-    </message>
-    <message>
         <source>station --sync takes no other arguments</source>
         <translation>station --sync ne prend pas d’autres arguments</translation>
     </message>
@@ -2685,6 +2725,100 @@ gardés sans --delete ne comptent pas).</translation>
     <message>
         <source>--dry-run goes with sync only</source>
         <translation>--dry-run ne va qu’avec sync</translation>
+    </message>
+    <message>
+        <source>  collect DIR           copy every file, read twice and compared, into
+                        DIR/&lt;device name&gt;/ (DIR is made if missing) and
+                        add a row per file to DIR/receipt.csv; with
+                        --clear, then delete on the calculator each file
+                        collected so, and no other
+  station --collect DIR collect each calculator plugged in into DIR, until
+                        interrupted (with --clear, and clear it)
+  station --name PATTERN
+                        first rename each calculator plugged in: the #s in
+                        PATTERN become a running number, padded with zeros
+                        to their count (&quot;Desk ##&quot;: Desk 01, Desk 02...;
+                        --first N: from N); alone, or before --send,
+                        --backup, --sync or --collect</source>
+        <extracomment>Follows the list of commands: keep the command words and the first column&apos;s width; translate what each does.</extracomment>
+        <translation>  collect DIR           copier chaque fichier, lu deux fois et comparé, dans
+                        DIR/&lt;nom&gt;/ (DIR est créé s’il manque) et ajouter une
+                        ligne par fichier à DIR/receipt.csv&#xa0;; avec --clear,
+                        supprimer ensuite de la calculatrice chaque fichier
+                        ainsi collecté, et aucun autre
+  station --collect DIR collecter chaque calculatrice branchée dans DIR,
+                        jusqu’à l’interruption (avec --clear, et la vider)
+  station --name PATTERN
+                        renommer d’abord chaque calculatrice branchée&#xa0;: les #
+                        de PATTERN deviennent un numéro courant, complété de
+                        zéros à leur nombre («&#xa0;Desk ##&#xa0;»&#xa0;: Desk 01, Desk 02...&#xa0;;
+                        --first N&#xa0;: à partir de N)&#xa0;; seule, ou avant --send,
+                        --backup, --sync ou --collect</translation>
+    </message>
+    <message>
+        <source>collect, station --collect: then delete on the calculator each file collected, read the same twice and written whole, and no other.</source>
+        <translation>collect, station --collect&#xa0;: supprimer ensuite de la calculatrice chaque fichier collecté, lu deux fois à l’identique et écrit en entier, et aucun autre.</translation>
+    </message>
+    <message>
+        <source>station: collect each calculator plugged in into a folder of its own in DIR, with a row per file in DIR/receipt.csv.</source>
+        <translation>station&#xa0;: collecter chaque calculatrice branchée dans son propre dossier dans DIR, avec une ligne par fichier dans DIR/receipt.csv.</translation>
+    </message>
+    <message>
+        <source>station: rename each calculator plugged in, before anything else, by the pattern: its #s become a running number padded with zeros to their count.</source>
+        <translation>station&#xa0;: renommer chaque calculatrice branchée, avant toute autre chose, d’après le motif&#xa0;: ses # deviennent un numéro courant complété de zéros à leur nombre.</translation>
+    </message>
+    <message>
+        <source>station --name: the first calculator&apos;s number (default: 1).</source>
+        <translation>station --name&#xa0;: le numéro de la première calculatrice (par défaut&#xa0;: 1).</translation>
+    </message>
+    <message>
+        <source>collect needs a folder</source>
+        <translation>collect demande un dossier</translation>
+    </message>
+    <message>
+        <source>station takes one of --send, --backup, --sync and --collect</source>
+        <translation>station ne prend qu’une option parmi --send, --backup, --sync et --collect</translation>
+    </message>
+    <message>
+        <source>station needs --send FILE..., --backup DIR, --sync DIR, --collect DIR or --name PATTERN</source>
+        <translation>station demande --send FILE..., --backup DIR, --sync DIR, --collect DIR ou --name PATTERN</translation>
+    </message>
+    <message>
+        <source>station --collect takes no other arguments</source>
+        <translation>station --collect ne prend pas d’autre argument</translation>
+    </message>
+    <message>
+        <source>station --collect needs a folder</source>
+        <translation>station --collect demande un dossier</translation>
+    </message>
+    <message>
+        <source>station --name takes no other arguments</source>
+        <translation>station --name ne prend pas d’autre argument</translation>
+    </message>
+    <message>
+        <source>--clear goes with collect and station --collect only</source>
+        <translation>--clear ne s’emploie qu’avec collect et station --collect</translation>
+    </message>
+    <message>
+        <source>--first goes with station --name only</source>
+        <translation>--first ne s’emploie qu’avec station --name</translation>
+    </message>
+    <message>
+        <source>station --name needs a pattern</source>
+        <translation>station --name demande un motif</translation>
+    </message>
+    <message>
+        <source>--first takes a whole number from 0 up</source>
+        <translation>--first prend un nombre entier à partir de 0</translation>
+    </message>
+    <message>
+        <source>--name gives &quot;%1&quot; (%2 characters); a device name has at most %3</source>
+        <extracomment>%1 is the first calculator&apos;s name by the pattern.</extracomment>
+        <translation>--name donne «&#xa0;%1&#xa0;» (%2 caractères)&#xa0;; un nom d’appareil compte au plus %3</translation>
+    </message>
+    <message>
+        <source>--collect, --name and --first go with station only</source>
+        <translation>--collect, --name et --first ne s’emploient qu’avec station</translation>
     </message>
 </context>
 <context>

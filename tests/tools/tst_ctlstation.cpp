@@ -493,6 +493,241 @@ private slots:
         QCOMPARE(next->fileContent(QStringLiteral("MAIN.py")), main);
     }
 
+    // A station that collects: each calculator plugged in gets a folder of its
+    // own in DIR and its rows in the one receipt, with its serial number;
+    // with --clear only what was collected is deleted, and a calculator with
+    // a file that reads differently twice fails with that file named, the
+    // file left on it.
+    void collectsEachPlugIn_data()
+    {
+        QTest::addColumn<bool>("asJson");
+        QTest::newRow("text") << false;
+        QTest::newRow("json") << true;
+    }
+    void collectsEachPlugIn()
+    {
+        QFETCH(bool, asJson);
+        CalcSimulator *lab7 = calculator(QStringLiteral("Lab 7"));
+        CalcSimulator *lab8 = calculator(QStringLiteral("Lab 8"));
+        QVERIFY(lab7 && lab8);
+        lab8->setFiles({ { QStringLiteral("OWN.py"), "Lab 8" }, { QStringLiteral("B.py"), "b" } });
+        lab8->setFileFault(QStringLiteral("B.py"), CalcSimulator::FileFault::UnstableRead);
+        QTemporaryDir dir;
+        const QString homework = dir.filePath(QStringLiteral("homework"));
+        QStringList args { QStringLiteral("station"), QStringLiteral("--collect"), homework,
+            QStringLiteral("--clear") };
+        if (asJson)
+            args << QStringLiteral("--json");
+        StationProcess station;
+        station.start(args, m_env);
+        QVERIFY2(station.waitForErr(QStringLiteral("Ready: ")), qPrintable(station.err()));
+        const QStringList serials { QStringLiteral("VX-0007"), QStringLiteral("VX-0008") };
+        attach({ lab7, lab8 }, serials);
+        QVERIFY2(station.waitForLines(2), qPrintable(station.out() + station.err()));
+        QVERIFY(station.stop(SIGINT));
+        QCOMPARE(station.exitCode(), 0);
+
+        const QList<Served> served = parseServed(station.out(), asJson);
+        QCOMPARE(served.size(), 2);
+        for (const Served &s : served) {
+            const bool isLab7 = s.port == lab7->portPath();
+            QCOMPARE(s.device, isLab7 ? QStringLiteral("Lab 7") : QStringLiteral("Lab 8"));
+            QCOMPARE(s.serial, serials.at(isLab7 ? 0 : 1));
+            QCOMPARE(s.action, QStringLiteral("collect"));
+            QCOMPARE(s.outcome, isLab7 ? QStringLiteral("ok") : QStringLiteral("failed"));
+            const QString folder = QDir(homework).filePath(s.device);
+            if (asJson) {
+                QCOMPARE(s.object.value(QStringLiteral("folder")).toString(), folder);
+                QCOMPARE(s.object.value(QStringLiteral("cleared")).toInt(), 1);
+                QCOMPARE(s.object.value(QStringLiteral("failed")).toInt(), isLab7 ? 0 : 1);
+                QCOMPARE(s.object.value(QStringLiteral("files")).toArray().size(), isLab7 ? 1 : 2);
+            } else if (isLab7) {
+                QCOMPARE(
+                    s.rest, QStringLiteral("collected and cleared 1 file into %1").arg(folder));
+            }
+            if (!isLab7)
+                QVERIFY2(s.rest.contains(QStringLiteral("1 file was not collected: B.py.")),
+                    qPrintable(s.rest));
+            QCOMPARE(readFile(QDir(folder).filePath(QStringLiteral("OWN.py"))), s.device.toUtf8());
+        }
+        QCOMPARE(lab7->files().size(), 0);
+        QCOMPARE(
+            lab8->files(), (QList<QPair<QString, QByteArray>> { { QStringLiteral("B.py"), "b" } }));
+        QVERIFY(!QFileInfo::exists(QDir(homework).filePath(QStringLiteral("Lab 8/B.py"))));
+        QStringList rows
+            = QString::fromUtf8(readFile(QDir(homework).filePath(QStringLiteral("receipt.csv"))))
+                  .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(rows.size(), 4);
+        QCOMPARE(
+            rows.takeFirst(), QStringLiteral("calculator,serial,file,size,sha256,outcome,reason"));
+        rows.sort();
+        QVERIFY2(rows.at(0).startsWith(QStringLiteral("Lab 7,VX-0007,OWN.py,5,"))
+                && rows.at(0).endsWith(QStringLiteral(",cleared,")),
+            qPrintable(rows.at(0)));
+        QVERIFY2(rows.at(1).startsWith(QStringLiteral("Lab 8,VX-0008,B.py,1,,failed,")),
+            qPrintable(rows.at(1)));
+        QVERIFY2(rows.at(2).startsWith(QStringLiteral("Lab 8,VX-0008,OWN.py,5,"))
+                && rows.at(2).endsWith(QStringLiteral(",cleared,")),
+            qPrintable(rows.at(2)));
+    }
+
+    // --name renames each calculator plugged in before anything else, by the
+    // next number in the order they came, and the line shows the new name;
+    // with --collect the folder and the receipt carry it. Two calculators of
+    // one name come apart so.
+    void namesEachPlugIn_data()
+    {
+        QTest::addColumn<bool>("collect");
+        QTest::addColumn<bool>("asJson");
+        QTest::newRow("name") << false << false;
+        QTest::newRow("name, json") << false << true;
+        QTest::newRow("name, collect") << true << false;
+        QTest::newRow("name, collect, json") << true << true;
+    }
+    void namesEachPlugIn()
+    {
+        QFETCH(bool, collect);
+        QFETCH(bool, asJson);
+        CalcSimulator *first = calculator(QStringLiteral("Vori X1"));
+        CalcSimulator *second = calculator(QStringLiteral("Vori X1"));
+        QVERIFY(first && second);
+        QTemporaryDir dir;
+        QStringList args { QStringLiteral("station"), QStringLiteral("--name"),
+            QStringLiteral("Desk ##"), QStringLiteral("--first"), QStringLiteral("9") };
+        if (collect)
+            args << QStringLiteral("--collect") << dir.path();
+        if (asJson)
+            args << QStringLiteral("--json");
+        StationProcess station;
+        station.start(args, m_env);
+        QVERIFY2(station.waitForErr(QStringLiteral("Ready: ")), qPrintable(station.err()));
+        attach({ first });
+        QVERIFY2(station.waitForLines(1), qPrintable(station.out() + station.err()));
+        attach({ first, second });
+        QVERIFY2(station.waitForLines(2), qPrintable(station.out() + station.err()));
+        QVERIFY(station.stop(SIGINT));
+        QCOMPARE(station.exitCode(), 0);
+
+        const QList<Served> served = parseServed(station.out(), asJson);
+        QCOMPARE(served.size(), 2);
+        const QStringList names { QStringLiteral("Desk 09"), QStringLiteral("Desk 10") };
+        const QList<CalcSimulator *> sims { first, second };
+        for (int i = 0; i < 2; ++i) {
+            const Served &s = served.at(i);
+            QCOMPARE(s.port, sims.at(i)->portPath());
+            QCOMPARE(s.device, names.at(i));
+            QCOMPARE(s.outcome, QStringLiteral("ok"));
+            QCOMPARE(s.action, collect ? QStringLiteral("collect") : QStringLiteral("rename"));
+            QCOMPARE(sims.at(i)->name(), names.at(i));
+            if (asJson)
+                QCOMPARE(s.object.value(QStringLiteral("previous")).toString(),
+                    QStringLiteral("Vori X1"));
+            else if (!collect)
+                QCOMPARE(s.rest, QStringLiteral("renamed to %1").arg(names.at(i)));
+            if (collect)
+                QCOMPARE(readFile(dir.filePath(names.at(i) + QStringLiteral("/OWN.py"))),
+                    QByteArray("Vori X1"));
+        }
+        if (collect) {
+            QCOMPARE(QDir(dir.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot), names);
+            const QStringList rows
+                = QString::fromUtf8(readFile(dir.filePath(QStringLiteral("receipt.csv"))))
+                      .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+            QCOMPARE(rows.size(), 3);
+            QVERIFY2(
+                rows.at(1).startsWith(QStringLiteral("Desk 09,,OWN.py,")), qPrintable(rows.at(1)));
+            QVERIFY2(
+                rows.at(2).startsWith(QStringLiteral("Desk 10,,OWN.py,")), qPrintable(rows.at(2)));
+        }
+    }
+
+    // A pattern whose first name has over 64 characters is a usage error
+    // before anything starts: no calculator is renamed or touched, no
+    // folder made. Just 64 is served.
+    void nameTooLong_data()
+    {
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<int>("exitCode");
+        const QString x62 = QString(62, QLatin1Char('x'));
+        QTest::newRow("65 by the padding")
+            << x62 + QStringLiteral("###") << QStringLiteral("1") << 2;
+        QTest::newRow("65 by the number")
+            << x62 + QStringLiteral("#") << QStringLiteral("100") << 2;
+        QTest::newRow("64") << x62 + QStringLiteral("##") << QStringLiteral("1") << 0;
+    }
+    void nameTooLong()
+    {
+        QFETCH(QString, pattern);
+        QFETCH(QString, first);
+        QFETCH(int, exitCode);
+        CalcSimulator *sim = calculator(QStringLiteral("Lab 7"));
+        QVERIFY(sim);
+        attach({ sim });
+        QTemporaryDir dir;
+        const QString homework = dir.filePath(QStringLiteral("homework"));
+        const QStringList args { QStringLiteral("station"), QStringLiteral("--now"),
+            QStringLiteral("--name"), pattern, QStringLiteral("--first"), first,
+            QStringLiteral("--collect"), homework };
+        if (exitCode == 2) {
+            const Run r = vuvectl(args);
+            QCOMPARE(r.exitCode, 2);
+            QVERIFY2(
+                r.err.startsWith(QStringLiteral("vuvectl: --name gives \"")), qPrintable(r.err));
+            QCOMPARE(r.out, QString());
+            QCOMPARE(sim->receivedTypes(), QList<int>());
+            QCOMPARE(sim->name(), QStringLiteral("Lab 7"));
+            QVERIFY(!QFileInfo::exists(homework));
+            return;
+        }
+        StationProcess station;
+        station.start(args, m_env);
+        QVERIFY2(station.waitForLines(1), qPrintable(station.out() + station.err()));
+        QVERIFY(station.stop(SIGINT));
+        QCOMPARE(station.exitCode(), 0);
+        const QString name = pattern.left(62) + QStringLiteral("01");
+        QCOMPARE(sim->name(), name);
+        QCOMPARE(parseServed(station.out(), false).first().device, name);
+    }
+
+    // A number that grows wider than the name can take fails that
+    // calculator, which keeps its name and gets nothing else done; the
+    // station goes on.
+    void nameOutgrowsLimit()
+    {
+        CalcSimulator *first = calculator(QStringLiteral("Lab 7"));
+        CalcSimulator *second = calculator(QStringLiteral("Lab 8"));
+        QVERIFY(first && second);
+        const QString x62 = QString(62, QLatin1Char('x'));
+        QTemporaryDir dir;
+        StationProcess station;
+        station.start({ QStringLiteral("station"), QStringLiteral("--name"),
+                          x62 + QStringLiteral("#"), QStringLiteral("--first"),
+                          QStringLiteral("99"), QStringLiteral("--collect"), dir.path() },
+            m_env);
+        QVERIFY2(station.waitForErr(QStringLiteral("Ready: ")), qPrintable(station.err()));
+        attach({ first });
+        QVERIFY2(station.waitForLines(1), qPrintable(station.out() + station.err()));
+        attach({ first, second });
+        QVERIFY2(station.waitForLines(2), qPrintable(station.out() + station.err()));
+        QVERIFY(station.stop(SIGINT));
+        const QList<Served> served = parseServed(station.out(), false);
+        QCOMPARE(served.size(), 2);
+        QCOMPARE(served.at(0).device, x62 + QStringLiteral("99"));
+        QCOMPARE(served.at(0).outcome, QStringLiteral("ok"));
+        QCOMPARE(served.at(1).device, QStringLiteral("Lab 8"));
+        QCOMPARE(served.at(1).outcome, QStringLiteral("failed"));
+        QCOMPARE(served.at(1).rest,
+            QStringLiteral("The name ") + x62
+                + QStringLiteral("100 has 65 characters, more than a device name can have; the "
+                                 "calculator keeps its name."));
+        QCOMPARE(second->name(), QStringLiteral("Lab 8"));
+        QVERIFY(!second->receivedTypes().contains(int(VivuRuza::calcMsg::CHANGE_NAME)));
+        QVERIFY(!second->receivedTypes().contains(int(VivuRuza::calcMsg::GET_FILE)));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+            QStringList { x62 + QStringLiteral("99") });
+    }
+
     // --verify in the commands that send: the calculator that stores a byte
     // wrong fails with its file named, exit 1, and its bad copy is deleted,
     // while the others pass.

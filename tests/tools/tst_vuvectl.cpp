@@ -196,6 +196,18 @@ class TestVuveCtl : public QObject
         m_env.insert(QStringLiteral("VUVECTL_TEST_PORTS"), m_portsFile);
     }
 
+    // The receipt's lines, its header first.
+    static QStringList receiptLines(const QString &parent)
+    {
+        return QString::fromUtf8(readFile(QDir(parent).filePath(QStringLiteral("receipt.csv"))))
+            .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+    static QString sha256(const QByteArray &content)
+    {
+        return QString::fromLatin1(
+            QCryptographicHash::hash(content, QCryptographicHash::Sha256).toHex());
+    }
+
     CalcSimulator *m_sim = nullptr;
     QList<CalcSimulator *> m_more;
     QProcessEnvironment m_env;
@@ -1340,6 +1352,248 @@ private slots:
                 QStringLiteral("failed"));
     }
 
+    // collect copies every file into DIR/<device name>/ and writes a row per
+    // file to DIR/receipt.csv; with --clear it deletes on the calculator only
+    // the files it read the same twice and wrote whole. One calculator
+    // attached: it works on that one, its serial number in the receipt.
+    void collectOne_data()
+    {
+        using F = CalcSimulator::FileFault;
+        QTest::addColumn<bool>("clear");
+        QTest::addColumn<int>("fault"); // on B.py
+        QTest::addColumn<QString>("outcomeB"); // B.py's outcome in the receipt
+        QTest::addColumn<QString>("err");
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("collect") << false << int(F::None) << QStringLiteral("collected")
+                                 << QString() << 0;
+        QTest::newRow("clear") << true << int(F::None) << QStringLiteral("cleared") << QString()
+                               << 0;
+        QTest::newRow("clear, unstable read")
+            << true << int(F::UnstableRead) << QStringLiteral("failed")
+            << QStringLiteral("B.py is not collected: the two readings of it differ, so neither "
+                              "can be trusted.\n1 file was not collected: B.py.\n")
+            << 1;
+        // Each failure is said once, with the file it cost.
+        QTest::newRow("clear, refused read")
+            << true << int(F::RefuseRead) << QStringLiteral("failed")
+            << QStringLiteral("B.py is not collected: file is locked. B.py, Vori X1: the "
+                              "calculator refused; open its home screen and copy again.\n1 file "
+                              "was not collected: B.py.\n")
+            << 1;
+        QTest::newRow("collect, unstable read")
+            << false << int(F::UnstableRead) << QStringLiteral("failed")
+            << QStringLiteral("B.py is not collected: the two readings of it differ, so neither "
+                              "can be trusted.\n1 file was not collected: B.py.\n")
+            << 1;
+        QTest::newRow("clear, refused delete")
+            << true << int(F::RefuseDelete) << QStringLiteral("collected")
+            << QStringLiteral("B.py is collected but not deleted on the calculator: file is "
+                              "locked. B.py, Vori X1: the calculator refused; open its home screen "
+                              "and delete again.\n1 file was collected but not deleted on the "
+                              "calculator: B.py.\n")
+            << 1;
+    }
+    void collectOne()
+    {
+        QFETCH(bool, clear);
+        QFETCH(int, fault);
+        QFETCH(QString, outcomeB);
+        QFETCH(QString, err);
+        QFETCH(int, exitCode);
+        const Files files { { QStringLiteral("A.py"), randomBytes(3000, 11) },
+            { QStringLiteral("B.py"), "bee" }, { QStringLiteral("C.txt"), "c" } };
+        m_sim->setFiles(files);
+        m_sim->setFileFault(QStringLiteral("B.py"), CalcSimulator::FileFault(fault));
+        attach({ m_sim }, { QStringLiteral("SER-42") });
+        QTemporaryDir dir;
+        // Made with its parents, as backup's folder is.
+        const QString parent = dir.filePath(QStringLiteral("class/7b"));
+        QStringList args { QStringLiteral("collect"), parent };
+        if (clear)
+            args << QStringLiteral("--clear");
+
+        const Run r = vuvectl(args, false);
+        QVERIFY2(r.exitCode == exitCode, qPrintable(QString::number(r.exitCode) + r.err));
+        const QString folder = parent + QStringLiteral("/Vori X1");
+        QCOMPARE(r.out, folder + QLatin1Char('\n'));
+        QCOMPARE(r.err, err);
+
+        const QStringList receipt = receiptLines(parent);
+        QCOMPARE(receipt.size(), 4);
+        QCOMPARE(
+            receipt.first(), QStringLiteral("calculator,serial,file,size,sha256,outcome,reason"));
+        const bool bKept = outcomeB != QLatin1String("failed");
+        for (int i = 0; i < files.size(); ++i) {
+            const QString name = files.at(i).first;
+            const QByteArray content = files.at(i).second;
+            const QString outcome = name == QLatin1String("B.py") ? outcomeB
+                : clear                                           ? QStringLiteral("cleared")
+                                                                  : QStringLiteral("collected");
+            const QString row = receipt.at(i + 1);
+            const bool kept = name != QLatin1String("B.py") || bKept;
+            QVERIFY2(row.startsWith(QStringLiteral("Vori X1,SER-42,%1,%2,%3,%4,")
+                                        .arg(name, QString::number(content.size()),
+                                            kept ? sha256(content) : QString(), outcome)),
+                qPrintable(row));
+            // A file that stays on the calculator says why.
+            QCOMPARE(row.endsWith(QLatin1Char(',')),
+                outcome != QLatin1String("failed")
+                    && !(clear && outcome == QLatin1String("collected")));
+            QCOMPARE(
+                readFile(QDir(folder).filePath(name)), kept ? content : QByteArray("<missing>"));
+            // Only what was collected is deleted, and with --clear only.
+            QCOMPARE(m_sim->hasFile(name), outcome != QLatin1String("cleared"));
+        }
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden).size(), bKept ? 3 : 2);
+    }
+
+    // A calculator named by --port still gets its serial number into the
+    // receipt, where the system lists it.
+    void collectByPortKeepsSerial()
+    {
+        m_sim->setFiles({ { QStringLiteral("A.py"), "a" } });
+        CalcSimulator *other = another(QStringLiteral("Lab 7"));
+        QVERIFY(other);
+        attach({ other, m_sim }, { QStringLiteral("SER-8"), QStringLiteral("SER-7") });
+        QTemporaryDir dir;
+        const Run r = vuvectl({ QStringLiteral("collect"), dir.path() });
+        QCOMPARE(r.exitCode, 0);
+        const QStringList receipt = receiptLines(dir.path());
+        QCOMPARE(receipt.size(), 2);
+        QVERIFY2(receipt.at(1).startsWith(QStringLiteral("Vori X1,SER-7,A.py,1,")),
+            qPrintable(receipt.at(1)));
+    }
+
+    // Files not collected are named in the last line of the failure, the
+    // first five and a count of the rest.
+    void collectNamesFilesLeft()
+    {
+        Files files;
+        for (int i = 1; i <= 7; ++i) {
+            const QString name = QStringLiteral("F%1.py").arg(i);
+            files.append({ name, name.toUtf8() });
+            if (i != 4)
+                m_sim->setFileFault(name, CalcSimulator::FileFault::RefuseRead);
+        }
+        m_sim->setFiles(files);
+        QTemporaryDir dir;
+        const Run r = vuvectl({ QStringLiteral("collect"), dir.path() });
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.err.endsWith(QStringLiteral("6 files were not collected: F1.py, F2.py, F3.py, "
+                                               "F5.py, F6.py and 1 more.\n")),
+            qPrintable(r.err));
+        QCOMPARE(readFile(dir.filePath(QStringLiteral("Vori X1/F4.py"))), QByteArray("F4.py"));
+    }
+
+    // Two calculators of one name, side by side: a folder each (the second
+    // one's name taken, "-2"), and one receipt with both serial numbers under
+    // one header. One that fails says which files it left.
+    void collectEvery_data()
+    {
+        QTest::addColumn<bool>("asJson");
+        QTest::addColumn<bool>("twinFails");
+        QTest::newRow("text") << false << false;
+        QTest::newRow("json") << true << false;
+        QTest::newRow("text, one fails") << false << true;
+        QTest::newRow("json, one fails") << true << true;
+    }
+    void collectEvery()
+    {
+        QFETCH(bool, asJson);
+        QFETCH(bool, twinFails);
+        m_sim->setName(QStringLiteral("Desk 3"));
+        m_sim->setFiles({ { QStringLiteral("A.py"), "first" } });
+        CalcSimulator *twin = another(QStringLiteral("Desk 3"));
+        QVERIFY(twin);
+        if (twinFails)
+            twin->setFileFault(QStringLiteral("OWN.py"), CalcSimulator::FileFault::RefuseRead);
+        attach({ m_sim, twin }, { QStringLiteral("SER-1"), QStringLiteral("SER-2") });
+        QTemporaryDir dir;
+        QStringList args { QStringLiteral("--every"), QStringLiteral("collect"), dir.path(),
+            QStringLiteral("--clear") };
+        if (asJson)
+            args.prepend(QStringLiteral("--json"));
+        const Run r = vuvectl(args, false);
+        QVERIFY2(
+            r.exitCode == (twinFails ? 1 : 0), qPrintable(QString::number(r.exitCode) + r.err));
+
+        QStringList folders = QDir(dir.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        QCOMPARE(folders, (QStringList { QStringLiteral("Desk 3"), QStringLiteral("Desk 3-2") }));
+        const QStringList receipt = receiptLines(dir.path());
+        QCOMPARE(receipt.size(), 3);
+        QCOMPARE(
+            receipt.first(), QStringLiteral("calculator,serial,file,size,sha256,outcome,reason"));
+        QStringList rows = receipt.mid(1);
+        rows.sort();
+        QCOMPARE(
+            rows.at(0), QStringLiteral("Desk 3,SER-1,A.py,5,%1,cleared,").arg(sha256("first")));
+        QVERIFY2(
+            rows.at(1).startsWith(twinFails
+                    ? QStringLiteral("Desk 3,SER-2,OWN.py,6,,failed,")
+                    : QStringLiteral("Desk 3,SER-2,OWN.py,6,%1,cleared,").arg(sha256("Desk 3"))),
+            qPrintable(rows.at(1)));
+
+        // Each calculator's files in the folder its result names.
+        QMap<QString, QString> folderOf; // by port
+        const QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 2);
+        if (asJson) {
+            const QMap<QString, QJsonObject> byPort = jsonByPort(r.out);
+            for (const QString &port : byPort.keys()) {
+                const QJsonObject o = byPort.value(port);
+                const bool fails = twinFails && port == twin->portPath();
+                QCOMPARE(o.value(QStringLiteral("ok")).toBool(), !fails);
+                QCOMPARE(o.value(QStringLiteral("device")).toString(), QStringLiteral("Desk 3"));
+                QCOMPARE(o.value(QStringLiteral("collected")).toInt(), fails ? 0 : 1);
+                QCOMPARE(o.value(QStringLiteral("cleared")).toInt(), fails ? 0 : 1);
+                QCOMPARE(o.value(QStringLiteral("failed")).toInt(), fails ? 1 : 0);
+                QCOMPARE(o.value(QStringLiteral("receipt")).toString(),
+                    dir.filePath(QStringLiteral("receipt.csv")));
+                const QJsonObject file
+                    = o.value(QStringLiteral("files")).toArray().first().toObject();
+                const QByteArray content = port == twin->portPath() ? "Desk 3" : "first";
+                QCOMPARE(file.value(QStringLiteral("name")).toString(),
+                    port == twin->portPath() ? QStringLiteral("OWN.py") : QStringLiteral("A.py"));
+                QCOMPARE(file.value(QStringLiteral("size")).toInt(), content.size());
+                QCOMPARE(file.value(QStringLiteral("outcome")).toString(),
+                    fails ? QStringLiteral("failed") : QStringLiteral("cleared"));
+                QCOMPARE(file.value(QStringLiteral("sha256")).toString(),
+                    fails ? QString() : sha256(content));
+                QCOMPARE(file.value(QStringLiteral("reason")).toString().isEmpty(), !fails);
+                if (fails)
+                    QVERIFY2(o.value(QStringLiteral("errors")).toArray().last().toString()
+                            == QStringLiteral("1 file was not collected: OWN.py."),
+                        qPrintable(lines.join(QLatin1Char('\n'))));
+                folderOf.insert(port, o.value(QStringLiteral("folder")).toString());
+            }
+        } else {
+            for (const QString &line : lines) {
+                const QStringList f = line.split(QLatin1Char('\t'));
+                QCOMPARE(f.size(), 4);
+                QCOMPARE(f.at(0), QStringLiteral("Desk 3"));
+                const bool fails = twinFails && f.at(1) == twin->portPath();
+                QCOMPARE(f.at(2), fails ? QStringLiteral("failed") : QStringLiteral("ok"));
+                if (fails) {
+                    QVERIFY2(f.at(3).endsWith(QStringLiteral("1 file was not collected: OWN.py.")),
+                        qPrintable(line));
+                    continue;
+                }
+                const QString prefix = QStringLiteral("collected and cleared 1 file into ");
+                QVERIFY2(f.at(3).startsWith(prefix), qPrintable(line));
+                folderOf.insert(f.at(1), f.at(3).mid(prefix.size()));
+            }
+        }
+        QCOMPARE(readFile(folderOf.value(m_sim->portPath()) + QStringLiteral("/A.py")),
+            QByteArray("first"));
+        QCOMPARE(m_sim->hasFile(QStringLiteral("A.py")), false);
+        QCOMPARE(twin->hasFile(QStringLiteral("OWN.py")), twinFails);
+        if (!twinFails) {
+            QCOMPARE(readFile(folderOf.value(twin->portPath()) + QStringLiteral("/OWN.py")),
+                QByteArray("Desk 3"));
+            QVERIFY(folderOf.value(twin->portPath()) != folderOf.value(m_sim->portPath()));
+        }
+    }
+
     // Three calculators, one of which does not answer: one line each, in the
     // order they are done, and the failure fails the whole.
     void everyCalculator_data()
@@ -1497,6 +1751,13 @@ private slots:
                                     "Interrupted; the calculator at @PORT may hold part of NEW.py.")
                              << QStringLiteral("Interrupted, so these files were not sent: "
                                                "OTHER.py.");
+        // Nothing is deleted: the writer is stopped before it clears.
+        QTest::newRow("collect") << QStringList { QStringLiteral("collect"), QStringLiteral("@DIR"),
+            QStringLiteral("--clear") }
+                                 << int(M::GET_FILE) << 0
+                                 << QStringLiteral("Interrupted; the collection in @FOLDER lacks "
+                                                   "files; @DIR/receipt.csv says which.")
+                                 << QStringLiteral("3 files were not collected: A.py, B.py, C.py.");
         QTest::newRow("every") << QStringList { QStringLiteral("--every"), QStringLiteral("ls") }
                                << int(M::GET_FILES_NUM) << 0 << nothing << QString();
     }
@@ -1550,6 +1811,7 @@ private slots:
         lastLine.replace(QStringLiteral("@PORT"), m_sim->portPath());
         lastLine.replace(
             QStringLiteral("@FOLDER"), dir.filePath(folders.value(0, QStringLiteral("none"))));
+        lastLine.replace(QStringLiteral("@DIR"), dir.path());
         QCOMPARE(err.split(QLatin1Char('\n'), Qt::SkipEmptyParts).last(), lastLine);
         QVERIFY2(err.contains(errHas), qPrintable(err));
         if (every) {
@@ -1572,6 +1834,15 @@ private slots:
                 qPrintable(folders.first()));
             QCOMPARE(QDir(dir.filePath(folders.first())).entryList(QDir::Files),
                 QStringList { QStringLiteral("INCOMPLETE.txt") });
+        } else if (args.contains(QStringLiteral("collect"))) {
+            QCOMPARE(entries,
+                (QStringList { QStringLiteral("Vori X1"), QStringLiteral("new.py"),
+                    QStringLiteral("other.py"), QStringLiteral("receipt.csv") }));
+            QCOMPARE(QDir(dir.filePath(folders.first()))
+                         .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                QStringList());
+            QCOMPARE(countSent(calcMsg::DELETE_FILE), 0);
+            QCOMPARE(m_sim->files().size(), 3);
         } else {
             QCOMPARE(
                 entries, (QStringList { QStringLiteral("new.py"), QStringLiteral("other.py") }));
@@ -1611,6 +1882,7 @@ private slots:
         QTest::addColumn<QString>("command");
         QTest::newRow("get") << QStringLiteral("get");
         QTest::newRow("backup") << QStringLiteral("backup");
+        QTest::newRow("collect") << QStringLiteral("collect");
     }
     void destinationFolder()
     {
@@ -1626,7 +1898,7 @@ private slots:
         Run made = vuvectl(argsFor(deep));
         QCOMPARE(made.exitCode, 0);
         QDir folder(deep);
-        if (command == QLatin1String("backup")) {
+        if (command != QLatin1String("get")) {
             const QStringList backups = folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
             QCOMPARE(backups.size(), 1);
             QVERIFY(folder.cd(backups.first()));
@@ -1659,6 +1931,53 @@ private slots:
         QTest::newRow("bad timeout") << QStringList {
             QStringLiteral("--timeout"), QStringLiteral("0"), QStringLiteral("ls")
         } << QStringLiteral("--timeout takes a positive number of milliseconds");
+        QTest::newRow("collect without a folder") << QStringList { QStringLiteral("collect") }
+                                                  << QStringLiteral("collect needs an argument");
+        QTest::newRow("collect, empty folder") << QStringList { QStringLiteral("collect"),
+            QString() } << QStringLiteral("collect needs a folder");
+        QTest::newRow("collect, two folders")
+            << QStringList { QStringLiteral("collect"), QStringLiteral("a"), QStringLiteral("b") }
+            << QStringLiteral("collect takes exactly one argument");
+        QTest::newRow("clear without collect")
+            << QStringList { QStringLiteral("backup"), QStringLiteral("--clear") }
+            << QStringLiteral("--clear goes with collect and station --collect only");
+        QTest::newRow("clear with station --backup")
+            << QStringList { QStringLiteral("station"), QStringLiteral("--backup"),
+                   QStringLiteral("d"), QStringLiteral("--clear") }
+            << QStringLiteral("--clear goes with collect and station --collect only");
+        QTest::newRow("station --collect outside a station")
+            << QStringList { QStringLiteral("collect"), QStringLiteral("d"),
+                   QStringLiteral("--collect"), QStringLiteral("e") }
+            << QStringLiteral("--collect, --name and --first go with station only");
+        QTest::newRow("station, two actions")
+            << QStringList { QStringLiteral("station"), QStringLiteral("--backup"),
+                   QStringLiteral("d"), QStringLiteral("--collect"), QStringLiteral("e") }
+            << QStringLiteral("station takes one of --send, --backup, --sync and --collect");
+        QTest::newRow("station, no action") << QStringList { QStringLiteral("station") }
+                                            << QStringLiteral("station needs --send FILE..., "
+                                                              "--backup DIR, --sync DIR, "
+                                                              "--collect DIR or --name PATTERN");
+        QTest::newRow("empty pattern")
+            << QStringList { QStringLiteral("station"), QStringLiteral("--name"), QString() }
+            << QStringLiteral("station --name needs a "
+                              "pattern");
+        QTest::newRow("first, negative") << QStringList { QStringLiteral("station"),
+            QStringLiteral("--name"), QStringLiteral("D #"), QStringLiteral("--first"),
+            QStringLiteral("-1") } << QStringLiteral("--first takes a whole number from 0 up");
+        QTest::newRow("first, no number") << QStringList { QStringLiteral("station"),
+            QStringLiteral("--name"), QStringLiteral("D #"), QStringLiteral("--first=2x") }
+                                          << QStringLiteral("--first takes a whole number from "
+                                                            "0 up");
+        QTest::newRow("first without name") << QStringList { QStringLiteral("station"),
+            QStringLiteral("--collect"), QStringLiteral("d"), QStringLiteral("--first=2") }
+                                            << QStringLiteral("--first goes with station --name "
+                                                              "only");
+        const QString long62 = QString(62, QLatin1Char('x'));
+        QTest::newRow("pattern too long")
+            << QStringList { QStringLiteral("station"), QStringLiteral("--name"),
+                   long62 + QStringLiteral("##"), QStringLiteral("--first"), QStringLiteral("100") }
+            << QStringLiteral("--name gives \"") + long62
+                + QStringLiteral("100\" (65 characters); a device name has at most 64");
     }
     void usageErrors()
     {
@@ -1744,6 +2063,9 @@ private slots:
                                 << QStringLiteral("rename");
         QTest::newRow("backup") << QStringList { QStringLiteral("backup"), QStringLiteral("@DIR") }
                                 << QStringLiteral("backup");
+        QTest::newRow("collect") << QStringList { QStringLiteral("collect"),
+            QStringLiteral("@DIR") }
+                                 << QStringLiteral("collect");
         QTest::newRow("failure") << QStringList { QStringLiteral("rm"), QStringLiteral("NOPE.py") }
                                  << QStringLiteral("failure");
     }
@@ -1803,6 +2125,20 @@ private slots:
             QCOMPARE(doc.value(QStringLiteral("complete")).toBool(), true);
             QVERIFY(QFileInfo(doc.value(QStringLiteral("folder")).toString()).isDir());
             QCOMPARE(first.value(QStringLiteral("sha256")).toString().size(), 64);
+        } else if (check == QLatin1String("collect")) {
+            QCOMPARE(doc.value(QStringLiteral("folder")).toString(),
+                dir.filePath(QStringLiteral("Vori X1")));
+            QCOMPARE(doc.value(QStringLiteral("receipt")).toString(),
+                dir.filePath(QStringLiteral("receipt.csv")));
+            QCOMPARE(doc.value(QStringLiteral("clear")).toBool(true), false);
+            QCOMPARE(doc.value(QStringLiteral("collected")).toInt(), 1);
+            QCOMPARE(doc.value(QStringLiteral("cleared")).toInt(-1), 0);
+            QCOMPARE(doc.value(QStringLiteral("failed")).toInt(-1), 0);
+            QCOMPARE(first,
+                (QJsonObject { { QStringLiteral("name"), QStringLiteral("A.py") },
+                    { QStringLiteral("size"), 3 }, { QStringLiteral("sha256"), sha256("aaa") },
+                    { QStringLiteral("outcome"), QStringLiteral("collected") },
+                    { QStringLiteral("reason"), QString() } }));
         } else {
             QCOMPARE(doc.value(QStringLiteral("errors")).toArray().first().toString(),
                 QStringLiteral("File NOPE.py is not on the calculator."));
@@ -1930,6 +2266,20 @@ private slots:
         // 2049 frames, but a line at most once a second and once at the end.
         QVERIFY2(r.err.count(QLatin1Char('\n')) < 20, qPrintable(r.err));
         QVERIFY(!r.err.contains(QLatin1Char('\r')));
+    }
+
+    // collect shows each file's line too, and leaves each file's last state.
+    void collectProgressOnPipe()
+    {
+        m_sim->setFiles(
+            { { QStringLiteral("A.py"), "a" }, { QStringLiteral("B.py"), randomBytes(3000, 6) } });
+        QTemporaryDir dir;
+        const Run r = vuvectl({ QStringLiteral("--progress"), QStringLiteral("collect"),
+            QStringLiteral("--clear"), dir.path() });
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY2(r.err.contains(QStringLiteral("[1/2] A.py  1 B / 1 B\n")), qPrintable(r.err));
+        QVERIFY2(
+            r.err.endsWith(QStringLiteral("[2/2] B.py  2.9 KiB / 2.9 KiB\n")), qPrintable(r.err));
     }
 
     void failures_data()
@@ -2143,8 +2493,9 @@ private slots:
         const QStringList local { QStringLiteral("local"), QStringLiteral("file") };
         QTest::newRow("station") << QStringList { QStringLiteral("sta") }
                                  << QStringList { QStringLiteral("station") };
-        QTest::newRow("station, its options") << QStringList { QStringLiteral("station"),
-            QStringLiteral("--n") } << QStringList { QStringLiteral("--now") };
+        QTest::newRow("station, its options")
+            << QStringList { QStringLiteral("station"), QStringLiteral("--n") }
+            << QStringList { QStringLiteral("--name"), QStringLiteral("--now") };
         QTest::newRow("verify") << QStringList { QStringLiteral("put"), QStringLiteral("--veri") }
                                 << QStringList { QStringLiteral("--verify") };
         QTest::newRow("diff and sync")
@@ -2161,6 +2512,24 @@ private slots:
             << local + QStringList { QStringLiteral("classes") };
         QTest::newRow("station --backup, a folder") << QStringList { QStringLiteral("station"),
             QStringLiteral("--backup"), QString() } << QStringList { QStringLiteral("classes") };
+        QTest::newRow("collect") << QStringList { QStringLiteral("coll") }
+                                 << QStringList { QStringLiteral("collect") };
+        QTest::newRow("collect, a folder") << QStringList { QStringLiteral("collect"), QString() }
+                                           << QStringList { QStringLiteral("classes") };
+        QTest::newRow("clear") << QStringList { QStringLiteral("collect"), QStringLiteral("--cle") }
+                               << QStringList { QStringLiteral("--clear") };
+        QTest::newRow("station --collect") << QStringList { QStringLiteral("station"),
+            QStringLiteral("--co") } << QStringList { QStringLiteral("--collect") };
+        QTest::newRow("station --first") << QStringList { QStringLiteral("station"),
+            QStringLiteral("--name"), QStringLiteral("D#"), QStringLiteral("--fi") }
+                                         << QStringList { QStringLiteral("--first") };
+        QTest::newRow("station --collect, a folder") << QStringList { QStringLiteral("station"),
+            QStringLiteral("--collect"), QString() } << QStringList { QStringLiteral("classes") };
+        QTest::newRow("station --name, no files") << QStringList { QStringLiteral("station"),
+            QStringLiteral("--name"), QString() } << QStringList();
+        QTest::newRow("station after a pattern") << QStringList { QStringLiteral("--name"),
+            QStringLiteral("Desk"), QStringLiteral("sta") }
+                                                 << QStringList { QStringLiteral("station") };
         QTest::newRow("station, no files before --send")
             << QStringList { QStringLiteral("station"), QString() } << QStringList();
         QTest::newRow("station after a folder") << QStringList { QStringLiteral("--backup"),
@@ -2248,7 +2617,7 @@ done
                 man.contains(roff), qPrintable(o + QStringLiteral(" is not in the manual page")));
         }
         for (const char *command : { "ports", "info", "ls", "get", "put", "rm", "rename", "backup",
-                 "restore", "watch", "station", "diff", "sync" }) {
+                 "restore", "watch", "station", "diff", "sync", "collect" }) {
             const QString c = QLatin1String(command);
             QVERIFY2(help.out.contains(QStringLiteral("\n  ") + c + QLatin1Char(' ')), command);
             QVERIFY2(man.contains(QStringLiteral(".B ") + c), command);
