@@ -916,6 +916,21 @@ Der Inhalt dieser Software ist gesetzlich geschützt. Wer die Software nutzt, wi
             <numerusform>%1 von %n Taschenrechnern eingesammelt und geleert</numerusform>
         </translation>
     </message>
+    <message>
+        <source>comparing %1 of %2: %3</source>
+        <translation>vergleicht %1 von %2: %3</translation>
+    </message>
+    <message>
+        <source>compared</source>
+        <translation>verglichen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Compared %1 of %n calculators with the folder</source>
+        <translation>
+            <numerusform>%1 von %n Taschenrechner mit dem Ordner verglichen</numerusform>
+            <numerusform>%1 von %n Taschenrechnern mit dem Ordner verglichen</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ClassJobs</name>
@@ -1028,6 +1043,33 @@ Der Inhalt dieser Software ist gesetzlich geschützt. Wer die Software nutzt, wi
         <source>each calculator plugged in has its files collected into a folder of its own in %1.</source>
         <translation>die Dateien jedes angeschlossenen Taschenrechners werden in einen eigenen Ordner in %1 eingesammelt.</translation>
     </message>
+    <message>
+        <source>up to date</source>
+        <translation>auf dem neuesten Stand</translation>
+    </message>
+    <message>
+        <source>%1 to send, %2 to replace, %3 extra</source>
+        <extracomment>A row of the class panel: what a calculator needs to match the folder.</extracomment>
+        <translation>%1 zu senden, %2 zu ersetzen, %3 zusätzlich</translation>
+    </message>
+    <message numerus="yes">
+        <source>Compare %n calculators with %1</source>
+        <translation>
+            <numerusform>%n Taschenrechner mit %1 vergleichen</numerusform>
+            <numerusform>%n Taschenrechner mit %1 vergleichen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>compare</source>
+        <translation>vergleichen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sync %n calculators with %1</source>
+        <translation>
+            <numerusform>%n Taschenrechner an %1 angleichen</numerusform>
+            <numerusform>%n Taschenrechner an %1 angleichen</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ClassPanel</name>
@@ -1062,6 +1104,14 @@ Der Inhalt dieser Software ist gesetzlich geschützt. Wer die Software nutzt, wi
     <message>
         <source>Open the folder the files were collected into</source>
         <translation>Den Ordner öffnen, in den die Dateien eingesammelt wurden</translation>
+    </message>
+    <message>
+        <source>Sync</source>
+        <translation>Angleichen</translation>
+    </message>
+    <message>
+        <source>Send each calculator the files it needs</source>
+        <translation>Jedem Taschenrechner die Dateien senden, die ihm fehlen</translation>
     </message>
 </context>
 <context>
@@ -2924,6 +2974,10 @@ Taschenrechner die Dateien des Ordners hält (ohne --delete behaltene
     <message>
         <source>Compare with a folder…</source>
         <translation>Mit einem Ordner vergleichen …</translation>
+    </message>
+    <message>
+        <source>Sync all calculators with a folder…</source>
+        <translation>Alle Taschenrechner an einen Ordner angleichen …</translation>
     </message>
 </context>
 <context>

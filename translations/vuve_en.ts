@@ -278,6 +278,13 @@
             <numerusform>Collected from and cleared %1 of %n calculators</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Compared %1 of %n calculators with the folder</source>
+        <translation>
+            <numerusform>Compared %1 of %n calculator with the folder</numerusform>
+            <numerusform>Compared %1 of %n calculators with the folder</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ClassJobs</name>
@@ -321,6 +328,20 @@
         <translation>
             <numerusform>Collect from %n calculator into %1</numerusform>
             <numerusform>Collect from %n calculators into %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Compare %n calculators with %1</source>
+        <translation>
+            <numerusform>Compare %n calculator with %1</numerusform>
+            <numerusform>Compare %n calculators with %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Sync %n calculators with %1</source>
+        <translation>
+            <numerusform>Sync %n calculator with %1</numerusform>
+            <numerusform>Sync %n calculators with %1</numerusform>
         </translation>
     </message>
 </context>

@@ -916,6 +916,21 @@ El contenido de este software está protegido por la ley. Usar el software no te
             <numerusform>Recogidas y vaciadas: %1 de %n calculadoras</numerusform>
         </translation>
     </message>
+    <message>
+        <source>comparing %1 of %2: %3</source>
+        <translation>comparando %1 de %2: %3</translation>
+    </message>
+    <message>
+        <source>compared</source>
+        <translation>comparada</translation>
+    </message>
+    <message numerus="yes">
+        <source>Compared %1 of %n calculators with the folder</source>
+        <translation>
+            <numerusform>Comparadas con la carpeta: %1 de %n calculadora</numerusform>
+            <numerusform>Comparadas con la carpeta: %1 de %n calculadoras</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ClassJobs</name>
@@ -1028,6 +1043,33 @@ El contenido de este software está protegido por la ley. Usar el software no te
         <source>each calculator plugged in has its files collected into a folder of its own in %1.</source>
         <translation>los archivos de cada calculadora conectada se recogen en una carpeta propia dentro de %1.</translation>
     </message>
+    <message>
+        <source>up to date</source>
+        <translation>al día</translation>
+    </message>
+    <message>
+        <source>%1 to send, %2 to replace, %3 extra</source>
+        <extracomment>A row of the class panel: what a calculator needs to match the folder.</extracomment>
+        <translation>por enviar: %1, por reemplazar: %2, de más: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>Compare %n calculators with %1</source>
+        <translation>
+            <numerusform>Comparar %n calculadora con %1</numerusform>
+            <numerusform>Comparar %n calculadoras con %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>compare</source>
+        <translation>comparar</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sync %n calculators with %1</source>
+        <translation>
+            <numerusform>Igualar %n calculadora a %1</numerusform>
+            <numerusform>Igualar %n calculadoras a %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ClassPanel</name>
@@ -1062,6 +1104,14 @@ El contenido de este software está protegido por la ley. Usar el software no te
     <message>
         <source>Open the folder the files were collected into</source>
         <translation>Abrir la carpeta en la que se recogieron los archivos</translation>
+    </message>
+    <message>
+        <source>Sync</source>
+        <translation>Igualar</translation>
+    </message>
+    <message>
+        <source>Send each calculator the files it needs</source>
+        <translation>Enviar a cada calculadora los archivos que le faltan</translation>
     </message>
 </context>
 <context>
@@ -2924,6 +2974,10 @@ carpeta (los archivos de más conservados sin --delete no cuentan).</translation
     <message>
         <source>Compare with a folder…</source>
         <translation>Comparar con una carpeta…</translation>
+    </message>
+    <message>
+        <source>Sync all calculators with a folder…</source>
+        <translation>Igualar todas las calculadoras a una carpeta…</translation>
     </message>
 </context>
 <context>

@@ -916,6 +916,21 @@ Le contenu de ce logiciel est protégé par la loi. Utiliser le logiciel ne vous
             <numerusform>Calculatrices collectées et effacées&#xa0;: %1 sur %n</numerusform>
         </translation>
     </message>
+    <message>
+        <source>comparing %1 of %2: %3</source>
+        <translation>compare %1 sur %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>compared</source>
+        <translation>comparée</translation>
+    </message>
+    <message numerus="yes">
+        <source>Compared %1 of %n calculators with the folder</source>
+        <translation>
+            <numerusform>Calculatrices comparées au dossier&#xa0;: %1 sur %n</numerusform>
+            <numerusform>Calculatrices comparées au dossier&#xa0;: %1 sur %n</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ClassJobs</name>
@@ -1028,6 +1043,33 @@ Le contenu de ce logiciel est protégé par la loi. Utiliser le logiciel ne vous
         <source>each calculator plugged in has its files collected into a folder of its own in %1.</source>
         <translation>les fichiers de chaque calculatrice branchée sont collectés dans un dossier qui lui est propre dans %1.</translation>
     </message>
+    <message>
+        <source>up to date</source>
+        <translation>à jour</translation>
+    </message>
+    <message>
+        <source>%1 to send, %2 to replace, %3 extra</source>
+        <extracomment>A row of the class panel: what a calculator needs to match the folder.</extracomment>
+        <translation>à envoyer&#xa0;: %1, à remplacer&#xa0;: %2, en trop&#xa0;: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>Compare %n calculators with %1</source>
+        <translation>
+            <numerusform>Comparer %n calculatrice à %1</numerusform>
+            <numerusform>Comparer %n calculatrices à %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>compare</source>
+        <translation>comparer</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sync %n calculators with %1</source>
+        <translation>
+            <numerusform>Aligner %n calculatrice sur %1</numerusform>
+            <numerusform>Aligner %n calculatrices sur %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ClassPanel</name>
@@ -1062,6 +1104,14 @@ Le contenu de ce logiciel est protégé par la loi. Utiliser le logiciel ne vous
     <message>
         <source>Open the folder the files were collected into</source>
         <translation>Ouvrir le dossier où les fichiers ont été collectés</translation>
+    </message>
+    <message>
+        <source>Sync</source>
+        <translation>Aligner</translation>
+    </message>
+    <message>
+        <source>Send each calculator the files it needs</source>
+        <translation>Envoyer à chaque calculatrice les fichiers qui lui manquent</translation>
     </message>
 </context>
 <context>
@@ -1631,8 +1681,8 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message numerus="yes">
         <source>%n could not be compared.</source>
         <translation>
-            <numerusform>%n n'a pas pu être comparé.</numerusform>
-            <numerusform>%n n'ont pas pu être comparés.</numerusform>
+            <numerusform>%n n&apos;a pas pu être comparé.</numerusform>
+            <numerusform>%n n&apos;ont pas pu être comparés.</numerusform>
         </translation>
     </message>
     <message>
@@ -2926,6 +2976,10 @@ gardés sans --delete ne comptent pas).</translation>
     <message>
         <source>Compare with a folder…</source>
         <translation>Comparer avec un dossier…</translation>
+    </message>
+    <message>
+        <source>Sync all calculators with a folder…</source>
+        <translation>Aligner toutes les calculatrices sur un dossier…</translation>
     </message>
 </context>
 <context>
