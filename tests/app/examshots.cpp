@@ -92,6 +92,15 @@ int main(int argc, char **argv)
         return 1;
     session.folderCompare()->close();
 
+    // Every desk against the same folder: what each needs, then Sync.
+    if (!session.compareAllWithFolder(QUrl::fromLocalFile(term.path()))
+        || !QTest::qWaitFor([&] { return job->active() && !job->running(); }, 60000))
+        return 1;
+    QTest::qWait(300);
+    if (!driver.shoot(out + QStringLiteral("/window-%1class-sync.png").arg(suffix)))
+        return 1;
+    job->close();
+
     QObject *stationFlow = driver.byId("stationFlow");
     QMetaObject::invokeMethod(stationFlow, "start");
     if (!QTest::qWaitFor([&] { return driver.isOpen("stationDialog"); }))
