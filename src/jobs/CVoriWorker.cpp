@@ -316,16 +316,7 @@ void CVoriWorker::backUp()
     if (!calc->portErrorText().isEmpty()) {
         report(calc->portErrorText(), QString());
     } else {
-        TransferEvents events;
-        events.fileStarted = [this](const QString &name, int number, int count) {
-            watchProgress(number, count, name);
-        };
-        // A Cancel the user asked for is told by the outcome, not as an error.
-        events.problem = [this](const QString &text, const QString &detail) {
-            if (!cancelRequested())
-                report(text, detail);
-        };
-        BackupWriter writer(*calc, std::move(events));
+        BackupWriter writer(*calc, writerEvents());
         writer.setExpectedParent(backupParentIdentity);
         result.finished = writer.run(backupParent, portInfo.systemLocation());
         result.folder = writer.folder();
@@ -337,6 +328,21 @@ void CVoriWorker::backUp()
     }
     closeLink();
     endJob([this, result] { backupResult = result; });
+}
+
+// A backup's or a collect's progress and problems; a Cancel the user asked
+// for is told by the outcome, not as an error.
+TransferEvents CVoriWorker::writerEvents()
+{
+    TransferEvents events;
+    events.fileStarted = [this](const QString &name, int number, int count) {
+        watchProgress(number, count, name);
+    };
+    events.problem = [this](const QString &text, const QString &detail) {
+        if (!cancelRequested())
+            report(text, detail);
+    };
+    return events;
 }
 
 // The files listed afterwards are what a clear left; a listing that fails
@@ -351,15 +357,7 @@ void CVoriWorker::collect()
     if (!calc->portErrorText().isEmpty()) {
         report(calc->portErrorText(), QString());
     } else {
-        TransferEvents events;
-        events.fileStarted = [this](const QString &name, int number, int count) {
-            watchProgress(number, count, name);
-        };
-        events.problem = [this](const QString &text, const QString &detail) {
-            if (!cancelRequested())
-                report(text, detail);
-        };
-        CollectWriter writer(*calc, std::move(events));
+        CollectWriter writer(*calc, writerEvents());
         writer.setClear(collectClear);
         writer.setSerial(portInfo.serialNumber());
         result.finished = writer.run(collectParent);

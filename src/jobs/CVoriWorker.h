@@ -4,6 +4,7 @@
 #include "BackupManifest.h"
 #include "CalcPort.h"
 #include "FolderCompare.h"
+#include "TransferEvents.h"
 #include "TransferOutcome.h"
 #include "TransferPlan.h"
 
@@ -239,9 +240,12 @@ signals:
     void compareListed(QList<FolderCompare::Entry> entries, QStringList leftOut);
     void compareSettled(int index, FolderCompare::Entry entry);
 
-public:
 public slots:
     void collect();
+
+private:
+    // A backup's or a collect's progress and problems.
+    TransferEvents writerEvents();
 };
 
 #endif // CVORIWORKER_H
