@@ -12,6 +12,7 @@
 #include "ClassSendBench.h"
 #include "CtlBackupBench.h"
 #include "CtlCollectBench.h"
+#include "CtlSyncBench.h"
 #include "Figures.h"
 #include "MainThreadStall.h"
 #include "VivuRuzaModel.h"
@@ -437,12 +438,15 @@ int main(int argc, char **argv)
     const QCommandLineOption collectOnly(QStringLiteral("collect-only"),
         QStringLiteral("Only the figure of vuvectl collecting and clearing a class (needs "
                        "--vuvectl)."));
+    const QCommandLineOption syncOnly(QStringLiteral("sync-only"),
+        QStringLiteral("Only the figures of vuvectl comparing and syncing a class with a folder "
+                       "(needs --vuvectl)."));
     QCommandLineOption serve(QString::fromLatin1(ClassSendBench::serveOption()),
         QStringLiteral("Serve N paced simulated calculators (the bench's own use)."),
         QStringLiteral("N"));
     serve.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOptions({ runs, vuvectl, appPath, idleSeconds, chunks, noListing, stallSeconds,
-        classOnly, collectOnly, serve });
+        classOnly, collectOnly, syncOnly, serve });
     parser.process(app);
     ::signal(SIGPIPE, SIG_IGN);
     if (parser.isSet(serve))
@@ -463,6 +467,11 @@ int main(int argc, char **argv)
             CtlCollectBench(parser.value(vuvectl)).run(n);
         return 0;
     }
+    if (parser.isSet(syncOnly)) {
+        if (parser.isSet(vuvectl))
+            CtlSyncBench(parser.value(vuvectl)).run(n);
+        return 0;
+    }
     QList<int> chunkSizes;
     for (const QString &c : parser.value(chunks).split(QLatin1Char(','), Qt::SkipEmptyParts))
         chunkSizes.append(c.toInt());
@@ -477,6 +486,8 @@ int main(int argc, char **argv)
         CtlBackupBench(parser.value(vuvectl)).run(n);
     if (parser.isSet(vuvectl))
         CtlCollectBench(parser.value(vuvectl)).run(n);
+    if (parser.isSet(vuvectl))
+        CtlSyncBench(parser.value(vuvectl)).run(n);
     classBench.run(n);
     if (parser.isSet(appPath))
         idle(parser.value(appPath), std::max(1, parser.value(idleSeconds).toInt()));

@@ -79,6 +79,11 @@ bool CVivuRuza::openPort(const QString &systemLocation)
     chunkSize = defaultChunkSize;
     // Trace lines name the port: links to several calculators trace at once.
     m_exchange.setDevice(port.data(), port->portName().toUtf8());
+    // A link made without a port is opened later: trying the empty name would
+    // take and release a lock file, synced to disk, for nothing (vuvectl
+    // builds each calculator's link so).
+    if (systemLocation.isEmpty())
+        return false;
     if (!port->isOpen() && !port->open(QIODevice::ReadWrite)) {
         if (!systemLocation.isEmpty()) {
             qCDebug(LinkLog, "%s: not opened: %s", m_exchange.label().constData(),
