@@ -9,6 +9,7 @@
 #include "CompareJob.h"
 #include "FolderHandle.h"
 #include "JobLog.h"
+#include "NamePattern.h"
 #include "SendJob.h"
 #include "SyncJob.h"
 #include "TransferLog.h"
@@ -256,14 +257,7 @@ bool ClassJobs::startStationCollect(
 
 QString ClassJobs::numberedName(const QString &pattern, int number)
 {
-    const int at = pattern.indexOf(QLatin1Char('#'));
-    if (at < 0)
-        return pattern;
-    int end = at;
-    while (end < pattern.size() && pattern.at(end) == QLatin1Char('#'))
-        ++end;
-    return pattern.left(at) + QStringLiteral("%1").arg(number, end - at, 10, QLatin1Char('0'))
-        + pattern.mid(end);
+    return NamePattern::nameFor(pattern, number);
 }
 
 bool ClassJobs::setStationNaming(const QString &pattern, int first)
@@ -272,7 +266,7 @@ bool ClassJobs::setStationNaming(const QString &pattern, int first)
     if (pattern.trimmed().isEmpty())
         return true;
     // The widest number a class set reaches; a longer one is the user's to see.
-    if (first < 0 || numberedName(pattern, qMax(first, 999)).size() > 64)
+    if (first < 0 || numberedName(pattern, qMax(first, 999)).size() > NamePattern::longestName)
         return false;
     m_namePattern = pattern;
     m_nextNumber = first;

@@ -61,8 +61,8 @@ public:
     // Desk 01, Desk 02...); an empty pattern names none. False, naming none,
     // when a name it gives would be over 64 characters or first is negative.
     bool setStationNaming(const QString &pattern, int first);
-    // pattern's run of '#' replaced by number, padded with zeros to its
-    // length; the pattern as it is when it has none.
+    // pattern's runs of '#' replaced by number, each padded with zeros to
+    // its length, as vuvectl's station names calculators.
     static QString numberedName(const QString &pattern, int number);
 
     // Each calculator compared with the folder's files, its row saying what

@@ -3,7 +3,7 @@
 
 #include <QString>
 
-// A station's --name: the device name each calculator plugged in gets, from
+// A station's naming: the device name each calculator plugged in gets, from
 // a pattern whose runs of '#' stand for a running number, padded with zeros
 // to the run's width ("Desk ##": Desk 01, Desk 02, ... Desk 100). A pattern
 // with several runs gets the same number in each, each run padded to its
