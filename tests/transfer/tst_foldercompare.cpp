@@ -40,14 +40,14 @@ void TestFolderCompare::statuses_data()
     QTest::addColumn<QStringList>("expected");
     // SAME.PY equal; CHANGED.PY same size, other bytes; BIGGER.PY other
     // size; NEW.PY only in the folder; OLD.PY only on the calculator;
-    // main.py in the folder is MAIN.PY there.
+    // main.py in the folder is Main.Py there: names compare without case.
     QTest::newRow("contents") << false
                               << QStringList { "different\tBIGGER.PY", "different\tCHANGED.PY",
-                                     "same\tMAIN.PY", "missing\tNEW.py", "extra\tOLD.PY",
+                                     "same\tMain.Py", "missing\tNEW.py", "extra\tOLD.PY",
                                      "same\tSAME.PY" };
     QTest::newRow("quick") << true
                            << QStringList { "different\tBIGGER.PY", "same\tCHANGED.PY",
-                                  "same\tMAIN.PY", "missing\tNEW.py", "extra\tOLD.PY",
+                                  "same\tMain.Py", "missing\tNEW.py", "extra\tOLD.PY",
                                   "same\tSAME.PY" };
 }
 
@@ -62,7 +62,7 @@ void TestFolderCompare::statuses()
         QVERIFY(writeLocal(dir.filePath(file.first), file.second));
     CalcSimulator sim;
     sim.setFiles({ { "SAME.PY", "same\n" }, { "CHANGED.PY", "old!\n" }, { "BIGGER.PY", "short\n" },
-        { "OLD.PY", "gone\n" }, { "MAIN.PY", "x = 1\n" } });
+        { "OLD.PY", "gone\n" }, { "Main.Py", "x = 1\n" } });
     QVERIFY(sim.start());
     CVivuRuza link(sim.portPath());
     QList<QPair<QString, int>> listing;
