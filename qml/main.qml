@@ -118,6 +118,7 @@ DesktopWindow {
                         objectName: "syncAllMenuItem"
                         text: qsTr("Sync all calculators with a folder\u2026")
                         Accessible.name: text
+                        Accessible.description: syncAllKey.nativeText
                         onTriggered: classOpenOr(fileListView.count !== 0, compareView.chooseForAll,
                                                  qsTr("No calculator is connected"))
                     }
@@ -374,6 +375,13 @@ DesktopWindow {
         sequence: "Ctrl+Shift+D"
         enabled: !calcSession.isBusy
         onActivated: compareMenuItem.triggered()
+    }
+    Shortcut {
+        id: syncAllKey
+        objectName: "syncAllKey"
+        sequence: "Ctrl+Shift+M"
+        enabled: !calcSession.isBusy
+        onActivated: syncAllMenuItem.triggered()
     }
     CollectFlow {
         id: collectFlow

@@ -537,7 +537,7 @@ void TestKeyboard::copyAndPasteKeepTheirKeys()
         }
         taken.append(own.values());
     }
-    QCOMPARE(shortcuts, 15);
+    QCOMPARE(shortcuts, 16);
     for (auto standard : { QKeySequence::Copy, QKeySequence::Paste }) {
         for (const QKeySequence &keys : QKeySequence::keyBindings(standard))
             QVERIFY2(taken.count(keys) == 1, qPrintable(keys.toString()));
