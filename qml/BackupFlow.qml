@@ -22,8 +22,11 @@ Item {
     function start() {
         all = false
         var name = session.isolated(calculators.getName())
-        backupQuestion.title = qsTr("Back up %1").arg(name)
-        backupQuestion.text = qsTr("Every file on %1 is copied into a new folder, named after the calculator and the time, in this folder:").arg(name)
+        // A calculator without a name gets sentences of their own, so that
+        // no sentence reads with a gap and each language can decline its words.
+        backupQuestion.title = name === "" ? qsTr("Back up the calculator") : qsTr("Back up %1").arg(name)
+        backupQuestion.text = name === "" ? qsTr("Every file on the calculator is copied into a new folder, named after the calculator and the time, in this folder:")
+                                          : qsTr("Every file on %1 is copied into a new folder, named after the calculator and the time, in this folder:").arg(name)
         backupQuestion.open()
     }
 

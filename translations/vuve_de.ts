@@ -74,6 +74,14 @@ Der Inhalt dieser Software ist gesetzlich geschützt. Wer die Software nutzt, wi
         <source>Every file on each calculator is copied into a new folder of its own, named after the calculator and the time, in this folder:</source>
         <translation>Alle Dateien jedes Taschenrechners werden in einen eigenen neuen Ordner kopiert, der nach dem Taschenrechner und der Uhrzeit benannt ist. Er wird in diesem Ordner angelegt:</translation>
     </message>
+    <message>
+        <source>Back up the calculator</source>
+        <translation>Den Taschenrechner sichern</translation>
+    </message>
+    <message>
+        <source>Every file on the calculator is copied into a new folder, named after the calculator and the time, in this folder:</source>
+        <translation>Alle Dateien auf dem Taschenrechner werden in einen neuen Ordner kopiert, der nach dem Taschenrechner und der Uhrzeit benannt ist. Er wird in diesem Ordner angelegt:</translation>
+    </message>
 </context>
 <context>
     <name>BackupManifest</name>

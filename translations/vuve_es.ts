@@ -74,6 +74,14 @@ El contenido de este software está protegido por la ley. Usar el software no te
         <source>Every file on each calculator is copied into a new folder of its own, named after the calculator and the time, in this folder:</source>
         <translation>Todos los archivos de cada calculadora se copian en una carpeta nueva propia, con el nombre de la calculadora y la hora, dentro de esta carpeta:</translation>
     </message>
+    <message>
+        <source>Back up the calculator</source>
+        <translation>Copia de seguridad de la calculadora</translation>
+    </message>
+    <message>
+        <source>Every file on the calculator is copied into a new folder, named after the calculator and the time, in this folder:</source>
+        <translation>Todos los archivos de la calculadora se copian en una carpeta nueva, con el nombre de la calculadora y la hora, dentro de esta carpeta:</translation>
+    </message>
 </context>
 <context>
     <name>BackupManifest</name>

@@ -74,6 +74,14 @@ Le contenu de ce logiciel est protégé par la loi. Utiliser le logiciel ne vous
         <source>Every file on each calculator is copied into a new folder of its own, named after the calculator and the time, in this folder:</source>
         <translation>Tous les fichiers de chaque calculatrice sont copiés dans un nouveau dossier qui lui est propre, nommé d’après la calculatrice et l’heure, dans ce dossier&#xa0;:</translation>
     </message>
+    <message>
+        <source>Back up the calculator</source>
+        <translation>Sauvegarder la calculatrice</translation>
+    </message>
+    <message>
+        <source>Every file on the calculator is copied into a new folder, named after the calculator and the time, in this folder:</source>
+        <translation>Tous les fichiers de la calculatrice sont copiés dans un nouveau dossier, nommé d’après la calculatrice et l’heure, dans ce dossier&#xa0;:</translation>
+    </message>
 </context>
 <context>
     <name>BackupManifest</name>

@@ -58,6 +58,7 @@ private slots:
     void refusedWithoutCalculator_data();
     void refusedWithoutCalculator();
     void replacedFolderAskedAgain();
+    void namelessCalculatorAsked();
 
 private:
     bool idle() const;
@@ -439,6 +440,24 @@ void TestBackupWindow::replacedFolderAskedAgain()
     QTRY_COMPARE_WITH_TIMEOUT(
         QDir(chosen).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 1, 30000);
     QVERIFY(idle());
+}
+
+// A calculator that gives no name is asked about in sentences of their own,
+// never with a gap where its name would be.
+void TestBackupWindow::namelessCalculatorAsked()
+{
+    m_calc->setName(QString());
+    QVERIFY(m_driver->start());
+    QVERIFY(m_driver->attach({ m_calc->portPath() }, calculatorFiles.size()));
+    m_driver->activate("backUpMenuItem");
+    QTRY_VERIFY(m_driver->read("backupQuestion", "opened").toBool());
+    QCOMPARE(m_driver->read("backupQuestion", "title").toString(),
+        QStringLiteral("Back up the calculator"));
+    QVERIFY2(m_driver->read(m_driver->byName("backupQuestionText"), "text")
+                 .toString()
+                 .startsWith(QStringLiteral("Every file on the calculator is copied")),
+        qPrintable(m_driver->read(m_driver->byName("backupQuestionText"), "text").toString()));
+    m_driver->answer("backupQuestion", false);
 }
 
 QTEST_MAIN(TestBackupWindow)
