@@ -363,18 +363,15 @@ void CVoriWorker::collect()
         result.finished = writer.run(collectParent);
         result.folder = writer.folder();
         const int cleared = writer.count(CollectWriter::Outcome::Cleared);
-        result.files = int(writer.entries().size());
+        // A listing that failed leaves one nameless row, and no file listed.
         for (const CollectWriter::Entry &e : writer.entries()) {
-            if (e.name.isEmpty())
-                result.files = 0;
+            result.files += e.name.isEmpty() ? 0 : 1;
+            if (e.outcome == CollectWriter::Outcome::Failed && result.firstReason.isEmpty())
+                result.firstReason = e.reason;
         }
         result.cleared = cleared;
         result.collected = writer.count(CollectWriter::Outcome::Collected) + cleared;
         result.missing = writer.missing();
-        for (const CollectWriter::Entry &e : writer.entries()) {
-            if (e.outcome == CollectWriter::Outcome::Failed && result.firstReason.isEmpty())
-                result.firstReason = e.reason;
-        }
         result.stopReason = writer.stopReason();
         result.cancelled = writer.cancelled();
         if (result.cancelled)

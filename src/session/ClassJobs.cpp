@@ -89,12 +89,7 @@ ClassJobs::ClassJobs(
         if (row < 0 || !job->error().isEmpty() || job->result().cancelled)
             return;
         const FolderCompare &c = job->compared();
-        QList<QPair<QString, QString>> send;
-        for (const FolderCompare::Entry &e : c.entries()) {
-            if (e.status == FolderCompare::Status::Missing
-                || e.status == FolderCompare::Status::Different)
-                send.append(qMakePair(e.localPath, e.name));
-        }
+        const QList<QPair<QString, QString>> send = FolderCompare::toSend(c.entries());
         const int extra = c.count(FolderCompare::Status::Extra);
         if (send.isEmpty() && extra == 0)
             m_model->setRowOutcome(row, tr("up to date"));

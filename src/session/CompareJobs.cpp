@@ -41,13 +41,10 @@ bool CompareJobs::match(bool deleteExtra, bool verify)
 {
     if (!m_worker || m_model->comparing() || CalcJob::runningOn(m_worker))
         return false;
-    QList<QPair<QString, QString>> send;
+    const QList<QPair<QString, QString>> send = FolderCompare::toSend(m_model->entries());
     QList<QPair<QString, int>> remove;
     for (const FolderCompare::Entry &e : m_model->entries()) {
-        if (e.status == FolderCompare::Status::Missing
-            || e.status == FolderCompare::Status::Different)
-            send.append(qMakePair(e.localPath, e.name));
-        else if (deleteExtra && e.status == FolderCompare::Status::Extra)
+        if (deleteExtra && e.status == FolderCompare::Status::Extra)
             remove.append(qMakePair(e.name, int(e.calcSize)));
     }
     if (send.isEmpty() && remove.isEmpty())

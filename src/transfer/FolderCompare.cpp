@@ -141,6 +141,16 @@ bool FolderCompare::compareContents(CVivuRuza &link, const std::function<void(in
     return all;
 }
 
+QList<QPair<QString, QString>> FolderCompare::toSend(const QList<Entry> &entries)
+{
+    QList<QPair<QString, QString>> send;
+    for (const Entry &e : entries) {
+        if (e.status == Status::Missing || e.status == Status::Different)
+            send.append(qMakePair(e.localPath, e.name));
+    }
+    return send;
+}
+
 int FolderCompare::count(Status status) const
 {
     return int(std::count_if(m_entries.cbegin(), m_entries.cend(),

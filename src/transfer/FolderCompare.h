@@ -62,6 +62,10 @@ public:
     // Nothing differs, nothing is missing or extra, nothing is unknown.
     bool allSame() const;
 
+    // What a sync sends of these entries: those missing on the calculator or
+    // different there, as (local path, calculator name).
+    static QList<QPair<QString, QString>> toSend(const QList<Entry> &entries);
+
     // The word scripts read for a status; the same in every language.
     static QString statusWord(Status status);
     static QByteArray sha256Of(const QString &path, bool *ok = nullptr);
